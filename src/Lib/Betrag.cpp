@@ -1,0 +1,64 @@
+#include "Lib/Betrag.h"
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+constexpr double kEuroKurs = 1.95583;
+
+}  // namespace
+
+long double RundenExt(long double x)
+{
+    return x >= 0 ? std::trunc(x + kRundungsKonstante) : std::trunc(x - kRundungsKonstante);
+}
+
+double Runden(double x)
+{
+    return static_cast<double>(RundenExt(x));
+}
+
+std::int32_t RundenInt(double x)
+{
+    const long double r = RundenExt(x);
+    if (std::isnan(r))
+        return 0;
+    if (r >= static_cast<long double>(std::numeric_limits<std::int32_t>::max()))
+        return std::numeric_limits<std::int32_t>::max();
+    if (r <= static_cast<long double>(std::numeric_limits<std::int32_t>::min()))
+        return std::numeric_limits<std::int32_t>::min();
+    return static_cast<std::int32_t>(r);
+}
+
+long double AbschneidenExt(long double x)
+{
+    return x >= 0 ? std::trunc(x + kAbschneideToleranzExt) : std::trunc(x - kAbschneideToleranzExt);
+}
+
+double Abschneiden(double x)
+{
+    const long double e = x;
+    return static_cast<double>(e >= 0 ? std::trunc(e + kAbschneideToleranz)
+                                      : std::trunc(e - kAbschneideToleranz));
+}
+
+double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)
+{
+    if (b == 0)
+        return a;
+    const long double q = static_cast<long double>(a) / b * c;
+    long double p = 1.0L;
+    for (unsigned char i = 0; i < decimals; ++i)
+        p *= 10.0L;
+    // The scaled value passes through a double, as it does on its way into Runden/Abschneiden.
+    const double scaled = static_cast<double>(q * p);
+    const long double whole = rundenFlag ? Runden(scaled) : Abschneiden(scaled);
+    return static_cast<double>(whole / p);
+}
+
+double EuroFaktor(int jahr)
+{
+    return jahr > 2001 ? 1.0 : kEuroKurs;
+}

@@ -1,0 +1,103 @@
+#include "Lib/Betrag.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+namespace {
+
+struct Fall {
+    const char* name;
+    double in;
+    double want;
+};
+
+const Fall kRunden[] = {
+    {"half_up", 2.5, 3.0},
+    {"half_neg", -2.5, -3.0},
+    {"within_bias", 2.499999999995, 3.0},
+    {"below_bias", 2.4999999999, 2.0},
+    {"clearly_below", 2.49999, 2.0},
+    {"zero", 0.0, 0.0},
+    {"cent_case", 1234.565 * 100, 123457.0},
+};
+
+class RundenTest : public testing::TestWithParam<Fall> {};
+TEST_P(RundenTest, HalfAwayFromZeroWithBias)
+{
+    const Fall& f = GetParam();
+    EXPECT_DOUBLE_EQ(Runden(f.in), f.want) << "in=" << f.in;
+}
+INSTANTIATE_TEST_SUITE_P(Lib, RundenTest, testing::ValuesIn(kRunden),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+const Fall kAbschneiden[] = {
+    {"within_tolerance", 28.99995, 29.0},
+    {"below_tolerance", 28.9998, 28.0},
+    {"negative_within", -1.99995, -2.0},
+    {"negative_plain", -1.5, -1.0},
+    {"whole", 7.0, 7.0},
+};
+
+class AbschneidenTest : public testing::TestWithParam<Fall> {};
+TEST_P(AbschneidenTest, CutsWithTolerance)
+{
+    const Fall& f = GetParam();
+    EXPECT_DOUBLE_EQ(Abschneiden(f.in), f.want) << "in=" << f.in;
+}
+INSTANTIATE_TEST_SUITE_P(Lib, AbschneidenTest, testing::ValuesIn(kAbschneiden),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(AbschneidenExt, SmallerTolerance)
+{
+    EXPECT_EQ(AbschneidenExt(28.9999995L), 29.0L);
+    EXPECT_EQ(AbschneidenExt(28.99995L), 28.0L);
+    EXPECT_EQ(AbschneidenExt(-3.9999995L), -4.0L);
+}
+
+TEST(RundenInt, ClampsOutsideThe32BitRange)
+{
+    EXPECT_EQ(RundenInt(2.5), 3);
+    EXPECT_EQ(RundenInt(-2.5), -3);
+    EXPECT_EQ(RundenInt(1e12), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(RundenInt(-1e12), std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(RundenInt(std::numeric_limits<double>::infinity()),
+              std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(RundenInt(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+struct DreisatzFall {
+    const char* name;
+    bool runden;
+    unsigned char decimals;
+    double a, b, c, want;
+};
+
+const DreisatzFall kDreisatz[] = {
+    {"third_rounded", true, 2, 100, 3, 1, 33.33},
+    {"two_thirds_cut", false, 0, 100, 3, 2, 66},
+    {"divisor_zero", true, 2, 5, 0, 7, 5},
+    {"two_thirds_rounded", true, 2, 100, 3, 2, 66.67},
+    {"negative_rounded", true, 2, -100, 3, 2, -66.67},
+};
+
+class DreisatzTest : public testing::TestWithParam<DreisatzFall> {};
+TEST_P(DreisatzTest, RuleOfThree)
+{
+    const DreisatzFall& f = GetParam();
+    EXPECT_DOUBLE_EQ(Dreisatz(f.runden, f.decimals, f.a, f.b, f.c), f.want);
+}
+INSTANTIATE_TEST_SUITE_P(Lib, DreisatzTest, testing::ValuesIn(kDreisatz),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(EuroFaktor, DmUpTo2001)
+{
+    EXPECT_DOUBLE_EQ(EuroFaktor(1990), 1.95583);
+    EXPECT_DOUBLE_EQ(EuroFaktor(2001), 1.95583);
+    EXPECT_DOUBLE_EQ(EuroFaktor(2002), 1.0);
+    EXPECT_DOUBLE_EQ(EuroFaktor(2026), 1.0);
+}
+
+}  // namespace
