@@ -1,0 +1,195 @@
+#include "Gui/FrmLib.h"
+
+#include "Gui/GuiHooks.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QEventLoop>
+#include <QLabel>
+#include <QPalette>
+#include <QPointer>
+#include <QScreen>
+#include <QThread>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// Places a span of `size` centred over [overStart, overStart + overSize), inside the work area.
+int CenterSpan(int size, int overStart, int overSize, int workStart, int workSize)
+{
+    int pos = overStart + (overSize - size) / 2;
+    if (pos + size > workStart + workSize)
+        pos = workStart + workSize - size;
+    if (pos < workStart)
+        pos = workStart;
+    return pos;
+}
+
+// Pulls a span of `size` at `pos` back into [0, screenSize).
+int KeepOnScreen(int pos, int size, int screenSize)
+{
+    if (pos + size > screenSize)
+        pos = size > screenSize ? 0 : screenSize - size;
+    if (pos < 0)
+        pos = size > screenSize ? screenSize - size : 0;
+    return pos;
+}
+
+QRect ScreenRect(const QWidget& widget)
+{
+    const QWidget* top = widget.isWindow() ? &widget : nullptr;
+    if (top)
+        return widget.frameGeometry();
+    return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+// Ends a modal loop when its window is hidden or destroyed.
+class TModalEnde : public QObject {
+public:
+    explicit TModalEnde(QEventLoop& loop) : m_loop(loop) {}
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::Destroy)
+            m_loop.quit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QEventLoop& m_loop;
+};
+
+} // namespace
+
+QRect GetWorkArea()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        if (area.isValid())
+            return area;
+        return screen->geometry();
+    }
+    return QRect(0, 0, 1024, 768);
+}
+
+QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over, const QRect& workArea)
+{
+    return QPoint(
+        CenterSpan(rect.width(), over.x(), over.width(), workArea.x(), workArea.width()),
+        CenterSpan(rect.height(), over.y(), over.height(), workArea.y(), workArea.height()));
+}
+
+QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over)
+{
+    return CenterRectInWorkArea(rect, over, GetWorkArea());
+}
+
+void CenterForm(const QWidget& over, QWidget& form)
+{
+    const QRect o = ScreenRect(over);
+    const QPoint mitte(o.x() + o.width() / 2, o.y() + o.height() / 2);
+    const QRect work = GetWorkArea();
+    const int w = form.frameGeometry().width();
+    const int h = form.frameGeometry().height();
+    const int left = std::max(std::min(mitte.x() - w / 2, work.x() + work.width() - w), work.x());
+    const int top = std::max(std::min(mitte.y() - h / 2, work.y() + work.height() - h), work.y());
+    form.move(left, top);
+}
+
+void MoveFormInScreen(QWidget& form, int x, int y)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
+    const int w = form.frameGeometry().width();
+    const int h = form.frameGeometry().height();
+    form.move(KeepOnScreen(x, w, size.width()), KeepOnScreen(y, h, size.height()));
+}
+
+QPoint CenterOfRect(const QRect& rect)
+{
+    const int right = rect.x() + rect.width();
+    const int bottom = rect.y() + rect.height();
+    return QPoint((rect.x() + right) / 2, (rect.y() + bottom) / 2);
+}
+
+void SetEditColours(QWidget& edit, bool enabled, bool readOnly)
+{
+    QPalette palette = edit.palette();
+    const QPalette standard = QApplication::palette(&edit);
+    const QColor hintergrund =
+        enabled && !readOnly ? standard.color(QPalette::Base) : standard.color(QPalette::Button);
+    const QColor schrift = enabled ? standard.color(QPalette::Text)
+                                   : standard.color(QPalette::Disabled, QPalette::Text);
+    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(gruppe, QPalette::Base, hintergrund);
+        palette.setColor(gruppe, QPalette::Text, schrift);
+    }
+    edit.setPalette(palette);
+}
+
+void SetControlEnabled(QWidget& control, bool enabled)
+{
+    const bool eigenerHintergrund = qobject_cast<QLabel*>(&control) == nullptr &&
+                                    qobject_cast<QAbstractButton*>(&control) == nullptr;
+    if (eigenerHintergrund)
+        SetEditColours(control, enabled, false);
+    if (control.isEnabled() != enabled)
+        control.setEnabled(enabled);
+}
+
+void SetBoldFont(QWidget& control, bool bold)
+{
+    QFont font = control.font();
+    if (font.bold() != bold) {
+        font.setBold(bold);
+        control.setFont(font);
+    }
+    for (QWidget* child : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        SetBoldFont(*child, bold);
+}
+
+int GetWheelScrollLines()
+{
+    return QApplication::wheelScrollLines();
+}
+
+void Delay(int milliseconds)
+{
+    if (GuiHooks().delay)
+        GuiHooks().delay(milliseconds);
+}
+
+void WaitProcessingEvents(int milliseconds)
+{
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < milliseconds) {
+        QThread::msleep(30);
+        QCoreApplication::processEvents();
+    }
+}
+
+int RunModal(QWidget& widget)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(&widget))
+        return dialog->exec();
+    QPointer<QWidget> guard(&widget);
+    QEventLoop loop;
+    TModalEnde ende(loop);
+    widget.installEventFilter(&ende);
+    const bool deleteOnClose = widget.testAttribute(Qt::WA_DeleteOnClose);
+    widget.setAttribute(Qt::WA_DeleteOnClose, false);
+    widget.setWindowModality(Qt::ApplicationModal);
+    widget.show();
+    loop.exec(QEventLoop::DialogExec);
+    if (!guard)
+        return 0;
+    widget.removeEventFilter(&ende);
+    widget.setWindowModality(Qt::NonModal);
+    widget.setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+    return widget.property("modalResult").toInt();
+}

@@ -1,0 +1,47 @@
+#pragma once
+// Small routines for placing windows, enabling controls, fonts and waiting, shared by every form.
+// Rectangles are (left, top, width, height) as QRect holds them; the work area is the screen
+// without panels and docks.
+#include <QPoint>
+#include <QRect>
+
+class QWidget;
+
+// The desktop work area of the primary screen; the full screen when there is none to ask.
+QRect GetWorkArea();
+
+// The top-left point that centres `rect` over `over`, kept inside `workArea` (its origin
+// included: a work area beside a left or top panel does not start at 0).
+QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over, const QRect& workArea);
+QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over);
+
+// Centres `form` over the widget `over` (in screen coordinates), kept inside the work area.
+void CenterForm(const QWidget& over, QWidget& form);
+
+// Moves a form to (x, y) and pulls it back onto the screen where it would leave it.
+void MoveFormInScreen(QWidget& form, int x, int y);
+
+// The centre of a rectangle, halves rounded toward zero.
+QPoint CenterOfRect(const QRect& rect);
+
+// Enables or disables a control and sets its colours to match: an editable field shows a window
+// background when enabled and the button face when not; labels and buttons keep theirs.
+void SetControlEnabled(QWidget& control, bool enabled);
+// The colours of an edit field: window background when enabled and writable, else button face;
+// grey text when disabled.
+void SetEditColours(QWidget& edit, bool enabled, bool readOnly);
+
+// Sets or clears bold in the control's font and in all its children.
+void SetBoldFont(QWidget& control, bool bold);
+
+// Lines to scroll per wheel notch; -1 scrolls a page.
+int GetWheelScrollLines();
+
+// Waits while the application keeps processing its events (through the delay hook).
+void Delay(int milliseconds);
+// The real wait behind the delay hook.
+void WaitProcessingEvents(int milliseconds);
+
+// Shows a window modally until it is closed and returns its "modalResult" property (0 when it
+// has none); the real modal run behind the modal hook.
+int RunModal(QWidget& widget);

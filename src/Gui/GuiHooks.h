@@ -1,0 +1,33 @@
+#pragma once
+// Everything of the GUI layer that waits for the user or makes a noise goes through these hooks:
+// beeps, error boxes, modal dialogs and the short waits of the calculator tape. The program keeps
+// the defaults; tests replace a hook to count beeps, answer a dialog or skip a wait, and restore
+// the previous set afterwards (TGuiHooks is a plain value, so saving a copy is enough).
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+enum class TBeepArt {
+    Fehler,   // a refused key or command
+    Standard, // the calculator's "too many digits"
+};
+
+struct TGuiHooks {
+    std::function<void(TBeepArt)> beep;
+    // Shows an error text to the user (the application's exception display).
+    std::function<void(const QString&)> fehler;
+    // Runs a window modally until it closes and returns its modal result.
+    std::function<int(QWidget&)> modal;
+    // Waits the given milliseconds while the application keeps processing its events.
+    std::function<void(int)> delay;
+};
+
+// The program-wide hooks; the defaults beep, show a message box, run an event loop and wait.
+TGuiHooks& GuiHooks();
+// The defaults, for a test fixture to start from.
+TGuiHooks DefaultGuiHooks();
+
+void MessageBeep(TBeepArt art);
+void ShowFehler(const QString& text);

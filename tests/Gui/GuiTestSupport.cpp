@@ -1,0 +1,37 @@
+#include "GuiTestSupport.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <QWidget>
+
+void GuiHookFixture::SetUp()
+{
+    m_saved = GuiHooks();
+    GuiHooks().beep = [this](TBeepArt art) {
+        ++m_beeps;
+        if (art == TBeepArt::Fehler)
+            ++m_fehlerBeeps;
+    };
+    GuiHooks().fehler = [this](const QString& text) { m_fehler << text; };
+    GuiHooks().modal = [this](QWidget& widget) {
+        return m_modalAntwort ? m_modalAntwort(widget) : 0;
+    };
+    GuiHooks().delay = [](int) {};
+}
+
+void GuiHookFixture::TearDown()
+{
+    GuiHooks() = m_saved;
+}
+
+QString SaveScreenshot(QWidget& widget, const QString& name)
+{
+    const QString folder = QStringLiteral(VT_TEST_OUTPUT_DIR "/screenshots");
+    if (!QDir().mkpath(folder))
+        return {};
+    if (!widget.isVisible())
+        widget.show();
+    widget.ensurePolished();
+    const QString path = folder + '/' + name + QStringLiteral(".png");
+    return widget.grab().save(path, "PNG") ? path : QString();
+}

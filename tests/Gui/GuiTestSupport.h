@@ -1,0 +1,33 @@
+#pragma once
+// Test support for the GUI layers: a fixture that answers the GUI hooks (beeps are counted, error
+// texts collected, modal windows answered by a test's function, waits skipped) and restores them
+// afterwards, and a helper that saves a widget's picture for a look at the result.
+#include "Gui/GuiHooks.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+class QWidget;
+
+class GuiHookFixture : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    int m_beeps = 0;
+    int m_fehlerBeeps = 0;
+    QStringList m_fehler;
+    // Answers a modal window; the default closes it with result 0 (cancelled).
+    std::function<int(QWidget&)> m_modalAntwort;
+
+private:
+    TGuiHooks m_saved;
+};
+
+// Grabs the widget into "<test output>/screenshots/<name>.png" and returns the file's path
+// (empty when it could not be written).
+QString SaveScreenshot(QWidget& widget, const QString& name);
