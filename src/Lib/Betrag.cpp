@@ -8,7 +8,7 @@ namespace {
 
 constexpr double kEuroKurs = 1.95583;
 
-}  // namespace
+} // namespace
 
 long double RundenExt(long double x)
 {

@@ -6,7 +6,10 @@
 // binary representation error) still rounds up. Cutting (Abschneiden) adds a tolerance, so that
 // 28.99995 is read as the 29 it was meant to be. The arithmetic runs in 80-bit extended precision
 // and is stored back to double, which decides the last bit of many tax amounts.
+#include <cstddef>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 static_assert(sizeof(long double) >= 10, "the rounding core needs x87 extended precision");
 
@@ -29,3 +32,44 @@ double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, dou
 
 // DM per euro for the years up to 2001, 1.0 afterwards.
 double EuroFaktor(int jahr);
+
+// Numbers as text. The separators are German whatever the host locale (',' decimal, '.'
+// thousands): the texts are stored in INI files and must read back the same everywhere. None of
+// these routines throws; text that is no number gives the default each one names.
+
+inline constexpr char kDezimalTrenner = ',';
+inline constexpr char kTausenderTrenner = '.';
+
+// Keeps the digits, the first decimal separator and, unless `ohneVorzeichen`, a '-' ahead of
+// them; drops leading zeros. A result that starts with the separator gets a "0" in front
+// ("-,5" gives "-0,5"); a result without digits becomes "0,0".
+std::string ZahlBereinigen(std::string_view s, bool ohneVorzeichen = false);
+// Only the digits (and a '-' ahead of them unless `ohneVorzeichen`), leading zeros dropped,
+// at most `maxLen` characters.
+std::string NurZiffern(std::string_view s, std::size_t maxLen, bool ohneVorzeichen = false);
+// A typed amount ("1.234,56", "-,5", "12 EUR") as a number; 0 when there is no number in it.
+double StrToBetragFloat(std::string_view s);
+// A number with '.' as the decimal point (the tokenizer's floats, "1.5e3"); 0 when empty or
+// not a number.
+double StrPunktToFloat(std::string_view s);
+// The whole part of the cleaned number ("1.234,56" gives 1234); 0 when invalid or beyond the
+// 32-bit range.
+std::int32_t StrToGanzzahl(std::string_view s);
+// All digits of the text, with a leading '-', as one integer: the amount in its smallest units
+// ("-1.234,56" gives -123456). 0 when there are none or they exceed the 32-bit range.
+std::int32_t StrToBetragInt(std::string_view s);
+// "#,##0.00" with `decimals` places: thousands separators and exactly that many places,
+// rounded half away from zero (2.675 gives "2,68"). Never "-0,00".
+std::string FloatToBetragStr(unsigned char decimals, double x);
+// An integer amount in units of 10^-decimals as text: 5 with 2 places gives "0,05",
+// -123456789 gives "-1.234.567,89".
+std::string BetragIntToStr(std::int32_t betrag, unsigned char decimals);
+// An amount held with `alteStellen` places expressed with `neueStellen`: fewer places divide by
+// 10 per place (toward zero), more multiply; a result beyond the 32-bit range is clamped.
+std::int32_t BetragSkalieren(std::int32_t betrag, int neueStellen, int alteStellen);
+// The digits of `s` split at `pos` (a caret position: characters before it): those before are
+// the whole part (with a leading '-'), those after the fraction, padded with '0' or cut to
+// `decimals`. The result has no separator: "12|34" with 2 places gives "1234", "1234|" "123400".
+std::string BetragZiffern(std::string_view s, std::size_t pos, unsigned char decimals);
+// Number of characters after the decimal separator; 0 when there is none.
+int ZaehleNachkommastellen(std::string_view s);

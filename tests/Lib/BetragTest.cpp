@@ -100,4 +100,4 @@ TEST(EuroFaktor, DmUpTo2001)
     EXPECT_DOUBLE_EQ(EuroFaktor(2026), 1.0);
 }
 
-}  // namespace
+} // namespace
