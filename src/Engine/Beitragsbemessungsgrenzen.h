@@ -1,0 +1,24 @@
+#pragma once
+// Contribution ceilings of pension and health insurance by year and month.
+//
+// 1990 to 2025 are built in (whole marks up to 2001, euro from 2002); 2026 and 2027 come from
+// the options, every later year uses 2027. The health ceiling before 2003 is three quarters of
+// the general pension ceiling, as the law tied them then.
+class TBeitragsbemessungsgrenzen {
+public:
+    TBeitragsbemessungsgrenzen(const TBeitragsbemessungsgrenzen&) = delete;
+    TBeitragsbemessungsgrenzen& operator=(const TBeitragsbemessungsgrenzen&) = delete;
+
+    // Monthly pension ceiling: general or miners' insurance, west or east.
+    double BBGRV(int jahr, int monat, bool ost, bool knappschaft) const;
+    double BBGRVJahr(int jahr, int monat, bool ost, bool knappschaft) const;
+    // Monthly health ceiling.
+    double BBGKV(int jahr, int monat, bool ost) const;
+    double BBGKVJahr(int jahr, int monat, bool ost) const;
+
+private:
+    TBeitragsbemessungsgrenzen() = default;
+    friend TBeitragsbemessungsgrenzen& Beitragsbemessungsgrenzen();
+};
+
+TBeitragsbemessungsgrenzen& Beitragsbemessungsgrenzen();

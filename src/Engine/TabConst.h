@@ -1,0 +1,3 @@
+#pragma once
+// Texts for truth values in printouts ("Zusatztabelle anwenden: Ja").
+inline constexpr const char* NeinJa[2] = {"Nein", "Ja"};
