@@ -7,11 +7,16 @@
 //   StrLib.h     paths, padding, replacing, quoting as a literal, truth texts (StrToBool)
 //   XoParser.h   the tokenizer from which values read themselves
 //   Exception.h  Exception, the base of all the system's exceptions, and VT_ASSERT
+//   FileSystem.h directories (ForceDirectories), whole-file reads, atomic writes, errno texts
+//   IniFile.h    TIniFile (one INI file, written atomically at every change) and TXIniFile
+//                (writes only what differs from the default); the text rules in IniDokument.h
 //
 // Everything here is free functions or small classes without hidden state; texts are UTF-8 and
 // numbers and dates use the German separators whatever the host locale.
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
 #include "Lib/Exception.h"
+#include "Lib/FileSystem.h"
+#include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
 #include "Lib/XoParser.h"

@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers shared by the whole program: paths, padding, replacing, quoting, truth texts.
 // All texts are UTF-8; widths (PadString) count characters, not bytes.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,3 +44,9 @@ std::size_t Utf8Laenge(std::string_view s);
 // False for an empty text and for one that starts with one of " 0fFnN" ("Nein", "0", "falsch"),
 // true otherwise ("Ja", "1").
 bool StrToBool(std::string_view s);
+
+// UTF-8: appending a code point, checking bytes, and reading the Windows-1252 texts of files
+// written by earlier versions (every byte maps to a character, so nothing is lost).
+void AppendUtf8(std::string& out, std::uint32_t codePoint);
+bool IsValidUtf8(std::string_view bytes);
+std::string Cp1252ToUtf8(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "Lib/XoParser.h"
 
+#include "Lib/StrLib.h"
+
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -37,25 +39,6 @@ char Klein(char c)
 bool IstFloatZeichen(char c)
 {
     return IstZiffer(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 const char* TokenName(int kind)

@@ -1,0 +1,44 @@
+#pragma once
+// Directories, whole-file reads and atomic writes, and the system's error text.
+//
+// Every failure names the errno text, so that a message tells the user what went wrong
+// ("Keine Berechtigung", "Datei oder Verzeichnis nicht gefunden") and not only that it did.
+#include "Lib/Exception.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A failed call of the operating system, with its errno.
+class ESystemError : public Exception {
+public:
+    ESystemError(const std::string& message, int code) : Exception(message), m_code(code) {}
+    int Code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+// The system's message text for an errno value.
+std::string SystemFehlerText(int code);
+// Raises ESystemError: "Fehler des Betriebssystems. Code: <n>.", a line break, the system's text
+// for the code, a line break and `text`; with code 0 "Eine Funktion des Betriebssystems ist
+// fehlgeschlagen", a line break and `text`.
+[[noreturn]] void RaiseSystemError(int code, std::string_view text);
+
+// True when the path names a directory (symbolic links followed).
+bool DirectoryExists(std::string_view pfad);
+// Creates the directory and every missing parent, outermost first; an existing directory is left
+// alone. Trailing delimiters are ignored and a stored '\' is a delimiter; the walk ends at the
+// root (or at the start of a relative path). Raises Exception "Das Verzeichnis kann nicht
+// erstellt werden" for an empty path and ESystemError when a directory cannot be created.
+void ForceDirectories(std::string_view pfad);
+
+// Reads a whole regular file into `inhalt`; returns 0 or the errno (ENOENT for a missing file,
+// EFBIG beyond `maxBytes`, EISDIR for a directory). `inhalt` is only changed on success.
+int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxBytes);
+// Replaces the file by `inhalt` so that a reader (and a crash) sees either the old or the new
+// file, never a part: a temporary file in the same directory, flushed to disk, renamed over the
+// old one. An existing file keeps its permissions; a symbolic link keeps pointing at the file it
+// names. Returns 0 or the errno of the step that failed; the old file is then untouched.
+int WriteFileAtomic(const std::string& pfad, std::string_view inhalt);

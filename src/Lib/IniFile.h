@@ -1,0 +1,118 @@
+#pragma once
+// INI files: every setting of the system is stored through these two classes.
+//
+//   TIniFile   reads and writes one INI file. Each write goes to disk at once, atomically
+//              (temporary file, then rename), so a crash leaves the old or the new file; reads
+//              see changes made meanwhile by another object or program (the file is re-read
+//              when it changed on disk). Text rules: see IniDokument.h.
+//   TXIniFile  adds default suppression: WriteString/WriteInteger/WriteBool with a default
+//              write a key only when its value differs from the default and remove a key whose
+//              value equals it, so the files hold only what the user changed and a later change
+//              of a built-in default reaches everyone who never touched the setting.
+//
+// Reads never fail: a missing or unreadable file reads as empty, so every value has its default.
+// A write that fails raises EIniFileError with the system's error text and its errno (callers
+// that save settings create a missing directory on ENOENT and try once more); the file is then
+// unchanged. A file that exists but cannot be read is never overwritten.
+#include "Lib/Exception.h"
+#include "Lib/IniDokument.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+#include <vector>
+
+class EIniFileError : public Exception {
+public:
+    EIniFileError(const std::string& message, int code) : Exception(message), m_code(code) {}
+    // The errno of the failed step; 0 for a refused call (empty section or key).
+    int Code() const { return m_code; }
+
+private:
+    int m_code;
+};
+
+class TIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+    virtual ~TIniFile() = default;
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    const std::string& FileName() const { return m_fileName; }
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view def) const;
+    // Decimal, or hexadecimal after "0x" or "$"; the default when missing, not a number or
+    // beyond 32 bits.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t def) const;
+    // ReadInteger(section, key, def ? 1 : 0) != 0: only numbers count ("Ja" reads the default).
+    bool ReadBool(std::string_view section, std::string_view key, bool def) const;
+    // The key names of the section, in file order.
+    std::vector<std::string> ReadSection(std::string_view section) const;
+    // "key=value" lines of the section, in file order.
+    std::vector<std::string> ReadSectionValues(std::string_view section) const;
+    std::vector<std::string> ReadSections() const;
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+
+    // Always writes (no default involved).
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    // "1" or "0".
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+    // Raises "IniFile (<file>): Sektion darf nicht leer sein" / "... Schlüssel darf nicht leer
+    // sein" for an empty section or key; a missing key is no error.
+    void DeleteKey(std::string_view section, std::string_view key);
+    void EraseSection(std::string_view section);
+    // Drops what this object remembers of the file; the next read loads it afresh. Writes are
+    // on disk already, so there is nothing else to flush.
+    void UpdateFile();
+
+private:
+    struct Stand {
+        bool vorhanden = false;
+        dev_t dev = 0;
+        ino_t ino = 0;
+        off_t size = 0;
+        long long mtimeNs = 0;
+        bool operator==(const Stand&) const = default;
+    };
+    Stand AktuellerStand() const;
+    // Loads the file when it changed on disk since the last load.
+    const TIniDokument& Dokument() const;
+    void PruefeNamen(std::string_view section, std::string_view key) const;
+    // Applies `aenderung` to the current text and writes it; all or nothing.
+    template <typename F> void Aendern(F aenderung);
+
+    std::string m_fileName;
+    mutable TIniDokument m_dokument;
+    mutable Stand m_stand;
+    mutable bool m_geladen = false;
+    mutable int m_lesefehler = 0; // errno of the last load; writes refuse while it is set
+};
+
+class TXIniFile : public TIniFile {
+public:
+    using TIniFile::TIniFile;
+    using TIniFile::WriteBool;
+    using TIniFile::WriteInteger;
+    using TIniFile::WriteString;
+
+    // A key whose stored text is this probe counts as absent.
+    static constexpr std::string_view kProbe = "_{Deflt]_";
+
+    // value != def: written when the stored text (def when absent) differs from value.
+    // value == def: the key is removed when present. Nothing else is touched; in particular a
+    // file is not created just to hold nothing.
+    void WriteString(std::string_view section, std::string_view key, std::string_view value,
+                     std::string_view def);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value,
+                      std::int32_t def);
+    void WriteBool(std::string_view section, std::string_view key, bool value, bool def);
+
+private:
+    void DeleteWhenPresent(std::string_view section, std::string_view key);
+};

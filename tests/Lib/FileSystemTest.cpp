@@ -1,0 +1,64 @@
+#include "Lib/FileSystem.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <string>
+
+namespace {
+
+TEST(ForceDirectories, CreatesNestedDirectoriesAndStopsAtTheRoot)
+{
+    TempDir dir;
+    const std::string tief = dir.Datei("a/b/c");
+    ForceDirectories(tief + "/");
+    EXPECT_TRUE(DirectoryExists(tief));
+    ForceDirectories(tief); // exists: left alone
+    ForceDirectories(dir.Pfad() + "\\d\\e");
+    EXPECT_TRUE(DirectoryExists(dir.Datei("d/e")));
+    ForceDirectories("/");
+    EXPECT_THROW(ForceDirectories(""), Exception);
+}
+
+TEST(ForceDirectories, AFileInTheWayRaisesWithTheSystemText)
+{
+    TempDir dir;
+    TempDir::Schreiben(dir.Datei("datei"), "x");
+    try {
+        ForceDirectories(dir.Datei("datei/unter"));
+        FAIL() << "no error";
+    } catch (const ESystemError& e) {
+        // The file stands where the parent directory should be created.
+        EXPECT_EQ(e.Code(), EEXIST);
+        const std::string text = e.what();
+        EXPECT_NE(text.find("Code: " + std::to_string(EEXIST)), std::string::npos);
+        EXPECT_NE(text.find(SystemFehlerText(EEXIST)), std::string::npos);
+        EXPECT_NE(text.find(dir.Datei("datei")), std::string::npos);
+    }
+}
+
+TEST(RaiseSystemError, WithoutACode)
+{
+    try {
+        RaiseSystemError(0, "Test");
+    } catch (const ESystemError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Eine Funktion des Betriebssystems ist fehlgeschlagen\nTest");
+    }
+}
+
+TEST(ReadWholeFile, ErrorsAndLimit)
+{
+    TempDir dir;
+    std::string inhalt = "alt";
+    EXPECT_EQ(ReadWholeFile(dir.Datei("fehlt"), inhalt, 100), ENOENT);
+    EXPECT_EQ(ReadWholeFile(dir.Pfad(), inhalt, 100), EISDIR);
+    TempDir::Schreiben(dir.Datei("gross"), std::string(200, 'x'));
+    EXPECT_EQ(ReadWholeFile(dir.Datei("gross"), inhalt, 100), EFBIG);
+    EXPECT_EQ(inhalt, "alt");
+    EXPECT_EQ(ReadWholeFile(dir.Datei("gross"), inhalt, 1000), 0);
+    EXPECT_EQ(inhalt.size(), 200u);
+}
+
+} // namespace
