@@ -10,13 +10,22 @@
 //   FileSystem.h directories (ForceDirectories), whole-file reads, atomic writes, errno texts
 //   IniFile.h    TIniFile (one INI file, written atomically at every change) and TXIniFile
 //                (writes only what differs from the default); the text rules in IniDokument.h
+//   Component.h  TComponent: name, owner, owned children freed last first; two-phase creation
+//   MVCApp.h     TMVCApplication, the registry of live data sets, and its events
+//   InstChck.h   TInstanceChecker: reports at program end the values and calculations never freed
+//   Singleton.h  the pattern of the process-wide objects (create on first use, end in main())
+//   Event.h      one-handler events and the connection that removes a handler with its owner
+//   Meldung.h    messages of the library to the user through a hook the GUI installs
 //
-// Everything here is free functions or small classes without hidden state; texts are UTF-8 and
-// numbers and dates use the German separators whatever the host locale.
+// Texts are UTF-8; numbers and dates use the German separators whatever the host locale. The only
+// process-wide state is the singletons' (registry, instance checker) and the message hook.
 #include "Lib/Betrag.h"
+#include "Lib/Component.h"
 #include "Lib/Datum.h"
 #include "Lib/Exception.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
+#include "Lib/InstChck.h"
+#include "Lib/MVCApp.h"
 #include "Lib/StrLib.h"
 #include "Lib/XoParser.h"
