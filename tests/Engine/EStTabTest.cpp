@@ -138,6 +138,9 @@ const Wert kWerte[] = {
     {"t26_cents_are_cut", 2026, false, 1.0, 50000.99, 10548},
     {"t26_negative", 2026, false, 1.0, -5000, 0},
     {"t26_in_dm", 2026, false, kDM, 97791.5, 20630.09}, // 50000 euros: 10548 euros in DM
+    {"t17_above_the_2016_limit", 2017, false, 1.0, 254448, 98392},
+    {"t17_zone4_end", 2017, false, 1.0, 256303, 99171},
+    {"t17_zone5_start", 2017, false, 1.0, 256304, 99172},
     {"t88_step_start", 1988, false, kDM, 4805, 0},
     {"t88_first_tax", 1988, false, kDM, 4806, 12},
     {"t88_18000", 1988, false, kDM, 18000, 2911},
@@ -170,6 +173,85 @@ TEST_P(PublishedTest, Steuer)
 }
 INSTANTIATE_TEST_SUITE_P(ESt, PublishedTest, testing::ValuesIn(kWerte),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// --- steps, table view, income search, progression proviso ---------------------------------
+
+TEST(Steps, IncomesShareTheirStepIncome)
+{
+    TEStTab88 t88;
+    for (int n = 4752; n <= 4805; ++n) {
+        t88.Steuer(false, n, kDM);
+        ASSERT_EQ(t88.StufenEinkommen(), 4752) << n;
+    }
+    TEStTab01 t01;
+    t01.Steuer(false, 30000, kDM);
+    EXPECT_EQ(t01.StufenEinkommen(), 29997);
+    TEStTab02 t02;
+    t02.Steuer(false, 20000, 1.0);
+    EXPECT_EQ(t02.StufenEinkommen(), 19998);
+    t02.Steuer(true, 40000, 1.0);
+    EXPECT_EQ(t02.StufenEinkommen(), 19998);
+    EXPECT_EQ(t02.TabellenEinkommen(), 2 * 19998);
+    EXPECT_EQ(t02.TarifSteuer(), 2 * 3235);
+}
+
+TEST(TableView, StartStepAndCurrency)
+{
+    EXPECT_DOUBLE_EQ(TEStTab88().TabellenAnfang(), 4805);
+    EXPECT_DOUBLE_EQ(TEStTab96().TabellenAnfang(), 12095);
+    EXPECT_DOUBLE_EQ(TEStTab02().TabellenAnfang(), 7235);
+    EXPECT_DOUBLE_EQ(TEStTab04().TabellenAnfang(), 7631);
+    EXPECT_DOUBLE_EQ(TEStTab26().TabellenAnfang(), 12347);
+    EXPECT_DOUBLE_EQ(TEStTab01().Stufe(), 54);
+    EXPECT_DOUBLE_EQ(TEStTab26().Stufe(), 36);
+    EXPECT_DOUBLE_EQ(TEStTab01().DMFaktor(), kDM);
+    EXPECT_DOUBLE_EQ(TEStTab02().DMFaktor(), 1.0);
+}
+
+TEST(IncomeSearch, UpperEndOfTheLastStepWithin)
+{
+    TEStTab26 t26;
+    EXPECT_DOUBLE_EQ(t26.Einkommen(false, 10548, 1.0), 50001.99);
+    EXPECT_DOUBLE_EQ(t26.Einkommen(true, 21096, 1.0), 100003.99);
+    EXPECT_DOUBLE_EQ(t26.Einkommen(true, 21097, 1.0), 100003.99);
+    EXPECT_DOUBLE_EQ(t26.Einkommen(false, 0, 1.0), 12355.99);
+    EXPECT_DOUBLE_EQ(t26.Einkommen(false, -100, 1.0), 12355.99);
+    TEStTab88 t88;
+    EXPECT_DOUBLE_EQ(t88.Einkommen(false, 2911, kDM), 18035.99);
+    EXPECT_DOUBLE_EQ(t88.Einkommen(true, 2 * 2911, kDM), 36071.99);
+}
+
+TEST(ProgressionProviso, RateOfTheWholeIncomeOnTheTaxableIncome)
+{
+    TEStTab26 t26;
+    double satz = 0;
+    // 60000 bears 14233: 23.7216... percent of 50000.
+    EXPECT_DOUBLE_EQ(t26.ProgressSteuer(false, satz, 50000, 10000, 1.0), 11860);
+    EXPECT_NEAR(satz, 23.721666667, 1e-8);
+    // Splitting: 120000 bears 28466, the rate is the same.
+    EXPECT_DOUBLE_EQ(t26.ProgressSteuer(true, satz, 100000, 20000, 1.0), 23721);
+    EXPECT_NEAR(satz, 23.721666667, 1e-8);
+    // Without progression income the proviso gives the tariff tax itself.
+    EXPECT_DOUBLE_EQ(t26.ProgressSteuer(false, satz, 50000, 0, 1.0), 10548);
+}
+
+TEST(ProgressionProviso, NoTableIncomeNoRate)
+{
+    for (const Klasse& k : kKlassen) {
+        auto tab = k.erzeugen(0);
+        double satz = 99;
+        EXPECT_DOUBLE_EQ(tab->ProgressSteuer(false, satz, 0, 0, tab->DMFaktor()), 0) << k.name;
+        EXPECT_DOUBLE_EQ(satz, 0) << k.name;
+    }
+}
+
+TEST(ProgressionProviso, NegativeTaxableIncomeBearsNoTax)
+{
+    TEStTab26 t26;
+    double satz = 0;
+    EXPECT_DOUBLE_EQ(t26.ProgressSteuer(false, satz, -20000, 100000, 1.0), 0);
+    EXPECT_GT(satz, 0);
+}
 
 // --- the ministry's test data 2014-2019 -----------------------------------------------------
 
