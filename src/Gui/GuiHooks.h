@@ -20,6 +20,8 @@ struct TGuiHooks {
     std::function<void(const QString&)> fehler;
     // Runs a window modally until it closes and returns its modal result.
     std::function<int(QWidget&)> modal;
+    // Shows the help topic of a help context (the program has no help system: nothing).
+    std::function<void(int)> hilfe;
     // Waits the given milliseconds while the application keeps processing its events.
     std::function<void(int)> delay;
 };

@@ -1,0 +1,18 @@
+#pragma once
+// The two display options that every form follows: large font ("GrosseSchrift") and bold font
+// ("FetteSchrift"). The options model provides them; the forms ask through this interface, which
+// the program installs at start. Without one the forms keep their normal font.
+class TDaten;
+
+class TAnzeigeOptionen {
+public:
+    virtual ~TAnzeigeOptionen() = default;
+    virtual bool GrosseSchrift() const = 0;
+    virtual bool FetteSchrift() const = 0;
+    // The data set whose change notice means that these options changed.
+    virtual const TDaten* Daten() const = 0;
+};
+
+// The installed options, or nullptr.
+TAnzeigeOptionen* AnzeigeOptionen();
+void SetAnzeigeOptionen(TAnzeigeOptionen* optionen);
