@@ -50,6 +50,20 @@ TEST_P(AbschneidenTest, CutsWithTolerance)
 INSTANTIATE_TEST_SUITE_P(Lib, AbschneidenTest, testing::ValuesIn(kAbschneiden),
                          [](const auto& i) { return std::string(i.param.name); });
 
+TEST(RundenExt, SameBiasInExtendedPrecision)
+{
+    const struct {
+        long double in, want;
+    } faelle[] = {{2.5L, 3.0L},
+                  {-2.5L, -3.0L},
+                  {2.499999999995L, 3.0L},
+                  {2.4999999999L, 2.0L},
+                  {-2.499999999995L, -3.0L},
+                  {123456.49L, 123456.0L}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(RundenExt(f.in), f.want) << "in=" << static_cast<double>(f.in);
+}
+
 TEST(AbschneidenExt, SmallerTolerance)
 {
     EXPECT_EQ(AbschneidenExt(28.9999995L), 29.0L);

@@ -1,0 +1,63 @@
+#include "Lib/Betrag.h"
+#include "Lib/IniFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+static void BM_FloatToBetragStr(benchmark::State& state)
+{
+    double x = 1234567.891;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FloatToBetragStr(2, x));
+        x += 0.01;
+    }
+}
+BENCHMARK(BM_FloatToBetragStr);
+
+static void BM_StrToBetragFloat(benchmark::State& state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StrToBetragFloat("-1.234.567,89"));
+}
+BENCHMARK(BM_StrToBetragFloat);
+
+// Saving a page of `range` changed values into a settings file: every write is atomic and
+// durable on its own, so this is the cost of that safety.
+static void BM_IniSavePage(benchmark::State& state)
+{
+    const std::string datei =
+        (std::filesystem::temp_directory_path() / "vt_bench_page.ini").string();
+    const int n = static_cast<int>(state.range(0));
+    int runde = 0;
+    for (auto _ : state) {
+        TXIniFile ini(datei);
+        for (int i = 0; i < n; ++i)
+            ini.WriteString("Entgeltabrechnung", "Wert" + std::to_string(i),
+                            std::to_string(runde + i), "0");
+        ++runde;
+    }
+    std::remove(datei.c_str());
+}
+BENCHMARK(BM_IniSavePage)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+
+static void BM_IniReadPage(benchmark::State& state)
+{
+    const std::string datei =
+        (std::filesystem::temp_directory_path() / "vt_bench_read.ini").string();
+    {
+        TXIniFile ini(datei);
+        for (int i = 0; i < 100; ++i)
+            ini.WriteString("Entgeltabrechnung", "Wert" + std::to_string(i), "1", "0");
+    }
+    for (auto _ : state) {
+        TXIniFile ini(datei);
+        for (int i = 0; i < 100; ++i)
+            benchmark::DoNotOptimize(
+                ini.ReadString("Entgeltabrechnung", "Wert" + std::to_string(i), "0"));
+    }
+    std::remove(datei.c_str());
+}
+BENCHMARK(BM_IniReadPage)->Unit(benchmark::kMicrosecond);
