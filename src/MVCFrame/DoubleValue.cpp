@@ -1,0 +1,145 @@
+#include "MVCFrame/DoubleValue.h"
+
+#include "Lib/Betrag.h"
+#include "Lib/XoParser.h"
+#include "MVCFrame/ZahlText.h"
+
+#include <cmath>
+
+namespace {
+
+// Two numbers closer than this are the same value.
+constexpr double kKeineAenderung = 0.00001;
+
+double Zehnerpotenz(int decimals)
+{
+    double p = 1.0;
+    for (int i = 0; i < decimals; ++i)
+        p *= 10.0;
+    return p;
+}
+
+} // namespace
+
+TDouble::TDouble(TDaten* daten, std::string name, TValueCreateFlags flags, double defaultValue,
+                 int decimals)
+    : TValue(daten, std::move(name), flags), m_decimals(decimals)
+{
+    SetDefault(defaultValue);
+}
+
+double TDouble::GetValue() const
+{
+    if (!IsReadable())
+        return 0;
+    DoGetValue();
+    return m_value;
+}
+
+void TDouble::SetValue(double x)
+{
+    StoreCut(x);
+}
+
+void TDouble::StoreCut(double x)
+{
+    if (!std::isfinite(x)) {
+        Change();
+        return;
+    }
+    const double cut = Cut(x);
+    if (!MustStore(std::fabs(cut - m_value) <= kKeineAenderung))
+        return;
+    m_value = cut;
+    AfterSet();
+}
+
+double TDouble::Cut(double x) const
+{
+    const double p = Zehnerpotenz(m_decimals);
+    return Abschneiden(x * p) / p;
+}
+
+void TDouble::SetDefault(double x)
+{
+    m_default = x;
+    if (HasFlag(vfCreating))
+        m_value = Cut(x);
+}
+
+double TDouble::GetCents() const
+{
+    const double cents = GetValue() * 100;
+    return m_decimals < 3 ? Abschneiden(cents) : cents;
+}
+
+void TDouble::Dreisatz(double b, double c)
+{
+    SetValue(::Dreisatz(true, static_cast<unsigned char>(m_decimals), GetValue(), b, c));
+}
+
+void TDouble::SetAsString(std::string_view text)
+{
+    if (!ZahlTextGueltig(text)) {
+        Change();
+        return;
+    }
+    SetValue(StrToBetragFloat(std::string(text)));
+}
+
+std::string TDouble::GetDefaultAsString() const
+{
+    return FloatToBetragStr(static_cast<unsigned char>(m_decimals), m_default);
+}
+
+std::string TDouble::StoredAsString() const
+{
+    return FloatToBetragStr(static_cast<unsigned char>(m_decimals), m_value);
+}
+
+std::string TDouble::EmptyAsString() const
+{
+    return FloatToBetragStr(static_cast<unsigned char>(m_decimals), 0);
+}
+
+void TDouble::ReadFromParser(TXoParser& parser)
+{
+    if (!HasFlag(vfComputed)) {
+        if (parser.Token() == toInteger)
+            SetValue(static_cast<double>(parser.TokenInt()));
+        else if (parser.Token() == toFloat)
+            SetValue(parser.TokenFloat());
+    }
+    parser.NextToken();
+}
+
+TDoubleMinMax::TDoubleMinMax(TDaten* daten, std::string name, TValueCreateFlags flags,
+                             double minimum, double maximum, double defaultValue, int decimals)
+    : TDouble(daten, std::move(name), flags, defaultValue, decimals), m_maximum(maximum),
+      m_minimum(minimum)
+{
+}
+
+void TDoubleMinMax::SetValue(double x)
+{
+    if (!MustStore(std::fabs(x - GetStoredValue()) <= kKeineAenderung))
+        return;
+    if (x >= m_minimum && x <= m_maximum)
+        StoreCut(x);
+    else
+        Change();
+}
+
+void TDoubleMinMax::SetMin(double minimum)
+{
+    m_minimum = minimum;
+    if (GetStoredValue() < minimum)
+        StoreCut(minimum);
+}
+
+void TDoubleMinMax::SetMax(double maximum)
+{
+    m_maximum = maximum;
+    if (GetStoredValue() > maximum)
+        StoreCut(maximum);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Numbers with a fixed number of decimal places: TDouble, the money amount TDoubleBetrag (which a
+// change of currency converts) and TDoubleMinMax (refuses numbers outside its range). Setting cuts
+// the number to its places with the tolerance of Abschneiden; a change below 0.00001 is none.
+#include "MVCFrame/Value.h"
+
+class TDouble : public TValue {
+public:
+    TDouble(TDaten* daten, std::string name, TValueCreateFlags flags = 0, double defaultValue = 0,
+            int decimals = 2);
+
+    double GetValue() const; // 0 while disabled
+    virtual void SetValue(double x);
+    double GetDefault() const { return m_default; }
+    void SetDefault(double x);
+    int Decimals() const { return m_decimals; }
+    // The stored number, whatever the enabled and undetermined flags say.
+    double GetStoredValue() const { return m_value; }
+
+    void Add(double x) { SetValue(m_value + x); }
+    void AddCents(int cents) { SetValue(m_value + cents * 0.01); }
+    void SetCents(int cents) { SetValue(cents * 0.01); }
+    // The value in hundredths; cut to whole hundredths when it has fewer than 3 decimals.
+    double GetCents() const;
+    // Sets value / b * c, rounded half away from zero to the value's decimals.
+    void Dreisatz(double b, double c);
+
+    void SetAsString(std::string_view text) override;
+    std::string GetDefaultAsString() const override;
+    void ReadFromParser(TXoParser& parser) override;
+    void ResetToDefault() override { SetValue(m_default); }
+
+protected:
+    std::string StoredAsString() const override;
+    std::string EmptyAsString() const override;
+    // Cuts to the decimals and stores when that differs by more than 0.00001 (or undetermined).
+    void StoreCut(double x);
+
+private:
+    double Cut(double x) const;
+
+    double m_default = 0;
+    int m_decimals = 2;
+    double m_value = 0;
+};
+
+class TDoubleBetrag : public TDouble {
+public:
+    using TDouble::TDouble;
+};
+
+class TDoubleMinMax : public TDouble {
+public:
+    TDoubleMinMax(TDaten* daten, std::string name, TValueCreateFlags flags, double minimum,
+                  double maximum, double defaultValue, int decimals = 2);
+
+    void SetValue(double x) override;
+    double Minimum() const { return m_minimum; }
+    double Maximum() const { return m_maximum; }
+    void SetMin(double minimum);
+    void SetMax(double maximum);
+
+private:
+    double m_maximum;
+    double m_minimum;
+};

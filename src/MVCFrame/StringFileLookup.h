@@ -1,0 +1,45 @@
+#pragma once
+// TStringFileLookup: a text whose choices are the lines of a text file (the saved employee names,
+// the reference texts of pay components). Every file operation opens the file locked against
+// other writers, reads its lines, runs one action on them and writes them back when the action
+// changed them. A file that another program holds is tried again every 300 ms, for a few seconds
+// at most; then the operation fails with an error instead of waiting for ever.
+#include "MVCFrame/StringValue.h"
+
+#include <chrono>
+#include <functional>
+#include <iosfwd>
+
+class TStringFileLookup : public TString {
+public:
+    TStringFileLookup(TDaten* daten, std::string name, TValueCreateFlags flags = 0,
+                      std::string dateiName = std::string(), bool sortiert = false);
+
+    const std::string& DateiName() const { return m_dateiName; }
+    void SetDateiName(std::string dateiName) { m_dateiName = std::move(dateiName); }
+    bool Sortiert() const { return HasFlag(vfClassFlag); }
+
+    // Adds the current text as a line when it is not one yet.
+    void AddCurrent();
+    // Removes the current text's line, then clears the value.
+    void DeleteCurrent();
+    // The file's lines (sorted when the lookup is).
+    TStrings GetList();
+    void SaveToStream(std::ostream& stream);
+
+    // "GETLIST" gives the file's lines, "DELETE" removes the current text (unless read-only).
+    void ExecuteCommand(std::string_view command, std::string_view param,
+                        TStrings& result) override;
+
+    // How often and how long a locked file is tried again (tests shorten them).
+    static constexpr int kStandardVersuche = 10;
+    void SetWiederholung(int versuche, std::chrono::milliseconds pause);
+
+private:
+    // Runs `action` on the file's lines; writes them back when it returns true.
+    void FileAccess(const std::function<bool(TStrings&)>& action);
+
+    std::string m_dateiName;
+    int m_versuche = kStandardVersuche;
+    std::chrono::milliseconds m_pause{300};
+};

@@ -1,0 +1,208 @@
+#include "MVCTestSupport.h"
+
+#include "Lib/Exception.h"
+#include "Lib/MVCApp.h"
+#include "MVCFrame/JahrListe.h"
+#include "MVCFrame/StringFileLookup.h"
+#include "MVCFrame/StringIniLookup.h"
+#include "MVCFrame/StringListValue.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <sstream>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+struct BgsFall {
+    const char* name;
+    const char* text;
+    const char* want;
+};
+
+const BgsFall kBgsFaelle[] = {
+    {"four_digits", "3111", "3111"},    {"padded", "12", "1200"},
+    {"cut", "111100", "1111"},          {"health_5_refused", "5000", "1111"},
+    {"pension_5", "0500", "0500"},      {"pension_6_refused", "0600", "1111"},
+    {"care_3_refused", "0003", "1111"}, {"letter_refused", "1a11", "1111"},
+    {"empty_pads", "", "0000"},
+};
+
+class BgsTest : public MVCTest, public testing::WithParamInterface<BgsFall> {};
+
+TEST_P(BgsTest, PadsCutsAndChecksEachDigit)
+{
+    TStringBGS bgs(nullptr, "BGS", 0, "1111");
+    bgs.SetAsString(GetParam().text);
+    EXPECT_EQ(bgs.GetValue(), GetParam().want);
+}
+
+INSTANTIATE_TEST_SUITE_P(MVCFrame, BgsTest, testing::ValuesIn(kBgsFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+class LookupTest : public MVCTest {};
+
+TEST_F(LookupTest, BgsDigits)
+{
+    TStringBGS bgs(nullptr, "BGS", 0, "1111");
+    bgs.SetZiffer(2, 5);
+    EXPECT_EQ(bgs.GetValue(), "1511");
+    EXPECT_EQ(bgs.GetZiffer(2), 5);
+    EXPECT_THROW(bgs.SetZiffer(5, 1), Exception);
+    EXPECT_THROW(bgs.SetZiffer(1, 10), Exception);
+}
+
+TEST_F(LookupTest, IntegerLookupWithMinimumAndDefault)
+{
+    TIntegerLookup kinder(nullptr, "Kinder", 0, {"keine", "eins", "zwei"}, 1, 2);
+    EXPECT_EQ(kinder.GetAsString(), "eins");
+    EXPECT_EQ(kinder.GetItemIndex(), 1);
+    kinder.SetItemIndex(2);
+    EXPECT_EQ(kinder.GetValue(), 3);
+    kinder.SetMin(0);
+    EXPECT_EQ(kinder.Maximum(), 2);
+    kinder.SetAsString("keine");
+    EXPECT_EQ(kinder.GetValue(), 0);
+    kinder.ClearItems();
+    EXPECT_EQ(kinder.GetAsString(), "");
+    EXPECT_EQ(kinder.GetValue(), -1);
+}
+
+TEST_F(LookupTest, LookupObjHoldsTheNumberOfTheChoice)
+{
+    TIntegerLookupObj ordner(nullptr, "DatenDatei");
+    ordner.AddItem("Anwendungsdaten (APPDATA)", 26);
+    ordner.AddItem("(Anderes)", 0);
+    EXPECT_THROW(ordner.AddItem("nochmal", 26), Exception);
+    ordner.SetAsString("Anwendungsdaten (APPDATA)");
+    EXPECT_EQ(ordner.GetValue(), 26);
+    EXPECT_EQ(ordner.GetItemIndex(), 0);
+    ordner.SetAsString("Unbekannt");
+    EXPECT_EQ(ordner.GetValue(), 26);
+    ordner.SetItemIndex(1);
+    EXPECT_EQ(ordner.GetAsString(), "(Anderes)");
+    ordner.SetValue(13); // not a choice
+    EXPECT_EQ(ordner.GetValue(), 0);
+}
+
+TEST_F(LookupTest, JahrListeCaptionsAndPeriods)
+{
+    TJahrListe liste(nullptr, "Jahrliste");
+    liste.AddDatum(2024, 1);
+    liste.AddDatum(2025, 1);
+    liste.AddDatum(2025, 7);
+    liste.AddDatum(2025, 10);
+    liste.AddDatum(2026, 1);
+    liste.AddDatum(2026, 3);
+    liste.SetDefault(1);
+    EXPECT_EQ(liste.Captions(), (TStrings{"2024", "2025 bis 30.6.", "2025 1.7.-30.9.",
+                                          "2025 ab 1.10.", "2026* bis 28.2.", "2026* ab 1.3."}));
+    liste.SetJahr(2025);
+    EXPECT_EQ(liste.GetMonat(), 1);
+    liste.SetMonat(8);
+    EXPECT_EQ(liste.GetMonat(), 7);
+    EXPECT_EQ(liste.GetBisMonat(), 9);
+    liste.SetMonat(2);
+    EXPECT_EQ(liste.GetMonat(), 1);
+    liste.SetJahr(2026);
+    EXPECT_EQ(liste.GetJahr(), 2026);
+    EXPECT_THROW(liste.SetJahr(2023), Exception);
+    EXPECT_EQ(liste.Daten().GetProp(0, TDateList::kJahr), 2024);
+    EXPECT_THROW(liste.Daten().GetProp(0, 3), Exception);
+}
+
+TEST_F(LookupTest, StringListValueSelectionAndUpdateBracket)
+{
+    auto daten = MakeComponent<TAlleWerteDaten>(nullptr, "D");
+    auto* liste = new TStringListValue(daten.get(), "Liste", 0, true);
+    log.clear();
+    liste->BeginUpdate();
+    liste->AddItem("a");
+    liste->AddItem("b");
+    liste->AddItem("c");
+    EXPECT_TRUE(log.empty());
+    liste->EndUpdate();
+    EXPECT_EQ(std::count(log.begin(), log.end(), "2097 D"), 1);
+    EXPECT_EQ(liste->SelCount(), 3);
+    liste->SetAsString("b");
+    EXPECT_EQ(liste->SelCount(), 1);
+    EXPECT_EQ(liste->FirstSelected(), 1);
+    liste->SetSelected(2, true);
+    liste->DeleteSelected();
+    EXPECT_EQ(liste->Items(), (TStrings{"a"}));
+    EXPECT_EQ(liste->GetAsString(), "");
+    liste->SetAsString("z");
+    EXPECT_EQ(liste->GetAsString(), "");
+    EXPECT_THROW(liste->GetSelected(5), Exception);
+    EXPECT_THROW(liste->EndUpdate(), Exception);
+}
+
+TEST_F(LookupTest, IniLookupChoicesAndCurrencies)
+{
+    std::ofstream(Datei("WAEHRUNG.INI")) << "[Waehrungen]\nN0=Franken\nN1=Dollar\n";
+    TStringIniLookup kasse(nullptr, "KasseName", 0, "", "WAEHRUNG.INI", tempDir.string(),
+                           "Waehrungen");
+    TStrings choices;
+    kasse.GetChoices(choices);
+    EXPECT_EQ(choices, (TStrings{"Franken", "Dollar"}));
+    kasse.SetAsString("Dollar");
+    EXPECT_EQ(kasse.GetValue(), "Dollar");
+    kasse.SetAsString("Yen");
+    EXPECT_EQ(kasse.GetValue(), "Dollar");
+    TStrings result;
+    kasse.ExecuteCommand("GETLIST", "", result);
+    EXPECT_EQ(result, choices);
+
+    TWaehrungStringIniLookup waehrung(nullptr, "WaehrungName", 0, "Euro", "WAEHRUNG.INI",
+                                      tempDir.string(), "Waehrungen");
+    waehrung.GetChoices(choices);
+    EXPECT_EQ(choices, (TStrings{"DM", "Dollar", "Euro", "Franken"}));
+    waehrung.SetAsString("DM");
+    EXPECT_EQ(waehrung.GetValue(), "DM");
+    waehrung.SetAsString("Yen"); // no longer listed: back to the default
+    EXPECT_EQ(waehrung.GetValue(), "Euro");
+}
+
+TEST_F(LookupTest, FileLookupAddsDeletesAndLists)
+{
+    const std::string datei = (tempDir / "neu" / "ARBEITNE.TXT").string();
+    TStringFileLookup namen(nullptr, "Name", 0, datei, true);
+    namen.SetValue("Müller");
+    namen.AddCurrent();
+    namen.SetValue("Albers");
+    namen.AddCurrent();
+    namen.AddCurrent();
+    EXPECT_EQ(namen.GetList(), (TStrings{"Albers", "Müller"}));
+    TStrings result;
+    namen.ExecuteCommand("DELETE", "", result);
+    EXPECT_EQ(namen.GetValue(), "");
+    namen.ExecuteCommand("GETLIST", "", result);
+    EXPECT_EQ(result, (TStrings{"Müller"}));
+    std::ostringstream stream;
+    namen.SaveToStream(stream);
+    EXPECT_EQ(stream.str(), "Müller\r\n");
+}
+
+TEST_F(LookupTest, FileLookupGivesUpOnALockedFile)
+{
+    const std::string datei = Datei("BEZUEGE.TXT");
+    std::ofstream(datei) << "Lohn\n";
+    const int fd = ::open(datei.c_str(), O_RDWR);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    int warten = 0;
+    int fertig = 0;
+    MVCApplication().OnBeginWait = [&] { ++warten; };
+    MVCApplication().OnEndWait = [&] { ++fertig; };
+    TStringFileLookup texte(nullptr, "Bezeichnung", 0, datei);
+    texte.SetWiederholung(3, std::chrono::milliseconds(1));
+    EXPECT_THROW(texte.GetList(), Exception);
+    EXPECT_EQ(warten, 1);
+    EXPECT_EQ(fertig, 1);
+    ::close(fd);
+    EXPECT_EQ(texte.GetList(), (TStrings{"Lohn"}));
+    MVCApplication().OnBeginWait = nullptr;
+    MVCApplication().OnEndWait = nullptr;
+}
+
+} // namespace
