@@ -5,7 +5,6 @@
 #include "Lib/StrLib.h"
 #include "Lib/XoParser.h"
 #include "MVCFrame/Waehrung.h"
-#include "MVCFrame/ZahlText.h"
 
 #include <utility>
 
@@ -46,8 +45,7 @@ void TString::SetDefault(std::string text)
 
 double TString::AsFloat() const
 {
-    const std::string text = GetValue();
-    return ZahlTextGueltig(text) ? StrToBetragFloat(text) : 0;
+    return StrToBetragFloat(GetValue());
 }
 
 void TString::WriteTo(TStrings& lines) const

@@ -238,3 +238,14 @@ TEST_F(BerechnungTest, NothingIsLeftBehindAfterAFullCycle)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BerechnungTest, ContainerIsNeverEqualToAPlainDataSet)
+{
+    auto optionen = MakeComponent<TOptionenDaten>(nullptr, "Optionen");
+    auto calc = MakeComponent<TSumme>(nullptr, "LOHN");
+    EXPECT_FALSE(optionen->Equals(calc->Daten()));
+}
+
+} // namespace

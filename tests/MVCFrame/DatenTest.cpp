@@ -229,3 +229,35 @@ TEST_F(DatenTest, RegistryKnowsEveryLiveDataSet)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DatenTest, EqualsComparesComputedValuesToo)
+{
+    class TMitErgebnis : public TDaten {
+    public:
+        using TDaten::TDaten;
+
+    protected:
+        void CreateValues() override
+        {
+            new TDouble(this, "Eingabe");
+            new TDouble(this, "Ergebnis", cfComputed);
+        }
+    };
+    auto a = MakeComponent<TMitErgebnis>(nullptr, "A");
+    auto b = MakeComponent<TMitErgebnis>(nullptr, "B");
+    b->GetValue(1).SetAsString("1");
+    EXPECT_FALSE(a->Equals(*b));
+}
+
+TEST_F(DatenTest, RegistryHearsOfTheValueAfterItIsStored)
+{
+    auto daten = Neu();
+    std::string gesehen;
+    MVCApplication().OnValueChanged = [&](TDaten*, TValue* v) { gesehen = v->GetAsString(); };
+    daten->betrag->SetAsString("3,5");
+    EXPECT_EQ(gesehen, "3,50");
+}
+
+} // namespace

@@ -1,6 +1,7 @@
 #include "MVCTestSupport.h"
 
 #include "Lib/Exception.h"
+#include "Lib/IniFile.h"
 #include "Lib/MVCApp.h"
 #include "MVCFrame/JahrListe.h"
 #include "MVCFrame/StringFileLookup.h"
@@ -203,6 +204,66 @@ TEST_F(LookupTest, FileLookupGivesUpOnALockedFile)
     EXPECT_EQ(texte.GetList(), (TStrings{"Lohn"}));
     MVCApplication().OnBeginWait = nullptr;
     MVCApplication().OnEndWait = nullptr;
+}
+
+} // namespace
+
+namespace {
+
+class TJahrDaten : public TDaten {
+public:
+    using TDaten::TDaten;
+    TJahrListe* liste = nullptr;
+    TIntegerLookupObj* ordner = nullptr;
+    TStringListValue* kassen = nullptr;
+
+protected:
+    void CreateValues() override
+    {
+        liste = new TJahrListe(this, "Jahrliste");
+        liste->AddDatum(2025, 1);
+        liste->AddDatum(2025, 7);
+        liste->AddDatum(2026, 1);
+        liste->SetDefault(2);
+        ordner = new TIntegerLookupObj(this, "DatenDatei");
+        ordner->AddItem("Anwendungsdaten (APPDATA)", 26);
+        ordner->AddItem("Lokale Anwendungsdaten (LOCAL_APPDATA)", 28);
+        ordner->SetDefault(28);
+        kassen = new TStringListValue(this, "Krankenkassen", 0, true);
+    }
+};
+
+TEST_F(LookupTest, JahrListeAndLookupObjTravelByCaption)
+{
+    auto daten = MakeComponent<TJahrDaten>(nullptr, "Seite");
+    EXPECT_EQ(daten->liste->GetAsString(), "2026");
+    daten->liste->SetAsString("2025 ab 1.7.");
+    EXPECT_EQ(daten->liste->GetMonat(), 7);
+    daten->ordner->SetAsString("Anwendungsdaten (APPDATA)");
+    {
+        TXIniFile ini(Datei("VANTRL32.INI"));
+        daten->SaveToIni(ini, "");
+        EXPECT_EQ(ini.ReadString("Seite", "Jahrliste", ""), "2025 ab 1.7.");
+        EXPECT_EQ(ini.ReadString("Seite", "DatenDatei", ""), "Anwendungsdaten (APPDATA)");
+    }
+    auto geladen = MakeComponent<TJahrDaten>(nullptr, "Seite");
+    geladen->LoadFromIni(TXIniFile(Datei("VANTRL32.INI")), "");
+    EXPECT_TRUE(geladen->Equals(*daten));
+    EXPECT_EQ(geladen->ordner->GetValue(), 26);
+}
+
+TEST_F(LookupTest, AssignCopiesTheItemsOfAList)
+{
+    auto a = MakeComponent<TJahrDaten>(nullptr, "A");
+    a->kassen->AddItem("AOK");
+    a->kassen->AddItem("BKK");
+    a->kassen->SetSelected(0, false);
+    auto b = MakeComponent<TJahrDaten>(nullptr, "B");
+    b->Assign(*a);
+    EXPECT_EQ(b->kassen->Items(), (TStrings{"AOK", "BKK"}));
+    EXPECT_EQ(b->kassen->GetAsString(), "BKK");
+    EXPECT_FALSE(b->kassen->GetSelected(0));
+    EXPECT_TRUE(b->kassen->GetSelected(1));
 }
 
 } // namespace
