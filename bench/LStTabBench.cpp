@@ -1,0 +1,53 @@
+// One monthly wage tax of 2026 per iteration: tax class I and V, with and without an other
+// payment (which adds the two annual runs of the other-payment computation).
+#include "Engine/LStLib.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+std::unique_ptr<TLStTabBase> Monat2026(int steuerklasse)
+{
+    auto tab = CreateLStTab(2026, 1);
+    tab->SetDoub(ldKurs, 1.0);
+    tab->SetInt(liSteuerklasse, steuerklasse);
+    tab->SetInt(liZeitraum, 2);
+    tab->SetDoub(ldKVSatz, 14.0);
+    tab->SetDoub(ldKVZusatzSatz, 2.9);
+    tab->SetDoub(ldPVSatz, 3.6);
+    tab->SetDoub(ldAVSatz, 2.6);
+    tab->SetBool(lbKirchensteuer, true);
+    tab->SetDoub(ldJahresLohn, 5400000);
+    return tab;
+}
+
+void Laufend(benchmark::State& state)
+{
+    auto tab = Monat2026(static_cast<int>(state.range(0)));
+    double lohn = 450000;
+    for (auto _ : state) {
+        // A new wage every time, so that each read computes.
+        lohn = lohn == 450000 ? 450001 : 450000;
+        tab->SetCurr(lcLohn, lohn);
+        benchmark::DoNotOptimize(tab->GetDoub(leLohnsteuer));
+        benchmark::DoNotOptimize(tab->GetDoub(leSolZ));
+        benchmark::DoNotOptimize(tab->GetDoub(leKiStBasis));
+    }
+}
+
+void MitSonstigemBezug(benchmark::State& state)
+{
+    auto tab = Monat2026(static_cast<int>(state.range(0)));
+    tab->SetCurr(lcLohn, 450000);
+    for (auto _ : state) {
+        tab->SonstigeBezuegeBerechnen(300000, 0, 0);
+        benchmark::DoNotOptimize(tab->GetDoub(leLohnsteuer));
+        benchmark::DoNotOptimize(tab->GetDoub(leLStSonst));
+        benchmark::DoNotOptimize(tab->GetDoub(leSolZSonst));
+    }
+}
+
+} // namespace
+
+BENCHMARK(Laufend)->Arg(1)->Arg(5)->ArgName("Steuerklasse");
+BENCHMARK(MitSonstigemBezug)->Arg(1)->Arg(5)->ArgName("Steuerklasse");

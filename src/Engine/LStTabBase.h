@@ -1,0 +1,223 @@
+#pragma once
+// Wage-tax tariff object: what every tariff year shares.
+//
+// TLStTabBase holds the indexed inputs and results, tracks changes (a result is recomputed on the
+// next read after any input changed), converts amounts between the display currency and the
+// tariff's currency, and answers the table-step amounts of the wage-tax table view. One class per
+// tariff period derives from it in a single chain (TLStTab90 .. TLStTab26, see LStLib.h) and
+// overrides the steps whose rules changed; CreateLStTab picks the class of a year and month.
+//
+// Amounts are doubles in the smallest unit of the tariff currency: cents, or pfennig for the
+// years before 2002. A caller sets the currency rate (double input 21) to the units of its own
+// currency per euro; inputs are converted on entry and results on exit.
+#include "Lib/Exception.h"
+
+#include <cstdint>
+#include <string>
+
+// Missing inputs for a computation (tax class, birth date).
+class ELStTabError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// All zero means that no birth date is known.
+struct TLStDatum {
+    std::int32_t Tag = 0;
+    std::int32_t Monat = 0;
+    std::int32_t Jahr = 0;
+};
+
+// Indices of the inputs and results.
+enum TLStBoolIndex : int {
+    lbFaktorAnwenden = 0,
+    lbAltersentlastung = 1, // 64 years completed before the year
+    lbKeineVSP = 2,
+    lbKeineZTab = 3,
+    lbKeinArbeitnehmerpauschbetrag = 4,
+    lbPVSachsen = 5,
+    lbKinderlos = 6,
+    lbKirchensteuer = 7,
+};
+enum TLStIntIndex : int {
+    liKeineAV = 0,      // 1: not liable to unemployment insurance
+    liRVArt = 1,        // pension-insurance kind
+    liZeitraum = 2,     // 1 year, 2 month, 3 week, 4 day
+    liKVArt = 3,        // 0 statutory, 1 or 2 private
+    liPVKinder = 4,     // care-insurance children less one
+    liSteuerklasse = 5, // 1..6, 0 missing
+    liVersBeginn = 6,   // year the pension payments began
+    liVersMonate = 7,   // months with pension payments
+};
+enum TLStCurrIndex : int {
+    lcEntschaedigung = 0, // compensation within the other payments (one-fifth rule)
+    lcPKVBeitrag = 1,
+    lcPKVZuschuss = 2,
+    lcLohn = 3,
+    lcSterbegeld = 4,
+    lcVersBezug = 5,
+    lcVersBemMonat = 6,
+    lcVersSonder = 7,
+    lcVersKapital = 8, // capitalised pension payments (one-fifth rule)
+};
+enum TLStDoubIndex : int {
+    ldAVSatz = 0,
+    ldFaktor = 1,
+    ldGrundfreibetrag = 2,
+    ldBBGKV = 3,
+    ldBBGRV = 4,
+    ldJahresFreibetrag = 5,    // cents, other-payment computation
+    ldJahresHinzurechnung = 6, // cents, other-payment computation
+    ldKinderfreibetrag = 7,
+    ldJahresLohn = 8,           // cents paid so far
+    ldJahresEntschaedigung = 9, // cents, tax-free compensation part of it
+    ldJahresVersBezug = 10,     // cents paid so far
+    ldKVSatz = 11,
+    ldKVZusatzSatz = 12,
+    ldKVZusatzDurchschnitt = 13,
+    ldFreibetrag = 14,    // cents of the period
+    ldHinzurechnung = 15, // cents of the period
+    ldVermoegensbeteiligung = 16,
+    ldPVSatz = 17,
+    ldPVKinderlosSatz = 18,
+    ldRVSatz = 19,
+    ldSonstEntschaedigung = 20,
+    ldKurs = 21, // units of the display currency per euro
+    ldKinderfreibetraege = 22,
+};
+enum TLStErgIndex : int {
+    leKiStBasis = 0,
+    leKiStBasisSonst = 1,
+    leKiStBasisFuenftel = 2,
+    leLohnsteuer = 3,
+    leStufeOben = 4,
+    leStufeUnten = 5,
+    leLStSonst = 6,
+    leLStFuenftel = 7,
+    leSolZ = 8,
+    leSolZSonst = 9,
+    leSolZFuenftel = 10,
+    leVorsorgepauschale = 11,
+};
+
+class TLStTabBase {
+public:
+    static constexpr int kAnzahlBool = 8;
+    static constexpr int kAnzahlInt = 8;
+    static constexpr int kAnzahlCurr = 9;
+    static constexpr int kAnzahlDoub = 23;
+    static constexpr int kAnzahlErgebnisse = 12;
+
+    TLStTabBase();
+    virtual ~TLStTabBase() = default;
+    TLStTabBase(const TLStTabBase&) = delete;
+    TLStTabBase& operator=(const TLStTabBase&) = delete;
+
+    // Second construction phase: the year defaults (the factory calls it).
+    void Init();
+
+    void SetBool(int index, bool wert);
+    virtual void SetInt(int index, std::int32_t wert);
+    void SetCurr(int index, double wert);
+    void SetDoub(int index, double wert);
+    void SetGeburtsdatum(const TLStDatum& datum);
+
+    bool GetBool(int index) const;
+    std::int32_t GetInt(int index) const;
+    double GetCurr(int index) const; // as stored, in the tariff currency
+    double GetDoubInput(int index) const;
+
+    // Result in the display currency; recomputes when an input changed since the last read.
+    double GetDoub(int index);
+    bool ZusatztabelleAngewendet();
+    virtual double GetValue(int index);
+    bool Berechnet() const { return m_berechnet; }
+
+    double LohnsteuerFuer(double lohn);
+    void LohnsteuerFuerZeitraum(int zeitraum, double lohn, double versorgungsbezug,
+                                double freibetrag, double hinzurechnungsbetrag);
+    // One run of the other payments: A the payment, B its pension part, C the part taxed by the
+    // one-fifth rule. The caller then reads results 1, 2, 6, 7, 9, 10.
+    void SonstigeBezuegeBerechnen(double a, double b, double c);
+    double FreibetragUmgerechnet() const;
+
+    virtual std::string Name() const = 0;
+    virtual double DMFaktor() const { return 1.95583; }
+
+    // Table view: first amount, step and last amount of a table step for the pay period.
+    virtual double TabellenAnfang();
+    virtual double TabellenSchritt();
+    virtual double TabellenEnde();
+    virtual double AltersentlastungsbetragZeitraum();
+    virtual double VersorgungsfreibetragZeitraum();
+
+    // Rounding routines of the tariffs, on extended precision.
+    static long double AufrundenGanz(long double x);
+    static long double AbrundenCent(long double x);
+    static long double AufrundenCent(long double x);
+    static void Mindestens(double& a, double b);
+    static void Hoechstens(double& a, double b);
+    static void MindestensExt(long double& a, long double b);
+    static void HoechstensExt(long double& a, long double b);
+
+protected:
+    // Pension allowance by the year the pensions began: percentage, supplement, maximum.
+    virtual void Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
+                                       double& hoechstbetrag) const;
+    // Year defaults, run by Init in this order.
+    virtual void InitTarifwerte() {}
+    virtual void InitBBG() {}
+    virtual void InitKinderfreibetrag() {}
+    virtual void InitRVSatz() {}
+
+    virtual void Tabellenstufe(long double einkommen);
+    virtual long double UPRUND54(long double x);
+    // The computation; the base only checks the tax class.
+    virtual void Berechnen();
+    virtual double Tabellenkonstante() const;
+    virtual double TabellenAnfangJahresbetrag() const { return 5600; }
+    // A currency input that a tariff no longer reads is always stored as 0.
+    virtual bool CurrGenutzt(int) const { return true; }
+
+    // Annual amount to the pay period: lower bound (cut) and upper bound.
+    void AufZeitraum(long double jahresbetrag, double& unten, double& oben) const;
+    double AufZeitraumUnten(long double jahresbetrag) const;
+    double InAnzeige(double betrag, int dezimalen = 0) const;
+
+    int AltersJahr() const;
+    // Old-age relief by the first year after the 64th birthday: percentage and maximum.
+    virtual void Altersentlastung(int jahr, double& prozentsatz, double& hoechstbetrag) const;
+    void PruefeSteuerklasse() const;
+    // Stores an integer input as given, with change tracking.
+    void SpeichereInt(int index, std::int32_t wert);
+    void ErgebnisseLoeschen();
+    void SetzeBerechnet() { m_berechnet = true; }
+    void BerechneWennNoetig();
+
+    // Raw access for the year classes (no conversion, no change tracking).
+    bool m_bool[kAnzahlBool] = {};
+    std::int32_t m_int[kAnzahlInt] = {};
+    double m_curr[kAnzahlCurr] = {};
+    double m_doub[kAnzahlDoub] = {};
+    double m_erg[kAnzahlErgebnisse - 1] = {};
+    long double m_vorsorgepauschale = 0; // result 11
+    bool m_zusatztabelle = false;
+    TLStDatum m_geburtsdatum;
+
+    // The amounts of one special-payment run (SonstigeBezuegeBerechnen).
+    double m_sonstigerBezug = 0;
+    double m_sonstigerVersBezug = 0;
+    double m_sonstigerFuenftel = 0;
+
+    // Of the last computation, for GetValue and the period amounts of the table view.
+    double m_altersentlastungsbetrag = 0;
+    double m_versorgungsfreibetrag = 0;
+    double m_arbeitnehmerpauschbetrag = 0;
+
+    // Working amount of the table view.
+    double m_tabellenJahresbetrag = 0;
+
+private:
+    [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
+    bool m_berechnet = false;
+};
