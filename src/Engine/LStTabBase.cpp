@@ -289,23 +289,6 @@ double TLStTabBase::AufZeitraumUnten(long double jahresbetrag) const
     return unten;
 }
 
-long double TLStTabBase::AufrundenGanz(long double x)
-{
-    return x >= 0 ? std::trunc(x + 0.999999L) : std::trunc(x - 0.999999L);
-}
-
-long double TLStTabBase::AbrundenCent(long double x)
-{
-    return x >= 0 ? std::trunc((x + 0.000001L) * 100) * 0.01L
-                  : std::trunc((x - 0.000001L) * 100) * 0.01L;
-}
-
-long double TLStTabBase::AufrundenCent(long double x)
-{
-    return x >= 0 ? std::trunc(x * 100 + 0.999999L) * 0.01L
-                  : std::trunc(x * 100 - 0.999999L) * 0.01L;
-}
-
 void TLStTabBase::Mindestens(double& a, double b)
 {
     if (a < b)

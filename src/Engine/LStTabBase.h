@@ -12,6 +12,7 @@
 // currency per euro; inputs are converted on entry and results on exit.
 #include "Lib/Exception.h"
 
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -151,10 +152,22 @@ public:
     virtual double AltersentlastungsbetragZeitraum();
     virtual double VersorgungsfreibetragZeitraum();
 
-    // Rounding routines of the tariffs, on extended precision.
-    static long double AufrundenGanz(long double x);
-    static long double AbrundenCent(long double x);
-    static long double AufrundenCent(long double x);
+    // Rounding routines of the tariffs, on extended precision (inline: they run dozens of
+    // times per computation).
+    static long double AufrundenGanz(long double x)
+    {
+        return x >= 0 ? std::trunc(x + 0.999999L) : std::trunc(x - 0.999999L);
+    }
+    static long double AbrundenCent(long double x)
+    {
+        return x >= 0 ? std::trunc((x + 0.000001L) * 100) * 0.01L
+                      : std::trunc((x - 0.000001L) * 100) * 0.01L;
+    }
+    static long double AufrundenCent(long double x)
+    {
+        return x >= 0 ? std::trunc(x * 100 + 0.999999L) * 0.01L
+                      : std::trunc(x * 100 - 0.999999L) * 0.01L;
+    }
     static void Mindestens(double& a, double b);
     static void Hoechstens(double& a, double b);
     static void MindestensExt(long double& a, long double b);
