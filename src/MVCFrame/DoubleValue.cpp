@@ -43,11 +43,11 @@ void TDouble::SetValue(double x)
 
 void TDouble::StoreCut(double x)
 {
-    if (!std::isfinite(x)) {
+    const double cut = std::isfinite(x) ? Cut(x) : x;
+    if (!std::isfinite(cut)) {
         Change();
         return;
     }
-    const double cut = Cut(x);
     if (!MustStore(std::fabs(cut - m_value) <= kKeineAenderung))
         return;
     m_value = cut;

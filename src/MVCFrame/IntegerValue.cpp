@@ -6,6 +6,7 @@
 #include "MVCFrame/ZahlText.h"
 
 #include <cmath>
+#include <cstdint>
 
 TInteger::TInteger(TDaten* daten, std::string name, TValueCreateFlags flags,
                    std::int32_t defaultValue)
@@ -74,8 +75,13 @@ void TInteger::SaveToIni(TXIniFile& ini, const std::string& section) const
 
 void TInteger::ReadFromParser(TXoParser& parser)
 {
-    if (!HasFlag(vfComputed))
-        SetValue(static_cast<std::int32_t>(parser.TokenInt()));
+    if (!HasFlag(vfComputed)) {
+        const std::int64_t zahl = parser.TokenInt();
+        if (zahl < INT32_MIN || zahl > INT32_MAX)
+            Change();
+        else
+            SetValue(static_cast<std::int32_t>(zahl));
+    }
     parser.NextToken();
 }
 

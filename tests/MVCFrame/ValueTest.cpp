@@ -5,6 +5,7 @@
 #include "MVCFrame/Waehrung.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <memory>
 
@@ -267,6 +268,33 @@ TEST_F(ValueTest, BooleanLeavesOtherTokensInPlace)
     schalter.ReadFromParser(parser);
     EXPECT_TRUE(schalter.GetValue());
     EXPECT_EQ(parser.Token(), toString);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ValueTest, IntegerTokenBeyond32BitsIsRefused)
+{
+    TInteger zahl(nullptr, "Zahl", 0, 7);
+    TXoParser parser("99999999999 8");
+    zahl.ReadFromParser(parser);
+    EXPECT_EQ(zahl.GetValue(), 7);
+    zahl.ReadFromParser(parser);
+    EXPECT_EQ(zahl.GetValue(), 8);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ValueTest, DoubleRefusesWhatIsNoNumber)
+{
+    TDouble betrag(nullptr, "Betrag", 0, 1.5);
+    for (const double x : {std::nan(""), HUGE_VAL, 1e307}) {
+        betrag.SetValue(x);
+        EXPECT_DOUBLE_EQ(betrag.GetValue(), 1.5) << x;
+    }
 }
 
 } // namespace
