@@ -108,6 +108,8 @@ void TLStTab10::Parameter()
 long double TLStTab10::AufJahr(double betrag) const
 {
     // A week's pay is cut to cents when extrapolated; the other periods give whole cents.
+    if (betrag == 0)
+        return 0;
     switch (m_int[liZeitraum]) {
     case 1:
         return AbrundenCent(betrag * 0.01L);

@@ -2,8 +2,10 @@
 
 #include "Lib/Betrag.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 
 namespace {
 
@@ -81,8 +83,11 @@ void TLStTabBase::SetCurr(int index, double wert)
 {
     if (index < 0 || index >= kAnzahlCurr)
         UnbekannterIndex("SetCurr", index);
-    const double umgerechnet =
-        CurrGenutzt(index) ? Dreisatz(true, 0, wert, m_doub[ldKurs], DMFaktor()) : 0.0;
+    double umgerechnet = 0;
+    if (CurrGenutzt(index))
+        umgerechnet = m_doub[ldKurs] == DMFaktor()
+                          ? Runden(wert)
+                          : Dreisatz(true, 0, wert, m_doub[ldKurs], DMFaktor());
     if (m_curr[index] != umgerechnet) {
         m_curr[index] = umgerechnet;
         m_berechnet = false;
@@ -203,6 +208,9 @@ double TLStTabBase::FreibetragUmgerechnet() const
 
 double TLStTabBase::InAnzeige(double betrag, int dezimalen) const
 {
+    // Same currency on both sides: the rule of three reduces to rounding.
+    if (dezimalen == 0 && m_doub[ldKurs] == DMFaktor())
+        return Runden(betrag);
     return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, DMFaktor(),
                     m_doub[ldKurs]);
 }
@@ -362,9 +370,10 @@ int TLStTabBase::AltersJahr() const
     if (m_geburtsdatum.Tag == 0 && m_geburtsdatum.Monat == 0 && m_geburtsdatum.Jahr == 0)
         throw ELStTabError("Geburtsdatum fehlt!");
     // Born on 1 January: the 64th birthday falls on the last day of the year before.
-    if (m_geburtsdatum.Tag == 1 && m_geburtsdatum.Monat == 1)
-        return m_geburtsdatum.Jahr + 64;
-    return m_geburtsdatum.Jahr + 65;
+    const std::int64_t jahr = static_cast<std::int64_t>(m_geburtsdatum.Jahr) +
+                              (m_geburtsdatum.Tag == 1 && m_geburtsdatum.Monat == 1 ? 64 : 65);
+    // A nonsensical birth year must not overflow; any year that far out is simply "late".
+    return static_cast<int>(std::min<std::int64_t>(jahr, std::numeric_limits<int>::max()));
 }
 
 void TLStTabBase::PruefeSteuerklasse() const

@@ -419,3 +419,72 @@ TEST(LStTabDezember, JahreslohnOhneNachholung)
 }
 
 } // namespace
+
+// Rules of single years that the official data of 2014 on does not show ------------------------
+
+TEST(LStTab11Dez, ArbeitnehmerpauschbetragNachgeholt)
+{
+    // December 2011 grants the year's raised lump sum in one month; the year gets 1000.
+    struct Fall {
+        int monat, zeitraum;
+        double pauschbetrag;
+    };
+    for (const Fall& f : {Fall{11, 2, 920}, Fall{12, 2, 1880}, Fall{12, 1, 1000}}) {
+        auto tab = CreateLStTab(2011, static_cast<std::uint16_t>(f.monat));
+        tab->SetDoub(ldKurs, 1.0);
+        tab->SetInt(liSteuerklasse, 1);
+        tab->SetInt(liZeitraum, f.zeitraum);
+        tab->SetCurr(lcLohn, f.zeitraum == 1 ? 4000000 : 300000);
+        tab->GetDoub(leLohnsteuer);
+        EXPECT_EQ(tab->GetValue(1), f.pauschbetrag) << f.monat << '/' << f.zeitraum;
+    }
+}
+
+struct SonstFall {
+    int jahr;
+    double sonstigerBezug;
+    bool solzSonst; // surcharge on the other payment expected
+};
+
+// A small wage with an other payment: no surcharge on the current wage in any of these years.
+double SonstigeSolZ(const SonstFall& f, double& lstSonst, double& lstOhne)
+{
+    auto tab = CreateLStTab(static_cast<std::uint16_t>(f.jahr), 6);
+    tab->SetDoub(ldKurs, 1.0);
+    tab->SetInt(liSteuerklasse, 1);
+    tab->SetInt(liZeitraum, 2);
+    tab->SetDoub(ldKVSatz, 14.0);
+    tab->SetDoub(ldPVSatz, 3.05);
+    tab->SetCurr(lcLohn, 110000);
+    tab->SetDoub(ldJahresLohn, 1320000);
+    tab->SonstigeBezuegeBerechnen(0, 0, 0);
+    lstOhne = tab->GetDoub(leLohnsteuer);
+    EXPECT_EQ(tab->GetDoub(leSolZ), 0) << f.jahr;
+    tab->SonstigeBezuegeBerechnen(f.sonstigerBezug, 0, 0);
+    lstSonst = tab->GetDoub(leLStSonst);
+    EXPECT_EQ(tab->GetDoub(leLohnsteuer), lstOhne) << f.jahr;
+    return tab->GetDoub(leSolZSonst);
+}
+
+TEST(LStTabSonstigeBezuege, ZuschlagOhneFreigrenzeBis2020)
+{
+    for (const SonstFall& f : {SonstFall{2016, 500000, true}, SonstFall{2020, 500000, true},
+                               SonstFall{2021, 500000, false}, SonstFall{2026, 500000, false}}) {
+        double lstSonst = 0;
+        double lstOhne = 0;
+        const double solz = SonstigeSolZ(f, lstSonst, lstOhne);
+        EXPECT_GT(lstSonst, 0) << f.jahr;
+        EXPECT_EQ(solz, f.solzSonst ? Abschneiden(lstSonst * 5.5 * 0.01) : 0) << f.jahr;
+    }
+}
+
+TEST(LStTabSonstigeBezuege, NegativerBezugSenktNichts)
+{
+    for (const int jahr : {2012, 2016, 2021, 2026}) {
+        double lstSonst = 0;
+        double lstOhne = 0;
+        const double solz = SonstigeSolZ(SonstFall{jahr, -500000, false}, lstSonst, lstOhne);
+        EXPECT_EQ(lstSonst, 0) << jahr;
+        EXPECT_EQ(solz, 0) << jahr;
+    }
+}

@@ -1,6 +1,7 @@
 #include "LStFall.h"
 
 #include "Engine/LStTabBase.h"
+#include "Lib/Betrag.h"
 
 #include <cctype>
 
@@ -10,6 +11,12 @@ double Wert(const TLStFallWerte& werte, std::string_view name)
 {
     const auto it = werte.find(name);
     return it == werte.end() ? 0.0 : it->second;
+}
+
+// Integer inputs read as numbers; out-of-range text is clamped, never undefined.
+std::int32_t Ganzzahl(double wert)
+{
+    return RundenInt(wert);
 }
 
 // Care-insurance rate and the surcharge of the childless that the flow chart of a period assumes.
@@ -117,8 +124,8 @@ TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStF
 {
     const auto w = [&werte](std::string_view name) { return Wert(werte, name); };
     tab.SetDoub(ldKurs, 1.0);
-    tab.SetInt(liSteuerklasse, static_cast<std::int32_t>(w("STKL")));
-    tab.SetInt(liZeitraum, static_cast<std::int32_t>(w("LZZ")));
+    tab.SetInt(liSteuerklasse, Ganzzahl(w("STKL")));
+    tab.SetInt(liZeitraum, Ganzzahl(w("LZZ")));
     tab.SetCurr(lcLohn, w("RE4"));
     tab.SetBool(lbFaktorAnwenden, w("AF") != 0);
     tab.SetDoub(ldFaktor, w("F"));
@@ -127,15 +134,14 @@ TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStF
     const bool alter = w("ALTER1") != 0;
     tab.SetBool(lbAltersentlastung, alter);
     // The first calendar year after the 64th birthday is AJAHR for anyone born after 1 January.
-    tab.SetGeburtsdatum(alter ? TLStDatum{2, 1, static_cast<std::int32_t>(w("AJAHR")) - 65}
-                              : TLStDatum{});
+    tab.SetGeburtsdatum(alter ? TLStDatum{2, 1, Ganzzahl(w("AJAHR")) - 65} : TLStDatum{});
 
-    const int krv = static_cast<int>(w("KRV"));
+    const int krv = Ganzzahl(w("KRV"));
     tab.SetInt(liRVArt, krv);
     if (jahr >= 2010 && jahr <= 2024)
         tab.SetDoub(ldBBGRV, BBGRV(jahr, krv == 1));
-    tab.SetInt(liKeineAV, static_cast<std::int32_t>(w("ALV")));
-    tab.SetInt(liKVArt, static_cast<std::int32_t>(w("PKV")));
+    tab.SetInt(liKeineAV, Ganzzahl(w("ALV")));
+    tab.SetInt(liKVArt, Ganzzahl(w("PKV")));
     tab.SetCurr(lcPKVBeitrag, w("PKPV"));
     tab.SetCurr(lcPKVZuschuss, w("PKPVAGZ"));
     // The flow chart takes the reduced health rate of 14 % (no sick pay) and the fund's rate.
@@ -148,15 +154,15 @@ TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStF
     tab.SetDoub(ldPVKinderlosSatz, pvKinderlos);
     tab.SetBool(lbPVSachsen, w("PVS") != 0);
     tab.SetBool(lbKinderlos, w("PVZ") != 0);
-    tab.SetInt(liPVKinder, static_cast<std::int32_t>(w("PVA")));
+    tab.SetInt(liPVKinder, Ganzzahl(w("PVA")));
     tab.SetDoub(ldAVSatz, 2.6);
     tab.SetBool(lbKirchensteuer, w("R") != 0);
 
     tab.SetCurr(lcVersBezug, w("VBEZ"));
     tab.SetCurr(lcVersBemMonat, w("VBEZM"));
     tab.SetCurr(lcVersSonder, w("VBEZS"));
-    tab.SetInt(liVersBeginn, static_cast<std::int32_t>(w("VJAHR")));
-    tab.SetInt(liVersMonate, static_cast<std::int32_t>(w("ZMVB")));
+    tab.SetInt(liVersBeginn, Ganzzahl(w("VJAHR")));
+    tab.SetInt(liVersMonate, Ganzzahl(w("ZMVB")));
     tab.SetDoub(ldFreibetrag, w("LZZFREIB"));
     tab.SetDoub(ldHinzurechnung, w("LZZHINZU"));
 

@@ -12,7 +12,8 @@ int main(int argc, char** argv)
 {
     double jahr = 0;
     double monat = 0;
-    if (argc != 3 || !LiesZahl(argv[1], jahr) || !LiesZahl(argv[2], monat)) {
+    if (argc != 3 || !LiesZahl(argv[1], jahr) || !LiesZahl(argv[2], monat) || jahr < 0 ||
+        jahr > 65535 || monat < 0 || monat > 65535) {
         std::cerr << "usage: lstcase YEAR MONTH < lines\n";
         return 2;
     }
@@ -37,11 +38,10 @@ int main(int argc, char** argv)
             const TLStFallErgebnis e =
                 BerechneFall(*tab, static_cast<int>(jahr), static_cast<int>(monat), werte);
             char text[200];
+            // The results are whole cents: printing them with no decimals rounds nothing.
             std::snprintf(text, sizeof text,
-                          "LSTLZZ=%lld SOLZLZZ=%lld BK=%lld STS=%lld SOLZS=%lld BKS=%lld",
-                          static_cast<long long>(e.LSTLZZ), static_cast<long long>(e.SOLZLZZ),
-                          static_cast<long long>(e.BK), static_cast<long long>(e.STS),
-                          static_cast<long long>(e.SOLZS), static_cast<long long>(e.BKS));
+                          "LSTLZZ=%.0f SOLZLZZ=%.0f BK=%.0f STS=%.0f SOLZS=%.0f BKS=%.0f", e.LSTLZZ,
+                          e.SOLZLZZ, e.BK, e.STS, e.SOLZS, e.BKS);
             std::cout << text << '\n';
         } catch (const std::exception& e) {
             std::cout << "ERROR " << e.what() << '\n';
