@@ -1,0 +1,41 @@
+#include "Gui/MVCControl.h"
+
+#include "Gui/BergForm.h"
+#include "Gui/GuiHooks.h"
+#include "MVCFrame/Value.h"
+
+#include <exception>
+
+TMVCControl::TMVCControl(TBerechnungForm* owner) : m_owner(owner)
+{
+    if (m_owner)
+        m_owner->AddControl(*this);
+}
+
+TMVCControl::~TMVCControl()
+{
+    if (m_owner)
+        m_owner->RemoveControl(*this);
+}
+
+void TMVCControl::SetValue(TValue* value)
+{
+    m_value = value;
+    Refresh();
+}
+
+bool TMVCControl::DarfSchreiben() const
+{
+    return m_value && m_refreshing == 0 && !(m_owner && m_owner->Updating());
+}
+
+void TMVCControl::Schreiben(const std::function<void(TValue&)>& schreiben)
+{
+    if (!DarfSchreiben())
+        return;
+    try {
+        schreiben(*m_value);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+}
