@@ -360,8 +360,8 @@ bool TFoRechner::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_display &&
         (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove)) {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        // Only lines of our own tape are taken.
-        if (drag->mimeData()->hasFormat(TListBoxFixed::MimeTyp()) && drag->source() == m_streifen)
+        // Only lines of the tape are taken (their type is private to it).
+        if (drag->mimeData()->hasFormat(TListBoxFixed::MimeTyp()))
             drag->acceptProposedAction();
         else
             drag->ignore();
@@ -371,8 +371,7 @@ bool TFoRechner::eventFilter(QObject* watched, QEvent* event)
         auto* drop = static_cast<QDropEvent*>(event);
         double wert = 0;
         int stellen = 0;
-        if (drop->source() == m_streifen &&
-            ZeilenZahl(QString::fromUtf8(drop->mimeData()->data(TListBoxFixed::MimeTyp())), wert,
+        if (ZeilenZahl(QString::fromUtf8(drop->mimeData()->data(TListBoxFixed::MimeTyp())), wert,
                        stellen)) {
             m_werk.Uebernehmen(wert, stellen);
             drop->acceptProposedAction();

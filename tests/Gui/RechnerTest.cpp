@@ -4,6 +4,10 @@
 #include "GuiTestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QTest>
 
 namespace {
@@ -88,6 +92,40 @@ TEST_F(RechnerTest, AResultTooLargeIsReportedAndNotShownAsZero)
         m_rechner.Taste(taste);
     EXPECT_EQ(m_fehler, QStringList{"Betrag zu groß"});
     EXPECT_EQ(m_rechner.Display().text(), "1.000");
+}
+
+} // namespace
+
+namespace {
+
+class RechnerDropTest : public GuiHookFixture {
+protected:
+    // Drops a tape line's data on the display, as dragging a line of the tape does.
+    bool Fallen(const QByteArray& zeile, const char* typ = TListBoxFixed::MimeTyp())
+    {
+        QMimeData daten;
+        daten.setData(typ, zeile);
+        const QPoint mitte = m_rechner.Display().rect().center();
+        QDragEnterEvent enter(mitte, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&m_rechner.Display(), &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(mitte, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&m_rechner.Display(), &drop);
+        return drop.isAccepted();
+    }
+    TFoRechner m_rechner;
+};
+
+TEST_F(RechnerDropTest, ADroppedTapeLineBecomesTheEntry)
+{
+    m_rechner.Aktivieren();
+    ASSERT_TRUE(Fallen(" 1.234,567-+ "));
+    EXPECT_DOUBLE_EQ(m_rechner.Werk().Anzeige(), -1234.567);
+    EXPECT_EQ(m_rechner.Display().text(), "-1.234,567");
+    m_rechner.Taste('+');
+    EXPECT_DOUBLE_EQ(m_rechner.Werk().Summe(), -1234.567);
+    EXPECT_FALSE(Fallen("5", "text/plain"));
 }
 
 } // namespace
