@@ -446,6 +446,7 @@ void TLStTab10::Solidaritaetszuschlag()
         w.solzJahr = solz;
         m_erg[leSolZ] = PeriodenBetrag(solz);
     } else {
+        w.solzJahr = 0;
         m_erg[leSolZ] = 0;
     }
     m_erg[leKiStBasis] =

@@ -218,6 +218,7 @@ void TLStTab21::Solidaritaetszuschlag()
         w.solzJahr = solz;
         m_erg[leSolZ] = PeriodenBetrag(solz);
     } else {
+        w.solzJahr = 0;
         m_erg[leSolZ] = 0;
     }
     m_erg[leKiStBasis] =

@@ -10,6 +10,7 @@
 // Amounts are doubles in the smallest unit of the tariff currency: cents, or pfennig for the
 // years before 2002. A caller sets the currency rate (double input 21) to the units of its own
 // currency per euro; inputs are converted on entry and results on exit.
+#include "Lib/Betrag.h"
 #include "Lib/Exception.h"
 
 #include <cmath>
@@ -156,17 +157,17 @@ public:
     // times per computation).
     static long double AufrundenGanz(long double x)
     {
-        return x >= 0 ? std::trunc(x + 0.999999L) : std::trunc(x - 0.999999L);
+        return x >= 0 ? GanzerTeil(x + 0.999999L) : GanzerTeil(x - 0.999999L);
     }
     static long double AbrundenCent(long double x)
     {
-        return x >= 0 ? std::trunc((x + 0.000001L) * 100) * 0.01L
-                      : std::trunc((x - 0.000001L) * 100) * 0.01L;
+        return x >= 0 ? GanzerTeil((x + 0.000001L) * 100) * 0.01L
+                      : GanzerTeil((x - 0.000001L) * 100) * 0.01L;
     }
     static long double AufrundenCent(long double x)
     {
-        return x >= 0 ? std::trunc(x * 100 + 0.999999L) * 0.01L
-                      : std::trunc(x * 100 - 0.999999L) * 0.01L;
+        return x >= 0 ? GanzerTeil(x * 100 + 0.999999L) * 0.01L
+                      : GanzerTeil(x * 100 - 0.999999L) * 0.01L;
     }
     static void Mindestens(double& a, double b);
     static void Hoechstens(double& a, double b);

@@ -69,7 +69,7 @@ template <class TBasis> void TLStTabDezember<TBasis>::LaufenderBezug()
     const TWerte& w = this->m_w;
     const int i = m_modus == 1 ? 0 : 1;
     m_lohnsteuer[i] = w.lstJahr * 100;
-    m_solz[i] = this->m_erg[leSolZ] > 0 ? w.solzJahr : 0;
+    m_solz[i] = w.solzJahr;
     m_kist[i] = this->m_bool[lbKirchensteuer] ? w.jbmg * 100 : 0;
 }
 

@@ -12,7 +12,7 @@ constexpr double kEuroKurs = 1.95583;
 
 long double RundenExt(long double x)
 {
-    return x >= 0 ? std::trunc(x + kRundungsKonstante) : std::trunc(x - kRundungsKonstante);
+    return x >= 0 ? GanzerTeil(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
 }
 
 double Runden(double x)
@@ -34,14 +34,14 @@ std::int32_t RundenInt(double x)
 
 long double AbschneidenExt(long double x)
 {
-    return x >= 0 ? std::trunc(x + kAbschneideToleranzExt) : std::trunc(x - kAbschneideToleranzExt);
+    return x >= 0 ? GanzerTeil(x + kAbschneideToleranzExt) : GanzerTeil(x - kAbschneideToleranzExt);
 }
 
 double Abschneiden(double x)
 {
     const long double e = x;
-    return static_cast<double>(e >= 0 ? std::trunc(e + kAbschneideToleranz)
-                                      : std::trunc(e - kAbschneideToleranz));
+    return static_cast<double>(e >= 0 ? GanzerTeil(e + kAbschneideToleranz)
+                                      : GanzerTeil(e - kAbschneideToleranz));
 }
 
 double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)

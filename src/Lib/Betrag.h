@@ -6,6 +6,7 @@
 // binary representation error) still rounds up. Cutting (Abschneiden) adds a tolerance, so that
 // 28.99995 is read as the 29 it was meant to be. The arithmetic runs in 80-bit extended precision
 // and is stored back to double, which decides the last bit of many tax amounts.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -18,6 +19,29 @@ inline constexpr long double kRundungsKonstante = 0.50000000001L;
 // Tolerances of the two cutting routines.
 inline constexpr long double kAbschneideToleranz = 0.0001L;
 inline constexpr long double kAbschneideToleranzExt = 0.000001L;
+
+// Whole part of x (Int): truncation toward zero in extended precision, the same value as
+// std::trunc, sign of zero included. It does not switch the FPU's rounding mode, which is what
+// makes std::trunc slow on long double; the tariffs truncate dozens of times per computation.
+inline long double GanzerTeil(long double x)
+{
+    // Adding 2^63 leaves no fraction bits in the 64-bit mantissa: the sum is x rounded to a
+    // whole number, and one step back toward zero makes that the truncation.
+    constexpr long double kZwei63 = 9223372036854775808.0L;
+    if (!(x < kZwei63 && x > -kZwei63))
+        return std::trunc(x);
+    long double t = 0;
+    if (x >= 0) {
+        t = (x + kZwei63) - kZwei63;
+        if (t > x)
+            t -= 1;
+    } else {
+        t = (x - kZwei63) + kZwei63;
+        if (t < x)
+            t += 1;
+    }
+    return t == 0 ? std::copysign(0.0L, x) : t;
+}
 
 double Runden(double x);
 long double RundenExt(long double x);

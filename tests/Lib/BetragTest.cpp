@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <string>
@@ -112,6 +113,38 @@ TEST(EuroFaktor, DmUpTo2001)
     EXPECT_DOUBLE_EQ(EuroFaktor(2001), 1.95583);
     EXPECT_DOUBLE_EQ(EuroFaktor(2002), 1.0);
     EXPECT_DOUBLE_EQ(EuroFaktor(2026), 1.0);
+}
+
+TEST(GanzerTeil, WieTruncAuchAmRand)
+{
+    const long double zwei63 = 9223372036854775808.0L;
+    const long double werte[] = {0.0L,
+                                 -0.0L,
+                                 0.5L,
+                                 -0.5L,
+                                 0.9999999999999999999L,
+                                 -0.9999999999999999999L,
+                                 1.0L,
+                                 2.5L,
+                                 -2.5L,
+                                 28.99995L,
+                                 123456789.999999L,
+                                 -98765.4321L,
+                                 zwei63 - 1,
+                                 zwei63,
+                                 -zwei63,
+                                 1e30L,
+                                 -1e30L,
+                                 std::numeric_limits<long double>::infinity(),
+                                 std::numeric_limits<long double>::denorm_min()};
+    for (const long double x : werte) {
+        const long double soll = std::trunc(x);
+        EXPECT_EQ(GanzerTeil(x), soll) << static_cast<double>(x);
+        EXPECT_EQ(std::signbit(GanzerTeil(x)), std::signbit(soll)) << static_cast<double>(x);
+    }
+    for (long double x = -1000; x <= 1000; x += 0.125L)
+        EXPECT_EQ(GanzerTeil(x), std::trunc(x)) << static_cast<double>(x);
+    EXPECT_TRUE(std::isnan(GanzerTeil(std::numeric_limits<long double>::quiet_NaN())));
 }
 
 } // namespace
