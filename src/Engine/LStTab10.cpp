@@ -78,8 +78,8 @@ void TLStTab10::ZwischenwerteLoeschen()
 
 void TLStTab10::Parameter()
 {
-    // The employee pays the special health contribution of 0.9 % alone; Saxony shifts one point
-    // of the care contribution to the employee.
+    // The employee alone pays the fund's additional rate (until 2014 the special contribution of
+    // 0.9 %); Saxony shifts one point of the care contribution to the employee.
     const long double kvSatz = m_doub[ldKVSatz];
     m_w.kvSatzAN = 0.005L * kvSatz + 0.01L * m_doub[ldKVZusatzSatz];
     m_w.kvSatzAG = 0.005L * kvSatz;

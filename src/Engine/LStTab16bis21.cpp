@@ -230,8 +230,11 @@ void TLStTab21::SolidaritaetszuschlagSonstige()
     // The annual tax with the other payment (without child allowances) decides whether the
     // exemption limit is passed.
     TWerte& w = m_w;
-    w.zve = m_doub[ldKinderfreibetraege] > 0 ? w.zve - w.kfb : w.zve;
-    SteuerAusEinkommen();
+    // Without child allowances that is the tax just computed with the other payment.
+    if (m_doub[ldKinderfreibetraege] > 0) {
+        w.zve -= w.kfb;
+        SteuerAusEinkommen();
+    }
     const double basis = Abschneiden(static_cast<double>(w.st * w.faktor));
     m_erg[leSolZSonst] =
         basis > w.solzFreigrenzeTabelle ? Abschneiden(m_erg[leLStSonst] * 5.5 * 0.01) : 0;
