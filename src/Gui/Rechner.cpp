@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
@@ -221,8 +223,13 @@ void TFoRechner::BauOberflaeche()
     connect(m_uebertragen, &QPushButton::clicked, this, &TFoRechner::Uebertragen);
     for (QPushButton* knopf : {schliessen, m_uebertragen})
         knopf->setFocusPolicy(Qt::NoFocus);
+    auto* drucken = new QPushButton("&Drucken", this);
+    drucken->setObjectName("bnDrucken");
+    drucken->setFocusPolicy(Qt::NoFocus);
+    connect(drucken, &QPushButton::clicked, this, &TFoRechner::Drucken);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(m_uebertragen);
+    knoepfe->addWidget(drucken);
     knoepfe->addStretch();
     knoepfe->addWidget(schliessen);
 
@@ -308,6 +315,36 @@ void TFoRechner::Uebertragen()
         }
     }
     m_streifen->setFocus();
+}
+
+void TFoRechner::Drucken()
+{
+    QPrinter drucker;
+    QPrintDialog dialog(&drucker, this);
+    if (GuiHooks().modal && GuiHooks().modal(dialog) == QDialog::Accepted)
+        StreifenDrucken(drucker);
+    m_streifen->setFocus();
+}
+
+void TFoRechner::StreifenDrucken(QPagedPaintDevice& geraet) const
+{
+    QPainter painter(&geraet);
+    const QFont font("Courier", 12);
+    painter.setFont(font);
+    const QFontMetrics fm(font, &geraet);
+    const int unten = painter.viewport().height();
+    int y = fm.ascent();
+    for (int i = m_leerZeilen; i < m_streifen->count(); ++i) {
+        if (y + fm.descent() > unten) {
+            geraet.newPage();
+            y = fm.ascent();
+        }
+        const QListWidgetItem* zeile = m_streifen->item(i);
+        painter.setPen(zeile->data(kRolleRot).toBool() ? Qt::red : Qt::black);
+        // As on the screen: the colour marker is not printed.
+        painter.drawText(0, y, zeile->text().mid(1));
+        y += fm.lineSpacing();
+    }
 }
 
 QStringList TFoRechner::StreifenZeilen() const

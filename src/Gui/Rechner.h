@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QAbstractButton;
+class QPagedPaintDevice;
 class QPushButton;
 class QRadioButton;
 class TBetrag;
@@ -45,6 +46,10 @@ public:
     // A key as typed (see TRechenwerk::Taste).
     void Taste(int taste);
     void Uebertragen();
+    // Asks for a printer and prints the tape on it.
+    void Drucken();
+    // The tape lines after the empty ones, one a line in Courier 12 pt, red lines in red.
+    void StreifenDrucken(QPagedPaintDevice& geraet) const;
 
     TRechenwerk& Werk() { return m_werk; }
     TBetrag& Display() const { return *m_display; }

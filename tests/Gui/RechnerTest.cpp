@@ -5,10 +5,16 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFile>
 #include <QMimeData>
+#include <QPdfWriter>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <string>
 
 namespace {
 
@@ -126,6 +132,38 @@ TEST_F(RechnerDropTest, ADroppedTapeLineBecomesTheEntry)
     m_rechner.Taste('+');
     EXPECT_DOUBLE_EQ(m_rechner.Werk().Summe(), -1234.567);
     EXPECT_FALSE(Fallen("5", "text/plain"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(RechnerDropTest, TheTapePrints)
+{
+    m_rechner.Aktivieren();
+    for (const char taste : std::string("125+250-"))
+        m_rechner.Taste(taste);
+    QTemporaryDir dir;
+    const QString datei = dir.path() + "/Streifen.pdf";
+    {
+        QPdfWriter pdf(datei);
+        m_rechner.StreifenDrucken(pdf);
+    }
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = f.readAll();
+    EXPECT_TRUE(inhalt.startsWith("%PDF"));
+}
+
+TEST_F(RechnerDropTest, ACancelledPrintDialogPrintsNothing)
+{
+    int dialoge = 0;
+    GuiHooks().modal = [&](QWidget&) {
+        ++dialoge;
+        return static_cast<int>(QDialog::Rejected);
+    };
+    m_rechner.findChild<QAbstractButton*>("bnDrucken")->click();
+    EXPECT_EQ(dialoge, 1);
 }
 
 } // namespace
