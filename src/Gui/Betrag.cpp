@@ -12,7 +12,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QMouseEvent>
 
 namespace {
 
@@ -268,20 +267,9 @@ void TBetrag::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     m_eintrittsText = text();
-    if (m_autoSelect && !m_mausUnten)
+    // A click places the caret where the user clicked; Tab and the program select the amount.
+    if (m_autoSelect && event->reason() != Qt::MouseFocusReason)
         selectAll();
-}
-
-void TBetrag::mousePressEvent(QMouseEvent* event)
-{
-    m_mausUnten = true;
-    QLineEdit::mousePressEvent(event);
-}
-
-void TBetrag::mouseReleaseEvent(QMouseEvent* event)
-{
-    m_mausUnten = false;
-    QLineEdit::mouseReleaseEvent(event);
 }
 
 void TBetrag::dragEnterEvent(QDragEnterEvent* event)

@@ -58,8 +58,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -75,5 +73,4 @@ private:
     TBetragRegeln m_regeln;
     QString m_eintrittsText;
     bool m_autoSelect = true;
-    bool m_mausUnten = false;
 };

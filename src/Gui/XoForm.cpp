@@ -82,6 +82,8 @@ void TXoForm::SetMainForm(TXoForm* form)
 void TXoForm::init()
 {
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
+        if (edit->contextMenuPolicy() == Qt::CustomContextMenu)
+            continue; // has its popup already
         edit->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(edit, &QWidget::customContextMenuRequested, this,
                 [this, edit](const QPoint& pos) { ZeigeEditPopup(*edit, pos); });
