@@ -165,3 +165,19 @@ TEST_F(BetragTest, KeyROpensTheCalculatorForThisField)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(BetragTest, AClickPlacesTheCaretInsteadOfSelecting)
+{
+    m_feld.SetBetrag(123456);
+    m_andere.setFocus();
+    QTest::mouseClick(&m_feld, Qt::LeftButton, Qt::NoModifier, QPoint(m_feld.width() - 4, 5));
+    EXPECT_TRUE(m_feld.hasFocus());
+    EXPECT_FALSE(m_feld.hasSelectedText());
+    m_andere.setFocus();
+    m_feld.setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(m_feld.selectedText(), "1.234,56");
+}
+
+} // namespace
