@@ -283,3 +283,21 @@ TEST_F(XoFormTest, CenterOnOwnerWithoutOwnerUsesTheWorkArea)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(XoFormTest, FitToWorkAreaPullsTheFormBackIn)
+{
+    const QRect work = GetWorkArea();
+    Eingabeform form;
+    form.resize(300, 200);
+    form.move(work.right() - 100, work.bottom() - 50);
+    form.FitToWorkArea();
+    EXPECT_EQ(form.frameGeometry().right(), work.right());
+    EXPECT_EQ(form.frameGeometry().bottom(), work.bottom());
+    form.resize(work.width() + 50, 100);
+    form.FitToWorkArea();
+    EXPECT_EQ(form.x(), work.x());
+}
+
+} // namespace
