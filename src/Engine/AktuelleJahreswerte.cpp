@@ -1,57 +1,32 @@
 #include "Engine/AktuelleJahreswerte.h"
 
 #include "Options/OptionenVorgaben.h"
+#include "Options/OptionenVtrl.h"
 
 #include <algorithm>
 
 namespace {
 
-const char* KindergeldName(int kind)
-{
-    switch (kind) {
-    case 1:
-        return "1_Ki";
-    case 2:
-        return "2_Ki";
-    case 3:
-        return "3_Ki";
-    case 4:
-        return "4_Ki";
-    default:
-        return "Weitere";
-    }
-}
-
-const char* BBGRVName(bool ost, bool knappschaft)
-{
-    if (knappschaft)
-        return ost ? "BBG_RVKn_O" : "BBG_RVKn_W";
-    return ost ? "BBG_RV_O" : "BBG_RV_W";
-}
-
-// The built-in defaults, as a fresh installation holds them.
-class TVorgabeJahreswerte : public TAktuelleJahreswerte {
+// The values the user keeps in the options; a change in the options dialog takes effect at the
+// next calculation.
+class TOptionenJahreswerte : public TAktuelleJahreswerte {
 public:
-    double Kindergeld(int jahr, int, int kind) const override
+    double Kindergeld(int jahr, int monat, int kind) const override
     {
-        return VorgabeWert(FindeVorgabe(KindergeldVorgaben(), KindergeldName(kind)), jahr);
+        return OptionenVtrl().KindergeldDaten(jahr).GetKindergeld(monat, kind);
     }
     double BBGRV(int jahr, bool ost, bool knappschaft) const override
     {
-        return VorgabeWert(FindeVorgabe(BBGVorgaben(), BBGRVName(ost, knappschaft)), jahr);
+        return OptionenVtrl().BBGDaten(jahr).GetBBGRV(ost, knappschaft);
     }
-    double BBGKV(int jahr) const override
+    double BBGKV(int jahr) const override { return OptionenVtrl().BBGDaten(jahr).GetBBGKV(); }
+    double Beitragssatz(int jahr, int monat, int index) const override
     {
-        return VorgabeWert(FindeVorgabe(BBGVorgaben(), "BBG_KV"), jahr);
-    }
-    double Beitragssatz(int jahr, int, int index) const override
-    {
-        const char* name = BeitragssatzName(index, "TOptionenBeitragssaetzeDaten.GetSatz");
-        return VorgabeWert(FindeVorgabe(BeitragssatzVorgaben(), name), jahr);
+        return OptionenVtrl().Beitragssatz(jahr).GetSatz(monat, index);
     }
     double GesamtSVSatz(int jahr) const override
     {
-        return VorgabeWert(FindeVorgabe(GleitzoneVorgaben(), "GesamtSVSatz"), jahr);
+        return OptionenVtrl().GleitzoneDaten(jahr).GesamtSVSatz();
     }
 };
 
@@ -61,8 +36,8 @@ const TAktuelleJahreswerte* g_ersatz = nullptr;
 
 const TAktuelleJahreswerte& AktuelleJahreswerte()
 {
-    static const TVorgabeJahreswerte vorgaben;
-    return g_ersatz != nullptr ? *g_ersatz : vorgaben;
+    static const TOptionenJahreswerte optionen;
+    return g_ersatz != nullptr ? *g_ersatz : optionen;
 }
 
 void SetAktuelleJahreswerte(const TAktuelleJahreswerte* werte)

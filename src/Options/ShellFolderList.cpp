@@ -36,11 +36,7 @@ bool KleinerOhneGross(std::string_view a, std::string_view b)
     });
 }
 
-std::unique_ptr<TShellFolderList>& Instanz()
-{
-    static std::unique_ptr<TShellFolderList> instanz;
-    return instanz;
-}
+constinit TSingleton<TShellFolderList> gShellFolderList("ShellFolderList", "Unit SHFoList");
 
 } // namespace
 
@@ -121,13 +117,10 @@ void TShellFolderList::Delete(int index)
 
 TShellFolderList& ShellFolderList()
 {
-    auto& instanz = Instanz();
-    if (!instanz)
-        instanz.reset(new TShellFolderList());
-    return *instanz;
+    return gShellFolderList.Instance();
 }
 
-void ShellFolderListFreigeben()
+TSingleton<TShellFolderList>& ShellFolderListSingleton()
 {
-    Instanz().reset();
+    return gShellFolderList;
 }

@@ -5,7 +5,8 @@
 // Built once, at first use, from the folders that resolve on this host; "(Anderes)" (number 0,
 // the user's own path, defaulting to the program's directory) is always there. The names are
 // kept sorted, so "(Anderes)" comes first.
-#include <memory>
+#include "Lib/Singleton.h"
+
 #include <string>
 #include <vector>
 
@@ -31,9 +32,8 @@ public:
     void Delete(int index);
 
 private:
+    friend class TSingleton<TShellFolderList>;
     TShellFolderList();
-    friend TShellFolderList& ShellFolderList();
-    friend void ShellFolderListFreigeben();
 
     struct TEintrag {
         std::string pfad;
@@ -46,5 +46,5 @@ private:
 
 // The list, built on first use from the shell folders in place at that moment.
 TShellFolderList& ShellFolderList();
-// Frees the list; the next use builds it afresh (the shut-down order and tests use it).
-void ShellFolderListFreigeben();
+// The slot, for main()'s shut-down order and for test fixtures (Reset builds it afresh).
+TSingleton<TShellFolderList>& ShellFolderListSingleton();

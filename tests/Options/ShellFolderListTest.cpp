@@ -11,7 +11,7 @@ namespace {
 TEST(ShellFolderList, OffersTheFoldersOfThisHostSorted)
 {
     TTempXdg xdg;
-    ShellFolderListFreigeben();
+    ShellFolderListSingleton().Reset();
     const TShellFolderList& liste = ShellFolderList();
     const std::vector<std::string> erwartet = {
         "(Anderes)", "Anwendungsdaten (APPDATA)", "Gemeinsame Anwendungsdaten (COMMON_APPDATA)",
@@ -23,7 +23,7 @@ TEST(ShellFolderList, OffersTheFoldersOfThisHostSorted)
     EXPECT_EQ(liste.FolderPath(kCsidlAnderes), ShellFolders().ProgramDirectory());
     EXPECT_EQ(liste.FolderPath(kCsidlMyMusic), "");
     EXPECT_EQ(liste.IndexOfFolder(kCsidlMyMusic), -1);
-    ShellFolderListFreigeben();
+    ShellFolderListSingleton().Reset();
 }
 
 struct FallbackFall {

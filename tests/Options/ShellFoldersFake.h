@@ -14,11 +14,11 @@ public:
     TShellFoldersFake(std::initializer_list<int> vorhanden) : m_vorhanden(vorhanden)
     {
         SetShellFolders(this);
-        ShellFolderListFreigeben();
+        ShellFolderListSingleton().Reset();
     }
     ~TShellFoldersFake() override
     {
-        ShellFolderListFreigeben();
+        ShellFolderListSingleton().Reset();
         SetShellFolders(nullptr);
     }
     TShellFoldersFake(const TShellFoldersFake&) = delete;

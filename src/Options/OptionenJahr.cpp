@@ -1,0 +1,163 @@
+#include "Options/OptionenJahr.h"
+
+#include "Lib/Betrag.h"
+#include "Lib/Exception.h"
+#include "MVCFrame/StringValue.h"
+#include "Options/OptionenVorgaben.h"
+
+namespace {
+
+TStrings AbDatumCaptions()
+{
+    TStrings captions;
+    for (int monat = 1; monat <= 12; ++monat)
+        captions.push_back("1." + std::to_string(monat) + ".");
+    return captions;
+}
+
+const char* KindergeldName(int kind)
+{
+    switch (kind) {
+    case 1:
+        return "1_Ki";
+    case 2:
+        return "2_Ki";
+    case 3:
+        return "3_Ki";
+    case 4:
+        return "4_Ki";
+    default:
+        return "Weitere";
+    }
+}
+
+} // namespace
+
+TOptionenDaten::TOptionenDaten(TComponent* owner, const std::string& name, int jahr)
+    : TDaten(owner, name), m_jahr(jahr)
+{
+}
+
+template <class TWert>
+void TOptionenDaten::CreateVorgaben(std::span<const TOptionenVorgabe> vorgaben, const char* suffix)
+{
+    for (const TOptionenVorgabe& vorgabe : vorgaben)
+        new TWert(this, std::string(vorgabe.name) + suffix, 0, VorgabeWert(vorgabe, m_jahr),
+                  vorgabe.dezimalen);
+}
+
+double TOptionenDaten::Zahl(const std::string& name) const
+{
+    auto* wert = dynamic_cast<TDouble*>(FindValue(name));
+    VT_ASSERT(wert != nullptr, "Unbekannter Optionswert");
+    return wert->GetStoredValue();
+}
+
+TAbDatum::TAbDatum(TDaten* daten, std::string name)
+    : TIntegerLookup(daten, std::move(name), 0, AbDatumCaptions(), 1, 1)
+{
+}
+
+int TOptionenAbDaten::AbMonat() const
+{
+    const auto* abDatum = dynamic_cast<TAbDatum*>(FindValue("AbDatum"));
+    VT_ASSERT(abDatum != nullptr, "AbDatum fehlt");
+    return abDatum->GetValue();
+}
+
+void TOptionenAbDaten::AbWerteFreigeben()
+{
+    const bool freigeben = AbMonat() > 1;
+    ForEachValue([freigeben](TValue& wert) {
+        if (dynamic_cast<TDoubleKindergeldAb*>(&wert) != nullptr ||
+            dynamic_cast<TDoubleBeitragssatzAb*>(&wert) != nullptr)
+            wert.SetFlag(TValue::vfEnabled, freigeben);
+    });
+}
+
+std::string TOptionenAbDaten::NameImMonat(const std::string& name, int monat) const
+{
+    const int ab = AbMonat();
+    return ab > 1 && monat >= ab ? name + "Ab" : name;
+}
+
+void TOptionenKindergeldDaten::CreateValues()
+{
+    CreateWaehrung();
+    CreateVorgaben<TDouble>(KindergeldVorgaben(), "");
+    new TAbDatum(this, "AbDatum");
+    CreateVorgaben<TDoubleKindergeldAb>(KindergeldVorgaben(), "Ab");
+}
+
+double TOptionenKindergeldDaten::GetKindergeld(int monat, int kind) const
+{
+    return Zahl(NameImMonat(KindergeldName(kind), monat));
+}
+
+void TOptionenBBGDaten::CreateValues()
+{
+    CreateWaehrung();
+    CreateVorgaben<TDouble>(BBGVorgaben(), "");
+}
+
+double TOptionenBBGDaten::GetBBGRV(bool ost, bool knappschaft) const
+{
+    if (knappschaft)
+        return Zahl(ost ? "BBG_RVKn_O" : "BBG_RVKn_W");
+    return Zahl(ost ? "BBG_RV_O" : "BBG_RV_W");
+}
+
+void TOptionenBeitragssaetzeDaten::CreateValues()
+{
+    CreateVorgaben<TDouble>(BeitragssatzVorgaben(), "");
+    new TAbDatum(this, "AbDatum");
+    CreateVorgaben<TDoubleBeitragssatzAb>(BeitragssatzVorgaben(), "Ab");
+}
+
+double TOptionenBeitragssaetzeDaten::GetSatz(int monat, int index) const
+{
+    return Zahl(
+        NameImMonat(BeitragssatzName(index, "TOptionenBeitragssaetzeDaten.GetSatz"), monat));
+}
+
+void TOptionenGleitzoneDaten::CreateValues()
+{
+    CreateVorgaben<TDouble>(GleitzoneVorgaben(), "");
+    new TDouble(this, "Faktor", cfReadOnly | cfComputed, 0.0, 4);
+}
+
+void TOptionenGleitzone::Calculate()
+{
+    // The flat rates of marginal employment since October 2022, 15 + 13 percent, over the
+    // total rate.
+    const double gesamt = JahrDaten().GesamtSVSatz();
+    auto& faktor = static_cast<TDouble&>(*JahrDaten().FindValue("Faktor"));
+    faktor.SetValue(gesamt == 0.0 ? 0.0 : Runden(28.0 / gesamt * 10000.0) * 0.0001);
+}
+
+void TOptionenKammernDaten::CreateValues()
+{
+    CreateWaehrung();
+    CreateVorgaben<TDouble>(KammernVorgaben(), "");
+}
+
+void TOptionenKammernAllgDaten::CreateValues()
+{
+    new TString(this, "BezeichnungBr", 0, "Arbeitnehmerkammer Bremen");
+    new TString(this, "BezeichnungSL", 0, "Arbeitskammer Saarland");
+}
+
+std::string TOptionenKammernAllgDaten::BezeichnungBr() const
+{
+    return FindValue("BezeichnungBr")->GetAsString();
+}
+
+std::string TOptionenKammernAllgDaten::BezeichnungSL() const
+{
+    return FindValue("BezeichnungSL")->GetAsString();
+}
+
+TDaten* TOptionenKammernAllg::CreateDaten()
+{
+    return CreateComponent<TOptionenKammernAllgDaten>(this, Name());
+}

@@ -1,0 +1,277 @@
+#include "Options/OptionenVtrl.h"
+
+#include "Lib/Exception.h"
+#include "Lib/FileSystem.h"
+#include "Lib/IniFile.h"
+#include "Lib/MVCApp.h"
+#include "Options/OptionenTabelle.h"
+#include "Options/OptionenVorgaben.h"
+#include "Platform/ShellFolder.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+// Children of the container, in creation order.
+constexpr int kAllgemein = 0;
+constexpr int kKammernAllg = 1;
+constexpr int kErsteJahrGruppe = 2;
+constexpr int kGruppenJeJahr = 5;
+constexpr int kKindergeld = 0;
+constexpr int kBBG = 1;
+constexpr int kBeitragssaetze = 2;
+constexpr int kGleitzone = 3;
+constexpr int kKammern = 4;
+constexpr int kUpdate = kErsteJahrGruppe + 2 * kGruppenJeJahr;
+
+// Used after the program end it is quietly made again: the shut-down saves the options late.
+constinit TSingleton<TOptionenVtrl> gOptionenVtrl("OptionenVtrl", "", false);
+
+// Gives `nach` the text of each named value of `von` where it differs. Equal values are left
+// alone, so copying back and forth between two data sets comes to rest after one round.
+void Angleichen(const TDaten& von, TDaten& nach, std::initializer_list<const char*> namen)
+{
+    for (const char* name : namen) {
+        const TValue* quelle = von.FindValue(name);
+        TValue* ziel = nach.FindValue(name);
+        VT_ASSERT(quelle != nullptr && ziel != nullptr, "Option fehlt beim Angleichen");
+        if (ziel->GetStoredString() != quelle->GetStoredString())
+            ziel->SetAsString(quelle->GetStoredString());
+    }
+}
+
+void VerzeichnisErstellen(const std::string& datei)
+{
+    const std::string verzeichnis = datei.substr(0, datei.rfind('/') + 1);
+    try {
+        ForceDirectories(verzeichnis);
+    } catch (const Exception& e) {
+        throw Exception("Das Verzeichnis kann nicht erstellt werden\n" + verzeichnis + "\n" +
+                        e.what());
+    }
+}
+
+// Writes one OPTIONEN.INI. When its directory is missing, it is created and the whole writing
+// repeated once; a second failure is reported, not retried.
+void Schreiben(const std::string& datei, const std::function<void(TXIniFile&)>& schreiben)
+{
+    TXIniFile ini(datei);
+    try {
+        schreiben(ini);
+    } catch (const EIniFileError& e) {
+        if (e.Code() != ENOENT)
+            throw;
+        VerzeichnisErstellen(datei);
+        ini.UpdateFile();
+        schreiben(ini);
+    }
+    ini.UpdateFile();
+}
+
+} // namespace
+
+void TOptionenVtrlDaten::CreateValues()
+{
+    CreateComponent<TOptionenAllgemein>(this, "BenutzerOptionen");
+    CreateComponent<TOptionenKammernAllg>(this, "KammernAllg");
+    for (int jahr = kErstesOptionenJahr; jahr <= kLetztesOptionenJahr; ++jahr) {
+        const std::string j = std::to_string(jahr);
+        CreateComponent<TOptionenKindergeld>(this, "KinderG" + j, jahr);
+        CreateComponent<TOptionenBBG>(this, "BBG" + j, jahr);
+        CreateComponent<TOptionenBeitragssaetze>(this, "Beitragssaetze" + j, jahr);
+        CreateComponent<TOptionenGleitzone>(this, "Gleitzone" + j, jahr);
+        CreateComponent<TOptionenKammern>(this, "Kammern" + j, jahr);
+    }
+    CreateComponent<TOptionenUpdate>(this, "Update");
+}
+
+TOptionenAllgemein& TOptionenVtrlDaten::Allgemein() const
+{
+    return static_cast<TOptionenAllgemein&>(GetBerechnung(kAllgemein));
+}
+
+TOptionenAllgemeinDaten& TOptionenVtrlDaten::AllgemeinDaten() const
+{
+    return Allgemein().AllgemeinDaten();
+}
+
+TOptionenKammernAllgDaten& TOptionenVtrlDaten::KammernAllgDaten() const
+{
+    return static_cast<TOptionenKammernAllgDaten&>(GetBerechnung(kKammernAllg).Daten());
+}
+
+TOptionenUpdateDaten& TOptionenVtrlDaten::UpdateDaten() const
+{
+    return static_cast<TOptionenUpdateDaten&>(GetBerechnung(kUpdate).Daten());
+}
+
+TBerechnung& TOptionenVtrlDaten::JahrGruppe(int jahr, int index, const char* getter) const
+{
+    if (jahr < kErstesOptionenJahr)
+        throw Exception(std::string("Jahr zu niedrig (TOptionenVtrl.") + getter + ")");
+    const int j = std::min(jahr, kLetztesOptionenJahr);
+    return GetBerechnung(kErsteJahrGruppe + (j - kErstesOptionenJahr) * kGruppenJeJahr + index);
+}
+
+TOptionenKindergeld& TOptionenVtrlDaten::Kindergeld(int jahr) const
+{
+    return static_cast<TOptionenKindergeld&>(JahrGruppe(jahr, kKindergeld, "Kindergeld"));
+}
+
+TOptionenKindergeldDaten& TOptionenVtrlDaten::KindergeldDaten(int jahr) const
+{
+    return static_cast<TOptionenKindergeldDaten&>(
+        JahrGruppe(jahr, kKindergeld, "KindergeldDaten").Daten());
+}
+
+TOptionenBBG& TOptionenVtrlDaten::BBG(int jahr) const
+{
+    return static_cast<TOptionenBBG&>(JahrGruppe(jahr, kBBG, "BBG"));
+}
+
+TOptionenBBGDaten& TOptionenVtrlDaten::BBGDaten(int jahr) const
+{
+    return static_cast<TOptionenBBGDaten&>(JahrGruppe(jahr, kBBG, "BBGDaten").Daten());
+}
+
+TOptionenBeitragssaetze& TOptionenVtrlDaten::Beitragssaetze(int jahr) const
+{
+    return static_cast<TOptionenBeitragssaetze&>(
+        JahrGruppe(jahr, kBeitragssaetze, "Beitragssaetze"));
+}
+
+TOptionenBeitragssaetzeDaten& TOptionenVtrlDaten::BeitragssaetzeDaten(int jahr) const
+{
+    return static_cast<TOptionenBeitragssaetzeDaten&>(
+        JahrGruppe(jahr, kBeitragssaetze, "BeitragssaetzeDaten").Daten());
+}
+
+TOptionenBeitragssaetzeDaten& TOptionenVtrlDaten::Beitragssatz(int jahr) const
+{
+    return static_cast<TOptionenBeitragssaetzeDaten&>(
+        JahrGruppe(jahr, kBeitragssaetze, "Beitragssatz").Daten());
+}
+
+TOptionenGleitzone& TOptionenVtrlDaten::Gleitzone(int jahr) const
+{
+    return static_cast<TOptionenGleitzone&>(JahrGruppe(jahr, kGleitzone, "Gleitzone"));
+}
+
+TOptionenGleitzoneDaten& TOptionenVtrlDaten::GleitzoneDaten(int jahr) const
+{
+    return static_cast<TOptionenGleitzoneDaten&>(
+        JahrGruppe(jahr, kGleitzone, "GleitzoneDaten").Daten());
+}
+
+TOptionenKammern& TOptionenVtrlDaten::Kammern(int jahr) const
+{
+    return static_cast<TOptionenKammern&>(JahrGruppe(jahr, kKammern, "Kammern"));
+}
+
+TOptionenKammernDaten& TOptionenVtrlDaten::KammernDaten(int jahr) const
+{
+    return static_cast<TOptionenKammernDaten&>(JahrGruppe(jahr, kKammern, "KammernDaten").Daten());
+}
+
+void TOptionenVtrlDaten::GetAbDaten(TJahrListe& liste, bool mitKindergeld) const
+{
+    for (int jahr = kErstesOptionenJahr; jahr <= kLetztesOptionenJahr; ++jahr) {
+        liste.AddDatum(jahr, 1);
+        const int satzAb = BeitragssaetzeDaten(jahr).AbMonat();
+        const int kindergeldAb = KindergeldDaten(jahr).AbMonat();
+        for (int monat = 2; monat <= 12; ++monat) {
+            if (monat == satzAb || (mitKindergeld && monat == kindergeldAb))
+                liste.AddDatum(jahr, monat);
+        }
+    }
+}
+
+TOptionenVtrl::TOptionenVtrl() : TOptionenVtrlDaten(nullptr, "Optionen")
+{
+    init();
+    // Every change of the options reaches every other data set (currency names).
+    OnChange = [](TDaten& sender, TValue*) {
+        MVCApplication().Broadcast(&sender, [](TDaten& daten) { daten.UpdateWaehrungStr(); });
+    };
+    Load();
+    Verbinden();
+}
+
+TOptionenVtrl::~TOptionenVtrl()
+{
+    // The display singletons may outlive the container: their handlers must not point here.
+    if (m_verbunden) {
+        if (TOptionen* optionen = OptionenSingleton().Existing())
+            optionen->OnChange = nullptr;
+        if (TOptionenTabelle* tabelle = OptionenTabelleSingleton().Existing())
+            tabelle->OnChange = nullptr;
+    }
+}
+
+void TOptionenVtrl::Load()
+{
+    {
+        TUpdateGuard guard(*this);
+        const TXIniFile benutzer(BenutzerOptionenDatei());
+        Allgemein().LoadFromIni(benutzer, Allgemein().Name());
+        const TXIniFile gemeinsam(OptionenDatei());
+        for (int i = kKammernAllg; i < BerechnungCount(); ++i)
+            GetBerechnung(i).LoadFromIni(gemeinsam, GetBerechnung(i).Name());
+    }
+    Changed();
+}
+
+void TOptionenVtrl::Save(bool alle)
+{
+    const bool alles = alle || AllgemeinDaten().BeimBeendenSpeichern();
+    Schreiben(BenutzerOptionenDatei(), [&](TXIniFile& ini) {
+        if (alles)
+            Allgemein().SaveToIni(ini, Allgemein().Name());
+        else
+            AllgemeinDaten().Schalter("BeimBeendenSpeichern").SaveStored(ini, Allgemein().Name());
+    });
+    Schreiben(OptionenDatei(), [&](TXIniFile& ini) {
+        for (int i = alles ? kKammernAllg : kUpdate; i < BerechnungCount(); ++i)
+            GetBerechnung(i).SaveToIni(ini, GetBerechnung(i).Name());
+    });
+}
+
+bool TOptionenVtrl::UpdaterVerfuegbar() const
+{
+    const std::string updater = ShellFolders().ProgramDirectory() + "XoLStTabUpdater";
+    return access(updater.c_str(), X_OK) == 0;
+}
+
+void TOptionenVtrl::Verbinden()
+{
+    TOptionen& optionen = Optionen();
+    TOptionenTabelle& tabelle = OptionenTabelle();
+    m_verbunden = true;
+    optionen.OnChange = [this](TDaten& sender, TValue*) {
+        Angleichen(sender, AllgemeinDaten(), {"EuroSymbol", "FetteSchrift", "GrosseSchrift"});
+    };
+    tabelle.OnChange = [this](TDaten& sender, TValue*) {
+        Angleichen(sender, AllgemeinDaten(), {"TabellenImVordergrund"});
+    };
+    Allgemein().NachAenderung = [this] { AllgemeinGeaendert(); };
+    AllgemeinGeaendert();
+}
+
+void TOptionenVtrl::AllgemeinGeaendert()
+{
+    Angleichen(AllgemeinDaten(), Optionen(), {"EuroSymbol", "FetteSchrift", "GrosseSchrift"});
+    Angleichen(AllgemeinDaten(), OptionenTabelle(), {"TabellenImVordergrund"});
+}
+
+TOptionenVtrl& OptionenVtrl()
+{
+    return gOptionenVtrl.Instance();
+}
+
+TSingleton<TOptionenVtrl>& OptionenVtrlSingleton()
+{
+    return gOptionenVtrl;
+}
