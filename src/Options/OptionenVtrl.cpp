@@ -192,12 +192,15 @@ void TOptionenVtrlDaten::GetAbDaten(TJahrListe& liste, bool mitKindergeld) const
 TOptionenVtrl::TOptionenVtrl() : TOptionenVtrlDaten(nullptr, "Optionen")
 {
     init();
-    // Every change of the options reaches every other data set (currency names).
-    OnChange = [](TDaten& sender, TValue*) {
-        MVCApplication().Broadcast(&sender, [](TDaten& daten) { daten.UpdateWaehrungStr(); });
-    };
     Load();
     Verbinden();
+    // From now on every change of the options reaches every other data set (currency names);
+    // the data sets made before the options learn the loaded state now.
+    const auto waehrung = [](TDaten& daten) { daten.UpdateWaehrungStr(); };
+    OnChange = [waehrung](TDaten& sender, TValue*) {
+        MVCApplication().Broadcast(&sender, waehrung);
+    };
+    MVCApplication().Broadcast(this, waehrung);
 }
 
 TOptionenVtrl::~TOptionenVtrl()

@@ -1,5 +1,8 @@
 #include "Engine/Beitragssatz.h"
 
+#include "Engine/SVLib.h"
+#include "Engine/TabConst.h"
+
 #include "JahreswerteFake.h"
 
 #include <gtest/gtest.h>
@@ -246,6 +249,17 @@ TEST(Beitragssatz, LaterYearsAskTheOptionsOf2027WithTheMonth)
     EXPECT_DOUBLE_EQ(s.RVSatzPauPri(2035, 12), 2027 * 0.001 + 1.2 + 11);
     EXPECT_DOUBLE_EQ(s.GesamtSVSatz(2030), 40.0);
     EXPECT_DOUBLE_EQ(s.AVSatz(2025, 7), 2.6);
+}
+
+TEST(SVLib, ContributionTableStartAndStep)
+{
+    EXPECT_EQ(BeitragsTabellenWert1(2000), 465);
+    EXPECT_EQ(BeitragsTabellenWert1(2001), 450);
+    EXPECT_EQ(BeitragsTabellenWert1(2002), 300);
+    EXPECT_EQ(BeitragsTabellenWert2(2001), 450);
+    EXPECT_EQ(BeitragsTabellenWert2(2002), 300);
+    EXPECT_STREQ(NeinJa[false], "Nein");
+    EXPECT_STREQ(NeinJa[true], "Ja");
 }
 
 } // namespace

@@ -245,6 +245,17 @@ protected:
     void CreateValues() override { CreateWaehrung(); }
 };
 
+TEST_F(OptionenVtrlTest, DataSetsMadeBeforeTheOptionsShowTheStoredCurrencySymbol)
+{
+    m_xdg.Schreibe("home/.config/Tovar/XoLStTab/OPTIONEN.INI",
+                   "[BenutzerOptionen]\nEuroSymbol=1\n");
+    Verzeichnisse().SetBasisPfad("Tovar\\XoLStTab\\");
+    auto frueher = MakeComponent<TWaehrungsDaten>(nullptr, "Frueher");
+    EXPECT_EQ(frueher->FindValue("WaehrungStr")->GetAsString(), "Euro");
+    OptionenVtrl();
+    EXPECT_EQ(frueher->FindValue("WaehrungStr")->GetAsString(), "\u20ac");
+}
+
 TEST_F(OptionenVtrlTest, EuroSymbolReachesEveryOtherDataSet)
 {
     TOptionenVtrl& o = Starten();
