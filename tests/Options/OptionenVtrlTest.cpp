@@ -62,6 +62,7 @@ TEST_F(OptionenVtrlTest, SavedAndReadBackKeepingOnlyWhatDiffers)
     o.KammernAllgDaten().FindValue("BezeichnungSL")->SetAsString("Kammer SL");
     o.AllgemeinDaten().Schalter("EuroSymbol").SetValue(true);
     o.AllgemeinDaten().Schalter("Statuszeile").SetValue(false);
+    ASSERT_FALSE(std::filesystem::exists(m_xdg.Data() + "Tovar")) << "created by the save";
     o.Save(true);
 
     // Each file holds its own groups, and only the keys that differ from the defaults.
