@@ -5,7 +5,13 @@
 // inputs, reads its results and frees it. The classes form one chain, each deriving from the
 // tariff period before it:
 //   LStTabBase.h      TLStTabBase: inputs, results, change tracking, currency, table steps
-//   LStTab90bis09.h   TLStTab90 .. TLStTab09a (1990 to 2009)
+//   LStTab90.h        1990 to 1992: the pfennig table procedure
+//   LStTab93.h        1993 to 1995: supplementary table, solidarity surcharge from 1995
+//   LStTab96.h        1996 to 2001: tariffs by zones, child allowances for the surcharge only
+//   LStTab02.h        2002 and 2003: euro tables, other payments and the one-fifth rule
+//   LStTab04.h        2004 and 2005: the flow-chart computation, provision allowance of 2005
+//   LStTab06.h        2006 and 2007
+//   LStTab08.h        2008 and 2009 (TLStTab09a)
 //   LStTab10.h        TLStTab10: the computation of the official flow chart that later years refine
 //   LStTab11bis15.h   2011 to 2015 (with December 2011 and the amended 2015)
 //   LStTab16bis21.h   2016 to 2021

@@ -8,7 +8,7 @@
 // tax with and without them; multi-year pay by the one-fifth rule. Each later year overrides the
 // steps whose rules or constants changed. Money in the working amounts is in euros with cents
 // unless a name says cents.
-#include "Engine/LStTab90bis09.h"
+#include "Engine/LStTab08.h"
 
 // The five zones of the income-tax formula; x is the taxable income per table unit.
 struct TTarifZonen {
