@@ -123,7 +123,9 @@ bool LiesFallZeile(std::string_view zeile, TLStFallWerte& werte, std::string& fe
 TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStFallWerte& werte)
 {
     const auto w = [&werte](std::string_view name) { return Wert(werte, name); };
-    tab.SetDoub(ldKurs, 1.0);
+    // Amounts in the tariff's own unit, as the flow charts of the years have them: pfennig up to
+    // 2001, cents from 2002.
+    tab.SetDoub(ldKurs, tab.DMFaktor());
     tab.SetInt(liSteuerklasse, Ganzzahl(w("STKL")));
     tab.SetInt(liZeitraum, Ganzzahl(w("LZZ")));
     tab.SetCurr(lcLohn, w("RE4"));

@@ -1,6 +1,6 @@
 #pragma once
 // One wage-tax case named as in the ministry's test data: inputs by their flow-chart names
-// (STKL, LZZ, RE4, ...), amounts in cents; the outputs in cents.
+// (STKL, LZZ, RE4, ...), amounts in cents (pfennig up to 2001); the outputs likewise.
 #include <map>
 #include <string>
 #include <string_view>
