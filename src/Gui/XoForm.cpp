@@ -301,6 +301,8 @@ QMenu* TXoForm::CreateEditMenu(QWidget* parent)
 {
     auto* menu = new QMenu("&Bearbeiten", parent ? parent : this);
     menu->setObjectName("mnBearbeiten");
+    // Group 1 of a main menu: a page's edit entry takes the place of the host's when merged.
+    menu->menuAction()->setProperty("groupIndex", 1);
     menu->addAction(CreateRueckgaengigItem(true));
     menu->addSeparator();
     menu->addAction(CreateAusschneidenItem(true));
