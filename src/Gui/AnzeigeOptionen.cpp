@@ -1,5 +1,7 @@
 #include "Gui/AnzeigeOptionen.h"
 
+#include "Options/Options.h"
+
 namespace {
 TAnzeigeOptionen* g_optionen = nullptr;
 }
@@ -12,4 +14,19 @@ TAnzeigeOptionen* AnzeigeOptionen()
 void SetAnzeigeOptionen(TAnzeigeOptionen* optionen)
 {
     g_optionen = optionen;
+}
+
+bool TOptionenAnzeige::GrosseSchrift() const
+{
+    return Optionen().GrosseSchrift();
+}
+
+bool TOptionenAnzeige::FetteSchrift() const
+{
+    return Optionen().FetteSchrift();
+}
+
+const TDaten* TOptionenAnzeige::Daten() const
+{
+    return &Optionen();
 }

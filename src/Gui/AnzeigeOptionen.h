@@ -13,6 +13,14 @@ public:
     virtual const TDaten* Daten() const = 0;
 };
 
+// The display options of the options model (Optionen()), as the program installs them.
+class TOptionenAnzeige : public TAnzeigeOptionen {
+public:
+    bool GrosseSchrift() const override;
+    bool FetteSchrift() const override;
+    const TDaten* Daten() const override;
+};
+
 // The installed options, or nullptr.
 TAnzeigeOptionen* AnzeigeOptionen();
 void SetAnzeigeOptionen(TAnzeigeOptionen* optionen);

@@ -4,6 +4,8 @@
 #include "GuiTestSupport.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/Daten.h"
+#include "Options/Options.h"
+#include "Support/OptionenUmgebung.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -67,6 +69,31 @@ TEST_F(BaseFormTest, FormsFollowTheDisplayOptions)
     m_optionen.daten->fett->SetValue(false);
     EXPECT_FALSE(label->font().bold());
     EXPECT_EQ(form.size(), QSize(480, 360));
+}
+
+} // namespace
+
+namespace {
+
+class OptionenAnzeigeTest : public BaseFormTest {
+protected:
+    TOptionenUmgebung m_umgebung;
+    TOptionenAnzeige m_anzeige;
+};
+
+TEST_F(OptionenAnzeigeTest, FormsFollowTheOptionsModel)
+{
+    TOptionenUmgebung::Starten();
+    SetAnzeigeOptionen(&m_anzeige);
+    TBaseForm form;
+    form.resize(400, 300);
+    form.init();
+    EXPECT_FALSE(form.GrosseSchrift());
+    Optionen().Schalter("GrosseSchrift").SetValue(true);
+    EXPECT_TRUE(form.GrosseSchrift());
+    EXPECT_EQ(form.size(), QSize(480, 360));
+    Optionen().Schalter("FetteSchrift").SetValue(true);
+    EXPECT_TRUE(form.font().bold());
 }
 
 } // namespace
