@@ -399,6 +399,20 @@ long double TLStTab05::AufJahr(double betrag) const
     return m_int[liZeitraum] == 1 ? 0.01L * Abschneiden(betrag) : Hochrechnen(betrag);
 }
 
+long double TLStTab05::PeriodeAufgerundet(long double jahresbetrag) const
+{
+    switch (m_int[liZeitraum]) {
+    case 2:
+        return AufrundenGanz(jahresbetrag / 12);
+    case 3:
+        return AufrundenGanz(jahresbetrag * 7 / 360);
+    case 4:
+        return AufrundenGanz(jahresbetrag / 360);
+    default:
+        return jahresbetrag;
+    }
+}
+
 void TLStTab05::VersorgungJahr(double hoechst, double zuschlag)
 {
     m_b.versBemessung = static_cast<long double>(m_curr[lcVersBemMonat]) * m_int[liVersMonate] +
@@ -427,9 +441,9 @@ void TLStTab05::VersorgungUndAlter()
             b.versHoechst = hoechst * 100.0L;
             b.versZuschlag = zuschlag;
         }
-        long double jahr = AufrundenGanz(b.versBemessung * prozent);
+        long double jahr = VersorgungAufrunden(b.versBemessung * prozent);
         HoechstensExt(jahr, b.versHoechst);
-        b.versFreibetragZ = AufZeitraumOben(jahr);
+        b.versFreibetragZ = static_cast<double>(PeriodeAufgerundet(jahr));
     }
     b.altersentlastungZ = 0;
     if (m_bool[lbAltersentlastung]) {
@@ -437,8 +451,8 @@ void TLStTab05::VersorgungUndAlter()
         double hoechst = 0;
         Altersentlastung(AltersJahr(), prozent, hoechst);
         b.altersentlastungZ = static_cast<double>(
-            AufrundenGanz(static_cast<long double>(lohn - versBezug) * prozent));
-        Hoechstens(b.altersentlastungZ, AufZeitraumOben(hoechst * 100.0L));
+            VersorgungAufrunden(static_cast<long double>(lohn - versBezug) * prozent));
+        Hoechstens(b.altersentlastungZ, static_cast<double>(PeriodeAufgerundet(hoechst * 100.0L)));
     }
     m_versorgungsfreibetrag = b.versFreibetragZ;
     m_altersentlastungsbetrag = b.altersentlastungZ;

@@ -182,6 +182,10 @@ protected:
 
     virtual long double AufJahr(double betrag) const;
     virtual double RVAnteil() const { return 0.2; }
+    // Pension allowance and old-age relief are rounded up to whole cents (2007: to 1/100 cent).
+    virtual long double VersorgungAufrunden(long double cent) const { return AufrundenGanz(cent); }
+    // The period share of an annual amount in cents, rounded up.
+    long double PeriodeAufgerundet(long double jahresbetrag) const;
     virtual long double RentenTeil(long double w) const;
     virtual long double KrankenTeil(long double w) const;
     // The pension base, maximum and supplement of the year (pay period year).

@@ -45,6 +45,8 @@ protected:
     void InitRVSatz() override { m_doub[ldRVSatz] = 19.9; }
     void Versorgungsfreibetraege() override;
     long double VorsorgeRunden(long double x) const override { return AbschneidenExt(x); }
+    // The flow chart of 2007 rounds up to 1/100 cent and carries the fraction on.
+    long double VersorgungAufrunden(long double cent) const override { return AufrundenCent(cent); }
     long double VorsorgeGekuerzt(long double anteil, long double gekuerzt) const override;
     const TTarif04& TarifWerte() const override;
     TKlasse5und6Grenzen04 Klasse5und6Grenzen() const override;

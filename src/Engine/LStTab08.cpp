@@ -236,7 +236,9 @@ void TLStTab08::SonstigeBezuege()
     if (m_int[liVersMonate] == 0)
         m_int[liVersMonate] = 12;
     const double bezug = m_sonstigerBezug;
-    if (bezug <= 0) {
+    // A negative other payment is taxed as the flow chart does (its tax then raised to 0), so
+    // that the one-fifth rule starts from the annual tax that includes it.
+    if (bezug == 0) {
         m_b.lstMit = 0;
         m_erg[leLStSonst] = 0;
         m_erg[leSolZSonst] = 0;
