@@ -30,6 +30,7 @@ template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab()
 {
     auto tab = std::make_unique<T>();
     tab->Init();
+    static_cast<TLStTabBase&>(*tab).m_erzeuger = &ErzeugeLStTab<T>;
     return tab;
 }
 

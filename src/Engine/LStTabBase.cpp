@@ -215,6 +215,12 @@ double TLStTabBase::InAnzeige(double betrag, int dezimalen) const
                     m_doub[ldKurs]);
 }
 
+std::unique_ptr<TLStTabBase> TLStTabBase::NeueInstanz() const
+{
+    VT_ASSERT(m_erzeuger != nullptr, "Tarifobjekt nicht von CreateLStTab erzeugt");
+    return m_erzeuger();
+}
+
 double TLStTabBase::Tabellenkonstante() const
 {
     // Pfennig-era table step of 54 DM a year and its month, week and day share.

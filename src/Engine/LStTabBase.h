@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // Missing inputs for a computation (tax class, birth date).
@@ -102,6 +103,9 @@ enum TLStErgIndex : int {
     leVorsorgepauschale = 11,
 };
 
+class TLStTabBase;
+template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab();
+
 class TLStTabBase {
 public:
     static constexpr int kAnzahlBool = 8;
@@ -134,6 +138,12 @@ public:
     bool ZusatztabelleAngewendet();
     virtual double GetValue(int index);
     bool Berechnet() const { return m_berechnet; }
+
+    // A new tariff object of the same class, made the way the factory made this one (the
+    // Saarland chamber works with a copy of the payroll's tariff).
+    std::unique_ptr<TLStTabBase> NeueInstanz() const;
+    // The table step of the pay period in the tariff currency's smallest unit.
+    virtual double Tabellenkonstante() const;
 
     double LohnsteuerFuer(double lohn);
     void LohnsteuerFuerZeitraum(int zeitraum, double lohn, double versorgungsbezug,
@@ -188,7 +198,6 @@ protected:
     virtual long double UPRUND54(long double x);
     // The computation; the base only checks the tax class.
     virtual void Berechnen();
-    virtual double Tabellenkonstante() const;
     virtual double TabellenAnfangJahresbetrag() const { return 5600; }
     // A currency input that a tariff no longer reads is always stored as 0.
     virtual bool CurrGenutzt(int) const { return true; }
@@ -232,6 +241,8 @@ protected:
     double m_tabellenJahresbetrag = 0;
 
 private:
+    template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab();
+    std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
     bool m_berechnet = false;
 };
