@@ -1,5 +1,6 @@
 #include "Engine/Kammer.h"
 
+#include "Engine/Beitrag.h"
 #include "Engine/LStTabBase.h"
 #include "Lib/Betrag.h"
 #include "Lib/Exception.h"
@@ -11,9 +12,11 @@
 
 namespace {
 
-// The chambers' contributions have been 0.15 percent since 1990; Bremen's exemption limit was
-// 500 marks and became 250 euro with the currency.
+// The chambers' contributions have been 0.15 percent since 1990; Bremen's rate is 0.14 percent
+// from 2023. Bremen's exemption limit was 500 marks and became 250 euro with the currency; from
+// 2023 pay up to the limit of marginal employment is exempt.
 constexpr double kKammerSatz = 0.15;
+constexpr double kKammerSatzBr2023 = 0.14;
 constexpr double kFreigrenzeDM = 500.0;
 constexpr double kFreigrenzeEuro = 250.0;
 
@@ -28,7 +31,9 @@ double KammerBeitragssatzBr(int jahr)
 {
     if (jahr >= kErstesOptionenJahr)
         return KammernOptionen(jahr).BeitragssatzBr();
-    return jahr < 1990 ? 0.0 : kKammerSatz;
+    if (jahr < 1990)
+        return 0.0;
+    return jahr >= 2023 ? kKammerSatzBr2023 : kKammerSatz;
 }
 
 double KammerFreigrenzeBr(int jahr)
@@ -37,6 +42,10 @@ double KammerFreigrenzeBr(int jahr)
         return KammernOptionen(jahr).FreigrenzeBr();
     if (jahr < 1990)
         return 0.0;
+    if (jahr >= 2023)
+        // The exemption covers the marginal-employment limit itself ("more than 520 euro" pays),
+        // so the limit here is the first cent assessed.
+        return (TBeitrag::GeringfuegigkeitsgrenzeCent(jahr, 1, true) + 1.0) / 100.0;
     return jahr <= 2001 ? kFreigrenzeDM : kFreigrenzeEuro;
 }
 

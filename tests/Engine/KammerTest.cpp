@@ -74,6 +74,16 @@ TEST(KammerBremen, YearSetsRateLimitAndCurrencyFactor)
     EXPECT_DOUBLE_EQ(k.Beitrag(), 0.45);
 }
 
+TEST(KammerBremen, From2023PayAboveTheMarginalLimitPays)
+{
+    TKammerBremen k;
+    k.SetJahr(2024);
+    k.SetBetrag(538.00);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), 0.0);
+    k.SetBetrag(538.01);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), 0.75); // 75.32 cents, cut
+}
+
 TEST(KammerBremen, DaysBelowOneCountAsOne)
 {
     TKammerBremen k;
@@ -101,6 +111,13 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1990), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2001), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2002), 250.0);
+    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2022), 0.15);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022), 250.0);
+    // From 2023: 0.14 percent of pay above the marginal-employment limit.
+    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2023), 0.14);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2023), 520.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2024), 538.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2025), 556.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzSL(2025), 0.15);
     OptionenVtrl().KammernDaten(2027).FindValue("FreigrenzeBr")->SetAsString("300");
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2026), 250.0);
@@ -190,6 +207,22 @@ TEST(KammerSaarland, CopyKeepsTaxClassAndPeriodOfTheSource)
     const double basis = k->Bemessungsgrundlage();
     k->SetLStTab(*tarif); // replaced: the old copy is freed
     EXPECT_DOUBLE_EQ(k->Bemessungsgrundlage(), basis);
+}
+
+TEST(KammerSaarland, MarkEraStepOfFourFifty)
+{
+    // 1999: the step 2997.16 to 3001.65 marks is assessed at 2999.40 marks, 4.49 marks.
+    const auto tarif = Monatstarif(1999);
+    const auto mark = Saarland(*tarif, 3000.0);
+    mark->SetKurs(1.95583);
+    mark->SetFaktor(1.95583);
+    EXPECT_DOUBLE_EQ(mark->Bemessungsgrundlage(), 2999.40);
+    EXPECT_DOUBLE_EQ(mark->Beitrag(), 4.49);
+    // Euro shown: 1533.88 euro are 3000.01 marks; 4.49 marks are 2.30 euro.
+    const auto euro = Saarland(*tarif, 1533.88);
+    euro->SetFaktor(1.95583);
+    EXPECT_DOUBLE_EQ(euro->Bemessungsgrundlage(), 2999.40);
+    EXPECT_DOUBLE_EQ(euro->Beitrag(), 2.30);
 }
 
 } // namespace
