@@ -99,6 +99,10 @@ std::optional<std::string> TXdgShellFolders::FolderPath(int csidl) const
         return UserVerzeichnis("XDG_PICTURES_DIR");
     case kCsidlProgramFiles:
         return ProgramDirectory();
+    case kCsidlStartup:
+        if (auto config = BasisVerzeichnis("XDG_CONFIG_HOME", ".config"))
+            return *config + "autostart/";
+        return std::nullopt;
     default:
         return std::nullopt;
     }

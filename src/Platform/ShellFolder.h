@@ -8,6 +8,7 @@
 //                           folder it may write, and the shared options must be writable
 //   documents, music, pictures  the user directories of user-dirs.dirs, when they exist
 //   program files           the directory of the running program
+//   startup                 $XDG_CONFIG_HOME/autostart (entries started at login)
 // The Windows folder and the common program files and documents do not exist here, so the
 // lookup reports them missing and the folder list leaves them out.
 #include <optional>
@@ -17,6 +18,7 @@
 enum TCsidl : int {
     kCsidlAnderes = 0, // "(Anderes)": no shell folder, the user's own path
     kCsidlPersonal = 5,
+    kCsidlStartup = 7, // the programs started at login: the XDG autostart folder
     kCsidlMyMusic = 13,
     kCsidlAppData = 26,
     kCsidlLocalAppData = 28,

@@ -19,6 +19,7 @@ TEST(XdgShellFolders, BaseDirectoriesFollowTheVariables)
     EXPECT_FALSE(folders.FolderPath(kCsidlCommonDocuments));
     EXPECT_EQ(folders.FolderPath(kCsidlProgramFiles), folders.ProgramDirectory());
     EXPECT_EQ(folders.ProgramDirectory().back(), '/');
+    EXPECT_EQ(folders.FolderPath(kCsidlStartup), xdg.Config() + "autostart/");
 }
 
 TEST(XdgShellFolders, UnsetOrRelativeVariablesFallBackBelowHome)
