@@ -36,9 +36,11 @@ const TOptionenVorgabe kGleitzone[] = {
     {"GesamtSVSatz", 2, 100, 4230, 4230},
 };
 
+// Bremen has charged 0.14 percent since 2023 and exempts pay up to the limit of marginal
+// employment (603 euro in 2026, 633 in 2027); the limit is held as the first cent assessed.
 const TOptionenVorgabe kKammern[] = {
-    {"BeitragssatzBr", 2, 100, 15, 15},
-    {"FreigrenzeBr", 2, 1, 250, 250},
+    {"BeitragssatzBr", 2, 100, 14, 14},
+    {"FreigrenzeBr", 2, 100, 60301, 63301},
     {"BeitragssatzSL", 2, 100, 15, 15},
 };
 

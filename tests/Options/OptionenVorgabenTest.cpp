@@ -12,7 +12,7 @@ TEST(OptionenVorgaben, DefaultsAsPublished)
     EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(BBGVorgaben(), "BBG_KV"), 2027), 6112.50);
     EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(BBGVorgaben(), "BBG_RVKn_O"), 2027), 10900);
     EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(BeitragssatzVorgaben(), "KVSatzZB"), 2026), 2.9);
-    EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(KammernVorgaben(), "FreigrenzeBr"), 2026), 250);
+    EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(KammernVorgaben(), "FreigrenzeBr"), 2026), 603.01);
     EXPECT_DOUBLE_EQ(VorgabeWert(FindeVorgabe(KammernVorgaben(), "BeitragssatzSL"), 2026), 0.15);
     EXPECT_THROW(FindeVorgabe(BBGVorgaben(), "BBG_XX"), Exception);
     EXPECT_THROW(VorgabeWert(FindeVorgabe(BBGVorgaben(), "BBG_KV"), 2025), Exception);

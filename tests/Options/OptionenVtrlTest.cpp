@@ -43,7 +43,7 @@ TEST_F(OptionenVtrlTest, FreshInstallationHasTheStatutoryDefaults)
         EXPECT_DOUBLE_EQ(o.KindergeldDaten(2026).GetKindergeld(12, kind), 259);
     EXPECT_DOUBLE_EQ(o.GleitzoneDaten(2026).GesamtSVSatz(), 42.30);
     EXPECT_DOUBLE_EQ(o.GleitzoneDaten(2026).Faktor(), 0.6619);
-    EXPECT_DOUBLE_EQ(o.KammernDaten(2027).FreigrenzeBr(), 250);
+    EXPECT_DOUBLE_EQ(o.KammernDaten(2027).FreigrenzeBr(), 633.01);
     EXPECT_DOUBLE_EQ(o.KammernDaten(2027).BeitragssatzSL(), 0.15);
     EXPECT_EQ(o.KammernAllgDaten().BezeichnungBr(), "Arbeitnehmerkammer Bremen");
     EXPECT_TRUE(o.AllgemeinDaten().FetteSchrift()) << "the program's default is bold";
