@@ -314,7 +314,7 @@ TEST_F(GeringfTest, AgeAndPensionKind)
 
 TEST_F(GeringfTest, ChamberOfBremen)
 {
-    Zeitraum(2026, 1);
+    Zeitraum(2022, 1);
     Setze("Entgelt", "500");
     D().Kammer().SetValue(true);
     EXPECT_DOUBLE_EQ(Wert("Kammerbeitrag"), 0.75);
