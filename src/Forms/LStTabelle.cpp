@@ -185,6 +185,8 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
 {
     m_tab = CreateLStTab(static_cast<std::uint16_t>(v.jahr), static_cast<std::uint16_t>(v.monat));
     m_jahr = v.jahr;
+    // Amounts in the tariff's own currency unless the statement says otherwise.
+    m_tab->SetDoub(ldKurs, 1.0);
     if (v.eingaben)
         v.eingaben(*m_tab);
     m_tab->SetInt(liSteuerklasse, v.steuerklasse);
@@ -193,7 +195,6 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
     m_faktor = v.faktor;
     m_anfang = m_tab->TabellenAnfang();
     m_schritt = m_tab->TabellenSchritt();
-    SetEndBetrag(m_tab->TabellenEnde());
 
     const bool ohneGeburtsdatum = v.jahr >= 2005 && !v.geburtsdatumBekannt;
     m_miAltersentlastung->setEnabled(!ohneGeburtsdatum);

@@ -1,4 +1,5 @@
 #include "Forms/LStTabelle.h"
+#include "Forms/MainForm.h"
 
 #include "Engine/LStLib.h"
 #include "Engine/LStTabBase.h"
@@ -6,6 +7,7 @@
 #include "Gui/GuiTestSupport.h"
 #include "Gui/Tabelle.h"
 #include "Lib/Betrag.h"
+#include "Lib/Datum.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -68,6 +70,7 @@ TEST_F(LStTabelleTest, OpensAtTheGrossPayAndRowsEqualTheTariff)
     EXPECT_GT(erste + m_fenster->Schrittweite(), 300000.0 - m_fenster->Schrittweite());
 
     auto tarif = CreateLStTab(2026, 1);
+    tarif->SetDoub(ldKurs, 1.0);
     tarif->SetInt(liZeitraum, 2);
     tarif->SetInt(liSteuerklasse, 1);
     tarif->SetBool(lbKirchensteuer, true);
@@ -165,7 +168,9 @@ TEST(LStTabelleOhneTarif, UnknownYearShowsAnErrorAndLeavesNoWindow)
 
 TEST(LStTabelleBild, Screenshot)
 {
-    TFoLStTabelle* fenster = TFoLStTabelle::Zeigen(Vorgaben2026());
+    TLStTabelleVorgaben v = LStTabelleOhneAbrechnung(SetDatum(1, 3, 2026));
+    TFoLStTabelle* fenster = TFoLStTabelle::Zeigen(v);
+    ASSERT_NE(fenster, nullptr);
     ASSERT_NE(fenster, nullptr);
     EXPECT_FALSE(SaveScreenshot(*fenster, "lohnsteuer-tabelle").isEmpty());
     fenster->close();

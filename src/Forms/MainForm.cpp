@@ -1,0 +1,566 @@
+#include "Forms/MainForm.h"
+
+#include "Engine/LStTabBase.h"
+#include "Forms/LStTabelle.h"
+#include "Forms/UpdatePruefung.h"
+#include "Gui/Betrag.h"
+#include "Gui/FrmLib.h"
+#include "Gui/GuiHooks.h"
+#include "Gui/PageForm.h"
+#include "Gui/XoApp.h"
+#include "Lib/Datum.h"
+#include "Lib/FileSystem.h"
+#include "Lib/IniFile.h"
+#include "Options/OptionenVtrl.h"
+#include "Platform/MessageWindow.h"
+#include "Platform/ProzessStart.h"
+#include "Platform/ShellFolder.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+// The tray launcher: its window address and the message that makes it close.
+const QString kTrayKlasse = "XoVtrlTray";
+const QString kTrayTitel = "Vantrel Tray Icon 2026";
+const QString kTrayNachricht = "CloseXoLStTabTrayApp";
+constexpr const char* kTrayProgramm = "VtrlTray";
+constexpr const char* kVersion = "5.01";
+constexpr const char* kTitel = "Vantrel 2026";
+
+// Pages whose speed buttons exist, and the menu item of each.
+struct TSeitenKnopf {
+    int seite;
+    const char* button;
+    const char* item;
+};
+constexpr TSeitenKnopf kSeitenKnoepfe[] = {{1, "bnAbrechnung", "miAbrechnung"},
+                                           {2, "bnESt", "miESt"},
+                                           {5, "bnGfB", "miGfB"},
+                                           {7, "bnStKlVgl", "miStKlVgl"}};
+
+class TWarteCursorGuard {
+public:
+    TWarteCursorGuard() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~TWarteCursorGuard() { QApplication::restoreOverrideCursor(); }
+    TWarteCursorGuard(const TWarteCursorGuard&) = delete;
+    TWarteCursorGuard& operator=(const TWarteCursorGuard&) = delete;
+};
+
+} // namespace
+
+TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
+    : TPageMainForm(parent), m_datenVerzeichnis(std::move(datenVerzeichnis))
+{
+    setObjectName("MainForm");
+    PageContainer()->setObjectName("ScrollBox1");
+    MenueAufbauen();
+    SpeedPanelAufbauen();
+    StatuszeileAufbauen();
+    TitelAktualisieren();
+}
+
+TMainForm::~TMainForm()
+{
+    // The application's signals must not reach the half-destroyed window (focus moves while the
+    // widgets go).
+    qApp->removeEventFilter(this);
+    disconnect(qApp, nullptr, this, nullptr);
+    if (TXoForm::MainForm() == this)
+        TXoForm::SetMainForm(nullptr);
+    if (Schalter("InfobereichSymbol")) {
+        // Nothing may leave a destructor: a launcher that cannot be started is told, not thrown.
+        try {
+            TrayProgrammStarten();
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
+        }
+    }
+}
+
+void TMainForm::init()
+{
+    TPageMainForm::init();
+    TXoForm::SetMainForm(this);
+    qApp->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this, [this] { BearbeitenAktualisieren(); });
+    connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive)
+            EinfuegeModusAnzeigen();
+    });
+    OptionenGeaendert();
+    EinfuegeModusAnzeigen();
+    BearbeitenAktualisieren();
+    MenueAktualisieren();
+}
+
+QAction* TMainForm::NeuesItem(QMenu* menu, const QString& name, const QString& caption,
+                              const QKeySequence& taste, std::function<void()> aktion)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    if (!taste.isEmpty())
+        a->setShortcut(taste);
+    if (aktion)
+        connect(a, &QAction::triggered, this, std::move(aktion));
+    else
+        a->setEnabled(false); // a command of a later part of the program
+    m_items[name] = a;
+    return a;
+}
+
+QAction* TMainForm::Item(const QString& name) const
+{
+    const auto it = m_items.find(name);
+    return it == m_items.end() ? nullptr : it->second;
+}
+
+QToolButton* TMainForm::Button(const QString& name) const
+{
+    const auto it = m_buttons.find(name);
+    return it == m_buttons.end() ? nullptr : it->second;
+}
+
+void TMainForm::MenueAufbauen()
+{
+    auto* menuBar = new QMenuBar(this);
+    menuBar->setObjectName("MainMenu");
+    SetMainMenu(menuBar);
+    layout()->setMenuBar(menuBar);
+
+    QMenu* datei = menuBar->addMenu("&Datei");
+    NeuesItem(datei, "miEinstellungenLesen", "Einstellungen &lesen", QKeySequence("Ctrl+O"),
+              [this] { EinstellungenLesen(-1); });
+    NeuesItem(datei, "miEinstellungenSpeichern", "Einstellungen &speichern", QKeySequence("Ctrl+S"),
+              [this] { EinstellungenSpeichern(-1, true); });
+    datei->addSeparator();
+    NeuesItem(datei, "miSeiteLesen", "S&eite lesen", {},
+              [this] { EinstellungenLesen(PageIndex()); });
+    NeuesItem(datei, "miSeiteSpeichern", "Se&ite speichern", {},
+              [this] { EinstellungenSpeichern(PageIndex(), true); });
+    datei->addSeparator();
+    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), {});
+    datei->addSeparator();
+    NeuesItem(datei, "miBeenden", "&Beenden", {}, [this] { miBeendenClick(); });
+
+    menuBar->addMenu(CreateEditMenu(menuBar));
+
+    QMenu* ansicht = menuBar->addMenu("&Ansicht");
+    NeuesItem(ansicht, "miAbrechnung", "Entgelt&abrechnung", {}, [this] { SeiteZeigen(1); });
+    NeuesItem(ansicht, "miESt", "&Einkommensteuer", {}, [this] { SeiteZeigen(2); });
+    NeuesItem(ansicht, "miGfB", "&Geringfügig Beschäftigt", {}, [this] { SeiteZeigen(5); });
+    NeuesItem(ansicht, "miStKlVgl", "Steuerklassen-&Vergleich", {}, [this] { SeiteZeigen(7); });
+    ansicht->addSeparator();
+    NeuesItem(ansicht, "miFenstergroesse", "&Fenstergröße anpassen", {}, [this] { FitToPage(); });
+    NeuesItem(ansicht, "miMauspalette", "&Mauspalette", {}, [this] {
+        SetSchalter("Mauspalette", !Schalter("Mauspalette"));
+        OptionenGeaendert();
+    });
+    NeuesItem(ansicht, "miStatusleiste", "&Statusleiste", {}, [this] {
+        SetSchalter("Statuszeile", !Schalter("Statuszeile"));
+        OptionenGeaendert();
+    });
+    ansicht->addSeparator();
+    NeuesItem(ansicht, "miRechner", "&Rechner...", {}, [this] { miRechnerClick(); });
+
+    QMenu* tabellen = menuBar->addMenu("&Tabellen");
+    NeuesItem(tabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", {},
+              [this] { LStTabelleOeffnen(); });
+    NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {}, {});
+    NeuesItem(tabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", {}, {});
+    QMenu* estTabellen = tabellen->addMenu("Einkommensteuer-&Tabellen");
+    estTabellen->setObjectName("miEStTabellen");
+    static const std::pair<const char*, int> kEStPerioden[] = {
+        {"1988 / 89", 1988}, {"1990 - 95", 1990}, {"1996 / 97", 1996}, {"1998", 1998},
+        {"1999", 1999},      {"2000", 2000},      {"2001", 2001},      {"2002 / 03", 2002},
+        {"2004", 2004},      {"2005 / 06", 2005}, {"2007 / 08", 2007}, {"2009", 2009},
+        {"2010 - 12", 2010}, {"2013", 2013},      {"2014", 2014},      {"2015", 2015},
+        {"2016", 2016},      {"201&7", 2017},     {"201&8", 2018},     {"201&9", 2019},
+        {"202&0", 2020},     {"202&1", 2021},     {"202&2", 2022},     {"202&3", 2023},
+        {"202&4", 2024},     {"202&5", 2025},     {"202&6", 2026}};
+    for (const auto& [text, jahr] : kEStPerioden)
+        NeuesItem(estTabellen, QString("miESt%1").arg(jahr), text, {}, {})->setData(jahr);
+    tabellen->addSeparator();
+    NeuesItem(tabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", {},
+              [this] { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); });
+    NeuesItem(tabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", {}, {});
+    NeuesItem(tabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", {}, {});
+    tabellen->addSeparator();
+    NeuesItem(tabellen, "miAlleSchliessen", "Alle s&chließen", {},
+              [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
+
+    QMenu* optionen = menuBar->addMenu("&Optionen");
+    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, {});
+    NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {}, {});
+    NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, {});
+    optionen->addSeparator();
+    NeuesItem(optionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", {},
+              [this] {
+                  SetSchalter("BeimBeendenSpeichern", !Schalter("BeimBeendenSpeichern"));
+                  MenueAktualisieren();
+              });
+
+    QMenu* hilfe = menuBar->addMenu("&?");
+    for (const auto& [name, text] : {std::pair{"miInhalt", "&Inhalt"},
+                                     {"miIndex", "I&ndex"},
+                                     {"miSuchen", "&Suchen"},
+                                     {"miHilfeZumFeld", "Hilfe zum &Feld"},
+                                     {"miHilfeVerwenden", "&Hilfe verwenden"}})
+        NeuesItem(hilfe, name, text, {}, {})->setVisible(false);
+    NeuesItem(hilfe, "miAnleitung", "&Anleitung.pdf", {}, [this] { AnleitungOeffnen(); });
+    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, {});
+
+    for (QMenu* menu : {datei, ansicht, tabellen, optionen})
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
+    for (QAction* a :
+         {Item("miAbrechnung"), Item("miESt"), Item("miGfB"), Item("miStKlVgl"),
+          Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
+        a->setCheckable(true);
+}
+
+QToolButton* TMainForm::NeuerButton(const QString& name, const QString& caption,
+                                    const QString& hint, std::function<void()> aktion)
+{
+    auto* button = new QToolButton(m_speedPanel);
+    button->setObjectName(name);
+    button->setText(caption);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    button->setAutoRaise(true);
+    button->setMinimumSize(32, 26);
+    if (aktion)
+        connect(button, &QToolButton::clicked, this, std::move(aktion));
+    else
+        button->setEnabled(false);
+    m_speedPanel->layout()->addWidget(button);
+    m_buttons[name] = button;
+    return button;
+}
+
+void TMainForm::SpeedPanelAufbauen()
+{
+    m_speedPanel = new QWidget(this);
+    m_speedPanel->setObjectName("SpeedPanel");
+    auto* zeile = new QHBoxLayout(m_speedPanel);
+    zeile->setContentsMargins(4, 2, 4, 2);
+    zeile->setSpacing(2);
+    NeuerButton("OpenBtn", "Lesen", "Seite lesen", [this] { EinstellungenLesen(PageIndex()); });
+    NeuerButton("SaveBtn", "Speich.", "Seite speichern",
+                [this] { EinstellungenSpeichern(PageIndex(), true); });
+    NeuerButton("bnDrucken", "Druck", "Drucken", {});
+    NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", {});
+    NeuerButton("CutBtn", "Aussch.", "Ausschneiden", [this] { miAusschneidenClick(); });
+    NeuerButton("CopyBtn", "Kopie", "Kopieren", [this] { miKopierenClick(); });
+    NeuerButton("PasteBtn", "Einf.", "Einfügen", [this] { miEinfuegenClick(); });
+    NeuerButton("bnRechner", "Rechner", "Rechner", [this] { miRechnerClick(); });
+    NeuerButton("bnAbrechnung", "Lohn", "Entgeltabrechnung", [this] { SeiteZeigen(1); });
+    NeuerButton("bnESt", "ESt", "Einkommensteuer", [this] { SeiteZeigen(2); });
+    NeuerButton("bnGfB", "GfB", "Geringfügig Beschäftigt", [this] { SeiteZeigen(5); });
+    NeuerButton("bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", [this] { SeiteZeigen(7); });
+    for (const auto& k : kSeitenKnoepfe)
+        Button(k.button)->setCheckable(true);
+    zeile->addStretch(1);
+    NeuerButton("ExitBtn", "Ende", "Programm beenden", [this] { miBeendenClick(); });
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_speedPanel);
+}
+
+void TMainForm::StatuszeileAufbauen()
+{
+    m_paStatuszeile = new QWidget(this);
+    m_paStatuszeile->setObjectName("paStatuszeile");
+    auto* zeile = new QHBoxLayout(m_paStatuszeile);
+    zeile->setContentsMargins(2, 1, 2, 1);
+    auto feld = [this, zeile](const char* name, const QString& text, int stretch) {
+        auto* label = new QLabel(text, m_paStatuszeile);
+        label->setObjectName(name);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        zeile->addWidget(label, stretch);
+        return label;
+    };
+    m_statusBar = feld("StatusBar", "", 1);
+    m_ddeStatus = feld("DDEStatus", "DDE", 0);
+    m_ddeStatus->setToolTip("DDE-Statusanzeige (Dynamischer Datenaustausch)");
+    m_ddeStatus->setEnabled(false); // no conversations: grey
+    m_einfuegeStatus = feld("EinfuegeStatus", "Einfügen", 0);
+    layout()->addWidget(m_paStatuszeile);
+}
+
+int TMainForm::DefaultHeight() const
+{
+    return ActivePageForm() ? TPageMainForm::DefaultHeight() : 648;
+}
+
+int TMainForm::DefaultWidth() const
+{
+    return ActivePageForm() ? TPageMainForm::DefaultWidth() : 638;
+}
+
+int TMainForm::PageHeight() const
+{
+    int hoehe = TPageMainForm::PageHeight();
+    if (m_speedPanel->isVisibleTo(this))
+        hoehe += m_speedPanel->sizeHint().height();
+    if (m_paStatuszeile->isVisibleTo(this))
+        hoehe += m_paStatuszeile->sizeHint().height();
+    return hoehe;
+}
+
+void TMainForm::LoadPage(const TIniFile& ini)
+{
+    TPageMainForm::LoadPage(ini);
+    if (PageIndex() == 0)
+        SetActivePage(1);
+}
+
+void TMainForm::PageChanged()
+{
+    TitelAktualisieren();
+    MenueAktualisieren();
+}
+
+void TMainForm::SetActivePage(int n)
+{
+    const bool vorhanden = Pages().GetPage(n) != nullptr;
+    for (const auto& k : kSeitenKnoepfe)
+        Button(k.button)->setChecked(vorhanden && k.seite == n);
+    m_speedPanel->update();
+    TPageMainForm::SetActivePage(n);
+}
+
+void TMainForm::SeiteZeigen(int n)
+{
+    SetActivePage(n);
+    if (Schalter("GroesseAnpassen"))
+        FitToPage();
+}
+
+void TMainForm::SetFetteSchrift(bool bold)
+{
+    TPageMainForm::SetFetteSchrift(bold);
+    SetBoldFont(*PageContainer(), bold);
+}
+
+void TMainForm::ToggleScaling()
+{
+    TPageMainForm::ToggleScaling();
+    if (Schalter("GroesseAnpassen"))
+        FitToPage();
+}
+
+std::string TMainForm::EinstellungsDatei() const
+{
+    return m_datenVerzeichnis + "VANTRL32.INI";
+}
+
+void TMainForm::EinstellungenLesen(int page)
+{
+    TWarteCursorGuard warten;
+    TXIniFile ini(EinstellungsDatei());
+    if (page == -1)
+        LoadPosition(ini);
+    else
+        LoadPages(ini, page);
+}
+
+void TMainForm::EinstellungenSpeichern(int page, bool alle)
+{
+    TWarteCursorGuard warten;
+    ForceDirectories(m_datenVerzeichnis);
+    TXIniFile ini(EinstellungsDatei());
+    if (page != -1) {
+        SavePages(ini, page);
+        return;
+    }
+    OptionenVtrl().Save(alle);
+    if (alle || Schalter("BeimBeendenSpeichern")) {
+        ini.WriteString(objectName().toStdString(), "Version", kVersion);
+        SavePosition(ini);
+    }
+}
+
+void TMainForm::NachDemErzeugen(const QString& erstesArgument)
+{
+    TrayProgrammSchliessen();
+    try {
+        EinstellungenLesen(-1);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+    if (PageIndex() == 0)
+        SetActivePage(1);
+    m_statusBar->setText(QString::fromStdString(UpdateStatusText(erstesArgument.toStdString())));
+}
+
+void TMainForm::TitelAktualisieren()
+{
+    const TPageForm* page = ActivePageForm();
+    const QString titel =
+        page ? QString(kTitel) + " - [" + page->windowTitle() + "]" : QString(kTitel);
+    setWindowTitle(titel);
+    XoApplication().TrayIcon().SetHint(titel);
+}
+
+void TMainForm::EinfuegeModusAnzeigen()
+{
+    // The amount fields' own toggle decides, so the indicator can never disagree with typing.
+    m_einfuegeStatus->setText(TBetrag::EinfuegeModus() ? "Einfügen" : "Überschr.");
+}
+
+void TMainForm::BearbeitenAktualisieren()
+{
+    const auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    Button("CutBtn")->setEnabled(edit && !edit->isReadOnly());
+    Button("PasteBtn")->setEnabled(edit && !edit->isReadOnly());
+    Button("CopyBtn")->setEnabled(edit != nullptr);
+}
+
+void TMainForm::Folgen(const QString& item, const QString& button)
+{
+    Button(button)->setEnabled(Item(item)->isEnabled());
+}
+
+void TMainForm::MenueAktualisieren()
+{
+    const int seite = PageIndex();
+    const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
+    Item("miSeiteLesen")->setEnabled(seitenDatei);
+    Item("miSeiteSpeichern")->setEnabled(seitenDatei);
+    Folgen("miSeiteLesen", "OpenBtn");
+    Folgen("miSeiteSpeichern", "SaveBtn");
+    for (const auto& k : kSeitenKnoepfe) {
+        Item(k.item)->setChecked(Button(k.button)->isChecked());
+        Item(k.item)->setEnabled(Pages().GetPage(k.seite) != nullptr);
+        Button(k.button)->setEnabled(Item(k.item)->isEnabled());
+    }
+    Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
+    Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
+    Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));
+    Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    Item("miAlleSchliessen")->setEnabled(FormOfClassExists(TTabelle::staticMetaObject));
+}
+
+void TMainForm::OptionenGeaendert()
+{
+    m_paStatuszeile->setVisible(Schalter("Statuszeile"));
+    m_speedPanel->setVisible(Schalter("Mauspalette"));
+    MenueAktualisieren();
+}
+
+bool TMainForm::Schalter(const char* name)
+{
+    return OptionenVtrl().AllgemeinDaten().Schalter(name).GetValue();
+}
+
+void TMainForm::SetSchalter(const char* name, bool wert)
+{
+    OptionenVtrl().AllgemeinDaten().Schalter(name).SetValue(wert);
+}
+
+void TMainForm::DatenGeaendert(TDaten& daten)
+{
+    TPageMainForm::DatenGeaendert(daten);
+    if (&daten == &OptionenVtrl().AllgemeinDaten())
+        OptionenGeaendert();
+}
+
+void TMainForm::TrayProgrammSchliessen()
+{
+    PostWindowMessage(kTrayKlasse, kTrayTitel, kTrayNachricht);
+}
+
+void TMainForm::TrayProgrammStarten()
+{
+    const std::string pfad = ShellFolders().ProgramDirectory() + kTrayProgramm;
+    const int fehler = ProgrammStarten(pfad, {}, {});
+    if (fehler != 0 && fehler != ENOENT)
+        RaiseSystemError(fehler, pfad);
+}
+
+void TMainForm::AnleitungOeffnen()
+{
+    const QString pfad =
+        QString::fromStdString(ShellFolders().ProgramDirectory()) + "Anleitung.pdf";
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+}
+
+TLStTabelleVorgaben LStTabelleOhneAbrechnung(const TDatum& heute)
+{
+    TLStTabelleVorgaben v;
+    v.jahr = std::clamp(heute.Jahr, 2010, 2026);
+    v.monat = heute.Jahr == v.jahr ? heute.Monat : 1;
+    v.entgelt = 3000.00;
+    // An employee insured in every branch at the general rates of 2026, paid by the month.
+    v.eingaben = [](TLStTabBase& t) {
+        t.SetInt(liZeitraum, 2);
+        t.SetDoub(ldKVSatz, 14.0);
+        t.SetDoub(ldKVZusatzSatz, 2.9);
+        t.SetDoub(ldPVSatz, 3.6);
+        t.SetDoub(ldPVKinderlosSatz, 0.6);
+        t.SetDoub(ldRVSatz, 18.6);
+        t.SetDoub(ldAVSatz, 2.6);
+    };
+    return v;
+}
+
+void TMainForm::LStTabelleOeffnen()
+{
+    TLStTabelleVorgaben vorgaben;
+    if (LStTabellenVorgaben)
+        vorgaben = LStTabellenVorgaben();
+    else
+        vorgaben = LStTabelleOhneAbrechnung(DatumHeute());
+    TFoLStTabelle::Zeigen(vorgaben);
+    MenueAktualisieren();
+}
+
+void TMainForm::TabellenNachricht(TTabellenNachricht, const QMetaObject&)
+{
+    MenueAktualisieren();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Closing is always allowed; a settings file that cannot be written is reported, and the
+    // program still ends.
+    try {
+        EinstellungenSpeichern(-1, false);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+    event->accept();
+    TPageMainForm::closeEvent(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier &&
+            watched == QApplication::focusWidget()) {
+            // The amount fields switch the mode themselves; every other field leaves the toggle
+            // to us, so that it stays one toggle for the whole program.
+            if (event->type() == QEvent::KeyPress && !key->isAutoRepeat() &&
+                !qobject_cast<TBetrag*>(QApplication::focusWidget()))
+                TBetrag::SetEinfuegeModus(!TBetrag::EinfuegeModus());
+            if (event->type() == QEvent::KeyRelease)
+                EinfuegeModusAnzeigen();
+        }
+    }
+    if (event->type() == QEvent::StatusTip && watched == this)
+        m_statusBar->setText(static_cast<QStatusTipEvent*>(event)->tip());
+    return TPageMainForm::eventFilter(watched, event);
+}

@@ -1,0 +1,113 @@
+#pragma once
+// The main window: menus, speed buttons, the page area and the status panel. It owns the
+// calculations the pages show, reads and writes "VANTRL32.INI" (window placement, current page,
+// page states) and keeps menus, speed buttons and caption in step with the page shown.
+//
+// Start-up and shut-down around it live in ProgrammStart.h; the tray launcher is closed when the
+// window is created and started again at exit when the tray option is on.
+#include "Gui/PageMainForm.h"
+#include "Gui/Tabelle.h"
+
+#include <QPointer>
+
+#include <map>
+#include <string>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QToolButton;
+class QWidget;
+struct TDatum;
+struct TLStTabelleVorgaben;
+
+// The wage-tax table of the main window's menu while no payroll statement is at hand: this
+// year's tariff, an employee insured in every branch, a monthly gross pay of 3.000 euro.
+TLStTabelleVorgaben LStTabelleOhneAbrechnung(const TDatum& heute);
+
+class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
+    Q_OBJECT
+public:
+    // `datenVerzeichnis`: the folder of "VANTRL32.INI", with a trailing '/'.
+    explicit TMainForm(std::string datenVerzeichnis, QWidget* parent = nullptr);
+    ~TMainForm() override;
+    void init() override;
+
+    // A switch of the general options ("BeimBeendenSpeichern", "Mauspalette", "Statuszeile",
+    // "GroesseAnpassen", "InfobereichSymbol", "TitelZeigen").
+    static bool Schalter(const char* name);
+    static void SetSchalter(const char* name, bool wert);
+
+    void DatenGeaendert(TDaten& daten) override;
+
+    int DefaultHeight() const override;
+    int DefaultWidth() const override;
+    int PageHeight() const override;
+    void LoadPage(const TIniFile& ini) override;
+    void PageChanged() override;
+    void SetActivePage(int n) override;
+    void SetFetteSchrift(bool bold) override;
+    void ToggleScaling() override;
+
+    std::string EinstellungsDatei() const;
+    // Window placement and the pages (page -1) or one page's state.
+    void EinstellungenLesen(int page);
+    void EinstellungenSpeichern(int page, bool alle);
+    // Runs once the main window and the calculator exist: closes the tray launcher, reads the
+    // settings, places the calculator and shows the updater's answer.
+    void NachDemErzeugen(const QString& erstesArgument);
+
+    void TitelAktualisieren();
+    void EinfuegeModusAnzeigen();
+    void BearbeitenAktualisieren();
+    void MenueAktualisieren();
+    // Status panel and speed buttons as the options say.
+    void OptionenGeaendert();
+
+    void TrayProgrammSchliessen();
+    // Starts the tray launcher; a missing program is silent, other failures raise ESystemError.
+    void TrayProgrammStarten();
+
+    // The wage-tax table over the payroll settings (the statement's while page 1 exists).
+    void LStTabelleOeffnen();
+    // The settings a new wage-tax table takes; replaceable until the payroll page provides them.
+    std::function<TLStTabelleVorgaben()> LStTabellenVorgaben;
+
+    void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
+
+    // Menu items and speed buttons by their object names.
+    QAction* Item(const QString& name) const;
+    QToolButton* Button(const QString& name) const;
+    QLabel* StatusBar() const { return m_statusBar; }
+    QLabel* DDEStatus() const { return m_ddeStatus; }
+    QLabel* EinfuegeStatus() const { return m_einfuegeStatus; }
+    QWidget* paStatuszeile() const { return m_paStatuszeile; }
+    QWidget* SpeedPanel() const { return m_speedPanel; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void MenueAufbauen();
+    void SpeedPanelAufbauen();
+    void StatuszeileAufbauen();
+    QAction* NeuesItem(QMenu* menu, const QString& name, const QString& caption,
+                       const QKeySequence& taste, std::function<void()> aktion);
+    QToolButton* NeuerButton(const QString& name, const QString& caption, const QString& hint,
+                             std::function<void()> aktion);
+    void SeiteZeigen(int n);
+    void AnleitungOeffnen();
+    // Copies the item's enabled and checked state to the speed button of the same command.
+    void Folgen(const QString& item, const QString& button);
+
+    std::string m_datenVerzeichnis;
+    std::map<QString, QAction*> m_items;
+    std::map<QString, QToolButton*> m_buttons;
+    QWidget* m_speedPanel = nullptr;
+    QWidget* m_paStatuszeile = nullptr;
+    QLabel* m_statusBar = nullptr;
+    QLabel* m_ddeStatus = nullptr;
+    QLabel* m_einfuegeStatus = nullptr;
+};

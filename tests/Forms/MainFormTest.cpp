@@ -1,0 +1,281 @@
+#include "Forms/MainForm.h"
+#include "Forms/LStTabelle.h"
+#include "Forms/ProgrammStart.h"
+#include "Forms/Titel.h"
+
+#include "Gui/Betrag.h"
+#include "Gui/GuiTestSupport.h"
+#include "Gui/Rechner.h"
+#include "Lib/IniFile.h"
+#include "MVCFrame/IntegerValue.h"
+#include "Options/OptionenVtrl.h"
+#include "Platform/MessageWindow.h"
+#include "Platform/ShellFolder.h"
+#include "Support/OptionenUmgebung.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include <fstream>
+#include <sys/stat.h>
+
+namespace {
+
+class MainFormTest : public GuiHookFixture {
+protected:
+    void SetUp() override
+    {
+        GuiHookFixture::SetUp();
+        TOptionenUmgebung::Starten();
+        m_verzeichnis = m_xdg.Ordner("daten") + "/";
+    }
+
+    std::unique_ptr<TMainForm> NeuesFenster()
+    {
+        auto fenster = std::make_unique<TMainForm>(m_verzeichnis);
+        fenster->init();
+        return fenster;
+    }
+
+    TOptionenUmgebung m_umgebung;
+    TTempXdg& m_xdg = m_umgebung.Xdg();
+    std::string m_verzeichnis;
+};
+
+} // namespace
+
+TEST_F(MainFormTest, MenusSpeedButtonsAndStatusPanel)
+{
+    auto fenster = NeuesFenster();
+    EXPECT_EQ(fenster->windowTitle(), "Vantrel 2026");
+    EXPECT_EQ(fenster->Item("miEinstellungenLesen")->text(), "Einstellungen &lesen");
+    EXPECT_EQ(fenster->Item("miEinstellungenLesen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(fenster->Button("bnAbrechnung")->text(), "Lohn");
+    EXPECT_EQ(fenster->Button("bnStKlVgl")->text(), "StKl Vergl");
+    EXPECT_EQ(fenster->DDEStatus()->toolTip(), "DDE-Statusanzeige (Dynamischer Datenaustausch)");
+    // Commands of later parts of the program exist and are disabled.
+    for (const char* name : {"miDrucken", "miOptionen", "miKrankenkassen", "miWaehrungen", "miInfo",
+                             "miSVTabelleOeffnen", "miEStTabelleOeffnen", "miESt2026"})
+        EXPECT_FALSE(fenster->Item(name)->isEnabled()) << name;
+    EXPECT_TRUE(fenster->Item("miLStTabelleOeffnen")->isEnabled());
+    EXPECT_FALSE(fenster->Item("miHilfeZumFeld")->isVisible());
+    // Without a page, reading and saving a page is not offered.
+    EXPECT_FALSE(fenster->Item("miSeiteSpeichern")->isEnabled());
+    EXPECT_FALSE(fenster->Button("SaveBtn")->isEnabled());
+    EXPECT_EQ(fenster->DefaultWidth(), 638);
+    EXPECT_EQ(fenster->DefaultHeight(), 648);
+}
+
+TEST_F(MainFormTest, StatusLineAndSpeedPanelFollowTheirSwitches)
+{
+    auto fenster = NeuesFenster();
+    fenster->show();
+    fenster->Item("miStatusleiste")->trigger();
+    EXPECT_FALSE(fenster->paStatuszeile()->isVisible());
+    EXPECT_FALSE(fenster->Item("miStatusleiste")->isChecked());
+    fenster->Item("miMauspalette")->trigger();
+    EXPECT_FALSE(fenster->SpeedPanel()->isVisible());
+    fenster->Item("miStatusleiste")->trigger();
+    EXPECT_TRUE(fenster->paStatuszeile()->isVisible());
+}
+
+TEST_F(MainFormTest, InsertIndicatorShowsTheModeTheAmountFieldsUse)
+{
+    auto fenster = NeuesFenster();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    auto* betrag = new TBetrag(fenster->PageContainer());
+    betrag->show();
+    betrag->setFocus();
+    TBetrag::SetEinfuegeModus(false);
+    fenster->EinfuegeModusAnzeigen();
+    EXPECT_EQ(fenster->EinfuegeStatus()->text(), "Überschr.");
+    QTest::keyClick(betrag, Qt::Key_Insert);
+    EXPECT_TRUE(TBetrag::EinfuegeModus());
+    EXPECT_EQ(fenster->EinfuegeStatus()->text(), "Einfügen");
+    QTest::keyClick(betrag, Qt::Key_Insert);
+    EXPECT_EQ(fenster->EinfuegeStatus()->text(), "Überschr.");
+    TBetrag::SetEinfuegeModus(false);
+}
+
+TEST_F(MainFormTest, SettingsSavedAtExitAndRestoredAtStart)
+{
+    {
+        auto fenster = NeuesFenster();
+        fenster->SetNormalBounds(QRect(40, 30, 700, 600));
+        fenster->close();
+    }
+    TIniFile ini(m_verzeichnis + "VANTRL32.INI");
+    EXPECT_EQ(ini.ReadString("MainForm", "Version", ""), "5.01");
+    EXPECT_EQ(ini.ReadInteger("MainForm", "Breite", 0), 700);
+    auto zweites = NeuesFenster();
+    zweites->EinstellungenLesen(-1);
+    EXPECT_EQ(zweites->GetNormalBounds().size(), QSize(700, 600));
+}
+
+TEST_F(MainFormTest, WithoutSavingOnExitNothingIsWritten)
+{
+    auto fenster = NeuesFenster();
+    fenster->Item("miBeimBeendenSpeichern")->trigger();
+    EXPECT_FALSE(TMainForm::Schalter("BeimBeendenSpeichern"));
+    fenster->close();
+    struct stat st {};
+    EXPECT_NE(stat((m_verzeichnis + "VANTRL32.INI").c_str(), &st), 0);
+    // The switch itself is kept, in the user's options.
+    EXPECT_EQ(TIniFile(m_umgebung.BenutzerDatei())
+                  .ReadString("BenutzerOptionen", "BeimBeendenSpeichern", ""),
+              "0");
+}
+
+TEST_F(MainFormTest, FailingSaveIsReportedAndTheWindowStillCloses)
+{
+    auto fenster = NeuesFenster();
+    fenster->show();
+    // A file where the settings folder should be: the folder cannot be created.
+    const std::string blockiert = m_xdg.Ordner("blockiert") + "/datei";
+    std::ofstream(blockiert) << "x";
+    TMainForm kaputt(blockiert + "/unter/");
+    kaputt.init();
+    kaputt.show();
+    EXPECT_TRUE(kaputt.close());
+    EXPECT_EQ(m_fehler.size(), 1);
+    EXPECT_FALSE(kaputt.isVisible());
+}
+
+TEST_F(MainFormTest, WageTaxTableOpensAndItsCloseItemFollows)
+{
+    auto fenster = NeuesFenster();
+    fenster->LStTabellenVorgaben = [] {
+        TLStTabelleVorgaben v;
+        v.entgelt = 2500;
+        return v;
+    };
+    fenster->Item("miLStTabelleOeffnen")->trigger();
+    EXPECT_TRUE(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    EXPECT_TRUE(fenster->Item("miLStTabelleSchliessen")->isEnabled());
+    fenster->Item("miAlleSchliessen")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fenster->MenueAktualisieren();
+    EXPECT_FALSE(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    EXPECT_FALSE(fenster->Item("miLStTabelleSchliessen")->isEnabled());
+}
+
+TEST_F(MainFormTest, TrayLauncherIsToldToCloseAtStart)
+{
+    TMessageWindow tray;
+    ASSERT_TRUE(tray.Oeffnen("XoVtrlTray", "Vantrel Tray Icon 2026"));
+    QSignalSpy spy(&tray, &TMessageWindow::NachrichtErhalten);
+    auto fenster = NeuesFenster();
+    fenster->NachDemErzeugen("");
+    ASSERT_TRUE(spy.wait(2000));
+    EXPECT_EQ(spy.at(0).at(0).toString(), "CloseXoLStTabTrayApp");
+}
+
+namespace {
+
+struct StartFall {
+    const char* name;
+    const char* argument;
+    const char* status;
+    bool heuteGesucht;
+};
+
+const StartFall kStartFaelle[] = {
+    {"noupdate", "/NOUPDATE", "Kein Update verfügbar.", true},
+    {"updateok", "/UPDATEOK", "Update erfolgreich installiert.", true},
+    {"updateerror", "/UPDATEERROR", "KEINE VERBINDUNG ZUM UPDATE-SERVER.", false},
+    {"ohne", "", "", false},
+};
+
+class ProgrammStartTest : public testing::TestWithParam<StartFall> {};
+
+} // namespace
+
+TEST_P(ProgrammStartTest, StatusTextOfTheUpdatersAnswer)
+{
+    const StartFall& f = GetParam();
+    TOptionenUmgebung umgebung;
+    TOptionenUmgebung::Starten();
+    TMainForm::SetSchalter("TitelZeigen", false);
+    TProgrammStart start;
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    if (*f.argument)
+        start.argumente << f.argument;
+    start.heute = SetDatum(15, 3, 2026);
+    TUpdateLage lage = UpdateLageLesen();
+    lage.zuletztGesucht = "01.01.2026";
+    UpdateLageSpeichern(lage);
+    ASSERT_TRUE(start.Starten());
+    EXPECT_TRUE(start.hauptfenster->isVisible());
+    EXPECT_EQ(start.hauptfenster->StatusBar()->text(), QString(f.status));
+    EXPECT_EQ(UpdateLageLesen().zuletztGesucht, f.heuteGesucht ? "15.03.2026" : "01.01.2026");
+    EXPECT_NE(TFoRechner::Instanz(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Forms, ProgrammStartTest, testing::ValuesIn(kStartFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST(ProgrammStart, DueUpdateStartsTheUpdaterAndEndsBeforeAnyWindow)
+{
+    TOptionenUmgebung umgebung;
+    TOptionenUmgebung::Starten();
+    TProgrammStart start;
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    const std::string marke = start.programmVerzeichnis + "gelaufen";
+    const std::string updater = start.programmVerzeichnis + kUpdaterProgramm;
+    std::ofstream(updater) << "#!/bin/sh\necho \"$@\" > '" << marke << "'\n";
+    chmod(updater.c_str(), 0700);
+    auto* rhythmus =
+        dynamic_cast<TInteger*>(OptionenVtrl().UpdateDaten().FindValue("UpdateRhythmus"));
+    ASSERT_NE(rhythmus, nullptr);
+    rhythmus->SetValue(kUpdateMonat);
+    TUpdateLage lage = UpdateLageLesen();
+    lage.zuletztGesucht = "14.02.2026"; // 29 days before
+    UpdateLageSpeichern(lage);
+    start.heute = SetDatum(15, 3, 2026);
+    EXPECT_TRUE(start.Starten());
+    start.hauptfenster.reset();
+    start.rechner.reset();
+    TFoTitel::Schliessen();
+
+    lage.zuletztGesucht = "13.02.2026"; // 30 days before
+    UpdateLageSpeichern(lage);
+    EXPECT_FALSE(start.Starten());
+    EXPECT_EQ(start.hauptfenster, nullptr);
+    // Stored before the program ends: the next start leaves the updater alone.
+    TOptionenUmgebung::Zuruecksetzen();
+    TOptionenUmgebung::Starten();
+    EXPECT_TRUE(UpdateLageLesen().updaterGestartet);
+    for (int i = 0; i < 100 && access(marke.c_str(), F_OK) != 0; ++i)
+        usleep(20000);
+    std::ifstream gelaufen(marke);
+    std::string parameter;
+    std::getline(gelaufen, parameter);
+    EXPECT_EQ(parameter, "/SILENT Version=501");
+}
+
+TEST(ProgrammStart, StartUpTimeToTheShownMainWindow)
+{
+    TOptionenUmgebung umgebung;
+    QElapsedTimer uhr;
+    uhr.start();
+    TOptionenUmgebung::Starten();
+    TProgrammStart start;
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    start.heute = SetDatum(15, 3, 2026);
+    ASSERT_TRUE(start.Starten());
+    QCoreApplication::processEvents();
+    const qint64 ms = uhr.elapsed();
+    std::printf("start-up to the shown main window: %lld ms\n", static_cast<long long>(ms));
+    EXPECT_LT(ms, 5000);
+    EXPECT_NE(TFoTitel::Titelfenster(), nullptr);
+    TFoTitel::Schliessen();
+    EXPECT_FALSE(SaveScreenshot(*start.hauptfenster, "hauptfenster").isEmpty());
+}
