@@ -1,7 +1,13 @@
 #include "Engine/VerglBrg.h"
+#include "Engine/EStBerechnung.h"
+#include "Engine/EStDaten.h"
+#include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/IntegerLookup.h"
 #include "MVCFrame/IntegerValue.h"
+#include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringValue.h"
+#include "Support/OptionenUmgebung.h"
 
 #include <gtest/gtest.h>
 
@@ -158,6 +164,33 @@ TEST_F(VerglBrgTest, CloneCarriesBothCasesAndIsIndependent)
     D(kopie->Daten1()).ForEachValue([](TValue& wert) {
         EXPECT_TRUE(wert.HasFlag(TValue::vfComputed)) << wert.Name();
     });
+}
+
+TEST(VerglBrgESt, IncomeTaxCasesSideBySide)
+{
+    TOptionenUmgebung::Starten();
+    const auto vgl = MakeComponent<TVergleichBerechnung>(nullptr, "EStVergleich",
+                                                         &ErzeugeBerechnung<TEStBerechnung>);
+    const auto est = MakeComponent<TEStBerechnung>(nullptr, "EST");
+    TEStDaten& d = est->EStDaten();
+    d.Jahr().SetValue(2026);
+    d.ZVE().SetValue(50000);
+    vgl->SetDaten1(*est);
+    d.ZVE().SetValue(100000);
+    vgl->SetDaten2(*est);
+    auto& diff = dynamic_cast<TEStDaten&>(vgl->DatenDiff().Daten());
+    EXPECT_DOUBLE_EQ(diff.ZVE().GetValue(), 50000);
+    EXPECT_DOUBLE_EQ(diff.FestzusetzendeESt().GetValue(), 30864 - 10548);
+    EXPECT_DOUBLE_EQ(diff.SolZ().GetValue(), 1251.16);
+    // Case 1 in marks: its income of 50,000 euro is put back into euro before the subtraction.
+    d.Umrechnen().SetValue(true);
+    d.ZVE().SetValue(50000);
+    d.WaehrungName().SetValue("DM");
+    ASSERT_DOUBLE_EQ(d.ZVE().GetValue(), 97791.50);
+    vgl->SetDaten1(*est);
+    EXPECT_DOUBLE_EQ(diff.ZVE().GetValue(), 50000);
+    EXPECT_NEAR(diff.FestzusetzendeESt().GetValue(), 30864 - 10548, 0.01);
+    EXPECT_DOUBLE_EQ(diff.Waehrungskurs()->GetValue(), 1 - 1.95583);
 }
 
 } // namespace
