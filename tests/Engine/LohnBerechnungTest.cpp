@@ -390,13 +390,15 @@ TEST_F(LohnTest, NetToGrossOf2001TaxesTheOneOffPaymentOnce)
     TDetailEntgelte& liste = d.DetailEntgelte();
     auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
     TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
-    v.Betrag().SetValue(1500);
-    v.NettoVereinb().SetValue(true);
-    liste.Hinzufuegen(v);
     v.Betrag().SetValue(100);
-    v.NettoVereinb().SetValue(false);
     v.Einmalzahlung().SetValue(true);
     liste.Hinzufuegen(v);
+    v.Betrag().SetValue(1500);
+    v.Einmalzahlung().SetValue(false);
+    v.NettoVereinb().SetValue(true);
+    liste.Hinzufuegen(v);
+    // Without current pay the one-off payment is taxed by the annual table on this pay.
+    d.Jahresbetraege().Entgelt->SetValue(30000);
     d.DetailEntgelt->SetValue(true);
     ASSERT_EQ(lohn->Fehlermeldung(), "");
     EXPECT_EQ(d.SB_LSt->GetValue(), 0);
@@ -404,6 +406,23 @@ TEST_F(LohnTest, NetToGrossOf2001TaxesTheOneOffPaymentOnce)
     EXPECT_DOUBLE_EQ(laufend, d.Entgelt->GetCents());
     auto t = Tarif(laufend);
     EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+}
+
+// 2001 shown in marks: the pay converts, and the tariff computes in marks at the fixed rate.
+TEST_F(LohnTest, MarkYearShownInMarks)
+{
+    d.Jahr->SetValue(2001);
+    d.Entgelt->SetValue(4000);
+    const double lstEuro = d.Lohnsteuer->GetValue();
+    d.Umrechnen->SetValue(true);
+    d.WaehrungName->SetValue("DM");
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 7823.32);
+    auto t = Tarif(782332);
+    t->SetDoub(ldKurs, 1.95583);
+    t->SetCurr(lcLohn, 782332);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+    EXPECT_NEAR(d.Lohnsteuer->GetValue(), lstEuro * 1.95583, 0.02);
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
 }
 
 TEST_F(LohnTest, EuroSwitchRescalesAllowances)
