@@ -256,8 +256,11 @@ void TGeringfuegigDaten::JahrGeaendert()
     // year they were last calculated for is the one they belong to.
     const int neu = Jahr();
     if (m_letztesJahr != 0 && EuroFaktor(m_letztesJahr) != EuroFaktor(neu)) {
-        m_freibetrag->Dreisatz(EuroFaktor(m_letztesJahr), EuroFaktor(neu));
-        m_hinzurechnung->Dreisatz(EuroFaktor(m_letztesJahr), EuroFaktor(neu));
+        // From the stored amounts: a value disabled in the old year still holds one.
+        for (TDouble* betrag : {m_freibetrag, m_hinzurechnung})
+            betrag->SetValue(::Dreisatz(true, static_cast<unsigned char>(betrag->Decimals()),
+                                        betrag->GetStoredValue(), EuroFaktor(m_letztesJahr),
+                                        EuroFaktor(neu)));
     }
     m_letztesJahr = neu;
 }

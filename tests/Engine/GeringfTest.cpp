@@ -288,6 +288,13 @@ TEST_F(GeringfTest, PeriodsAndCurrencyOfTheTaxCardAmounts)
     EXPECT_DOUBLE_EQ(Wert("Freibetrag"), 200.00);
     D().JahrWert().SetValue(2005);
     EXPECT_DOUBLE_EQ(Wert("Freibetrag"), 200.00);
+    // The amount to add is disabled before 2001, yet keeps its amount across the currency.
+    Zeitraum(2000, 1);
+    D().Hinzurechnungsbetrag().SetValue(195.58);
+    Setze("Entgelt", "1");
+    ASSERT_FALSE(D().Hinzurechnungsbetrag().IsEnabled());
+    D().JahrWert().SetValue(2003);
+    EXPECT_DOUBLE_EQ(Wert("Hinzurechnungsbetrag"), 100.00);
 }
 
 TEST_F(GeringfTest, AgeAndPensionKind)
