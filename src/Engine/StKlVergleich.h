@@ -9,6 +9,7 @@
 //   TStKlVergleichBerechnung  runs each spouse's payroll in each class and names the winner
 //
 // Only the wage tax is compared; surcharge and church tax follow it and take no part.
+#include "Engine/LohnBerechnung.h"
 #include "Engine/VerglBrg.h"
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/DatenContainer.h"
@@ -56,7 +57,9 @@ private:
 
 class TStKlVergleichBerechnung : public TBerechnung {
 public:
-    TStKlVergleichBerechnung(TComponent* owner, const std::string& name, TBerechnungKlasse lohn);
+    // The spouses' calculations are payrolls; a test may put a class of its own in their place.
+    TStKlVergleichBerechnung(TComponent* owner, const std::string& name,
+                             TBerechnungKlasse lohn = &ErzeugeBerechnung<TLohnBerechnung>);
 
     TStKlVergleichDaten& StKlVergleichDaten() const;
 

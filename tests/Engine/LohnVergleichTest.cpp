@@ -72,8 +72,7 @@ TEST_F(LohnVergleichTest, TaxClassCombinationsOfTwoSpouses)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.ergebnis);
-        const auto vgl = MakeComponent<TStKlVergleichBerechnung>(
-            nullptr, "StKlVergleich", &ErzeugeBerechnung<TLohnBerechnung>);
+        const auto vgl = MakeComponent<TStKlVergleichBerechnung>(nullptr, "StKlVergleich");
         TStKlVergleichDaten& d = vgl->StKlVergleichDaten();
         Setze(d.EhegatteA(), "Jahr", "2026");
         Setze(d.EhegatteA(), "Entgelt", f.a);
