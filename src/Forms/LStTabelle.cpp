@@ -217,10 +217,11 @@ TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
     auto* fenster = new TFoLStTabelle;
     try {
         fenster->init();
+        // Seventeen rows: the header and the scroll bar's ends keep their own height.
         fenster->layout()->activate();
-        const int rest = fenster->sizeHint().height() - fenster->PaintBox1()->sizeHint().height();
+        const int kopf = fenster->Kopf()->sizeHint().height();
         fenster->resize(fenster->width(),
-                        std::max(rest, 0) + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
+                        kopf + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
         fenster->Oeffnen(vorgaben);
     } catch (const std::exception& e) {
         delete fenster;

@@ -1,6 +1,8 @@
 #include "Forms/MainForm.h"
 
 #include "Engine/LStTabBase.h"
+#include "Engine/LohnBerechnung.h"
+#include "Forms/Entgeltabrechnung.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/Betrag.h"
@@ -68,6 +70,11 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
 {
     setObjectName("MainForm");
     PageContainer()->setObjectName("ScrollBox1");
+    // The calculations are named like their pages' data and their automation topics.
+    m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
+    m_lohn->init();
+    Pages().AddPage("Entgeltabrechnung", "cbJahr", m_lohn.get(),
+                    TPageClass::Of<TFoEntgeltabrechnung>());
     MenueAufbauen();
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
@@ -76,6 +83,8 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
 
 TMainForm::~TMainForm()
 {
+    // The page form goes before the calculation it shows.
+    SetActivePage(0);
     // The application's signals must not reach the half-destroyed window (focus moves while the
     // widgets go).
     qApp->removeEventFilter(this);
@@ -497,38 +506,16 @@ void TMainForm::AnleitungOeffnen()
     QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
 }
 
-TLStTabelleVorgaben LStTabelleOhneAbrechnung(const TDatum& heute)
-{
-    TLStTabelleVorgaben v;
-    v.jahr = std::clamp(heute.Jahr, 2010, 2026);
-    v.monat = heute.Jahr == v.jahr ? heute.Monat : 1;
-    v.entgelt = 3000.00;
-    // An employee insured in every branch at the general rates of 2026, paid by the month.
-    v.eingaben = [](TLStTabBase& t) {
-        t.SetInt(liZeitraum, 2);
-        t.SetDoub(ldKVSatz, 14.0);
-        t.SetDoub(ldKVZusatzSatz, 2.9);
-        t.SetDoub(ldPVSatz, 3.6);
-        t.SetDoub(ldPVKinderlosSatz, 0.6);
-        t.SetDoub(ldRVSatz, 18.6);
-        t.SetDoub(ldAVSatz, 2.6);
-    };
-    return v;
-}
-
 void TMainForm::LStTabelleOeffnen()
 {
-    TLStTabelleVorgaben vorgaben;
-    if (LStTabellenVorgaben)
-        vorgaben = LStTabellenVorgaben();
-    else
-        vorgaben = LStTabelleOhneAbrechnung(DatumHeute());
-    TFoLStTabelle::Zeigen(vorgaben);
+    TFoLStTabelle::Zeigen(LStTabelleVorgabenAus(m_lohn->LohnDatenOf()));
     MenueAktualisieren();
 }
 
-void TMainForm::TabellenNachricht(TTabellenNachricht, const QMetaObject&)
+void TMainForm::TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)
 {
+    if (auto* lohn = dynamic_cast<TFoEntgeltabrechnung*>(ActivePageForm()))
+        lohn->TabellenNachricht(art, klasse);
     MenueAktualisieren();
 }
 

@@ -11,6 +11,7 @@
 #include <QPointer>
 
 #include <map>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -19,12 +20,7 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class QWidget;
-struct TDatum;
-struct TLStTabelleVorgaben;
-
-// The wage-tax table of the main window's menu while no payroll statement is at hand: this
-// year's tariff, an employee insured in every branch, a monthly gross pay of 3.000 euro.
-TLStTabelleVorgaben LStTabelleOhneAbrechnung(const TDatum& heute);
+class TLohnBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
     Q_OBJECT
@@ -69,10 +65,9 @@ public:
     // Starts the tray launcher; a missing program is silent, other failures raise ESystemError.
     void TrayProgrammStarten();
 
-    // The wage-tax table over the payroll settings (the statement's while page 1 exists).
+    // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
-    // The settings a new wage-tax table takes; replaceable until the payroll page provides them.
-    std::function<TLStTabelleVorgaben()> LStTabellenVorgaben;
+    TLohnBerechnung& Lohn() const { return *m_lohn; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
 
@@ -103,6 +98,8 @@ private:
     void Folgen(const QString& item, const QString& button);
 
     std::string m_datenVerzeichnis;
+    // The calculations of the pages; freed after the page forms (see the destructor).
+    std::unique_ptr<TLohnBerechnung> m_lohn;
     std::map<QString, QAction*> m_items;
     std::map<QString, QToolButton*> m_buttons;
     QWidget* m_speedPanel = nullptr;

@@ -2,6 +2,7 @@
 
 #include "Forms/MainForm.h"
 #include "Forms/Titel.h"
+#include "Gui/BergForm.h"
 #include "Gui/Betrag.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
@@ -101,6 +102,8 @@ int ProgrammStart(int argc, char** argv)
     QApplication::setApplicationName(kAnwendungsTitel);
     QApplication::setApplicationDisplayName(kAnwendungsTitel);
 
+    // Every change of a data set reaches every window that shows it.
+    InstallDatenGeaendertHook();
     int ergebnis = 0;
     try {
         Verzeichnisse().SetBasisPfad(kBenutzerPfad);
