@@ -1,9 +1,11 @@
 // Setprobe, the options check: puts the stored contribution rates and child benefit of 2026
 // back to the built-in values, silently or after asking. Takes no arguments; exit code 0.
-#include "Gui/FoOptionenPruefung.h"
+#include "Forms/FoOptionenPruefung.h"
 #include "Gui/GuiHooks.h"
 #include "Options/OptionenPruefung.h"
+#include "Options/OptionenTabelle.h"
 #include "Options/OptionenVtrl.h"
+#include "Options/Options.h"
 #include "Options/Verzeichnisse.h"
 
 #include <QApplication>
@@ -20,8 +22,10 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         ShowFehler(QString::fromStdString(e.what()));
     }
-    OptionenVtrlSingleton().Reset();
-    VerzeichnisseVtrlSingleton().Reset();
-    VerzeichnisseSingleton().Reset();
+    OptionenVtrlSingleton().Finalize();
+    OptionenTabelleSingleton().Finalize();
+    OptionenSingleton().Finalize();
+    VerzeichnisseVtrlSingleton().Finalize();
+    VerzeichnisseSingleton().Finalize();
     return 0;
 }

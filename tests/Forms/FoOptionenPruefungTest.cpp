@@ -1,6 +1,6 @@
-#include "Gui/FoOptionenPruefung.h"
+#include "Forms/FoOptionenPruefung.h"
 
-#include "GuiTestSupport.h"
+#include "Gui/GuiTestSupport.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QLabel>

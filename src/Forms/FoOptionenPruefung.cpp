@@ -1,4 +1,4 @@
-#include "Gui/FoOptionenPruefung.h"
+#include "Forms/FoOptionenPruefung.h"
 
 #include "MVCFrame/Daten.h"
 
