@@ -43,41 +43,16 @@ void TKasse::LoadKasse(const std::string& name)
     if (!name.empty())
         Daten().LoadFromIni(ini, name);
     KasseDaten().Bezeichnung().SetValue(name);
-    m_neu = false;
-    m_geladenerName = name;
+    EintragGeladen(name);
     DoCalculated();
 }
 
 void TKasse::SaveKasse()
 {
-    const std::string datei = KassenDateiName();
-    TStammListe::VerzeichnisAnlegen(datei);
-    TXIniFile ini(datei);
-    TStammListe liste(ini, kKassenSektion);
-    const std::string name =
-        liste.Speichern(KasseDaten().Bezeichnung().GetValue(), m_neu, m_geladenerName,
-                        [this](TXIniFile& datei, const std::string& sektion) {
-                            Daten().SaveToIni(datei, sektion);
-                        });
     // From now on this is the stored fund: saving it again rewrites it.
+    const std::string name =
+        EintragSpeichern(KassenDateiName(), kKassenSektion, KasseDaten().Bezeichnung().GetValue());
     KasseDaten().Bezeichnung().SetValue(name);
-    m_neu = false;
-    m_geladenerName = name;
-}
-
-void TKassenDaten::CreateValues()
-{
-    m_liste = new TStringListValue(this, kKassenSektion, 0, true);
-    m_loeschen = new TBoolean(this, "LoeschenFlag", cfComputed);
-    m_ok = new TBoolean(this, "OKFlag", cfComputed);
-    AddValueOnChange(m_liste, [this](TValue&) { FlagsAktualisieren(); });
-}
-
-void TKassenDaten::FlagsAktualisieren()
-{
-    const int markiert = m_liste->SelCount();
-    m_loeschen->SetValue(markiert > 0);
-    m_ok->SetValue(markiert == 1);
 }
 
 TDaten* TKassen::CreateDaten()

@@ -7,6 +7,7 @@
 //   TKassen       loads the list and deletes the selected funds
 // The file: section "Krankenkassen" with keys "N0" ... "N5000" naming the funds, then one section
 // per fund with its values (TStammListe keeps the two in step).
+#include "Engine/StammDaten.h"
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/Daten.h"
 
@@ -52,12 +53,11 @@ private:
     TBoolean* m_sachsen = nullptr;
 };
 
-class TKasse : public TBerechnung {
+class TKasse : public TStammEintrag {
 public:
-    using TBerechnung::TBerechnung;
+    using TStammEintrag::TStammEintrag;
 
     TKasseDaten& KasseDaten() const { return static_cast<TKasseDaten&>(Daten()); }
-    bool IsNew() const { return m_neu; }
 
     // Loads the fund `name` (an empty name loads nothing), then reports completion.
     void LoadKasse(const std::string& name);
@@ -67,29 +67,16 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
-
-private:
-    bool m_neu = true;
-    std::string m_geladenerName;
 };
 
-class TKassenDaten : public TDaten {
+class TKassenDaten : public TStammListeDaten {
 public:
-    using TDaten::TDaten;
+    TKassenDaten(TComponent* owner, const std::string& name)
+        : TStammListeDaten(owner, name, kKassenSektion)
+    {
+    }
 
-    TStringListValue& Krankenkassen() const { return *m_liste; }
-    TBoolean& LoeschenFlag() const { return *m_loeschen; }
-    TBoolean& OKFlag() const { return *m_ok; }
-    // "LoeschenFlag": at least one fund selected; "OKFlag": exactly one.
-    void FlagsAktualisieren();
-
-protected:
-    void CreateValues() override;
-
-private:
-    TStringListValue* m_liste = nullptr;
-    TBoolean* m_loeschen = nullptr;
-    TBoolean* m_ok = nullptr;
+    TStringListValue& Krankenkassen() const { return Liste(); }
 };
 
 class TKassen : public TBerechnung {

@@ -62,8 +62,7 @@ void TWaehrung::Laden(const std::string& name)
             d.Kuerzel().SetValue(kWaehrungDM);
         d.Kurs().SetValue(kKursDM);
     }
-    m_neu = false;
-    m_geladenerName = name;
+    EintragGeladen(name);
 }
 
 void TWaehrung::Speichern()
@@ -75,32 +74,9 @@ void TWaehrung::Speichern()
                         "\" ist fest vorgegeben und kann nicht gespeichert werden.");
     if (!(d.Kurs().GetValue() > 0.0))
         throw Exception("Der Kurs von \"" + bezeichnung + "\" muss größer als 0 sein.");
-    const std::string datei = WaehrungenDateiName();
-    TStammListe::VerzeichnisAnlegen(datei);
-    TXIniFile ini(datei);
-    TStammListe liste(ini, kWaehrungenSektion);
-    const std::string name = liste.Speichern(
-        bezeichnung, m_neu, m_geladenerName,
-        [&d](TXIniFile& datei, const std::string& sektion) { d.SaveToIni(datei, sektion); });
     // From now on this is the stored currency: saving it again rewrites it.
-    d.Bezeichnung().SetValue(name);
-    m_neu = false;
-    m_geladenerName = name;
-}
-
-void TWaehrungenDaten::CreateValues()
-{
-    m_liste = new TStringListValue(this, kWaehrungenSektion, 0, true);
-    m_loeschen = new TBoolean(this, "LoeschenFlag", cfComputed);
-    m_ok = new TBoolean(this, "OKFlag", cfComputed);
-    AddValueOnChange(m_liste, [this](TValue&) { FlagsAktualisieren(); });
-}
-
-void TWaehrungenDaten::FlagsAktualisieren()
-{
-    const int markiert = m_liste->SelCount();
-    m_loeschen->SetValue(markiert > 0);
-    m_ok->SetValue(markiert == 1);
+    d.Bezeichnung().SetValue(
+        EintragSpeichern(WaehrungenDateiName(), kWaehrungenSektion, bezeichnung));
 }
 
 TDaten* TWaehrungen::CreateDaten()

@@ -10,6 +10,7 @@
 //   TWaehrungen       loads the list (the file's names, then "DM" and "Euro") and deletes
 // The file: section "Waehrungen" with keys "N0" ... "N5000" naming the currencies, then one
 // section per currency with "Kuerzel" and "Kurs" (TStammListe keeps the two in step).
+#include "Engine/StammDaten.h"
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/Daten.h"
 
@@ -54,12 +55,11 @@ private:
     TDouble* m_kurs = nullptr;
 };
 
-class TWaehrung : public TBerechnung {
+class TWaehrung : public TStammEintrag {
 public:
-    using TBerechnung::TBerechnung;
+    using TStammEintrag::TStammEintrag;
 
     TWaehrungDaten& WaehrungDaten() const { return static_cast<TWaehrungDaten&>(Daten()); }
-    bool IsNew() const { return m_neu; }
 
     // Loads the currency `name` (an empty name loads nothing); "Euro" and "DM" get their fixed
     // rates and, when the file gives none, their signs.
@@ -71,29 +71,16 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
-
-private:
-    bool m_neu = true;
-    std::string m_geladenerName;
 };
 
-class TWaehrungenDaten : public TDaten {
+class TWaehrungenDaten : public TStammListeDaten {
 public:
-    using TDaten::TDaten;
+    TWaehrungenDaten(TComponent* owner, const std::string& name)
+        : TStammListeDaten(owner, name, kWaehrungenSektion)
+    {
+    }
 
-    TStringListValue& Waehrungen() const { return *m_liste; }
-    TBoolean& LoeschenFlag() const { return *m_loeschen; }
-    TBoolean& OKFlag() const { return *m_ok; }
-    // "LoeschenFlag": at least one currency selected; "OKFlag": exactly one.
-    void FlagsAktualisieren();
-
-protected:
-    void CreateValues() override;
-
-private:
-    TStringListValue* m_liste = nullptr;
-    TBoolean* m_loeschen = nullptr;
-    TBoolean* m_ok = nullptr;
+    TStringListValue& Waehrungen() const { return Liste(); }
 };
 
 class TWaehrungen : public TBerechnung {
