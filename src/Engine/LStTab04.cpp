@@ -68,6 +68,11 @@ void TLStTab04::Berechnen()
     VersorgungUndAlter();
     LohnNachFreibetraegen();
     Versorgungsfreibetraege();
+    SteuernBerechnen();
+}
+
+void TLStTab04::SteuernBerechnen()
+{
     Tabellenstufe(m_b.zre4);
     Tabellenfreibetraege();
     Jahreslohnsteuer();

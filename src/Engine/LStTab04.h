@@ -109,6 +109,10 @@ protected:
     void SonstigeBezuegeFuenftel() override;
 
     void ZwischenwerteLoeschen() override;
+    // From the taxable wage on: table step and allowances, the annual and period tax, the
+    // surcharge base, the other payments and the one-fifth rule. The working amounts start
+    // cleared (ordinary mode).
+    void SteuernBerechnen();
     virtual void LohnNachFreibetraegen() {}
     // The taxable wage of the other-payment runs, with the annual allowance and amount to add.
     virtual void LohnNachJahresfreibetraegen() {}

@@ -8,28 +8,6 @@ namespace {
 const TTarif04 kTarif09a = {7835, 7834,  939.68, 1400, 13140,  228.74, 2397,
                             1007, 52552, 0.42,   8064, 250401, 15576};
 
-// Pay period and pension months are changed by the other payments; the computation restores them.
-class TZeitraumBewahren {
-public:
-    TZeitraumBewahren(std::int32_t& zeitraum, std::int32_t& monate)
-        : m_zeitraum(zeitraum), m_monate(monate), m_alterZeitraum(zeitraum), m_alteMonate(monate)
-    {
-    }
-    ~TZeitraumBewahren()
-    {
-        m_zeitraum = m_alterZeitraum;
-        m_monate = m_alteMonate;
-    }
-    TZeitraumBewahren(const TZeitraumBewahren&) = delete;
-    TZeitraumBewahren& operator=(const TZeitraumBewahren&) = delete;
-
-private:
-    std::int32_t& m_zeitraum;
-    std::int32_t& m_monate;
-    std::int32_t m_alterZeitraum;
-    std::int32_t m_alteMonate;
-};
-
 } // namespace
 
 void TLStTab08::SetInt(int index, std::int32_t wert)
@@ -62,23 +40,7 @@ void TLStTab08::Berechnen()
     Jahreswerte();
     Versorgungsfreibetraege();
     Bemessungsgrundlagen();
-    Tabellenstufe(m_b.zre4);
-    Tabellenfreibetraege();
-    m_b.modus = 0;
-    Jahreslohnsteuer();
-    m_b.lstJahr = static_cast<double>(m_b.st);
-    m_erg[leLohnsteuer] = AufZeitraumUnten(m_b.lstJahr * 100.0L);
-    if (m_doub[ldKinderfreibetraege] > 0) {
-        m_b.ztabfb += m_b.kfb;
-        Jahreslohnsteuer();
-        m_b.jbmg = static_cast<double>(m_b.st);
-    } else {
-        m_b.jbmg = m_b.lstJahr;
-    }
-    Solidaritaetszuschlag();
-    SonstigeBezuege();
-    SonstigeBezuegeFuenftel();
-    SetzeBerechnet();
+    SteuernBerechnen();
 }
 
 long double TLStTab08::AufJahr(double betrag) const

@@ -15,6 +15,30 @@ public:
     double VersorgungsfreibetragZeitraum() override;
 
 protected:
+    // The other-payment runs tax the year: pay period and pension months are restored
+    // afterwards, also when a step throws.
+    class TZeitraumBewahren {
+    public:
+        TZeitraumBewahren(std::int32_t& zeitraum, std::int32_t& monate)
+            : m_zeitraum(zeitraum), m_monate(monate), m_alterZeitraum(zeitraum),
+              m_alteMonate(monate)
+        {
+        }
+        ~TZeitraumBewahren()
+        {
+            m_zeitraum = m_alterZeitraum;
+            m_monate = m_alteMonate;
+        }
+        TZeitraumBewahren(const TZeitraumBewahren&) = delete;
+        TZeitraumBewahren& operator=(const TZeitraumBewahren&) = delete;
+
+    private:
+        std::int32_t& m_zeitraum;
+        std::int32_t& m_monate;
+        std::int32_t m_alterZeitraum;
+        std::int32_t m_alteMonate;
+    };
+
     void InitBBG() override { m_doub[ldBBGRV] = 63600; }
     void Berechnen() override;
     void Versorgungsfreibetraege() override;
