@@ -9,6 +9,7 @@
 #include "MVCFrame/Daten.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/IntegerLookup.h"
+#include "MVCFrame/MVCTestSupport.h"
 #include "MVCFrame/StringListValue.h"
 #include "MVCFrame/StringValue.h"
 
@@ -42,18 +43,7 @@ protected:
     }
 };
 
-class TTestBerechnung : public TBerechnung {
-public:
-    using TBerechnung::TBerechnung;
-    TTestDaten& D() const { return static_cast<TTestDaten&>(Daten()); }
-
-protected:
-    TDaten* CreateDaten() override { return CreateComponent<TTestDaten>(this, Name()); }
-    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
-    {
-        return CreateComponent<TTestBerechnung>(owner, name);
-    }
-};
+using TTestBerechnung = TTestBerechnungVon<TTestDaten>;
 
 class TTestForm : public TBerechnungDialog {
 public:

@@ -6,6 +6,7 @@
 #include "Lib/IniFile.h"
 #include "MVCFrame/Daten.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/MVCTestSupport.h"
 #include "MVCFrame/StringValue.h"
 
 #include <QAction>
@@ -41,14 +42,7 @@ protected:
     }
 };
 
-class TTestBerechnung : public TBerechnung {
-public:
-    using TBerechnung::TBerechnung;
-    TTestDaten& D() const { return static_cast<TTestDaten&>(Daten()); }
-
-protected:
-    TDaten* CreateDaten() override { return CreateComponent<TTestDaten>(this, Name()); }
-};
+using TTestBerechnung = TTestBerechnungVon<TTestDaten>;
 
 // A page with two bound fields; it counts the live forms of its class.
 class TSeiteA : public TMainPageForm {

@@ -1,6 +1,8 @@
 #pragma once
-// Test support of the model-view framework: a data set with one value of each kind, a recording
-// of everything a change notifies, and a temporary directory.
+// Test support of the model-view framework: a data set with one value of each kind, a calculation
+// over a test's own data set, a recording of everything a change notifies, and a temporary
+// directory.
+#include "MVCFrame/Berechnung.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DateValue.h"
 #include "MVCFrame/Daten.h"
@@ -35,6 +37,21 @@ protected:
         datum = new TDateValue(this, "Datum", 0, SetDatum(1, 1, 2026));
         rhythmus = new TIntegerLookup(this, "Rhythmus", 0, {"Tag", "Woche", "Monat", "Nie"});
         jahr = new TIntegerMinMax(this, "Jahr", 0, 1990, 2027, 2026);
+    }
+};
+
+// A calculation that only holds the data set TD (it computes nothing); D() is the data set in its
+// own class. It can be cloned, as a dialog does with the calculation it edits.
+template <class TD> class TTestBerechnungVon : public TBerechnung {
+public:
+    using TBerechnung::TBerechnung;
+    TD& D() const { return static_cast<TD&>(Daten()); }
+
+protected:
+    TDaten* CreateDaten() override { return CreateComponent<TD>(this, Name()); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TTestBerechnungVon>(owner, name);
     }
 };
 
