@@ -1,6 +1,7 @@
 // The flow-chart computation of 2004 to 2009: tariff formulas, tax classes 5 and 6, provision
 // allowance, employee lump sum, other payments and the one-fifth rule.
 #include "Engine/LStLib.h"
+#include "Engine/LStTabTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,15 +19,6 @@ public:
     using T::TarifKlasse5und6;
 };
 
-std::unique_ptr<TLStTabBase> Tab(int jahr, int klasse, int zeitraum)
-{
-    auto tab = CreateLStTab(static_cast<std::uint16_t>(jahr), 1);
-    tab->SetDoub(ldKurs, 1.0);
-    tab->SetInt(liSteuerklasse, klasse);
-    tab->SetInt(liZeitraum, zeitraum);
-    return tab;
-}
-
 long double TarifVon(int jahr, long double x)
 {
     switch (jahr) {
@@ -40,13 +32,6 @@ long double TarifVon(int jahr, long double x)
         return TOffen<TLStTab09a>().Tarif(x);
     }
 }
-
-struct TarifFall {
-    const char* name;
-    int jahr;
-    double x;
-    double steuer;
-};
 
 // Hand-computed from the published formulas; the zones join without a jump.
 const TarifFall kTarifFaelle[] = {

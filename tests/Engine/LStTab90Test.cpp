@@ -1,6 +1,7 @@
 // The table procedure of 1990 to 2003: tariff formulas, table steps, supplementary table,
 // solidarity surcharge, child allowances and the change from DM to euros.
 #include "Engine/LStLib.h"
+#include "Engine/LStTabTestSupport.h"
 
 #include "Lib/Betrag.h"
 
@@ -20,16 +21,6 @@ public:
     double Ergebnis(int index) const { return this->m_erg[index]; }
 };
 
-// A tariff of a year that answers in its own currency (pfennig up to 2001, cents from 2002).
-std::unique_ptr<TLStTabBase> Tab(int jahr, int klasse, int zeitraum)
-{
-    auto tab = CreateLStTab(static_cast<std::uint16_t>(jahr), 1);
-    tab->SetDoub(ldKurs, tab->DMFaktor());
-    tab->SetInt(liSteuerklasse, klasse);
-    tab->SetInt(liZeitraum, zeitraum);
-    return tab;
-}
-
 // Tariff formulas at their zone bounds --------------------------------------------------------
 
 long double TarifVon(int jahr, long double x)
@@ -45,13 +36,6 @@ long double TarifVon(int jahr, long double x)
         return TOffen<TLStTab02>().Tarif(x);
     }
 }
-
-struct TarifFall {
-    const char* name;
-    int jahr;
-    double x;
-    double steuer;
-};
 
 // Each zone ends where the next begins: the last unit of a zone and the first of the next give
 // the same whole tax (hand-computed from the published formulas).
