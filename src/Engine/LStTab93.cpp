@@ -42,6 +42,7 @@ void TLStTab93::Berechnen()
     m_erg[leLohnsteuer] = AufZeitraumUnten(m_t.steuerZeitraum * 100.0L);
     if (m_bool[lbKirchensteuer])
         KinderEntlastung();
+    Solidaritaetszuschlag();
     SetzeBerechnet();
 }
 
@@ -113,29 +114,8 @@ void TLStTab95::InitTarifwerte()
     std::copy(std::begin(grenze1), std::end(grenze1), m_zusatzGrenze1);
 }
 
-void TLStTab95::Berechnen()
-{
-    PruefeSteuerklasse();
-    ErgebnisseLoeschen();
-    ZwischenwerteLoeschen();
-    VersorgungUndAlter();
-    m_t.redLohnKopie = m_t.redLohn;
-    Jahreslohnsteuer();
-    Tabellenstufe(m_t.untereStufe);
-    m_t.steuerZeitraum = m_t.tarifSteuer;
-    if (!m_bool[lbKeineZTab] && Steuerklasse() < 5)
-        Zusatztabelle();
-    m_erg[leLohnsteuer] = AufZeitraumUnten(m_t.steuerZeitraum * 100.0L);
-    if (m_bool[lbKirchensteuer])
-        KinderEntlastung();
-    Solidaritaetszuschlag();
-    SetzeBerechnet();
-}
-
 void TLStTab95::Zusatztabelle()
 {
-    if (m_t.steuerZeitraum >= ErsteGrenze())
-        return;
     const double zusatzsteuer = Zusatzsteuer();
     const double d = m_t.divisor;
     const double kappung = d * std::trunc((std::trunc(zusatzsteuer / d) - 1135) * 2.5);

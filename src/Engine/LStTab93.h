@@ -19,6 +19,8 @@ protected:
     virtual void ZwischenwerteLoeschen();
     virtual void Jahreslohnsteuer();
     virtual void Zusatztabelle();
+    // There is no solidarity surcharge before 1995.
+    virtual void Solidaritaetszuschlag() {}
     long double VorsorgepauschaleAlt() override;
     long double TarifKlasse5und6(long double x) const override;
 
@@ -48,7 +50,6 @@ public:
 
 protected:
     void InitTarifwerte() override;
-    void Berechnen() override;
     void Zusatztabelle() override;
-    virtual void Solidaritaetszuschlag();
+    void Solidaritaetszuschlag() override;
 };
