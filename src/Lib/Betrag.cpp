@@ -10,16 +10,6 @@ constexpr double kEuroKurs = 1.95583;
 
 } // namespace
 
-long double RundenExt(long double x)
-{
-    return x >= 0 ? GanzerTeil(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
-}
-
-double Runden(double x)
-{
-    return static_cast<double>(RundenExt(x));
-}
-
 std::int32_t RundenInt(double x)
 {
     const long double r = RundenExt(x);
@@ -30,18 +20,6 @@ std::int32_t RundenInt(double x)
     if (r <= static_cast<long double>(std::numeric_limits<std::int32_t>::min()))
         return std::numeric_limits<std::int32_t>::min();
     return static_cast<std::int32_t>(r);
-}
-
-long double AbschneidenExt(long double x)
-{
-    return x >= 0 ? GanzerTeil(x + kAbschneideToleranzExt) : GanzerTeil(x - kAbschneideToleranzExt);
-}
-
-double Abschneiden(double x)
-{
-    const long double e = x;
-    return static_cast<double>(e >= 0 ? GanzerTeil(e + kAbschneideToleranz)
-                                      : GanzerTeil(e - kAbschneideToleranz));
 }
 
 double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)

@@ -43,13 +43,32 @@ inline long double GanzerTeil(long double x)
     return t == 0 ? std::copysign(0.0L, x) : t;
 }
 
-double Runden(double x);
-long double RundenExt(long double x);
+// Inline like GanzerTeil: a wage-tax computation rounds and cuts a few hundred times.
+inline long double RundenExt(long double x)
+{
+    return x >= 0 ? GanzerTeil(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
+}
+
+inline double Runden(double x)
+{
+    return static_cast<double>(RundenExt(x));
+}
+
 // Rounds to a signed 32-bit integer; values beyond that range are clamped to its ends
 // (a plain conversion would be undefined).
 std::int32_t RundenInt(double x);
-double Abschneiden(double x);
-long double AbschneidenExt(long double x);
+
+inline double Abschneiden(double x)
+{
+    const long double e = x;
+    return static_cast<double>(e >= 0 ? GanzerTeil(e + kAbschneideToleranz)
+                                      : GanzerTeil(e - kAbschneideToleranz));
+}
+
+inline long double AbschneidenExt(long double x)
+{
+    return x >= 0 ? GanzerTeil(x + kAbschneideToleranzExt) : GanzerTeil(x - kAbschneideToleranzExt);
+}
 
 // The rule of three A / B * C to `decimals` places, rounded or cut; B = 0 gives A unchanged.
 double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c);
