@@ -310,17 +310,15 @@ void TLohnBerechnung::ErgebnisseUngueltig(bool berechnungsfehler)
         Ungueltig(*wert);
 }
 
-void TLohnBerechnung::TarifEingaben()
+void TarifEingabenSetzen(TLStTabBase& t, const TLohnDaten& d)
 {
-    const TLohnDaten& d = LohnDatenOf();
-    TLStTabBase& t = *m_tab;
     const int jahr = d.Jahr->GetValue();
     const int monat = d.Monat->GetValue();
-    t.SetDoub(ldKurs, d.Waehrungskurs()->GetStoredValue());
+    // The rate goes first: the amounts set after it are converted with it.
+    t.SetDoub(ldKurs, d.Waehrungskurs() ? d.Waehrungskurs()->GetStoredValue() : 1.0);
     t.SetBool(lbAltersentlastung, d.Alter1() == 1);
     t.SetInt(liKeineAV, d.ALV());
     t.SetDoub(ldAVSatz, d.AVSatz->GetValue());
-    t.SetCurr(lcLohn, d.Entgelt->GetCents());
     t.SetDoub(ldFaktor, d.Faktor->GetValue());
     t.SetBool(lbFaktorAnwenden, d.FaktorAnwenden->GetValue());
     t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
@@ -339,7 +337,6 @@ void TLohnBerechnung::TarifEingaben()
     t.SetDoub(ldKVZusatzDurchschnitt, Beitragssaetze().KVSatzZB(jahr, monat));
     t.SetInt(liZeitraum, d.Zeitraum->GetValue());
     t.SetInt(liVersMonate, d.MonateVersBez->GetValue());
-    t.SetBool(lbKeinArbeitnehmerpauschbetrag, PAP05FehlerBeheben());
     t.SetInt(liKVArt, d.PKV());
     t.SetCurr(lcPKVBeitrag, d.PrivatKPVBeitrag->GetValue() * 100);
     t.SetCurr(lcPKVZuschuss, d.PrivatKPVAGZuschuss->GetValue() * 100);
@@ -355,6 +352,17 @@ void TLohnBerechnung::TarifEingaben()
     t.SetCurr(lcVersSonder, d.Sonderzahlungen->GetCents());
     t.SetCurr(lcVersBezug, d.Versorgungsbezuege->GetCents());
     t.SetCurr(lcVersBemMonat, d.VersBezBemGrdlMonat->GetCents());
+}
+
+void TLohnBerechnung::TarifEingaben()
+{
+    const TLohnDaten& d = LohnDatenOf();
+    TLStTabBase& t = *m_tab;
+    TarifEingabenSetzen(t, d);
+    // What only the statement itself taxes: its pay, the share-scheme advantages among the other
+    // payments, and the general option of the 2005 lump-sum rule.
+    t.SetCurr(lcLohn, d.Entgelt->GetCents());
+    t.SetBool(lbKeinArbeitnehmerpauschbetrag, PAP05FehlerBeheben());
     t.SetDoub(ldVermoegensbeteiligung, d.Vorteile_19a_1_4->GetCents());
 }
 

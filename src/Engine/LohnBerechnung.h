@@ -38,6 +38,12 @@ public:
     using Exception::Exception;
 };
 
+// Copies a statement's employee inputs into a tariff object: currency rate, tax card, rates and
+// ceilings of the insurances, pay period and pension data. The pay, the share-scheme advantages and
+// the 2005 lump-sum option are left to the caller: the statement sets its own, a wage-tax table
+// varies the pay per row.
+void TarifEingabenSetzen(TLStTabBase& tab, const TLohnDaten& daten);
+
 class TLohnBerechnung : public TBerechnung {
 public:
     using TBerechnung::TBerechnung;

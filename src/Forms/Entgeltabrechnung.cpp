@@ -1,8 +1,6 @@
 #include "Forms/Entgeltabrechnung.h"
 
 #include "Engine/Beitrag.h"
-#include "Engine/Beitragsbemessungsgrenzen.h"
-#include "Engine/Beitragssatz.h"
 #include "Engine/LStTabBase.h"
 #include "Engine/LohnBerechnung.h"
 #include "Engine/LohnDaten.h"
@@ -476,46 +474,11 @@ TLStTabelleVorgaben LStTabelleVorgabenAus(const TLohnDaten& daten)
     v.kirchensteuersatz = d->Kirchensteuersatz->GetValue();
     v.entgelt = d->Entgelt->GetValue();
     v.geburtsdatumBekannt = d->Geburtsdatum->GetValue().Jahr != 0;
-    // The employee's inputs as the statement's own calculation takes them; the window's tariff is
+    // The employee's inputs as the statement's own calculation takes them, but not its pay, its
+    // share-scheme advantages or the 2005 lump-sum option: the window sets the pay per row and
+    // takes class, child allowances and church tax from the settings above. The window's tariff is
     // its own, so the table's popup never changes the statement.
-    v.eingaben = [d](TLStTabBase& t) {
-        const int jahr = d->Jahr->GetValue();
-        const int monat = d->Monat->GetValue();
-        t.SetDoub(ldKurs, d->Waehrungskurs() ? d->Waehrungskurs()->GetStoredValue() : 1.0);
-        t.SetBool(lbAltersentlastung, d->Alter1() == 1);
-        t.SetInt(liKeineAV, d->ALV());
-        t.SetDoub(ldAVSatz, d->AVSatz->GetValue());
-        t.SetDoub(ldFaktor, d->Faktor->GetValue());
-        t.SetBool(lbFaktorAnwenden, d->FaktorAnwenden->GetValue());
-        t.SetDoub(ldFreibetrag, d->Freibetrag->GetCents());
-        const TDatum geburt = d->Geburtsdatum->GetValue();
-        t.SetGeburtsdatum({geburt.Tag, geburt.Monat, geburt.Jahr});
-        t.SetDoub(ldHinzurechnung, d->Hinzurechnungsbetrag->GetCents());
-        t.SetDoub(ldBBGRV, d->BBGRV());
-        t.SetDoub(ldBBGKV, Beitragsbemessungsgrenzen().BBGKVJahr(jahr, monat, false));
-        t.SetBool(lbKeineVSP, d->KeineVSP->GetValue());
-        t.SetBool(lbKeineZTab, d->KeineZTab->GetValue());
-        t.SetDoub(ldKVSatz, d->BGS->GetZiffer(1) == 3 ? d->KVSatz->GetValue()
-                                                      : Beitragssaetze().KVSatzF(jahr, monat));
-        t.SetDoub(ldKVZusatzSatz, d->KVZBSatz->GetValue());
-        t.SetDoub(ldKVZusatzDurchschnitt, Beitragssaetze().KVSatzZB(jahr, monat));
-        t.SetInt(liZeitraum, d->Zeitraum->GetValue());
-        t.SetInt(liVersMonate, d->MonateVersBez->GetValue());
-        t.SetInt(liKVArt, d->PKV());
-        t.SetCurr(lcPKVBeitrag, d->PrivatKPVBeitrag->GetValue() * 100);
-        t.SetCurr(lcPKVZuschuss, d->PrivatKPVAGZuschuss->GetValue() * 100);
-        t.SetInt(liPVKinder, d->PVA());
-        t.SetBool(lbPVSachsen, d->PVSachsen->GetValue());
-        t.SetDoub(ldPVSatz, d->PVSatz->GetValue());
-        t.SetDoub(ldPVKinderlosSatz, d->PVKLSatz->GetValue());
-        t.SetBool(lbKinderlos, d->Kinderlos->GetValue());
-        t.SetInt(liRVArt, d->KRV());
-        t.SetDoub(ldRVSatz, d->RVSatz->GetValue());
-        t.SetInt(liVersBeginn, d->Versorgungsbeginn->GetValue());
-        t.SetCurr(lcVersSonder, d->Sonderzahlungen->GetCents());
-        t.SetCurr(lcVersBezug, d->Versorgungsbezuege->GetCents());
-        t.SetCurr(lcVersBemMonat, d->VersBezBemGrdlMonat->GetCents());
-    };
+    v.eingaben = [d](TLStTabBase& t) { TarifEingabenSetzen(t, *d); };
     return v;
 }
 
