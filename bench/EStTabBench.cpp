@@ -1,4 +1,4 @@
-#include "Engine/EStTab.h"
+#include "Engine/Einkommensteuer/EStTab.h"
 
 #include <benchmark/benchmark.h>
 

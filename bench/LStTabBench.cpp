@@ -1,6 +1,6 @@
 // One monthly wage tax of 2026 per iteration: tax class I and V, with and without an other
 // payment (which adds the two annual runs of the other-payment computation).
-#include "Engine/LStLib.h"
+#include "Engine/Lohnsteuer/LStLib.h"
 
 #include <benchmark/benchmark.h>
 

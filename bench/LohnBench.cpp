@@ -1,6 +1,6 @@
 // A full payroll statement of 2026 and a net-to-gross search, each from a change of the given
 // amount to the finished results (what the page waits for after a keystroke).
-#include "Engine/LohnBerechnung.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,9 +1,9 @@
 #include "Forms/Entgeltabrechnung.h"
 
-#include "Engine/Beitrag.h"
-#include "Engine/LStTabBase.h"
-#include "Engine/LohnBerechnung.h"
-#include "Engine/LohnDaten.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/LStTabelle.h"

@@ -1,7 +1,7 @@
 #include "Forms/LStTabelle.h"
 
-#include "Engine/LStLib.h"
-#include "Engine/LStTabBase.h"
+#include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Gui/Betrag.h"
 #include "Gui/DoubleEingabe.h"
 #include "Gui/GuiHooks.h"

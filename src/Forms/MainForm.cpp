@@ -1,7 +1,7 @@
 #include "Forms/MainForm.h"
 
-#include "Engine/LStTabBase.h"
-#include "Engine/LohnBerechnung.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"

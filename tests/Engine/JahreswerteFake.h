@@ -1,6 +1,6 @@
 #pragma once
 // Current-year values that differ per year, so that a test sees which year was asked for.
-#include "Engine/AktuelleJahreswerte.h"
+#include "Engine/Sozialversicherung/AktuelleJahreswerte.h"
 
 class TJahreswerteFake : public TAktuelleJahreswerte {
 public:

@@ -1,7 +1,7 @@
 #include "Forms/Entgeltabrechnung.h"
 
-#include "Engine/LohnBerechnung.h"
-#include "Engine/LohnDaten.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/MainForm.h"

@@ -1,6 +1,6 @@
 #include "LStFall.h"
 
-#include "Engine/LStTabBase.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Lib/Betrag.h"
 
 #include <cctype>

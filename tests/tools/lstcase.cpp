@@ -1,7 +1,7 @@
 // Test driver: computes the wage tax of cases named as in the ministry's test data.
 // Usage: lstcase YEAR MONTH < lines; one line in ("STKL=1 LZZ=2 RE4=500000 ..."), one line out
 // with LSTLZZ, SOLZLZZ, BK, STS, SOLZS, BKS in cents (pfennig for the years up to 2001).
-#include "Engine/LStLib.h"
+#include "Engine/Lohnsteuer/LStLib.h"
 #include "LStFall.h"
 
 #include <cstdio>

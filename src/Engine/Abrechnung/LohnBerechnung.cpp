@@ -1,0 +1,429 @@
+#include "Engine/Abrechnung/LohnBerechnung.h"
+
+#include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Stammdaten/Kasse.h"
+#include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Stammdaten/Waehrung.h"
+#include "Lib/Betrag.h"
+#include "Lib/IniFile.h"
+#include "MVCFrame/BooleanValue.h"
+#include "MVCFrame/StringValue.h"
+#include "Options/OptionenVtrl.h"
+
+TLohnBerechnung::~TLohnBerechnung() = default;
+
+TDaten* TLohnBerechnung::CreateDaten()
+{
+    return CreateComponent<TLohnDaten>(this, Name());
+}
+
+TBerechnung* TLohnBerechnung::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TLohnBerechnung>(owner, name);
+}
+
+TLohnDaten& TLohnBerechnung::LohnDatenOf() const
+{
+    auto* daten = dynamic_cast<TLohnDaten*>(&Daten());
+    VT_ASSERT(daten, "LohnDatenOf: kein TLohnDaten");
+    return *daten;
+}
+
+void TLohnBerechnung::init()
+{
+    TBerechnung::init();
+    TLohnDaten& d = LohnDatenOf();
+    m_jahrZuletzt = d.Jahr->GetDefault();
+    d.Kasse().OnCalculated = [this](TBerechnung&) { KasseUebernehmen(); };
+    ListenerAnmelden();
+    BeitragssaetzeSetzen();
+}
+
+void TLohnBerechnung::ListenerAnmelden()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const auto direkt = [&d](TValue* wert, TValueOnChange::THandler handler) {
+        d.AddValueOnChange(wert, std::move(handler)).SetDirect(true);
+    };
+    const auto detailAus = [&d] {
+        if (d.DetailEntgelt->GetValue())
+            d.DetailEntgelt->SetValue(false);
+    };
+    d.AddValueOnChange(d.Ausgangswert, [detailAus](TValue&) { detailAus(); });
+    d.AddValueOnChange(d.BGS, [this](TValue&) { BeitragssaetzeSetzen(); });
+    d.AddValueOnChange(d.DetailEntgelt, [&d](TValue&) {
+        if (d.DetailEntgelt->GetValue() && d.Ausgangswert->GetValue() != 0)
+            d.Ausgangswert->SetValue(0);
+    });
+    const auto gegeben = [&d, detailAus](int ausgangswert) {
+        return [&d, detailAus, ausgangswert](TValue&) {
+            if (d.Ausgangswert->GetValue() != ausgangswert)
+                d.Ausgangswert->SetValue(ausgangswert);
+            detailAus();
+        };
+    };
+    d.AddValueOnChange(d.Entgelt, gegeben(TLohnDaten::kAusEntgelt));
+    d.AddValueOnChange(d.Lohnsteuer, gegeben(TLohnDaten::kAusLohnsteuer));
+    d.AddValueOnChange(d.Nettoentgelt, gegeben(TLohnDaten::kAusNetto));
+    d.AddValueOnChange(d.Versorgungsbezuege, [detailAus](TValue&) { detailAus(); });
+    direkt(d.Jahr, [this](TValue&) { JahrGeaendert(); });
+    direkt(d.Jahrliste, [this](TValue&) { JahrlisteGeaendert(); });
+    d.AddValueOnChange(d.KasseName, [this](TValue&) { KasseLaden(); });
+    d.AddValueOnChange(d.Kinder, [&d](TValue&) {
+        d.Kindergeld_Ausz->SetValue(true);
+        d.Kindergeld->SetValue(d.KindergeldBetrag(d.Waehrungskurs()->GetStoredValue()));
+    });
+    direkt(d.KVSatz, [&d](TValue&) {
+        if (d.Jahr->GetValue() < 2009)
+            d.KasseName->SetValue(std::string());
+    });
+    direkt(d.KVZBSatz, [&d](TValue&) {
+        if (d.Jahr->GetValue() > 2014)
+            d.KasseName->SetValue(std::string());
+    });
+    direkt(d.MerkerVSP, [&d](TValue&) {
+        const int rv = d.BGS->GetZiffer(2);
+        if (d.MerkerVSP->GetValue() == 1) {
+            if (rv == 1 || rv == 2)
+                d.BGS->SetZiffer(2, 0);
+        } else if (rv == 0) {
+            d.BGS->SetZiffer(2, 1);
+        }
+    });
+    direkt(d.Monat, [&d](TValue&) { d.Jahrliste->SetMonat(d.Monat->GetValue()); });
+    d.AddValueOnChange(d.PLSt, [&d](TValue&) {
+        if (d.PLSt->GetValue() && d.Ausgangswert->GetValue() == TLohnDaten::kAusLohnsteuer)
+            d.Ausgangswert->SetValue(TLohnDaten::kAusEntgelt);
+    });
+    d.AddValueOnChange(d.WaehrungName, [this](TValue&) { WaehrungGeaendert(); });
+    d.AddValueOnChange(d.Zeitraum, [&d](TValue&) {
+        d.Kindergeld->SetValue(d.KindergeldBetrag(d.Waehrungskurs()->GetStoredValue()));
+        d.Steuertage->SetValue(d.ZeitraumTage());
+        d.SVTage->SetValue(d.ZeitraumTage());
+    });
+}
+
+void TLohnBerechnung::JahrGeaendert()
+{
+    TLohnDaten& d = LohnDatenOf();
+    TJahresbetraege& j = d.Jahresbetraege();
+    const int jahr = d.Jahr->GetValue();
+    d.Jahrliste->SetJahr(jahr);
+    j.Euro->SetValue(EuroFaktor(jahr) == 1.0);
+    // At the switch to the euro the allowances and ceilings change their currency with the year.
+    const double alt = EuroFaktor(m_jahrZuletzt);
+    const double neu = EuroFaktor(jahr);
+    if (alt != neu) {
+        for (TDouble* wert : {d.Freibetrag, d.Hinzurechnungsbetrag, j.Freibetrag,
+                              j.Hinzurechnungsbetrag, j.BBGAV, j.BBGKV, j.BBGRV})
+            wert->SetValue(::Dreisatz(true, static_cast<unsigned char>(wert->Decimals()),
+                                      wert->GetStoredValue(), alt, neu));
+    }
+    BeitraegeFreigeben();
+    m_jahrZuletzt = jahr;
+}
+
+void TLohnBerechnung::JahrlisteGeaendert()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const int von = d.Jahrliste->GetMonat();
+    const int bis = d.Jahrliste->GetBisMonat();
+    const int monat = d.Monat->GetValue();
+    if (monat < von)
+        d.Monat->SetValue(von);
+    else if (monat > bis)
+        d.Monat->SetValue(bis);
+    d.Jahr->SetValue(d.Jahrliste->GetJahr());
+    d.Kinder->SetFlag(TValue::vfEnabled, d.Jahr->GetValue() >= 1996);
+    d.Kindergeld->SetValue(d.KindergeldBetrag(d.Waehrungskurs()->GetStoredValue()));
+    BeitragssaetzeSetzen();
+}
+
+void TLohnBerechnung::WaehrungGeaendert()
+{
+    TLohnDaten& d = LohnDatenOf();
+    auto waehrung = MakeComponent<TWaehrung>(nullptr, std::string());
+    waehrung->Laden(d.WaehrungName->GetValue());
+    const TWaehrungDaten& w = waehrung->WaehrungDaten();
+    const double kurs = w.Kurs().GetStoredValue();
+    if (kurs <= 0)
+        return; // a currency without a rate would turn every amount into nothing
+    d.WaehrungUmrechnen(w.Kuerzel().GetStoredString(), d.Umrechnen->GetValue(), kurs);
+}
+
+void TLohnBerechnung::LoadFromIni(const TXIniFile& ini, const std::string& section)
+{
+    TBerechnung::LoadFromIni(ini, section);
+    TLohnDaten& d = LohnDatenOf();
+    // The loaded amounts are in the loaded year's currency.
+    m_jahrZuletzt = d.Jahr->GetValue();
+    KasseLaden();
+    if (ini.ReadString("MainForm", "Version", "") != "5.01") {
+        // Settings of older versions held the amounts of the year before.
+        m_jahrZuletzt = d.Jahr->GetValue() - 1;
+        JahrGeaendert();
+        JahrlisteGeaendert();
+    }
+}
+
+void TLohnBerechnung::Assign(const TBerechnung& source)
+{
+    TBerechnung::Assign(source);
+    m_jahrZuletzt = LohnDatenOf().Jahr->GetValue();
+}
+
+void TLohnBerechnung::KasseLaden()
+{
+    LohnDatenOf().Kasse().LoadKasse(LohnDatenOf().KasseName->GetValue());
+}
+
+double TLohnBerechnung::KasseKVSatz(int ziffer) const
+{
+    const TKasseDaten& k = LohnDatenOf().Kasse().KasseDaten();
+    switch (ziffer) {
+    case 1:
+        return k.BeitragssatzG().GetStoredValue();
+    case 2:
+        return k.BeitragssatzH().GetStoredValue();
+    case 3:
+        return k.BeitragssatzF().GetStoredValue();
+    default:
+        return 0;
+    }
+}
+
+void TLohnBerechnung::KasseUebernehmen()
+{
+    TLohnDaten& d = LohnDatenOf();
+    if (d.KasseName->GetValue().empty())
+        return;
+    {
+        const TUpdateGuard update(d);
+        const int jahr = d.Jahr->GetValue();
+        if (jahr < 2009)
+            d.KVSatz->SetValue(KasseKVSatz(d.BGS->GetZiffer(1)));
+        const TKasseDaten& k = d.Kasse().KasseDaten();
+        if (jahr > 2014)
+            d.KVZBSatz->SetValue(k.Zusatzbeitragssatz().GetStoredValue());
+        d.OstBBGKV->SetValue(k.BBGOstKV().GetStoredString() == "Ja");
+        d.OstBBGRV->SetValue(k.BBGOstRV().GetStoredString() == "Ja");
+        d.PVSachsen->SetValue(k.PVSachsen().GetStoredString() == "Ja");
+    }
+    d.Changed();
+}
+
+void TLohnBerechnung::BeitragssaetzeSetzen()
+{
+    TLohnDaten& d = LohnDatenOf();
+    {
+        const TUpdateGuard update(d);
+        const int jahr = d.Jahr->GetValue();
+        const int monat = d.Monat->GetValue();
+        const TBeitragssatz& s = Beitragssaetze();
+        const int kv = d.BGS->GetZiffer(1);
+        const bool kasse = !d.KasseName->GetValue().empty();
+        if (jahr >= 2009) {
+            if (kv == 1)
+                d.KVSatz->SetValue(s.KVSatzG(jahr, monat));
+            else if (kv == 2 || kv == 3)
+                d.KVSatz->SetValue(s.KVSatzF(jahr, monat));
+        } else if (kasse) {
+            d.KVSatz->SetValue(KasseKVSatz(kv));
+        }
+        d.PVSatz->SetValue(s.PVSatz(jahr, monat));
+        d.KVZBSatz->SetValue(kasse && jahr >= 2015
+                                 ? d.Kasse().KasseDaten().Zusatzbeitragssatz().GetStoredValue()
+                                 : s.KVSatzZB(jahr, monat));
+        d.PVKLSatz->SetValue(s.PVSatzKinderlos(jahr, monat));
+        d.RVSatz->SetValue(s.RVSatz(jahr, monat));
+        d.AVSatz->SetValue(s.AVSatz(jahr, monat));
+    }
+    d.Changed();
+}
+
+double TLohnBerechnung::BBGRVCent() const
+{
+    const TLohnDaten& d = LohnDatenOf();
+    return Beitragsbemessungsgrenzen().BBGRVJahr(d.Jahr->GetValue(), d.Monat->GetValue(),
+                                                 d.OstBBGRV->GetValue(), false) *
+           100;
+}
+
+double TLohnBerechnung::BBGKVJahrCent() const
+{
+    const TLohnDaten& d = LohnDatenOf();
+    return Abschneiden(Beitragsbemessungsgrenzen().BBGKVJahr(
+                           d.Jahr->GetValue(), d.Monat->GetValue(), d.OstBBGKV->GetValue()) *
+                       100);
+}
+
+double TLohnBerechnung::BBGRVKnappschaftCent() const
+{
+    const TLohnDaten& d = LohnDatenOf();
+    return Beitragsbemessungsgrenzen().BBGRVJahr(d.Jahr->GetValue(), d.Monat->GetValue(),
+                                                 d.OstBBGRV->GetValue(),
+                                                 d.KnappschaftBBG->GetValue()) *
+           100;
+}
+
+void TLohnBerechnung::BeitraegeFreigeben()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const int jahr = d.Jahr->GetValue();
+    const int kv = d.BGS->GetZiffer(1);
+    const int rv = d.BGS->GetZiffer(2);
+    const int av = d.BGS->GetZiffer(3);
+    const int pv = d.BGS->GetZiffer(4);
+    const bool kinderlos = d.Kinderlos->GetValue();
+    const auto frei = [](TValue* wert, bool an) { wert->SetFlag(TValue::vfEnabled, an); };
+    frei(d.AVBeitrag, av == 1);
+    const bool kvPflicht = kv >= 1 && kv <= 3;
+    frei(d.KVBeitrag, kvPflicht);
+    frei(d.KVZBBeitrag, kvPflicht && jahr >= 2005);
+    frei(d.KVZBSatz, jahr >= 2005);
+    frei(d.PVSatz, jahr >= 1995);
+    frei(d.PVSachsen, jahr >= 1995);
+    frei(d.PVBeitrag, pv == 1 && jahr >= 1995);
+    frei(d.PVKLSatz, kinderlos);
+    frei(d.PVKLBeitrag, pv == 1 && kinderlos);
+    frei(d.RVBeitrag, rv == 1 || rv == 2);
+}
+
+void TLohnBerechnung::Ungueltig(TValue& wert)
+{
+    wert.ChangeFlag(TValue::vfUndetermined, true);
+}
+
+void TLohnBerechnung::ErgebnisseUngueltig(bool berechnungsfehler)
+{
+    TLohnDaten& d = LohnDatenOf();
+    const int ausgangswert = d.Ausgangswert->GetValue();
+    Ungueltig(ausgangswert == TLohnDaten::kAusEntgelt ? *d.Nettoentgelt : *d.Entgelt);
+    if (!berechnungsfehler)
+        return;
+    Ungueltig(ausgangswert == TLohnDaten::kAusLohnsteuer ? *d.Nettoentgelt : *d.Lohnsteuer);
+    for (TDouble* wert : {d.Kirchensteuer, d.Solidaritaetszuschlag, d.KVBeitrag, d.PVBeitrag,
+                          d.KVZBBeitrag, d.PVKLBeitrag, d.RVBeitrag, d.AVBeitrag})
+        Ungueltig(*wert);
+}
+
+void TarifEingabenSetzen(TLStTabBase& t, const TLohnDaten& d)
+{
+    const int jahr = d.Jahr->GetValue();
+    const int monat = d.Monat->GetValue();
+    // The rate goes first: the amounts set after it are converted with it.
+    t.SetDoub(ldKurs, d.Waehrungskurs() ? d.Waehrungskurs()->GetStoredValue() : 1.0);
+    t.SetBool(lbAltersentlastung, d.Alter1() == 1);
+    t.SetInt(liKeineAV, d.ALV());
+    t.SetDoub(ldAVSatz, d.AVSatz->GetValue());
+    t.SetDoub(ldFaktor, d.Faktor->GetValue());
+    t.SetBool(lbFaktorAnwenden, d.FaktorAnwenden->GetValue());
+    t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
+    const TDatum geburt = d.Geburtsdatum->GetValue();
+    t.SetGeburtsdatum({geburt.Tag, geburt.Monat, geburt.Jahr});
+    t.SetDoub(ldHinzurechnung, d.Hinzurechnungsbetrag->GetCents());
+    t.SetDoub(ldBBGRV, d.BBGRV());
+    t.SetDoub(ldBBGKV, Beitragsbemessungsgrenzen().BBGKVJahr(jahr, monat, false));
+    t.SetBool(lbKeineVSP, d.KeineVSP->GetValue());
+    t.SetBool(lbKeineZTab, d.KeineZTab->GetValue());
+    t.SetDoub(ldKinderfreibetraege, StrToBetragFloat(d.Kinderfreibetraege->GetValue()));
+    t.SetBool(lbKirchensteuer, d.Kirchensteuersatz->GetValue() > 0);
+    t.SetDoub(ldKVSatz, d.BGS->GetZiffer(1) == 3 ? d.KVSatz->GetValue()
+                                                 : Beitragssaetze().KVSatzF(jahr, monat));
+    t.SetDoub(ldKVZusatzSatz, d.KVZBSatz->GetValue());
+    t.SetDoub(ldKVZusatzDurchschnitt, Beitragssaetze().KVSatzZB(jahr, monat));
+    t.SetInt(liZeitraum, d.Zeitraum->GetValue());
+    t.SetInt(liVersMonate, d.MonateVersBez->GetValue());
+    t.SetInt(liKVArt, d.PKV());
+    t.SetCurr(lcPKVBeitrag, d.PrivatKPVBeitrag->GetValue() * 100);
+    t.SetCurr(lcPKVZuschuss, d.PrivatKPVAGZuschuss->GetValue() * 100);
+    t.SetInt(liPVKinder, d.PVA());
+    t.SetBool(lbPVSachsen, d.PVSachsen->GetValue());
+    t.SetDoub(ldPVSatz, d.PVSatz->GetValue());
+    t.SetDoub(ldPVKinderlosSatz, d.PVKLSatz->GetValue());
+    t.SetBool(lbKinderlos, d.Kinderlos->GetValue());
+    t.SetInt(liRVArt, d.KRV());
+    t.SetDoub(ldRVSatz, d.RVSatz->GetValue());
+    t.SetInt(liSteuerklasse, d.Steuerklasse->GetValue());
+    t.SetInt(liVersBeginn, d.Versorgungsbeginn->GetValue());
+    t.SetCurr(lcVersSonder, d.Sonderzahlungen->GetCents());
+    t.SetCurr(lcVersBezug, d.Versorgungsbezuege->GetCents());
+    t.SetCurr(lcVersBemMonat, d.VersBezBemGrdlMonat->GetCents());
+}
+
+void TLohnBerechnung::TarifEingaben()
+{
+    const TLohnDaten& d = LohnDatenOf();
+    TLStTabBase& t = *m_tab;
+    TarifEingabenSetzen(t, d);
+    // What only the statement itself taxes: its pay, the share-scheme advantages among the other
+    // payments, and the general option of the 2005 lump-sum rule.
+    t.SetCurr(lcLohn, d.Entgelt->GetCents());
+    t.SetBool(lbKeinArbeitnehmerpauschbetrag, PAP05FehlerBeheben());
+    t.SetDoub(ldVermoegensbeteiligung, d.Vorteile_19a_1_4->GetCents());
+}
+
+void TLohnBerechnung::Calculate()
+{
+    TLohnDaten& d = LohnDatenOf();
+    d.UpdateEnabled();
+    BeitraegeFreigeben();
+    if (d.Kammer->GetValue())
+        d.Kammerbezeichnung->SetValue(d.KammerLand->GetValue() == 0
+                                          ? OptionenVtrl().KammernAllgDaten().BezeichnungBr()
+                                          : OptionenVtrl().KammernAllgDaten().BezeichnungSL());
+    else
+        d.Kammerbezeichnung->SetValue(std::string());
+
+    m_fehlermeldung.clear();
+    const int jahr = d.Jahr->GetValue();
+    struct TTarifFreigabe {
+        std::unique_ptr<TLStTabBase>& tab;
+        ~TTarifFreigabe() { tab.reset(); }
+    } freigabe{m_tab};
+    m_tab = CreateLStTab(static_cast<std::uint16_t>(jahr),
+                         static_cast<std::uint16_t>(d.Monat->GetValue()));
+    TarifEingaben();
+
+    try {
+        if (d.DetailEntgelt->GetValue()) {
+            DetailEntgelteBerechnen(d.DetailEntgelte());
+        } else {
+            if (d.Ausgangswert->GetValue() == TLohnDaten::kAusLohnsteuer)
+                BruttoZurLohnsteuer();
+            auto liste = MakeComponent<TDetailEntgelte>(nullptr, std::string());
+            liste->VersorgungAnhaengen(d.Versorgungsbezuege->GetValue());
+            liste->NettoAbzugAnhaengen(d.NettoAbz->GetValue());
+            if (d.Ausgangswert->GetValue() == TLohnDaten::kAusNetto)
+                // The given net pay includes the child benefit paid with it; the pay component
+                // must not earn it once more, or every recalculation raises the gross.
+                liste->EntgeltAnhaengen(true, d.Nettoentgelt->GetValue() - d.KindergeldImNetto() +
+                                                  d.NettoAbz->GetValue());
+            else
+                liste->EntgeltAnhaengen(false, d.Entgelt->GetValue());
+            DetailEntgelteBerechnen(*liste);
+        }
+    } catch (const ELohnberechnung& e) {
+        m_fehlermeldung = e.what();
+        ErgebnisseUngueltig(true);
+    } catch (const ELStTabError& e) {
+        m_fehlermeldung = e.what();
+        ErgebnisseUngueltig(true);
+    } catch (const std::exception& e) {
+        m_fehlermeldung = e.what();
+        ErgebnisseUngueltig(false);
+    }
+    m_tab.reset();
+    if (jahr == 1991 || jahr == 1992)
+        Ungueltig(*d.Solidaritaetszuschlag);
+    d.VersBezBemGrdlMonat->SetFlag(TValue::vfEnabled,
+                                   jahr > 2004 && d.Versorgungsbezuege->GetValue() != 0);
+    d.Sonderzahlungen->SetFlag(TValue::vfEnabled, d.VersBezBemGrdlMonat->IsEnabled());
+    d.Versorgungsbeginn->SetFlag(TValue::vfEnabled, d.VersBezBemGrdlMonat->IsEnabled());
+    d.MonateVersBez->SetFlag(TValue::vfEnabled, d.Zeitraum->GetValue() == TLohnDaten::kJahr &&
+                                                    d.VersBezBemGrdlMonat->IsEnabled());
+    m_jahrZuletzt = jahr;
+}

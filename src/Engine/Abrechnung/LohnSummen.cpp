@@ -1,0 +1,562 @@
+// The run of a payroll statement over its pay components: the accumulator block, wage tax with
+// special payments, contributions, the chamber contribution, net pay and the two searches.
+#include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Sozialversicherung/Kammer.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Sozialversicherung/SVLib.h"
+#include "Lib/Betrag.h"
+#include "Options/OptionenVtrl.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Sets a money value from cents.
+void SetzeCent(TDouble& wert, double cent)
+{
+    wert.SetValue(cent * 0.01);
+}
+
+void AddiereCent(TDouble& wert, double cent)
+{
+    wert.SetValue(wert.GetValue() + cent * 0.01);
+}
+
+// The whole part, toward zero.
+double Int(double x)
+{
+    return std::trunc(x);
+}
+
+// Solidarity surcharge rate in percent of the wage tax: 7.5 from 1995 to 1997, 5.5 from 1998.
+double SolZSatz(int jahr)
+{
+    if (jahr >= 1998)
+        return 5.5;
+    if (jahr >= 1995)
+        return 7.5;
+    return 0;
+}
+
+} // namespace
+
+void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
+{
+    TLohnDaten& d = LohnDatenOf();
+    m_summen.fill(0);
+    const double lohnsteuerGegeben = d.Lohnsteuer->GetValue();
+    for (TDouble* wert :
+         {d.Lohnsteuer, d.PauschLStAN, d.Kirchensteuer, d.PauschKiStAN, d.Solidaritaetszuschlag,
+          d.PauschSolZAN, d.SB_LSt, d.SB_BK, d.SB_SolZ, d.KVBeitrag, d.PVBeitrag, d.KVZBBeitrag,
+          d.PVKLBeitrag, d.RVBeitrag, d.AVBeitrag})
+        wert->SetValue(0);
+    d.Zusatztabelle_angewendet->SetValue(false);
+
+    for (int i = 0; i < liste.Count(); ++i) {
+        TDetailEntgelt& c = liste.GetItem(i);
+        const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
+        if (e.NettoVereinb().GetValue() && !e.Pauschal().GetValue())
+            NetToGross(c);
+        else
+            EntgeltHinzufuegen(c);
+    }
+    Summen();
+
+    const int ausgangswert = d.Ausgangswert->GetValue();
+    if (d.DetailEntgelt->GetValue() || ausgangswert != TLohnDaten::kAusEntgelt)
+        SetzeCent(*d.Entgelt,
+                  m_summen[sLfdPflichtig] + m_summen[sPauschal] + m_summen[sSonstPflichtig]);
+    SetzeCent(*d.Nettoentgelt, d.KindergeldImNetto() * 100 + m_summen[sNetto]);
+    if (d.DetailEntgelt->GetValue())
+        SetzeCent(*d.Versorgungsbezuege, m_summen[sLfdVersorgung]);
+    d.Lohnsteuer->Add(d.PauschLStAN->GetValue());
+    d.Kirchensteuer->Add(d.PauschKiStAN->GetValue());
+    d.Solidaritaetszuschlag->Add(d.PauschSolZAN->GetValue());
+    if (ausgangswert == TLohnDaten::kAusLohnsteuer)
+        d.Lohnsteuer->SetValue(lohnsteuerGegeben);
+}
+
+void TLohnBerechnung::EntgeltHinzufuegen(TDetailEntgelt& c)
+{
+    const TLohnDaten& d = LohnDatenOf();
+    const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
+    const bool versorgung = e.Versorgungsbezug().GetValue();
+    const bool sonstig = e.Einmalzahlung().GetValue();
+    const double brutto = e.Brutto().GetCents();
+    const double a = (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : brutto;
+
+    if (e.SozVersPflicht().GetValue())
+        m_summen[sonstig ? sSonstSV : sLfdSV] += a;
+    if (e.Pauschal().GetValue()) {
+        PauschalEntgelt(c);
+        return;
+    }
+    if (e.StPflicht().GetValue() || e.SozVersPflicht().GetValue())
+        m_summen[sonstig ? sSonstPflichtig : sLfdPflichtig] += a;
+    else
+        m_summen[sFrei] += a;
+
+    if (e.Abfindung().GetValue())
+        m_summen[sAbfindung] += a;
+    else if (e.MehrJhrig().GetValue())
+        m_summen[versorgung ? sMehrjVersorgung : sMehrjaehrig] += a;
+    else if (e.StPflicht().GetValue())
+        m_summen[sonstig ? sSonstSteuer : sLfdSteuer] += a;
+
+    if (versorgung && !e.MehrJhrig().GetValue()) {
+        if (sonstig) {
+            m_summen[sSonstVersorgung] += brutto;
+            if (e.Sterbegeld().GetValue())
+                m_summen[sSterbegeld] += brutto;
+        } else {
+            m_summen[sLfdVersorgung] += brutto;
+        }
+    }
+}
+
+void TLohnBerechnung::PauschalEntgelt(TDetailEntgelt& c)
+{
+    TLohnDaten& d = LohnDatenOf();
+    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
+    const double s = SolZSatz(d.Jahr->GetValue());
+    if (e.NettoVereinb().GetValue()) {
+        // The employer bears the flat taxes: the agreed net is the gross.
+        m_summen[sPauschalNetto] += e.Netto().GetCents();
+        e.Brutto().SetValue(e.Netto().GetValue());
+    } else {
+        const double p = e.PauschSatz().GetValue();
+        const double k = e.PKiStSatz().GetValue();
+        const double t = p + (k + s) * p * 0.01;
+        SetzeCent(e.Brutto(), Int(e.Netto().GetCents() * (100 - 100 * t / (100 + t)) * 0.01 + 0.5));
+        const double l = Int(p * 0.01 * e.Brutto().GetCents());
+        AddiereCent(*d.PauschLStAN, l);
+        AddiereCent(*d.PauschSolZAN, Int(0.01 * s * l));
+        AddiereCent(*d.PauschKiStAN, Int(k * 0.01 * l));
+    }
+    m_summen[e.Einmalzahlung().GetValue() ? sSonstPflichtig : sPauschal] += e.Brutto().GetCents();
+}
+
+void TLohnBerechnung::Summen()
+{
+    TLohnDaten& d = LohnDatenOf();
+    d.Zusatztabelle_angewendet->SetValue(false);
+    if (!d.PLSt->GetValue()) {
+        SonstigeBezuegeErmitteln();
+        LohnsteuerErmitteln();
+        KirchensteuerErmitteln();
+    }
+    CalcSocialInsurance();
+    KammerBerechnung();
+    double abzuege = 0;
+    for (const TDouble* wert :
+         {d.Lohnsteuer, d.Solidaritaetszuschlag, d.Kirchensteuer, d.PauschLStAN, d.PauschSolZAN,
+          d.PauschKiStAN, d.KVBeitrag, d.PVBeitrag, d.RVBeitrag, d.KVZBBeitrag, d.PVKLBeitrag,
+          d.AVBeitrag, d.Kammerbeitrag})
+        abzuege += wert->GetCents();
+    m_summen[sNetto] = m_summen[sLfdPflichtig] + m_summen[sSonstPflichtig] + m_summen[sPauschal] -
+                       abzuege + m_summen[sFrei];
+}
+
+void TLohnBerechnung::LohnsteuerErmitteln()
+{
+    TLohnDaten& d = LohnDatenOf();
+    TLStTabBase& t = *m_tab;
+    const int zeitraumTage = d.ZeitraumTage();
+    double tage = 1;
+    if (d.Steuertage->GetValue() == zeitraumTage) {
+        t.SetCurr(lcLohn, m_summen[sLfdSteuer]);
+        t.SetCurr(lcVersBezug, m_summen[sLfdVersorgung]);
+        t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
+        t.SetDoub(ldHinzurechnung, d.Hinzurechnungsbetrag->GetCents());
+        t.SetInt(liZeitraum, d.Zeitraum->GetValue());
+    } else {
+        // Part of a period: the tax of the days, each day taxed by the day table.
+        tage = d.Steuertage->GetValue() > 0 ? d.Steuertage->GetValue() : 1;
+        t.SetCurr(lcLohn, Abschneiden(m_summen[sLfdSteuer] / tage));
+        t.SetCurr(lcVersBezug, Abschneiden(m_summen[sLfdVersorgung] / tage));
+        t.SetDoub(ldFreibetrag, Abschneiden(d.Freibetrag->GetCents() / zeitraumTage));
+        t.SetDoub(ldHinzurechnung, Abschneiden(d.Hinzurechnungsbetrag->GetCents() / zeitraumTage));
+        t.SetInt(liZeitraum, TLohnDaten::kTag);
+    }
+    SetzeCent(*d.Lohnsteuer, t.GetDoub(leLohnsteuer) * tage + d.SB_LSt->GetCents());
+    SetzeCent(*d.Solidaritaetszuschlag, t.GetDoub(leSolZ) * tage + d.SB_SolZ->GetCents());
+    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + d.SB_BK->GetCents();
+    if (t.ZusatztabelleAngewendet())
+        d.Zusatztabelle_angewendet->SetValue(true);
+}
+
+void TLohnBerechnung::KirchensteuerErmitteln()
+{
+    TLohnDaten& d = LohnDatenOf();
+    SetzeCent(*d.Kirchensteuer, Int(d.Kirchensteuersatz->GetValue() * m_summen[sKiStBasis] * 0.01));
+}
+
+void TLohnBerechnung::SonstigeBezuegeErmitteln()
+{
+    TLohnDaten& d = LohnDatenOf();
+    if (d.Jahr->GetValue() < 2002) {
+        SonstigeBezuegeDM();
+        return;
+    }
+    const TJahresbetraege& j = d.Jahresbetraege();
+    TLStTabBase& t = *m_tab;
+    t.SetDoub(ldJahresLohn, j.Entgelt->GetCents());
+    t.SetDoub(ldJahresVersBezug, j.Versorgungsbezuege->GetCents());
+    t.SetDoub(ldJahresFreibetrag, j.Freibetrag->GetCents());
+    t.SetDoub(ldJahresHinzurechnung, j.Hinzurechnungsbetrag->GetCents());
+    t.SetDoub(ldJahresEntschaedigung, j.Entschaedigungen->GetCents());
+    t.SetCurr(lcSterbegeld, m_summen[sSterbegeld]);
+    // The payment, its pension part, and the part taxed by the one-fifth rule.
+    double sonstig = m_summen[sSonstSteuer];
+    double versorgung = m_summen[sSonstVersorgung];
+    double fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
+    if (d.Jahr->GetValue() >= 2025) {
+        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
+        // severance pay and pay for several years as plain other payments.
+        sonstig += fuenftel + m_summen[sMehrjVersorgung];
+        versorgung += m_summen[sMehrjVersorgung];
+        fuenftel = 0;
+    } else {
+        t.SetCurr(lcVersKapital, m_summen[sMehrjVersorgung]);
+    }
+    t.SonstigeBezuegeBerechnen(sonstig, versorgung, fuenftel);
+    SetzeCent(*d.SB_LSt, t.GetDoub(leLStSonst) + t.GetDoub(leLStFuenftel));
+    SetzeCent(*d.SB_BK, t.GetDoub(leKiStBasisSonst) + t.GetDoub(leKiStBasisFuenftel));
+    SetzeCent(*d.SB_SolZ, t.GetDoub(leSolZSonst) + t.GetDoub(leSolZFuenftel));
+    for (const int index : {ldJahresLohn, ldJahresVersBezug, ldJahresFreibetrag,
+                            ldJahresHinzurechnung, ldJahresEntschaedigung})
+        t.SetDoub(index, 0);
+    t.SetCurr(lcSterbegeld, 0);
+    t.SetCurr(lcVersKapital, 0);
+}
+
+void TLohnBerechnung::SonstigeBezuegeDM()
+{
+    TLohnDaten& d = LohnDatenOf();
+    // Every run starts afresh: the net-to-gross search runs Summen many times, and results of an
+    // earlier pass must not be taxed again.
+    for (TDouble* wert : {d.SB_LSt, d.SB_BK, d.SB_SolZ})
+        wert->SetValue(0);
+    // Up to 300 marks of special payments count as current pay when there is current pay.
+    double grenze = 30000;
+    const double kurs = d.Waehrungskurs()->GetStoredValue();
+    if (kurs != 1.95583)
+        grenze = Dreisatz(true, 0, Abschneiden(30000 * 0.5112918811962185), 1.0, kurs);
+    if (m_summen[sSonstSteuer] + m_summen[sAbfindung] + m_summen[sMehrjaehrig] <= grenze &&
+        m_summen[sLfdSteuer] > 0) {
+        m_summen[sLfdSteuer] += m_summen[sSonstSteuer];
+        m_summen[sLfdVersorgung] += m_summen[sSonstVersorgung];
+        return;
+    }
+    const TJahresbetraege& j = d.Jahresbetraege();
+    m_jahresEntgelt = j.Entgelt->GetCents();
+    m_jahresVersorgung = j.Versorgungsbezuege->GetCents();
+    Differenzmethode();
+    if (d.Jahr->GetValue() < 1999) {
+        DrittelRegel();
+        HalberSteuersatz();
+    } else {
+        FuenftelRegel();
+    }
+}
+
+void TLohnBerechnung::Differenzmethode()
+{
+    if (m_summen[sSonstSteuer] == 0 && m_summen[sSonstVersorgung] == 0)
+        return;
+    TLohnDaten& d = LohnDatenOf();
+    const TJahresbetraege& j = d.Jahresbetraege();
+    TLStTabBase& t = *m_tab;
+    const double freibetrag = j.Freibetrag->GetCents();
+    const double hinzurechnung = j.Hinzurechnungsbetrag->GetCents();
+    t.LohnsteuerFuerZeitraum(TLohnDaten::kJahr, m_jahresEntgelt, m_jahresVersorgung, freibetrag,
+                             hinzurechnung);
+    const double w1 = t.GetDoub(leLohnsteuer);
+    m_jahresEntgelt += m_summen[sSonstSteuer];
+    m_jahresVersorgung += m_summen[sSonstVersorgung];
+    t.LohnsteuerFuerZeitraum(TLohnDaten::kJahr, m_jahresEntgelt, m_jahresVersorgung, freibetrag,
+                             hinzurechnung);
+    const double w2 = t.GetDoub(leLohnsteuer);
+    SetzeCent(*d.SB_LSt, w2 - w1);
+    d.SB_BK->SetValue(d.SB_LSt->GetValue());
+    const int jahr = d.Jahr->GetValue();
+    if (jahr >= 1995)
+        SolZSonstige(SolZSatz(jahr));
+    if (t.ZusatztabelleAngewendet())
+        d.Zusatztabelle_angewendet->SetValue(true);
+}
+
+void TLohnBerechnung::SolZSonstige(double satz)
+{
+    TLohnDaten& d = LohnDatenOf();
+    SetzeCent(*d.SB_SolZ, Int(d.SB_LSt->GetCents() * satz * 0.01));
+}
+
+// The three rules tax one part of the payment by the difference method and multiply the result;
+// the regular special payments stay taxed as before (S0, B0).
+void TLohnBerechnung::HalberSteuersatz()
+{
+    if (m_summen[sAbfindung] == 0)
+        return;
+    TLohnDaten& d = LohnDatenOf();
+    const double s0 = d.SB_LSt->GetCents();
+    const double b0 = d.SB_BK->GetCents();
+    const double sonst = m_summen[sSonstSteuer];
+    m_summen[sSonstSteuer] = m_summen[sAbfindung];
+    Differenzmethode();
+    const double halb = Int(d.SB_LSt->GetCents() * 0.5);
+    SetzeCent(*d.SB_BK, halb + b0);
+    SetzeCent(*d.SB_LSt, halb + s0);
+    if (d.Jahr->GetValue() >= 1995)
+        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    m_summen[sSonstSteuer] = sonst;
+}
+
+void TLohnBerechnung::DrittelRegel()
+{
+    if (m_summen[sMehrjaehrig] == 0)
+        return;
+    TLohnDaten& d = LohnDatenOf();
+    const double s0 = d.SB_LSt->GetCents();
+    const double b0 = d.SB_BK->GetCents();
+    const double sonst = m_summen[sSonstSteuer];
+    m_summen[sSonstSteuer] = Int(m_summen[sMehrjaehrig] * (1.0 / 3.0));
+    Differenzmethode();
+    const double drittel = d.SB_LSt->GetCents();
+    SetzeCent(*d.SB_BK, drittel * 3 + b0);
+    SetzeCent(*d.SB_LSt, drittel * 3 + s0);
+    if (d.Jahr->GetValue() >= 1995)
+        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    m_summen[sSonstSteuer] = sonst;
+}
+
+void TLohnBerechnung::FuenftelRegel()
+{
+    if (m_summen[sMehrjaehrig] + m_summen[sAbfindung] == 0)
+        return;
+    TLohnDaten& d = LohnDatenOf();
+    const double s0 = d.SB_LSt->GetCents();
+    const double b0 = d.SB_BK->GetCents();
+    const double sonst = m_summen[sSonstSteuer];
+    m_summen[sSonstSteuer] = Int((m_summen[sMehrjaehrig] + m_summen[sAbfindung]) * 0.2);
+    Differenzmethode();
+    const double fuenftel = d.SB_LSt->GetCents();
+    SetzeCent(*d.SB_BK, fuenftel * 5 + b0);
+    SetzeCent(*d.SB_LSt, fuenftel * 5 + s0);
+    SolZSonstige(5.5);
+    m_summen[sSonstSteuer] = sonst;
+}
+
+void TLohnBerechnung::NetToGross(TDetailEntgelt& c)
+{
+    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
+    const TSummen kopie = m_summen;
+    Summen();
+    const double n0 = m_summen[sNetto];
+    const double netto = e.Netto().GetCents();
+    e.Brutto().SetValue(e.Netto().GetValue());
+    // Every gross tried: at the edges of the transition zone the net pay jumps, the search then
+    // runs in a cycle (of two or more steps) around a net pay that no gross gives.
+    std::vector<double> versucht;
+    for (int schritt = 1;; ++schritt) {
+        m_summen = kopie;
+        EntgeltHinzufuegen(c);
+        Summen();
+        const double differenz = netto - (m_summen[sNetto] - n0);
+        // Converged: checked before the cycle test, so a found gross never reports a cycle.
+        if (std::fabs(differenz) <= 0.0001)
+            break;
+        const double brutto = e.Brutto().GetCents();
+        versucht.push_back(brutto);
+        const double neu = brutto + differenz;
+        if (std::find(versucht.begin(), versucht.end(), neu) != versucht.end())
+            throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
+                             e.Netto().GetAsString() + " nicht. Bitte um 0,01 ändern");
+        SetzeCent(e.Brutto(), neu);
+        if (schritt >= 501)
+            throw ELohnberechnung();
+    }
+    m_summen = kopie;
+    EntgeltHinzufuegen(c);
+}
+
+void TLohnBerechnung::BruttoZurLohnsteuer()
+{
+    TLohnDaten& d = LohnDatenOf();
+    TLStTabBase& t = *m_tab;
+    const double ziel = d.Lohnsteuer->GetCents();
+    const double versorgung = d.Versorgungsbezuege->GetCents();
+    const int zeitraumTage = d.ZeitraumTage();
+    double tage = 1;
+    if (d.Steuertage->GetValue() != zeitraumTage) {
+        tage = d.Steuertage->GetValue() > 0 ? d.Steuertage->GetValue() : 1;
+        t.SetInt(liZeitraum, TLohnDaten::kTag);
+        t.SetDoub(ldFreibetrag, Abschneiden(d.Freibetrag->GetCents() / zeitraumTage));
+        t.SetDoub(ldHinzurechnung, Abschneiden(d.Hinzurechnungsbetrag->GetCents() / zeitraumTage));
+    }
+    const auto steuer = [&](double lohn) {
+        t.SetCurr(lcLohn, Abschneiden(lohn / tage));
+        t.SetCurr(lcVersBezug, Abschneiden(std::min(versorgung, lohn) / tage));
+        return t.GetDoub(leLohnsteuer) * tage;
+    };
+    // One unit of the tariff's currency, in cents of the display currency.
+    const double einheit =
+        Dreisatz(true, 0, 1.0, t.DMFaktor(), d.Waehrungskurs()->GetStoredValue());
+    double low = 0;
+    double high = 200000000000.0;
+    double x = Abschneiden(high * 0.5);
+    for (int schritt = 1;; ++schritt) {
+        const double l = steuer(x);
+        if (l <= ziel + 0.001 && x == high - 1 && steuer(x + einheit) > ziel)
+            break;
+        if (schritt > 200)
+            throw ELohnberechnung();
+        if (l > ziel + 0.001) {
+            high = x;
+            x = x - (x - low) * 0.5;
+        } else {
+            low = x;
+            x = x + (high - x) * 0.5;
+        }
+        x = Abschneiden(x);
+    }
+    SetzeCent(*d.Entgelt, x);
+}
+
+void TLohnBerechnung::CalcSocialInsurance()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const TJahresbetraege& j = d.Jahresbetraege();
+    const int jahr = d.Jahr->GetValue();
+    const int monat = d.Monat->GetValue();
+    const int svTage = d.SVTage->GetValue();
+
+    double bbgRV = 0;
+    double bbgAV = 0;
+    double bbgKV = 0;
+    if (d.DetailEntgelt->GetValue() && j.ManuBBG->GetValue()) {
+        // Ceilings entered for the period; without days there is no period to scale them to.
+        const double faktor = svTage > 0 ? 360.0 / svTage : 0;
+        bbgRV = Runden(j.BBGRV->GetCents() * faktor);
+        bbgAV = Runden(j.BBGAV->GetCents() * faktor);
+        bbgKV = Runden(j.BBGKV->GetCents() * faktor);
+    } else {
+        bbgRV = BBGRVKnappschaftCent();
+        bbgAV = BBGRVCent();
+        bbgKV = BBGKVJahrCent();
+    }
+    const bool tabelle = d.TabellenBeitrag->GetValue();
+    const double start = tabelle ? BeitragsTabellenWert1(jahr) : 1.0;
+    const double schritt = tabelle ? BeitragsTabellenWert2(jahr) : 1.0;
+
+    TBeitrag b(svTage, 0, start, schritt, bbgKV, bbgRV, EuroFaktor(jahr));
+    b.SetEntgelt(m_summen[sLfdSV]);
+    b.SetEinmalzahlung(m_summen[sSonstSV]);
+    b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
+    b.SetKeineBBG(d.KeineBBG->GetValue());
+    b.SetEuroRundung(jahr > 2002);
+    const bool gleitzone = d.Gleitzone->GetValue();
+    b.SetGleitzone(gleitzone);
+    const bool neueFormel =
+        d.NeueGleitzonenFormel->IsEnabled() ? d.NeueGleitzonenFormel->GetValue() : jahr > 2014;
+    b.SetGleitzonenParameter(jahr, monat, neueFormel);
+    b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
+    b.SetAndereAE(d.AndereAE->GetCents());
+
+    using Art = TBeitrag::TSatzArt;
+    if (d.KVBeitrag->IsEnabled()) {
+        b.SetSatz(Art::kGesamt, d.KVSatz->GetValue());
+        SetzeCent(*d.KVBeitrag, b.GetBeitrag());
+    }
+    if (d.PVBeitrag->IsEnabled()) {
+        b.SetPVSachsen(d.PVSachsen->GetValue());
+        b.SetKinderPV(d.KinderPV->GetValue());
+        b.SetSatz(Art::kGesamt, d.PVSatz->GetValue());
+        SetzeCent(*d.PVBeitrag, b.GetBeitrag());
+    }
+    if (d.KVZBBeitrag->IsEnabled()) {
+        b.SetSatz(Art::kGesamt, d.KVZBSatz->GetValue());
+        // Until 2018 the employee bore the additional rate alone.
+        if (jahr < 2019) {
+            b.SetSatz(Art::kArbeitgeber, 0);
+            b.SetSatz(Art::kArbeitnehmer, d.KVZBSatz->GetValue());
+        }
+        SetzeCent(*d.KVZBBeitrag, b.GetBeitrag());
+    }
+    if (d.PVKLBeitrag->IsEnabled()) {
+        b.SetNurArbeitnehmer(true);
+        b.SetSatz(Art::kGesamt, 0);
+        b.SetSatz(Art::kArbeitnehmer, d.PVKLSatz->GetValue());
+        SetzeCent(*d.PVKLBeitrag, b.GetBeitrag());
+        b.SetNurArbeitnehmer(false);
+    }
+    b.BBGTauschen();
+    if (d.RVBeitrag->IsEnabled()) {
+        if (d.KeineRVMinderung->GetValue())
+            b.SetGleitzone(false);
+        b.SetSatz(Art::kGesamt, d.RVSatz->GetValue());
+        const int periode = jahr * 100 + monat;
+        if (gleitzone && !d.NeueGleitzonenFormel->GetValue() && periode >= 202210 &&
+            periode <= 202312) {
+            b.SetGleitzone(false);
+            const double gesamt = b.GetBeitrag() + b.GetArbeitgeberAnteil();
+            b.SetSatz(Art::kArbeitgeber, Beitragssaetze().RVSatzPau(jahr, monat));
+            SetzeCent(*d.RVBeitrag, gesamt - b.GetArbeitgeberAnteil());
+        } else {
+            SetzeCent(*d.RVBeitrag, b.GetBeitrag());
+        }
+        b.SetGleitzone(gleitzone);
+    }
+    if (d.AVBeitrag->IsEnabled()) {
+        b.SetAndereAE(0);
+        b.SetBBG(bbgAV);
+        b.SetSatz(Art::kGesamt, d.AVSatz->GetValue());
+        SetzeCent(*d.AVBeitrag, b.GetBeitrag());
+    }
+}
+
+void TLohnBerechnung::KammerBerechnung()
+{
+    TLohnDaten& d = LohnDatenOf();
+    if (!d.Kammer->GetValue()) {
+        d.Kammerbeitrag->SetValue(0);
+        return;
+    }
+    const int jahr = d.Jahr->GetValue();
+    std::unique_ptr<TKammer> kammer;
+    switch (d.KammerLand->GetValue()) {
+    case 0: {
+        auto bremen = std::make_unique<TKammerBremen>();
+        bremen->SetBetrag((m_summen[sLfdSteuer] + m_summen[sSonstSteuer] + m_summen[sMehrjaehrig] +
+                           m_summen[sAbfindung] + m_summen[sMehrjVersorgung]) *
+                          0.01);
+        bremen->SetTage(d.Steuertage->GetValue());
+        bremen->SetSatz(KammerBeitragssatzBr(jahr));
+        bremen->SetFreigrenze(KammerFreigrenzeBr(jahr));
+        kammer = std::move(bremen);
+        break;
+    }
+    case 1: {
+        auto saarland = std::make_unique<TKammerSaarland>();
+        saarland->SetBetrag((m_summen[sLfdSV] + m_summen[sSonstSV]) * 0.01);
+        saarland->SetGrenze(BBGRVKnappschaftCent() * (1.0 / 1200));
+        saarland->SetLStTab(*m_tab);
+        saarland->SetTage(d.SVTage->GetValue());
+        saarland->SetSatz(KammerBeitragssatzSL(jahr));
+        kammer = std::move(saarland);
+        break;
+    }
+    default:
+        throw Exception("KammerBerechnung: Kammerland ungültig! (" +
+                        std::to_string(d.KammerLand->GetValue()) + ")");
+    }
+    kammer->SetKurs(d.Waehrungskurs()->GetStoredValue());
+    kammer->SetFaktor(EuroFaktor(jahr));
+    d.Kammerbeitrag->SetValue(kammer->Beitrag());
+}

@@ -1,0 +1,149 @@
+#pragma once
+// 2010: the computation that every later tariff year refines.
+//
+// The steps follow the official flow chart for the machine computation of wage tax: the pay of
+// the period is extrapolated to a year, lowered by the pension allowance, the old-age relief and
+// the allowances built into the table and the provision allowance, taxed by the tariff formula
+// and brought back to the period. The other payments are taxed as the difference of the annual
+// tax with and without them; multi-year pay by the one-fifth rule. Each later year overrides the
+// steps whose rules or constants changed. Money in the working amounts is in euros with cents
+// unless a name says cents.
+#include "Engine/Lohnsteuer/LStTab08.h"
+
+// The five zones of the income-tax formula; x is the taxable income per table unit.
+struct TTarifZonen {
+    double a, b;         // zone 2: (y * a + b) * y, y from the basic allowance
+    double zweiteGrenze; // zone 3 from here: (z * c + d) * z + e, z from zweiteGrenze - 1
+    double c, d, e;
+    double dritteGrenze; // zone 4 from here: 0.42 * x - f
+    double f;
+    double vierteGrenze; // zone 5 from here: 0.45 * x - g
+    double g;
+};
+
+class TLStTab10 : public TLStTab09a {
+public:
+    std::string Name() const override { return "2010"; }
+
+protected:
+    // Working amounts of one computation; ZwischenwerteLoeschen clears them.
+    struct TWerte {
+        // Year parameters.
+        long double rvAnteil = 0; // share of the pension contribution that counts
+        long double rvSatzAN = 0;
+        long double alvSatzAN = 0;
+        long double kvSatzAN = 0;
+        long double kvSatzAG = 0;
+        long double pvSatzAN = 0;
+        long double pvSatzAG = 0;
+        long double bbgKV = 0;
+        long double bbgRV = 0;
+        double grenze1 = 0; // wage limits of tax classes 5 and 6
+        double grenze2 = 0;
+        double grenze3 = 0;
+        double solzFreigrenze = 0;        // per table unit
+        double solzFreigrenzeTabelle = 0; // scaled by the table divisor
+        double faktor = 1;
+        // Annual amounts.
+        long double jahresLohn = 0;
+        long double jahresVersBezug = 0;
+        long double jahresFreibetrag = 0;
+        long double jahresHinzurechnung = 0;
+        // Pension allowance and old-age relief.
+        long double versBemessung = 0; // cents
+        long double versFreibetrag = 0;
+        long double versHoechstbetrag = 0;
+        long double versZuschlag = 0;
+        long double versFreibetragSonst = 0;
+        long double versZuschlagSonst = 0;
+        long double sterbegeldSonst = 0; // cents
+        long double altersentlastung = 0;
+        // Taxable wage.
+        long double zre4 = 0;   // taxable wage
+        long double zre4vp = 0; // wage for the provision allowance
+        long double zvbez = 0;  // pension payments after the allowance
+        // Allowances built into the table.
+        long double anp = 0; // employee lump sum
+        double sap = 0;      // special-expenses lump sum
+        double efa = 0;      // single-parent relief
+        double kfb = 0;      // child allowances
+        int kztab = 1;       // table divisor
+        long double ztabfb = 0;
+        // Provision allowance.
+        long double vsp1 = 0; // pension part
+        long double vsp2 = 0; // 12 % part
+        long double vsp3 = 0; // health and care part
+        long double vspn = 0;
+        long double vsp = 0;
+        // Tax.
+        long double zve = 0; // taxable income
+        long double x = 0;   // per table unit
+        long double st = 0;  // tariff tax
+        double lstJahr = 0;
+        double jbmg = 0;     // solidarity base
+        double solzJahr = 0; // annual solidarity surcharge, cents
+        // Other payments, in cents.
+        double lstOhne = 0;
+        double lstMit = 0;
+        int kennVMT = 0; // 0 ordinary, 1 one-fifth rule, 2 full part of the one-fifth rule
+    };
+
+    void InitTarifwerte() override;
+    void InitBBG() override;
+    void InitKinderfreibetrag() override;
+    void InitRVSatz() override;
+    void Berechnen() override;
+    void Tabellenstufe(long double einkommen) override;
+
+    virtual void ZwischenwerteLoeschen();
+    virtual void Parameter();
+    virtual void Jahreswerte();
+    virtual long double AufJahr(double betrag) const;
+    virtual void Versorgungsfreibetraege();
+    // The pro-rated maximum of the pension allowance for fewer than 12 pension months.
+    virtual long double VersorgungsHoechstbetragAnteilig(double hoechstbetrag, int monate) const;
+    // Whether the pension allowance is also lowered to the annual pension payments.
+    virtual bool VersorgungsfreibetragBisBezug() const { return false; }
+    virtual void Altersentlastungsbetrag();
+    virtual void Bemessungsgrundlagen();
+    virtual void LaufenderBezug();
+    virtual void Tabellenfreibetraege();
+    virtual double Arbeitnehmerpauschbetrag() const { return 920; }
+    virtual void Jahreslohnsteuer();
+    void SteuerAusEinkommen();
+    virtual void Vorsorgepauschale();
+    virtual double RVAnteil() const { return 0.4; }
+    virtual long double Tarif(long double x) const;
+    long double TarifNachZonen(long double x, const TTarifZonen& zonen) const
+    {
+        return TarifNachZonen(x, zonen, m_doub[ldGrundfreibetrag]);
+    }
+    long double TarifNachZonen(long double x, const TTarifZonen& zonen,
+                               long double grundfreibetrag) const;
+    virtual long double TarifKlasse5und6(long double x) const;
+    virtual long double Klasse5und6Wert(long double a) const;
+    virtual void Solidaritaetszuschlag();
+    virtual void SonstigeBezuege();
+    // True when the run of the other payments has nothing to tax.
+    virtual bool KeinSonstigerBezug() const { return m_sonstigerBezug <= 0; }
+    virtual void OhneSonstigeBezuege();
+    virtual void VorsorgeEntschaedigungOhne() {}
+    virtual void VersorgungSonstigeBezuege();
+    virtual void VorsorgeBemessungSonstige();
+    // Result 6 from the difference of the two annual taxes (cents); the surcharge follows.
+    virtual void SonstigeBezuegeErgebnis(double differenz);
+    virtual void SolidaritaetszuschlagSonstige();
+    virtual void SonstigeBezuegeFuenftel();
+    virtual void SolidaritaetszuschlagFuenftel();
+
+    // Period bound of an annual amount in cents.
+    double PeriodenBetrag(long double jahresbetragCent) const
+    {
+        return AufZeitraumUnten(jahresbetragCent);
+    }
+    // The factor applied to a tax difference in cents: cut to whole euros.
+    double MitFaktor(double differenzCent) const;
+
+    TWerte m_w;
+    double m_efaVorgabe = 1308; // single-parent relief of the year
+};

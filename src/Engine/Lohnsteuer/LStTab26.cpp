@@ -1,0 +1,93 @@
+#include "Engine/Lohnsteuer/LStTab26.h"
+
+#include "Lib/Betrag.h"
+
+#include <algorithm>
+
+void TLStTab26::InitTarifwerte()
+{
+    TLStTab25geaendert::InitTarifwerte();
+    m_doub[ldGrundfreibetrag] = 12348;
+}
+
+void TLStTab26::InitBBG()
+{
+    m_doub[ldBBGKV] = 69750;
+    m_doub[ldBBGRV] = 101400;
+}
+
+void TLStTab26::InitKinderfreibetrag()
+{
+    m_doub[ldKinderfreibetrag] = 9756;
+}
+
+void TLStTab26::Parameter()
+{
+    TWerte& w = m_w;
+    w.rvSatzAN = 0.005L * m_doub[ldRVSatz];
+    w.alvSatzAN = 0.005L * m_doub[ldAVSatz];
+    w.kvSatzAN = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzSatz]);
+    const long double pvSatz = m_doub[ldPVSatz];
+    w.pvSatzAN = m_bool[lbPVSachsen] ? 0.005L * (pvSatz + 1.0L) : 0.005L * pvSatz;
+    if (m_bool[lbKinderlos])
+        w.pvSatzAN += 0.01L * m_doub[ldPVKinderlosSatz];
+    else
+        w.pvSatzAN -= 0.0025L * m_int[liPVKinder];
+    w.bbgKV = m_doub[ldBBGKV];
+    w.bbgRV = m_doub[ldBBGRV];
+    w.grenze1 = 14071;
+    w.grenze2 = 34939;
+    w.grenze3 = 222260;
+    w.solzFreigrenze = 20350;
+}
+
+long double TLStTab26::Tarif(long double x) const
+{
+    static constexpr TTarifZonen kZonen{914.51,  1400,  17800,    173.10, 2397,
+                                        1034.87, 69879, 11135.63, 277826, 19470.38};
+    return TarifNachZonen(x, kZonen);
+}
+
+long double TLStTab26::Klasse5und6Wert(long double a) const
+{
+    const long double st1 = Tarif(Abschneiden(static_cast<double>(a * 1.25L)));
+    const long double st2 = Tarif(Abschneiden(static_cast<double>(a * 0.75L)));
+    const long double differenz = (st1 - st2) * 2;
+    const long double mindest = Abschneiden(static_cast<double>(a * 0.14L));
+    return mindest > differenz ? mindest : differenz;
+}
+
+void TLStTab26::Vorsorgepauschale()
+{
+    TWerte& w = m_w;
+    w.vsp1 = m_int[liRVArt] != 1 ? AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.rvSatzAN) : 0;
+    VorsorgeKrankenPflege();
+    w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
+    if (m_int[liKeineAV] != 1 && m_int[liSteuerklasse] != 6)
+        VorsorgeHoechstbetrag();
+}
+
+void TLStTab26::VorsorgeKrankenPflege()
+{
+    TWerte& w = m_w;
+    if (m_int[liKVArt] == 0) {
+        w.vsp3 = AbrundenCent(std::min(w.zre4vp, w.bbgKV) * (w.kvSatzAN + w.pvSatzAN));
+    } else if (m_int[liSteuerklasse] == 6) {
+        w.vsp3 = 0;
+    } else {
+        const long double zuschuss = m_curr[lcPKVZuschuss] * 12 * 0.01L;
+        w.vsp3 = m_curr[lcPKVBeitrag] * 12 * 0.01L - zuschuss;
+        MindestensExt(w.vsp3, 0);
+    }
+}
+
+void TLStTab26::VorsorgeHoechstbetrag()
+{
+    // Unemployment, health and care together count up to 1900 euros; the pension part on top.
+    TWerte& w = m_w;
+    const long double alv = AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.alvSatzAN);
+    long double begrenzt = alv + w.vsp3;
+    HoechstensExt(begrenzt, 1900);
+    w.vspn = AufrundenGanz(w.vsp1 + begrenzt);
+    MindestensExt(w.vsp, w.vspn);
+}

@@ -1,0 +1,416 @@
+#include "Engine/Lohnsteuer/LStTabBase.h"
+
+#include "Lib/Betrag.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace {
+
+// The currency rate that a new tariff object assumes: DM per euro.
+constexpr double kStandardKurs = 1.95583;
+
+// Undoes a special-payment run's amounts also when the computation throws.
+class TSonstigeBezuegeZuruecksetzen {
+public:
+    TSonstigeBezuegeZuruecksetzen(double& a, double& b, double& c) : m_a(a), m_b(b), m_c(c) {}
+    ~TSonstigeBezuegeZuruecksetzen()
+    {
+        m_a = 0;
+        m_b = 0;
+        m_c = 0;
+    }
+    TSonstigeBezuegeZuruecksetzen(const TSonstigeBezuegeZuruecksetzen&) = delete;
+    TSonstigeBezuegeZuruecksetzen& operator=(const TSonstigeBezuegeZuruecksetzen&) = delete;
+
+private:
+    double& m_a;
+    double& m_b;
+    double& m_c;
+};
+
+} // namespace
+
+TLStTabBase::TLStTabBase()
+{
+    m_doub[ldKurs] = kStandardKurs;
+}
+
+void TLStTabBase::Init()
+{
+    InitTarifwerte();
+    InitBBG();
+    InitKinderfreibetrag();
+    InitRVSatz();
+}
+
+void TLStTabBase::UnbekannterIndex(const char* methode, int index)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "Unbekannter Eigenschaftsindex (%s, %d)", methode, index);
+    throw Exception(text);
+}
+
+void TLStTabBase::SetBool(int index, bool wert)
+{
+    if (index < 0 || index >= kAnzahlBool)
+        UnbekannterIndex("SetBool", index);
+    if (m_bool[index] != wert) {
+        m_bool[index] = wert;
+        m_berechnet = false;
+    }
+}
+
+void TLStTabBase::SetInt(int index, std::int32_t wert)
+{
+    // The older tariffs know only "no pension contribution counts" (1) or not.
+    SpeichereInt(index, index == liRVArt ? (wert == 1 ? 1 : 0) : wert);
+}
+
+void TLStTabBase::SpeichereInt(int index, std::int32_t wert)
+{
+    if (index < 0 || index >= kAnzahlInt)
+        UnbekannterIndex("SetInt", index);
+    if (m_int[index] != wert) {
+        m_int[index] = wert;
+        m_berechnet = false;
+    }
+}
+
+void TLStTabBase::SetCurr(int index, double wert)
+{
+    if (index < 0 || index >= kAnzahlCurr)
+        UnbekannterIndex("SetCurr", index);
+    double umgerechnet = 0;
+    if (CurrGenutzt(index))
+        umgerechnet = m_doub[ldKurs] == DMFaktor()
+                          ? Runden(wert)
+                          : Dreisatz(true, 0, wert, m_doub[ldKurs], DMFaktor());
+    if (m_curr[index] != umgerechnet) {
+        m_curr[index] = umgerechnet;
+        m_berechnet = false;
+    }
+}
+
+void TLStTabBase::SetDoub(int index, double wert)
+{
+    if (index < 0 || index >= kAnzahlDoub)
+        UnbekannterIndex("SetDoub", index);
+    if (m_doub[index] != wert) {
+        m_doub[index] = wert;
+        m_berechnet = false;
+    }
+}
+
+void TLStTabBase::SetGeburtsdatum(const TLStDatum& datum)
+{
+    if (m_geburtsdatum.Tag != datum.Tag || m_geburtsdatum.Monat != datum.Monat ||
+        m_geburtsdatum.Jahr != datum.Jahr) {
+        m_geburtsdatum = datum;
+        m_berechnet = false;
+    }
+}
+
+bool TLStTabBase::GetBool(int index) const
+{
+    if (index < 0 || index >= kAnzahlBool)
+        UnbekannterIndex("GetBool", index);
+    return m_bool[index];
+}
+
+std::int32_t TLStTabBase::GetInt(int index) const
+{
+    if (index < 0 || index >= kAnzahlInt)
+        UnbekannterIndex("GetInt", index);
+    return m_int[index];
+}
+
+double TLStTabBase::GetCurr(int index) const
+{
+    if (index < 0 || index >= kAnzahlCurr)
+        UnbekannterIndex("GetCurr", index);
+    return m_curr[index];
+}
+
+double TLStTabBase::GetDoubInput(int index) const
+{
+    if (index < 0 || index >= kAnzahlDoub)
+        UnbekannterIndex("GetDoubInput", index);
+    return m_doub[index];
+}
+
+void TLStTabBase::BerechneWennNoetig()
+{
+    if (!m_berechnet)
+        Berechnen();
+}
+
+double TLStTabBase::GetDoub(int index)
+{
+    if (index < 0 || index >= kAnzahlErgebnisse)
+        UnbekannterIndex("GetDoub", index);
+    BerechneWennNoetig();
+    const double ergebnis =
+        index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
+    return InAnzeige(ergebnis);
+}
+
+bool TLStTabBase::ZusatztabelleAngewendet()
+{
+    BerechneWennNoetig();
+    return m_zusatztabelle;
+}
+
+double TLStTabBase::GetValue(int index)
+{
+    if (index == 0)
+        return m_altersentlastungsbetrag;
+    char text[96];
+    std::snprintf(text, sizeof text, "Ungültiger Index (%s, %d)", "GetValue", index);
+    throw Exception(text);
+}
+
+double TLStTabBase::LohnsteuerFuer(double lohn)
+{
+    SetCurr(lcLohn, lohn);
+    return GetDoub(leLohnsteuer);
+}
+
+void TLStTabBase::LohnsteuerFuerZeitraum(int zeitraum, double lohn, double versorgungsbezug,
+                                         double freibetrag, double hinzurechnungsbetrag)
+{
+    SetInt(liZeitraum, zeitraum);
+    SetCurr(lcLohn, lohn);
+    SetCurr(lcVersBezug, versorgungsbezug);
+    m_doub[ldFreibetrag] = freibetrag;
+    m_doub[ldHinzurechnung] = hinzurechnungsbetrag;
+    m_berechnet = false;
+    Berechnen();
+}
+
+void TLStTabBase::SonstigeBezuegeBerechnen(double a, double b, double c)
+{
+    TSonstigeBezuegeZuruecksetzen zuruecksetzen(m_sonstigerBezug, m_sonstigerVersBezug,
+                                                m_sonstigerFuenftel);
+    m_sonstigerBezug = a;
+    m_sonstigerVersBezug = b;
+    m_sonstigerFuenftel = c;
+    m_berechnet = false;
+    Berechnen();
+}
+
+double TLStTabBase::FreibetragUmgerechnet() const
+{
+    return InAnzeige(m_doub[ldFreibetrag]);
+}
+
+double TLStTabBase::InAnzeige(double betrag, int dezimalen) const
+{
+    // Same currency on both sides: the rule of three reduces to rounding.
+    if (dezimalen == 0 && m_doub[ldKurs] == DMFaktor())
+        return Runden(betrag);
+    return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, DMFaktor(),
+                    m_doub[ldKurs]);
+}
+
+std::unique_ptr<TLStTabBase> TLStTabBase::NeueInstanz() const
+{
+    VT_ASSERT(m_erzeuger != nullptr, "Tarifobjekt nicht von CreateLStTab erzeugt");
+    return m_erzeuger();
+}
+
+double TLStTabBase::Tabellenkonstante() const
+{
+    // Pfennig-era table step of 54 DM a year and its month, week and day share.
+    switch (m_int[liZeitraum]) {
+    case 1:
+        return 5400;
+    case 2:
+        return 450;
+    case 3:
+        return 105;
+    case 4:
+        return 15;
+    default:
+        return 0;
+    }
+}
+
+double TLStTabBase::TabellenAnfang()
+{
+    m_tabellenJahresbetrag = TabellenAnfangJahresbetrag();
+    return InAnzeige(AufZeitraumUnten(m_tabellenJahresbetrag) - 1);
+}
+
+double TLStTabBase::TabellenSchritt()
+{
+    return InAnzeige(Tabellenkonstante());
+}
+
+double TLStTabBase::TabellenEnde()
+{
+    m_tabellenJahresbetrag = 200;
+    return InAnzeige(Tabellenkonstante() + AufZeitraumUnten(m_tabellenJahresbetrag) - 1);
+}
+
+double TLStTabBase::AltersentlastungsbetragZeitraum()
+{
+    BerechneWennNoetig();
+    return InAnzeige(m_altersentlastungsbetrag);
+}
+
+double TLStTabBase::VersorgungsfreibetragZeitraum()
+{
+    BerechneWennNoetig();
+    return InAnzeige(m_versorgungsfreibetrag);
+}
+
+void TLStTabBase::AufZeitraum(long double jahresbetrag, double& unten, double& oben) const
+{
+    switch (m_int[liZeitraum]) {
+    case 2: {
+        const long double z = jahresbetrag * (1.0L / 12);
+        unten = Abschneiden(static_cast<double>(z));
+        oben = Runden(static_cast<double>(z + 0.49L));
+        break;
+    }
+    case 3: {
+        const long double z = jahresbetrag * 7 * (1.0L / 360);
+        unten = Abschneiden(static_cast<double>(z));
+        oben = Runden(static_cast<double>(z + 0.4999L));
+        break;
+    }
+    case 4: {
+        const long double z = jahresbetrag * (1.0L / 360);
+        unten = Abschneiden(static_cast<double>(z));
+        oben = Runden(static_cast<double>(z + 0.4999L));
+        break;
+    }
+    default:
+        unten = static_cast<double>(jahresbetrag);
+        oben = unten;
+        break;
+    }
+}
+
+double TLStTabBase::AufZeitraumUnten(long double jahresbetrag) const
+{
+    double unten = 0;
+    double oben = 0;
+    AufZeitraum(jahresbetrag, unten, oben);
+    return unten;
+}
+
+void TLStTabBase::Mindestens(double& a, double b)
+{
+    if (a < b)
+        a = b;
+}
+
+void TLStTabBase::Hoechstens(double& a, double b)
+{
+    if (a > b)
+        a = b;
+}
+
+void TLStTabBase::MindestensExt(long double& a, long double b)
+{
+    if (a < b)
+        a = b;
+}
+
+void TLStTabBase::HoechstensExt(long double& a, long double b)
+{
+    if (a > b)
+        a = b;
+}
+
+void TLStTabBase::Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
+                                        double& hoechstbetrag) const
+{
+    // Shrinks year by year after 2005 and ends with the pensions that begin in 2040.
+    if (jahr < 2006) {
+        prozentsatz = 0.4;
+        zuschlag = 900;
+        hoechstbetrag = 3000;
+    } else if (jahr < 2020) {
+        const int n = jahr - 2005;
+        prozentsatz = (400 - 16 * n) / 1000.0;
+        zuschlag = 900 - 36 * n;
+        hoechstbetrag = 3000 - 120 * n;
+    } else if (jahr < 2040) {
+        const int m = jahr - 2020;
+        prozentsatz = (160 - 8 * m) / 1000.0;
+        zuschlag = 360 - 18 * m;
+        hoechstbetrag = 1200 - 60 * m;
+    } else {
+        prozentsatz = 0;
+        zuschlag = 0;
+        hoechstbetrag = 0;
+    }
+}
+
+void TLStTabBase::Altersentlastung(int jahr, double& prozentsatz, double& hoechstbetrag) const
+{
+    if (jahr < 2006) {
+        prozentsatz = 0.4;
+        hoechstbetrag = 1900;
+    } else if (jahr < 2020) {
+        const int n = jahr - 2005;
+        prozentsatz = (400 - 16 * n) / 1000.0;
+        hoechstbetrag = 1900 - 76 * n;
+    } else if (jahr < 2040) {
+        const int m = jahr - 2020;
+        prozentsatz = (160 - 8 * m) / 1000.0;
+        hoechstbetrag = 760 - 38 * m;
+    } else {
+        prozentsatz = 0;
+        hoechstbetrag = 0;
+    }
+}
+
+int TLStTabBase::AltersJahr() const
+{
+    if (m_geburtsdatum.Tag == 0 && m_geburtsdatum.Monat == 0 && m_geburtsdatum.Jahr == 0)
+        throw ELStTabError("Geburtsdatum fehlt!");
+    // Born on 1 January: the 64th birthday falls on the last day of the year before.
+    const std::int64_t jahr = static_cast<std::int64_t>(m_geburtsdatum.Jahr) +
+                              (m_geburtsdatum.Tag == 1 && m_geburtsdatum.Monat == 1 ? 64 : 65);
+    // A nonsensical birth year must not overflow; any year that far out is simply "late".
+    return static_cast<int>(std::min<std::int64_t>(jahr, std::numeric_limits<int>::max()));
+}
+
+void TLStTabBase::PruefeSteuerklasse() const
+{
+    if (m_int[liSteuerklasse] == 0)
+        throw ELStTabError("Steuerklasse fehlt!");
+}
+
+void TLStTabBase::ErgebnisseLoeschen()
+{
+    m_erg[leKiStBasis] = 0;
+    m_erg[leLohnsteuer] = 0;
+    m_erg[leStufeOben] = 0;
+    m_erg[leStufeUnten] = 0;
+    m_erg[leSolZ] = 0;
+    m_altersentlastungsbetrag = 0;
+    m_versorgungsfreibetrag = 0;
+    m_zusatztabelle = false;
+    m_tabellenJahresbetrag = 0;
+}
+
+void TLStTabBase::Tabellenstufe(long double) {}
+
+long double TLStTabBase::UPRUND54(long double x)
+{
+    return std::trunc(x * (1.0L / 54)) * 54;
+}
+
+void TLStTabBase::Berechnen()
+{
+    PruefeSteuerklasse();
+    ErgebnisseLoeschen();
+    m_berechnet = true;
+}

@@ -1,0 +1,85 @@
+#include "Engine/Stammdaten/Kasse.h"
+
+#include "Engine/Stammdaten/StammListe.h"
+#include "Lib/IniFile.h"
+#include "Lib/StrLib.h"
+#include "MVCFrame/BooleanValue.h"
+#include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/StringListValue.h"
+#include "MVCFrame/StringValue.h"
+#include "Options/Verzeichnisse.h"
+
+#include <vector>
+
+std::string KassenDateiName()
+{
+    const TPfadString& pfad = VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kKrankenkassen);
+    return JoinPath(pfad.GetAsString(), "SVBEITRG.INI");
+}
+
+void TKasseDaten::CreateValues()
+{
+    m_isOK = new TBoolean(this, "IsOK", cfComputed | cfReadOnly);
+    m_bezeichnung = new TString(this, "Bezeichnung", cfComputed);
+    m_satzG = new TDouble(this, "Beitragssatz_G", 0, 0.0, 1);
+    m_satzH = new TDouble(this, "Beitragssatz_H", 0, 0.0, 1);
+    m_satzF = new TDouble(this, "Beitragssatz_F", 0, 0.0, 1);
+    m_zusatz = new TDouble(this, "Zusatzbeitragssatz", 0, 0.0, 2);
+    m_ostKV = new TBoolean(this, "BBG_OstKV");
+    m_ostRV = new TBoolean(this, "BBG_OstRV");
+    m_sachsen = new TBoolean(this, "PV_Sachsen");
+    AddValueOnChange(m_bezeichnung,
+                     [this](TValue&) { m_isOK->SetValue(!m_bezeichnung->GetValue().empty()); });
+}
+
+TDaten* TKasse::CreateDaten()
+{
+    return CreateComponent<TKasseDaten>(this, Name());
+}
+
+void TKasse::LoadKasse(const std::string& name)
+{
+    const TXIniFile ini(KassenDateiName());
+    if (!name.empty())
+        Daten().LoadFromIni(ini, name);
+    KasseDaten().Bezeichnung().SetValue(name);
+    EintragGeladen(name);
+    DoCalculated();
+}
+
+void TKasse::SaveKasse()
+{
+    // From now on this is the stored fund: saving it again rewrites it.
+    const std::string name =
+        EintragSpeichern(KassenDateiName(), kKassenSektion, KasseDaten().Bezeichnung().GetValue());
+    KasseDaten().Bezeichnung().SetValue(name);
+}
+
+TDaten* TKassen::CreateDaten()
+{
+    return CreateComponent<TKassenDaten>(this, Name());
+}
+
+void TKassen::Laden()
+{
+    const TXIniFile ini(KassenDateiName());
+    Daten().LoadFromIni(ini, kKassenSektion);
+    KassenDaten().FlagsAktualisieren();
+}
+
+void TKassen::MarkierteLoeschen()
+{
+    TStringListValue& liste = KassenDaten().Krankenkassen();
+    std::vector<std::string> bleiben;
+    std::vector<std::string> geloescht;
+    for (int i = 0; i < liste.Count(); ++i)
+        (liste.GetSelected(i) ? geloescht : bleiben).push_back(liste.GetItem(i));
+    if (geloescht.empty())
+        return;
+    // The file first: when it cannot be written, the list still shows what it holds.
+    const std::string datei = KassenDateiName();
+    TStammListe::VerzeichnisAnlegen(datei);
+    TXIniFile ini(datei);
+    TStammListe(ini, kKassenSektion).Loeschen(bleiben, geloescht);
+    liste.DeleteSelected();
+}

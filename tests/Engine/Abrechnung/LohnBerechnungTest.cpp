@@ -1,0 +1,528 @@
+// Payroll statements: the wiring to the tariff, the scenarios of the main road, and the three
+// directions of the computation (gross, net, wage tax given).
+#include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Sozialversicherung/Kammer.h"
+#include "Engine/Abrechnung/LohnTestSupport.h"
+#include "Options/OptionenVtrl.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+double Netto(const TLohnDaten& d)
+{
+    return d.Entgelt->GetValue() - d.Lohnsteuer->GetValue() - d.Kirchensteuer->GetValue() -
+           d.Solidaritaetszuschlag->GetValue() - d.KVBeitrag->GetValue() - d.PVBeitrag->GetValue() -
+           d.KVZBBeitrag->GetValue() - d.PVKLBeitrag->GetValue() - d.RVBeitrag->GetValue() -
+           d.AVBeitrag->GetValue() - d.Kammerbeitrag->GetValue();
+}
+
+struct Klasse {
+    const char* name;
+    int steuerklasse;
+    const char* kinderfreibetraege;
+};
+const Klasse kKlassen[] = {{"I", 1, "1,0"},  {"II", 2, "1,0"}, {"III", 3, "2,0"},
+                           {"IV", 4, "1,0"}, {"V", 5, "0,0"},  {"VI", 6, "0,0"}};
+
+class SteuerklasseTest : public LohnTest, public testing::WithParamInterface<Klasse> {};
+
+// 2026, monthly, church tax 9 %, two children: the statement's tax is the tariff's for the same
+// inputs, church tax 9 % of the tariff's base, and the net pay what is left.
+TEST_P(SteuerklasseTest, WageTaxIsTheTariffs)
+{
+    const Klasse& k = GetParam();
+    d.Steuerklasse->SetValue(k.steuerklasse);
+    d.Kinder->SetValue(2);
+    d.Kinderfreibetraege->SetValue(k.kinderfreibetraege);
+    d.Entgelt->SetValue(4321.09);
+    ASSERT_EQ(lohn->Fehlermeldung(), "");
+    auto t = Tarif(432109);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+    EXPECT_DOUBLE_EQ(d.Solidaritaetszuschlag->GetValue(), t->GetDoub(leSolZ) * 0.01);
+    EXPECT_DOUBLE_EQ(d.Kirchensteuer->GetValue(),
+                     std::trunc(9 * t->GetDoub(leKiStBasis) * 0.01) * 0.01);
+    // Two children: child benefit of the month, paid apart from the pay.
+    EXPECT_GT(d.Kindergeld->GetValue(), 0);
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lohn, SteuerklasseTest, testing::ValuesIn(kKlassen),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(LohnTest, TaxClassesOrderAsTheLawDoes)
+{
+    d.Entgelt->SetValue(4000);
+    double lst[7] = {};
+    for (int klasse = 1; klasse <= 6; ++klasse) {
+        d.Steuerklasse->SetValue(klasse);
+        lst[klasse] = d.Lohnsteuer->GetValue();
+    }
+    EXPECT_LT(lst[3], lst[2]);
+    EXPECT_LT(lst[2], lst[1]);
+    EXPECT_DOUBLE_EQ(lst[1], lst[4]);
+    EXPECT_LT(lst[4], lst[5]);
+    EXPECT_LT(lst[5], lst[6]);
+}
+
+TEST_F(LohnTest, ContributionsOf2026)
+{
+    d.Entgelt->SetValue(4000);
+    EXPECT_DOUBLE_EQ(d.KVBeitrag->GetValue(), 292.00);  // 14.6 % split in halves
+    EXPECT_DOUBLE_EQ(d.KVZBBeitrag->GetValue(), 58.00); // 2.9 % split
+    EXPECT_DOUBLE_EQ(d.PVBeitrag->GetValue(), 72.00);   // 3.6 % split
+    EXPECT_DOUBLE_EQ(d.PVKLBeitrag->GetValue(), 24.00); // 0.6 % childless, employee alone
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), 372.00);  // 18.6 % split
+    EXPECT_DOUBLE_EQ(d.AVBeitrag->GetValue(), 52.00);   // 2.6 % split
+}
+
+TEST_F(LohnTest, PrivatelyInsuredPaysNoStatutoryHealth)
+{
+    d.Entgelt->SetValue(6000);
+    const double gesetzlich = d.Lohnsteuer->GetValue();
+    d.BGS->SetValue("0110");
+    d.PrivatKPVBeitrag->SetValue(650);
+    d.PrivatKPVAGZuschuss->SetValue(300);
+    EXPECT_TRUE(d.PrivatKPVBeitrag->IsEnabled());
+    EXPECT_TRUE(d.PrivatKPVAGZuschuss->IsEnabled());
+    EXPECT_FALSE(d.AGZuschussPrivatKV->IsEnabled()); // 2010 to 2025 only
+    EXPECT_EQ(d.KVBeitrag->GetValue(), 0);
+    EXPECT_EQ(d.PVBeitrag->GetValue(), 0);
+    EXPECT_GT(d.RVBeitrag->GetValue(), 0);
+    EXPECT_EQ(d.PKV(), 1);
+    EXPECT_NE(d.Lohnsteuer->GetValue(), gesetzlich);
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
+}
+
+TEST_F(LohnTest, PensionerGetsThePensionAllowance)
+{
+    d.Geburtsdatum->SetValue(SetDatum(3, 4, 1970));
+    d.BGS->SetValue("3000");
+    d.Entgelt->SetValue(2500);
+    const double ohne = d.Lohnsteuer->GetValue();
+    d.Versorgungsbezuege->SetValue(2500);
+    d.Versorgungsbeginn->SetValue(2020);
+    d.VersBezBemGrdlMonat->SetValue(2500);
+    EXPECT_TRUE(d.VersBezBemGrdlMonat->IsEnabled());
+    EXPECT_EQ(d.Alter1(), 0);
+    EXPECT_LT(d.Lohnsteuer->GetValue(), ohne);
+    auto t = Tarif(250000, 250000);
+    t->SetCurr(lcVersBemMonat, 250000);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+}
+
+// In the transition zone the employee's share grows from nothing to the full share; at the
+// upper limit both ways give the same contribution.
+TEST_F(LohnTest, TransitionZoneReducesContributions)
+{
+    d.Gleitzone->SetValue(true);
+    d.Entgelt->SetValue(1000);
+    const double rvZone = d.RVBeitrag->GetValue();
+    EXPECT_GT(rvZone, 0);
+    EXPECT_LT(rvZone, 93.00);
+    d.Gleitzone->SetValue(false);
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), 93.00);
+    d.Entgelt->SetValue(2000);
+    const double voll = d.RVBeitrag->GetValue();
+    d.Gleitzone->SetValue(true);
+    EXPECT_NEAR(d.RVBeitrag->GetValue(), voll, 0.011);
+}
+
+TEST_F(LohnTest, TaxDaysTaxEachDay)
+{
+    d.Steuertage->SetValue(15);
+    d.Entgelt->SetValue(4000);
+    auto t = Tarif(Abschneiden(400000.0 / 15));
+    t->SetInt(liZeitraum, TLohnDaten::kTag);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 15 * 0.01);
+}
+
+TEST_F(LohnTest, NoDaysNeverDivideByZero)
+{
+    d.DetailEntgelt->SetValue(true);
+    d.Jahresbetraege().ManuBBG->SetValue(true);
+    d.Jahresbetraege().BBGRV->SetValue(8450);
+    d.SVTage->SetValue(0);
+    d.Steuertage->SetValue(0);
+    EXPECT_TRUE(std::isfinite(d.Nettoentgelt->GetValue()));
+    EXPECT_EQ(d.RVBeitrag->GetValue(), 0);
+}
+
+TEST_F(LohnTest, ChamberOfBremenNamesItself)
+{
+    d.Kammer->SetValue(true);
+    d.Entgelt->SetValue(3000);
+    EXPECT_TRUE(d.KammerLand->IsEnabled());
+    EXPECT_EQ(d.Kammerbezeichnung->GetValue(), "Arbeitnehmerkammer Bremen");
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(),
+                     Abschneiden(3000 * KammerBeitragssatzBr(2026)) * 0.01);
+    EXPECT_GT(d.Kammerbeitrag->GetValue(), 0);
+    d.Entgelt->SetValue(KammerFreigrenzeBr(2026) - 0.01); // below the exemption limit
+    EXPECT_EQ(d.Kammerbeitrag->GetValue(), 0);
+    d.Entgelt->SetValue(3000);
+    d.KammerLand->SetValue(1);
+    EXPECT_EQ(d.Kammerbezeichnung->GetValue(), "Arbeitskammer Saarland");
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
+}
+
+// Net pay given: the gross found gives back the net pay to the cent, or the search says that
+// the transition zone makes the net pay unreachable.
+TEST_F(LohnTest, NetToGrossToNet)
+{
+    int gefunden = 0;
+    for (double netto : {250.0, 700.0, 1111.11, 1500.37, 2345.67, 3999.99, 7777.77}) {
+        for (const bool zone : {false, true}) {
+            d.Gleitzone->SetValue(zone);
+            d.Nettoentgelt->SetValue(netto);
+            if (!lohn->Fehlermeldung().empty()) {
+                EXPECT_NE(lohn->Fehlermeldung().find("Bitte um 0,01 ändern"), std::string::npos)
+                    << netto;
+                EXPECT_EQ(d.Entgelt->GetAsString(), "???");
+                continue;
+            }
+            ++gefunden;
+            EXPECT_DOUBLE_EQ(d.Nettoentgelt->GetValue(), netto) << netto;
+            const double brutto = d.Entgelt->GetValue();
+            d.Entgelt->SetValue(brutto);
+            EXPECT_NEAR(d.Nettoentgelt->GetValue(), netto, 0.001) << netto << " brutto " << brutto;
+        }
+    }
+    EXPECT_GE(gefunden, 10);
+}
+
+// The general option pays the child benefit with the pay; restored when the test ends.
+class KindergeldImNettoTest : public LohnTest {
+protected:
+    KindergeldImNettoTest() { Option().SetValue(true); }
+    ~KindergeldImNettoTest() override { Option().SetValue(false); }
+    static TBoolean& Option()
+    {
+        return OptionenVtrl().AllgemeinDaten().Schalter("KiGImmerImNetto");
+    }
+};
+
+TEST_F(KindergeldImNettoTest, RecalculatingNetToGrossIsStable)
+{
+    d.Kinder->SetValue(2);
+    d.Nettoentgelt->SetValue(3000);
+    const double kindergeld = d.Kindergeld->GetValue();
+    ASSERT_GT(kindergeld, 0);
+    EXPECT_DOUBLE_EQ(d.KindergeldImNetto(), kindergeld);
+    const double brutto = d.Entgelt->GetValue();
+    EXPECT_DOUBLE_EQ(d.Nettoentgelt->GetValue(), 3000);
+    EXPECT_NEAR(Netto(d), 3000 - kindergeld, 0.001);
+    Neuberechnen();
+    Neuberechnen();
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), brutto);
+    EXPECT_DOUBLE_EQ(d.Nettoentgelt->GetValue(), 3000);
+}
+
+TEST_F(LohnTest, RecalculationIsIdempotent)
+{
+    d.Steuerklasse->SetValue(3);
+    d.Entgelt->SetValue(5123.45);
+    TStrings vorher;
+    for (int i = 0; i < d.ValueCount(); ++i)
+        vorher.push_back(d.GetValue(i).GetAsString());
+    Neuberechnen();
+    for (int i = 0; i < d.ValueCount(); ++i)
+        EXPECT_EQ(d.GetValue(i).GetAsString(), vorher[static_cast<std::size_t>(i)])
+            << d.GetValue(i).Name();
+}
+
+// Wage tax given: the gross found is the largest cent amount whose tax does not exceed it.
+TEST_F(LohnTest, TaxToGrossIsTheLargestGross)
+{
+    d.Ausgangswert->SetValue(TLohnDaten::kAusLohnsteuer);
+    for (const double steuer : {0.0, 1.0, 123.45, 500.0, 1234.56}) {
+        d.Lohnsteuer->SetValue(steuer);
+        ASSERT_EQ(lohn->Fehlermeldung(), "") << steuer;
+        EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), steuer);
+        const double brutto = d.Entgelt->GetValue();
+        auto t = Tarif(std::round(brutto * 100));
+        EXPECT_LE(t->GetDoub(leLohnsteuer), steuer * 100 + 0.001) << steuer;
+        t->SetCurr(lcLohn, std::round(brutto * 100) + 1);
+        EXPECT_GT(t->GetDoub(leLohnsteuer), steuer * 100) << steuer;
+    }
+}
+
+TEST_F(LohnTest, UnreachableTaxLeavesResultsUndetermined)
+{
+    d.Lohnsteuer->SetValue(-5);
+    EXPECT_EQ(lohn->Fehlermeldung(), "Brutto konnte nicht ermittelt werden");
+    for (TValue* wert : std::initializer_list<TValue*>{d.Entgelt, d.Nettoentgelt, d.Kirchensteuer,
+                                                       d.RVBeitrag, d.AVBeitrag})
+        EXPECT_EQ(wert->GetAsString(), "???") << wert->Name();
+    d.Entgelt->SetValue(3000);
+    EXPECT_EQ(lohn->Fehlermeldung(), "");
+    EXPECT_NE(d.Nettoentgelt->GetAsString(), "???");
+}
+
+TEST_F(LohnTest, FlatRateTaxesLeaveTheTariffAlone)
+{
+    d.PLSt->SetValue(true);
+    d.Entgelt->SetValue(3000);
+    EXPECT_EQ(d.Lohnsteuer->GetValue(), 0);
+    EXPECT_EQ(d.Kirchensteuer->GetValue(), 0);
+    EXPECT_GT(d.RVBeitrag->GetValue(), 0);
+}
+
+// An itemised 2026 statement with a Christmas bonus: the bonus is taxed by the annual table as
+// the tariff's other-payment run does it.
+TEST_F(LohnTest, OtherPaymentsOf2026)
+{
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(4000);
+    liste.Hinzufuegen(v);
+    v.Betrag().SetValue(3000);
+    v.Einmalzahlung().SetValue(true);
+    liste.Hinzufuegen(v);
+    d.Jahresbetraege().Entgelt->SetValue(44000);
+    d.DetailEntgelt->SetValue(true);
+    ASSERT_EQ(lohn->Fehlermeldung(), "");
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 7000);
+
+    auto t = Tarif(400000);
+    t->SetDoub(ldJahresLohn, 4400000);
+    t->SetDoub(ldKVSatz, Beitragssaetze().KVSatzF(2026, 1));
+    t->SonstigeBezuegeBerechnen(300000, 0, 0);
+    const double sonst = t->GetDoub(leLStSonst) + t->GetDoub(leLStFuenftel);
+    EXPECT_GT(sonst, 0);
+    EXPECT_DOUBLE_EQ(d.SB_LSt->GetValue(), sonst * 0.01);
+    auto laufend = Tarif(400000);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), (laufend->GetDoub(leLohnsteuer) + sonst) * 0.01);
+}
+
+// Severance pay: up to 2024 the third amount of the other-payment run (one-fifth rule); since
+// 2025 the employer taxes it as a plain other payment.
+struct Abfindungsjahr {
+    const char* name;
+    int jahr;
+    bool fuenftel;
+};
+const Abfindungsjahr kAbfindungsjahre[] = {{"y2024", 2024, true}, {"y2026", 2026, false}};
+
+class AbfindungTest : public LohnTest, public testing::WithParamInterface<Abfindungsjahr> {};
+
+TEST_P(AbfindungTest, SeveranceTax)
+{
+    const Abfindungsjahr& f = GetParam();
+    d.Jahr->SetValue(f.jahr);
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(4000);
+    liste.Hinzufuegen(v);
+    v.Betrag().SetValue(20000);
+    v.Abfindung().SetValue(true);
+    liste.Hinzufuegen(v);
+    d.Jahresbetraege().Entgelt->SetValue(44000);
+    d.DetailEntgelt->SetValue(true);
+    ASSERT_EQ(lohn->Fehlermeldung(), "");
+    EXPECT_EQ(liste.DetailEntgeltDaten(1).SozVersPflicht().GetValue(), false);
+
+    auto t = Tarif(400000);
+    t->SetDoub(ldJahresLohn, 4400000);
+    if (f.fuenftel)
+        t->SonstigeBezuegeBerechnen(0, 0, 2000000);
+    else
+        t->SonstigeBezuegeBerechnen(2000000, 0, 0);
+    EXPECT_GT(d.SB_LSt->GetValue(), 0);
+    EXPECT_DOUBLE_EQ(d.SB_LSt->GetValue(),
+                     (t->GetDoub(leLStSonst) + t->GetDoub(leLStFuenftel)) * 0.01);
+    // No contributions on severance pay: those of the 4000 only.
+    auto ohne = MakeComponent<TLohnBerechnung>(nullptr, "Ohne");
+    ohne->LohnDatenOf().Jahr->SetValue(f.jahr);
+    ohne->LohnDatenOf().Entgelt->SetValue(4000);
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), ohne->LohnDatenOf().RVBeitrag->GetValue());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lohn, AbfindungTest, testing::ValuesIn(kAbfindungsjahre),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(LohnTest, FlatTaxedComponentCarriesItsTaxes)
+{
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(100);
+    v.Pauschal().SetValue(true);
+    v.SozVersPflicht().SetValue(false);
+    d.DetailEntgelte().Hinzufuegen(v);
+    d.DetailEntgelt->SetValue(true);
+    // 20 % wage tax, 7 % church tax and 5.5 % surcharge on it, all inside the 100 paid.
+    EXPECT_DOUBLE_EQ(d.DetailEntgelte().DetailEntgeltDaten(0).Brutto().GetValue(), 81.63);
+    EXPECT_DOUBLE_EQ(d.PauschLStAN->GetValue(), 16.32);
+    EXPECT_DOUBLE_EQ(d.PauschSolZAN->GetValue(), 0.89);
+    EXPECT_DOUBLE_EQ(d.PauschKiStAN->GetValue(), 1.14);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), 16.32);
+    EXPECT_DOUBLE_EQ(d.Nettoentgelt->GetValue(), 81.63 - 16.32 - 0.89 - 1.14);
+}
+
+// Up to 300 marks of special payments are current pay in the mark years; in euro that limit is
+// 153.38.
+TEST_F(LohnTest, SmallSpecialPaymentsOf2001AreCurrentPay)
+{
+    d.Jahr->SetValue(2001);
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(2000);
+    liste.Hinzufuegen(v);
+    v.Betrag().SetValue(153.38);
+    v.Einmalzahlung().SetValue(true);
+    liste.Hinzufuegen(v);
+    d.DetailEntgelt->SetValue(true);
+    EXPECT_DOUBLE_EQ(lohn->Summe(TLohnBerechnung::sLfdSteuer), 215338);
+    EXPECT_EQ(d.SB_LSt->GetValue(), 0);
+    liste.DetailEntgeltDaten(1).Betrag().SetValue(153.39);
+    EXPECT_DOUBLE_EQ(lohn->Summe(TLohnBerechnung::sLfdSteuer), 200000);
+}
+
+// A net-agreed pay with a small one-off payment in 2001: the search runs the sums many times,
+// and the one-off payment is taxed once, as current pay.
+TEST_F(LohnTest, NetToGrossOf2001TaxesTheOneOffPaymentOnce)
+{
+    d.Jahr->SetValue(2001);
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(100);
+    v.Einmalzahlung().SetValue(true);
+    liste.Hinzufuegen(v);
+    v.Betrag().SetValue(1500);
+    v.Einmalzahlung().SetValue(false);
+    v.NettoVereinb().SetValue(true);
+    liste.Hinzufuegen(v);
+    // Without current pay the one-off payment is taxed by the annual table on this pay.
+    d.Jahresbetraege().Entgelt->SetValue(30000);
+    d.DetailEntgelt->SetValue(true);
+    ASSERT_EQ(lohn->Fehlermeldung(), "");
+    EXPECT_EQ(d.SB_LSt->GetValue(), 0);
+    const double laufend = lohn->Summe(TLohnBerechnung::sLfdSteuer);
+    EXPECT_DOUBLE_EQ(laufend, d.Entgelt->GetCents());
+    auto t = Tarif(laufend);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+}
+
+// 2001 shown in marks: the pay converts, and the tariff computes in marks at the fixed rate.
+TEST_F(LohnTest, MarkYearShownInMarks)
+{
+    d.Jahr->SetValue(2001);
+    d.Entgelt->SetValue(4000);
+    const double lstEuro = d.Lohnsteuer->GetValue();
+    d.Umrechnen->SetValue(true);
+    d.WaehrungName->SetValue("DM");
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 7823.32);
+    auto t = Tarif(782332);
+    t->SetDoub(ldKurs, 1.95583);
+    t->SetCurr(lcLohn, 782332);
+    EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), t->GetDoub(leLohnsteuer) * 0.01);
+    EXPECT_NEAR(d.Lohnsteuer->GetValue(), lstEuro * 1.95583, 0.02);
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
+}
+
+TEST_F(LohnTest, EuroSwitchRescalesAllowances)
+{
+    d.Jahr->SetValue(2001);
+    EXPECT_FALSE(d.Jahresbetraege().Euro->GetValue());
+    d.Freibetrag->SetValue(1955.83);
+    d.Jahresbetraege().BBGRV->SetValue(1955.83);
+    d.Jahr->SetValue(2002);
+    EXPECT_TRUE(d.Jahresbetraege().Euro->GetValue());
+    EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 1000.00);
+    EXPECT_DOUBLE_EQ(d.Jahresbetraege().BBGRV->GetStoredValue(), 1000.00);
+    d.Jahr->SetValue(2003);
+    EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 1000.00);
+}
+
+// A statement copied from one of another year knows the copied year as the one seen last.
+TEST_F(LohnTest, AssignedYearIsTheYearSeenLast)
+{
+    auto quelle = MakeComponent<TLohnBerechnung>(nullptr, "Quelle");
+    quelle->LohnDatenOf().Jahr->SetValue(2001);
+    quelle->LohnDatenOf().Freibetrag->SetValue(1000);
+    lohn->Assign(*quelle);
+    ASSERT_EQ(d.Jahr->GetValue(), 2001);
+    d.Jahr->SetValue(2002);
+    EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 511.29);
+}
+
+TEST_F(LohnTest, CurrencyChangeConvertsTheGivenAmount)
+{
+    d.Entgelt->SetValue(1000);
+    d.Umrechnen->SetValue(true);
+    d.WaehrungName->SetValue("DM");
+    EXPECT_DOUBLE_EQ(d.Waehrungskurs()->GetValue(), 1.95583);
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 1955.83);
+    d.WaehrungName->SetValue("Euro");
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 1000.00);
+}
+
+// 2026: the zone runs from 603.01 to 2000; at its lower edge the employee pays nothing, at its
+// upper edge the full share.
+struct Zonenfall {
+    const char* name;
+    double entgelt;
+    double rv;
+};
+const Zonenfall kZonenfaelle[] = {
+    {"lower_edge", 603.01, 0.00}, {"upper_edge", 2000.00, 186.00}, {"above", 2000.01, 186.00}};
+
+class GleitzonenTest : public LohnTest, public testing::WithParamInterface<Zonenfall> {};
+
+TEST_P(GleitzonenTest, EmployeeShareAtTheEdges)
+{
+    d.Gleitzone->SetValue(true);
+    d.Entgelt->SetValue(GetParam().entgelt);
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), GetParam().rv);
+    EXPECT_NEAR(d.Nettoentgelt->GetValue(), Netto(d), 0.001);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lohn, GleitzonenTest, testing::ValuesIn(kZonenfaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// Between the net pay of 603.00 and that of 603.01 (the zone's start) lies a gap no gross pay
+// reaches; the search says so, in the plain and in the itemised statement alike.
+TEST_F(LohnTest, NetPayInTheGapOfTheZoneIsReported)
+{
+    d.Gleitzone->SetValue(true);
+    d.Nettoentgelt->SetValue(550);
+    EXPECT_EQ(lohn->Fehlermeldung(),
+              "Wegen Gleitzonenberechnung existiert der Nettobetrag 550,00 nicht. Bitte um 0,01 "
+              "ändern");
+    EXPECT_EQ(d.Entgelt->GetAsString(), "???");
+
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    vorlage->DetailEntgeltDaten().Betrag().SetValue(550);
+    vorlage->DetailEntgeltDaten().NettoVereinb().SetValue(true);
+    d.DetailEntgelte().Hinzufuegen(vorlage->DetailEntgeltDaten());
+    d.DetailEntgelt->SetValue(true);
+    EXPECT_NE(lohn->Fehlermeldung().find("existiert der Nettobetrag 550,00 nicht"),
+              std::string::npos);
+    EXPECT_EQ(d.Nettoentgelt->GetAsString(), "???");
+}
+
+// Across the transition zone and beyond: every net pay is found to the cent, or reported.
+TEST_F(LohnTest, NetToGrossSweep)
+{
+    d.Gleitzone->SetValue(true);
+    int gefunden = 0;
+    for (int cent = 40000; cent < 250000; cent += 523) {
+        d.Nettoentgelt->SetValue(cent * 0.01);
+        if (lohn->Fehlermeldung().empty()) {
+            ++gefunden;
+            EXPECT_EQ(d.Nettoentgelt->GetCents(), cent);
+            EXPECT_NEAR(Netto(d), cent * 0.01, 0.001) << cent;
+        } else {
+            EXPECT_NE(lohn->Fehlermeldung().find("Gleitzonenberechnung"), std::string::npos)
+                << cent;
+        }
+    }
+    EXPECT_GT(gefunden, 350);
+}
+
+} // namespace
