@@ -2,7 +2,7 @@
 
 #include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/Betrag.h"

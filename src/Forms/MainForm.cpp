@@ -5,7 +5,7 @@
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/PageForm.h"

@@ -3,7 +3,7 @@
 #include "Forms/MainForm.h"
 #include "Forms/Titel.h"
 #include "Gui/BergForm.h"
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/Rechner.h"

@@ -1,6 +1,6 @@
 #include "Gui/DoubleEingabe.h"
 
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/Exception.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Value-bound label and edit fields (see MVCControl.h).
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/MVCControl.h"
 
 #include <QLabel>

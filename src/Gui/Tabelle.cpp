@@ -1,6 +1,6 @@
 #include "Gui/Tabelle.h"
 
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/XoTimer.h"

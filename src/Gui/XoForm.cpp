@@ -1,7 +1,7 @@
 #include "Gui/XoForm.h"
 
 #include "Gui/AnzeigeOptionen.h"
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/Rechner.h"

@@ -6,7 +6,7 @@
 #include "MVCFrame/DatenContainer.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/StringValue.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -40,4 +40,4 @@
 #include "MVCFrame/StringListValue.h"
 #include "MVCFrame/StringValue.h"
 #include "MVCFrame/Value.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"

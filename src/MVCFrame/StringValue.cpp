@@ -4,7 +4,7 @@
 #include "Lib/Exception.h"
 #include "Lib/StrLib.h"
 #include "Lib/XoParser.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 #include "Lib/Exception.h"
 #include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 #include "Options/Verzeichnisse.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include "Forms/LStTabelle.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"

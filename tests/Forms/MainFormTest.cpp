@@ -3,7 +3,7 @@
 #include "Forms/ProgrammStart.h"
 #include "Forms/Titel.h"
 
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/Rechner.h"
 #include "Lib/IniFile.h"

@@ -1,6 +1,6 @@
 #include "Gui/Rechner.h"
 
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 #include "GuiTestSupport.h"
 
 #include <QAbstractButton>

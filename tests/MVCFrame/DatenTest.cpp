@@ -2,7 +2,7 @@
 
 #include "Lib/Exception.h"
 #include "Lib/MVCApp.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 
 #include <algorithm>
 

@@ -9,7 +9,7 @@
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/StringListValue.h"
 #include "MVCFrame/StringValue.h"
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 #include "Options/Verzeichnisse.h"
 
 #include <vector>

@@ -1,4 +1,4 @@
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 
 #include "Gui/GuiHooks.h"
 #include "Gui/Rechner.h"

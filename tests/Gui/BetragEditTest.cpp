@@ -1,4 +1,4 @@
-#include "Gui/Betrag.h"
+#include "Gui/BetragEdit.h"
 
 #include "Gui/Rechner.h"
 #include "GuiTestSupport.h"

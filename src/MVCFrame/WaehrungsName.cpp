@@ -1,4 +1,4 @@
-#include "MVCFrame/Waehrung.h"
+#include "MVCFrame/WaehrungsName.h"
 
 #include <utility>
 
