@@ -96,12 +96,14 @@ const ZeilenFall kZeilenFaelle[] = {
     {"crlf", "CloseXoLStTabTrayApp\r\n", {"CloseXoLStTabTrayApp"}},
     {"unknown_text_as_it_stands", " fremd \n", {" fremd "}},
     {"only_the_first_line", "eins\nCloseXoLStTabTrayApp\n", {"eins"}},
-    {"longest_line", QByteArray(TMessageWindow::kMaxZeile, 'x') + "\n",
+    {"longest_line",
+     QByteArray(TMessageWindow::kMaxZeile, 'x') + "\n",
      {QString(TMessageWindow::kMaxZeile, 'x')}},
     {"one_beyond_the_longest", QByteArray(TMessageWindow::kMaxZeile + 1, 'x') + "\n", {}},
     // The cut of an overlong line must not turn its tail into a message of its own.
     {"overlong_hiding_a_message",
-     QByteArray(TMessageWindow::kMaxZeile + 2, 'x') + "CloseXoLStTabTrayApp\n", {}},
+     QByteArray(TMessageWindow::kMaxZeile + 2, 'x') + "CloseXoLStTabTrayApp\n",
+     {}},
     {"no_line_end", "CloseXoLStTabTrayApp", {}},
 };
 
@@ -139,7 +141,7 @@ TEST(MessageWindow, SocketLeftByAKilledProgramIsTakenOver)
     const QByteArray pfad = MessageWindowName(kKlasse, kTitel).toLocal8Bit();
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
     ASSERT_GE(fd, 0);
-    sockaddr_un adresse {};
+    sockaddr_un adresse{};
     adresse.sun_family = AF_UNIX;
     ASSERT_LT(static_cast<std::size_t>(pfad.size()), sizeof(adresse.sun_path));
     std::memcpy(adresse.sun_path, pfad.constData(), static_cast<std::size_t>(pfad.size()));

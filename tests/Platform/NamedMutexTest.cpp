@@ -6,8 +6,8 @@
 
 #include <csignal>
 #include <fstream>
-#include <string>
 #include <memory>
+#include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
