@@ -3,6 +3,7 @@
 #include "Forms/MainForm.h"
 
 #include "Gui/GuiTestSupport.h"
+#include "Gui/XoForm.h"
 #include "Support/OptionenUmgebung.h"
 #include "TrayTestSupport.h"
 
@@ -100,8 +101,16 @@ TEST_P(UebergabeEnde, FailureIsShownBeforeTheWindowGoesAndNothingIsThrown)
     }
     TMainForm::SetSchalter("InfobereichSymbol", fall.schalter);
     auto fenster = Hauptfenster();
+    const TMainForm* offen = nullptr;
+    GuiHooks().fehler = [&](const QString& text) {
+        m_fehler << text;
+        offen = dynamic_cast<const TMainForm*>(TXoForm::MainForm());
+    };
+    const TMainForm* vorher = fenster.get();
     EXPECT_NO_THROW(fenster.reset());
     if (fall.gemeldet) {
+        // Told while the main window was still the program's window.
+        EXPECT_EQ(offen, vorher);
         ASSERT_EQ(m_fehler.size(), 1);
         EXPECT_TRUE(m_fehler[0].contains(QString::fromStdString(Programm()) + "VtrlTray"))
             << m_fehler[0].toStdString();
