@@ -4,10 +4,15 @@
 #include "Support/OptionenUmgebung.h"
 #include "TrayTestSupport.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QSystemTrayIcon>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -249,4 +254,72 @@ TEST_F(TrayLauncherTest, EndedLauncherFreesLockAndAddress)
     EXPECT_FALSE(Existiert(MessageWindowName(kTrayKlasse, kTrayTitel).toStdString()));
     auto naechster = Gestartet();
     EXPECT_TRUE(LauncherAntwortet());
+}
+
+TEST_F(TrayLauncherTest, ClosedWindowDoesNotEndTheRunningLauncher)
+{
+    bool liefNoch = false;
+    const int ergebnis =
+        VtrlTrayAusfuehren({}, m_protokoll.Hooks(), [&](TLStTabTrayIconApplication& launcher) {
+            // A message box is the launcher's only window; when it closes, the launcher stays.
+            QTimer::singleShot(0, [] {
+                auto* box = new QWidget;
+                box->setAttribute(Qt::WA_DeleteOnClose);
+                box->show();
+                box->close();
+            });
+            QTimer::singleShot(200, [&] {
+                liefNoch = !launcher.Beendet();
+                PostWindowMessage(kTrayKlasse, kTrayTitel, kTrayNachricht);
+            });
+        });
+    EXPECT_TRUE(liefNoch);
+    EXPECT_EQ(ergebnis, 0);
+}
+
+namespace {
+
+// Answers the message box that is open next, after checking what it shows.
+void BoxBeantworten(const QString& titel, const QString& text, const QStringList& knoepfe,
+                    const QString& antwort)
+{
+    QTimer::singleShot(0, [=] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), titel);
+        EXPECT_EQ(box->text(), text);
+        QStringList gezeigt;
+        QAbstractButton* gewaehlt = nullptr;
+        for (QAbstractButton* knopf : box->buttons()) {
+            gezeigt << knopf->text();
+            if (knopf->text() == antwort)
+                gewaehlt = knopf;
+        }
+        gezeigt.sort();
+        EXPECT_EQ(gezeigt, knoepfe);
+        if (gewaehlt != nullptr)
+            QTest::mouseClick(gewaehlt, Qt::LeftButton);
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+}
+
+} // namespace
+
+TEST(TrayHooks, QuestionWithGermanButtonsEscapeCancels)
+{
+    const TTrayHooks hooks = DefaultTrayHooks();
+    const QStringList knoepfe = {"&Ja", "&Nein", "Abbrechen"};
+    BoxBeantworten("Vantrel Tray Icon 2026", "Frage?", knoepfe, "&Nein");
+    EXPECT_EQ(hooks.frage("Frage?"), TTrayAntwort::Nein);
+    BoxBeantworten("Vantrel Tray Icon 2026", "Frage?", knoepfe, "&Ja");
+    EXPECT_EQ(hooks.frage("Frage?"), TTrayAntwort::Ja);
+    BoxBeantworten("Vantrel Tray Icon 2026", "Frage?", knoepfe, "");
+    EXPECT_EQ(hooks.frage("Frage?"), TTrayAntwort::Abbrechen);
+}
+
+TEST(TrayHooks, ErrorBoxCaptionedWithTheLaunchersTitle)
+{
+    BoxBeantworten("Vantrel Tray Icon 2026", "\"/x/Vantrl32\" nicht gefunden!", {"OK"}, "OK");
+    DefaultTrayHooks().fehler("\"/x/Vantrl32\" nicht gefunden!");
 }

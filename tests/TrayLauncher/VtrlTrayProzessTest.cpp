@@ -98,6 +98,19 @@ TEST_F(VtrlTrayProzess, SlashXEndsTheRunningLauncherAndRemovesTheEntry)
     Laufender();
 }
 
+TEST_F(VtrlTrayProzess, KilledLauncherLeavesNothingThatStopsTheNext)
+{
+    QProcess& erster = Laufender();
+    erster.kill();
+    ASSERT_TRUE(erster.waitForFinished(5000));
+    // Its socket file is still there, nobody answers it.
+    ASSERT_TRUE(Existiert(MessageWindowName(kTrayKlasse, kTrayTitel).toStdString()));
+    ASSERT_FALSE(LauncherAntwortet());
+    QProcess& naechster = Laufender();
+    EXPECT_EQ(ExitCode(Starten(kProgramm, {"/x"})), 0);
+    EXPECT_EQ(ExitCode(naechster), 0);
+}
+
 TEST_F(VtrlTrayProzess, SlashXAloneOnlyRemovesTheEntry)
 {
     m_xdg.Schreibe("home/.config/autostart/Vantrel Tray Icon 2026.desktop", "[Desktop Entry]\n");
