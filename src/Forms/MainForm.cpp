@@ -83,6 +83,15 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
 
 TMainForm::~TMainForm()
 {
+    // First, while window and pages are whole: the message box of a failed start runs its own
+    // event loop. Nothing may leave a destructor: the failure is told, not thrown.
+    if (Schalter("InfobereichSymbol")) {
+        try {
+            TrayProgrammStarten();
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
+        }
+    }
     // The page form goes before the calculation it shows.
     SetActivePage(0);
     // The application's signals must not reach the half-destroyed window (focus moves while the
@@ -91,14 +100,6 @@ TMainForm::~TMainForm()
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
-    if (Schalter("InfobereichSymbol")) {
-        // Nothing may leave a destructor: a launcher that cannot be started is told, not thrown.
-        try {
-            TrayProgrammStarten();
-        } catch (const std::exception& e) {
-            ShowFehler(QString::fromStdString(e.what()));
-        }
-    }
 }
 
 void TMainForm::init()

@@ -4,10 +4,13 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QTimer>
 
 namespace {
 
 constexpr int kWarteMs = 1000;
+// A sender that connects and says nothing is not waited for longer than this.
+constexpr int kVerbindungMs = 5000;
 
 QString DateiTeil(QString text)
 {
@@ -45,18 +48,23 @@ TMessageWindow::~TMessageWindow() = default;
 bool TMessageWindow::Oeffnen(const QString& klasse, const QString& titel)
 {
     const QString name = MessageWindowName(klasse, titel);
+    m_fehler.clear();
     {
         QLocalSocket probe;
         probe.connectToServer(name);
-        if (probe.waitForConnected(kWarteMs))
+        if (probe.waitForConnected(kWarteMs)) {
+            m_fehler = name + ": belegt";
             return false;
+        }
     }
+    // Nobody answers: a socket file left there belongs to a program that ended.
     QLocalServer::removeServer(name);
     delete m_server;
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &TMessageWindow::NeueVerbindung);
     if (!m_server->listen(name)) {
+        m_fehler = name + ": " + m_server->errorString();
         delete m_server;
         m_server = nullptr;
         return false;
@@ -74,17 +82,31 @@ void TMessageWindow::NeueVerbindung()
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { Lesen(*socket); });
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        QTimer::singleShot(kVerbindungMs, socket, [socket] { socket->abort(); });
         Lesen(*socket);
     }
 }
 
 void TMessageWindow::Lesen(QLocalSocket& socket)
 {
-    while (socket.canReadLine()) {
-        const QByteArray zeile = socket.readLine(kMaxZeile + 2).trimmed();
-        emit NachrichtErhalten(QString::fromUtf8(zeile));
+    // A sender may already have hung up: what it wrote is still in the buffer.
+    if (!socket.isOpen())
+        return;
+    if (!socket.canReadLine()) {
+        if (socket.bytesAvailable() > kMaxZeile + 2)
+            socket.abort();
+        return;
     }
-    // A line longer than the limit without its end is dropped with its sender.
-    if (socket.bytesAvailable() > kMaxZeile)
-        socket.abort();
+    // Room for the longest line with "\r\n"; a line that does not end within it is too long.
+    QByteArray zeile = socket.readLine(kMaxZeile + 3);
+    // One message per connection: whatever follows the first line is not read.
+    socket.abort();
+    if (!zeile.endsWith('\n'))
+        return;
+    zeile.chop(1);
+    if (zeile.endsWith('\r'))
+        zeile.chop(1);
+    if (zeile.size() > kMaxZeile)
+        return;
+    emit NachrichtErhalten(QString::fromUtf8(zeile));
 }

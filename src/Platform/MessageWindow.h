@@ -2,7 +2,7 @@
 // Messages between the programs of one user, addressed like top-level windows by window class and
 // title. A program that wants to be found opens a TMessageWindow; another program posts it a
 // message with PostWindowMessage. The transport is a local socket in the user's runtime directory,
-// reachable by this user only; a message is one line of text.
+// reachable by this user only; a message is one line of text, one per connection.
 #include <QObject>
 #include <QString>
 
@@ -27,9 +27,12 @@ public:
     // ended is removed first.
     bool Oeffnen(const QString& klasse, const QString& titel);
     bool Offen() const;
+    // Why the last Oeffnen failed.
+    const QString& Fehler() const { return m_fehler; }
 
-    // Longest line accepted; longer input is cut off, so a stranger cannot make us buffer without
-    // end.
+    // Longest line accepted, without its line end. A longer line is dropped whole with its
+    // connection, so a stranger can neither make us buffer without end nor smuggle a message in
+    // behind the cut.
     static constexpr int kMaxZeile = 1024;
 
 signals:
@@ -40,4 +43,5 @@ private:
     void Lesen(QLocalSocket& socket);
 
     QLocalServer* m_server = nullptr;
+    QString m_fehler;
 };

@@ -54,9 +54,11 @@ std::string TNamedMutex::LockPath(std::string_view name)
     return ordner + datei + ".lock";
 }
 
-TNamedMutex::TNamedMutex(std::string_view name) : m_fd(OeffneSperrDatei(name))
+TNamedMutex::TNamedMutex(std::string_view name, TMutexArt art) : m_fd(OeffneSperrDatei(name))
 {
-    if (m_fd >= 0 && flock(m_fd, LOCK_SH | LOCK_NB) != 0) {
+    const int modus = art == TMutexArt::Allein ? LOCK_EX : LOCK_SH;
+    if (m_fd >= 0 && flock(m_fd, modus | LOCK_NB) != 0) {
+        m_existierte = errno == EWOULDBLOCK;
         close(m_fd);
         m_fd = -1;
     }
