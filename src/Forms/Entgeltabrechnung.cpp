@@ -11,15 +11,17 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "Lib/Betrag.h"
-#include "MVCFrame/IntegerLookup.h"
+#include "Lib/Datum.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFormLayout>
-#include <QGridLayout>
+#include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -32,18 +34,104 @@ QString Text(const std::string& s)
     return QString::fromStdString(s);
 }
 
-template <class T> T* Neu(TFoEntgeltabrechnung* page, QWidget* parent, const char* name)
+// The controls of the page and the values they show, in binding order.
+constexpr TBindung kBindungen[] = {
+    {"cbJahr", "Jahrliste"},
+    {"cbLZZ", "Zeitraum"},
+    {"ebSteuertage", "Steuertage"},
+    {"ebSVTage", "SVTage"},
+    {"cbStKl", "Steuerklasse"},
+    {"chFaktorAnwenden", "FaktorAnwenden"},
+    {"ebFaktor", "Faktor"},
+    {"cbKinder", "Kinder"},
+    {"cbKiFB", "Kinderfreibetraege"},
+    {"cbKiSt", "Kirchensteuersatz"},
+    {"edGeburtsdatum", "Geburtsdatum"},
+    {"chMTabZ", "KeineZTab"},
+    {"chPLSt", "PLSt"},
+    {"cbMerkerVSP", "MerkerVSP"},
+    {"chKeineVSP", "KeineVSP"},
+    {"chAGZuschussPrivatKV", "AGZuschussPrivatKV"},
+    {"ebPrivatKPVBeitrag", "PrivatKPVBeitrag"},
+    {"ebPrivatKPVAGZuschuss", "PrivatKPVAGZuschuss"},
+    {"chKammer", "Kammer"},
+    {"cbKammerLand", "KammerLand"},
+    {"ebKammerbeitrag", "Kammerbeitrag"},
+    {"cbKasse", "KasseName"},
+    {"chTabBeitrag", "TabellenBeitrag"},
+    {"chKeineBBG", "KeineBBG"},
+    {"chKnappschaftBBG", "KnappschaftBBG"},
+    {"chGleitzone", "Gleitzone"},
+    {"chNeueGleitzonenFormel", "NeueGleitzonenFormel"},
+    {"chOstBBGKV", "OstBBGKV"},
+    {"chOstBBGRV", "OstBBGRV"},
+    {"chPVSachsen", "PVSachsen"},
+    {"chKeineRVMinderung", "KeineRVMinderung"},
+    {"chKinderlos", "Kinderlos"},
+    {"cbKinderPV", "KinderPV"},
+    {"cbWaehrungName", "WaehrungName"},
+    {"chUmrechnen", "Umrechnen"},
+    {"chDetailEntgelt", "DetailEntgelt"},
+    {"ebEntgelt", "Entgelt"},
+    {"ebNetto", "Nettoentgelt"},
+    {"ebVersBez", "Versorgungsbezuege"},
+    {"ebVersBez2005", "Versorgungsbezuege"},
+    {"cbMonateVersBez", "MonateVersBez"},
+    {"edVersorgungsbeginn", "Versorgungsbeginn"},
+    {"ebVersBezMonat", "VersBezBemGrdlMonat"},
+    {"ebSonderzahlungen", "Sonderzahlungen"},
+    {"ebLStK_FB", "Freibetrag"},
+    {"ebLStK_HB", "Hinzurechnungsbetrag"},
+    {"ebNzbVorteile19a1_4", "Vorteile_19a_1_4"},
+    {"edNettoAbz", "NettoAbzText"},
+    {"ebNettoAbz", "NettoAbz"},
+    {"ebLSt", "Lohnsteuer"},
+    {"ebKiSt", "Kirchensteuer"},
+    {"ebSolZ", "Solidaritaetszuschlag"},
+    {"chZTab", "Zusatztabelle_angewendet"},
+    {"chKindergeld", "Kindergeld_Ausz"},
+    {"ebKindergeld", "Kindergeld"},
+    {"edBGS", "BGS"},
+    {"ebAndereAE", "AndereAE"},
+    {"ebKVSatz", "KVSatz"},
+    {"ebKVBeitrag", "KVBeitrag"},
+    {"ebPVSatz", "PVSatz"},
+    {"ebPVBeitrag", "PVBeitrag"},
+    {"ebKVZBSatz", "KVZBSatz"},
+    {"ebKVZBBeitrag", "KVZBBeitrag"},
+    {"ebPVKLSatz", "PVKLSatz"},
+    {"ebPVKLBeitrag", "PVKLBeitrag"},
+    {"ebRVSatz", "RVSatz"},
+    {"ebRVBeitrag", "RVBeitrag"},
+    {"ebAVSatz", "AVSatz"},
+    {"ebAVBeitrag", "AVBeitrag"},
+};
+
+// A text as the user reads it: mnemonic markers gone.
+QString OhneMarker(QString text)
 {
-    auto* control = new T(page, parent);
-    control->setObjectName(name);
-    return control;
+    return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
 }
 
-QLabel* Beschriftung(QWidget* parent, const char* name, const QString& text)
+// What a field of the page shows: its text, the choice of a box, a ticked switch by its caption;
+// a row of fields side by side. Hidden fields and buttons show nothing.
+QString FeldText(const QWidget* feld)
 {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
+    if (!feld || feld->isHidden())
+        return {};
+    if (const auto* combo = qobject_cast<const QComboBox*>(feld))
+        return combo->currentText().trimmed();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(feld))
+        return edit->text().trimmed();
+    if (const auto* label = qobject_cast<const QLabel*>(feld))
+        return OhneMarker(label->text());
+    if (const auto* knopf = qobject_cast<const QAbstractButton*>(feld))
+        return knopf->isCheckable() && knopf->isChecked() ? OhneMarker(knopf->text()) : QString();
+    QStringList teile;
+    for (const QWidget* kind : feld->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (const QString teil = FeldText(kind); !teil.isEmpty())
+            teile << teil;
+    return teile.join("  ");
 }
 
 } // namespace
@@ -57,271 +145,288 @@ TFoEntgeltabrechnung::TFoEntgeltabrechnung(QWidget* parent) : TMainPageForm(pare
 
 TFoEntgeltabrechnung::~TFoEntgeltabrechnung() = default;
 
+std::span<const TBindung> TFoEntgeltabrechnung::Bindungen()
+{
+    return kBindungen;
+}
+
 TLohnDaten* TFoEntgeltabrechnung::LohnDaten() const
 {
     return Berechnung() ? dynamic_cast<TLohnDaten*>(&Berechnung()->Daten()) : nullptr;
 }
 
-QWidget* TFoEntgeltabrechnung::Binden(QWidget* control, const char* wert)
+template <class T> T* TFoEntgeltabrechnung::Neu(const char* name)
 {
-    m_bindungen.emplace_back(control, wert);
+    auto* control = new T(this, Panel());
+    control->setObjectName(name);
     return control;
+}
+
+TMVCCheckBox* TFoEntgeltabrechnung::Check(const char* name, const QString& text)
+{
+    auto* box = Neu<TMVCCheckBox>(name);
+    box->setText(text);
+    return box;
+}
+
+QLabel* TFoEntgeltabrechnung::Beschriftung(const char* name, const QString& text)
+{
+    auto* label = new QLabel(text, Panel());
+    label->setObjectName(name);
+    return label;
+}
+
+QFormLayout* TFoEntgeltabrechnung::Gruppe(QVBoxLayout& spalte, const QString& titel)
+{
+    auto* box = new QGroupBox(titel, Panel());
+    auto* form = new QFormLayout(box);
+    // Dense like a desktop form: the page fits a 1366 x 768 screen without scrolling.
+    form->setContentsMargins(6, 2, 6, 4);
+    form->setVerticalSpacing(2);
+    form->setHorizontalSpacing(6);
+    form->setLabelAlignment(Qt::AlignLeft);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    spalte.addWidget(box);
+    return form;
+}
+
+QWidget* TFoEntgeltabrechnung::Zeile(std::initializer_list<QWidget*> controls)
+{
+    auto* zeile = new QWidget(Panel());
+    auto* h = new QHBoxLayout(zeile);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(6);
+    for (QWidget* control : controls)
+        h->addWidget(control, qobject_cast<QAbstractButton*>(control) ? 0 : 1);
+    return zeile;
 }
 
 void TFoEntgeltabrechnung::Aufbauen()
 {
-    QWidget* panel = Panel();
-    auto* raster = new QGridLayout(panel);
-    auto gruppe = [panel, raster](const QString& titel, int zeile, int spalte, int hoehe = 1) {
-        auto* box = new QGroupBox(titel, panel);
-        auto* form = new QFormLayout(box);
-        form->setLabelAlignment(Qt::AlignLeft);
-        raster->addWidget(box, zeile, spalte, hoehe, 1);
-        return form;
-    };
-    auto combo = [this](QWidget* p, const char* name, const char* wert) {
-        return static_cast<TMVCComboBox*>(Binden(Neu<TMVCComboBox>(this, p, name), wert));
-    };
-    auto betrag = [this](QWidget* p, const char* name, const char* wert) {
-        return static_cast<TMVCBetrag*>(Binden(Neu<TMVCBetrag>(this, p, name), wert));
-    };
-    auto check = [this](QWidget* p, const char* name, const QString& text, const char* wert) {
-        auto* box = Neu<TMVCCheckBox>(this, p, name);
-        box->setText(text);
-        return static_cast<TMVCCheckBox*>(Binden(box, wert));
-    };
+    auto* seite = new QHBoxLayout(Panel());
+    seite->setContentsMargins(4, 2, 4, 2);
+    seite->setSpacing(4);
+    for (void (TFoEntgeltabrechnung::*aufbauen)(QVBoxLayout&) :
+         {&TFoEntgeltabrechnung::PeriodeAufbauen, &TFoEntgeltabrechnung::VersicherungAufbauen,
+          &TFoEntgeltabrechnung::EntgeltAufbauen}) {
+        auto* spalte = new QVBoxLayout;
+        spalte->setSpacing(4);
+        (this->*aufbauen)(*spalte);
+        spalte->addStretch(1);
+        seite->addLayout(spalte, 1);
+    }
+    VersBezAufbauen();
+    for (QWidget* w : std::initializer_list<QWidget*>{m_cbKiFB, m_ebVersBez, m_ebEntgelt,
+                                                      m_ebNetto, m_ebLSt, m_paVersBez})
+        w->installEventFilter(this);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* neu) { FokusGewechselt(neu); });
+    TabellenSymboleAktualisieren();
+}
 
-    // Period and tax card.
-    QFormLayout* allgemein = gruppe("Abrechnungszeitraum", 0, 0);
-    QWidget* a = allgemein->parentWidget();
-    allgemein->addRow("&Jahr:", combo(a, "cbJahr", "Jahrliste"));
-    allgemein->addRow("&Zeitraum:", combo(a, "cbLZZ", "Zeitraum"));
-    allgemein->addRow("Steuertage:", betrag(a, "ebSteuertage", "Steuertage"));
-    allgemein->addRow("SV-Tage:", betrag(a, "ebSVTage", "SVTage"));
+// Left column: period and tax card.
+void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
+{
+    QFormLayout* zeitraum = Gruppe(spalte, "Abrechnungszeitraum");
+    zeitraum->addRow("&Jahr:", Neu<TMVCComboBox>("cbJahr"));
+    zeitraum->addRow("&Zeitraum:", Neu<TMVCComboBox>("cbLZZ"));
+    auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
+    auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
+    svTage->setBuddy(svTageFeld);
+    zeitraum->addRow("Steuer&tage:", Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
 
-    QFormLayout* karte = gruppe("Lohnsteuermerkmale", 1, 0);
-    QWidget* k = karte->parentWidget();
-    karte->addRow("Steuer&klasse:", combo(k, "cbStKl", "Steuerklasse"));
-    auto* faktor = new QWidget(k);
-    auto* faktorZeile = new QHBoxLayout(faktor);
-    faktorZeile->setContentsMargins(0, 0, 0, 0);
-    faktorZeile->addWidget(check(faktor, "chFaktorAnwenden", "Faktor", "FaktorAnwenden"));
-    faktorZeile->addWidget(betrag(faktor, "ebFaktor", "Faktor"));
-    karte->addRow(faktor);
-    karte->addRow("Kinder:", combo(k, "cbKinder", "Kinder"));
-    auto* kiFB = combo(k, "cbKiFB", "Kinderfreibetraege");
-    kiFB->setEditable(true);
-    kiFB->installEventFilter(this);
-    karte->addRow("Kinderfreibeträge:", kiFB);
-    karte->addRow("Kirchensteuer %:", combo(k, "cbKiSt", "Kirchensteuersatz"));
-    karte->addRow("Geburtsdatum:",
-                  Binden(Neu<TMVCDateEdit>(this, k, "edGeburtsdatum"), "Geburtsdatum"));
-    karte->addRow(check(k, "chPLSt", "Pauschale Lohnsteuer", "PLSt"));
-    karte->addRow(check(k, "chMTabZ", "Keine Zusatztabelle", "KeineZTab"));
-    karte->addRow("Vorsorgepauschale:", combo(k, "cbMerkerVSP", "MerkerVSP"));
-    karte->addRow(check(k, "chKeineVSP", "Keine Vorsorgepauschale", "KeineVSP"));
-    karte->addRow(Beschriftung(k, "stLStKFB", "&Freibetrag (Euro):"),
-                  betrag(k, "ebLStK_FB", "Freibetrag"));
-    karte->addRow(Beschriftung(k, "stHinzur", "Hinzurechng.(Euro):"),
-                  betrag(k, "ebLStK_HB", "Hinzurechnungsbetrag"));
-    karte->addRow("Vorteile § 19a:", betrag(k, "ebNzbVorteile19a1_4", "Vorteile_19a_1_4"));
+    QFormLayout* karte = Gruppe(spalte, "Lohnsteuermerkmale");
+    karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
+    karte->addRow(Zeile({Check("chFaktorAnwenden", "Faktor"), Neu<TMVCBetrag>("ebFaktor")}));
+    karte->addRow("Kinder:", Neu<TMVCComboBox>("cbKinder"));
+    m_cbKiFB = Neu<TMVCComboBox>("cbKiFB");
+    m_cbKiFB->setEditable(true);
+    karte->addRow("Kinderfreibeträge:", m_cbKiFB);
+    karte->addRow("Kirchensteuer %:", Neu<TMVCComboBox>("cbKiSt"));
+    karte->addRow("&Geburtsdatum:", Neu<TMVCDateEdit>("edGeburtsdatum"));
+    m_chMTabZ = Check("chMTabZ", "Keine Zusatztabelle");
+    karte->addRow(Zeile({Check("chPLSt", "Pauschale Lohnsteuer"), m_chMTabZ}));
+    karte->addRow("Vorsorgepauschale:", Neu<TMVCComboBox>("cbMerkerVSP"));
+    karte->addRow(Check("chKeineVSP", "Keine Vorsorgepauschale"));
+    m_stLStKFB = Beschriftung("stLStKFB", "&Freibetrag (Euro):");
+    karte->addRow(m_stLStKFB, Neu<TMVCBetrag>("ebLStK_FB"));
+    m_stLStKFB->setBuddy(karte->itemAt(karte->rowCount() - 1, QFormLayout::FieldRole)->widget());
+    m_stHinzur = Beschriftung("stHinzur", "Hinzurechng.(Euro):");
+    karte->addRow(m_stHinzur, Neu<TMVCBetrag>("ebLStK_HB"));
+    karte->addRow("Vorteile § 19a:", Neu<TMVCBetrag>("ebNzbVorteile19a1_4"));
+}
 
-    // Insurance.
-    QFormLayout* sv = gruppe("Sozialversicherung", 0, 1, 2);
-    QWidget* s = sv->parentWidget();
-    auto* kasse = new QWidget(s);
-    auto* kasseZeile = new QHBoxLayout(kasse);
-    kasseZeile->setContentsMargins(0, 0, 0, 0);
-    kasseZeile->addWidget(combo(kasse, "cbKasse", "KasseName"), 1);
-    auto* kassen = new QPushButton("Kassen...", kasse);
+// Middle column: insurance.
+void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
+{
+    QFormLayout* sv = Gruppe(spalte, "Sozialversicherung");
+    auto* kassen = new QPushButton("Kassen...", Panel());
     kassen->setObjectName("bnSVAendernNeu");
     kassen->setEnabled(false); // the funds dialog comes with the funds list
-    kasseZeile->addWidget(kassen);
-    sv->addRow("Krankenkasse:", kasse);
-    auto* bgs = new QWidget(s);
-    auto* bgsZeile = new QHBoxLayout(bgs);
-    bgsZeile->setContentsMargins(0, 0, 0, 0);
-    bgsZeile->addWidget(Binden(Neu<TMVCMaskEdit>(this, bgs, "edBGS"), "BGS"), 1);
-    auto* bgsKnopf = new QPushButton("?...", bgs);
-    bgsKnopf->setObjectName("bnBGS");
-    connect(bgsKnopf, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnBGSClick);
-    bgsZeile->addWidget(bgsKnopf);
-    sv->addRow("Beitragsgruppe:", bgs);
-    for (const auto& [name, text, wert] :
-         {std::tuple{"chTabBeitrag", "Tabellenbeitrag", "TabellenBeitrag"},
-          {"chKeineBBG", "Keine Beitragsbemessungsgrenze", "KeineBBG"},
-          {"chKnappschaftBBG", "BBG Knappschaft", "KnappschaftBBG"},
-          {"chGleitzone", "Gleitzone", "Gleitzone"},
-          {"chNeueGleitzonenFormel", "Neue Formel", "NeueGleitzonenFormel"},
-          {"chOstBBGKV", "BBG-KV Ost", "OstBBGKV"},
-          {"chOstBBGRV", "BBG-RV Ost", "OstBBGRV"},
-          {"chPVSachsen", "PV Sachsen", "PVSachsen"},
-          {"chKeineRVMinderung", "Keine RV-Minderung", "KeineRVMinderung"},
-          {"chKinderlos", "Kinderlos (PV-Zuschlag)", "Kinderlos"}})
-        sv->addRow(check(s, name, QString::fromUtf8(text), wert));
-    sv->addRow("Kinder (PV):", combo(s, "cbKinderPV", "KinderPV"));
-    sv->addRow(check(s, "chAGZuschussPrivatKV", "AG-Zuschuss private KV", "AGZuschussPrivatKV"));
-    sv->addRow(Beschriftung(s, "stPrivatKPVBeitrag", "Beitrag private KV/PV:"),
-               betrag(s, "ebPrivatKPVBeitrag", "PrivatKPVBeitrag"));
-    sv->addRow("AG-Zuschuss:", betrag(s, "ebPrivatKPVAGZuschuss", "PrivatKPVAGZuschuss"));
-    sv->addRow(check(s, "chKammer", "Arbeitnehmerkammer", "Kammer"));
-    sv->addRow("Land:", combo(s, "cbKammerLand", "KammerLand"));
-    sv->addRow("Kammerbeitrag:", betrag(s, "ebKammerbeitrag", "Kammerbeitrag"));
+    sv->addRow("Krankenkasse:", Zeile({Neu<TMVCComboBox>("cbKasse"), kassen}));
+    auto* bgs = new QPushButton("?...", Panel());
+    bgs->setObjectName("bnBGS");
+    connect(bgs, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnBGSClick);
+    sv->addRow("Beitragsgruppe:", Zeile({Neu<TMVCMaskEdit>("edBGS"), bgs}));
+    m_chTabBeitrag = Check("chTabBeitrag", "Tabellenbeitrag");
+    m_chGleitzone = Check("chGleitzone", "Gleitzone");
+    m_chNeueGleitzonenFormel = Check("chNeueGleitzonenFormel", "Neue Formel");
+    m_chOstBBGKV = Check("chOstBBGKV", "BBG-KV Ost");
+    m_chKinderlos = Check("chKinderlos", "Kinderlos (PV-Zuschlag)");
+    sv->addRow(Zeile({m_chTabBeitrag, m_chKinderlos}));
+    sv->addRow(Check("chKeineBBG", "Keine Beitragsbemessungsgrenze"));
+    sv->addRow(Zeile({Check("chKnappschaftBBG", "BBG Knappschaft"), m_chOstBBGKV,
+                      Check("chOstBBGRV", "BBG-RV Ost")}));
+    sv->addRow(Zeile({m_chGleitzone, m_chNeueGleitzonenFormel}));
+    sv->addRow(Zeile({Check("chPVSachsen", "PV Sachsen"),
+                      Check("chKeineRVMinderung", "Keine RV-Minderung")}));
+    sv->addRow("Kinder (PV):", Neu<TMVCComboBox>("cbKinderPV"));
+    sv->addRow(Check("chAGZuschussPrivatKV", "AG-Zuschuss private KV"));
+    m_stPrivatKPVBeitrag = Beschriftung("stPrivatKPVBeitrag", "Beitrag private KV/PV:");
+    m_ebPrivatKPVBeitrag = Neu<TMVCBetrag>("ebPrivatKPVBeitrag");
+    sv->addRow(m_stPrivatKPVBeitrag, m_ebPrivatKPVBeitrag);
+    sv->addRow("AG-Zuschuss:", Neu<TMVCBetrag>("ebPrivatKPVAGZuschuss"));
+    sv->addRow(Zeile({Check("chKammer", "Arbeitnehmerkammer"), Neu<TMVCComboBox>("cbKammerLand")}));
+    sv->addRow("Kammerbeitrag:", Neu<TMVCBetrag>("ebKammerbeitrag"));
 
-    // Pay: which amount is given, the amounts, the pensions.
-    QFormLayout* entgelt = gruppe("Entgelt", 2, 0);
-    QWidget* e = entgelt->parentWidget();
-    auto* wahl = new QWidget(e);
-    auto* wahlZeile = new QHBoxLayout(wahl);
-    wahlZeile->setContentsMargins(0, 0, 0, 0);
-    const std::tuple<const char*, const char*, const char*, int> kWahl[] = {
-        {"rbEntgeltEingabe", "Brutto", "Steuer und Netto berechnen.", TLohnDaten::kAusEntgelt},
-        {"rbLStEingabe", "Lohnsteuer", "Entgelt berechnen.", TLohnDaten::kAusLohnsteuer},
-        {"rbNettoEingabe", "Netto", "Bruttoentgelt berechnen.", TLohnDaten::kAusNetto}};
-    for (const auto& [name, text, hinweis, wert] : kWahl) {
-        auto* knopf = new QRadioButton(text, wahl);
+    m_bnVergleich = new QPushButton("Jahresvergleich", Panel());
+    m_bnVergleich->setObjectName("bnVergleich");
+    m_bnVergleich->setEnabled(false); // the comparison pages come later
+    m_lstTabOpenImage = new QToolButton(Panel());
+    m_lstTabOpenImage->setObjectName("LStTabOpenImage");
+    m_lstTabOpenImage->setText("LSt-Tabelle");
+    m_lstTabOpenImage->setToolTip("Lohnsteuer-Tabelle öffnen");
+    connect(m_lstTabOpenImage, &QToolButton::clicked, this,
+            &TFoEntgeltabrechnung::LStTabOpenImageClick);
+    m_lstTabCloseImage = new QToolButton(Panel());
+    m_lstTabCloseImage->setObjectName("LStTabCloseImage");
+    m_lstTabCloseImage->setText("LSt-Tabelle ×");
+    m_lstTabCloseImage->setToolTip("Lohnsteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
+    connect(m_lstTabCloseImage, &QToolButton::clicked, this, [this] {
+        LStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
+    });
+    auto* knoepfe = Zeile({m_bnVergleich, m_lstTabOpenImage, m_lstTabCloseImage});
+    static_cast<QHBoxLayout*>(knoepfe->layout())->insertStretch(1, 1);
+    spalte.addWidget(knoepfe);
+}
+
+// Right column: which amount is given, the pay, deductions and contributions.
+void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
+{
+    QFormLayout* entgelt = Gruppe(spalte, "Entgelt");
+    const std::tuple<QRadioButton**, const char*, const char*, const char*, int> kWahl[] = {
+        {&m_rbEntgeltEingabe, "rbEntgeltEingabe", "Brutto", "Steuer und Netto berechnen.",
+         TLohnDaten::kAusEntgelt},
+        {&m_rbLStEingabe, "rbLStEingabe", "Lohnsteuer", "Entgelt berechnen.",
+         TLohnDaten::kAusLohnsteuer},
+        {&m_rbNettoEingabe, "rbNettoEingabe", "Netto", "Bruttoentgelt berechnen.",
+         TLohnDaten::kAusNetto}};
+    for (const auto& [feld, name, text, hinweis, wert] : kWahl) {
+        auto* knopf = new QRadioButton(text, Panel());
         knopf->setObjectName(name);
         knopf->setToolTip(hinweis);
         knopf->setStatusTip(hinweis);
         const int w = wert;
         connect(knopf, &QRadioButton::clicked, this, [this, w] { AusgangswertSetzen(w); });
-        wahlZeile->addWidget(knopf);
+        *feld = knopf;
     }
-    entgelt->addRow("Gegeben:", wahl);
-    auto* waehrung = new QWidget(e);
-    auto* waehrungZeile = new QHBoxLayout(waehrung);
-    waehrungZeile->setContentsMargins(0, 0, 0, 0);
-    waehrungZeile->addWidget(combo(waehrung, "cbWaehrungName", "WaehrungName"), 1);
-    waehrungZeile->addWidget(check(waehrung, "chUmrechnen", "Umrechnen", "Umrechnen"));
-    entgelt->addRow("Währung:", waehrung);
-    auto* detail = new QWidget(e);
-    auto* detailZeile = new QHBoxLayout(detail);
-    detailZeile->setContentsMargins(0, 0, 0, 0);
-    detailZeile->addWidget(check(detail, "chDetailEntgelt", "Einzelbezüge", "DetailEntgelt"));
-    auto* eingabe = new QPushButton("Eingabe...", detail);
+    entgelt->addRow("Gegeben:", Zeile({m_rbEntgeltEingabe, m_rbLStEingabe, m_rbNettoEingabe}));
+    entgelt->addRow("Währung:", Zeile({Neu<TMVCComboBox>("cbWaehrungName"),
+                                       Check("chUmrechnen", "Umrechnen")}));
+    auto* eingabe = new QPushButton("Eingabe...", Panel());
     eingabe->setObjectName("bnDetailEntgelt");
     eingabe->setEnabled(false); // the pay-item dialogs come with the pay-item lists
-    detailZeile->addWidget(eingabe);
-    entgelt->addRow(detail);
-    entgelt->addRow("&Bruttoentgelt:", betrag(e, "ebEntgelt", "Entgelt"));
-    entgelt->addRow("Versorgungsbezüge:", betrag(e, "ebVersBez", "Versorgungsbezuege"));
-    entgelt->addRow("Nettoabzug:", Binden(Neu<TMVCEdit>(this, e, "edNettoAbz"), "NettoAbzText"));
-    entgelt->addRow("Betrag:", betrag(e, "ebNettoAbz", "NettoAbz"));
-    entgelt->addRow("&Nettoentgelt:", betrag(e, "ebNetto", "Nettoentgelt"));
+    entgelt->addRow(Zeile({Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
+    m_ebEntgelt = Neu<TMVCBetrag>("ebEntgelt");
+    entgelt->addRow("&Bruttoentgelt:", m_ebEntgelt);
+    m_ebVersBez = Neu<TMVCBetrag>("ebVersBez");
+    // The field keeps its place while the pension panel covers it.
+    QSizePolicy platz = m_ebVersBez->sizePolicy();
+    platz.setRetainSizeWhenHidden(true);
+    m_ebVersBez->setSizePolicy(platz);
+    entgelt->addRow("Versorgungsbezüge:", m_ebVersBez);
+    entgelt->addRow("Nettoabzug:", Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
+    m_ebNetto = Neu<TMVCBetrag>("ebNetto");
+    entgelt->addRow("&Nettoentgelt:", m_ebNetto);
 
-    auto* versBez = new QGroupBox("Versorgungsbezüge", panel);
-    versBez->setObjectName("paVersBez");
-    auto* versForm = new QFormLayout(versBez);
-    versForm->addRow("Versorgungsbezüge:", betrag(versBez, "ebVersBez2005", "Versorgungsbezuege"));
-    versForm->addRow("Monate:", combo(versBez, "cbMonateVersBez", "MonateVersBez"));
-    versForm->addRow(
-        "Versorgungsbeginn:",
-        Binden(Neu<TMVCEdit>(this, versBez, "edVersorgungsbeginn"), "Versorgungsbeginn"));
-    versForm->addRow(
-        Beschriftung(versBez, "stVersBezBemGrdlMonat", "Bezug für den ersten vollen Monat:"),
-        betrag(versBez, "ebVersBezMonat", "VersBezBemGrdlMonat"));
-    versForm->addRow("Sonderzahlungen:", betrag(versBez, "ebSonderzahlungen", "Sonderzahlungen"));
-    raster->addWidget(versBez, 3, 0);
-    versBez->hide();
-
-    // Deductions and contributions.
-    QFormLayout* abzug = gruppe("Abzüge", 2, 1);
-    QWidget* z = abzug->parentWidget();
-    abzug->addRow("Lohnsteuer:", betrag(z, "ebLSt", "Lohnsteuer"));
-    abzug->addRow("Kirchensteuer:", betrag(z, "ebKiSt", "Kirchensteuer"));
-    abzug->addRow("Solidaritätszuschlag:", betrag(z, "ebSolZ", "Solidaritaetszuschlag"));
-    auto* mzTab = new QWidget(z);
-    mzTab->setObjectName("paMZTab");
-    auto* mzZeile = new QHBoxLayout(mzTab);
-    mzZeile->setContentsMargins(0, 0, 0, 0);
-    mzZeile->addWidget(
-        check(mzTab, "chZTab", "Zusatztabelle angewendet", "Zusatztabelle_angewendet"));
-    abzug->addRow(mzTab);
-    auto* kindergeld = new QWidget(z);
-    kindergeld->setObjectName("paKindergeld");
-    auto* kgZeile = new QHBoxLayout(kindergeld);
-    kgZeile->setContentsMargins(0, 0, 0, 0);
-    kgZeile->addWidget(check(kindergeld, "chKindergeld", "Kindergeld", "Kindergeld_Ausz"));
-    kgZeile->addWidget(betrag(kindergeld, "ebKindergeld", "Kindergeld"));
-    abzug->addRow(kindergeld);
-    abzug->addRow("Andere Aufwendungen:", betrag(z, "ebAndereAE", "AndereAE"));
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> kZweige[] = {
-        {"KV", "ebKVSatz", "KVSatz", "ebKVBeitrag", "KVBeitrag"},
-        {"KV-Zusatz", "ebKVZBSatz", "KVZBSatz", "ebKVZBBeitrag", "KVZBBeitrag"},
-        {"PV", "ebPVSatz", "PVSatz", "ebPVBeitrag", "PVBeitrag"},
-        {"PV kinderlos", "ebPVKLSatz", "PVKLSatz", "ebPVKLBeitrag", "PVKLBeitrag"},
-        {"RV", "ebRVSatz", "RVSatz", "ebRVBeitrag", "RVBeitrag"},
-        {"AV", "ebAVSatz", "AVSatz", "ebAVBeitrag", "AVBeitrag"}};
-    for (const auto& [titel, satzName, satz, beitragName, beitrag] : kZweige) {
-        auto* zeile = new QWidget(z);
-        auto* h = new QHBoxLayout(zeile);
-        h->setContentsMargins(0, 0, 0, 0);
-        h->addWidget(betrag(zeile, satzName, satz));
-        h->addWidget(new QLabel("%", zeile));
-        h->addWidget(betrag(zeile, beitragName, beitrag));
-        abzug->addRow(QString::fromUtf8(titel) + ":", zeile);
+    QFormLayout* abzug = Gruppe(spalte, "Abzüge");
+    m_ebLSt = Neu<TMVCBetrag>("ebLSt");
+    abzug->addRow("Lohnsteuer:", m_ebLSt);
+    abzug->addRow("Kirchensteuer:", Neu<TMVCBetrag>("ebKiSt"));
+    abzug->addRow("Solidaritätszuschlag:", Neu<TMVCBetrag>("ebSolZ"));
+    m_paMZTab = Zeile({Check("chZTab", "Zusatztabelle angewendet")});
+    m_paMZTab->setObjectName("paMZTab");
+    abzug->addRow(m_paMZTab);
+    m_paKindergeld = Zeile({Check("chKindergeld", "Kindergeld"), Neu<TMVCBetrag>("ebKindergeld")});
+    m_paKindergeld->setObjectName("paKindergeld");
+    abzug->addRow(m_paKindergeld);
+    abzug->addRow("Andere Aufwendungen:", Neu<TMVCBetrag>("ebAndereAE"));
+    const std::tuple<const char*, const char*, const char*> kZweige[] = {
+        {"KV", "ebKVSatz", "ebKVBeitrag"},        {"KV-Zusatz", "ebKVZBSatz", "ebKVZBBeitrag"},
+        {"PV", "ebPVSatz", "ebPVBeitrag"},        {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
+        {"RV", "ebRVSatz", "ebRVBeitrag"},        {"AV", "ebAVSatz", "ebAVBeitrag"}};
+    for (const auto& [titel, satz, beitrag] : kZweige) {
+        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz),
+                                                   new QLabel("%", Panel()),
+                                                   Neu<TMVCBetrag>(beitrag)}));
     }
+}
 
-    auto* knoepfe = new QWidget(panel);
-    auto* knoepfeZeile = new QHBoxLayout(knoepfe);
-    auto* vergleich = new QPushButton("Jahresvergleich", knoepfe);
-    vergleich->setObjectName("bnVergleich");
-    vergleich->setEnabled(false); // the comparison pages come later
-    auto* offen = new QToolButton(knoepfe);
-    offen->setObjectName("LStTabOpenImage");
-    offen->setText("LSt-Tabelle");
-    offen->setToolTip("Lohnsteuer-Tabelle öffnen");
-    connect(offen, &QToolButton::clicked, this, &TFoEntgeltabrechnung::LStTabOpenImageClick);
-    auto* zu = new QToolButton(knoepfe);
-    zu->setObjectName("LStTabCloseImage");
-    zu->setText("LSt-Tabelle ×");
-    zu->setToolTip("Lohnsteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
-    connect(zu, &QToolButton::clicked, this, [this] {
-        LStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
-    });
-    knoepfeZeile->addWidget(vergleich);
-    knoepfeZeile->addStretch(1);
-    knoepfeZeile->addWidget(offen);
-    knoepfeZeile->addWidget(zu);
-    raster->addWidget(knoepfe, 3, 1);
-    for (const char* name : {"ebVersBez", "ebEntgelt", "ebNetto", "ebLSt"})
-        Control<QWidget>(name)->installEventFilter(this);
-    TabellenSymboleAktualisieren();
+// The pension panel: it lies over the page beside the pension field, can be dragged inside the
+// page, and closes when the focus leaves it. It never changes the page's size.
+void TFoEntgeltabrechnung::VersBezAufbauen()
+{
+    m_paVersBez = new QFrame(Panel());
+    m_paVersBez->setObjectName("paVersBez");
+    m_paVersBez->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    m_paVersBez->setAutoFillBackground(true);
+    m_paVersBez->setCursor(Qt::SizeAllCursor);
+    auto* form = new QFormLayout(m_paVersBez);
+    form->setContentsMargins(6, 4, 6, 6);
+    form->setVerticalSpacing(2);
+    auto* titel = new QLabel("<b>Versorgungsbezüge</b>", m_paVersBez);
+    form->addRow(titel);
+    m_ebVersBez2005 = Neu<TMVCBetrag>("ebVersBez2005");
+    const std::pair<const char*, QWidget*> kZeilen[] = {
+        {"Versorgungsbezüge:", m_ebVersBez2005},
+        {"Monate:", Neu<TMVCComboBox>("cbMonateVersBez")},
+        {"Versorgungsbeginn:", Neu<TMVCZahlEdit>("edVersorgungsbeginn")},
+        {nullptr, Neu<TMVCBetrag>("ebVersBezMonat")},
+        {"Sonderzahlungen:", Neu<TMVCBetrag>("ebSonderzahlungen")}};
+    for (const auto& [text, feld] : kZeilen) {
+        feld->setParent(m_paVersBez);
+        feld->setCursor(Qt::IBeamCursor);
+        if (text) {
+            form->addRow(text, feld);
+        } else {
+            m_stVersBezBemGrdlMonat =
+                Beschriftung("stVersBezBemGrdlMonat", "Bezug für den ersten vollen Monat:");
+            m_stVersBezBemGrdlMonat->setParent(m_paVersBez);
+            form->addRow(m_stVersBezBemGrdlMonat, feld);
+        }
+    }
+    // The panel's fields follow the pension field in the tab order, the page's next field
+    // follows the panel.
+    QWidget* vorher = m_ebVersBez;
+    for (const auto& [text, feld] : kZeilen) {
+        setTabOrder(vorher, feld);
+        vorher = feld;
+    }
+    setTabOrder(vorher, Control<QWidget>("edNettoAbz"));
+    m_paVersBez->hide();
 }
 
 void TFoEntgeltabrechnung::BindControls()
 {
-    TLohnDaten* daten = LohnDaten();
-    if (auto* kiFB = Control<TMVCComboBox>("cbKiFB"); kiFB && daten) {
+    if (LohnDaten()) {
         TStrings liste;
         TLohnDaten::KinderfreibetraegeAuflisten(liste);
-        kiFB->blockSignals(true);
-        kiFB->clear();
+        const QSignalBlocker blocker(m_cbKiFB);
+        m_cbKiFB->clear();
         for (const std::string& eintrag : liste)
-            kiFB->addItem(Text(eintrag));
-        kiFB->blockSignals(false);
+            m_cbKiFB->addItem(Text(eintrag));
     }
-    for (auto& [widget, name] : m_bindungen) {
-        auto* control = dynamic_cast<TMVCControl*>(widget);
-        TValue* wert = daten ? daten->FindValue(name) : nullptr;
-        // A number with a small range (tax class, children for the care insurance) is picked
-        // from its numbers; any number can be typed.
-        auto* combo = dynamic_cast<TMVCComboBox*>(widget);
-        const auto* zahl = dynamic_cast<const TCustomIntegerMinMax*>(wert);
-        if (combo && zahl && !dynamic_cast<const TCustomIntegerLookup*>(wert)) {
-            combo->setEditable(true);
-            combo->blockSignals(true);
-            combo->clear();
-            if (zahl->Maximum() - zahl->Minimum() <= 12)
-                for (int n = zahl->Minimum(); n <= zahl->Maximum(); ++n)
-                    combo->addItem(QString::number(n));
-            combo->blockSignals(false);
-        }
-        if (auto* betrag = dynamic_cast<TMVCBetrag*>(widget))
-            if (const auto* zahl = dynamic_cast<const TDouble*>(wert))
-                betrag->SetDezimalstellen(zahl->Decimals());
-        control->SetValue(wert);
-    }
+    Binden(kBindungen);
 }
 
 void TFoEntgeltabrechnung::AfterRefresh()
@@ -331,42 +436,39 @@ void TFoEntgeltabrechnung::AfterRefresh()
         return;
     const int jahr = d->Jahr->GetValue();
     const int monat = d->Monat->GetValue();
-    Control<QWidget>("paKindergeld")->setVisible(jahr >= 1996);
-    Control<QWidget>("paMZTab")->setVisible(jahr < 1996);
-    Control<QWidget>("chOstBBGKV")->setVisible(!d->Gleitzone->IsEnabled());
+    m_paKindergeld->setVisible(jahr >= 1996);
+    m_paMZTab->setVisible(jahr < 1996);
+    m_chOstBBGKV->setVisible(!d->Gleitzone->IsEnabled());
     const bool plSt = d->PLSt->GetValue();
-    Control<QWidget>("bnVergleich")->setVisible(!plSt);
-    Control<QWidget>("chMTabZ")->setVisible(!d->PLSt->IsEnabled());
-    Control<QWidget>("chTabBeitrag")->setVisible(jahr < 2005);
-    Control<QWidget>("chKinderlos")->setVisible(jahr >= 2005);
+    m_bnVergleich->setVisible(!plSt);
+    m_chMTabZ->setVisible(!d->PLSt->IsEnabled());
+    m_chTabBeitrag->setVisible(jahr < 2005);
+    m_chKinderlos->setVisible(jahr >= 2005);
 
     const int ausgang = d->Ausgangswert->GetValue();
-    Control<QRadioButton>("rbEntgeltEingabe")->setChecked(ausgang == TLohnDaten::kAusEntgelt);
-    Control<QRadioButton>("rbLStEingabe")->setChecked(ausgang == TLohnDaten::kAusLohnsteuer);
-    Control<QRadioButton>("rbNettoEingabe")->setChecked(ausgang == TLohnDaten::kAusNetto);
-    Control<QRadioButton>("rbLStEingabe")->setEnabled(!plSt);
+    m_rbEntgeltEingabe->setChecked(ausgang == TLohnDaten::kAusEntgelt);
+    m_rbLStEingabe->setChecked(ausgang == TLohnDaten::kAusLohnsteuer);
+    m_rbNettoEingabe->setChecked(ausgang == TLohnDaten::kAusNetto);
+    m_rbLStEingabe->setEnabled(!plSt);
 
     KiFBMarkieren();
 
     const QString ende = jahr >= 2002 ? "Euro):" : "DM):";
-    Control<QLabel>("stLStKFB")->setText("&Freibetrag (" + ende);
-    Control<QLabel>("stHinzur")->setText("Hinzurechng.(" + ende);
-    auto* gleitzone = Control<QWidget>("chGleitzone");
-    static_cast<QAbstractButton*>(gleitzone)->setText(GleitzonenText(jahr, monat));
-    gleitzone->setToolTip(GleitzonenHinweis(jahr, monat));
-    Control<QWidget>("chNeueGleitzonenFormel")
-        ->setToolTip(jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
+    m_stLStKFB->setText("&Freibetrag (" + ende);
+    m_stHinzur->setText("Hinzurechng.(" + ende);
+    m_chGleitzone->setText(GleitzonenText(jahr, monat));
+    m_chGleitzone->setToolTip(GleitzonenHinweis(jahr, monat));
+    m_chNeueGleitzonenFormel->setToolTip(jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
                                  : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
-    Control<QLabel>("stVersBezBemGrdlMonat")
-        ->setText(d->Versorgungsbeginn->GetValue() >= 2005 ? "Bezug für den ersten vollen Monat:"
+    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005 ? "Bezug für den ersten vollen Monat:"
                                                            : "Bezug für den Monat Januar 2005:");
     const QString pkv =
         jahr < 2026 ? "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
                       "Pflegeversicherung"
                     : "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "
                       "Basiskranken- und Pflege-Pflichtversicherung";
-    Control<QWidget>("stPrivatKPVBeitrag")->setToolTip(pkv);
-    Control<QWidget>("ebPrivatKPVBeitrag")->setToolTip(pkv);
+    m_stPrivatKPVBeitrag->setToolTip(pkv);
+    m_ebPrivatKPVBeitrag->setToolTip(pkv);
 }
 
 QString TFoEntgeltabrechnung::GleitzonenText(int jahr, int monat)
@@ -388,13 +490,12 @@ QString TFoEntgeltabrechnung::GleitzonenHinweis(int jahr, int monat)
 
 void TFoEntgeltabrechnung::KiFBMarkieren()
 {
-    auto* kiFB = Control<QWidget>("cbKiFB");
     const TLohnDaten* d = LohnDaten();
     // The mark follows the condition both ways: it goes as soon as the class or the allowances
     // no longer call for it.
     m_kiFBMarkiert = d && d->Steuerklasse->GetValue() == 2 &&
-                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 && !kiFB->hasFocus();
-    kiFB->setStyleSheet(m_kiFBMarkiert ? "QComboBox { background: #ff0000; color: #ffff00; }"
+                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 && !m_cbKiFB->hasFocus();
+    m_cbKiFB->setStyleSheet(m_kiFBMarkiert ? "QComboBox { background: #ff0000; color: #ffff00; }"
                                        : QString());
 }
 
@@ -408,28 +509,83 @@ void TFoEntgeltabrechnung::AusgangswertSetzen(int wert)
 bool TFoEntgeltabrechnung::eventFilter(QObject* watched, QEvent* event)
 {
     const auto art = event->type();
-    if ((art != QEvent::FocusIn && art != QEvent::FocusOut) || !Panel())
+    if (watched == m_paVersBez)
+        return VersBezZiehen(*event) || TMainPageForm::eventFilter(watched, event);
+    if (art != QEvent::FocusIn && art != QEvent::FocusOut)
         return TMainPageForm::eventFilter(watched, event);
-    const QString name = watched->objectName();
-    if (name == "cbKiFB") {
+    if (watched == m_cbKiFB) {
         KiFBMarkieren();
     } else if (art == QEvent::FocusIn &&
-               (name == "ebEntgelt" || name == "ebNetto" || name == "ebLSt")) {
+               (watched == m_ebEntgelt || watched == m_ebNetto || watched == m_ebLSt)) {
         // An amount the last run could not determine ("???") becomes an input again as soon as
         // the user enters its field.
         auto* control = dynamic_cast<TMVCControl*>(watched);
         if (TValue* wert = control ? control->Value() : nullptr; wert && wert->IsUndetermined())
             wert->ChangeFlag(TValue::vfUndetermined, false);
-    } else if (art == QEvent::FocusIn && name == "ebVersBez") {
+    } else if (art == QEvent::FocusIn && watched == m_ebVersBez) {
         const TLohnDaten* d = LohnDaten();
-        if (d && d->Jahr->GetValue() >= 2005) {
-            // From 2005 the pensions need their start year and months: they are typed in the
-            // pension panel.
-            Control<QWidget>("paVersBez")->show();
-            Control<QWidget>("ebVersBez2005")->setFocus();
-        }
+        // From 2005 the pensions need their start year and months: they are typed in the
+        // pension panel.
+        if (d && d->Jahr->GetValue() >= 2005)
+            VersBezOeffnen();
     }
     return TMainPageForm::eventFilter(watched, event);
+}
+
+bool TFoEntgeltabrechnung::VersBezOffen() const
+{
+    return m_paVersBez->isVisible();
+}
+
+void TFoEntgeltabrechnung::VersBezOeffnen()
+{
+    m_paVersBez->adjustSize();
+    // Over the pension field, inside the page: the page keeps its size.
+    const QPoint ort = m_ebVersBez->mapTo(Panel(), QPoint(0, 0));
+    m_paVersBez->move(std::clamp(ort.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
+                      std::clamp(ort.y(), 0,
+                                 std::max(0, Panel()->height() - m_paVersBez->height())));
+    m_paVersBez->show();
+    m_paVersBez->raise();
+    m_ebVersBez->hide();
+    m_ebVersBez2005->setFocus(Qt::TabFocusReason);
+}
+
+void TFoEntgeltabrechnung::VersBezSchliessen()
+{
+    m_paVersBez->hide();
+    m_ebVersBez->show();
+}
+
+void TFoEntgeltabrechnung::FokusGewechselt(QWidget* neu)
+{
+    // The panel closes when the focus goes to another field of the page (Tab from its last
+    // field leads on to the page's next field); a dialog or a menu leaves it open.
+    if (neu && m_paVersBez->isVisible() && Panel()->isAncestorOf(neu) &&
+        !m_paVersBez->isAncestorOf(neu))
+        VersBezSchliessen();
+}
+
+bool TFoEntgeltabrechnung::VersBezZiehen(QEvent& event)
+{
+    const auto art = event.type();
+    if (art != QEvent::MouseButtonPress && art != QEvent::MouseMove &&
+        art != QEvent::MouseButtonRelease)
+        return false;
+    const auto& maus = static_cast<QMouseEvent&>(event);
+    if (art == QEvent::MouseButtonPress && maus.button() == Qt::LeftButton) {
+        m_ziehPunkt = maus.position().toPoint();
+    } else if (art == QEvent::MouseMove && m_ziehPunkt.x() >= 0) {
+        const QPoint ziel = m_paVersBez->pos() + maus.position().toPoint() - m_ziehPunkt;
+        m_paVersBez->move(
+            std::clamp(ziel.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
+            std::clamp(ziel.y(), 0, std::max(0, Panel()->height() - m_paVersBez->height())));
+    } else if (art == QEvent::MouseButtonRelease) {
+        m_ziehPunkt = QPoint(-1, -1);
+    } else {
+        return false;
+    }
+    return true;
 }
 
 void TFoEntgeltabrechnung::bnBGSClick()
@@ -444,16 +600,39 @@ void TFoEntgeltabrechnung::bnBGSClick()
 
 void TFoEntgeltabrechnung::Drucken(int)
 {
-    TLohnDaten* d = LohnDaten();
-    if (!d)
-        return;
-    // The statement's printout comes with the printing; the names typed here are kept already.
-    TFoAbrgDruck::Ausfuehren("", *d->Arbeitnehmer, true, *d->AbrgZeitraum);
+    // The statement's printout is not built yet; its commands stay disabled until it is.
+}
+
+QAction* TFoEntgeltabrechnung::CreateDruckenItem(bool mainMenu)
+{
+    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
+    item->setEnabled(false);
+    return item;
 }
 
 QStringList TFoEntgeltabrechnung::DruckText()
 {
-    return {};
+    QStringList zeilen{"Entgeltabrechnung " + Text(DatumToStr(DatumHeute()))};
+    // The page's groups in the order a clerk reads them, each field with its caption.
+    for (QGroupBox* box : Panel()->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
+        auto* form = qobject_cast<QFormLayout*>(box->layout());
+        if (!form)
+            continue;
+        zeilen << QString() << box->title();
+        for (int zeile = 0; zeile < form->rowCount(); ++zeile) {
+            const QLayoutItem* label = form->itemAt(zeile, QFormLayout::LabelRole);
+            const QLayoutItem* feld = form->itemAt(zeile, QFormLayout::FieldRole);
+            if (!feld)
+                feld = form->itemAt(zeile, QFormLayout::SpanningRole);
+            const QString text = feld ? FeldText(feld->widget()) : QString();
+            if (text.isEmpty())
+                continue;
+            const auto* caption = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
+            zeilen << QString(8, ' ') + (caption ? OhneMarker(caption->text()).leftJustified(32) : "") +
+                          text;
+        }
+    }
+    return zeilen;
 }
 
 TLStTabelleVorgaben TFoEntgeltabrechnung::LStTabellenVorgaben() const
@@ -505,6 +684,6 @@ void TFoEntgeltabrechnung::TabellenNachricht(TTabellenNachricht, const QMetaObje
 void TFoEntgeltabrechnung::TabellenSymboleAktualisieren()
 {
     const bool offen = FormOfClassExists(TFoLStTabelle::staticMetaObject);
-    Control<QWidget>("LStTabCloseImage")->setVisible(offen);
-    Control<QWidget>("LStTabOpenImage")->setVisible(!offen);
+    m_lstTabCloseImage->setVisible(offen);
+    m_lstTabOpenImage->setVisible(!offen);
 }

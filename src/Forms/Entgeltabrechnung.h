@@ -4,26 +4,36 @@
 // insurance, pay, deductions, contributions). Every change recalculates; the page then adjusts what
 // depends on the year (captions, hints, which switches apply) and marks a class II without child
 // allowance in red.
+//
+// The bindings are one table (Bindungen(), control name -> value name), bound in order by the
+// form base; the layout is built from small row helpers; the controls the page's code touches
+// are typed members.
+#include "Gui/BergForm.h"
 #include "Gui/PageForm.h"
 #include "Gui/Tabelle.h"
 
 #include <QString>
 
+#include <span>
 #include <string>
 
-class QGroupBox;
+class QAbstractButton;
+class QFormLayout;
+class QFrame;
 class QLabel;
-class QRadioButton;
 class QPushButton;
+class QRadioButton;
 class QToolButton;
+class QVBoxLayout;
 class QWidget;
 class TLohnDaten;
 class TMVCBetrag;
 class TMVCCheckBox;
 class TMVCComboBox;
-class TMVCControl;
+class TMVCDateEdit;
 class TMVCEdit;
 class TMVCMaskEdit;
+class TMVCZahlEdit;
 struct TLStTabelleVorgaben;
 
 // The settings of a wage-tax table opened over a payroll statement.
@@ -35,11 +45,18 @@ public:
     explicit TFoEntgeltabrechnung(QWidget* parent = nullptr);
     ~TFoEntgeltabrechnung() override;
 
+    // Control name -> value name, in binding order.
+    static std::span<const TBindung> Bindungen();
+
     void Drucken(int copies) override;
+    // The page as text: a heading with today's date, then every group with its captions and
+    // field texts.
     QStringList DruckText() override;
+    // Printing waits for the statement's printout: the page popup's item is disabled.
+    QAction* CreateDruckenItem(bool mainMenu) override;
 
     TLohnDaten* LohnDaten() const;
-    // A control of the page by its object name (tests and the main window's focus handling).
+    // A control of the page by its object name (tests).
     template <class T> T* Control(const char* name) const { return Panel()->findChild<T*>(name); }
 
     // The wage-tax table over the page's data.
@@ -52,6 +69,8 @@ public:
     void bnBGSClick();
     // The child-allowance mark is on (red background, yellow text).
     bool KiFBMarkiert() const { return m_kiFBMarkiert; }
+    // The pension panel is open.
+    bool VersBezOffen() const;
 
     // The gross-pay hint of the transition zone for a year and month.
     static QString GleitzonenHinweis(int jahr, int monat);
@@ -64,11 +83,54 @@ protected:
 
 private:
     void Aufbauen();
-    QWidget* Binden(QWidget* control, const char* wert);
+    void PeriodeAufbauen(QVBoxLayout& spalte);
+    void VersicherungAufbauen(QVBoxLayout& spalte);
+    void EntgeltAufbauen(QVBoxLayout& spalte);
+    void VersBezAufbauen();
+    // A group box in a column of the page, with a dense form layout.
+    QFormLayout* Gruppe(QVBoxLayout& spalte, const QString& titel);
+    // A row of controls side by side, without margins of its own.
+    QWidget* Zeile(std::initializer_list<QWidget*> controls);
+    template <class T> T* Neu(const char* name);
+    TMVCCheckBox* Check(const char* name, const QString& text);
+    QLabel* Beschriftung(const char* name, const QString& text);
+
     void KiFBMarkieren();
     void AusgangswertSetzen(int wert);
     void TabellenSymboleAktualisieren();
+    void VersBezOeffnen();
+    void VersBezSchliessen();
+    void FokusGewechselt(QWidget* neu);
+    // Drags the pension panel with the left button, inside the page.
+    bool VersBezZiehen(QEvent& event);
 
-    std::vector<std::pair<QWidget*, std::string>> m_bindungen;
     bool m_kiFBMarkiert = false;
+    QPoint m_ziehPunkt{-1, -1};
+
+    TMVCComboBox* m_cbKiFB = nullptr;
+    TMVCCheckBox* m_chOstBBGKV = nullptr;
+    TMVCCheckBox* m_chMTabZ = nullptr;
+    TMVCCheckBox* m_chTabBeitrag = nullptr;
+    TMVCCheckBox* m_chKinderlos = nullptr;
+    TMVCCheckBox* m_chGleitzone = nullptr;
+    TMVCCheckBox* m_chNeueGleitzonenFormel = nullptr;
+    TMVCBetrag* m_ebPrivatKPVBeitrag = nullptr;
+    TMVCBetrag* m_ebVersBez = nullptr;
+    TMVCBetrag* m_ebVersBez2005 = nullptr;
+    TMVCBetrag* m_ebEntgelt = nullptr;
+    TMVCBetrag* m_ebNetto = nullptr;
+    TMVCBetrag* m_ebLSt = nullptr;
+    QWidget* m_paKindergeld = nullptr;
+    QWidget* m_paMZTab = nullptr;
+    QFrame* m_paVersBez = nullptr;
+    QPushButton* m_bnVergleich = nullptr;
+    QRadioButton* m_rbEntgeltEingabe = nullptr;
+    QRadioButton* m_rbLStEingabe = nullptr;
+    QRadioButton* m_rbNettoEingabe = nullptr;
+    QLabel* m_stLStKFB = nullptr;
+    QLabel* m_stHinzur = nullptr;
+    QLabel* m_stVersBezBemGrdlMonat = nullptr;
+    QLabel* m_stPrivatKPVBeitrag = nullptr;
+    QToolButton* m_lstTabOpenImage = nullptr;
+    QToolButton* m_lstTabCloseImage = nullptr;
 };

@@ -44,16 +44,45 @@ constexpr const char* kTrayProgramm = "VtrlTray";
 constexpr const char* kVersion = "5.01";
 constexpr const char* kTitel = "Vantrel 2026";
 
-// Pages whose speed buttons exist, and the menu item of each.
-struct TSeitenKnopf {
-    int seite;
-    const char* button;
+// The pages of the main window, one row each: the page's registration and, for the pages the
+// user picks, its item in "&Ansicht" and its speed button. Item and button share one action, so
+// they are enabled and checked together. A page without a form class is not built yet: its
+// commands stay disabled.
+struct TSeite {
+    int nummer;
+    const char* name;
+    const char* fokus;
+    const char* berechnung;
     const char* item;
+    const char* caption;
+    const char* button;
+    const char* kurz;
+    const char* hinweis;
+    TPageClass (*klasse)();
 };
-constexpr TSeitenKnopf kSeitenKnoepfe[] = {{1, "bnAbrechnung", "miAbrechnung"},
-                                           {2, "bnESt", "miESt"},
-                                           {5, "bnGfB", "miGfB"},
-                                           {7, "bnStKlVgl", "miStKlVgl"}};
+
+TPageClass Noch() { return {}; }
+
+const TSeite kSeiten[] = {
+    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung",
+     "bnAbrechnung", "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
+    {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
+     "Einkommensteuer", &Noch},
+    {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
+     &Noch},
+    {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
+     &Noch},
+    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
+     "GfB", "Geringfügig Beschäftigt", &Noch},
+    {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
+     &Noch},
+    {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
+     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &Noch},
+};
+
+// The main window's menus in their order. A page's menu goes before the first menu of a higher
+// group, and takes the place of the window's own menu of its group ("&Bearbeiten", group 1).
+enum TMenueGruppe { gDatei = 0, gBearbeiten = 1, gAnsicht, gTabellen, gOptionen, gHilfe };
 
 class TWarteCursorGuard {
 public:
@@ -73,8 +102,15 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     // The calculations are named like their pages' data and their automation topics.
     m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
     m_lohn->init();
-    Pages().AddPage("Entgeltabrechnung", "cbJahr", m_lohn.get(),
-                    TPageClass::Of<TFoEntgeltabrechnung>());
+    for (const TSeite& seite : kSeiten) {
+        TPageData data;
+        data.Name = seite.name;
+        data.ActiveControl = seite.fokus;
+        data.Berechnung = BerechnungNamens(seite.berechnung);
+        data.PageClass = seite.klasse();
+        if (data.Berechnung && data.PageClass.klasse)
+            Pages().SetPage(seite.nummer, std::move(data));
+    }
     MenueAufbauen();
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
@@ -152,7 +188,12 @@ void TMainForm::MenueAufbauen()
     SetMainMenu(menuBar);
     layout()->setMenuBar(menuBar);
 
-    QMenu* datei = menuBar->addMenu("&Datei");
+    const auto hauptmenue = [menuBar](const QString& caption, TMenueGruppe gruppe) {
+        QMenu* menu = menuBar->addMenu(caption);
+        SetGroupIndex(*menu->menuAction(), gruppe);
+        return menu;
+    };
+    QMenu* datei = hauptmenue("&Datei", gDatei);
     NeuesItem(datei, "miEinstellungenLesen", "Einstellungen &lesen", QKeySequence("Ctrl+O"),
               [this] { EinstellungenLesen(-1); });
     NeuesItem(datei, "miEinstellungenSpeichern", "Einstellungen &speichern", QKeySequence("Ctrl+S"),
@@ -169,11 +210,16 @@ void TMainForm::MenueAufbauen()
 
     menuBar->addMenu(CreateEditMenu(menuBar));
 
-    QMenu* ansicht = menuBar->addMenu("&Ansicht");
-    NeuesItem(ansicht, "miAbrechnung", "Entgelt&abrechnung", {}, [this] { SeiteZeigen(1); });
-    NeuesItem(ansicht, "miESt", "&Einkommensteuer", {}, [this] { SeiteZeigen(2); });
-    NeuesItem(ansicht, "miGfB", "&Geringfügig Beschäftigt", {}, [this] { SeiteZeigen(5); });
-    NeuesItem(ansicht, "miStKlVgl", "Steuerklassen-&Vergleich", {}, [this] { SeiteZeigen(7); });
+    QMenu* ansicht = hauptmenue("&Ansicht", gAnsicht);
+    for (const TSeite& seite : kSeiten) {
+        if (!seite.item)
+            continue;
+        const int nummer = seite.nummer;
+        QAction* a = NeuesItem(ansicht, seite.item, seite.caption, {},
+                               [this, nummer] { SeiteZeigen(nummer); });
+        a->setCheckable(true);
+        m_seitenAktionen[nummer] = a;
+    }
     ansicht->addSeparator();
     NeuesItem(ansicht, "miFenstergroesse", "&Fenstergröße anpassen", {}, [this] { FitToPage(); });
     NeuesItem(ansicht, "miMauspalette", "&Mauspalette", {}, [this] {
@@ -187,7 +233,7 @@ void TMainForm::MenueAufbauen()
     ansicht->addSeparator();
     NeuesItem(ansicht, "miRechner", "&Rechner...", {}, [this] { miRechnerClick(); });
 
-    QMenu* tabellen = menuBar->addMenu("&Tabellen");
+    QMenu* tabellen = hauptmenue("&Tabellen", gTabellen);
     NeuesItem(tabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", {},
               [this] { LStTabelleOeffnen(); });
     NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {}, {});
@@ -213,7 +259,7 @@ void TMainForm::MenueAufbauen()
     NeuesItem(tabellen, "miAlleSchliessen", "Alle s&chließen", {},
               [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
 
-    QMenu* optionen = menuBar->addMenu("&Optionen");
+    QMenu* optionen = hauptmenue("&Optionen", gOptionen);
     NeuesItem(optionen, "miOptionen", "&Optionen...", {}, {});
     NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {}, {});
     NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, {});
@@ -224,7 +270,7 @@ void TMainForm::MenueAufbauen()
                   MenueAktualisieren();
               });
 
-    QMenu* hilfe = menuBar->addMenu("&?");
+    QMenu* hilfe = hauptmenue("&?", gHilfe);
     for (const auto& [name, text] : {std::pair{"miInhalt", "&Inhalt"},
                                      {"miIndex", "I&ndex"},
                                      {"miSuchen", "&Suchen"},
@@ -236,9 +282,7 @@ void TMainForm::MenueAufbauen()
 
     for (QMenu* menu : {datei, ansicht, tabellen, optionen})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
-    for (QAction* a :
-         {Item("miAbrechnung"), Item("miESt"), Item("miGfB"), Item("miStKlVgl"),
-          Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
+    for (QAction* a : {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
         a->setCheckable(true);
 }
 
@@ -261,6 +305,18 @@ QToolButton* TMainForm::NeuerButton(const QString& name, const QString& caption,
     return button;
 }
 
+QToolButton* TMainForm::ButtonFuer(const QString& name, QAction& item, const QString& caption,
+                                   const QString& hint)
+{
+    // The button shows the item's short caption and hint; the item's state is the button's.
+    item.setIconText(caption);
+    item.setToolTip(hint);
+    item.setStatusTip(hint);
+    QToolButton* button = NeuerButton(name, caption, hint, {});
+    button->setDefaultAction(&item);
+    return button;
+}
+
 void TMainForm::SpeedPanelAufbauen()
 {
     m_speedPanel = new QWidget(this);
@@ -268,21 +324,19 @@ void TMainForm::SpeedPanelAufbauen()
     auto* zeile = new QHBoxLayout(m_speedPanel);
     zeile->setContentsMargins(4, 2, 4, 2);
     zeile->setSpacing(2);
-    NeuerButton("OpenBtn", "Lesen", "Seite lesen", [this] { EinstellungenLesen(PageIndex()); });
-    NeuerButton("SaveBtn", "Speich.", "Seite speichern",
-                [this] { EinstellungenSpeichern(PageIndex(), true); });
+    ButtonFuer("OpenBtn", *Item("miSeiteLesen"), "Lesen", "Seite lesen");
+    ButtonFuer("SaveBtn", *Item("miSeiteSpeichern"), "Speich.", "Seite speichern");
     NeuerButton("bnDrucken", "Druck", "Drucken", {});
     NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", {});
     NeuerButton("CutBtn", "Aussch.", "Ausschneiden", [this] { miAusschneidenClick(); });
     NeuerButton("CopyBtn", "Kopie", "Kopieren", [this] { miKopierenClick(); });
     NeuerButton("PasteBtn", "Einf.", "Einfügen", [this] { miEinfuegenClick(); });
     NeuerButton("bnRechner", "Rechner", "Rechner", [this] { miRechnerClick(); });
-    NeuerButton("bnAbrechnung", "Lohn", "Entgeltabrechnung", [this] { SeiteZeigen(1); });
-    NeuerButton("bnESt", "ESt", "Einkommensteuer", [this] { SeiteZeigen(2); });
-    NeuerButton("bnGfB", "GfB", "Geringfügig Beschäftigt", [this] { SeiteZeigen(5); });
-    NeuerButton("bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", [this] { SeiteZeigen(7); });
-    for (const auto& k : kSeitenKnoepfe)
-        Button(k.button)->setCheckable(true);
+    for (const TSeite& seite : kSeiten) {
+        if (seite.button)
+            ButtonFuer(seite.button, *m_seitenAktionen.at(seite.nummer), seite.kurz,
+                       seite.hinweis);
+    }
     zeile->addStretch(1);
     NeuerButton("ExitBtn", "Ende", "Programm beenden", [this] { miBeendenClick(); });
     static_cast<QVBoxLayout*>(layout())->insertWidget(0, m_speedPanel);
@@ -345,8 +399,8 @@ void TMainForm::PageChanged()
 void TMainForm::SetActivePage(int n)
 {
     const bool vorhanden = Pages().GetPage(n) != nullptr;
-    for (const auto& k : kSeitenKnoepfe)
-        Button(k.button)->setChecked(vorhanden && k.seite == n);
+    for (const auto& [nummer, aktion] : m_seitenAktionen)
+        aktion->setChecked(vorhanden && nummer == n);
     m_speedPanel->update();
     TPageMainForm::SetActivePage(n);
 }
@@ -415,6 +469,17 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
     m_statusBar->setText(QString::fromStdString(UpdateStatusText(erstesArgument.toStdString())));
 }
 
+TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
+{
+    return name == m_lohn->Name() ? m_lohn.get() : nullptr;
+}
+
+QAction* TMainForm::SeitenAktion(int nummer) const
+{
+    const auto it = m_seitenAktionen.find(nummer);
+    return it == m_seitenAktionen.end() ? nullptr : it->second;
+}
+
 void TMainForm::TitelAktualisieren()
 {
     const TPageForm* page = ActivePageForm();
@@ -438,24 +503,14 @@ void TMainForm::BearbeitenAktualisieren()
     Button("CopyBtn")->setEnabled(edit != nullptr);
 }
 
-void TMainForm::Folgen(const QString& item, const QString& button)
-{
-    Button(button)->setEnabled(Item(item)->isEnabled());
-}
-
 void TMainForm::MenueAktualisieren()
 {
     const int seite = PageIndex();
     const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
     Item("miSeiteLesen")->setEnabled(seitenDatei);
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
-    Folgen("miSeiteLesen", "OpenBtn");
-    Folgen("miSeiteSpeichern", "SaveBtn");
-    for (const auto& k : kSeitenKnoepfe) {
-        Item(k.item)->setChecked(Button(k.button)->isChecked());
-        Item(k.item)->setEnabled(Pages().GetPage(k.seite) != nullptr);
-        Button(k.button)->setEnabled(Item(k.item)->isEnabled());
-    }
+    for (const auto& [nummer, aktion] : m_seitenAktionen)
+        aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
     Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
     Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
     Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class QAction;
 class QLabel;
@@ -71,6 +72,8 @@ public:
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
 
+    // The one action behind a page's menu item and speed button; nullptr for a page without them.
+    QAction* SeitenAktion(int nummer) const;
     // Menu items and speed buttons by their object names.
     QAction* Item(const QString& name) const;
     QToolButton* Button(const QString& name) const;
@@ -94,13 +97,17 @@ private:
                              std::function<void()> aktion);
     void SeiteZeigen(int n);
     void AnleitungOeffnen();
-    // Copies the item's enabled and checked state to the speed button of the same command.
-    void Folgen(const QString& item, const QString& button);
+    // An owned calculation by its component name, or nullptr.
+    TBerechnung* BerechnungNamens(std::string_view name) const;
+    // A speed button that is the menu item's second face: one action, one state.
+    QToolButton* ButtonFuer(const QString& name, QAction& item, const QString& caption,
+                            const QString& hint);
 
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
     std::map<QString, QAction*> m_items;
+    std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;
     QWidget* m_speedPanel = nullptr;
     QWidget* m_paStatuszeile = nullptr;

@@ -99,8 +99,9 @@ int ProgrammStart(int argc, char** argv)
     QApplication app(argc, argv);
     // Held for the life of the process; other main programs may hold it as well.
     TNamedMutex mutex(kProgrammMutex);
+    // The title as the application's name only: a display name would be appended to every
+    // window's title by the platform.
     QApplication::setApplicationName(kAnwendungsTitel);
-    QApplication::setApplicationDisplayName(kAnwendungsTitel);
 
     // Every change of a data set reaches every window that shows it.
     InstallDatenGeaendertHook();

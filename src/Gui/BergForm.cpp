@@ -1,8 +1,16 @@
 #include "Gui/BergForm.h"
 
 #include "Gui/MVCControl.h"
+#include "Gui/MVCEdit.h"
+#include "Gui/MVCListe.h"
+#include "Lib/Exception.h"
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/Daten.h"
+#include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/IntegerLookup.h"
+#include "MVCFrame/IntegerValue.h"
+
+#include <QSignalBlocker>
 
 #include <algorithm>
 
@@ -37,6 +45,43 @@ void TBerechnungForm::AddControl(TMVCControl& control)
 void TBerechnungForm::RemoveControl(TMVCControl& control)
 {
     m_controls.erase(std::remove(m_controls.begin(), m_controls.end(), &control), m_controls.end());
+}
+
+TMVCControl* TBerechnungForm::ControlNamens(std::string_view name) const
+{
+    for (TMVCControl* control : m_controls) {
+        const auto* widget = dynamic_cast<const QObject*>(control);
+        if (widget && widget->objectName().toStdString() == name)
+            return control;
+    }
+    return nullptr;
+}
+
+void TBerechnungForm::Binden(std::span<const TBindung> bindungen)
+{
+    TDaten* daten = m_berechnung ? &m_berechnung->Daten() : nullptr;
+    for (const TBindung& bindung : bindungen) {
+        TMVCControl* control = ControlNamens(bindung.control);
+        TValue* wert = daten ? daten->FindValue(bindung.wert) : nullptr;
+        VT_ASSERT(control, "bound control missing on the form");
+        VT_ASSERT(!daten || wert, "bound value missing in the data set");
+        if (auto* betrag = dynamic_cast<TMVCBetrag*>(control))
+            if (const auto* zahl = dynamic_cast<const TDouble*>(wert))
+                betrag->SetDezimalstellen(zahl->Decimals());
+        auto* combo = dynamic_cast<TMVCComboBox*>(control);
+        const auto* bereich = dynamic_cast<const TCustomIntegerMinMax*>(wert);
+        if (combo && bereich && !dynamic_cast<const TCustomIntegerLookup*>(wert)) {
+            // A small range (tax class, children of the care insurance) is picked from its
+            // numbers; any number can be typed.
+            const QSignalBlocker blocker(combo);
+            combo->setEditable(true);
+            combo->clear();
+            if (bereich->Maximum() - bereich->Minimum() <= 12)
+                for (int n = bereich->Minimum(); n <= bereich->Maximum(); ++n)
+                    combo->addItem(QString::number(n));
+        }
+        control->SetValue(wert);
+    }
 }
 
 void TBerechnungForm::PerformAll(const std::function<void(TMVCControl&)>& action)

@@ -11,9 +11,17 @@
 
 #include <functional>
 #include <memory>
+#include <span>
+#include <string_view>
 #include <vector>
 
 class TMVCControl;
+
+// One line of a form's binding table: a control's object name and the name of its value.
+struct TBindung {
+    const char* control;
+    const char* wert;
+};
 
 class TBerechnungForm : public TBaseForm {
     Q_OBJECT
@@ -35,10 +43,17 @@ public:
     // The controls register themselves with their owner form.
     void AddControl(TMVCControl& control);
     void RemoveControl(TMVCControl& control);
+    // A control of this form by its object name, or nullptr.
+    TMVCControl* ControlNamens(std::string_view name) const;
 
 protected:
     virtual void AfterRefresh() {}
     virtual void BindControls() {}
+    // Binds the controls of `bindungen`, in that order, to the values of the calculation's data
+    // set. An amount field takes its value's decimal places; a combo box of a whole number is
+    // editable and offers the numbers of a small range. A control or value that does not exist is a fault
+    // of the form (assertion).
+    void Binden(std::span<const TBindung> bindungen);
     virtual void DoSetBerechnung(TBerechnung* berechnung) { m_berechnung = berechnung; }
 
 private:

@@ -33,9 +33,12 @@ void TMVCControl::Schreiben(const std::function<void(TValue&)>& schreiben)
 {
     if (!DarfSchreiben())
         return;
+    ++m_schreibt;
     try {
         schreiben(*m_value);
+        --m_schreibt;
     } catch (const std::exception& e) {
+        --m_schreibt;
         ShowFehler(QString::fromStdString(e.what()));
     }
 }

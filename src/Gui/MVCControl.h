@@ -36,6 +36,9 @@ public:
 protected:
     // A value is bound, no refresh of this control runs and the owner form is not updating.
     bool DarfSchreiben() const;
+    // Set while this control writes: a refresh that its own write causes must not replace the
+    // text the user is still typing.
+    bool Schreibt() const { return m_schreibt > 0; }
     // Writes into the value; an exception is shown to the user and goes no further (the call
     // comes from a widget's signal).
     void Schreiben(const std::function<void(TValue&)>& schreiben);
@@ -60,4 +63,5 @@ protected:
 private:
     TBerechnungForm* m_owner = nullptr;
     int m_refreshing = 0;
+    int m_schreibt = 0;
 };

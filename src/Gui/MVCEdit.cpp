@@ -1,11 +1,19 @@
 #include "Gui/MVCEdit.h"
 
 #include "Gui/FrmLib.h"
+#include "Gui/GuiHooks.h"
 #include "Lib/Datum.h"
 #include "Lib/Exception.h"
 #include "MVCFrame/DateValue.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/IntegerValue.h"
 #include "MVCFrame/Value.h"
+
+#include <QIntValidator>
+#include <QKeyEvent>
+
+#include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -16,10 +24,10 @@ QString TextVon(const TValue& value)
 
 } // namespace
 
-void EditFeldAuffrischen(QLineEdit& edit, const TValue& value)
+void EditFeldAuffrischen(QLineEdit& edit, const TValue& value, bool mitText)
 {
     const QString text = TextVon(value);
-    if (edit.text() != text) {
+    if (mitText && edit.text() != text) {
         const int abstand = static_cast<int>(edit.text().size()) - edit.cursorPosition();
         edit.setText(text);
         edit.setCursorPosition(std::max(0, static_cast<int>(text.size()) - abstand));
@@ -105,8 +113,14 @@ TMVCMaskEdit::TMVCMaskEdit(TBerechnungForm* owner, QWidget* parent)
     : QLineEdit(parent), TMVCControl(owner)
 {
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
-        Schreiben([&text](TValue& value) { value.SetDisplayText(text.toStdString()); });
+        if (DarfSchreiben())
+            TextGeaendert(text);
     });
+}
+
+void TMVCMaskEdit::TextGeaendert(const QString& text)
+{
+    Schreiben([&text](TValue& value) { value.SetDisplayText(text.toStdString()); });
 }
 
 void TMVCMaskEdit::Refresh()
@@ -121,6 +135,105 @@ TMVCDateEdit::TMVCDateEdit(TBerechnungForm* owner, QWidget* parent) : TMVCMaskEd
     // German dates whatever the host: the mask is built once from the fixed short format.
     TRefreshGuard guard(*this);
     setInputMask(DatumsMaske(kKurzesDatumsFormat));
+}
+
+QString TMVCDateEdit::Wertetext() const
+{
+    if (!m_value)
+        return {};
+    const TDateValue* datum = dynamic_cast<const TDateValue*>(m_value);
+    // The cleared date is the empty mask, so that typing starts on blank places.
+    if (datum && datum->IsReadable() && !datum->IsUndetermined() &&
+        datum->GetValue().Jahr == 0 && datum->GetValue().Monat == 0 && datum->GetValue().Tag == 0)
+        return QString(kDatumsTrenner) + kDatumsTrenner;
+    return TextVon(*m_value);
+}
+
+void TMVCDateEdit::Refresh()
+{
+    TRefreshGuard guard(*this);
+    if (!m_value)
+        return;
+    // The refresh that the field's own write causes keeps what the user typed.
+    EditFeldAuffrischen(*this, *m_value, false);
+    if (!Schreibt() && text() != Wertetext()) {
+        setText(Wertetext());
+        m_abgelehnt.clear();
+    }
+}
+
+void TMVCDateEdit::TextGeaendert(const QString&)
+{
+    if (hasAcceptableInput())
+        Uebernehmen();
+}
+
+void TMVCDateEdit::Uebernehmen()
+{
+    if (!DarfSchreiben())
+        return;
+    const QString eingabe = text();
+    if (eingabe == Wertetext())
+        return;
+    Schreiben([&eingabe](TValue& value) { value.SetDisplayText(eingabe.toStdString()); });
+    if (!m_value || text() == Wertetext() || eingabe == m_abgelehnt)
+        return;
+    m_abgelehnt = eingabe;
+    ShowFehler("'" + displayText() + "' ist kein gültiges Datum.");
+}
+
+void TMVCDateEdit::focusOutEvent(QFocusEvent* event)
+{
+    Uebernehmen();
+    TMVCMaskEdit::focusOutEvent(event);
+}
+
+void TMVCDateEdit::keyPressEvent(QKeyEvent* event)
+{
+    TMVCMaskEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Uebernehmen();
+}
+
+TMVCZahlEdit::TMVCZahlEdit(TBerechnungForm* owner, QWidget* parent)
+    : QLineEdit(parent), TMVCControl(owner)
+{
+    setAlignment(Qt::AlignRight);
+    setValidator(new QIntValidator(this));
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (hasAcceptableInput())
+            Schreiben([&text](TValue& value) { value.SetDisplayText(text.toStdString()); });
+    });
+}
+
+void TMVCZahlEdit::SetValue(TValue* value)
+{
+    auto* zahlen = static_cast<QIntValidator*>(const_cast<QValidator*>(validator()));
+    if (const auto* bereich = dynamic_cast<const TCustomIntegerMinMax*>(value))
+        zahlen->setRange(std::min(bereich->Minimum(), 0), bereich->Maximum());
+    else
+        zahlen->setRange(std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    TMVCControl::SetValue(value);
+}
+
+void TMVCZahlEdit::Refresh()
+{
+    TRefreshGuard guard(*this);
+    if (m_value)
+        EditFeldAuffrischen(*this, *m_value, !Schreibt());
+}
+
+void TMVCZahlEdit::focusOutEvent(QFocusEvent* event)
+{
+    Refresh();
+    QLineEdit::focusOutEvent(event);
+}
+
+void TMVCZahlEdit::keyPressEvent(QKeyEvent* event)
+{
+    QLineEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Refresh();
 }
 
 QString DatumsMaske(std::string_view format)
@@ -149,5 +262,5 @@ QString DatumsMaske(std::string_view format)
     if (!jahr)
         feld('y');
     maske.chop(1);
-    return maske + QStringLiteral(";0");
+    return maske + QStringLiteral(";_");
 }

@@ -8,6 +8,7 @@
 #include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringListValue.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
@@ -220,6 +221,8 @@ void TMVCListBox::Click()
 TMVCComboBox::TMVCComboBox(TBerechnungForm* owner, QWidget* parent)
     : QComboBox(parent), TMVCControl(owner)
 {
+    // A typed text is the value's text, never a new item of the list.
+    setInsertPolicy(NoInsert);
     connect(this, &QComboBox::currentIndexChanged, this, [this](int) { Change(); });
     connect(this, &QComboBox::editTextChanged, this, [this](const QString&) { Change(); });
 }
@@ -272,7 +275,8 @@ void TMVCComboBox::Refresh()
     }
     const QString text = Q(m_value->GetDisplayText());
     if (isEditable()) {
-        if (currentText() != text)
+        // The refresh that the box's own write causes keeps what the user is typing.
+        if (currentText() != text && !Schreibt())
             setEditText(text);
     } else {
         const int index = findText(text, Qt::MatchExactly);
@@ -313,6 +317,19 @@ void TMVCComboBox::Change()
         }
         value.SetDisplayText(currentText().toStdString());
     });
+}
+
+void TMVCComboBox::focusOutEvent(QFocusEvent* event)
+{
+    Refresh();
+    QComboBox::focusOutEvent(event);
+}
+
+void TMVCComboBox::keyPressEvent(QKeyEvent* event)
+{
+    QComboBox::keyPressEvent(event);
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        Refresh();
 }
 
 void TMVCComboBox::showPopup()

@@ -40,7 +40,8 @@ private:
 
 // Items from a TCustomIntegerLookup, a TStringIniLookup or a TStringFileLookup; the text of any
 // other value. A drop-down list writes the choice (a TIntegerMinMax: minimum + index), an
-// editable box its text.
+// editable box its text as it is typed; leaving it or Enter shows the value in force, so that a
+// refused text never stays.
 class TMVCComboBox : public QComboBox, public TMVCControl {
     Q_OBJECT
 public:
@@ -51,6 +52,10 @@ public:
     void SetItemIndex(int index);
     void SetText(const QString& text);
     void showPopup() override;
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void SetzeItems(const std::vector<std::string>& items);

@@ -16,6 +16,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -68,6 +70,72 @@ TEST_F(MainFormTest, MenusSpeedButtonsAndStatusPanel)
     EXPECT_FALSE(fenster->Button("SaveBtn")->isEnabled());
     EXPECT_EQ(fenster->DefaultWidth(), 638);
     EXPECT_EQ(fenster->DefaultHeight(), 648);
+}
+
+TEST_F(MainFormTest, EachPageHasOneActionForItsMenuItemAndSpeedButton)
+{
+    auto fenster = NeuesFenster();
+    fenster->show();
+    struct Seite {
+        int nummer;
+        const char* item;
+        const char* button;
+        bool gebaut;
+    };
+    const Seite kSeiten[] = {{1, "miAbrechnung", "bnAbrechnung", true},
+                             {2, "miESt", "bnESt", false},
+                             {5, "miGfB", "bnGfB", false},
+                             {7, "miStKlVgl", "bnStKlVgl", false}};
+    for (int gezeigt : {1, 0, 1}) {
+        fenster->SetActivePage(gezeigt);
+        for (const Seite& s : kSeiten) {
+            QAction* item = fenster->Item(s.item);
+            QToolButton* button = fenster->Button(s.button);
+            ASSERT_NE(item, nullptr) << s.item;
+            ASSERT_NE(button, nullptr) << s.button;
+            EXPECT_EQ(fenster->SeitenAktion(s.nummer), item);
+            EXPECT_EQ(button->defaultAction(), item) << s.button;
+            EXPECT_EQ(item->isEnabled(), s.gebaut) << s.item;
+            EXPECT_EQ(button->isEnabled(), s.gebaut) << s.button;
+            EXPECT_EQ(item->isChecked(), s.nummer == gezeigt) << s.item << " page " << gezeigt;
+            EXPECT_EQ(button->isChecked(), item->isChecked()) << s.button;
+        }
+    }
+    // A click on the pressed button leaves it pressed: the page stays.
+    QTest::mouseClick(fenster->Button("bnAbrechnung"), Qt::LeftButton);
+    EXPECT_EQ(fenster->PageIndex(), 1);
+    EXPECT_TRUE(fenster->Button("bnAbrechnung")->isChecked());
+    EXPECT_TRUE(fenster->Item("miAbrechnung")->isChecked());
+}
+
+TEST_F(MainFormTest, MenuBarReadsInOrderWithThePagesEditMenuAndHelpLast)
+{
+    auto fenster = NeuesFenster();
+    fenster->show();
+    const auto titel = [&fenster] {
+        QStringList liste;
+        for (QAction* a : fenster->MainMenu()->actions())
+            if (a->isVisible())
+                liste << a->text();
+        return liste;
+    };
+    const QStringList erwartet = {"&Datei",    "&Bearbeiten", "&Ansicht",
+                                  "&Tabellen", "&Optionen",   "&?"};
+    EXPECT_EQ(titel(), erwartet);
+    fenster->SetActivePage(1);
+    EXPECT_EQ(titel(), erwartet);
+    // The edit menu shown is the page's, with its "copy page" item.
+    QMenu* bearbeiten = nullptr;
+    for (QAction* a : fenster->MainMenu()->actions())
+        if (a->isVisible() && a->text() == "&Bearbeiten")
+            bearbeiten = a->menu();
+    ASSERT_NE(bearbeiten, nullptr);
+    QStringList namen;
+    for (QAction* a : bearbeiten->actions())
+        namen << a->objectName();
+    EXPECT_TRUE(namen.contains("miSeitekopieren")) << namen.join(' ').toStdString();
+    fenster->SetActivePage(0);
+    EXPECT_EQ(titel(), erwartet);
 }
 
 TEST_F(MainFormTest, StatusLineAndSpeedPanelFollowTheirSwitches)

@@ -299,10 +299,10 @@ struct MaskenFall {
 };
 
 const MaskenFall kMasken[] = {
-    {"german", "dd.MM.yyyy", "99.99.9999;0"},
-    {"month_first_two_letter_year", "M/d/yy", "99.99.9999;0"},
-    {"year_first", "yyyy-MM-dd", "9999.99.99;0"},
-    {"day_missing", "MM.yyyy", "99.9999.99;0"},
+    {"german", "dd.MM.yyyy", "99.99.9999;_"},
+    {"month_first_two_letter_year", "M/d/yy", "99.99.9999;_"},
+    {"year_first", "yyyy-MM-dd", "9999.99.99;_"},
+    {"day_missing", "MM.yyyy", "99.9999.99;_"},
 };
 
 class DatumsMaskeTest : public testing::TestWithParam<MaskenFall> {};
