@@ -62,7 +62,7 @@ void TLStTab04::ZwischenwerteLoeschen()
 
 void TLStTab04::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     VersorgungUndAlter();

@@ -27,7 +27,7 @@ double TLStTab90::AufZeitraumOben(long double jahresbetrag) const
 
 void TLStTab90::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     m_t = TTabellenWerte{};
     VersorgungUndAlter();
