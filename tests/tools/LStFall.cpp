@@ -32,7 +32,7 @@ const TEingabename kEingabenamen[] = {
     {"STERBE", 200601, kImmer},   {"VKAPA", 200601, 202412},    {"AF", 201001, kImmer},
     {"F", 201001, kImmer},        {"PKPV", 201001, kImmer},     {"PKV", 201001, kImmer},
     {"PVS", 201001, kImmer},      {"PVZ", 201001, kImmer},      {"ENTSCH", 201001, 202412},
-    {"JRE4ENT", 201001, kImmer},  {"SONSTENT", 201001, kImmer}, {"KVZ", 201501, kImmer},
+    {"JRE4ENT", 201101, kImmer},  {"SONSTENT", 201101, kImmer}, {"KVZ", 201501, kImmer},
     {"MBV", 202201, kImmer},      {"PVA", 202401, kImmer},      {"PKPVAGZ", 202601, kImmer},
     {"ALV", 202601, kImmer},
 };
@@ -149,6 +149,10 @@ const char* NameBeimRechnen(const ELStTabEingabe& e)
         return "LZZ";
     if (e.Art() == 'd' && e.Index() == ldFaktor)
         return "F";
+    // The other payment, its pension part and the multi-year pay, in this order.
+    static constexpr const char* kSonstige[] = {"SONSTB", "VBS", "VMT"};
+    if (e.Art() == 's' && e.Index() >= 0 && e.Index() < 3)
+        return kSonstige[e.Index()];
     return nullptr;
 }
 
@@ -358,9 +362,6 @@ TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStF
     betrag("VKAPA", lcVersKapital);
     betrag("ENTSCH", lcEntschaedigung);
 
-    for (const char* name : {"SONSTB", "VBS", "VMT"})
-        if (!std::isfinite(w(name)) || std::fabs(w(name)) > 1e15)
-            Ungueltig(name, w(name), "außerhalb des Wertebereichs");
     TLStFallErgebnis e;
     try {
         tab.SonstigeBezuegeBerechnen(w("SONSTB"), w("VBS"), w("VMT"));

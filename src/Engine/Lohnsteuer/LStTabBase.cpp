@@ -94,13 +94,13 @@ void TLStTabBase::PruefeInt(int index, std::int32_t wert)
 
 // Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
 // nothing beyond ten thousand billion units.
-void TLStTabBase::PruefeBetrag(const char* methode, int index, double wert)
+void TLStTabBase::PruefeBetrag(char art, const char* methode, int index, double wert)
 {
     if (std::isfinite(wert) && std::fabs(wert) <= 1e15)
         return;
     char text[128];
     std::snprintf(text, sizeof text, "Betrag außerhalb des Wertebereichs (%s, %d)", methode, index);
-    throw ELStTabEingabe(methode[3] == 'C' ? 'c' : 'd', index, text);
+    throw ELStTabEingabe(art, index, text);
 }
 
 void TLStTabBase::SetInt(int index, std::int32_t wert)
@@ -126,7 +126,7 @@ void TLStTabBase::SetCurr(int index, double wert)
 {
     if (index < 0 || index >= kAnzahlCurr)
         UnbekannterIndex("SetCurr", index);
-    PruefeBetrag("SetCurr", index, wert);
+    PruefeBetrag('c', "SetCurr", index, wert);
     double umgerechnet = 0;
     if (CurrGenutzt(index))
         umgerechnet = m_doub[ldKurs] == DMFaktor()
@@ -142,7 +142,7 @@ void TLStTabBase::SetDoub(int index, double wert)
 {
     if (index < 0 || index >= kAnzahlDoub)
         UnbekannterIndex("SetDoub", index);
-    PruefeBetrag("SetDoub", index, wert);
+    PruefeBetrag('d', "SetDoub", index, wert);
     if (m_doub[index] != wert) {
         m_doub[index] = wert;
         m_berechnet = false;
@@ -237,6 +237,9 @@ void TLStTabBase::LohnsteuerFuerZeitraum(int zeitraum, double lohn, double verso
 
 void TLStTabBase::SonstigeBezuegeBerechnen(double a, double b, double c)
 {
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 0, a);
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 1, b);
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 2, c);
     TSonstigeBezuegeZuruecksetzen zuruecksetzen(m_sonstigerBezug, m_sonstigerVersBezug,
                                                 m_sonstigerFuenftel);
     m_sonstigerBezug = a;

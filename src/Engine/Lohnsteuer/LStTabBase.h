@@ -25,8 +25,9 @@ public:
     using Exception::Exception;
 };
 
-// An input refused by the tariff, with the setter kind ('b', 'i', 'c', 'd' for SetBool,
-// SetInt, SetCurr, SetDoub) and index, so that a caller can name it in its own terms.
+// An input refused by the tariff, with the setter kind ('i', 'c', 'd' for SetInt, SetCurr,
+// SetDoub; 's' for the three amounts of SonstigeBezuegeBerechnen) and index, so that a caller
+// can name it in its own terms.
 class ELStTabEingabe : public ELStTabError {
 public:
     ELStTabEingabe(char art, int index, const std::string& text)
@@ -264,6 +265,6 @@ private:
     std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
     static void PruefeInt(int index, std::int32_t wert);
-    static void PruefeBetrag(const char* methode, int index, double wert);
+    static void PruefeBetrag(char art, const char* methode, int index, double wert);
     bool m_berechnet = false;
 };
