@@ -306,8 +306,6 @@ TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStF
     betrag("RE4", lcLohn);
     tab.SetBool(lbFaktorAnwenden, Schalter(werte, "AF"));
     doub("F", ldFaktor);
-    if (w("ZKF") < 0)
-        Ungueltig("ZKF", w("ZKF"), "negativ");
     doub("ZKF", ldKinderfreibetraege);
 
     const bool alter = Schalter(werte, "ALTER1");

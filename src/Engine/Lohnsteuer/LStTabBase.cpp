@@ -143,6 +143,11 @@ void TLStTabBase::SetDoub(int index, double wert)
     if (index < 0 || index >= kAnzahlDoub)
         UnbekannterIndex("SetDoub", index);
     PruefeBetrag('d', "SetDoub", index, wert);
+    if (index == ldKinderfreibetraege && wert < 0) {
+        char text[96];
+        std::snprintf(text, sizeof text, "Zahl der Kinderfreibeträge %g ungültig", wert);
+        throw ELStTabEingabe('d', index, text);
+    }
     if (m_doub[index] != wert) {
         m_doub[index] = wert;
         m_berechnet = false;

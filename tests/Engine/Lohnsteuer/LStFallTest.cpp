@@ -151,6 +151,7 @@ TEST(LStTabDefinitionsbereich, TarifobjektWeistAb)
     EXPECT_THROW(tab->SetInt(liVersMonate, 13), ELStTabEingabe);
     EXPECT_THROW(tab->SetCurr(lcLohn, std::numeric_limits<double>::infinity()), ELStTabEingabe);
     EXPECT_THROW(tab->SetDoub(ldKinderfreibetraege, std::nan("")), ELStTabEingabe);
+    EXPECT_THROW(tab->SetDoub(ldKinderfreibetraege, -0.5), ELStTabEingabe);
     EXPECT_THROW(tab->SetCurr(lcLohn, 1e16), ELStTabEingabe);
     // A refused value leaves the stored one.
     tab->SetInt(liSteuerklasse, 1);
