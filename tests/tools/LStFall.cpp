@@ -1,11 +1,41 @@
 #include "LStFall.h"
 
 #include "Engine/Lohnsteuer/LStTabBase.h"
-#include "Lib/Betrag.h"
+#include "Lib/Exception.h"
 
 #include <cctype>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <limits>
 
 namespace {
+
+// The first and last tariff period (year · 100 + month) whose flow chart knows an input.
+struct TEingabename {
+    const char* name;
+    int von;
+    int bis;
+};
+
+constexpr int kImmer = 999912;
+
+const TEingabename kEingabenamen[] = {
+    {"STKL", 0, kImmer},          {"LZZ", 0, kImmer},           {"RE4", 0, kImmer},
+    {"VBEZ", 0, kImmer},          {"ZKF", 0, kImmer},           {"R", 0, kImmer},
+    {"KRV", 0, kImmer},           {"ALTER1", 0, kImmer},        {"AJAHR", 0, kImmer},
+    {"WFUNDF", 0, 200712},        {"HINZUR", 0, 200712},        {"LZZFREIB", 200801, kImmer},
+    {"LZZHINZU", 200801, kImmer}, {"SONSTB", 200201, kImmer},   {"VBS", 200201, kImmer},
+    {"JRE4", 200201, kImmer},     {"JVBEZ", 200201, kImmer},    {"JFREIB", 200201, kImmer},
+    {"JHINZU", 200201, kImmer},   {"VMT", 200201, 202412},      {"VBEZM", 200501, kImmer},
+    {"VBEZS", 200501, kImmer},    {"VJAHR", 200501, kImmer},    {"ZMVB", 200501, kImmer},
+    {"STERBE", 200601, kImmer},   {"VKAPA", 200601, 202412},    {"AF", 201001, kImmer},
+    {"F", 201001, kImmer},        {"PKPV", 201001, kImmer},     {"PKV", 201001, kImmer},
+    {"PVS", 201001, kImmer},      {"PVZ", 201001, kImmer},      {"ENTSCH", 201001, 202412},
+    {"JRE4ENT", 201101, kImmer},  {"SONSTENT", 201101, kImmer}, {"KVZ", 201501, kImmer},
+    {"MBV", 202201, kImmer},      {"PVA", 202401, kImmer},      {"PKPVAGZ", 202601, kImmer},
+    {"ALV", 202601, kImmer},
+};
 
 double Wert(const TLStFallWerte& werte, std::string_view name)
 {
@@ -13,16 +43,64 @@ double Wert(const TLStFallWerte& werte, std::string_view name)
     return it == werte.end() ? 0.0 : it->second;
 }
 
-// Integer inputs read as numbers; out-of-range text is clamped, never undefined.
-std::int32_t Ganzzahl(double wert)
+[[noreturn]] void Ungueltig(std::string_view name, double wert, const std::string& grund)
 {
-    return RundenInt(wert);
+    char zahl[40];
+    std::snprintf(zahl, sizeof zahl, "%.15g", wert);
+    throw Exception(std::string(name) + "=" + zahl + ": " + grund);
+}
+
+// An integer input: a whole number within 32 bits, never clamped.
+std::int32_t Ganzzahl(const TLStFallWerte& werte, std::string_view name)
+{
+    const double wert = Wert(werte, name);
+    if (wert != std::trunc(wert) || wert < std::numeric_limits<std::int32_t>::min() ||
+        wert > std::numeric_limits<std::int32_t>::max())
+        Ungueltig(name, wert, "keine ganze Zahl im Wertebereich");
+    return static_cast<std::int32_t>(wert);
+}
+
+// A switch of the flow chart: 0 or 1.
+bool Schalter(const TLStFallWerte& werte, std::string_view name)
+{
+    const std::int32_t wert = Ganzzahl(werte, name);
+    if (wert != 0 && wert != 1)
+        Ungueltig(name, wert, "erlaubt sind 0 und 1");
+    return wert == 1;
+}
+
+// Runs one setter of the tariff; a value that the tariff refuses is reported under the input's
+// name in the flow chart.
+template <class F> void Setze(const TLStFallWerte& werte, std::string_view name, F&& setzen)
+{
+    try {
+        setzen();
+    } catch (const ELStTabError& e) {
+        Ungueltig(name, Wert(werte, name), e.what());
+    }
+}
+
+// Health insurance as the flow charts of 2010 to 2014 fix it, without an input: the reduced
+// rate plus the employee's special contribution of 0.9 %, so the employee's share is 7.6 %
+// (2010) or 7.9 % (2011-2014) and the employer's 6.7 % or 7.0 %. From 2015 the general
+// reduced rate of 14 % and the fund's additional rate of the case (KVZ).
+void Krankensaetze(int jahr, const TLStFallWerte& werte, double& satz, double& zusatz)
+{
+    if (jahr <= 2014) {
+        satz = jahr == 2010 ? 13.4 : 14.0;
+        zusatz = 0.9;
+    } else {
+        satz = 14.0;
+        zusatz = Wert(werte, "KVZ");
+    }
 }
 
 // Care-insurance rate and the surcharge of the childless that the flow chart of a period assumes.
 void Pflegesaetze(int jahr, int monat, double& satz, double& kinderlos)
 {
-    if (jahr <= 2014)
+    if (jahr <= 2012)
+        satz = 1.95;
+    else if (jahr <= 2014)
         satz = 2.05;
     else if (jahr <= 2016)
         satz = 2.35;
@@ -52,6 +130,45 @@ double BBGRV(int jahr, bool ost)
     return ost ? kOst[jahr - 2010] : kWest[jahr - 2010];
 }
 
+// The birth date that makes AJAHR the first calendar year after the 64th birthday: anyone born
+// on 2 January of AJAHR - 65.
+TLStDatum Geburtsdatum(const TLStFallWerte& werte)
+{
+    const std::int64_t jahr = static_cast<std::int64_t>(Ganzzahl(werte, "AJAHR")) - 65;
+    if (jahr < std::numeric_limits<std::int32_t>::min())
+        Ungueltig("AJAHR", Wert(werte, "AJAHR"), "Geburtsjahr außerhalb des Wertebereichs");
+    return {2, 1, static_cast<std::int32_t>(jahr)};
+}
+
+// The chart's name of an input that the tariff refuses only when it computes.
+const char* NameBeimRechnen(const ELStTabEingabe& e)
+{
+    if (e.Art() == 'i' && e.Index() == liSteuerklasse)
+        return "STKL";
+    if (e.Art() == 'i' && e.Index() == liZeitraum)
+        return "LZZ";
+    if (e.Art() == 'd' && e.Index() == ldFaktor)
+        return "F";
+    // The other payment, its pension part and the multi-year pay, in this order.
+    static constexpr const char* kSonstige[] = {"SONSTB", "VBS", "VMT"};
+    if (e.Art() == 's' && e.Index() >= 0 && e.Index() < 3)
+        return kSonstige[e.Index()];
+    return nullptr;
+}
+
+std::string Ausgabe(const TLStFallErgebnis& e, bool mitFuenftel)
+{
+    char text[300];
+    // The results are whole cents: printing them with no decimals rounds nothing.
+    const int laenge = std::snprintf(
+        text, sizeof text, "LSTLZZ=%.0f SOLZLZZ=%.0f BK=%.0f STS=%.0f SOLZS=%.0f BKS=%.0f",
+        e.LSTLZZ, e.SOLZLZZ, e.BK, e.STS, e.SOLZS, e.BKS);
+    if (mitFuenftel && laenge > 0 && static_cast<std::size_t>(laenge) < sizeof text)
+        std::snprintf(text + laenge, sizeof text - static_cast<std::size_t>(laenge),
+                      " STV=%.0f SOLZV=%.0f BKV=%.0f", e.STV, e.SOLZV, e.BKV);
+    return text;
+}
+
 } // namespace
 
 bool LiesZahl(std::string_view text, double& zahl)
@@ -72,8 +189,11 @@ bool LiesZahl(std::string_view text, double& zahl)
         if (c >= '0' && c <= '9') {
             ziffer = true;
             if (komma) {
-                teiler *= 10;
-                bruch = bruch * 10 + (c - '0');
+                // Digits beyond the precision of a double change nothing but could overflow.
+                if (teiler < 1e30L) {
+                    teiler *= 10;
+                    bruch = bruch * 10 + (c - '0');
+                }
             } else {
                 ganz = ganz * 10 + (c - '0');
             }
@@ -86,7 +206,31 @@ bool LiesZahl(std::string_view text, double& zahl)
     if (!ziffer)
         return false;
     const long double betrag = ganz + bruch / teiler;
-    zahl = static_cast<double>(negativ ? -betrag : betrag);
+    const double ergebnis = static_cast<double>(negativ ? -betrag : betrag);
+    if (!std::isfinite(ergebnis))
+        return false;
+    zahl = ergebnis;
+    return true;
+}
+
+bool LiesGanzzahl(std::string_view text, int& zahl)
+{
+    std::size_t i = !text.empty() && text[0] == '-' ? 1 : 0;
+    if (i >= text.size())
+        return false;
+    std::int64_t wert = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9')
+            return false;
+        wert = wert * 10 + (text[i] - '0');
+        if (wert > std::int64_t{std::numeric_limits<int>::max()} + 1)
+            return false;
+    }
+    if (text[0] == '-')
+        wert = -wert;
+    if (wert < std::numeric_limits<int>::min() || wert > std::numeric_limits<int>::max())
+        return false;
+    zahl = static_cast<int>(wert);
     return true;
 }
 
@@ -120,75 +264,136 @@ bool LiesFallZeile(std::string_view zeile, TLStFallWerte& werte, std::string& fe
     return true;
 }
 
+bool NamenBekannt(int jahr, int monat, const TLStFallWerte& werte, std::string& fehler)
+{
+    const int periode = jahr * 100 + monat;
+    for (const auto& [name, wert] : werte) {
+        bool bekannt = false;
+        for (const TEingabename& e : kEingabenamen)
+            bekannt = bekannt || (name == e.name && periode >= e.von && periode <= e.bis);
+        if (!bekannt) {
+            fehler = "unknown input for " + std::to_string(jahr) + "/" + std::to_string(monat) +
+                     ": " + name;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MitFuenftelregel(int jahr)
+{
+    return jahr >= 2002 && jahr <= 2024;
+}
+
 TLStFallErgebnis BerechneFall(TLStTabBase& tab, int jahr, int monat, const TLStFallWerte& werte)
 {
     const auto w = [&werte](std::string_view name) { return Wert(werte, name); };
+    const auto betrag = [&](std::string_view name, int index) {
+        Setze(werte, name, [&] { tab.SetCurr(index, w(name)); });
+    };
+    const auto doub = [&](std::string_view name, int index) {
+        Setze(werte, name, [&] { tab.SetDoub(index, w(name)); });
+    };
+    const auto ganz = [&](std::string_view name, int index) {
+        const std::int32_t wert = Ganzzahl(werte, name);
+        Setze(werte, name, [&] { tab.SetInt(index, wert); });
+    };
     // Amounts in the tariff's own unit, as the flow charts of the years have them: pfennig up to
     // 2001, cents from 2002.
     tab.SetDoub(ldKurs, tab.DMFaktor());
-    tab.SetInt(liSteuerklasse, Ganzzahl(w("STKL")));
-    tab.SetInt(liZeitraum, Ganzzahl(w("LZZ")));
-    tab.SetCurr(lcLohn, w("RE4"));
-    tab.SetBool(lbFaktorAnwenden, w("AF") != 0);
-    tab.SetDoub(ldFaktor, w("F"));
-    tab.SetDoub(ldKinderfreibetraege, w("ZKF"));
+    ganz("STKL", liSteuerklasse);
+    ganz("LZZ", liZeitraum);
+    betrag("RE4", lcLohn);
+    tab.SetBool(lbFaktorAnwenden, Schalter(werte, "AF"));
+    doub("F", ldFaktor);
+    doub("ZKF", ldKinderfreibetraege);
 
-    const bool alter = w("ALTER1") != 0;
+    const bool alter = Schalter(werte, "ALTER1");
     tab.SetBool(lbAltersentlastung, alter);
-    // The first calendar year after the 64th birthday is AJAHR for anyone born after 1 January.
-    tab.SetGeburtsdatum(alter ? TLStDatum{2, 1, Ganzzahl(w("AJAHR")) - 65} : TLStDatum{});
+    tab.SetGeburtsdatum(alter ? Geburtsdatum(werte) : TLStDatum{});
 
-    const int krv = Ganzzahl(w("KRV"));
-    tab.SetInt(liRVArt, krv);
+    const std::int32_t krv = Ganzzahl(werte, "KRV");
+    ganz("KRV", liRVArt);
     if (jahr >= 2010 && jahr <= 2024)
         tab.SetDoub(ldBBGRV, BBGRV(jahr, krv == 1));
-    tab.SetInt(liKeineAV, Ganzzahl(w("ALV")));
-    tab.SetInt(liKVArt, Ganzzahl(w("PKV")));
-    tab.SetCurr(lcPKVBeitrag, w("PKPV"));
-    tab.SetCurr(lcPKVZuschuss, w("PKPVAGZ"));
-    // The flow chart takes the reduced health rate of 14 % (no sick pay) and the fund's rate.
-    tab.SetDoub(ldKVSatz, 14.0);
-    tab.SetDoub(ldKVZusatzSatz, w("KVZ"));
+    ganz("ALV", liKeineAV);
+    ganz("PKV", liKVArt);
+    betrag("PKPV", lcPKVBeitrag);
+    betrag("PKPVAGZ", lcPKVZuschuss);
+    double kvSatz = 0;
+    double kvZusatz = 0;
+    Krankensaetze(jahr, werte, kvSatz, kvZusatz);
+    tab.SetDoub(ldKVSatz, kvSatz);
+    Setze(werte, "KVZ", [&] { tab.SetDoub(ldKVZusatzSatz, kvZusatz); });
     double pvSatz = 0;
     double pvKinderlos = 0;
     Pflegesaetze(jahr, monat, pvSatz, pvKinderlos);
     tab.SetDoub(ldPVSatz, pvSatz);
     tab.SetDoub(ldPVKinderlosSatz, pvKinderlos);
-    tab.SetBool(lbPVSachsen, w("PVS") != 0);
-    tab.SetBool(lbKinderlos, w("PVZ") != 0);
-    tab.SetInt(liPVKinder, Ganzzahl(w("PVA")));
+    tab.SetBool(lbPVSachsen, Schalter(werte, "PVS"));
+    tab.SetBool(lbKinderlos, Schalter(werte, "PVZ"));
+    ganz("PVA", liPVKinder);
     tab.SetDoub(ldAVSatz, 2.6);
-    tab.SetBool(lbKirchensteuer, w("R") != 0);
+    const std::int32_t religion = Ganzzahl(werte, "R");
+    if (religion < 0)
+        Ungueltig("R", religion, "negativ");
+    tab.SetBool(lbKirchensteuer, religion != 0);
 
-    tab.SetCurr(lcVersBezug, w("VBEZ"));
-    tab.SetCurr(lcVersBemMonat, w("VBEZM"));
-    tab.SetCurr(lcVersSonder, w("VBEZS"));
-    tab.SetInt(liVersBeginn, Ganzzahl(w("VJAHR")));
-    tab.SetInt(liVersMonate, Ganzzahl(w("ZMVB")));
-    tab.SetDoub(ldFreibetrag, w("LZZFREIB"));
-    tab.SetDoub(ldHinzurechnung, w("LZZHINZU"));
+    betrag("VBEZ", lcVersBezug);
+    betrag("VBEZM", lcVersBemMonat);
+    betrag("VBEZS", lcVersSonder);
+    ganz("VJAHR", liVersBeginn);
+    ganz("ZMVB", liVersMonate);
+    // The period allowance and amount to add: WFUNDF and HINZUR up to 2007.
+    const bool alteNamen = jahr <= 2007;
+    doub(alteNamen ? "WFUNDF" : "LZZFREIB", ldFreibetrag);
+    doub(alteNamen ? "HINZUR" : "LZZHINZU", ldHinzurechnung);
 
-    tab.SetDoub(ldJahresLohn, w("JRE4"));
-    tab.SetDoub(ldJahresVersBezug, w("JVBEZ"));
-    tab.SetDoub(ldJahresFreibetrag, w("JFREIB"));
-    tab.SetDoub(ldJahresHinzurechnung, w("JHINZU"));
-    tab.SetDoub(ldJahresEntschaedigung, w("JRE4ENT"));
-    tab.SetDoub(ldSonstEntschaedigung, w("SONSTENT"));
-    tab.SetDoub(ldVermoegensbeteiligung, w("MBV"));
-    tab.SetCurr(lcSterbegeld, w("STERBE"));
-    tab.SetCurr(lcVersKapital, w("VKAPA"));
-    tab.SetCurr(lcEntschaedigung, w("ENTSCH"));
+    doub("JRE4", ldJahresLohn);
+    doub("JVBEZ", ldJahresVersBezug);
+    doub("JFREIB", ldJahresFreibetrag);
+    doub("JHINZU", ldJahresHinzurechnung);
+    doub("JRE4ENT", ldJahresEntschaedigung);
+    doub("SONSTENT", ldSonstEntschaedigung);
+    doub("MBV", ldVermoegensbeteiligung);
+    betrag("STERBE", lcSterbegeld);
+    betrag("VKAPA", lcVersKapital);
+    betrag("ENTSCH", lcEntschaedigung);
 
-    tab.SonstigeBezuegeBerechnen(w("SONSTB"), w("VBS"), w("VMT"));
     TLStFallErgebnis e;
-    e.LSTLZZ = tab.GetDoub(leLohnsteuer);
-    e.SOLZLZZ = tab.GetDoub(leSolZ);
-    e.BK = tab.GetDoub(leKiStBasis);
-    e.STS = tab.GetDoub(leLStSonst);
-    e.SOLZS = tab.GetDoub(leSolZSonst);
-    e.BKS = tab.GetDoub(leKiStBasisSonst);
-    e.STV = tab.GetDoub(leLStFuenftel);
-    e.SOLZV = tab.GetDoub(leSolZFuenftel);
-    e.BKV = tab.GetDoub(leKiStBasisFuenftel);
+    try {
+        tab.SonstigeBezuegeBerechnen(w("SONSTB"), w("VBS"), w("VMT"));
+        e.LSTLZZ = tab.GetDoub(leLohnsteuer);
+        e.SOLZLZZ = tab.GetDoub(leSolZ);
+        e.BK = tab.GetDoub(leKiStBasis);
+        e.STS = tab.GetDoub(leLStSonst);
+        e.SOLZS = tab.GetDoub(leSolZSonst);
+        e.BKS = tab.GetDoub(leKiStBasisSonst);
+        e.STV = tab.GetDoub(leLStFuenftel);
+        e.SOLZV = tab.GetDoub(leSolZFuenftel);
+        e.BKV = tab.GetDoub(leKiStBasisFuenftel);
+    } catch (const ELStTabEingabe& fehler) {
+        if (const char* name = NameBeimRechnen(fehler))
+            Ungueltig(name, w(name), fehler.what());
+        throw;
+    }
     return e;
+}
+
+std::string FallZeile(std::unique_ptr<TLStTabBase>& tab, int jahr, int monat,
+                      std::string_view zeile, bool& ok)
+{
+    ok = false;
+    TLStFallWerte werte;
+    std::string fehler;
+    if (!LiesFallZeile(zeile, werte, fehler) || !NamenBekannt(jahr, monat, werte, fehler))
+        return "ERROR " + fehler;
+    try {
+        tab = tab->NeueInstanz();
+        const TLStFallErgebnis e = BerechneFall(*tab, jahr, monat, werte);
+        ok = true;
+        return Ausgabe(e, MitFuenftelregel(jahr));
+    } catch (const std::exception& e) {
+        return std::string("ERROR ") + e.what();
+    }
 }

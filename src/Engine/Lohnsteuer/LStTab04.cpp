@@ -62,7 +62,7 @@ void TLStTab04::ZwischenwerteLoeschen()
 
 void TLStTab04::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     VersorgungUndAlter();
@@ -357,6 +357,11 @@ void TLStTab04::SonstigeBezuegeFuenftel()
         return;
     }
     TEingabenSichern sichern(*this);
+    // The flow charts of 2006 and 2007 leave the death benefits in the special pension payments
+    // once the other payment has been taxed, so every run of the one-fifth rule counts them in
+    // the pension base as well.
+    if (MitSterbegeld() && !SonstigerBezugLeer(m_sonstigerBezug))
+        m_curr[lcVersSonder] += m_curr[lcSterbegeld];
     const double lohnMit = m_doub[ldJahresLohn] + m_sonstigerBezug;
     m_int[liZeitraum] = 1;
     m_curr[lcVersBezug] = m_doub[ldJahresVersBezug] + m_sonstigerVersBezug;

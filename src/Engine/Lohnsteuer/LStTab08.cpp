@@ -34,7 +34,7 @@ double TLStTab08::VersorgungsfreibetragZeitraum()
 void TLStTab08::Berechnen()
 {
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     Jahreswerte();

@@ -30,7 +30,7 @@ void TLStTab10::InitRVSatz()
 void TLStTab10::Berechnen()
 {
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     Parameter();

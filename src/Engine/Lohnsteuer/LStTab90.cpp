@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 void TLStTab90::InitTarifwerte()
 {
@@ -27,7 +28,7 @@ double TLStTab90::AufZeitraumOben(long double jahresbetrag) const
 
 void TLStTab90::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     m_t = TTabellenWerte{};
     VersorgungUndAlter();
@@ -212,12 +213,13 @@ double TLStTab90::Tarif1990(double x)
     if (x < 8154)
         return std::trunc((19 * x - 106700) / 100);
     if (x < 120042) {
-        // Y = (X - 8100) / 10000; R = whole part of (Y * 1519400) / 10000 + 1900;
-        // tax = whole part of (whole part of (R * Y * 10000) / 10000 + 472).
-        const double d = x - 8100;
-        const double r = std::trunc(d * 15194 / 100); // R without its constant, in 1/10000
-        const double ry = std::trunc((r + 19000000) * d / 10000);
-        return std::trunc((ry + 4720000) / 10000);
+        // (151.94 y + 1900) y + 472 with y = (X - 8100) / 10000, by the Horner rule of the
+        // statute: each product is cut to three decimals, as the income-tax tariff does, so a
+        // table income bears the same tax in both. In integers: v = (X - 8100) in hundredths of
+        // a DM (X may carry a quarter from the classes V and VI), a y in thousandths.
+        const std::int64_t v = static_cast<std::int64_t>(std::floor((x - 8100) * 100 + 1e-6));
+        const std::int64_t ay = v * 15194 / 100000;
+        return static_cast<double>((ay + 1900000) * v / 1000000000 + 472);
     }
     return std::trunc(53 * x / 100) - 22842;
 }

@@ -29,7 +29,7 @@ void TLStTab93::ZwischenwerteLoeschen()
 
 void TLStTab93::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     VersorgungUndAlter();

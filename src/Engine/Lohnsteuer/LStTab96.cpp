@@ -62,7 +62,7 @@ void TLStTab96::Berechnen()
 
 void TLStTab96::BerechneStufenverfahren()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     VersorgungUndAlter();

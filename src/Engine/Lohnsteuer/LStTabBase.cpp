@@ -63,8 +63,50 @@ void TLStTabBase::SetBool(int index, bool wert)
     }
 }
 
+// The values that the flow charts define for an integer input; 0 is "missing" for the tax class
+// and the pay period, which the computation then refuses.
+void TLStTabBase::PruefeInt(int index, std::int32_t wert)
+{
+    struct TBereich {
+        const char* name;
+        std::int32_t von;
+        std::int32_t bis;
+    };
+    static constexpr TBereich kBereiche[kAnzahlInt] = {
+        {"Arbeitslosenversicherung", 0, 1},
+        {"Rentenversicherung", 0, 2},
+        {"Lohnzahlungszeitraum", 0, 4},
+        {"Krankenversicherung", 0, 2},
+        {"Beitragsabschläge Pflegeversicherung", 0, 4},
+        {"Steuerklasse", 0, 6},
+        {"Versorgungsbeginn", std::numeric_limits<std::int32_t>::min(),
+         std::numeric_limits<std::int32_t>::max()},
+        {"Monate mit Versorgungsbezügen", 0, 12},
+    };
+    const TBereich& b = kBereiche[index];
+    if (wert < b.von || wert > b.bis) {
+        char text[160];
+        std::snprintf(text, sizeof text, "%s %d ungültig (erlaubt %d bis %d)", b.name, wert, b.von,
+                      b.bis);
+        throw ELStTabEingabe('i', index, text);
+    }
+}
+
+// Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
+// nothing beyond ten thousand billion units.
+void TLStTabBase::PruefeBetrag(char art, const char* methode, int index, double wert)
+{
+    if (std::isfinite(wert) && std::fabs(wert) <= 1e15)
+        return;
+    char text[128];
+    std::snprintf(text, sizeof text, "Betrag außerhalb des Wertebereichs (%s, %d)", methode, index);
+    throw ELStTabEingabe(art, index, text);
+}
+
 void TLStTabBase::SetInt(int index, std::int32_t wert)
 {
+    if (index >= 0 && index < kAnzahlInt)
+        PruefeInt(index, wert);
     // The older tariffs know only "no pension contribution counts" (1) or not.
     SpeichereInt(index, index == liRVArt ? (wert == 1 ? 1 : 0) : wert);
 }
@@ -73,6 +115,7 @@ void TLStTabBase::SpeichereInt(int index, std::int32_t wert)
 {
     if (index < 0 || index >= kAnzahlInt)
         UnbekannterIndex("SetInt", index);
+    PruefeInt(index, wert);
     if (m_int[index] != wert) {
         m_int[index] = wert;
         m_berechnet = false;
@@ -83,6 +126,7 @@ void TLStTabBase::SetCurr(int index, double wert)
 {
     if (index < 0 || index >= kAnzahlCurr)
         UnbekannterIndex("SetCurr", index);
+    PruefeBetrag('c', "SetCurr", index, wert);
     double umgerechnet = 0;
     if (CurrGenutzt(index))
         umgerechnet = m_doub[ldKurs] == DMFaktor()
@@ -98,6 +142,12 @@ void TLStTabBase::SetDoub(int index, double wert)
 {
     if (index < 0 || index >= kAnzahlDoub)
         UnbekannterIndex("SetDoub", index);
+    PruefeBetrag('d', "SetDoub", index, wert);
+    if (index == ldKinderfreibetraege && wert < 0) {
+        char text[96];
+        std::snprintf(text, sizeof text, "Zahl der Kinderfreibeträge %g ungültig", wert);
+        throw ELStTabEingabe('d', index, text);
+    }
     if (m_doub[index] != wert) {
         m_doub[index] = wert;
         m_berechnet = false;
@@ -192,6 +242,9 @@ void TLStTabBase::LohnsteuerFuerZeitraum(int zeitraum, double lohn, double verso
 
 void TLStTabBase::SonstigeBezuegeBerechnen(double a, double b, double c)
 {
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 0, a);
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 1, b);
+    PruefeBetrag('s', "SonstigeBezuegeBerechnen", 2, c);
     TSonstigeBezuegeZuruecksetzen zuruecksetzen(m_sonstigerBezug, m_sonstigerVersBezug,
                                                 m_sonstigerFuenftel);
     m_sonstigerBezug = a;
@@ -382,10 +435,21 @@ int TLStTabBase::AltersJahr() const
     return static_cast<int>(std::min<std::int64_t>(jahr, std::numeric_limits<int>::max()));
 }
 
-void TLStTabBase::PruefeSteuerklasse() const
+void TLStTabBase::PruefeEingaben() const
 {
     if (m_int[liSteuerklasse] == 0)
-        throw ELStTabError("Steuerklasse fehlt!");
+        throw ELStTabEingabe('i', liSteuerklasse, "Steuerklasse fehlt!");
+    if (m_int[liZeitraum] == 0)
+        throw ELStTabEingabe('i', liZeitraum, "Lohnzahlungszeitraum fehlt!");
+    // A factor is a ratio of two taxes, the smaller over the larger. The ministry's own test
+    // cases include the factor 0 (no tax in tax class IV), so only what lies outside 0..1 is
+    // refused.
+    const double faktor = m_doub[ldFaktor];
+    if (m_bool[lbFaktorAnwenden] && !(faktor >= 0 && faktor <= 1)) {
+        char text[96];
+        std::snprintf(text, sizeof text, "Faktor %g ungültig (erlaubt 0 bis 1)", faktor);
+        throw ELStTabEingabe('d', ldFaktor, text);
+    }
 }
 
 void TLStTabBase::ErgebnisseLoeschen()
@@ -410,7 +474,7 @@ long double TLStTabBase::UPRUND54(long double x)
 
 void TLStTabBase::Berechnen()
 {
-    PruefeSteuerklasse();
+    PruefeEingaben();
     ErgebnisseLoeschen();
     m_berechnet = true;
 }

@@ -18,10 +18,28 @@
 #include <memory>
 #include <string>
 
-// Missing inputs for a computation (tax class, birth date).
+// Missing inputs for a computation (tax class, birth date), or an input outside the domain of
+// the tariff's flow chart (a tax class 7, a pay period 5, a factor 0, an infinite wage).
 class ELStTabError : public Exception {
 public:
     using Exception::Exception;
+};
+
+// An input refused by the tariff, with the setter kind ('i', 'c', 'd' for SetInt, SetCurr,
+// SetDoub; 's' for the three amounts of SonstigeBezuegeBerechnen) and index, so that a caller
+// can name it in its own terms.
+class ELStTabEingabe : public ELStTabError {
+public:
+    ELStTabEingabe(char art, int index, const std::string& text)
+        : ELStTabError(text), m_art(art), m_index(index)
+    {
+    }
+    char Art() const { return m_art; }
+    int Index() const { return m_index; }
+
+private:
+    char m_art;
+    int m_index;
 };
 
 // All zero means that no birth date is known.
@@ -210,7 +228,9 @@ protected:
     int AltersJahr() const;
     // Old-age relief by the first year after the 64th birthday: percentage and maximum.
     virtual void Altersentlastung(int jahr, double& prozentsatz, double& hoechstbetrag) const;
-    void PruefeSteuerklasse() const;
+    // The inputs that only a computation can judge together: tax class and pay period given,
+    // a factor of the factor procedure within its range.
+    void PruefeEingaben() const;
     // Stores an integer input as given, with change tracking.
     void SpeichereInt(int index, std::int32_t wert);
     void ErgebnisseLoeschen();
@@ -244,5 +264,7 @@ private:
     template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab();
     std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
+    static void PruefeInt(int index, std::int32_t wert);
+    static void PruefeBetrag(char art, const char* methode, int index, double wert);
     bool m_berechnet = false;
 };

@@ -33,7 +33,7 @@ template <class TBasis> void TLStTabDezember<TBasis>::Berechnen()
     TBewahren<std::int32_t> zeitraum(this->m_int[liZeitraum]);
     TBewahren<std::int32_t> monate(this->m_int[liVersMonate]);
     TWerte& w = this->m_w;
-    this->PruefeSteuerklasse();
+    this->PruefeEingaben();
     this->ErgebnisseLoeschen();
     ZwischenwerteLoeschen();
     this->Parameter();

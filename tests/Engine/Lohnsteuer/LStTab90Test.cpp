@@ -1,5 +1,6 @@
 // The table procedure of 1990 to 2003: tariff formulas, table steps, supplementary table,
 // solidarity surcharge, child allowances and the change from DM to euros.
+#include "Engine/Einkommensteuer/EStTab.h"
 #include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Lohnsteuer/LStTabTestSupport.h"
 
@@ -71,6 +72,39 @@ TEST_P(Tarif90Test, ZoneBounds)
 
 INSTANTIATE_TEST_SUITE_P(LStTab90, Tarif90Test, testing::ValuesIn(kTarifFaelle),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// Rows of the published splitting table 1990 (Anlage 3 EStG 1990, zu § 32a Abs. 5): twice the
+// basic tariff of half the income's step. The last four lie in the quadratic zone.
+struct SplittingZeile {
+    double von;
+    double steuer;
+};
+const SplittingZeile kSplitting1990[] = {
+    {11340, 20},  {11664, 82},  {13716, 472}, {15444, 800},  {15876, 882},
+    {16200, 944}, {16308, 964}, {16416, 984}, {16524, 1004},
+};
+
+TEST(LStTab90, ZeilenDerSplittingtabelle1990)
+{
+    for (const SplittingZeile& z : kSplitting1990)
+        EXPECT_EQ(2 * static_cast<double>(TarifVon(1990, z.von / 2)), z.steuer) << z.von;
+}
+
+// The tables of 1990 to 1995 are derived from the statutory tariff, whose Horner rule keeps three
+// decimals: wage tax and income tax of one table income never differ, not even by 1 DM (four
+// decimals would give 1 DM more at 56754, 84780, 108270 and a few more incomes).
+TEST(LStTab90, LohnsteuerGleichEinkommensteuerDerTabellenstufen)
+{
+    const auto est = CreateEStTab(1990);
+    int abweichungen = 0;
+    for (double x = 0; x <= 130000; x += 54) {
+        const double lst = static_cast<double>(TarifVon(1990, x));
+        const double steuer = est->Steuer(false, x, est->DMFaktor());
+        if (lst != steuer && ++abweichungen <= 5)
+            ADD_FAILURE() << "X=" << x << ": wage tax " << lst << ", income tax " << steuer;
+    }
+    EXPECT_EQ(abweichungen, 0);
+}
 
 // Table steps ---------------------------------------------------------------------------------
 
