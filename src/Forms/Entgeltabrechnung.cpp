@@ -3,9 +3,12 @@
 #include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
+#include "Forms/FoEntgelteMenue.h"
+#include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
@@ -135,7 +138,7 @@ void TFoEntgeltabrechnung::Aufbauen()
     kasseZeile->addWidget(combo(kasse, "cbKasse", "KasseName"), 1);
     auto* kassen = new QPushButton("Kassen...", kasse);
     kassen->setObjectName("bnSVAendernNeu");
-    kassen->setEnabled(false); // the funds dialog comes with the funds list
+    connect(kassen, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnSVAendernNeuClick);
     kasseZeile->addWidget(kassen);
     sv->addRow("Krankenkasse:", kasse);
     auto* bgs = new QWidget(s);
@@ -200,7 +203,7 @@ void TFoEntgeltabrechnung::Aufbauen()
     detailZeile->addWidget(check(detail, "chDetailEntgelt", "Einzelbezüge", "DetailEntgelt"));
     auto* eingabe = new QPushButton("Eingabe...", detail);
     eingabe->setObjectName("bnDetailEntgelt");
-    eingabe->setEnabled(false); // the pay-item dialogs come with the pay-item lists
+    connect(eingabe, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnDetailEntgeltClick);
     detailZeile->addWidget(eingabe);
     entgelt->addRow(detail);
     entgelt->addRow("&Bruttoentgelt:", betrag(e, "ebEntgelt", "Entgelt"));
@@ -440,6 +443,40 @@ void TFoEntgeltabrechnung::bnBGSClick()
     const QString alt = Text(d->BGS->GetValue()).left(TFoBeitrGrSchl::kZweige);
     if (const auto neu = TFoBeitrGrSchl::Ausfuehren(alt))
         d->BGS->SetAsString(neu->toStdString());
+}
+
+namespace {
+
+bool EnthaeltVersorgung(const TDetailEntgelte& liste)
+{
+    for (int i = 0; i < liste.Count(); ++i)
+        if (liste.DetailEntgeltDaten(i).Versorgungsbezug().GetStoredString() == "Ja")
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TFoEntgeltabrechnung::bnDetailEntgeltClick()
+{
+    auto* lohn = dynamic_cast<TLohnBerechnung*>(Berechnung());
+    if (!lohn)
+        return;
+    const TLohnDaten& d = lohn->LohnDatenOf();
+    const bool versorgungVorher = EnthaeltVersorgung(d.DetailEntgelte());
+    if (!TFoEntgelteMenue::Ausfuehren(*lohn))
+        return;
+    // From 2005 a pension needs its start year and months: the panel asks for them.
+    if (d.Jahr->GetValue() >= 2005 && !versorgungVorher && EnthaeltVersorgung(d.DetailEntgelte())) {
+        Control<QWidget>("paVersBez")->show();
+        Control<QWidget>("edVersorgungsbeginn")->setFocus();
+    }
+}
+
+void TFoEntgeltabrechnung::bnSVAendernNeuClick()
+{
+    if (auto* lohn = dynamic_cast<TLohnBerechnung*>(Berechnung()))
+        KasseWaehlen(*lohn);
 }
 
 void TFoEntgeltabrechnung::Drucken(int)

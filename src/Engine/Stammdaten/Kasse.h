@@ -67,6 +67,7 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
 
 class TKassenDaten : public TStammListeDaten {
@@ -91,4 +92,5 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };

@@ -18,6 +18,8 @@ public:
     using TBerechnung::TBerechnung;
 
     bool IsNew() const { return m_neu; }
+    // A copy saves like its original: as a new entry, or over the entry it was loaded as.
+    void Assign(const TBerechnung& source) override;
 
 protected:
     // The entry `name` is the one shown now: saving it again rewrites it.

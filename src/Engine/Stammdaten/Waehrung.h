@@ -71,6 +71,7 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
 
 class TWaehrungenDaten : public TStammListeDaten {
@@ -96,4 +97,5 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
