@@ -41,11 +41,13 @@ inline void ZeileKlicken(QListWidget& liste, int zeile, Qt::KeyboardModifiers mo
     QTest::mouseClick(liste.viewport(), Qt::LeftButton, mod, rect.center());
 }
 
-// Focus into a field, select its text, type.
+// Focus into a field, select its text, type (or erase it).
 inline void Tippen(QWidget& feld, const QString& text)
 {
     feld.setFocus();
     QTest::keyClick(&feld, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty())
+        QTest::keyClick(&feld, Qt::Key_Backspace);
     QTest::keyClicks(&feld, text);
 }
 
@@ -56,6 +58,8 @@ protected:
         GuiHookFixture::SetUp();
         InstallDatenGeaendertHook();
         TOptionenUmgebung::Starten();
+        // The funds, currencies and reference texts in the temporary home, as at start-up.
+        VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
         m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
         m_fenster->init();
         m_fenster->SetActivePage(1);

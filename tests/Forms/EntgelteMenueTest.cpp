@@ -30,11 +30,6 @@ struct TPosten {
 
 class EntgelteMenueTest : public DialogTest {
 protected:
-    void SetUp() override
-    {
-        DialogTest::SetUp();
-        VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
-    }
     void Posten(std::initializer_list<TPosten> posten)
     {
         for (const TPosten& p : posten) {
