@@ -93,6 +93,28 @@ void TGebundenerDialog::keyPressEvent(QKeyEvent* event)
     TBerechnungDialog::keyPressEvent(event);
 }
 
+void TGebundenerDialog::showEvent(QShowEvent* event)
+{
+    TBerechnungDialog::showEvent(event);
+    if (m_gezeigt)
+        return;
+    m_gezeigt = true;
+    const QList<QWidget*> knoepfe = Knopfreihe();
+    QList<QWidget*> kette;
+    for (const auto& [widget, name] : m_bindungen)
+        if (!knoepfe.contains(widget))
+            kette << widget;
+    kette << knoepfe;
+    for (qsizetype i = 1; i < kette.size(); ++i)
+        setTabOrder(kette[i - 1], kette[i]);
+    for (QWidget* widget : kette) {
+        if (widget->isEnabled() && widget->isVisibleTo(this)) {
+            widget->setFocus();
+            break;
+        }
+    }
+}
+
 TEintragDialog::TEintragDialog(QWidget* parent) : TGebundenerDialog(parent)
 {
     m_haupt = new QVBoxLayout(this);
@@ -109,6 +131,11 @@ TEintragDialog::TEintragDialog(QWidget* parent) : TGebundenerDialog(parent)
     knoepfe->addWidget(bnHilfe());
     m_haupt->addLayout(knoepfe);
     connect(m_ok, &QPushButton::clicked, this, &TEintragDialog::bnOKClick);
+}
+
+QList<QWidget*> TEintragDialog::Knopfreihe() const
+{
+    return {m_ok, bnAbbrechen()};
 }
 
 void TEintragDialog::bnOKClick()
@@ -181,6 +208,11 @@ bool TListenDialog::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return TGebundenerDialog::eventFilter(watched, event);
+}
+
+QList<QWidget*> TListenDialog::Knopfreihe() const
+{
+    return {m_neu, m_aendern, m_loeschen, m_ok, bnAbbrechen()};
 }
 
 void TListenDialog::AfterRefresh()

@@ -52,12 +52,18 @@ public:
 protected:
     void BindControls() override;
     void keyPressEvent(QKeyEvent* event) override;
+    // At the first showing: Tab runs through the bound fields in the order they were made, then
+    // along the row of buttons; the first field has the focus.
+    void showEvent(QShowEvent* event) override;
+    // The dialog's own buttons in the order Tab reaches them.
+    virtual QList<QWidget*> Knopfreihe() const = 0;
     // Bound values are looked for here (the calculation's data set unless a dialog says otherwise).
     virtual TValue* WertFuer(const std::string& name) const;
     QPushButton* KnopfAnlegen(const char* name, const QString& text);
 
 private:
     std::vector<std::pair<QWidget*, std::string>> m_bindungen;
+    bool m_gezeigt = false;
     QPushButton* m_abbrechen = nullptr;
     QPushButton* m_hilfe = nullptr;
 };
@@ -74,6 +80,7 @@ public:
 protected:
     // Stores the entry; an exception is shown and keeps the dialog open.
     virtual void Speichern() {}
+    QList<QWidget*> Knopfreihe() const override;
     QVBoxLayout* Haupt() const { return m_haupt; }
 
 private:
@@ -104,6 +111,7 @@ protected:
                   const QString& loeschenText);
     void AfterRefresh() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    QList<QWidget*> Knopfreihe() const override;
 
     // The button that Enter presses now, or nullptr.
     virtual QPushButton* StandardKnopf() const = 0;

@@ -116,11 +116,33 @@ TEST_F(StammdatenDialogeTest, DefaultButtonFollowsTheList)
     EXPECT_TRUE(leer->bnNeu()->isDefault()) << "no entries";
 }
 
+TEST_F(StammdatenDialogeTest, ArrowKeysMarkTheEntryAndEnterChangesIt)
+{
+    auto dialog = Oeffnen<TFoKassenMenue>();
+    QListWidget& liste = *dialog->Liste();
+    EXPECT_EQ(dialog->focusWidget(), &liste) << "the list has the focus first";
+    QTest::keyClick(&liste, Qt::Key_Down);
+    EXPECT_TRUE(liste.item(0)->isSelected());
+    QTest::keyClick(&liste, Qt::Key_Down);
+    EXPECT_FALSE(liste.item(0)->isSelected());
+    EXPECT_TRUE(liste.item(1)->isSelected());
+    EXPECT_EQ(dialog->Auswahl(), "TK");
+    EXPECT_TRUE(dialog->bnAendern()->isEnabled());
+    bool geoeffnet = false;
+    Antwort<TFoKasse>([&geoeffnet](TFoKasse& kasse) {
+        geoeffnet = Kind<TMVCEdit>(kasse, "edBezeichnung")->text() == "TK";
+        return 0;
+    });
+    QTest::keyClick(&liste, Qt::Key_Return);
+    EXPECT_TRUE(geoeffnet);
+}
+
 TEST_F(StammdatenDialogeTest, NewThenCancelLeavesTheFileByteForByte)
 {
     auto dialog = Oeffnen<TFoKassenMenue>();
     Antwort<TFoKasse>([](TFoKasse& kasse) {
         EXPECT_EQ(kasse.windowTitle(), "Krankenkasse");
+        EXPECT_EQ(kasse.focusWidget(), Kind<TMVCEdit>(kasse, "edBezeichnung"));
         EXPECT_FALSE(kasse.bnOK()->isEnabled()) << "no name yet";
         Tippen(*Kind<TMVCEdit>(kasse, "edBezeichnung"), "IKK");
         EXPECT_TRUE(kasse.bnOK()->isEnabled());
