@@ -225,6 +225,28 @@ TEST_F(EntgelteMenueTest, DeleteAsksOnceNamingOneEntryOrCountingSeveral)
     EXPECT_EQ(d->DetailEntgelte().Count(), 4) << "the statement keeps its list until OK";
 }
 
+TEST_F(EntgelteMenueTest, ChangedFlatTaxedItemPassesItsChurchTaxRateOn)
+{
+    const int vorher = TDetailEntgelte::VorgabePKiStSatz();
+    Posten({{"Aushilfe", 300, false}});
+    Oeffnen();
+    Antwort<TFoEntgelt>([](TFoEntgelt& e) {
+        auto* pauschal = e.findChild<QCheckBox*>("chPauschal");
+        pauschal->setFocus();
+        QTest::keyClick(pauschal, Qt::Key_Space);
+        auto* satz = e.findChild<TMVCBetrag*>("ebPKiStSatz");
+        Tippen(*satz, "6");
+        QTest::keyClick(satz, Qt::Key_Return);
+        return e.ModalResult();
+    });
+    ZeileKlicken(*m_liste, 0);
+    QTest::mouseDClick(m_liste->viewport(), Qt::LeftButton, {},
+                       m_liste->visualItemRect(m_liste->item(0)).center());
+    EXPECT_TRUE(Kopie().DetailEntgeltDaten(0).Pauschal().GetValue());
+    EXPECT_EQ(TDetailEntgelte::VorgabePKiStSatz(), 6);
+    TDetailEntgelte::SetVorgabePKiStSatz(vorher);
+}
+
 TEST_F(EntgelteMenueTest, AnnualGroupGrowsAndShrinksTheDialogInsideTheWorkArea)
 {
     d->Jahr->SetValue(2001);
