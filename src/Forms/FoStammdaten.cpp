@@ -62,32 +62,28 @@ constexpr int kSatzBreite = 90;
 
 } // namespace
 
-TFoStammListe::TFoStammListe(const TTexte& texte, std::unique_ptr<TBerechnung> liste)
-    : m_texte(texte), m_liste(std::move(liste))
+TFoStammListe::TFoStammListe(const TArt& art, std::unique_ptr<TStammListenBerechnung> liste)
+    : m_art(art), m_eigene(std::move(liste))
 {
-    setWindowTitle(QString::fromUtf8(texte.titel));
+    setWindowTitle(QString::fromUtf8(art.titel));
     auto* box = new TMVCListBox(this, this);
     box->setMinimumSize(260, 220);
-    Aufbauen(box, texte.liste, texte.wert, "OKFlag", "LoeschenFlag", "OKFlag", "&Löschen...");
+    Aufbauen(box, art.liste, art.wert, "OKFlag", "LoeschenFlag", "OKFlag", "&Löschen...");
+    SetBerechnung(m_eigene.get());
+    if (StammListe())
+        StammListe()->Laden();
 }
 
-void TFoStammListe::EigeneBinden()
+TStammListenBerechnung* TFoStammListe::StammListe() const
 {
-    SetBerechnung(m_liste.get());
-    ListeLaden();
-}
-
-TStammListeDaten* TFoStammListe::ListenDaten() const
-{
-    return Berechnung() ? dynamic_cast<TStammListeDaten*>(&Berechnung()->Daten()) : nullptr;
+    return dynamic_cast<TStammListenBerechnung*>(Berechnung());
 }
 
 QString TFoStammListe::Auswahl() const
 {
-    const TStammListeDaten* d = ListenDaten();
-    if (!d)
+    if (!StammListe())
         return {};
-    const TStringListValue& liste = d->Liste();
+    const TStringListValue& liste = StammListe()->ListenDaten().Liste();
     if (liste.SelCount() == 1)
         return Q(liste.GetItem(liste.FirstSelected()));
     return Q(liste.GetValue());
@@ -95,10 +91,10 @@ QString TFoStammListe::Auswahl() const
 
 void TFoStammListe::SetAuswahl(const QString& name)
 {
-    TStammListeDaten* d = ListenDaten();
-    if (!d)
+    if (!StammListe())
         return;
-    TStringListValue& liste = d->Liste();
+    TStammListeDaten& d = StammListe()->ListenDaten();
+    TStringListValue& liste = d.Liste();
     const std::string gesucht = name.toStdString();
     liste.BeginUpdate();
     for (int i = 0; i < liste.Count(); ++i)
@@ -112,51 +108,52 @@ void TFoStammListe::SetAuswahl(const QString& name)
         }
     }
     liste.EndUpdate();
-    d->FlagsAktualisieren();
+    d.FlagsAktualisieren();
 }
 
 QPushButton* TFoStammListe::StandardKnopf() const
 {
-    const TStammListeDaten* d = ListenDaten();
-    if (!d || d->Liste().Count() == 0)
+    if (!StammListe() || StammListe()->ListenDaten().Liste().Count() == 0)
         return bnNeu();
-    return d->Liste().SelCount() < 2 ? bnAendern() : nullptr;
+    return StammListe()->ListenDaten().Liste().SelCount() < 2 ? bnAendern() : nullptr;
 }
 
 void TFoStammListe::Gespeichert(const QString& name)
 {
-    ListeLaden();
+    if (StammListe())
+        StammListe()->Laden();
     SetAuswahl(name);
     StammdatenGeaendert();
 }
 
 void TFoStammListe::Neu()
 {
-    if (const auto name = Bearbeiten(QString()))
+    if (const auto name = m_art.bearbeiten(QString()))
         Gespeichert(*name);
 }
 
 void TFoStammListe::Aendern()
 {
-    if (const auto name = Bearbeiten(Auswahl()))
+    if (const auto name = m_art.bearbeiten(Auswahl()))
         Gespeichert(*name);
 }
 
 QStringList TFoStammListe::LoeschKandidaten() const
 {
     QStringList namen;
-    if (const TStammListeDaten* d = ListenDaten()) {
-        const TStringListValue& liste = d->Liste();
-        for (int i = 0; i < liste.Count(); ++i)
-            if (liste.GetSelected(i) && Loeschbar(liste.GetItem(i)))
-                namen << Q(liste.GetItem(i));
-    }
+    if (!StammListe())
+        return namen;
+    const TStringListValue& liste = StammListe()->ListenDaten().Liste();
+    for (int i = 0; i < liste.Count(); ++i)
+        if (liste.GetSelected(i) && (!m_art.loeschbar || m_art.loeschbar(liste.GetItem(i))))
+            namen << Q(liste.GetItem(i));
     return namen;
 }
 
 void TFoStammListe::MarkierteLoeschen()
 {
-    ListeLoeschen();
+    if (StammListe())
+        StammListe()->MarkierteLoeschen();
     StammdatenGeaendert();
 }
 
@@ -167,21 +164,21 @@ QString TFoStammListe::LoeschenTitel() const
 
 QString TFoStammListe::LoeschenFrage(const QString& eintrag) const
 {
-    return QString::fromUtf8(m_texte.eintrag) + "\"" + eintrag + "\" wirklich löschen?";
+    return QString::fromUtf8(m_art.eintrag) + "\"" + eintrag + "\" wirklich löschen?";
 }
 
 QString TFoStammListe::LoeschenFrage(int anzahl) const
 {
-    return "Wollen Sie die " + QString::number(anzahl) + QString::fromUtf8(m_texte.mehrere);
+    return "Wollen Sie die " + QString::number(anzahl) + QString::fromUtf8(m_art.mehrere);
 }
 
 TFoKassenMenue::TFoKassenMenue()
     : TFoStammListe({"Krankenkassen", "lbKrankenkassen", kKassenSektion,
-                     "Wollen Sie die Krankenkasse ", " markierten Krankenkassen wirklich löschen?"},
+                     "Wollen Sie die Krankenkasse ", " markierten Krankenkassen wirklich löschen?",
+                     &EditKasse, nullptr},
                     MakeComponent<TKassen>(nullptr, std::string()))
 {
     setObjectName("FoKassenMenue");
-    EigeneBinden();
 }
 
 std::optional<QString> TFoKassenMenue::Ausfuehren(const QString& auswahl)
@@ -189,57 +186,18 @@ std::optional<QString> TFoKassenMenue::Ausfuehren(const QString& auswahl)
     return ListeAusfuehren<TFoKassenMenue>(auswahl);
 }
 
-void TFoKassenMenue::ListeLaden()
-{
-    if (auto* kassen = dynamic_cast<TKassen*>(Berechnung()))
-        kassen->Laden();
-}
-
-void TFoKassenMenue::ListeLoeschen()
-{
-    if (auto* kassen = dynamic_cast<TKassen*>(Berechnung()))
-        kassen->MarkierteLoeschen();
-}
-
-std::optional<QString> TFoKassenMenue::Bearbeiten(const QString& name)
-{
-    return EditKasse(name);
-}
-
 TFoWaehrungenMenue::TFoWaehrungenMenue()
     : TFoStammListe({"Währungen", "lbWaehrungen", kWaehrungenSektion, "Wollen Sie die Waehrung ",
-                     " markierten Waehrungen wirklich löschen?"},
+                     " markierten Waehrungen wirklich löschen?", &EditWaehrung,
+                     [](std::string_view name) { return !IstFesteWaehrung(name); }},
                     MakeComponent<TWaehrungen>(nullptr, std::string()))
 {
     setObjectName("FoWaehrungenMenue");
-    EigeneBinden();
 }
 
 std::optional<QString> TFoWaehrungenMenue::Ausfuehren(const QString& auswahl)
 {
     return ListeAusfuehren<TFoWaehrungenMenue>(auswahl);
-}
-
-void TFoWaehrungenMenue::ListeLaden()
-{
-    if (auto* waehrungen = dynamic_cast<TWaehrungen*>(Berechnung()))
-        waehrungen->Laden();
-}
-
-void TFoWaehrungenMenue::ListeLoeschen()
-{
-    if (auto* waehrungen = dynamic_cast<TWaehrungen*>(Berechnung()))
-        waehrungen->MarkierteLoeschen();
-}
-
-std::optional<QString> TFoWaehrungenMenue::Bearbeiten(const QString& name)
-{
-    return EditWaehrung(name);
-}
-
-bool TFoWaehrungenMenue::Loeschbar(const std::string& name) const
-{
-    return !IstFesteWaehrung(name);
 }
 
 TFoKasse::TFoKasse(QWidget* parent) : TEintragDialog(parent)

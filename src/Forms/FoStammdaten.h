@@ -8,6 +8,7 @@
 //
 // The openers: the payroll page's "Kassen..." and the main window's "&Krankenkassen..." and
 // "&Währungen...", which preselect the page's entry and write the chosen one back.
+#include "Engine/Stammdaten/StammDaten.h"
 #include "Gui/ListenDialog.h"
 
 #include <QString>
@@ -15,11 +16,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 class QLabel;
 class TPageContainerForm;
 class TLohnBerechnung;
-class TStammListeDaten;
 
 class TFoStammListe : public TListenDialog {
     Q_OBJECT
@@ -30,23 +31,20 @@ public:
     void SetAuswahl(const QString& name);
 
 protected:
-    struct TTexte {
+    // What sets the funds and the currencies apart.
+    struct TArt {
         const char* titel;   // "Krankenkassen"
         const char* liste;   // "lbKrankenkassen"
         const char* wert;    // the list value, named like the file's list section
         const char* eintrag; // "Wollen Sie die Krankenkasse " ...
         const char* mehrere; // ... " markierten Krankenkassen wirklich löschen?"
+        // The edit dialog for the entry `name` (a new one when empty); the saved name on OK.
+        std::optional<QString> (*bearbeiten)(const QString& name);
+        // Whether a marked entry really goes when deleting (nullptr: every one).
+        bool (*loeschbar)(std::string_view name);
     };
-    TFoStammListe(const TTexte& texte, std::unique_ptr<TBerechnung> liste);
-
-    // Binds the dialog to a copy of its own list calculation and loads it from the file.
-    void EigeneBinden();
-    TStammListeDaten* ListenDaten() const;
-    virtual void ListeLaden() = 0;
-    virtual void ListeLoeschen() = 0;
-    // The edit dialog for the entry `name` (a new one when empty); the saved name on OK.
-    virtual std::optional<QString> Bearbeiten(const QString& name) = 0;
-    virtual bool Loeschbar(const std::string&) const { return true; }
+    // Binds the dialog to a copy of `liste` and loads it from the file.
+    TFoStammListe(const TArt& art, std::unique_ptr<TStammListenBerechnung> liste);
 
     QPushButton* StandardKnopf() const override;
     void Neu() override;
@@ -58,10 +56,11 @@ protected:
     QString LoeschenFrage(int anzahl) const override;
 
 private:
+    TStammListenBerechnung* StammListe() const;
     void Gespeichert(const QString& name);
 
-    TTexte m_texte;
-    std::unique_ptr<TBerechnung> m_liste;
+    TArt m_art;
+    std::unique_ptr<TStammListenBerechnung> m_eigene;
 };
 
 class TFoKassenMenue : public TFoStammListe {
@@ -70,25 +69,14 @@ public:
     TFoKassenMenue();
     // Shows the funds with `auswahl` selected; the chosen fund on OK.
     static std::optional<QString> Ausfuehren(const QString& auswahl);
-
-protected:
-    void ListeLaden() override;
-    void ListeLoeschen() override;
-    std::optional<QString> Bearbeiten(const QString& name) override;
 };
 
+// "DM" and "Euro" are never deleted.
 class TFoWaehrungenMenue : public TFoStammListe {
     Q_OBJECT
 public:
     TFoWaehrungenMenue();
     static std::optional<QString> Ausfuehren(const QString& auswahl);
-
-protected:
-    void ListeLaden() override;
-    void ListeLoeschen() override;
-    std::optional<QString> Bearbeiten(const QString& name) override;
-    // "DM" and "Euro" are never deleted.
-    bool Loeschbar(const std::string& name) const override;
 };
 
 // "Krankenkasse": one fund's name, rates and flags; OK (while it has a name) saves it.

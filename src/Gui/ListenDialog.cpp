@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <functional>
 
 namespace {
 
@@ -25,6 +26,19 @@ template <class T> T* Benannt(T* widget, const char* name)
 {
     widget->setObjectName(name);
     return widget;
+}
+
+// Runs a command of a button; its exception is shown to the user and goes no further. False when
+// it failed.
+bool Ausfuehren(const std::function<void()>& befehl)
+{
+    try {
+        befehl();
+        return true;
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+        return false;
+    }
 }
 
 } // namespace
@@ -144,13 +158,8 @@ void TEintragDialog::bnOKClick()
         return;
     // The field being typed in hands its text over as it loses the focus.
     m_ok->setFocus();
-    try {
-        Speichern();
-    } catch (const std::exception& e) {
-        ShowFehler(QString::fromStdString(e.what()));
-        return;
-    }
-    SetModalResult(mrOk);
+    if (Ausfuehren([this] { Speichern(); }))
+        SetModalResult(mrOk);
 }
 
 TListenDialog::TListenDialog(QWidget* parent) : TGebundenerDialog(parent) {}
@@ -229,22 +238,13 @@ void TListenDialog::StandardKnopfSetzen(QPushButton* knopf)
 
 void TListenDialog::bnNeuClick()
 {
-    try {
-        Neu();
-    } catch (const std::exception& e) {
-        ShowFehler(QString::fromStdString(e.what()));
-    }
+    Ausfuehren([this] { Neu(); });
 }
 
 void TListenDialog::bnAendernClick()
 {
-    if (!m_aendern->isEnabled())
-        return;
-    try {
-        Aendern();
-    } catch (const std::exception& e) {
-        ShowFehler(QString::fromStdString(e.what()));
-    }
+    if (m_aendern->isEnabled())
+        Ausfuehren([this] { Aendern(); });
 }
 
 void TListenDialog::bnLoeschenClick()
@@ -256,13 +256,8 @@ void TListenDialog::bnLoeschenClick()
         return;
     const QString frage = kandidaten.size() < 2 ? LoeschenFrage(kandidaten.front())
                                                 : LoeschenFrage(kandidaten.size());
-    if (!JaNeinFrage(this, LoeschenTitel(), frage))
-        return;
-    try {
-        MarkierteLoeschen();
-    } catch (const std::exception& e) {
-        ShowFehler(QString::fromStdString(e.what()));
-    }
+    if (JaNeinFrage(this, LoeschenTitel(), frage))
+        Ausfuehren([this] { MarkierteLoeschen(); });
 }
 
 void TListenDialog::StammdatenGeaendert()
