@@ -8,6 +8,7 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "Gui/PageContainerForm.h"
+#include "Gui/PageDataList.h"
 #include "Gui/PageForm.h"
 #include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringListValue.h"
@@ -274,11 +275,9 @@ std::optional<QString> EditWaehrung(const QString& name)
     return EintragBearbeiten<TFoWaehrung>(name, &TWaehrung::Laden);
 }
 
-void KasseWaehlen(TLohnBerechnung& lohn)
+void KasseNachladen(TLohnBerechnung& lohn)
 {
     TLohnDaten& d = lohn.LohnDatenOf();
-    if (const auto kasse = TFoKassenMenue::Ausfuehren(Q(d.KasseName->GetValue())))
-        d.KasseName->SetValue(kasse->toStdString());
     // A fund that has gone leaves no rates behind: the statement falls back on the year's.
     TStrings kassen;
     d.KasseName->GetChoices(kassen);
@@ -289,6 +288,14 @@ void KasseWaehlen(TLohnBerechnung& lohn)
         return;
     }
     lohn.KasseLaden();
+}
+
+void KasseWaehlen(TLohnBerechnung& lohn)
+{
+    TLohnDaten& d = lohn.LohnDatenOf();
+    if (const auto kasse = TFoKassenMenue::Ausfuehren(Q(d.KasseName->GetValue())))
+        d.KasseName->SetValue(kasse->toStdString());
+    KasseNachladen(lohn);
 }
 
 void WaehrungWaehlen(TValue& waehrungName)
@@ -311,11 +318,16 @@ TBerechnung* SeitenBerechnung(const TPageContainerForm& fenster)
 
 void KrankenkassenMenue(const TPageContainerForm& fenster)
 {
-    auto* lohn = dynamic_cast<TLohnBerechnung*>(SeitenBerechnung(fenster));
-    if (fenster.PageIndex() == 1 && lohn)
+    const TPageData* seite = fenster.Pages().GetPage(1);
+    auto* lohn = seite ? dynamic_cast<TLohnBerechnung*>(seite->Berechnung) : nullptr;
+    if (lohn && fenster.PageIndex() == 1) {
         KasseWaehlen(*lohn);
-    else
-        TFoKassenMenue::Ausfuehren(QString());
+        return;
+    }
+    TFoKassenMenue::Ausfuehren(QString());
+    // The statement, shown or not, must not keep a fund deleted here.
+    if (lohn)
+        KasseNachladen(*lohn);
 }
 
 void WaehrungenMenue(const TPageContainerForm& fenster)

@@ -103,13 +103,16 @@ protected:
 std::optional<QString> EditKasse(const QString& name);
 std::optional<QString> EditWaehrung(const QString& name);
 
+// The statement takes its fund's rates again, or the year's rates when the fund has been deleted
+// (its name is emptied).
+void KasseNachladen(TLohnBerechnung& lohn);
 // The funds dialog over a payroll statement, its fund selected; on OK the chosen fund becomes
-// "KasseName". Afterwards the statement takes its fund's rates again, or the year's rates when
-// the fund was deleted (its name is emptied).
+// "KasseName"; then KasseNachladen.
 void KasseWaehlen(TLohnBerechnung& lohn);
 // The currencies dialog with the value's currency selected; on OK the chosen one is written back.
 void WaehrungWaehlen(TValue& waehrungName);
 // The main window's "&Krankenkassen..." and "&Währungen...": over the statement on page 1, the
-// currency of pages 1, 2 and 5; the bare dialogs elsewhere.
+// currency of pages 1, 2 and 5; the bare dialogs elsewhere (the statement still loses a fund
+// deleted there).
 void KrankenkassenMenue(const TPageContainerForm& fenster);
 void WaehrungenMenue(const TPageContainerForm& fenster);

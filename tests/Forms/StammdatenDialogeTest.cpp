@@ -323,6 +323,24 @@ TEST_F(StammdatenDialogeTest, DeletingTheStatementsFundFallsBackOnTheYearsRates)
     EXPECT_GT(d->KVZBSatz->GetValue(), 0);
 }
 
+TEST_F(StammdatenDialogeTest, FundDeletedWhileAnotherPageIsShownLeavesTheStatementToo)
+{
+    d->KasseName->SetValue("AOK");
+    m_fenster->SetActivePage(0);
+    m_jaAntwort = true;
+    Antwort<TFoKassenMenue>([](TFoKassenMenue& dialog) {
+        EXPECT_EQ(dialog.Auswahl(), "") << "no statement shown, nothing preselected";
+        ZeileKlicken(*dialog.Liste(), 0);
+        QTest::keyClick(dialog.Liste(), Qt::Key_Delete);
+        QTest::mouseClick(dialog.bnOK(), Qt::LeftButton);
+        return dialog.ModalResult();
+    });
+    m_fenster->Item("miKrankenkassen")->trigger();
+    EXPECT_EQ(m_fragen, QStringList{"Wollen Sie die Krankenkasse \"AOK\" wirklich löschen?"});
+    EXPECT_EQ(d->KasseName->GetValue(), "");
+    EXPECT_DOUBLE_EQ(d->KVZBSatz->GetValue(), Beitragssaetze().KVSatzZB(2026, 1));
+}
+
 TEST_F(StammdatenDialogeTest, APageWhoseCurrencyWasDeletedKeepsItsAmountsAndRate)
 {
     d->WaehrungName->SetValue("Dollar");
