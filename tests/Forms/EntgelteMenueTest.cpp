@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -167,6 +168,22 @@ TEST_F(EntgelteMenueTest, ListShowsTextAndRightAlignedAmount)
     EXPECT_EQ(m_liste->ColumnWidth(0), m_liste->viewport()->width() - breite - 4);
     EXPECT_TRUE(m_dialog->findChild<QPushButton*>("bnHilfe")->isHidden());
     EXPECT_EQ(m_dialog->windowTitle(), "Detail-Entgelte");
+
+    // As painted: the text starts at the left edge, the amount ends at the right one (a focus
+    // frame round the row is left out).
+    const QImage bild = m_liste->viewport()->grab().toImage();
+    const QRect zeile = m_liste->visualItemRect(m_liste->item(0)).adjusted(2, 2, -2, -2);
+    const QRgb hintergrund = bild.pixel(zeile.center().x(), zeile.bottom());
+    int links = bild.width();
+    int rechts = -1;
+    for (int y = zeile.top(); y <= zeile.bottom(); ++y)
+        for (int x = zeile.left(); x <= zeile.right(); ++x)
+            if (bild.pixel(x, y) != hintergrund) {
+                links = std::min(links, x);
+                rechts = std::max(rechts, x);
+            }
+    EXPECT_LT(links, 12);
+    EXPECT_GT(rechts, m_liste->viewport()->width() - 12);
 }
 
 TEST_F(EntgelteMenueTest, DefaultButtonFollowsTheMarks)
