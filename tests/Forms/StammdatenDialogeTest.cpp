@@ -306,6 +306,26 @@ TEST_F(StammdatenDialogeTest, MainWindowWritesTheChosenFundAndCurrencyBack)
     EXPECT_DOUBLE_EQ(d->Waehrungskurs()->GetValue(), 1.1);
 }
 
+TEST_F(StammdatenDialogeTest, ChangedRatesOfTheStatementsFundApplyEvenAfterCancel)
+{
+    d->KasseName->SetValue("TK");
+    ASSERT_DOUBLE_EQ(d->KVZBSatz->GetValue(), 2.45);
+    Antwort<TFoKasse>([](TFoKasse& kasse) {
+        Tippen(*Kind<TMVCBetrag>(kasse, "ebKKZusatzbeitragsatz"), "2,90");
+        QTest::mouseClick(kasse.bnOK(), Qt::LeftButton);
+        return kasse.ModalResult();
+    });
+    Antwort<TFoKassenMenue>([](TFoKassenMenue& dialog) {
+        EXPECT_EQ(dialog.Auswahl(), "TK");
+        QTest::keyClick(dialog.Liste(), Qt::Key_Return);
+        QTest::keyClick(dialog.Liste(), Qt::Key_Escape);
+        return dialog.ModalResult();
+    });
+    QTest::mouseClick(m_seite->Control<QPushButton>("bnSVAendernNeu"), Qt::LeftButton);
+    EXPECT_EQ(d->KasseName->GetValue(), "TK");
+    EXPECT_DOUBLE_EQ(d->KVZBSatz->GetValue(), 2.9);
+}
+
 TEST_F(StammdatenDialogeTest, DeletingTheStatementsFundFallsBackOnTheYearsRates)
 {
     d->KasseName->SetValue("AOK");
