@@ -3,9 +3,12 @@
 #include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
+#include "Forms/FoEntgelteMenue.h"
+#include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
@@ -262,7 +265,7 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
     QFormLayout* sv = Gruppe(spalte, "Sozialversicherung");
     auto* kassen = new QPushButton("Kassen...", Panel());
     kassen->setObjectName("bnSVAendernNeu");
-    kassen->setEnabled(false); // the funds dialog comes with the funds list
+    connect(kassen, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnSVAendernNeuClick);
     sv->addRow("Krankenkasse:", Zeile({Neu<TMVCComboBox>("cbKasse"), kassen}));
     auto* bgs = new QPushButton("?...", Panel());
     bgs->setObjectName("bnBGS");
@@ -335,7 +338,7 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
                                        Check("chUmrechnen", "Umrechnen")}));
     auto* eingabe = new QPushButton("Eingabe...", Panel());
     eingabe->setObjectName("bnDetailEntgelt");
-    eingabe->setEnabled(false); // the pay-item dialogs come with the pay-item lists
+    connect(eingabe, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnDetailEntgeltClick);
     entgelt->addRow(Zeile({Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
     m_ebEntgelt = Neu<TMVCBetrag>("ebEntgelt");
     entgelt->addRow("&Bruttoentgelt:", m_ebEntgelt);
@@ -596,6 +599,40 @@ void TFoEntgeltabrechnung::bnBGSClick()
     const QString alt = Text(d->BGS->GetValue()).left(TFoBeitrGrSchl::kZweige);
     if (const auto neu = TFoBeitrGrSchl::Ausfuehren(alt))
         d->BGS->SetAsString(neu->toStdString());
+}
+
+namespace {
+
+bool EnthaeltVersorgung(const TDetailEntgelte& liste)
+{
+    for (int i = 0; i < liste.Count(); ++i)
+        if (liste.DetailEntgeltDaten(i).Versorgungsbezug().GetStoredString() == "Ja")
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TFoEntgeltabrechnung::bnDetailEntgeltClick()
+{
+    auto* lohn = dynamic_cast<TLohnBerechnung*>(Berechnung());
+    if (!lohn)
+        return;
+    const TLohnDaten& d = lohn->LohnDatenOf();
+    const bool versorgungVorher = EnthaeltVersorgung(d.DetailEntgelte());
+    if (!TFoEntgelteMenue::Ausfuehren(*lohn))
+        return;
+    // From 2005 a pension needs its start year and months: the panel asks for them.
+    if (d.Jahr->GetValue() >= 2005 && !versorgungVorher && EnthaeltVersorgung(d.DetailEntgelte())) {
+        m_paVersBez->show();
+        Control<QWidget>("edVersorgungsbeginn")->setFocus();
+    }
+}
+
+void TFoEntgeltabrechnung::bnSVAendernNeuClick()
+{
+    if (auto* lohn = dynamic_cast<TLohnBerechnung*>(Berechnung()))
+        KasseWaehlen(*lohn);
 }
 
 void TFoEntgeltabrechnung::Drucken(int)

@@ -67,6 +67,11 @@ public:
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
 
     void bnBGSClick();
+    // The pay-item dialog over the statement; a first pension item from 2005 opens the pension
+    // panel.
+    void bnDetailEntgeltClick();
+    // The funds dialog over the statement's fund.
+    void bnSVAendernNeuClick();
     // The child-allowance mark is on (red background, yellow text).
     bool KiFBMarkiert() const { return m_kiFBMarkiert; }
     // The pension panel is open.

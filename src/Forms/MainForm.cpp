@@ -3,6 +3,7 @@
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Forms/Entgeltabrechnung.h"
+#include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
@@ -261,8 +262,9 @@ void TMainForm::MenueAufbauen()
 
     QMenu* optionen = hauptmenue("&Optionen", gOptionen);
     NeuesItem(optionen, "miOptionen", "&Optionen...", {}, {});
-    NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {}, {});
-    NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, {});
+    NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {},
+              [this] { KrankenkassenMenue(*this); });
+    NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, [this] { WaehrungenMenue(*this); });
     optionen->addSeparator();
     NeuesItem(optionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", {},
               [this] {

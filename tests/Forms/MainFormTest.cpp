@@ -60,8 +60,8 @@ TEST_F(MainFormTest, MenusSpeedButtonsAndStatusPanel)
     EXPECT_EQ(fenster->Button("bnStKlVgl")->text(), "StKl Vergl");
     EXPECT_EQ(fenster->DDEStatus()->toolTip(), "DDE-Statusanzeige (Dynamischer Datenaustausch)");
     // Commands of later parts of the program exist and are disabled.
-    for (const char* name : {"miDrucken", "miOptionen", "miKrankenkassen", "miWaehrungen", "miInfo",
-                             "miSVTabelleOeffnen", "miEStTabelleOeffnen", "miESt2026"})
+    for (const char* name : {"miDrucken", "miOptionen", "miInfo", "miSVTabelleOeffnen",
+                             "miEStTabelleOeffnen", "miESt2026"})
         EXPECT_FALSE(fenster->Item(name)->isEnabled()) << name;
     EXPECT_TRUE(fenster->Item("miLStTabelleOeffnen")->isEnabled());
     EXPECT_FALSE(fenster->Item("miHilfeZumFeld")->isVisible());

@@ -178,6 +178,11 @@ int TDetailEntgelte::VorgabePKiStSatz()
     return g_vorgabePKiStSatz;
 }
 
+void TDetailEntgelte::SetVorgabePKiStSatz(int satz)
+{
+    g_vorgabePKiStSatz = satz;
+}
+
 TDaten* TDetailEntgelte::CreateDaten()
 {
     return CreateComponent<TDetailEntgelteDaten>(this, Name());

@@ -149,6 +149,8 @@ public:
 
     // The PKiStSatz new flat-taxed components start with: the last one added (7 at first).
     static int VorgabePKiStSatz();
+    // A flat-taxed component changed in the list dialog passes its rate on the same way.
+    static void SetVorgabePKiStSatz(int satz);
 
 protected:
     TDaten* CreateDaten() override;

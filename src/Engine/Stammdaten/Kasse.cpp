@@ -32,6 +32,11 @@ void TKasseDaten::CreateValues()
                      [this](TValue&) { m_isOK->SetValue(!m_bezeichnung->GetValue().empty()); });
 }
 
+TBerechnung* TKasse::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TKasse>(owner, name);
+}
+
 TDaten* TKasse::CreateDaten()
 {
     return CreateComponent<TKasseDaten>(this, Name());
@@ -53,6 +58,11 @@ void TKasse::SaveKasse()
     const std::string name =
         EintragSpeichern(KassenDateiName(), kKassenSektion, KasseDaten().Bezeichnung().GetValue());
     KasseDaten().Bezeichnung().SetValue(name);
+}
+
+TBerechnung* TKassen::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TKassen>(owner, name);
 }
 
 TDaten* TKassen::CreateDaten()

@@ -67,6 +67,7 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
 
 class TKassenDaten : public TStammListeDaten {
@@ -79,16 +80,17 @@ public:
     TStringListValue& Krankenkassen() const { return Liste(); }
 };
 
-class TKassen : public TBerechnung {
+class TKassen : public TStammListenBerechnung {
 public:
-    using TBerechnung::TBerechnung;
+    using TStammListenBerechnung::TStammListenBerechnung;
 
     TKassenDaten& KassenDaten() const { return static_cast<TKassenDaten&>(Daten()); }
 
-    void Laden();
+    void Laden() override;
     // Removes the selected funds from the list and erases their sections.
-    void MarkierteLoeschen();
+    void MarkierteLoeschen() override;
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };

@@ -7,6 +7,15 @@
 
 #include <utility>
 
+void TStammEintrag::Assign(const TBerechnung& source)
+{
+    TBerechnung::Assign(source);
+    if (const auto* eintrag = dynamic_cast<const TStammEintrag*>(&source)) {
+        m_neu = eintrag->m_neu;
+        m_geladenerName = eintrag->m_geladenerName;
+    }
+}
+
 void TStammEintrag::EintragGeladen(const std::string& name)
 {
     m_neu = false;

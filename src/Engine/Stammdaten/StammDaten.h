@@ -5,6 +5,7 @@
 //   TStammEintrag     a calculation that loads and saves one entry of such a list
 //   TStammListeDaten  the list of entry names with a multiple selection, and two flags for the
 //                     dialog
+//   TStammListenBerechnung  loads such a list from its file and deletes the selected entries
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/Daten.h"
 
@@ -18,6 +19,8 @@ public:
     using TBerechnung::TBerechnung;
 
     bool IsNew() const { return m_neu; }
+    // A copy saves like its original: as a new entry, or over the entry it was loaded as.
+    void Assign(const TBerechnung& source) override;
 
 protected:
     // The entry `name` is the one shown now: saving it again rewrites it.
@@ -51,4 +54,14 @@ private:
     TStringListValue* m_liste = nullptr;
     TBoolean* m_loeschen = nullptr;
     TBoolean* m_ok = nullptr;
+};
+
+class TStammListenBerechnung : public TBerechnung {
+public:
+    using TBerechnung::TBerechnung;
+
+    TStammListeDaten& ListenDaten() const { return static_cast<TStammListeDaten&>(Daten()); }
+    virtual void Laden() = 0;
+    // Removes the selected entries from the list and erases their sections.
+    virtual void MarkierteLoeschen() = 0;
 };

@@ -41,6 +41,11 @@ void TWaehrungDaten::IsOKAktualisieren()
     m_isOK->SetValue(!m_bezeichnung->GetValue().empty() && m_kurs->GetValue() > 0.0);
 }
 
+TBerechnung* TWaehrung::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TWaehrung>(owner, name);
+}
+
 TDaten* TWaehrung::CreateDaten()
 {
     return CreateComponent<TWaehrungDaten>(this, Name());
@@ -77,6 +82,11 @@ void TWaehrung::Speichern()
     // From now on this is the stored currency: saving it again rewrites it.
     d.Bezeichnung().SetValue(
         EintragSpeichern(WaehrungenDateiName(), kWaehrungenSektion, bezeichnung));
+}
+
+TBerechnung* TWaehrungen::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TWaehrungen>(owner, name);
 }
 
 TDaten* TWaehrungen::CreateDaten()

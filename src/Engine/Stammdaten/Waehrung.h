@@ -71,6 +71,7 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
 
 class TWaehrungenDaten : public TStammListeDaten {
@@ -83,17 +84,18 @@ public:
     TStringListValue& Waehrungen() const { return Liste(); }
 };
 
-class TWaehrungen : public TBerechnung {
+class TWaehrungen : public TStammListenBerechnung {
 public:
-    using TBerechnung::TBerechnung;
+    using TStammListenBerechnung::TStammListenBerechnung;
 
     TWaehrungenDaten& WaehrungenDaten() const { return static_cast<TWaehrungenDaten&>(Daten()); }
 
-    void Laden();
+    void Laden() override;
     // Removes the selected currencies but "DM" and "Euro" from the list and erases their
     // sections.
-    void MarkierteLoeschen();
+    void MarkierteLoeschen() override;
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };

@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <typeinfo>
 
 namespace {
 
@@ -233,6 +234,33 @@ TEST_F(StammdatenTest, DeletingNeverErasesTheListOrASectionStillInUse)
     kassen->KassenDaten().Krankenkassen().SetSelected(1, true);
     kassen->MarkierteLoeschen();
     EXPECT_EQ(Lesen(KassenDateiName()), "[Krankenkassen]\nN0=A\n[A]\nBeitragssatz_G=1\n");
+}
+
+TEST_F(StammdatenTest, CopiesOfEntriesAndListsWorkLikeTheirOriginals)
+{
+    NeueKasse("AOK")->SaveKasse();
+    NeueWaehrung("Pfund", "GBP", 0.85)->Speichern();
+    const std::unique_ptr<TBerechnung> originale[] = {
+        Geladen("AOK"), GeladeneWaehrung("Pfund"), MakeComponent<TKassen>(nullptr, "Kassen"),
+        MakeComponent<TWaehrungen>(nullptr, "Waehrungen")};
+    dynamic_cast<TKassen&>(*originale[2]).Laden();
+    dynamic_cast<TWaehrungen&>(*originale[3]).Laden();
+    for (const auto& original : originale) {
+        std::unique_ptr<TBerechnung> kopie;
+        ASSERT_NO_THROW(kopie = original->Clone()) << typeid(*original).name();
+        EXPECT_EQ(typeid(*kopie), typeid(*original));
+        EXPECT_TRUE(kopie->Daten().Equals(original->Daten())) << typeid(*original).name();
+    }
+
+    // A copy of a loaded fund saves over it, a copy of a new one is new.
+    auto kopie = Geladen("AOK")->Clone();
+    auto& kasse = dynamic_cast<TKasse&>(*kopie);
+    EXPECT_FALSE(kasse.IsNew());
+    kasse.KasseDaten().Zusatzbeitragssatz().SetValue(1.9);
+    EXPECT_NO_THROW(kasse.SaveKasse());
+    EXPECT_EQ(KassenListe(), TStrings{"AOK"});
+    auto neu = NeueKasse("AOK")->Clone();
+    EXPECT_THROW(dynamic_cast<TKasse&>(*neu).SaveKasse(), Exception);
 }
 
 TEST_F(StammdatenTest, FirstSaveCreatesTheDirectory)
