@@ -1,12 +1,13 @@
 // The run of a payroll statement over its pay components: the accumulator block, wage tax with
 // special payments, contributions, the chamber contribution, net pay and the two searches.
-#include "Engine/Sozialversicherung/Beitrag.h"
-#include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
-#include "Engine/Sozialversicherung/Kammer.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
+#include "Engine/Sozialversicherung/Kammer.h"
 #include "Engine/Sozialversicherung/SVLib.h"
 #include "Lib/Betrag.h"
 #include "Options/OptionenVtrl.h"
@@ -461,33 +462,39 @@ void TLohnBerechnung::CalcSocialInsurance()
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
     b.SetKeineBBG(d.KeineBBG->GetValue());
     b.SetEuroRundung(jahr > 2002);
+    b.SetAndereAE(d.AndereAE->GetCents());
     const bool gleitzone = d.Gleitzone->GetValue();
     b.SetGleitzone(gleitzone);
-    const bool neueFormel =
+    const bool schalter =
         d.NeueGleitzonenFormel->IsEnabled() ? d.NeueGleitzonenFormel->GetValue() : jahr > 2014;
+    const bool neueFormel = NeueGleitzonenregel(jahr, monat, schalter, b.ZonenentgeltEuroCent());
     b.SetGleitzonenParameter(jahr, monat, neueFormel);
     b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
-    b.SetAndereAE(d.AndereAE->GetCents());
+    m_beitragspflichtig = b.BeitragspflichtigeEinnahme();
 
+    m_arbeitgeber.fill(0);
+    const auto anteile = [this, &b](TDouble& arbeitnehmer, TZweig zweig) {
+        SetzeCent(arbeitnehmer, b.GetBeitrag());
+        m_arbeitgeber[static_cast<int>(zweig)] = b.GetArbeitgeberAnteil();
+    };
     using Art = TBeitrag::TSatzArt;
     if (d.KVBeitrag->IsEnabled()) {
         b.SetSatz(Art::kGesamt, d.KVSatz->GetValue());
-        SetzeCent(*d.KVBeitrag, b.GetBeitrag());
+        anteile(*d.KVBeitrag, TZweig::kKV);
     }
     if (d.PVBeitrag->IsEnabled()) {
         b.SetPVSachsen(d.PVSachsen->GetValue());
         b.SetKinderPV(d.KinderPV->GetValue());
         b.SetSatz(Art::kGesamt, d.PVSatz->GetValue());
-        SetzeCent(*d.PVBeitrag, b.GetBeitrag());
+        anteile(*d.PVBeitrag, TZweig::kPV);
     }
     if (d.KVZBBeitrag->IsEnabled()) {
         b.SetSatz(Art::kGesamt, d.KVZBSatz->GetValue());
-        // Until 2018 the employee bore the additional rate alone.
-        if (jahr < 2019) {
+        if (!TBeitragssatz::ZusatzbeitragParitaetisch(jahr)) {
             b.SetSatz(Art::kArbeitgeber, 0);
             b.SetSatz(Art::kArbeitnehmer, d.KVZBSatz->GetValue());
         }
-        SetzeCent(*d.KVZBBeitrag, b.GetBeitrag());
+        anteile(*d.KVZBBeitrag, TZweig::kKVZ);
     }
     if (d.PVKLBeitrag->IsEnabled()) {
         b.SetNurArbeitnehmer(true);
@@ -501,15 +508,17 @@ void TLohnBerechnung::CalcSocialInsurance()
         if (d.KeineRVMinderung->GetValue())
             b.SetGleitzone(false);
         b.SetSatz(Art::kGesamt, d.RVSatz->GetValue());
-        const int periode = jahr * 100 + monat;
-        if (gleitzone && !d.NeueGleitzonenFormel->GetValue() && periode >= 202210 &&
-            periode <= 202312) {
+        if (gleitzone && !neueFormel &&
+            GleitzonenStand(jahr, monat) == TGleitzonenStand::kUebergang2022) {
+            // Pay of 450.01 to 520 euro kept its other branches in the old zone, but is marginal
+            // employment for the pension: the employer pays the flat rate, the employee the rest.
             b.SetGleitzone(false);
             const double gesamt = b.GetBeitrag() + b.GetArbeitgeberAnteil();
             b.SetSatz(Art::kArbeitgeber, Beitragssaetze().RVSatzPau(jahr, monat));
             SetzeCent(*d.RVBeitrag, gesamt - b.GetArbeitgeberAnteil());
+            m_arbeitgeber[static_cast<int>(TZweig::kRV)] = b.GetArbeitgeberAnteil();
         } else {
-            SetzeCent(*d.RVBeitrag, b.GetBeitrag());
+            anteile(*d.RVBeitrag, TZweig::kRV);
         }
         b.SetGleitzone(gleitzone);
     }
@@ -517,7 +526,7 @@ void TLohnBerechnung::CalcSocialInsurance()
         b.SetAndereAE(0);
         b.SetBBG(bbgAV);
         b.SetSatz(Art::kGesamt, d.AVSatz->GetValue());
-        SetzeCent(*d.AVBeitrag, b.GetBeitrag());
+        anteile(*d.AVBeitrag, TZweig::kAV);
     }
 }
 
@@ -545,10 +554,10 @@ void TLohnBerechnung::KammerBerechnung()
     case 1: {
         auto saarland = std::make_unique<TKammerSaarland>();
         saarland->SetBetrag((m_summen[sLfdSV] + m_summen[sSonstSV]) * 0.01);
-        saarland->SetGrenze(BBGRVKnappschaftCent() * (1.0 / 1200));
-        saarland->SetLStTab(*m_tab);
+        if (d.Gleitzone->GetValue())
+            saarland->SetGleitzonenbasis(m_beitragspflichtig * 0.01);
+        saarland->SetJahr(jahr, d.Monat->GetValue());
         saarland->SetTage(d.SVTage->GetValue());
-        saarland->SetSatz(KammerBeitragssatzSL(jahr));
         kammer = std::move(saarland);
         break;
     }

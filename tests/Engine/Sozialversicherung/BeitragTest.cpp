@@ -60,7 +60,14 @@ const ZonenFall kZonenFaelle[] = {
     {"ub2022_600_pension", 2022, 10, true, 0.7009, 18.6, 60000, 1102, 7380},
     // 2023 to 2000 euro: at 520.01 the employee pays nothing, the employer 28 percent's share.
     {"ub2023_lower_bound", 2023, 1, true, 0.6922, 18.6, 52001, 0, 6696},
-    {"ub2023_at_lower_limit", 2023, 1, true, 0.6922, 18.6, 52000, 3347, 3347},
+    // At the limit itself the employee's base of SGB IV section 20 (2a) sentence 6,
+    // 2000 / (2000 - 520) * (AE - 520) as the joint circular of the social insurers publishes it,
+    // is 0: the employer bears the contribution on the general base F * 520, as at 520.01.
+    {"ub2023_at_lower_limit", 2023, 1, true, 0.6922, 18.6, 52000, 0, 6694},
+    {"ub2023_below_lower_limit", 2023, 1, true, 0.6922, 18.6, 40000, 0, 5150},
+    // 2025 (F 0.6683): 556.00 and 556.01 cost the employee nothing, the employer the same.
+    {"ub2025_at_lower_limit", 2025, 1, true, 0.6683, 14.6, 55600, 0, 5424},
+    {"ub2025_lower_bound", 2025, 1, true, 0.6683, 14.6, 55601, 0, 5426},
     {"ub2023_1000_pension", 2023, 1, true, 0.6922, 18.6, 100000, 6032, 10556},
     {"ub2023_upper_bound", 2023, 1, true, 0.6922, 18.6, 200000, 18600, 18600},
     {"ub2023_above_zone", 2023, 1, true, 0.6922, 18.6, 200001, 18600, 18600},
@@ -105,6 +112,75 @@ TEST(BeitragGleitzone, ChildlessSurchargeTakesTheGeneralBase)
     b.SetEntgelt(100000);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), 312.0);
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 0.0);
+}
+
+TEST(BeitragGleitzone, ChildlessSurchargeRunsOnAcrossTheLowerLimit)
+{
+    // 2025: 0.6 percent of the general base, 556.00 * 0.6683 = 371.57 and 371.59 at 556.01.
+    for (const double entgelt : {55600.0, 55601.0}) {
+        TBeitrag b = Exakt(0.0);
+        b.SetSatz(Art::kArbeitnehmer, 0.6);
+        b.SetNurArbeitnehmer(true);
+        b.SetGleitzonenParameter(2025, 1, true);
+        b.SetGleitzonenfaktor(0.6683);
+        b.SetGleitzone(true);
+        b.SetEntgelt(entgelt);
+        EXPECT_DOUBLE_EQ(b.GetBeitrag(), 223.0) << entgelt;
+    }
+}
+
+// Care in the zone with three children, June 2024, pay 1,234.56 (F 0.6846, rate 3.4): the
+// reduction of 0.5 points is worked out apart on the employee's own base 952.89 and taken off
+// his share of 16.20; the employer's share is that without children, 38.96 - 16.20 (SGB XI
+// section 58 with SGB IV section 20 (2a) sentence 6: the reduction "is to be computed
+// separately", as the commentary on the care reform of 2023 puts it).
+TEST(BeitragGleitzone, ChildrenReductionLowersTheEmployeesShareOnly)
+{
+    TBeitrag b = Exakt(0.0);
+    b.SetGleitzonenParameter(2024, 6, true);
+    b.SetGleitzonenfaktor(0.6846);
+    b.SetGleitzone(true);
+    b.SetEntgelt(123456);
+    b.SetKinderPV(3);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 1144.0);
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 2276.0);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 1620.0) << "without children";
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 2276.0);
+}
+
+TEST(BeitragGleitzone, ChildrenReductionInTheOldZone)
+{
+    // July 2023, pay 500 kept in the old zone (factor with the flat tax, 450 to 1300, reduced
+    // base 390.60): the employer pays his half of the pay, 8.50, the employee the rest of 13.28,
+    // 4.78, less his reduction of 0.25 percent of the reduced base, 0.98.
+    TBeitrag b = Exakt(0.0);
+    b.SetGleitzonenParameter(2023, 7, false);
+    b.SetGleitzonenfaktor(0.7417);
+    b.SetGleitzone(true);
+    b.SetEntgelt(50000);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 39060.0);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 478.0);
+    b.SetKinderPV(2);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 850.0);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 380.0);
+}
+
+TEST(BeitragGleitzone, LiableIncomeIsTheGeneralBase)
+{
+    TBeitrag b = Exakt(18.6);
+    b.SetGleitzonenParameter(2023, 1, true);
+    b.SetGleitzonenfaktor(0.6922);
+    b.SetEntgelt(100000);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 100000.0) << "outside the zone";
+    b.SetGleitzone(true);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 89185.0);
+    b.SetEntgelt(250000);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 250000.0) << "above the zone";
+    EXPECT_DOUBLE_EQ(b.ZonenentgeltEuroCent(), 250000.0);
 }
 
 TEST(BeitragGleitzone, SeveralJobsShareTheBaseOfTheTotalPay)
