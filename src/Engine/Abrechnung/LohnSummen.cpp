@@ -4,6 +4,7 @@
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
@@ -33,16 +34,6 @@ void AddiereCent(TDouble& wert, double cent)
 double Int(double x)
 {
     return std::trunc(x);
-}
-
-// Solidarity surcharge rate in percent of the wage tax: 7.5 from 1995 to 1997, 5.5 from 1998.
-double SolZSatz(int jahr)
-{
-    if (jahr >= 1998)
-        return 5.5;
-    if (jahr >= 1995)
-        return 7.5;
-    return 0;
 }
 
 } // namespace
@@ -287,8 +278,7 @@ void TLohnBerechnung::Differenzmethode()
     SetzeCent(*d.SB_LSt, w2 - w1);
     d.SB_BK->SetValue(d.SB_LSt->GetValue());
     const int jahr = d.Jahr->GetValue();
-    if (jahr >= 1995)
-        SolZSonstige(SolZSatz(jahr));
+    SolZSonstige(SolZSatz(jahr));
     if (t.ZusatztabelleAngewendet())
         d.Zusatztabelle_angewendet->SetValue(true);
 }
@@ -314,8 +304,7 @@ void TLohnBerechnung::HalberSteuersatz()
     const double halb = Int(d.SB_LSt->GetCents() * 0.5);
     SetzeCent(*d.SB_BK, halb + b0);
     SetzeCent(*d.SB_LSt, halb + s0);
-    if (d.Jahr->GetValue() >= 1995)
-        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -332,8 +321,7 @@ void TLohnBerechnung::DrittelRegel()
     const double drittel = d.SB_LSt->GetCents();
     SetzeCent(*d.SB_BK, drittel * 3 + b0);
     SetzeCent(*d.SB_LSt, drittel * 3 + s0);
-    if (d.Jahr->GetValue() >= 1995)
-        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -350,7 +338,7 @@ void TLohnBerechnung::FuenftelRegel()
     const double fuenftel = d.SB_LSt->GetCents();
     SetzeCent(*d.SB_BK, fuenftel * 5 + b0);
     SetzeCent(*d.SB_LSt, fuenftel * 5 + s0);
-    SolZSonstige(5.5);
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
