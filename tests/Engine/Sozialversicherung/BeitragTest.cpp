@@ -20,6 +20,16 @@ TBeitrag Exakt(double satz, double grenze1 = kOhneGrenze, int tage = 30)
     return b;
 }
 
+// The transition zone of an era with its factor, exact.
+TBeitrag Zone(double satz, int jahr, int monat, bool neu, double faktor)
+{
+    TBeitrag b = Exakt(satz);
+    b.SetGleitzonenParameter(jahr, monat, neu);
+    b.SetGleitzonenfaktor(faktor);
+    b.SetGleitzone(true);
+    return b;
+}
+
 // ---- The transition zone, one row per era and bound --------------------------------------
 
 struct ZonenFall {
@@ -77,10 +87,7 @@ class BeitragGleitzoneTest : public testing::TestWithParam<ZonenFall> {};
 TEST_P(BeitragGleitzoneTest, SharesOfTheEra)
 {
     const ZonenFall& f = GetParam();
-    TBeitrag b = Exakt(f.satz);
-    b.SetGleitzonenParameter(f.jahr, f.monat, f.neu);
-    b.SetGleitzonenfaktor(f.faktor);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(f.satz, f.jahr, f.monat, f.neu, f.faktor);
     b.SetEntgelt(f.entgelt);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), f.wantArbeitnehmer) << "pay=" << f.entgelt;
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), f.wantArbeitgeber) << "pay=" << f.entgelt;
@@ -91,10 +98,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, BeitragGleitzoneTest, testing::ValuesIn(kZonenF
 TEST(BeitragGleitzone, EmployeeShareNeverNegativeInTheOldZone)
 {
     // With an absurdly low factor the reduced total falls below the employer's half.
-    TBeitrag b = Exakt(19.5);
-    b.SetGleitzonenParameter(2003, 4, false);
-    b.SetGleitzonenfaktor(0.1);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(19.5, 2003, 4, false, 0.1);
     b.SetEntgelt(40001);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), 0.0);
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 3900.0);
@@ -118,12 +122,9 @@ TEST(BeitragGleitzone, ChildlessSurchargeRunsOnAcrossTheLowerLimit)
 {
     // 2025: 0.6 percent of the general base, 556.00 * 0.6683 = 371.57 and 371.59 at 556.01.
     for (const double entgelt : {55600.0, 55601.0}) {
-        TBeitrag b = Exakt(0.0);
+        TBeitrag b = Zone(0.0, 2025, 1, true, 0.6683);
         b.SetSatz(Art::kArbeitnehmer, 0.6);
         b.SetNurArbeitnehmer(true);
-        b.SetGleitzonenParameter(2025, 1, true);
-        b.SetGleitzonenfaktor(0.6683);
-        b.SetGleitzone(true);
         b.SetEntgelt(entgelt);
         EXPECT_DOUBLE_EQ(b.GetBeitrag(), 223.0) << entgelt;
     }
@@ -136,10 +137,7 @@ TEST(BeitragGleitzone, ChildlessSurchargeRunsOnAcrossTheLowerLimit)
 // separately", as the commentary on the care reform of 2023 puts it).
 TEST(BeitragGleitzone, ChildrenReductionLowersTheEmployeesShareOnly)
 {
-    TBeitrag b = Exakt(0.0);
-    b.SetGleitzonenParameter(2024, 6, true);
-    b.SetGleitzonenfaktor(0.6846);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(0.0, 2024, 6, true, 0.6846);
     b.SetEntgelt(123456);
     b.SetKinderPV(3);
     b.SetSatz(Art::kGesamt, 3.4);
@@ -155,10 +153,7 @@ TEST(BeitragGleitzone, ChildrenReductionInTheOldZone)
     // July 2023, pay 500 kept in the old zone (factor with the flat tax, 450 to 1300, reduced
     // base 390.60): the employer pays his half of the pay, 8.50, the employee the rest of 13.28,
     // 4.78, less his reduction of 0.25 percent of the reduced base, 0.98.
-    TBeitrag b = Exakt(0.0);
-    b.SetGleitzonenParameter(2023, 7, false);
-    b.SetGleitzonenfaktor(0.7417);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(0.0, 2023, 7, false, 0.7417);
     b.SetEntgelt(50000);
     b.SetSatz(Art::kGesamt, 3.4);
     EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 39060.0);
@@ -186,10 +181,7 @@ TEST(BeitragGleitzone, LiableIncomeIsTheGeneralBase)
 TEST(BeitragGleitzone, SeveralJobsShareTheBaseOfTheTotalPay)
 {
     // 2024: 600 here and 600 elsewhere; the bases of 1200 are halved for this job.
-    TBeitrag b = Exakt(18.6);
-    b.SetGleitzonenParameter(2024, 1, true);
-    b.SetGleitzonenfaktor(0.6846);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(18.6, 2024, 1, true, 0.6846);
     b.SetEntgelt(60000);
     b.SetAndereAE(60000);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), 4211.0);

@@ -211,38 +211,36 @@ TEST(KammerSaarland, CapIsTheGeneralWestCeiling)
 
 TEST(KammerSaarland, TransitionZoneAssessesTheReducedBase)
 {
-    // 2024, 1000 euro in the zone with a reduced base of 891.85: 1.33 instead of 1.50; whether
+    // 2024, 1000 euro in the zone with its reduced base of 883.93: 1.32 instead of 1.50; whether
     // the pay is marginal is decided on the pay itself.
     TKammerSaarland k;
     k.SetJahr(2024, 1);
     k.SetBetrag(1000.00);
-    k.SetGleitzonenbasis(891.85);
-    EXPECT_DOUBLE_EQ(k.Beitrag(), 1.33);
+    k.SetGleitzonenbasis(883.93);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), 1.32);
     k.SetBetrag(600.00);
     k.SetGleitzonenbasis(500.00);
     EXPECT_DOUBLE_EQ(k.Beitrag(), 0.75);
+}
+
+// The Saarland contribution of a month's pay shown in the currency of rate `kurs`.
+double SaarlandBeitrag(int jahr, double betrag, double kurs)
+{
+    TKammerSaarland k;
+    k.SetJahr(jahr, 6);
+    k.SetKurs(kurs);
+    k.SetBetrag(betrag);
+    return k.Beitrag();
 }
 
 TEST(KammerSaarland, MarkEra)
 {
     // 1999: 3000 marks pay 4.50 marks; euro shown, 1533.88 euro are 3000.01 marks and the
     // 4.50 marks 2.30 euro. 1998: 620 marks are marginal employment.
-    TKammerSaarland mark;
-    mark.SetJahr(1999, 6);
-    mark.SetBetrag(3000.0);
-    mark.SetKurs(1.95583);
-    EXPECT_DOUBLE_EQ(mark.Beitrag(), 4.50);
-    TKammerSaarland euro;
-    euro.SetJahr(1999, 6);
-    euro.SetBetrag(1533.88);
-    EXPECT_DOUBLE_EQ(euro.Beitrag(), 2.30);
-    TKammerSaarland gering;
-    gering.SetJahr(1998, 6);
-    gering.SetKurs(1.95583);
-    gering.SetBetrag(620.0);
-    EXPECT_DOUBLE_EQ(gering.Beitrag(), 0.0);
-    gering.SetBetrag(620.01);
-    EXPECT_DOUBLE_EQ(gering.Beitrag(), 0.93);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1999, 3000.0, 1.95583), 4.50);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1999, 1533.88, 1.0), 2.30);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1998, 620.0, 1.95583), 0.0);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1998, 620.01, 1.95583), 0.93);
 }
 
 } // namespace
