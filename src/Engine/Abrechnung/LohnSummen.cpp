@@ -530,12 +530,13 @@ void TLohnBerechnung::KammerBerechnung()
     switch (d.KammerLand->GetValue()) {
     case 0: {
         auto bremen = std::make_unique<TKammerBremen>();
-        bremen->SetBetrag((m_summen[sLfdSteuer] + m_summen[sSonstSteuer] + m_summen[sMehrjaehrig] +
-                           m_summen[sAbfindung] + m_summen[sMehrjVersorgung]) *
-                          0.01);
+        double steuerpflichtig = m_summen[sLfdSteuer] + m_summen[sSonstSteuer] +
+                                 m_summen[sMehrjaehrig] + m_summen[sMehrjVersorgung];
+        if (KammerAbfindungBr(jahr))
+            steuerpflichtig += m_summen[sAbfindung];
+        bremen->SetBetrag(steuerpflichtig * 0.01);
         bremen->SetTage(d.Steuertage->GetValue());
-        bremen->SetSatz(KammerBeitragssatzBr(jahr));
-        bremen->SetFreigrenze(KammerFreigrenzeBr(jahr));
+        bremen->SetJahr(jahr);
         kammer = std::move(bremen);
         break;
     }

@@ -60,6 +60,13 @@ double KammerFreigrenzeBr(int jahr)
     return jahr <= 2001 ? kFreigrenzeDM : kFreigrenzeEuro;
 }
 
+bool KammerAbfindungBr(int jahr)
+{
+    // Severance pay on leaving is free of the contribution since 2022 (the chamber's contribution
+    // order, section 3 (1)).
+    return jahr < 2022;
+}
+
 double KammerBeitragssatzSL(int jahr)
 {
     if (jahr >= kErstesOptionenJahr)

@@ -19,6 +19,8 @@
 double KammerBeitragssatzBr(int jahr);
 double KammerFreigrenzeBr(int jahr);
 double KammerBeitragssatzSL(int jahr);
+// Whether severance pay is assessed by the Bremen chamber: up to 2021.
+bool KammerAbfindungBr(int jahr);
 // The Saarland chamber's monthly cap of the base in the year's currency: three quarters of the
 // general west pension ceiling up to 2015, the whole ceiling from 2016.
 double KammerGrenzeSL(int jahr, int monat);

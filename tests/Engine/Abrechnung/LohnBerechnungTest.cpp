@@ -583,6 +583,26 @@ TEST_F(LohnTest, EmployerSharesOfEachBranch)
     EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kRV), 0.0);
 }
 
+// The Bremen chamber assesses taxable pay; severance pay only up to 2021 (the chamber's
+// contribution order exempts it from 2022).
+TEST_F(LohnTest, BremenChamberLeavesSeveranceFrom2022)
+{
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(4000);
+    liste.Hinzufuegen(v);
+    v.Betrag().SetValue(20000);
+    v.Abfindung().SetValue(true);
+    liste.Hinzufuegen(v);
+    d.Kammer->SetValue(true);
+    d.Jahr->SetValue(2021);
+    d.DetailEntgelt->SetValue(true);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 36.00);
+    d.Jahr->SetValue(2022);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 6.00);
+}
+
 // The Saarland chamber in the statement: the pay liable to contributions, in the zone its reduced
 // base, never the miners' ceiling the statement chose; marginal pay is exempt.
 TEST_F(LohnTest, SaarlandChamberOfTheStatement)

@@ -135,6 +135,8 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1990), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2001), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2002), 250.0);
+    EXPECT_TRUE(KammerAbfindungBr(2021));
+    EXPECT_FALSE(KammerAbfindungBr(2022));
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2019), 250.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2020), 450.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2022), 0.15);
