@@ -68,11 +68,19 @@ const ZonenFall kZonenFaelle[] = {
     // AE 750, pension total 116.74 = 85.05 + 31.69. A second one: AE 600, employee 11.02.
     {"ub2022_750_pension", 2022, 10, true, 0.7009, 18.6, 75000, 3169, 8505},
     {"ub2022_600_pension", 2022, 10, true, 0.7009, 18.6, 60000, 1102, 7380},
+    // The Minijob-Zentrale's worked example of October 2022, 521 euro: general base 365.61,
+    // the employee's base 1.48; each branch's whole contribution on the general base, the
+    // employee's share on his base (30 cents in all), the employer the rest.
+    {"ub2022_521_health", 2022, 10, true, 0.7009, 14.6, 52100, 11, 5327},
+    {"ub2022_521_additional", 2022, 10, true, 0.7009, 1.3, 52100, 1, 475},
+    {"ub2022_521_care", 2022, 10, true, 0.7009, 3.05, 52100, 2, 1114},
+    {"ub2022_521_pension", 2022, 10, true, 0.7009, 18.6, 52100, 14, 6786},
+    {"ub2022_521_unemployment", 2022, 10, true, 0.7009, 2.4, 52100, 2, 876},
     // 2023 to 2000 euro: at 520.01 the employee pays nothing, the employer 28 percent's share.
     {"ub2023_lower_bound", 2023, 1, true, 0.6922, 18.6, 52001, 0, 6696},
     // At the limit itself the employee's base of SGB IV section 20 (2a) sentence 6,
-    // 2000 / (2000 - 520) * (AE - 520) as the joint circular of the social insurers publishes it,
-    // is 0: the employer bears the contribution on the general base F * 520, as at 520.01.
+    // 2000 / (2000 - 520) * (AE - 520), is 0, as the worked example above runs it down to a
+    // euro above the limit: the employer bears the contribution on the general base F * 520.
     {"ub2023_at_lower_limit", 2023, 1, true, 0.6922, 18.6, 52000, 0, 6694},
     {"ub2023_below_lower_limit", 2023, 1, true, 0.6922, 18.6, 40000, 0, 5150},
     // 2025 (F 0.6683): 556.00 and 556.01 cost the employee nothing, the employer the same.
