@@ -453,9 +453,9 @@ void TLohnBerechnung::CalcSocialInsurance()
     b.SetAndereAE(d.AndereAE->GetCents());
     const bool gleitzone = d.Gleitzone->GetValue();
     b.SetGleitzone(gleitzone);
-    const bool schalter =
-        d.NeueGleitzonenFormel->IsEnabled() ? d.NeueGleitzonenFormel->GetValue() : jahr > 2014;
-    const bool neueFormel = NeueGleitzonenregel(jahr, monat, schalter, b.ZonenentgeltEuroCent());
+    // The switch is asked only where the old zone may be kept; a disabled switch reads off.
+    const bool neueFormel = NeueGleitzonenregel(jahr, monat, d.NeueGleitzonenFormel->GetValue(),
+                                                b.ZonenentgeltEuroCent());
     b.SetGleitzonenParameter(jahr, monat, neueFormel);
     b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
     m_beitragspflichtig = b.BeitragspflichtigeEinnahme();
