@@ -297,6 +297,18 @@ TEST_F(LohnTest, OtherPaymentsOf2026)
     EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), (laufend->GetDoub(leLohnsteuer) + sonst) * 0.01);
 }
 
+// Salary and severance pay as itemised components of the statement.
+void GehaltUndAbfindung(TLohnDaten& d, double gehalt, double abfindung)
+{
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(gehalt);
+    d.DetailEntgelte().Hinzufuegen(v);
+    v.Betrag().SetValue(abfindung);
+    v.Abfindung().SetValue(true);
+    d.DetailEntgelte().Hinzufuegen(v);
+}
+
 // Severance pay: up to 2024 the third amount of the other-payment run (one-fifth rule); since
 // 2025 the employer taxes it as a plain other payment.
 struct Abfindungsjahr {
@@ -313,13 +325,7 @@ TEST_P(AbfindungTest, SeveranceTax)
     const Abfindungsjahr& f = GetParam();
     d.Jahr->SetValue(f.jahr);
     TDetailEntgelte& liste = d.DetailEntgelte();
-    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
-    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
-    v.Betrag().SetValue(4000);
-    liste.Hinzufuegen(v);
-    v.Betrag().SetValue(20000);
-    v.Abfindung().SetValue(true);
-    liste.Hinzufuegen(v);
+    GehaltUndAbfindung(d, 4000, 20000);
     d.Jahresbetraege().Entgelt->SetValue(44000);
     d.DetailEntgelt->SetValue(true);
     ASSERT_EQ(lohn->Fehlermeldung(), "");
@@ -587,14 +593,7 @@ TEST_F(LohnTest, EmployerSharesOfEachBranch)
 // contribution order exempts it from 2022).
 TEST_F(LohnTest, BremenChamberLeavesSeveranceFrom2022)
 {
-    TDetailEntgelte& liste = d.DetailEntgelte();
-    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
-    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
-    v.Betrag().SetValue(4000);
-    liste.Hinzufuegen(v);
-    v.Betrag().SetValue(20000);
-    v.Abfindung().SetValue(true);
-    liste.Hinzufuegen(v);
+    GehaltUndAbfindung(d, 4000, 20000);
     d.Kammer->SetValue(true);
     d.Jahr->SetValue(2021);
     d.DetailEntgelt->SetValue(true);
