@@ -1,6 +1,7 @@
 #include "Forms/Entgeltabrechnung.h"
 
 #include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
@@ -476,11 +477,7 @@ void TFoEntgeltabrechnung::AfterRefresh()
 
 QString TFoEntgeltabrechnung::GleitzonenText(int jahr, int monat)
 {
-    if (jahr < 2019 || (jahr == 2019 && monat < 7))
-        return "Gleitzone";
-    if (jahr < 2022)
-        return "Gleitzone/Übergangsbereich";
-    return "Übergangsbereich";
+    return QString::fromUtf8(GleitzonenBezeichnung(jahr, monat));
 }
 
 QString TFoEntgeltabrechnung::GleitzonenHinweis(int jahr, int monat)

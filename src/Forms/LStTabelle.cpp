@@ -2,6 +2,7 @@
 
 #include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
 #include "Gui/GuiHooks.h"
@@ -34,17 +35,14 @@ QString SatzText(double satz)
     return Text(FloatToBetragStr(satz == std::trunc(satz) ? 0 : 2, satz)) + " v.H.";
 }
 
-// The surcharge rate of a year: 3,75 % in 1991 and 1992, none in 1993 and 1994, 7,5 % from 1995
-// to 1997, 5,5 % since 1998.
 QString SolZSatzText(int jahr)
 {
-    if (jahr < 1991 || jahr == 1993 || jahr == 1994)
+    const double satz = SolZSatzJahr(jahr);
+    if (satz == 0)
         return "SolZ: keiner";
-    if (jahr < 1993)
-        return "SolZ: 3,75 v.H.";
-    if (jahr < 1998)
-        return "SolZ: 7,5 v.H.";
-    return "SolZ: 5,5 v.H.";
+    // As the tables print it: "7,5" and "3,75".
+    const unsigned char stellen = satz * 10 == std::trunc(satz * 10) ? 1 : 2;
+    return "SolZ: " + Text(FloatToBetragStr(stellen, satz)) + " v.H.";
 }
 
 QLabel* KopfLabel(QWidget* parent, const char* name, const QString& text, int breite,

@@ -12,8 +12,8 @@
 // temporary list is built from the plain amounts. Errors of a run (no gross found, an unreachable
 // net pay, missing tariff inputs) leave the affected results marked undetermined ("???"); the
 // message stays readable in Fehlermeldung() for the status line.
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Lib/Exception.h"
 #include "MVCFrame/Berechnung.h"
 
@@ -86,6 +86,12 @@ public:
     };
     double Summe(TSumme s) const { return m_summen[s]; }
 
+    // The branches whose employer share the statement keeps.
+    enum class TZweig { kKV, kKVZ, kPV, kRV, kAV };
+    // The employer's share of a branch in the last run, in cents of the display currency, as
+    // the contribution object computed it; 0 for a branch without contributions.
+    double ArbeitgeberAnteil(TZweig zweig) const { return m_arbeitgeber[static_cast<int>(zweig)]; }
+
 protected:
     TDaten* CreateDaten() override;
     void Calculate() override;
@@ -126,6 +132,9 @@ private:
 
     std::unique_ptr<TLStTabBase> m_tab;
     TSummen m_summen{};
+    std::array<double, 5> m_arbeitgeber{};
+    // The pay liable to contributions of the last run (in the transition zone its reduced base).
+    double m_beitragspflichtig = 0;
     int m_jahrZuletzt = 2026;
     // Annual pay and pension payments while special payments of the years before 2002 are taxed.
     double m_jahresEntgelt = 0;

@@ -1,10 +1,12 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 
-#include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
-#include "Engine/Stammdaten/Kasse.h"
+#include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Sozialversicherung/Kindergeld.h"
+#include "Engine/Stammdaten/Kasse.h"
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
 #include "Options/OptionenVtrl.h"
@@ -360,11 +362,10 @@ void TLohnDaten::UpdateEnabled()
 
     frei(PLSt, jahr >= 1996);
     const bool tarif = !PLSt->GetValue();
-    frei(Gleitzone, jahr > 2003 || (jahr == 2003 && monat >= 4));
+    frei(Gleitzone, GleitzonenStand(jahr, monat) != TGleitzonenStand::kKeine);
     const bool gleitzone = Gleitzone->GetValue();
-    frei(KeineRVMinderung, gleitzone && (jahr < 2019 || (jahr == 2019 && monat < 7)));
-    frei(NeueGleitzonenFormel, gleitzone && (jahr == 2013 || jahr == 2014 ||
-                                             (jahr == 2022 && monat >= 10) || jahr == 2023));
+    frei(KeineRVMinderung, gleitzone && RVMinderungAbwaehlbar(jahr, monat));
+    frei(NeueGleitzonenFormel, gleitzone && AlteGleitzonenregelWaehlbar(jahr, monat));
     frei(AndereAE, gleitzone);
     frei(Kinderfreibetraege, Steuerklasse->GetValue() < 5 && tarif);
     frei(Kinder, jahr >= 1996);
@@ -376,8 +377,8 @@ void TLohnDaten::UpdateEnabled()
     frei(Solidaritaetszuschlag, jahr >= 1995 && tarif);
     frei(Hinzurechnungsbetrag, jahr >= 2001 && tarif);
     frei(TabellenBeitrag, jahr < 2003);
-    frei(OstBBGRV, jahr > 1990 && jahr < 2025);
-    frei(OstBBGKV, OstBBGRV->IsEnabled() && jahr < 2001);
+    frei(OstBBGRV, TBeitragsbemessungsgrenzen::OstGrenzen(jahr, monat));
+    frei(OstBBGKV, TBeitragsbemessungsgrenzen::OstGrenzeKV(jahr, monat));
     const bool privat = BGS->GetZiffer(1) == 0;
     frei(AGZuschussPrivatKV, privat && jahr >= 2010 && jahr < 2026);
     frei(PrivatKPVBeitrag, privat && jahr >= 2010);
@@ -390,7 +391,7 @@ void TLohnDaten::UpdateEnabled()
     frei(Freibetrag, tarif && !FaktorAnwenden->GetValue());
     frei(MerkerVSP, tarif && jahr < 2010);
     KinderlosFreigeben();
-    frei(KinderPV, (jahr >= 2024 || (jahr == 2023 && monat >= 7)) && !Kinderlos->GetValue());
+    frei(KinderPV, TBeitragssatz::PVKinderabschlag(jahr, monat) && !Kinderlos->GetValue());
     frei(DetailEntgelt, tarif);
     frei(Versorgungsbezuege, tarif);
     frei(VersBezBemGrdlMonat, jahr > 2004 && Versorgungsbezuege->GetValue() != 0);

@@ -1,12 +1,14 @@
 // The run of a payroll statement over its pay components: the accumulator block, wage tax with
 // special payments, contributions, the chamber contribution, net pay and the two searches.
-#include "Engine/Sozialversicherung/Beitrag.h"
-#include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
-#include "Engine/Sozialversicherung/Kammer.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
+#include "Engine/Sozialversicherung/Kammer.h"
 #include "Engine/Sozialversicherung/SVLib.h"
 #include "Lib/Betrag.h"
 #include "Options/OptionenVtrl.h"
@@ -32,16 +34,6 @@ void AddiereCent(TDouble& wert, double cent)
 double Int(double x)
 {
     return std::trunc(x);
-}
-
-// Solidarity surcharge rate in percent of the wage tax: 7.5 from 1995 to 1997, 5.5 from 1998.
-double SolZSatz(int jahr)
-{
-    if (jahr >= 1998)
-        return 5.5;
-    if (jahr >= 1995)
-        return 7.5;
-    return 0;
 }
 
 } // namespace
@@ -286,8 +278,7 @@ void TLohnBerechnung::Differenzmethode()
     SetzeCent(*d.SB_LSt, w2 - w1);
     d.SB_BK->SetValue(d.SB_LSt->GetValue());
     const int jahr = d.Jahr->GetValue();
-    if (jahr >= 1995)
-        SolZSonstige(SolZSatz(jahr));
+    SolZSonstige(SolZSatz(jahr));
     if (t.ZusatztabelleAngewendet())
         d.Zusatztabelle_angewendet->SetValue(true);
 }
@@ -313,8 +304,7 @@ void TLohnBerechnung::HalberSteuersatz()
     const double halb = Int(d.SB_LSt->GetCents() * 0.5);
     SetzeCent(*d.SB_BK, halb + b0);
     SetzeCent(*d.SB_LSt, halb + s0);
-    if (d.Jahr->GetValue() >= 1995)
-        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -331,8 +321,7 @@ void TLohnBerechnung::DrittelRegel()
     const double drittel = d.SB_LSt->GetCents();
     SetzeCent(*d.SB_BK, drittel * 3 + b0);
     SetzeCent(*d.SB_LSt, drittel * 3 + s0);
-    if (d.Jahr->GetValue() >= 1995)
-        SolZSonstige(SolZSatz(d.Jahr->GetValue()));
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -349,7 +338,7 @@ void TLohnBerechnung::FuenftelRegel()
     const double fuenftel = d.SB_LSt->GetCents();
     SetzeCent(*d.SB_BK, fuenftel * 5 + b0);
     SetzeCent(*d.SB_LSt, fuenftel * 5 + s0);
-    SolZSonstige(5.5);
+    SolZSonstige(SolZSatz(d.Jahr->GetValue()));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -461,33 +450,39 @@ void TLohnBerechnung::CalcSocialInsurance()
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
     b.SetKeineBBG(d.KeineBBG->GetValue());
     b.SetEuroRundung(jahr > 2002);
+    b.SetAndereAE(d.AndereAE->GetCents());
     const bool gleitzone = d.Gleitzone->GetValue();
     b.SetGleitzone(gleitzone);
-    const bool neueFormel =
-        d.NeueGleitzonenFormel->IsEnabled() ? d.NeueGleitzonenFormel->GetValue() : jahr > 2014;
+    // The switch is asked only where the old zone may be kept; a disabled switch reads off.
+    const bool neueFormel = NeueGleitzonenregel(jahr, monat, d.NeueGleitzonenFormel->GetValue(),
+                                                b.ZonenentgeltEuroCent());
     b.SetGleitzonenParameter(jahr, monat, neueFormel);
     b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
-    b.SetAndereAE(d.AndereAE->GetCents());
+    m_beitragspflichtig = b.BeitragspflichtigeEinnahme();
 
+    m_arbeitgeber.fill(0);
+    const auto anteile = [this, &b](TDouble& arbeitnehmer, TZweig zweig) {
+        SetzeCent(arbeitnehmer, b.GetBeitrag());
+        m_arbeitgeber[static_cast<int>(zweig)] = b.GetArbeitgeberAnteil();
+    };
     using Art = TBeitrag::TSatzArt;
     if (d.KVBeitrag->IsEnabled()) {
         b.SetSatz(Art::kGesamt, d.KVSatz->GetValue());
-        SetzeCent(*d.KVBeitrag, b.GetBeitrag());
+        anteile(*d.KVBeitrag, TZweig::kKV);
     }
     if (d.PVBeitrag->IsEnabled()) {
         b.SetPVSachsen(d.PVSachsen->GetValue());
         b.SetKinderPV(d.KinderPV->GetValue());
         b.SetSatz(Art::kGesamt, d.PVSatz->GetValue());
-        SetzeCent(*d.PVBeitrag, b.GetBeitrag());
+        anteile(*d.PVBeitrag, TZweig::kPV);
     }
     if (d.KVZBBeitrag->IsEnabled()) {
         b.SetSatz(Art::kGesamt, d.KVZBSatz->GetValue());
-        // Until 2018 the employee bore the additional rate alone.
-        if (jahr < 2019) {
+        if (!TBeitragssatz::ZusatzbeitragParitaetisch(jahr)) {
             b.SetSatz(Art::kArbeitgeber, 0);
             b.SetSatz(Art::kArbeitnehmer, d.KVZBSatz->GetValue());
         }
-        SetzeCent(*d.KVZBBeitrag, b.GetBeitrag());
+        anteile(*d.KVZBBeitrag, TZweig::kKVZ);
     }
     if (d.PVKLBeitrag->IsEnabled()) {
         b.SetNurArbeitnehmer(true);
@@ -501,15 +496,17 @@ void TLohnBerechnung::CalcSocialInsurance()
         if (d.KeineRVMinderung->GetValue())
             b.SetGleitzone(false);
         b.SetSatz(Art::kGesamt, d.RVSatz->GetValue());
-        const int periode = jahr * 100 + monat;
-        if (gleitzone && !d.NeueGleitzonenFormel->GetValue() && periode >= 202210 &&
-            periode <= 202312) {
+        if (gleitzone && !neueFormel &&
+            GleitzonenStand(jahr, monat) == TGleitzonenStand::kUebergang2022) {
+            // Pay of 450.01 to 520 euro kept its other branches in the old zone, but is marginal
+            // employment for the pension: the employer pays the flat rate, the employee the rest.
             b.SetGleitzone(false);
             const double gesamt = b.GetBeitrag() + b.GetArbeitgeberAnteil();
             b.SetSatz(Art::kArbeitgeber, Beitragssaetze().RVSatzPau(jahr, monat));
             SetzeCent(*d.RVBeitrag, gesamt - b.GetArbeitgeberAnteil());
+            m_arbeitgeber[static_cast<int>(TZweig::kRV)] = b.GetArbeitgeberAnteil();
         } else {
-            SetzeCent(*d.RVBeitrag, b.GetBeitrag());
+            anteile(*d.RVBeitrag, TZweig::kRV);
         }
         b.SetGleitzone(gleitzone);
     }
@@ -517,7 +514,7 @@ void TLohnBerechnung::CalcSocialInsurance()
         b.SetAndereAE(0);
         b.SetBBG(bbgAV);
         b.SetSatz(Art::kGesamt, d.AVSatz->GetValue());
-        SetzeCent(*d.AVBeitrag, b.GetBeitrag());
+        anteile(*d.AVBeitrag, TZweig::kAV);
     }
 }
 
@@ -533,22 +530,23 @@ void TLohnBerechnung::KammerBerechnung()
     switch (d.KammerLand->GetValue()) {
     case 0: {
         auto bremen = std::make_unique<TKammerBremen>();
-        bremen->SetBetrag((m_summen[sLfdSteuer] + m_summen[sSonstSteuer] + m_summen[sMehrjaehrig] +
-                           m_summen[sAbfindung] + m_summen[sMehrjVersorgung]) *
-                          0.01);
+        double steuerpflichtig = m_summen[sLfdSteuer] + m_summen[sSonstSteuer] +
+                                 m_summen[sMehrjaehrig] + m_summen[sMehrjVersorgung];
+        if (KammerAbfindungBr(jahr))
+            steuerpflichtig += m_summen[sAbfindung];
+        bremen->SetBetrag(steuerpflichtig * 0.01);
         bremen->SetTage(d.Steuertage->GetValue());
-        bremen->SetSatz(KammerBeitragssatzBr(jahr));
-        bremen->SetFreigrenze(KammerFreigrenzeBr(jahr));
+        bremen->SetJahr(jahr);
         kammer = std::move(bremen);
         break;
     }
     case 1: {
         auto saarland = std::make_unique<TKammerSaarland>();
         saarland->SetBetrag((m_summen[sLfdSV] + m_summen[sSonstSV]) * 0.01);
-        saarland->SetGrenze(BBGRVKnappschaftCent() * (1.0 / 1200));
-        saarland->SetLStTab(*m_tab);
+        if (d.Gleitzone->GetValue())
+            saarland->SetGleitzonenbasis(m_beitragspflichtig * 0.01);
+        saarland->SetJahr(jahr, d.Monat->GetValue());
         saarland->SetTage(d.SVTage->GetValue());
-        saarland->SetSatz(KammerBeitragssatzSL(jahr));
         kammer = std::move(saarland);
         break;
     }

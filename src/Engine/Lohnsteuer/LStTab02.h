@@ -5,6 +5,7 @@
 // of a special-payment run are taxed as the difference of the annual tax with and without them
 // (up to 150 euros as pay of the period); multi-year pay by the one-fifth rule.
 #include "Engine/Lohnsteuer/LStTab96.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 
 class TLStTab02 : public TLStTab01 {
 public:
@@ -23,7 +24,7 @@ protected:
     void Jahreslohnsteuer() override;
     const TTarifTabelle90& TarifTabelle() const override;
     TKlasse5und6Grenzen Klasse5und6() const override { return {8946, 27306, 199, 485}; }
-    double SolzSatz() const override { return 5.5; }
+    double SolzSatz() const override { return SolZSatz(2002); }
     double SolzGrenze() const override { return 972; }
 
     virtual void SonstigeBezuege();

@@ -1,4 +1,5 @@
 #include "Engine/Lohnsteuer/LStTab93.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 
 #include <algorithm>
 #include <cmath>
@@ -124,5 +125,5 @@ void TLStTab95::Zusatztabelle()
 
 void TLStTab95::Solidaritaetszuschlag()
 {
-    SolidaritaetszuschlagMit(m_t.steuerZeitraum, 7.5, 1332, m_t.divisor);
+    SolidaritaetszuschlagMit(m_t.steuerZeitraum, SolZSatz(1995), 1332, m_t.divisor);
 }

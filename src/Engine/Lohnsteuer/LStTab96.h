@@ -6,6 +6,7 @@
 // supplementary table. 2000 brings two wage limits for tax classes 5 and 6; 2001 the amount to
 // add and a provision allowance taken from the wage before the allowance.
 #include "Engine/Lohnsteuer/LStTab93.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 
 // A tariff formula of 1996 to 2003: tax 0 below the first bound, up to three progression zones
 // (Y = (X - origin) / 10000, R = whole part of (Y * a * 1000) / 1000 + b, tax = whole part of
@@ -51,7 +52,7 @@ protected:
     virtual TKlasse5und6Grenzen Klasse5und6() const { return {0, 62856, 259, 530}; }
     virtual double KinderTabelle() const { return 6264; }
     // Rate and exemption limit of the solidarity surcharge.
-    virtual double SolzSatz() const { return 7.5; }
+    virtual double SolzSatz() const { return SolZSatz(1996); }
     virtual double SolzGrenze() const { return 1332; }
     // The steps shared with 2002/03 (no other payments before).
     void BerechneStufenverfahren();
@@ -74,7 +75,7 @@ public:
 protected:
     const TTarifTabelle90& TarifTabelle() const override;
     TKlasse5und6Grenzen Klasse5und6() const override { return {0, 63342, 259, 530}; }
-    double SolzSatz() const override { return 5.5; }
+    double SolzSatz() const override { return SolZSatz(1998); }
     double SolzGrenze() const override { return 1836; }
 };
 

@@ -1,5 +1,6 @@
 #include "Engine/Sozialversicherung/Beitrag.h"
 
+#include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Lib/Betrag.h"
 
 #include <algorithm>
@@ -32,9 +33,11 @@ void TBeitrag::SetSatz(TSatzArt art, double wert)
         break;
     case TSatzArt::kArbeitnehmer:
         m_arbeitnehmerSatz = wert;
+        m_abschlagSatz = 0.0;
         break;
     case TSatzArt::kGesamt:
         m_satz = wert;
+        m_abschlagSatz = 0.0;
         m_arbeitgeberSatz = wert * 0.5;
         m_arbeitnehmerSatz = wert * 0.5;
         // Saxony kept its day of prayer and repentance as a holiday, so its employees carry
@@ -45,8 +48,10 @@ void TBeitrag::SetSatz(TSatzArt art, double wert)
         }
         // From July 2023 each child from the second to the fifth lowers the employee's care
         // rate by a quarter point.
-        if (m_kinderPV > 1)
-            m_arbeitnehmerSatz -= (std::min(m_kinderPV, 5) - 1) * 0.25;
+        if (m_kinderPV > 1) {
+            m_abschlagSatz = (std::min(m_kinderPV, 5) - 1) * 0.25;
+            m_arbeitnehmerSatz -= m_abschlagSatz;
+        }
         break;
     }
     m_kinderPV = 0;
@@ -145,7 +150,8 @@ void TBeitrag::SetPVSachsen(bool sachsen)
 
 void TBeitrag::SetGleitzonenParameter(int jahr, int monat, bool neueFormel)
 {
-    if (jahr >= 2024 || (neueFormel && (jahr == 2023 || (jahr == 2022 && monat >= 10))))
+    if (GleitzonenStand(jahr, monat) == TGleitzonenStand::kUebergang2022 &&
+        (neueFormel || !AlteGleitzonenregelWaehlbar(jahr, monat)))
         m_formel = TGleitzonenFormel::kOktober2022;
     else if (jahr >= 2015 || neueFormel)
         m_formel = TGleitzonenFormel::k2013;
@@ -172,6 +178,22 @@ double TBeitrag::GetArbeitgeberAnteil() const
 {
     Berechnen();
     return m_arbeitgeberAnteil;
+}
+
+double TBeitrag::ZonenentgeltEuroCent() const
+{
+    // The zone is defined on the monthly pay in euro.
+    const double monat = m_svTage < 1 ? 0.0 : m_entgelt * 30.0 / m_svTage + m_einmalzahlung;
+    return Dreisatz(true, 0, m_andereAE + monat, m_waehrungskurs, 1.0);
+}
+
+double TBeitrag::BeitragspflichtigeEinnahme() const
+{
+    if (!m_gleitzone || ZonenentgeltEuroCent() > m_obergrenze)
+        return m_entgelt + m_einmalzahlung;
+    // Since October 2022 the whole contribution is levied on the general base of the zone.
+    return BemessungsgrundlageGleitzone(
+        m_formel == TGleitzonenFormel::kOktober2022 ? TGleitzonenFormel::k2013 : m_formel);
 }
 
 double TBeitrag::GetTabellenwert() const
@@ -278,6 +300,10 @@ void TBeitrag::Anteile(double basis) const
         m_arbeitnehmerAnteil = Anteil(basis, m_arbeitnehmerSatz);
         return;
     }
+    // In the zone the children reduction of care is worked out apart and taken off the
+    // employee's share only: the employer's share and the whole contribution are those without
+    // it (SGB XI section 58, SGB IV section 20 (2a)).
+    const double ohneAbschlag = m_arbeitnehmerSatz + m_abschlagSatz;
     if (m_formel == TGleitzonenFormel::kOktober2022) {
         // Since October 2022 the employee pays on a base of his own that starts at 0 at the
         // lower limit; the employer pays the rest of the contribution on the general base. The
@@ -287,11 +313,11 @@ void TBeitrag::Anteile(double basis) const
             m_arbeitnehmerAnteil = Anteil(allgemein, m_arbeitnehmerSatz);
             return;
         }
-        m_arbeitnehmerAnteil = Anteil(BemessungsgrundlageGleitzone(TGleitzonenFormel::kOktober2022),
-                                      m_arbeitnehmerSatz);
+        const double eigen = BemessungsgrundlageGleitzone(TGleitzonenFormel::kOktober2022);
+        const double voll = Anteil(eigen, ohneAbschlag);
+        m_arbeitnehmerAnteil = voll - Anteil(eigen, m_abschlagSatz);
         m_arbeitgeberAnteil =
-            2.0 * Anteil(allgemein, (m_arbeitnehmerSatz + m_arbeitgeberSatz) * 0.5) -
-            m_arbeitnehmerAnteil;
+            2.0 * Anteil(allgemein, (ohneAbschlag + m_arbeitgeberSatz) * 0.5) - voll;
         return;
     }
     // Before, the employer paid his full share of the pay and the employee the rest of the
@@ -303,7 +329,8 @@ void TBeitrag::Anteile(double basis) const
     }
     const double gesamt = 2.0 * Anteil(reduziert, m_satz * 0.5);
     m_arbeitgeberAnteil = Anteil(basis, m_arbeitgeberSatz);
-    m_arbeitnehmerAnteil = std::max(gesamt - m_arbeitgeberAnteil, 0.0);
+    m_arbeitnehmerAnteil =
+        std::max(gesamt - m_arbeitgeberAnteil - Anteil(reduziert, m_abschlagSatz), 0.0);
 }
 
 double TBeitrag::Anteil(double basis, double satz) const
@@ -316,13 +343,14 @@ double TBeitrag::Anteil(double basis, double satz) const
 
 double TBeitrag::BemessungsgrundlageGleitzone(TGleitzonenFormel formel) const
 {
-    // The zone is defined on the monthly pay in euro.
     const double monat = m_svTage < 1 ? 0.0 : m_entgelt * 30.0 / m_svTage + m_einmalzahlung;
-    const double gesamt = Dreisatz(true, 0, m_andereAE + monat, m_waehrungskurs, 1.0);
+    const double gesamt = ZonenentgeltEuroCent();
     const double eigen = Dreisatz(true, 0, monat, m_waehrungskurs, 1.0);
     double r = 0.0;
     if (gesamt <= m_untergrenze)
-        r = eigen * m_gleitzonenfaktor;
+        // The employee's own base is 0 at the lower limit and below: there the employer bears
+        // the whole contribution on the general base.
+        r = formel == TGleitzonenFormel::kOktober2022 ? 0.0 : eigen * m_gleitzonenfaktor;
     else if (gesamt > m_obergrenze)
         r = eigen;
     else if (std::fabs(m_andereAE) > 0.00001)

@@ -34,7 +34,7 @@ public:
              double grenze2, double waehrungsfaktor);
 
     // Splitting the total applies the Saxony care split and the children reduction, when set
-    // just before, and then clears both.
+    // just before, and then clears both. The reduction stays the employee's alone.
     void SetSatz(TSatzArt art, double wert);
     void SetEntgelt(double cent);
     void SetEinmalzahlung(double cent);
@@ -60,6 +60,11 @@ public:
 
     double GetBeitrag() const;
     double GetArbeitgeberAnteil() const;
+    // The monthly pay of all jobs in euro cents, by which the transition zone is decided.
+    double ZonenentgeltEuroCent() const;
+    // The pay on which the whole contribution is levied, in cents of the display currency: in
+    // the transition zone its reduced base, else the pay; neither capped at a ceiling.
+    double BeitragspflichtigeEinnahme() const;
     double GetStartwert() const { return m_tabellenstart; }
     double GetStufe() const { return m_tabellenschritt; }
     // First pay of the table row that holds the pay (the pay itself when exact).
@@ -85,6 +90,8 @@ private:
     double m_satz = 0.0;
     double m_arbeitnehmerSatz = 0.0;
     double m_arbeitgeberSatz = 0.0;
+    // The care reduction for children, already taken off m_arbeitnehmerSatz.
+    double m_abschlagSatz = 0.0;
     double m_tabellenstart = 0.0;
     double m_tabellenschritt = 1.0;
     double m_grenze1 = 0.0;

@@ -16,11 +16,12 @@ struct TBBGZeile {
     std::int32_t kvCent; // health, cents per month; built in from 2003
 };
 
-// The published monthly ceilings. The east had none of its own in 1990 (the table starts the
-// east with 1991); 2012's miners' ceilings are 6,900 and 5,900 euro as the ordinance of that
-// year sets them.
+// The published monthly ceilings (the annual social-insurance values ordinances). The east's of
+// 1990 hold from the currency union in July: 2,700 marks for both pension insurances (health
+// three quarters of it, 2,025 marks); 2012's miners' ceilings are 6,900 and 5,900 euro as the
+// ordinance of that year sets them.
 constexpr TBBGZeile kBBG[] = {
-    {1990, 6300, 0, 7800, 0, 0},
+    {1990, 6300, 2700, 7800, 2700, 0},
     {1991, 6500, 3400, 8000, 3400, 0},
     {1992, 6800, 4800, 8400, 5900, 0},
     {1993, 7200, 5300, 8900, 6500, 0},
@@ -83,7 +84,8 @@ const TBBGZeile& ZeileFuer(int jahr)
 
 double TBeitragsbemessungsgrenzen::BBGRV(int jahr, int monat, bool ost, bool knappschaft) const
 {
-    if (jahr < kErstesJahr)
+    // Before the currency union of July 1990 the east paid no contributions in marks.
+    if (jahr < kErstesJahr || (ost && jahr == 1990 && monat < 7))
         return 0.0;
     // The first half of 1991 in the east: one ceiling for both insurances.
     if (jahr == 1991 && ost && monat < 7)
@@ -105,7 +107,7 @@ double TBeitragsbemessungsgrenzen::BBGRVJahr(int jahr, int monat, bool ost, bool
 double TBeitragsbemessungsgrenzen::BBGKV(int jahr, int monat, bool ost) const
 {
     if (jahr < kErstesKVJahr)
-        return 0.75 * BBGRV(jahr, monat, ost, false);
+        return 0.75 * BBGRV(jahr, monat, ost && jahr < 2001, false);
     if (jahr <= kLetztesEingebautesJahr)
         return Hundertstel(ZeileFuer(jahr).kvCent);
     return AktuelleJahreswerte().BBGKV(AktuellesJahr(jahr));
@@ -114,6 +116,16 @@ double TBeitragsbemessungsgrenzen::BBGKV(int jahr, int monat, bool ost) const
 double TBeitragsbemessungsgrenzen::BBGKVJahr(int jahr, int monat, bool ost) const
 {
     return 12.0 * BBGKV(jahr, monat, ost);
+}
+
+bool TBeitragsbemessungsgrenzen::OstGrenzen(int jahr, int monat)
+{
+    return (jahr > 1990 || (jahr == 1990 && monat >= 7)) && jahr < 2025;
+}
+
+bool TBeitragsbemessungsgrenzen::OstGrenzeKV(int jahr, int monat)
+{
+    return OstGrenzen(jahr, monat) && jahr < 2001;
 }
 
 TBeitragsbemessungsgrenzen& Beitragsbemessungsgrenzen()

@@ -3,7 +3,8 @@
 //
 // 1990 to 2025 are built in (whole marks up to 2001, euro from 2002); 2026 and 2027 come from
 // the options, every later year uses 2027. The health ceiling before 2003 is three quarters of
-// the general pension ceiling, as the law tied them then.
+// the general pension ceiling, as the law tied them then; from 2001 health insurance has one
+// ceiling for west and east.
 class TBeitragsbemessungsgrenzen {
 public:
     TBeitragsbemessungsgrenzen(const TBeitragsbemessungsgrenzen&) = delete;
@@ -15,6 +16,12 @@ public:
     // Monthly health ceiling.
     double BBGKV(int jahr, int monat, bool ost) const;
     double BBGKVJahr(int jahr, int monat, bool ost) const;
+
+    // Whether the east has pension ceilings of its own: from the currency union of July 1990 to
+    // 2024.
+    static bool OstGrenzen(int jahr, int monat);
+    // Whether the east has a health ceiling of its own: from July 1990 to 2000.
+    static bool OstGrenzeKV(int jahr, int monat);
 
 private:
     TBeitragsbemessungsgrenzen() = default;

@@ -1,6 +1,7 @@
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 
 #include "Engine/Sozialversicherung/AktuelleJahreswerte.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Sozialversicherung/JahresTabelle.h"
 #include "Lib/Betrag.h"
 
@@ -178,11 +179,21 @@ double TBeitragssatz::Gleitzonenfaktor(int jahr, int monat, bool neueFormel) con
     double pauschal = RVSatzPau(jahr, monat) + KVSatzPau(jahr, monat);
     // The flat-rate tax of 2 percent belonged to the formula until the transition zone was
     // reshaped in October 2022; callers may keep the old formula until the end of 2023.
-    const bool mitSteuer =
-        jahr < 2022 || (jahr == 2022 && monat < 10) || (jahr <= 2023 && !neueFormel);
+    const bool mitSteuer = GleitzonenStand(jahr, monat) != TGleitzonenStand::kUebergang2022 ||
+                           (AlteGleitzonenregelWaehlbar(jahr, monat) && !neueFormel);
     if (mitSteuer)
         pauschal += 2.0;
     return Runden(pauschal / gesamt * 10000.0) * 0.0001;
+}
+
+bool TBeitragssatz::PVKinderabschlag(int jahr, int monat)
+{
+    return jahr > 2023 || (jahr == 2023 && monat >= 7);
+}
+
+bool TBeitragssatz::ZusatzbeitragParitaetisch(int jahr)
+{
+    return jahr >= 2019;
 }
 
 TBeitragssatz& Beitragssaetze()

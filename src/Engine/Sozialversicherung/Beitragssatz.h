@@ -44,6 +44,11 @@ public:
     // to four decimals. `neueFormel` leaves out the flat-rate tax from October 2022.
     double Gleitzonenfaktor(int jahr, int monat, bool neueFormel) const;
 
+    // From July 2023 each child from the second to the fifth lowers the employee's care rate.
+    static bool PVKinderabschlag(int jahr, int monat);
+    // From 2019 the employer bears half of the health additional rate; before, the employee alone.
+    static bool ZusatzbeitragParitaetisch(int jahr);
+
 private:
     TBeitragssatz() = default;
     double Satz(Index index, int jahr, int monat) const;

@@ -1,9 +1,9 @@
 #include "Engine/Sozialversicherung/Kammer.h"
 
 #include "Engine/Sozialversicherung/Beitrag.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Lib/Betrag.h"
-#include "Lib/Exception.h"
 #include "Options/OptionenJahr.h"
 #include "Options/OptionenVorgaben.h"
 #include "Options/OptionenVtrl.h"
@@ -12,13 +12,22 @@
 
 namespace {
 
-// The chambers' contributions have been 0.15 percent since 1990; Bremen's rate is 0.14 percent
-// from 2023. Bremen's exemption limit was 500 marks and became 250 euro with the currency; from
-// 2023 pay up to the limit of marginal employment is exempt.
+// The chambers' contributions have been 0.15 percent since 1990. Bremen's rate is 0.14 percent
+// from 2023 and 0.12 percent from 2025 (published by the Bremen finance authority). Bremen's
+// exemption limit was 500 marks and became 250 euro with the currency; from 2020 only pay above
+// 450 euro paid, from 2023 only pay above the limit of marginal employment.
 constexpr double kKammerSatz = 0.15;
 constexpr double kKammerSatzBr2023 = 0.14;
+constexpr double kKammerSatzBr2025 = 0.12;
 constexpr double kFreigrenzeDM = 500.0;
 constexpr double kFreigrenzeEuro = 250.0;
+constexpr double kFreigrenzeEuro2020 = 450.0;
+
+// The limits exempt a pay up to and including the amount: the first cent assessed is above it.
+constexpr double ErsterCentDarueber(double grenze)
+{
+    return grenze + 0.01;
+}
 
 const TOptionenKammernDaten& KammernOptionen(int jahr)
 {
@@ -33,6 +42,8 @@ double KammerBeitragssatzBr(int jahr)
         return KammernOptionen(jahr).BeitragssatzBr();
     if (jahr < 1990)
         return 0.0;
+    if (jahr >= 2025)
+        return kKammerSatzBr2025;
     return jahr >= 2023 ? kKammerSatzBr2023 : kKammerSatz;
 }
 
@@ -43,10 +54,17 @@ double KammerFreigrenzeBr(int jahr)
     if (jahr < 1990)
         return 0.0;
     if (jahr >= 2023)
-        // The exemption covers the marginal-employment limit itself ("more than 520 euro" pays),
-        // so the limit here is the first cent assessed.
-        return (TBeitrag::GeringfuegigkeitsgrenzeCent(jahr, 1, true) + 1.0) / 100.0;
+        return ErsterCentDarueber(TBeitrag::GeringfuegigkeitsgrenzeCent(jahr, 1, true) / 100.0);
+    if (jahr >= 2020)
+        return ErsterCentDarueber(kFreigrenzeEuro2020);
     return jahr <= 2001 ? kFreigrenzeDM : kFreigrenzeEuro;
+}
+
+bool KammerAbfindungBr(int jahr)
+{
+    // Severance pay on leaving is free of the contribution since 2022 (the chamber's contribution
+    // order, section 3 (1)).
+    return jahr < 2022;
 }
 
 double KammerBeitragssatzSL(int jahr)
@@ -54,6 +72,12 @@ double KammerBeitragssatzSL(int jahr)
     if (jahr >= kErstesOptionenJahr)
         return KammernOptionen(jahr).BeitragssatzSL();
     return jahr < 1990 ? 0.0 : kKammerSatz;
+}
+
+double KammerGrenzeSL(int jahr, int monat)
+{
+    const double bbg = Beitragsbemessungsgrenzen().BBGRV(jahr, monat, false, false);
+    return jahr <= 2015 ? Runden(bbg * 75.0) * 0.01 : bbg;
 }
 
 void TKammer::SetTage(int tage)
@@ -88,32 +112,20 @@ double TKammerBremen::Bemessungsgrundlage() const
     return basis;
 }
 
-TKammerSaarland::TKammerSaarland() = default;
-TKammerSaarland::~TKammerSaarland() = default;
-
-void TKammerSaarland::SetGrenze(double wert)
+void TKammerSaarland::SetJahr(int jahr, int monat)
 {
-    m_grenzeBasis = wert;
-    m_grenze = Runden(wert * 75.0) * 0.01;
-}
-
-void TKammerSaarland::SetLStTab(const TLStTabBase& quelle)
-{
-    m_lstTab.reset();
-    std::unique_ptr<TLStTabBase> tab = quelle.NeueInstanz();
-    tab->SetInt(liSteuerklasse, quelle.GetInt(liSteuerklasse));
-    tab->SetDoub(ldKurs, tab->DMFaktor());
-    tab->SetInt(liZeitraum, quelle.GetInt(liZeitraum));
-    m_lstTab = std::move(tab);
+    SetSatz(KammerBeitragssatzSL(jahr));
+    SetGrenze(KammerGrenzeSL(jahr, monat));
+    SetGeringfuegigkeitsgrenze(GeringfuegigkeitsgrenzeMonat(jahr, monat));
+    SetFaktor(EuroFaktor(jahr));
 }
 
 double TKammerSaarland::Bemessungsgrundlage() const
 {
-    if (!m_lstTab)
-        throw Exception("LStTabelle nicht zugewiesen!");
-    const double grenze = m_grenze / 30.0 * Tage();
-    const double basis = std::min(TKammer::Bemessungsgrundlage(), grenze);
-    // The chamber assesses the middle of the wage-tax table step that holds the pay.
-    m_lstTab->SetCurr(lcLohn, Abschneiden(basis * 100.0));
-    return (m_lstTab->GetDoub(leStufeOben) - m_lstTab->Tabellenkonstante() * 0.5) * 0.01;
+    const double entgelt = TKammer::Bemessungsgrundlage();
+    if (entgelt * 30.0 / Tage() <= m_geringfuegig)
+        return 0.0;
+    const double basis =
+        m_gleitzonenbasis ? Dreisatz(true, 2, *m_gleitzonenbasis, Kurs(), Faktor()) : entgelt;
+    return std::min(basis, m_grenze / 30.0 * Tage());
 }

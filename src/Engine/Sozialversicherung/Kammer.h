@@ -5,14 +5,13 @@
 //   TKammer          the pay of one period, the rate, the currencies; the contribution of a base
 //   TKammerBremen    the whole pay is assessed, unless a month's worth of it stays below the
 //                    exemption limit
-//   TKammerSaarland  the pay up to three quarters of the miners' pension ceiling, taken at the
-//                    middle of its wage-tax table step (it needs the run's tariff object)
+//   TKammerSaarland  the pay liable to social insurance (in the transition zone its reduced
+//                    base) up to a share of the general west pension ceiling; marginal
+//                    employment is exempt
 // The caller creates an object per calculation, fills it, reads `Beitrag` and frees it. Amounts
 // are in the display currency (`Kurs` units per euro); the base is worked out in the year's own
 // currency (`Faktor` marks per euro up to 2001, 1.0 after).
-#include <memory>
-
-class TLStTabBase;
+#include <optional>
 
 // The rate of the Bremen chamber in percent, its monthly exemption limit (marks up to 2001, euro
 // after) and the rate of the Saarland chamber, of a year: built in up to 2025, from the options
@@ -20,6 +19,11 @@ class TLStTabBase;
 double KammerBeitragssatzBr(int jahr);
 double KammerFreigrenzeBr(int jahr);
 double KammerBeitragssatzSL(int jahr);
+// Whether severance pay is assessed by the Bremen chamber: up to 2021.
+bool KammerAbfindungBr(int jahr);
+// The Saarland chamber's monthly cap of the base in the year's currency: three quarters of the
+// general west pension ceiling up to 2015, the whole ceiling from 2016.
+double KammerGrenzeSL(int jahr, int monat);
 
 class TKammer {
 public:
@@ -73,22 +77,22 @@ private:
 
 class TKammerSaarland : public TKammer {
 public:
-    TKammerSaarland();
-    ~TKammerSaarland() override;
-
-    // The monthly ceiling is three quarters of `wert`, rounded to cents.
-    void SetGrenze(double wert);
+    // Monthly, in the year's own currency.
+    void SetGrenze(double grenze) { m_grenze = grenze; }
     double Grenze() const { return m_grenze; }
-    double GrenzeBasis() const { return m_grenzeBasis; }
-    // A tariff object of the same year as `quelle`, with its tax class and pay period, that
-    // takes amounts in the year's own currency.
-    void SetLStTab(const TLStTabBase& quelle);
+    // A month's pay up to this limit is marginal employment and pays nothing.
+    void SetGeringfuegigkeitsgrenze(double grenze) { m_geringfuegig = grenze; }
+    double Geringfuegigkeitsgrenze() const { return m_geringfuegig; }
+    // In the transition zone the reduced base (display currency) is assessed in place of the pay;
+    // whether the pay is marginal is still decided on the pay.
+    void SetGleitzonenbasis(double betrag) { m_gleitzonenbasis = betrag; }
+    // Rate, cap and marginal limit of the month, and the year's currency factor.
+    void SetJahr(int jahr, int monat);
 
-    // Raises "LStTabelle nicht zugewiesen!" without a tariff object.
     double Bemessungsgrundlage() const override;
 
 private:
     double m_grenze = 0.0;
-    double m_grenzeBasis = 0.0;
-    std::unique_ptr<TLStTabBase> m_lstTab;
+    double m_geringfuegig = 0.0;
+    std::optional<double> m_gleitzonenbasis;
 };

@@ -2,8 +2,8 @@
 // directions of the computation (gross, net, wage tax given).
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
-#include "Engine/Sozialversicherung/Kammer.h"
 #include "Engine/Abrechnung/LohnTestSupport.h"
+#include "Engine/Sozialversicherung/Kammer.h"
 #include "Options/OptionenVtrl.h"
 
 #include <cmath>
@@ -297,6 +297,18 @@ TEST_F(LohnTest, OtherPaymentsOf2026)
     EXPECT_DOUBLE_EQ(d.Lohnsteuer->GetValue(), (laufend->GetDoub(leLohnsteuer) + sonst) * 0.01);
 }
 
+// Salary and severance pay as itemised components of the statement.
+void GehaltUndAbfindung(TLohnDaten& d, double gehalt, double abfindung)
+{
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(gehalt);
+    d.DetailEntgelte().Hinzufuegen(v);
+    v.Betrag().SetValue(abfindung);
+    v.Abfindung().SetValue(true);
+    d.DetailEntgelte().Hinzufuegen(v);
+}
+
 // Severance pay: up to 2024 the third amount of the other-payment run (one-fifth rule); since
 // 2025 the employer taxes it as a plain other payment.
 struct Abfindungsjahr {
@@ -313,13 +325,7 @@ TEST_P(AbfindungTest, SeveranceTax)
     const Abfindungsjahr& f = GetParam();
     d.Jahr->SetValue(f.jahr);
     TDetailEntgelte& liste = d.DetailEntgelte();
-    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
-    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
-    v.Betrag().SetValue(4000);
-    liste.Hinzufuegen(v);
-    v.Betrag().SetValue(20000);
-    v.Abfindung().SetValue(true);
-    liste.Hinzufuegen(v);
+    GehaltUndAbfindung(d, 4000, 20000);
     d.Jahresbetraege().Entgelt->SetValue(44000);
     d.DetailEntgelt->SetValue(true);
     ASSERT_EQ(lohn->Fehlermeldung(), "");
@@ -485,25 +491,132 @@ TEST_P(GleitzonenTest, EmployeeShareAtTheEdges)
 INSTANTIATE_TEST_SUITE_P(Lohn, GleitzonenTest, testing::ValuesIn(kZonenfaelle),
                          [](const auto& i) { return std::string(i.param.name); });
 
-// Between the net pay of 603.00 and that of 603.01 (the zone's start) lies a gap no gross pay
-// reaches; the search says so, in the plain and in the itemised statement alike.
+// In 2023 pay up to 520.00 could keep the old zone, pay above it always takes the new one: net
+// pays between those of 520.00 and 520.01 no gross pay reaches; the search says so, in the plain
+// and in the itemised statement alike.
 TEST_F(LohnTest, NetPayInTheGapOfTheZoneIsReported)
 {
+    d.Jahr->SetValue(2023);
     d.Gleitzone->SetValue(true);
-    d.Nettoentgelt->SetValue(550);
+    d.Entgelt->SetValue(520.00);
+    const double alt = d.Nettoentgelt->GetValue();
+    d.Entgelt->SetValue(520.01);
+    ASSERT_GT(d.Nettoentgelt->GetValue() - alt, 10.0);
+    d.Nettoentgelt->SetValue(500);
     EXPECT_EQ(lohn->Fehlermeldung(),
-              "Wegen Gleitzonenberechnung existiert der Nettobetrag 550,00 nicht. Bitte um 0,01 "
+              "Wegen Gleitzonenberechnung existiert der Nettobetrag 500,00 nicht. Bitte um 0,01 "
               "ändern");
     EXPECT_EQ(d.Entgelt->GetAsString(), "???");
 
     auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
-    vorlage->DetailEntgeltDaten().Betrag().SetValue(550);
+    vorlage->DetailEntgeltDaten().Betrag().SetValue(500);
     vorlage->DetailEntgeltDaten().NettoVereinb().SetValue(true);
     d.DetailEntgelte().Hinzufuegen(vorlage->DetailEntgeltDaten());
     d.DetailEntgelt->SetValue(true);
-    EXPECT_NE(lohn->Fehlermeldung().find("existiert der Nettobetrag 550,00 nicht"),
+    EXPECT_NE(lohn->Fehlermeldung().find("existiert der Nettobetrag 500,00 nicht"),
               std::string::npos);
     EXPECT_EQ(d.Nettoentgelt->GetAsString(), "???");
+}
+
+// Each zone's lower limit, swept cent by cent from a euro below to a euro above: the net pay
+// never jumps (the employee's share starts at nothing, the employer bears the rest). A step may
+// move by a few cents where several branches round at once.
+struct Untergrenze {
+    const char* name;
+    int jahr;
+    int monat;
+    bool neueFormel;
+    double grenze;
+};
+const Untergrenze kUntergrenzen[] = {
+    {"y2003_400", 2003, 4, false, 400},      {"y2012_400", 2012, 1, false, 400},
+    {"y2013_new_450", 2013, 1, true, 450},   {"y2016_450", 2016, 1, false, 450},
+    {"y2019_july_450", 2019, 7, false, 450}, {"y2022_oct_new_520", 2022, 10, true, 520},
+    {"y2023_new_520", 2023, 1, true, 520},   {"y2024_538", 2024, 1, false, 538},
+    {"y2025_556", 2025, 1, false, 556},      {"y2026_603", 2026, 1, false, 603},
+};
+class UntergrenzeTest : public LohnTest, public testing::WithParamInterface<Untergrenze> {};
+TEST_P(UntergrenzeTest, NetPayRunsOnWithoutAJump)
+{
+    const Untergrenze& f = GetParam();
+    d.Jahr->SetValue(f.jahr);
+    d.Monat->SetValue(f.monat);
+    d.Gleitzone->SetValue(true);
+    if (d.NeueGleitzonenFormel->IsEnabled())
+        d.NeueGleitzonenFormel->SetValue(f.neueFormel);
+    const int grenze = static_cast<int>(f.grenze * 100);
+    double vorher = 0;
+    for (int cent = grenze - 100; cent <= grenze + 100; ++cent) {
+        d.Entgelt->SetValue(cent * 0.01);
+        ASSERT_EQ(lohn->Fehlermeldung(), "");
+        const double netto = d.Nettoentgelt->GetValue();
+        if (cent > grenze - 100) {
+            EXPECT_NEAR(netto - vorher, 0.01, 0.10) << "pay " << cent * 0.01;
+        }
+        vorher = netto;
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Lohn, UntergrenzeTest, testing::ValuesIn(kUntergrenzen),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// From October 2022 to December 2023 the old zone is kept only for pay up to 520.00: 1000 euro
+// of 2023 take the new zone whatever the switch says (pension 60.32, the employer 105.56).
+TEST_F(LohnTest, PayAboveTheBandTakesTheNewZone)
+{
+    d.Jahr->SetValue(2023);
+    d.Gleitzone->SetValue(true);
+    d.Entgelt->SetValue(1000);
+    EXPECT_FALSE(d.NeueGleitzonenFormel->GetValue());
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), 60.32);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(TLohnBerechnung::TZweig::kRV), 10556.0);
+    // 500 euro stay in the old zone and are marginal for the pension: 18.6 - 15 percent.
+    d.Entgelt->SetValue(500);
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), 18.00);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(TLohnBerechnung::TZweig::kRV), 7500.0);
+}
+
+TEST_F(LohnTest, EmployerSharesOfEachBranch)
+{
+    d.Entgelt->SetValue(4000);
+    using Z = TLohnBerechnung::TZweig;
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kKV), 29200.0);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kKVZ), 5800.0);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kPV), 7200.0);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kRV), 37200.0);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kAV), 5200.0);
+    d.BGS->SetValue("0000");
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kKV), 0.0);
+    EXPECT_DOUBLE_EQ(lohn->ArbeitgeberAnteil(Z::kRV), 0.0);
+}
+
+// The Bremen chamber assesses taxable pay; severance pay only up to 2021 (the chamber's
+// contribution order exempts it from 2022).
+TEST_F(LohnTest, BremenChamberLeavesSeveranceFrom2022)
+{
+    GehaltUndAbfindung(d, 4000, 20000);
+    d.Kammer->SetValue(true);
+    d.Jahr->SetValue(2021);
+    d.DetailEntgelt->SetValue(true);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 36.00);
+    d.Jahr->SetValue(2022);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 6.00);
+}
+
+// The Saarland chamber in the statement: the pay liable to contributions, in the zone its reduced
+// base, never the miners' ceiling the statement chose; marginal pay is exempt.
+TEST_F(LohnTest, SaarlandChamberOfTheStatement)
+{
+    d.Jahr->SetValue(2024);
+    d.Kammer->SetValue(true);
+    d.KammerLand->SetValue(1);
+    d.KnappschaftBBG->SetValue(true);
+    d.Entgelt->SetValue(9000);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 11.32);
+    d.Entgelt->SetValue(500);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 0.0);
+    d.Gleitzone->SetValue(true);
+    d.Entgelt->SetValue(1000);
+    EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(), 1.32); // 0.15 % of 883.93, cut
 }
 
 // Across the transition zone and beyond: every net pay is found to the cent, or reported.

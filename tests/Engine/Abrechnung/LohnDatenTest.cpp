@@ -1,8 +1,8 @@
 // The payroll data set: defaults, what typed text becomes, enabling by year, and storage.
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
-#include "Lib/IniFile.h"
 #include "Engine/Abrechnung/LohnTestSupport.h"
+#include "Lib/IniFile.h"
 
 #include <filesystem>
 #include <string>
@@ -202,6 +202,26 @@ TEST_F(LohnTest, LoadedYearIsTheYearSeenLast)
     d.Jahr->SetValue(2002);
     EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 511.29);
     std::filesystem::remove(datei);
+}
+
+// The east's own ceilings from the currency union of July 1990; one health ceiling from 2001.
+TEST_F(LohnTest, EastCeilingsFollowTheMonth)
+{
+    d.Jahr->SetValue(1990);
+    d.Monat->SetValue(6);
+    EXPECT_FALSE(d.OstBBGRV->IsEnabled());
+    d.Monat->SetValue(7);
+    EXPECT_TRUE(d.OstBBGRV->IsEnabled());
+    EXPECT_TRUE(d.OstBBGKV->IsEnabled());
+    d.Entgelt->SetValue(3000);
+    const double west = d.RVBeitrag->GetValue();
+    d.OstBBGRV->SetValue(true);
+    EXPECT_LT(d.RVBeitrag->GetValue(), west) << "capped at 2,700 marks";
+    EXPECT_GT(d.RVBeitrag->GetValue(), 0.0);
+    d.Jahr->SetValue(2001);
+    EXPECT_FALSE(d.OstBBGKV->IsEnabled());
+    d.Jahr->SetValue(2025);
+    EXPECT_FALSE(d.OstBBGRV->IsEnabled());
 }
 
 } // namespace

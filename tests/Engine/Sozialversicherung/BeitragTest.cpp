@@ -20,6 +20,16 @@ TBeitrag Exakt(double satz, double grenze1 = kOhneGrenze, int tage = 30)
     return b;
 }
 
+// The transition zone of an era with its factor, exact.
+TBeitrag Zone(double satz, int jahr, int monat, bool neu, double faktor)
+{
+    TBeitrag b = Exakt(satz);
+    b.SetGleitzonenParameter(jahr, monat, neu);
+    b.SetGleitzonenfaktor(faktor);
+    b.SetGleitzone(true);
+    return b;
+}
+
 // ---- The transition zone, one row per era and bound --------------------------------------
 
 struct ZonenFall {
@@ -58,9 +68,24 @@ const ZonenFall kZonenFaelle[] = {
     // AE 750, pension total 116.74 = 85.05 + 31.69. A second one: AE 600, employee 11.02.
     {"ub2022_750_pension", 2022, 10, true, 0.7009, 18.6, 75000, 3169, 8505},
     {"ub2022_600_pension", 2022, 10, true, 0.7009, 18.6, 60000, 1102, 7380},
+    // The Minijob-Zentrale's worked example of October 2022, 521 euro: general base 365.61,
+    // the employee's base 1.48; each branch's whole contribution on the general base, the
+    // employee's share on his base (30 cents in all), the employer the rest.
+    {"ub2022_521_health", 2022, 10, true, 0.7009, 14.6, 52100, 11, 5327},
+    {"ub2022_521_additional", 2022, 10, true, 0.7009, 1.3, 52100, 1, 475},
+    {"ub2022_521_care", 2022, 10, true, 0.7009, 3.05, 52100, 2, 1114},
+    {"ub2022_521_pension", 2022, 10, true, 0.7009, 18.6, 52100, 14, 6786},
+    {"ub2022_521_unemployment", 2022, 10, true, 0.7009, 2.4, 52100, 2, 876},
     // 2023 to 2000 euro: at 520.01 the employee pays nothing, the employer 28 percent's share.
     {"ub2023_lower_bound", 2023, 1, true, 0.6922, 18.6, 52001, 0, 6696},
-    {"ub2023_at_lower_limit", 2023, 1, true, 0.6922, 18.6, 52000, 3347, 3347},
+    // At the limit itself the employee's base of SGB IV section 20 (2a) sentence 6,
+    // 2000 / (2000 - 520) * (AE - 520), is 0, as the worked example above runs it down to a
+    // euro above the limit: the employer bears the contribution on the general base F * 520.
+    {"ub2023_at_lower_limit", 2023, 1, true, 0.6922, 18.6, 52000, 0, 6694},
+    {"ub2023_below_lower_limit", 2023, 1, true, 0.6922, 18.6, 40000, 0, 5150},
+    // 2025 (F 0.6683): 556.00 and 556.01 cost the employee nothing, the employer the same.
+    {"ub2025_at_lower_limit", 2025, 1, true, 0.6683, 14.6, 55600, 0, 5424},
+    {"ub2025_lower_bound", 2025, 1, true, 0.6683, 14.6, 55601, 0, 5426},
     {"ub2023_1000_pension", 2023, 1, true, 0.6922, 18.6, 100000, 6032, 10556},
     {"ub2023_upper_bound", 2023, 1, true, 0.6922, 18.6, 200000, 18600, 18600},
     {"ub2023_above_zone", 2023, 1, true, 0.6922, 18.6, 200001, 18600, 18600},
@@ -70,10 +95,7 @@ class BeitragGleitzoneTest : public testing::TestWithParam<ZonenFall> {};
 TEST_P(BeitragGleitzoneTest, SharesOfTheEra)
 {
     const ZonenFall& f = GetParam();
-    TBeitrag b = Exakt(f.satz);
-    b.SetGleitzonenParameter(f.jahr, f.monat, f.neu);
-    b.SetGleitzonenfaktor(f.faktor);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(f.satz, f.jahr, f.monat, f.neu, f.faktor);
     b.SetEntgelt(f.entgelt);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), f.wantArbeitnehmer) << "pay=" << f.entgelt;
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), f.wantArbeitgeber) << "pay=" << f.entgelt;
@@ -84,10 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Engine, BeitragGleitzoneTest, testing::ValuesIn(kZonenF
 TEST(BeitragGleitzone, EmployeeShareNeverNegativeInTheOldZone)
 {
     // With an absurdly low factor the reduced total falls below the employer's half.
-    TBeitrag b = Exakt(19.5);
-    b.SetGleitzonenParameter(2003, 4, false);
-    b.SetGleitzonenfaktor(0.1);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(19.5, 2003, 4, false, 0.1);
     b.SetEntgelt(40001);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), 0.0);
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 3900.0);
@@ -107,13 +126,70 @@ TEST(BeitragGleitzone, ChildlessSurchargeTakesTheGeneralBase)
     EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 0.0);
 }
 
+TEST(BeitragGleitzone, ChildlessSurchargeRunsOnAcrossTheLowerLimit)
+{
+    // 2025: 0.6 percent of the general base, 556.00 * 0.6683 = 371.57 and 371.59 at 556.01.
+    for (const double entgelt : {55600.0, 55601.0}) {
+        TBeitrag b = Zone(0.0, 2025, 1, true, 0.6683);
+        b.SetSatz(Art::kArbeitnehmer, 0.6);
+        b.SetNurArbeitnehmer(true);
+        b.SetEntgelt(entgelt);
+        EXPECT_DOUBLE_EQ(b.GetBeitrag(), 223.0) << entgelt;
+    }
+}
+
+// Care in the zone with three children, June 2024, pay 1,234.56 (F 0.6846, rate 3.4): the
+// reduction of 0.5 points is worked out apart on the employee's own base 952.89 and taken off
+// his share of 16.20; the employer's share is that without children, 38.96 - 16.20 (SGB XI
+// section 58 with SGB IV section 20 (2a) sentence 6: the reduction "is to be computed
+// separately", as the commentary on the care reform of 2023 puts it).
+TEST(BeitragGleitzone, ChildrenReductionLowersTheEmployeesShareOnly)
+{
+    TBeitrag b = Zone(0.0, 2024, 6, true, 0.6846);
+    b.SetEntgelt(123456);
+    b.SetKinderPV(3);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 1144.0);
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 2276.0);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 1620.0) << "without children";
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 2276.0);
+}
+
+TEST(BeitragGleitzone, ChildrenReductionInTheOldZone)
+{
+    // July 2023, pay 500 kept in the old zone (factor with the flat tax, 450 to 1300, reduced
+    // base 390.60): the employer pays his half of the pay, 8.50, the employee the rest of 13.28,
+    // 4.78, less his reduction of 0.25 percent of the reduced base, 0.98.
+    TBeitrag b = Zone(0.0, 2023, 7, false, 0.7417);
+    b.SetEntgelt(50000);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 39060.0);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 478.0);
+    b.SetKinderPV(2);
+    b.SetSatz(Art::kGesamt, 3.4);
+    EXPECT_DOUBLE_EQ(b.GetArbeitgeberAnteil(), 850.0);
+    EXPECT_DOUBLE_EQ(b.GetBeitrag(), 380.0);
+}
+
+TEST(BeitragGleitzone, LiableIncomeIsTheGeneralBase)
+{
+    TBeitrag b = Exakt(18.6);
+    b.SetGleitzonenParameter(2023, 1, true);
+    b.SetGleitzonenfaktor(0.6922);
+    b.SetEntgelt(100000);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 100000.0) << "outside the zone";
+    b.SetGleitzone(true);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 89185.0);
+    b.SetEntgelt(250000);
+    EXPECT_DOUBLE_EQ(b.BeitragspflichtigeEinnahme(), 250000.0) << "above the zone";
+    EXPECT_DOUBLE_EQ(b.ZonenentgeltEuroCent(), 250000.0);
+}
+
 TEST(BeitragGleitzone, SeveralJobsShareTheBaseOfTheTotalPay)
 {
     // 2024: 600 here and 600 elsewhere; the bases of 1200 are halved for this job.
-    TBeitrag b = Exakt(18.6);
-    b.SetGleitzonenParameter(2024, 1, true);
-    b.SetGleitzonenfaktor(0.6846);
-    b.SetGleitzone(true);
+    TBeitrag b = Zone(18.6, 2024, 1, true, 0.6846);
     b.SetEntgelt(60000);
     b.SetAndereAE(60000);
     EXPECT_DOUBLE_EQ(b.GetBeitrag(), 4211.0);

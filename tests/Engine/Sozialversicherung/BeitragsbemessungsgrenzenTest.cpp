@@ -20,10 +20,17 @@ struct Fall {
 };
 
 // The published monthly ceilings (social-insurance ordinances of each year): marks up to 2001,
-// euro from 2002. The health ceiling is three quarters of the pension ceiling until 2002.
+// euro from 2002. The health ceiling is three quarters of the pension ceiling until 2002. The
+// east's ceilings begin with the currency union of July 1990: 2,700 marks for both pension
+// insurances, 2,025 for health (the ceilings published for the second half of 1990). Health
+// insurance has one ceiling for west and east since 1 January 2001 (SGB V section 6 (7) as
+// amended for 2001): 6,525 marks, then 3,375 euro.
 const Fall kFaelle[] = {
     {1989, 12, 0, 0, 0, 0, 0, 0},
     {1990, 1, 6300, 0, 7800, 0, 4725, 0},
+    {1990, 6, 6300, 0, 7800, 0, 4725, 0},
+    {1990, 7, 6300, 2700, 7800, 2700, 4725, 2025},
+    {1990, 12, 6300, 2700, 7800, 2700, 4725, 2025},
     {1991, 6, 6500, 3000, 8000, 3000, 4875, 2250},
     {1991, 7, 6500, 3400, 8000, 3400, 4875, 2550},
     {1992, 1, 6800, 4800, 8400, 5900, 5100, 3600},
@@ -35,8 +42,10 @@ const Fall kFaelle[] = {
     {1998, 1, 8400, 7000, 10300, 8600, 6300, 5250},
     {1999, 1, 8500, 7200, 10400, 8800, 6375, 5400},
     {2000, 1, 8600, 7100, 10600, 8700, 6450, 5325},
-    {2001, 12, 8700, 7300, 10700, 9000, 6525, 5475},
-    {2002, 1, 4500, 3750, 5550, 4650, 3375, 2812.5},
+    {2000, 12, 8600, 7100, 10600, 8700, 6450, 5325},
+    {2001, 1, 8700, 7300, 10700, 9000, 6525, 6525},
+    {2001, 12, 8700, 7300, 10700, 9000, 6525, 6525},
+    {2002, 1, 4500, 3750, 5550, 4650, 3375, 3375},
     {2003, 1, 5100, 4250, 6250, 5250, 3450, 3450},
     {2004, 1, 5150, 4350, 6350, 5350, 3487.5, 3487.5},
     {2005, 1, 5200, 4400, 6400, 5400, 3525, 3525},
@@ -81,6 +90,19 @@ TEST_P(BBGTest, MonthlyCeilings)
 INSTANTIATE_TEST_SUITE_P(Engine, BBGTest, testing::ValuesIn(kFaelle), [](const auto& i) {
     return "y" + std::to_string(i.param.jahr) + "_m" + std::to_string(i.param.monat);
 });
+
+TEST(Beitragsbemessungsgrenzen, EastCeilingsOfTheirOwnAtTheirBoundaries)
+{
+    using G = TBeitragsbemessungsgrenzen;
+    EXPECT_FALSE(G::OstGrenzen(1990, 6));
+    EXPECT_TRUE(G::OstGrenzen(1990, 7));
+    EXPECT_TRUE(G::OstGrenzen(2024, 12));
+    EXPECT_FALSE(G::OstGrenzen(2025, 1));
+    EXPECT_FALSE(G::OstGrenzeKV(1990, 6));
+    EXPECT_TRUE(G::OstGrenzeKV(1990, 7));
+    EXPECT_TRUE(G::OstGrenzeKV(2000, 12));
+    EXPECT_FALSE(G::OstGrenzeKV(2001, 1));
+}
 
 TEST(Beitragsbemessungsgrenzen, LaterYearsUseTheOptionsOf2027)
 {

@@ -1,7 +1,7 @@
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 
-#include "Engine/Sozialversicherung/SVLib.h"
 #include "Engine/Lohnsteuer/TabConst.h"
+#include "Engine/Sozialversicherung/SVLib.h"
 
 #include "Engine/JahreswerteFake.h"
 
@@ -249,6 +249,15 @@ TEST(Beitragssatz, LaterYearsAskTheOptionsOf2027WithTheMonth)
     EXPECT_DOUBLE_EQ(s.RVSatzPauPri(2035, 12), 2027 * 0.001 + 1.2 + 11);
     EXPECT_DOUBLE_EQ(s.GesamtSVSatz(2030), 40.0);
     EXPECT_DOUBLE_EQ(s.AVSatz(2025, 7), 2.6);
+}
+
+TEST(Beitragssatz, RulesOfTheYearAtTheirBoundaries)
+{
+    EXPECT_FALSE(TBeitragssatz::PVKinderabschlag(2023, 6));
+    EXPECT_TRUE(TBeitragssatz::PVKinderabschlag(2023, 7));
+    EXPECT_TRUE(TBeitragssatz::PVKinderabschlag(2024, 1));
+    EXPECT_FALSE(TBeitragssatz::ZusatzbeitragParitaetisch(2018));
+    EXPECT_TRUE(TBeitragssatz::ZusatzbeitragParitaetisch(2019));
 }
 
 TEST(SVLib, ContributionTableStartAndStep)

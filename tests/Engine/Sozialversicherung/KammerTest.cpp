@@ -1,13 +1,9 @@
 #include "Engine/Sozialversicherung/Kammer.h"
 
-#include "Engine/Lohnsteuer/LStLib.h"
-#include "Lib/Betrag.h"
-#include "Lib/Exception.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -84,6 +80,34 @@ TEST(KammerBremen, From2023PayAboveTheMarginalLimitPays)
     EXPECT_DOUBLE_EQ(k.Beitrag(), 0.75); // 75.32 cents, cut
 }
 
+// Bremen: "more than 450 euro" pays from 2020 (the chamber's contribution order as reported in
+// 2021); 0.12 percent from 2025 (the Bremen finance authority's page on the chamber's
+// contributions). Fractions of a cent are dropped.
+struct BremenJahrFall {
+    const char* name;
+    int jahr;
+    double betrag;
+    double want;
+};
+const BremenJahrFall kBremenJahre[] = {
+    {"y2019_250_assessed", 2019, 250.00, 0.37}, {"y2020_450_exempt", 2020, 450.00, 0.0},
+    {"y2020_450_01", 2020, 450.01, 0.67},       {"y2022_450_exempt", 2022, 450.00, 0.0},
+    {"y2023_520_01", 2023, 520.01, 0.72},       {"y2024_3000", 2024, 3000.00, 4.20},
+    {"y2025_556_exempt", 2025, 556.00, 0.0},    {"y2025_556_01", 2025, 556.01, 0.66},
+    {"y2025_3000", 2025, 3000.00, 3.60},
+};
+class KammerBremenJahrTest : public testing::TestWithParam<BremenJahrFall> {};
+TEST_P(KammerBremenJahrTest, RateAndLimitOfTheYear)
+{
+    const BremenJahrFall& f = GetParam();
+    TKammerBremen k;
+    k.SetJahr(f.jahr);
+    k.SetBetrag(f.betrag);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), f.want) << f.jahr << " pay=" << f.betrag;
+}
+INSTANTIATE_TEST_SUITE_P(Engine, KammerBremenJahrTest, testing::ValuesIn(kBremenJahre),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST(KammerBremen, DaysBelowOneCountAsOne)
 {
     TKammerBremen k;
@@ -111,10 +135,16 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1990), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2001), 500.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2002), 250.0);
+    EXPECT_TRUE(KammerAbfindungBr(2021));
+    EXPECT_FALSE(KammerAbfindungBr(2022));
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2019), 250.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2020), 450.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2022), 0.15);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022), 250.0);
-    // From 2023: 0.14 percent of pay above the marginal-employment limit.
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022), 450.01);
+    // From 2023: 0.14 percent of pay above the marginal-employment limit; 0.12 from 2025.
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2023), 0.14);
+    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2024), 0.14);
+    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2025), 0.12);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2023), 520.01);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2024), 538.01);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2025), 556.01);
@@ -129,101 +159,90 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
 
 // ---- Saarland ---------------------------------------------------------------------------------
 
-std::unique_ptr<TLStTabBase> Monatstarif(int jahr, int steuerklasse = 1)
-{
-    auto tab = CreateLStTab(static_cast<std::uint16_t>(jahr), 1);
-    tab->SetInt(liSteuerklasse, steuerklasse);
-    tab->SetInt(liZeitraum, 2);
-    return tab;
-}
-
-std::unique_ptr<TKammerSaarland> Saarland(const TLStTabBase& tarif, double betrag, int tage = 30)
-{
-    auto k = std::make_unique<TKammerSaarland>();
-    k->SetBetrag(betrag);
-    k->SetGrenze(9900.0); // miners' pension ceiling 2025 a month: the cap is 7425
-    k->SetLStTab(tarif);
-    k->SetTage(tage);
-    k->SetSatz(0.15);
-    return k;
-}
-
-TEST(KammerSaarland, WithoutTariffObjectRaises)
-{
-    TKammerSaarland k;
-    k.SetBetrag(3000);
-    try {
-        k.Beitrag();
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "LStTabelle nicht zugewiesen!");
-    }
-}
-
-TEST(KammerSaarland, CeilingIsThreeQuartersRounded)
-{
-    TKammerSaarland k;
-    k.SetGrenze(8283.33);
-    EXPECT_DOUBLE_EQ(k.GrenzeBasis(), 8283.33);
-    EXPECT_DOUBLE_EQ(k.Grenze(), 6212.5); // 6212.4975
-}
-
+// The Saarland chamber: 0.15 percent of the pay liable to social insurance, fractions of a cent
+// dropped, at most of three quarters of the general west pension ceiling up to 2015 and of the
+// whole ceiling from 2016; marginal employment is exempt (the ordinance on the chamber's
+// contributions, section 2; the yearly maxima as published: 2016 9.30, 2019 10.05, 2020 10.35,
+// 2021 10.65, 2023 10.95, 2024 11.32 euro a month).
 struct SaarlandFall {
     const char* name;
+    int jahr;
     double betrag;
     int tage;
-    double wantBasis;
-    double wantBeitrag;
+    double want;
 };
 
-// 2025, tax class I, a month: the wage-tax table runs in steps of 3 euro from 3000.00 to 3002.99
-// and so on; the chamber assesses 1.49 euro above a step's start. The cap is 7425 a month
-// (three quarters of the miners' pension ceiling of 9900), pro rata of the days.
 const SaarlandFall kSaarlandFaelle[] = {
-    {"step_start", 3000.00, 30, 3001.49, 4.50},  {"step_end", 3002.99, 30, 3001.49, 4.50},
-    {"next_step", 3003.00, 30, 3004.49, 4.50},   {"at_cap", 7425.00, 30, 7426.49, 11.13},
-    {"above_cap", 20000.00, 30, 7426.49, 11.13}, {"half_month_cap", 20000.00, 15, 3712.49, 5.56},
+    {"y2024_9000_published_max", 2024, 9000.00, 30, 11.32},
+    {"y2024_500_marginal", 2024, 500.00, 30, 0.0},
+    {"y2024_538_marginal", 2024, 538.00, 30, 0.0},
+    {"y2024_538_01", 2024, 538.01, 30, 0.80},
+    {"y2024_cent_fraction_dropped", 2024, 1234.56, 30, 1.85},
+    {"y2023_max", 2023, 9000.00, 30, 10.95},
+    {"y2021_max", 2021, 9000.00, 30, 10.65},
+    {"y2020_max", 2020, 9000.00, 30, 10.35},
+    {"y2019_max", 2019, 9000.00, 30, 10.05},
+    {"y2016_max", 2016, 9000.00, 30, 9.30},
+    // 2015: three quarters of 6,050 euro are 4,537.50.
+    {"y2015_three_quarters", 2015, 9000.00, 30, 6.80},
+    {"y2024_half_month_cap", 2024, 9000.00, 15, 5.66},
+    // 2024: 300 euro for 15 days are 600 a month, no marginal employment.
+    {"y2024_half_month_not_marginal", 2024, 300.00, 15, 0.45},
 };
 
 class KammerSaarlandTest : public testing::TestWithParam<SaarlandFall> {};
-TEST_P(KammerSaarlandTest, MiddleOfTheWageTaxStep)
+TEST_P(KammerSaarlandTest, PayUpToTheCap)
 {
     const SaarlandFall& f = GetParam();
-    const auto tarif = Monatstarif(2025);
-    const auto k = Saarland(*tarif, f.betrag, f.tage);
-    EXPECT_DOUBLE_EQ(k->Bemessungsgrundlage(), f.wantBasis);
-    EXPECT_DOUBLE_EQ(k->Beitrag(), f.wantBeitrag);
+    TKammerSaarland k;
+    k.SetBetrag(f.betrag);
+    k.SetJahr(f.jahr, 1);
+    k.SetTage(f.tage);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), f.want) << f.jahr << " pay=" << f.betrag;
 }
 INSTANTIATE_TEST_SUITE_P(Engine, KammerSaarlandTest, testing::ValuesIn(kSaarlandFaelle),
                          [](const auto& i) { return std::string(i.param.name); });
 
-TEST(KammerSaarland, CopyKeepsTaxClassAndPeriodOfTheSource)
+TEST(KammerSaarland, CapIsTheGeneralWestCeiling)
 {
-    // The copy's tax class and period come from the source, not from the tariff's defaults:
-    // without a tax class the wage-tax object refuses to compute.
-    const auto ohneKlasse = Monatstarif(2025, 0);
-    EXPECT_THROW(Saarland(*ohneKlasse, 3000.0)->Bemessungsgrundlage(), Exception);
-    const auto tarif = Monatstarif(2025, 3);
-    const auto k = Saarland(*tarif, 3000.0);
-    const double basis = k->Bemessungsgrundlage();
-    k->SetLStTab(*tarif); // replaced: the old copy is freed
-    EXPECT_DOUBLE_EQ(k->Bemessungsgrundlage(), basis);
+    EXPECT_DOUBLE_EQ(KammerGrenzeSL(2024, 1), 7550.0);
+    EXPECT_DOUBLE_EQ(KammerGrenzeSL(2016, 1), 6200.0);
+    EXPECT_DOUBLE_EQ(KammerGrenzeSL(2015, 1), 4537.5);
+    EXPECT_DOUBLE_EQ(KammerGrenzeSL(1999, 1), 6375.0); // marks
 }
 
-TEST(KammerSaarland, MarkEraStepOfFourFifty)
+TEST(KammerSaarland, TransitionZoneAssessesTheReducedBase)
 {
-    // 1999: the step 2997.16 to 3001.65 marks is assessed at 2999.40 marks, 4.49 marks.
-    const auto tarif = Monatstarif(1999);
-    const auto mark = Saarland(*tarif, 3000.0);
-    mark->SetKurs(1.95583);
-    mark->SetFaktor(1.95583);
-    EXPECT_DOUBLE_EQ(mark->Bemessungsgrundlage(), 2999.40);
-    EXPECT_DOUBLE_EQ(mark->Beitrag(), 4.49);
-    // Euro shown: 1533.88 euro are 3000.01 marks; 4.49 marks are 2.30 euro.
-    const auto euro = Saarland(*tarif, 1533.88);
-    euro->SetFaktor(1.95583);
-    EXPECT_DOUBLE_EQ(euro->Bemessungsgrundlage(), 2999.40);
-    EXPECT_DOUBLE_EQ(euro->Beitrag(), 2.30);
+    // 2024, 1000 euro in the zone with its reduced base of 883.93: 1.32 instead of 1.50; whether
+    // the pay is marginal is decided on the pay itself.
+    TKammerSaarland k;
+    k.SetJahr(2024, 1);
+    k.SetBetrag(1000.00);
+    k.SetGleitzonenbasis(883.93);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), 1.32);
+    k.SetBetrag(600.00);
+    k.SetGleitzonenbasis(500.00);
+    EXPECT_DOUBLE_EQ(k.Beitrag(), 0.75);
+}
+
+// The Saarland contribution of a month's pay shown in the currency of rate `kurs`.
+double SaarlandBeitrag(int jahr, double betrag, double kurs)
+{
+    TKammerSaarland k;
+    k.SetJahr(jahr, 6);
+    k.SetKurs(kurs);
+    k.SetBetrag(betrag);
+    return k.Beitrag();
+}
+
+TEST(KammerSaarland, MarkEra)
+{
+    // 1999: 3000 marks pay 4.50 marks; euro shown, 1533.88 euro are 3000.01 marks and the
+    // 4.50 marks 2.30 euro. 1998: 620 marks are marginal employment.
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1999, 3000.0, 1.95583), 4.50);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1999, 1533.88, 1.0), 2.30);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1998, 620.0, 1.95583), 0.0);
+    EXPECT_DOUBLE_EQ(SaarlandBeitrag(1998, 620.01, 1.95583), 0.93);
 }
 
 } // namespace
