@@ -36,10 +36,11 @@ const TOptionenVorgabe kGleitzone[] = {
     {"GesamtSVSatz", 2, 100, 4230, 4230},
 };
 
-// Bremen has charged 0.14 percent since 2023 and exempts pay up to the limit of marginal
-// employment (603 euro in 2026, 633 in 2027); the limit is held as the first cent assessed.
+// Bremen charges 0.12 percent since 2025 (published by the Bremen finance authority) and exempts
+// pay up to the limit of marginal employment (603 euro in 2026, 633 in 2027); the limit is held
+// as the first cent assessed.
 const TOptionenVorgabe kKammern[] = {
-    {"BeitragssatzBr", 2, 100, 14, 14},
+    {"BeitragssatzBr", 2, 100, 12, 12},
     {"FreigrenzeBr", 2, 100, 60301, 63301},
     {"BeitragssatzSL", 2, 100, 15, 15},
 };

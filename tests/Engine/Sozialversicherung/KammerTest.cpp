@@ -150,7 +150,7 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2025), 556.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzSL(2025), 0.15);
     OptionenVtrl().KammernDaten(2027).FindValue("FreigrenzeBr")->SetAsString("300");
-    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2026), 0.14);
+    EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2026), 0.12) << "the 2025 rate goes on by default";
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2026), 603.01);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2027), 300.0);
     EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2035), 300.0) << "later years use 2027";
