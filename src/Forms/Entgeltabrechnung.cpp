@@ -525,9 +525,11 @@ bool TFoEntgeltabrechnung::eventFilter(QObject* watched, QEvent* event)
     } else if (art == QEvent::FocusIn && watched == m_ebVersBez) {
         const TLohnDaten* d = LohnDaten();
         // From 2005 the pensions need their start year and months: they are typed in the
-        // pension panel.
-        if (d && d->Jahr->GetValue() >= 2005)
+        // pension panel. The field that passed the focus on keeps no selection.
+        if (d && d->Jahr->GetValue() >= 2005) {
             VersBezOeffnen();
+            return true;
+        }
     }
     return TMainPageForm::eventFilter(watched, event);
 }
@@ -648,6 +650,8 @@ TLStTabelleVorgaben LStTabelleVorgabenAus(const TLohnDaten& daten)
     v.monat = d->Monat->GetValue();
     v.zeitraumName = d->Zeitraum->GetAsString();
     v.waehrungName = d->WaehrungName->GetValue();
+    v.kurs = d->Waehrungskurs() ? d->Waehrungskurs()->GetStoredValue() : 1.0;
+    v.rvFrei = TLohnDaten::KRVFrei(v.jahr);
     v.steuerklasse = d->Steuerklasse->GetValue();
     v.kinderfreibetraege = StrToBetragFloat(d->Kinderfreibetraege->GetValue());
     v.kirchensteuersatz = d->Kirchensteuersatz->GetValue();

@@ -21,6 +21,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -142,7 +143,13 @@ void TMainForm::init()
     TPageMainForm::init();
     TXoForm::SetMainForm(this);
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this] { BearbeitenAktualisieren(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
+        // Only the field with the focus shows a selection: a field the focus left for another
+        // field of the same window (also when the program moved it) drops its selection.
+        if (auto* edit = qobject_cast<QLineEdit*>(alt); edit && neu && edit->window() == neu->window())
+            edit->deselect();
+        BearbeitenAktualisieren();
+    });
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive)
             EinfuegeModusAnzeigen();
@@ -558,7 +565,12 @@ void TMainForm::AnleitungOeffnen()
 {
     const QString pfad =
         QString::fromStdString(ShellFolders().ProgramDirectory()) + "Anleitung.pdf";
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    if (!QFileInfo::exists(pfad)) {
+        ShowFehler("Die Anleitung \"" + pfad + "\" wurde nicht gefunden.");
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+        ShowFehler("Die Anleitung \"" + pfad + "\" konnte nicht geöffnet werden.");
 }
 
 void TMainForm::LStTabelleOeffnen()
