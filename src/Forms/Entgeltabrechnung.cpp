@@ -233,7 +233,7 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
     auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
     auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
     svTage->setBuddy(svTageFeld);
-    zeitraum->addRow("Steuer&tage:", Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
+    zeitraum->addRow("St&euertage:", Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
 
     QFormLayout* karte = Gruppe(spalte, "Lohnsteuermerkmale");
     karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
@@ -338,7 +338,7 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     eingabe->setEnabled(false); // the pay-item dialogs come with the pay-item lists
     entgelt->addRow(Zeile({Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
     m_ebEntgelt = Neu<TMVCBetrag>("ebEntgelt");
-    entgelt->addRow("&Bruttoentgelt:", m_ebEntgelt);
+    entgelt->addRow("Br&uttoentgelt:", m_ebEntgelt);
     m_ebVersBez = Neu<TMVCBetrag>("ebVersBez");
     // The field keeps its place while the pension panel covers it.
     QSizePolicy platz = m_ebVersBez->sizePolicy();
