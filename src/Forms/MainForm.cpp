@@ -429,6 +429,8 @@ void TMainForm::ToggleScaling()
     TPageMainForm::ToggleScaling();
     if (Schalter("GroesseAnpassen"))
         FitToPage();
+    else
+        InArbeitsflaeche();
 }
 
 std::string TMainForm::EinstellungsDatei() const

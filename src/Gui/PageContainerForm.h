@@ -71,5 +71,10 @@ private:
     TPageContainer* m_container = nullptr;
     QMenuBar* m_mainMenu = nullptr;
     std::vector<QPointer<QAction>> m_eingefuegt;
-    std::vector<QPointer<QAction>> m_verdeckt;
+    // The window's own entries a page's entry replaces, with the entry that followed each.
+    struct TVerdeckt {
+        QPointer<QAction> aktion;
+        QPointer<QAction> nachfolger;
+    };
+    std::vector<TVerdeckt> m_verdeckt;
 };

@@ -396,3 +396,27 @@ TEST(ProgrammStart, StartUpTimeToTheShownMainWindow)
         << start.hauptfenster->width() << "x" << start.hauptfenster->height();
     EXPECT_FALSE(SaveScreenshot(*start.hauptfenster, "hauptfenster-start").isEmpty());
 }
+
+TEST_F(MainFormTest, AltAndAMenusLetterOpensItFromAFieldOfThePage)
+{
+    auto fenster = NeuesFenster();
+    fenster->SetActivePage(1);
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QWidget* feld = fenster->PageContainer()->findChild<QWidget*>("ebEntgelt");
+    ASSERT_NE(feld, nullptr);
+    // No caption of the page takes a menu's letter, and the page's edit menu is the only one.
+    const std::pair<Qt::Key, const char*> kMenues[] = {{Qt::Key_D, "&Datei"},
+                                                       {Qt::Key_B, "&Bearbeiten"},
+                                                       {Qt::Key_A, "&Ansicht"},
+                                                       {Qt::Key_T, "&Tabellen"},
+                                                       {Qt::Key_O, "&Optionen"}};
+    for (const auto& [taste, titel] : kMenues) {
+        feld->setFocus();
+        QTest::keyClick(feld, taste, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << titel;
+        EXPECT_EQ(menu->title(), titel);
+        menu->close();
+    }
+}
