@@ -22,8 +22,9 @@ public:
                             QWidget* parent = nullptr);
 
     // Shows the dialog for the first four characters of `schluessel`; the new key on "&OK".
-    static std::optional<QString> Ausfuehren(
-        const QString& schluessel, const TStringBGS::TLimits& grenzen = TStringBGS::kStandardLimits);
+    static std::optional<QString>
+    Ausfuehren(const QString& schluessel,
+               const TStringBGS::TLimits& grenzen = TStringBGS::kStandardLimits);
 
     // The key padded with "0" to four characters; each branch's button and label follow it.
     void SetSchluessel(const QString& schluessel);

@@ -1,9 +1,9 @@
 #include "Forms/Entgeltabrechnung.h"
 
-#include "Engine/Sozialversicherung/Beitrag.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/LStTabelle.h"
@@ -216,8 +216,8 @@ void TFoEntgeltabrechnung::Aufbauen()
         seite->addLayout(spalte, 1);
     }
     VersBezAufbauen();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_cbKiFB, m_ebVersBez, m_ebEntgelt,
-                                                      m_ebNetto, m_ebLSt, m_paVersBez})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_cbKiFB, m_ebVersBez, m_ebEntgelt, m_ebNetto,
+                                                      m_ebLSt, m_paVersBez})
         w->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* neu) { FokusGewechselt(neu); });
@@ -233,7 +233,8 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
     auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
     auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
     svTage->setBuddy(svTageFeld);
-    zeitraum->addRow("St&euertage:", Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
+    zeitraum->addRow("St&euertage:",
+                     Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
 
     QFormLayout* karte = Gruppe(spalte, "Lohnsteuermerkmale");
     karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
@@ -278,8 +279,8 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
     sv->addRow(Zeile({Check("chKnappschaftBBG", "BBG Knappschaft"), m_chOstBBGKV,
                       Check("chOstBBGRV", "BBG-RV Ost")}));
     sv->addRow(Zeile({m_chGleitzone, m_chNeueGleitzonenFormel}));
-    sv->addRow(Zeile({Check("chPVSachsen", "PV Sachsen"),
-                      Check("chKeineRVMinderung", "Keine RV-Minderung")}));
+    sv->addRow(Zeile(
+        {Check("chPVSachsen", "PV Sachsen"), Check("chKeineRVMinderung", "Keine RV-Minderung")}));
     sv->addRow("Kinder (PV):", Neu<TMVCComboBox>("cbKinderPV"));
     sv->addRow(Check("chAGZuschussPrivatKV", "AG-Zuschuss private KV"));
     m_stPrivatKPVBeitrag = Beschriftung("stPrivatKPVBeitrag", "Beitrag private KV/PV:");
@@ -345,7 +346,8 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     platz.setRetainSizeWhenHidden(true);
     m_ebVersBez->setSizePolicy(platz);
     entgelt->addRow("Versorgungsbezüge:", m_ebVersBez);
-    entgelt->addRow("Nettoabzug:", Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
+    entgelt->addRow("Nettoabzug:",
+                    Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
     m_ebNetto = Neu<TMVCBetrag>("ebNetto");
     entgelt->addRow("&Nettoentgelt:", m_ebNetto);
 
@@ -362,12 +364,11 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     abzug->addRow(m_paKindergeld);
     abzug->addRow("Andere Aufwendungen:", Neu<TMVCBetrag>("ebAndereAE"));
     const std::tuple<const char*, const char*, const char*> kZweige[] = {
-        {"KV", "ebKVSatz", "ebKVBeitrag"},        {"KV-Zusatz", "ebKVZBSatz", "ebKVZBBeitrag"},
-        {"PV", "ebPVSatz", "ebPVBeitrag"},        {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
-        {"RV", "ebRVSatz", "ebRVBeitrag"},        {"AV", "ebAVSatz", "ebAVBeitrag"}};
+        {"KV", "ebKVSatz", "ebKVBeitrag"}, {"KV-Zusatz", "ebKVZBSatz", "ebKVZBBeitrag"},
+        {"PV", "ebPVSatz", "ebPVBeitrag"}, {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
+        {"RV", "ebRVSatz", "ebRVBeitrag"}, {"AV", "ebAVSatz", "ebAVBeitrag"}};
     for (const auto& [titel, satz, beitrag] : kZweige) {
-        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz),
-                                                   new QLabel("%", Panel()),
+        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz), new QLabel("%", Panel()),
                                                    Neu<TMVCBetrag>(beitrag)}));
     }
 }
@@ -458,10 +459,12 @@ void TFoEntgeltabrechnung::AfterRefresh()
     m_stHinzur->setText("Hinzurechng.(" + ende);
     m_chGleitzone->setText(GleitzonenText(jahr, monat));
     m_chGleitzone->setToolTip(GleitzonenHinweis(jahr, monat));
-    m_chNeueGleitzonenFormel->setToolTip(jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
-                                 : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
-    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005 ? "Bezug für den ersten vollen Monat:"
-                                                           : "Bezug für den Monat Januar 2005:");
+    m_chNeueGleitzonenFormel->setToolTip(
+        jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
+                    : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
+    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005
+                                         ? "Bezug für den ersten vollen Monat:"
+                                         : "Bezug für den Monat Januar 2005:");
     const QString pkv =
         jahr < 2026 ? "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
                       "Pflegeversicherung"
@@ -494,9 +497,10 @@ void TFoEntgeltabrechnung::KiFBMarkieren()
     // The mark follows the condition both ways: it goes as soon as the class or the allowances
     // no longer call for it.
     m_kiFBMarkiert = d && d->Steuerklasse->GetValue() == 2 &&
-                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 && !m_cbKiFB->hasFocus();
+                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 &&
+                     !m_cbKiFB->hasFocus();
     m_cbKiFB->setStyleSheet(m_kiFBMarkiert ? "QComboBox { background: #ff0000; color: #ffff00; }"
-                                       : QString());
+                                           : QString());
 }
 
 void TFoEntgeltabrechnung::AusgangswertSetzen(int wert)
@@ -544,9 +548,9 @@ void TFoEntgeltabrechnung::VersBezOeffnen()
     m_paVersBez->adjustSize();
     // Over the pension field, inside the page: the page keeps its size.
     const QPoint ort = m_ebVersBez->mapTo(Panel(), QPoint(0, 0));
-    m_paVersBez->move(std::clamp(ort.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
-                      std::clamp(ort.y(), 0,
-                                 std::max(0, Panel()->height() - m_paVersBez->height())));
+    m_paVersBez->move(
+        std::clamp(ort.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
+        std::clamp(ort.y(), 0, std::max(0, Panel()->height() - m_paVersBez->height())));
     m_paVersBez->show();
     m_paVersBez->raise();
     m_ebVersBez->hide();
@@ -630,8 +634,8 @@ QStringList TFoEntgeltabrechnung::DruckText()
             if (text.isEmpty())
                 continue;
             const auto* caption = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
-            zeilen << QString(8, ' ') + (caption ? OhneMarker(caption->text()).leftJustified(32) : "") +
-                          text;
+            zeilen << QString(8, ' ') +
+                          (caption ? OhneMarker(caption->text()).leftJustified(32) : "") + text;
         }
     }
     return zeilen;

@@ -230,7 +230,8 @@ TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
     // Seventeen rows below the header, which has its final texts now.
     fenster->layout()->activate();
     const int rest = fenster->height() - fenster->PaintBox1()->height();
-    fenster->resize(fenster->width(), rest + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
+    fenster->resize(fenster->width(),
+                    rest + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
     return fenster;
 }
 

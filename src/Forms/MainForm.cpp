@@ -62,23 +62,26 @@ struct TSeite {
     TPageClass (*klasse)();
 };
 
-TPageClass Noch() { return {}; }
+TPageClass NochNichtGebaut()
+{
+    return {};
+}
 
 const TSeite kSeiten[] = {
-    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung",
-     "bnAbrechnung", "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
+    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung", "bnAbrechnung",
+     "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
     {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
-     "Einkommensteuer", &Noch},
+     "Einkommensteuer", &NochNichtGebaut},
     {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
-     "GfB", "Geringfügig Beschäftigt", &Noch},
+     "GfB", "Geringfügig Beschäftigt", &NochNichtGebaut},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
-     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &Noch},
+     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &NochNichtGebaut},
 };
 
 // The main window's menus in their order. A page's menu goes before the first menu of a higher
@@ -146,7 +149,8 @@ void TMainForm::init()
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
         // Only the field with the focus shows a selection: a field the focus left for another
         // field of the same window (also when the program moved it) drops its selection.
-        if (auto* edit = qobject_cast<QLineEdit*>(alt); edit && neu && edit->window() == neu->window())
+        if (auto* edit = qobject_cast<QLineEdit*>(alt);
+            edit && neu && edit->window() == neu->window())
             edit->deselect();
         BearbeitenAktualisieren();
     });
@@ -288,7 +292,8 @@ void TMainForm::MenueAufbauen()
 
     for (QMenu* menu : {datei, ansicht, tabellen, optionen})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
-    for (QAction* a : {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
+    for (QAction* a :
+         {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
         a->setCheckable(true);
 }
 
@@ -340,8 +345,7 @@ void TMainForm::SpeedPanelAufbauen()
     NeuerButton("bnRechner", "Rechner", "Rechner", [this] { miRechnerClick(); });
     for (const TSeite& seite : kSeiten) {
         if (seite.button)
-            ButtonFuer(seite.button, *m_seitenAktionen.at(seite.nummer), seite.kurz,
-                       seite.hinweis);
+            ButtonFuer(seite.button, *m_seitenAktionen.at(seite.nummer), seite.kurz, seite.hinweis);
     }
     zeile->addStretch(1);
     NeuerButton("ExitBtn", "Ende", "Programm beenden", [this] { miBeendenClick(); });

@@ -18,8 +18,8 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -370,7 +370,8 @@ TEST_F(EntgeltabrechnungTest, CopyPagePutsThePageTextOnTheClipboard)
     kopieren->trigger();
     const QString text = QApplication::clipboard()->text();
     EXPECT_TRUE(text.startsWith("Entgeltabrechnung ")) << text.toStdString();
-    EXPECT_TRUE(text.contains(QRegularExpression("Bruttoentgelt: +4.000,00"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("Bruttoentgelt: +4.000,00")))
+        << text.toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression("Lohnsteuer: +524,50"))) << text.toStdString();
     // Printing waits for the statement's printout.
     for (QAction* a : m_seite->findChildren<QAction*>()) {

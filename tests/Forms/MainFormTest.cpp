@@ -154,7 +154,8 @@ TEST_F(MainFormTest, PageFitsTheWorkAreaAndFittingNeverExceedsIt)
         << fenster->frameGeometry().width() << "x" << fenster->frameGeometry().height();
     EXPECT_LE(fenster->width(), std::max(fenster->DefaultWidth(), 300));
     // A screen smaller than the page: the window takes the work area, the page scrolls.
-    if (flaeche.width() >= fenster->DefaultWidth() && flaeche.height() >= fenster->DefaultHeight()) {
+    if (flaeche.width() >= fenster->DefaultWidth() &&
+        flaeche.height() >= fenster->DefaultHeight()) {
         EXPECT_EQ(fenster->size(), QSize(fenster->DefaultWidth(), fenster->DefaultHeight()));
     }
 }
