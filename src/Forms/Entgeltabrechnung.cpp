@@ -4,7 +4,6 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Sozialversicherung/Beitrag.h"
-#include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/LStTabelle.h"
 #include "Gui/MVCButton.h"
