@@ -35,7 +35,8 @@ const TZweig kZweigListe[TFoBeitrGrSchl::kZweige] = {
 
 } // namespace
 
-TFoBeitrGrSchl::TFoBeitrGrSchl(QWidget* parent) : TBaseForm(parent, Qt::Dialog)
+TFoBeitrGrSchl::TFoBeitrGrSchl(const TStringBGS::TLimits& grenzen, QWidget* parent)
+    : TBaseForm(parent, Qt::Dialog)
 {
     setObjectName("FoBeitrGrSchl");
     setWindowTitle("Beitragsgruppen");
@@ -52,6 +53,10 @@ TFoBeitrGrSchl::TFoBeitrGrSchl(QWidget* parent) : TBaseForm(parent, Qt::Dialog)
                                            box);
             knopf->setObjectName(QString("rb%1_%2").arg(kZweigListe[zweig].titel).arg(ziffer));
             m_gruppen[zweig]->addButton(knopf, ziffer);
+            if (ziffer > grenzen[static_cast<std::size_t>(zweig)]) {
+                knopf->setEnabled(false);
+                knopf->setToolTip("Die Entgeltabrechnung berechnet diesen Beitrag nicht.");
+            }
             spalte->addWidget(knopf);
         }
         spalte->addStretch(1);
@@ -78,9 +83,10 @@ TFoBeitrGrSchl::TFoBeitrGrSchl(QWidget* parent) : TBaseForm(parent, Qt::Dialog)
     connect(abbrechen, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
 }
 
-std::optional<QString> TFoBeitrGrSchl::Ausfuehren(const QString& schluessel)
+std::optional<QString> TFoBeitrGrSchl::Ausfuehren(const QString& schluessel,
+                                                  const TStringBGS::TLimits& grenzen)
 {
-    TFoBeitrGrSchl dialog;
+    TFoBeitrGrSchl dialog(grenzen);
     dialog.init();
     dialog.SetSchluessel(schluessel.left(kZweige));
     if (dialog.ShowModal() != mrOk)

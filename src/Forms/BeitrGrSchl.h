@@ -1,7 +1,9 @@
 #pragma once
 // The contribution-group key dialog: four digits, for health (KV), pension (RV), unemployment (AV)
-// and care (PV) insurance, each chosen by a radio button of its branch.
+// and care (PV) insurance, each chosen by a radio button of its branch. A digit above the highest
+// one the key value takes cannot be chosen, so that OK never hands back a key that is refused.
 #include "Gui/XoForm.h"
+#include "MVCFrame/StringValue.h"
 
 #include <QString>
 
@@ -16,10 +18,13 @@ class TFoBeitrGrSchl : public TBaseForm {
 public:
     static constexpr int kZweige = 4;
 
-    explicit TFoBeitrGrSchl(QWidget* parent = nullptr);
+    explicit TFoBeitrGrSchl(const TStringBGS::TLimits& grenzen = TStringBGS::kStandardLimits,
+                            QWidget* parent = nullptr);
 
     // Shows the dialog for the first four characters of `schluessel`; the new key on "&OK".
-    static std::optional<QString> Ausfuehren(const QString& schluessel);
+    static std::optional<QString>
+    Ausfuehren(const QString& schluessel,
+               const TStringBGS::TLimits& grenzen = TStringBGS::kStandardLimits);
 
     // The key padded with "0" to four characters; each branch's button and label follow it.
     void SetSchluessel(const QString& schluessel);

@@ -1,12 +1,11 @@
 #include "Forms/Entgeltabrechnung.h"
 
-#include "Engine/Sozialversicherung/Beitrag.h"
-#include "Engine/Sozialversicherung/Gleitzone.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnDaten.h"
-#include "Forms/AbrgDruck.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/FoEntgelteMenue.h"
 #include "Forms/FoStammdaten.h"
@@ -220,8 +219,8 @@ void TFoEntgeltabrechnung::Aufbauen()
         seite->addLayout(spalte, 1);
     }
     VersBezAufbauen();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_cbKiFB, m_ebVersBez, m_ebEntgelt,
-                                                      m_ebNetto, m_ebLSt, m_paVersBez})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_cbKiFB, m_ebVersBez, m_ebEntgelt, m_ebNetto,
+                                                      m_ebLSt, m_paVersBez})
         w->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* neu) { FokusGewechselt(neu); });
@@ -237,7 +236,8 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
     auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
     auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
     svTage->setBuddy(svTageFeld);
-    zeitraum->addRow("Steuer&tage:", Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
+    zeitraum->addRow("St&euertage:",
+                     Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
 
     QFormLayout* karte = Gruppe(spalte, "Lohnsteuermerkmale");
     karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
@@ -282,8 +282,8 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
     sv->addRow(Zeile({Check("chKnappschaftBBG", "BBG Knappschaft"), m_chOstBBGKV,
                       Check("chOstBBGRV", "BBG-RV Ost")}));
     sv->addRow(Zeile({m_chGleitzone, m_chNeueGleitzonenFormel}));
-    sv->addRow(Zeile({Check("chPVSachsen", "PV Sachsen"),
-                      Check("chKeineRVMinderung", "Keine RV-Minderung")}));
+    sv->addRow(Zeile(
+        {Check("chPVSachsen", "PV Sachsen"), Check("chKeineRVMinderung", "Keine RV-Minderung")}));
     sv->addRow("Kinder (PV):", Neu<TMVCComboBox>("cbKinderPV"));
     sv->addRow(Check("chAGZuschussPrivatKV", "AG-Zuschuss private KV"));
     m_stPrivatKPVBeitrag = Beschriftung("stPrivatKPVBeitrag", "Beitrag private KV/PV:");
@@ -342,14 +342,15 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     connect(eingabe, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnDetailEntgeltClick);
     entgelt->addRow(Zeile({Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
     m_ebEntgelt = Neu<TMVCBetrag>("ebEntgelt");
-    entgelt->addRow("&Bruttoentgelt:", m_ebEntgelt);
+    entgelt->addRow("Br&uttoentgelt:", m_ebEntgelt);
     m_ebVersBez = Neu<TMVCBetrag>("ebVersBez");
     // The field keeps its place while the pension panel covers it.
     QSizePolicy platz = m_ebVersBez->sizePolicy();
     platz.setRetainSizeWhenHidden(true);
     m_ebVersBez->setSizePolicy(platz);
     entgelt->addRow("Versorgungsbezüge:", m_ebVersBez);
-    entgelt->addRow("Nettoabzug:", Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
+    entgelt->addRow("Nettoabzug:",
+                    Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
     m_ebNetto = Neu<TMVCBetrag>("ebNetto");
     entgelt->addRow("&Nettoentgelt:", m_ebNetto);
 
@@ -366,12 +367,11 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     abzug->addRow(m_paKindergeld);
     abzug->addRow("Andere Aufwendungen:", Neu<TMVCBetrag>("ebAndereAE"));
     const std::tuple<const char*, const char*, const char*> kZweige[] = {
-        {"KV", "ebKVSatz", "ebKVBeitrag"},        {"KV-Zusatz", "ebKVZBSatz", "ebKVZBBeitrag"},
-        {"PV", "ebPVSatz", "ebPVBeitrag"},        {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
-        {"RV", "ebRVSatz", "ebRVBeitrag"},        {"AV", "ebAVSatz", "ebAVBeitrag"}};
+        {"KV", "ebKVSatz", "ebKVBeitrag"}, {"KV-Zusatz", "ebKVZBSatz", "ebKVZBBeitrag"},
+        {"PV", "ebPVSatz", "ebPVBeitrag"}, {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
+        {"RV", "ebRVSatz", "ebRVBeitrag"}, {"AV", "ebAVSatz", "ebAVBeitrag"}};
     for (const auto& [titel, satz, beitrag] : kZweige) {
-        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz),
-                                                   new QLabel("%", Panel()),
+        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz), new QLabel("%", Panel()),
                                                    Neu<TMVCBetrag>(beitrag)}));
     }
 }
@@ -462,10 +462,12 @@ void TFoEntgeltabrechnung::AfterRefresh()
     m_stHinzur->setText("Hinzurechng.(" + ende);
     m_chGleitzone->setText(GleitzonenText(jahr, monat));
     m_chGleitzone->setToolTip(GleitzonenHinweis(jahr, monat));
-    m_chNeueGleitzonenFormel->setToolTip(jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
-                                 : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
-    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005 ? "Bezug für den ersten vollen Monat:"
-                                                           : "Bezug für den Monat Januar 2005:");
+    m_chNeueGleitzonenFormel->setToolTip(
+        jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
+                    : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
+    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005
+                                         ? "Bezug für den ersten vollen Monat:"
+                                         : "Bezug für den Monat Januar 2005:");
     const QString pkv =
         jahr < 2026 ? "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
                       "Pflegeversicherung"
@@ -494,9 +496,10 @@ void TFoEntgeltabrechnung::KiFBMarkieren()
     // The mark follows the condition both ways: it goes as soon as the class or the allowances
     // no longer call for it.
     m_kiFBMarkiert = d && d->Steuerklasse->GetValue() == 2 &&
-                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 && !m_cbKiFB->hasFocus();
+                     StrToBetragFloat(d->Kinderfreibetraege->GetValue()) < 0.5 &&
+                     !m_cbKiFB->hasFocus();
     m_cbKiFB->setStyleSheet(m_kiFBMarkiert ? "QComboBox { background: #ff0000; color: #ffff00; }"
-                                       : QString());
+                                           : QString());
 }
 
 void TFoEntgeltabrechnung::AusgangswertSetzen(int wert)
@@ -525,9 +528,11 @@ bool TFoEntgeltabrechnung::eventFilter(QObject* watched, QEvent* event)
     } else if (art == QEvent::FocusIn && watched == m_ebVersBez) {
         const TLohnDaten* d = LohnDaten();
         // From 2005 the pensions need their start year and months: they are typed in the
-        // pension panel.
-        if (d && d->Jahr->GetValue() >= 2005)
+        // pension panel. The field that passed the focus on keeps no selection.
+        if (d && d->Jahr->GetValue() >= 2005) {
             VersBezOeffnen();
+            return true;
+        }
     }
     return TMainPageForm::eventFilter(watched, event);
 }
@@ -542,9 +547,9 @@ void TFoEntgeltabrechnung::VersBezOeffnen()
     m_paVersBez->adjustSize();
     // Over the pension field, inside the page: the page keeps its size.
     const QPoint ort = m_ebVersBez->mapTo(Panel(), QPoint(0, 0));
-    m_paVersBez->move(std::clamp(ort.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
-                      std::clamp(ort.y(), 0,
-                                 std::max(0, Panel()->height() - m_paVersBez->height())));
+    m_paVersBez->move(
+        std::clamp(ort.x(), 0, std::max(0, Panel()->width() - m_paVersBez->width())),
+        std::clamp(ort.y(), 0, std::max(0, Panel()->height() - m_paVersBez->height())));
     m_paVersBez->show();
     m_paVersBez->raise();
     m_ebVersBez->hide();
@@ -662,8 +667,8 @@ QStringList TFoEntgeltabrechnung::DruckText()
             if (text.isEmpty())
                 continue;
             const auto* caption = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
-            zeilen << QString(8, ' ') + (caption ? OhneMarker(caption->text()).leftJustified(32) : "") +
-                          text;
+            zeilen << QString(8, ' ') +
+                          (caption ? OhneMarker(caption->text()).leftJustified(32) : "") + text;
         }
     }
     return zeilen;
@@ -682,6 +687,8 @@ TLStTabelleVorgaben LStTabelleVorgabenAus(const TLohnDaten& daten)
     v.monat = d->Monat->GetValue();
     v.zeitraumName = d->Zeitraum->GetAsString();
     v.waehrungName = d->WaehrungName->GetValue();
+    v.kurs = d->Waehrungskurs() ? d->Waehrungskurs()->GetStoredValue() : 1.0;
+    v.rvFrei = TLohnDaten::KRVFrei(v.jahr);
     v.steuerklasse = d->Steuerklasse->GetValue();
     v.kinderfreibetraege = StrToBetragFloat(d->Kinderfreibetraege->GetValue());
     v.kirchensteuersatz = d->Kirchensteuersatz->GetValue();

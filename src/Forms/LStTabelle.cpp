@@ -182,15 +182,16 @@ void TFoLStTabelle::MenueAufbauen()
 void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
 {
     m_tab = CreateLStTab(static_cast<std::uint16_t>(v.jahr), static_cast<std::uint16_t>(v.monat));
-    m_jahr = v.jahr;
-    // Amounts in the tariff's own currency unless the statement says otherwise.
-    m_tab->SetDoub(ldKurs, 1.0);
     if (v.eingaben)
         v.eingaben(*m_tab);
+    // The tariff works in its own currency whatever the statement shows: its steps are the rows.
+    m_faktor = m_tab->DMFaktor();
+    m_kurs = v.kurs > 0 ? v.kurs : m_faktor;
+    m_tab->SetDoub(ldKurs, m_faktor);
     m_tab->SetInt(liSteuerklasse, v.steuerklasse);
     m_tab->SetDoub(ldKinderfreibetraege, v.kinderfreibetraege);
-    m_kurs = v.kurs;
-    m_faktor = v.faktor;
+    m_rvFrei = v.rvFrei;
+    m_rvVersichert = m_tab->GetInt(liRVArt) == m_rvFrei ? 0 : m_tab->GetInt(liRVArt);
     m_anfang = m_tab->TabellenAnfang();
     m_schritt = m_tab->TabellenSchritt();
 
@@ -207,6 +208,8 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
     m_tab->SetBool(lbKirchensteuer, m_kiStSatz > 0);
     SteuerklasseAnzeigen();
     KinderAnzeigen();
+    // Amounts typed or given in the shown currency find their row in the tariff's currency.
+    SetUmrechnung(m_faktor, m_kurs);
     BetragZuZeile(Abschneiden(v.entgelt * 100));
 }
 
@@ -215,11 +218,6 @@ TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
     auto* fenster = new TFoLStTabelle;
     try {
         fenster->init();
-        // Seventeen rows: the header and the scroll bar's ends keep their own height.
-        fenster->layout()->activate();
-        const int kopf = fenster->Kopf()->sizeHint().height();
-        fenster->resize(fenster->width(),
-                        kopf + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
         fenster->Oeffnen(vorgaben);
     } catch (const std::exception& e) {
         delete fenster;
@@ -227,6 +225,11 @@ TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
         return nullptr;
     }
     fenster->show();
+    // Seventeen rows below the header, which has its final texts now.
+    fenster->layout()->activate();
+    const int rest = fenster->height() - fenster->PaintBox1()->height();
+    fenster->resize(fenster->width(),
+                    rest + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
     return fenster;
 }
 
@@ -307,9 +310,9 @@ void TFoLStTabelle::RentenversicherungsfreiClick()
 {
     if (!m_tab)
         return;
-    // Since the 2010 tariffs the free state has its own code 2 (1 became the partly insured).
-    const int frei = m_jahr >= 2010 ? 2 : 1;
-    m_tab->SetInt(liRVArt, m_tab->GetInt(liRVArt) == 0 ? frei : 0);
+    // The free state has the code of the tariff period; switching back restores the insured
+    // state the statement had.
+    m_tab->SetInt(liRVArt, m_tab->GetInt(liRVArt) == m_rvFrei ? m_rvVersichert : m_rvFrei);
     PaintBox1()->update();
 }
 
@@ -333,7 +336,7 @@ void TFoLStTabelle::PopupAktualisieren()
         klasse == 2 ? "Nicht verfügbar, weil Steuerklasse II eingestellt ist." : "");
     if (m_tab) {
         m_miAltersentlastung->setChecked(m_tab->GetBool(lbAltersentlastung));
-        m_miRVFrei->setChecked(m_tab->GetInt(liRVArt) != 0);
+        m_miRVFrei->setChecked(m_tab->GetInt(liRVArt) == m_rvFrei);
         m_miKeineZTab->setChecked(m_tab->GetBool(lbKeineZTab));
     }
 }
@@ -348,23 +351,23 @@ void TFoLStTabelle::SteuerklasseAnzeigen()
     m_stStKl->setText(SteuerklassenText(Steuerklasse()));
 }
 
-double TFoLStTabelle::Anzeige(double betrag) const
+double TFoLStTabelle::Anzeige(double betrag, bool runden) const
 {
-    return Dreisatz(false, 0, betrag, m_faktor, m_kurs);
+    return Dreisatz(runden, 0, betrag, m_faktor, m_kurs);
 }
 
 TFoLStTabelle::TZeile TFoLStTabelle::ZeilenTexte(double betrag)
 {
     TZeile zeile;
-    zeile.betrag = Betrag2(Anzeige(betrag) * 0.01);
+    zeile.betrag = Betrag2(Anzeige(betrag, false) * 0.01);
     if (!m_tab)
         return zeile;
     try {
-        const double lst = Anzeige(m_tab->LohnsteuerFuer(betrag));
+        const double lst = Anzeige(m_tab->LohnsteuerFuer(betrag), true);
         zeile.lohnsteuer = (m_tab->ZusatztabelleAngewendet() ? "Z  " : "") + Betrag2(lst * 0.01);
-        const double basis = m_tab->GetDoub(leKiStBasis);
+        const double basis = Anzeige(m_tab->GetDoub(leKiStBasis), true);
         zeile.kirchensteuer = Betrag2(Abschneiden(basis * m_kiStSatz * 0.01) * 0.01);
-        zeile.solz = Betrag2(m_tab->GetDoub(leSolZ) * 0.01);
+        zeile.solz = Betrag2(Anzeige(m_tab->GetDoub(leSolZ), true) * 0.01);
     } catch (const std::exception&) {
         // A tariff that refuses the settings (no tax class) shows empty cells, not a dialog per
         // painted row.

@@ -22,9 +22,11 @@ struct TLStTabelleVorgaben {
     int monat = 1;
     std::string zeitraumName = "Monat";
     std::string waehrungName = "Euro";
-    // Shown amounts are the tariff's amounts * kurs / faktor (1 and 1: the tariff's currency).
+    // Units of the shown currency per euro. The rows follow the tariff's own steps in its own
+    // currency; the shown amounts are converted as the statement converts them.
     double kurs = 1.0;
-    double faktor = 1.0;
+    // The tariff's code for "free of pension insurance" in this year's tariff period.
+    int rvFrei = 1;
     int steuerklasse = 1;
     double kinderfreibetraege = 0.0;
     double kirchensteuersatz = 9.0; // percent
@@ -95,12 +97,15 @@ private:
     void MenueAufbauen();
     void KinderAnzeigen();
     void SteuerklasseAnzeigen();
-    double Anzeige(double betrag) const;
+    // A tariff amount in the shown currency: the row's pay cut, results rounded as the
+    // statement's tariff rounds them.
+    double Anzeige(double betrag, bool runden) const;
 
     std::unique_ptr<TLStTabBase> m_tab;
-    int m_jahr = 0;
     double m_kurs = 1.0;
     double m_faktor = 1.0;
+    int m_rvFrei = 1;
+    int m_rvVersichert = 0;
     double m_kiStSatz = 0.0;
     double m_anfang = 1.0;
     double m_schritt = 1.0;

@@ -22,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,23 +63,26 @@ struct TSeite {
     TPageClass (*klasse)();
 };
 
-TPageClass Noch() { return {}; }
+TPageClass NochNichtGebaut()
+{
+    return {};
+}
 
 const TSeite kSeiten[] = {
-    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung",
-     "bnAbrechnung", "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
+    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung", "bnAbrechnung",
+     "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
     {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
-     "Einkommensteuer", &Noch},
+     "Einkommensteuer", &NochNichtGebaut},
     {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
-     "GfB", "Geringfügig Beschäftigt", &Noch},
+     "GfB", "Geringfügig Beschäftigt", &NochNichtGebaut},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &NochNichtGebaut},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
-     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &Noch},
+     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &NochNichtGebaut},
 };
 
 // The main window's menus in their order. A page's menu goes before the first menu of a higher
@@ -144,7 +148,14 @@ void TMainForm::init()
     TPageMainForm::init();
     TXoForm::SetMainForm(this);
     qApp->installEventFilter(this);
-    connect(qApp, &QApplication::focusChanged, this, [this] { BearbeitenAktualisieren(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
+        // Only the field with the focus shows a selection: a field the focus left for another
+        // field of the same window (also when the program moved it) drops its selection.
+        if (auto* edit = qobject_cast<QLineEdit*>(alt);
+            edit && neu && edit->window() == neu->window())
+            edit->deselect();
+        BearbeitenAktualisieren();
+    });
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive)
             EinfuegeModusAnzeigen();
@@ -284,7 +295,8 @@ void TMainForm::MenueAufbauen()
 
     for (QMenu* menu : {datei, ansicht, tabellen, optionen})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
-    for (QAction* a : {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
+    for (QAction* a :
+         {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
         a->setCheckable(true);
 }
 
@@ -336,8 +348,7 @@ void TMainForm::SpeedPanelAufbauen()
     NeuerButton("bnRechner", "Rechner", "Rechner", [this] { miRechnerClick(); });
     for (const TSeite& seite : kSeiten) {
         if (seite.button)
-            ButtonFuer(seite.button, *m_seitenAktionen.at(seite.nummer), seite.kurz,
-                       seite.hinweis);
+            ButtonFuer(seite.button, *m_seitenAktionen.at(seite.nummer), seite.kurz, seite.hinweis);
     }
     zeile->addStretch(1);
     NeuerButton("ExitBtn", "Ende", "Programm beenden", [this] { miBeendenClick(); });
@@ -425,6 +436,8 @@ void TMainForm::ToggleScaling()
     TPageMainForm::ToggleScaling();
     if (Schalter("GroesseAnpassen"))
         FitToPage();
+    else
+        InArbeitsflaeche();
 }
 
 std::string TMainForm::EinstellungsDatei() const
@@ -561,7 +574,12 @@ void TMainForm::AnleitungOeffnen()
 {
     const QString pfad =
         QString::fromStdString(ShellFolders().ProgramDirectory()) + "Anleitung.pdf";
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pfad));
+    if (!QFileInfo::exists(pfad)) {
+        ShowFehler("Die Anleitung \"" + pfad + "\" wurde nicht gefunden.");
+        return;
+    }
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
+        ShowFehler("Die Anleitung \"" + pfad + "\" konnte nicht geöffnet werden.");
 }
 
 void TMainForm::LStTabelleOeffnen()

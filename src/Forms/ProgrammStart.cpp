@@ -90,6 +90,8 @@ bool TProgrammStart::Starten()
     rechner = std::make_unique<TFoRechner>();
     hauptfenster->NachDemErzeugen(ErstesArgument());
     hauptfenster->show();
+    // A stored or page-sized window never reaches beyond this screen's work area.
+    hauptfenster->InArbeitsflaeche();
     CenterForm(*hauptfenster, *rechner);
     return true;
 }

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 TFoDoubleEingabe::TFoDoubleEingabe(QWidget* parent)
     : TBaseForm(parent, Qt::Dialog), m_betrag(new TBetrag(this)),
       m_ok(new QPushButton("&OK", this)), m_abbrechen(new QPushButton("Abbrechen", this))
@@ -62,6 +64,8 @@ void TFoDoubleEingabe::bnOKClick()
 
 void TFoDoubleEingabe::showEvent(QShowEvent* event)
 {
+    // Wide enough for the whole title beside the frame's buttons.
+    setMinimumWidth(std::max(minimumWidth(), fontMetrics().horizontalAdvance(windowTitle()) + 140));
     TBaseForm::showEvent(event);
     m_betrag->setFocus();
     m_betrag->selectAll();

@@ -143,8 +143,8 @@ QString TMVCDateEdit::Wertetext() const
         return {};
     const TDateValue* datum = dynamic_cast<const TDateValue*>(m_value);
     // The cleared date is the empty mask, so that typing starts on blank places.
-    if (datum && datum->IsReadable() && !datum->IsUndetermined() &&
-        datum->GetValue().Jahr == 0 && datum->GetValue().Monat == 0 && datum->GetValue().Tag == 0)
+    if (datum && datum->IsReadable() && !datum->IsUndetermined() && datum->GetValue().Jahr == 0 &&
+        datum->GetValue().Monat == 0 && datum->GetValue().Tag == 0)
         return QString(kDatumsTrenner) + kDatumsTrenner;
     return TextVon(*m_value);
 }

@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -66,8 +67,31 @@ int TPageContainerForm::DefaultWidth() const
 void TPageContainerForm::FitToPage()
 {
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    if (m_live)
-        resize(DefaultWidth(), DefaultHeight());
+    if (!m_live)
+        return;
+    resize(DefaultWidth(), DefaultHeight());
+    InArbeitsflaeche();
+}
+
+void TPageContainerForm::InArbeitsflaeche()
+{
+    const QScreen* bildschirm = screen();
+    if (!bildschirm || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        return;
+    // Never larger than the work area (less the frame): a page taller than the screen scrolls.
+    const QRect flaeche = bildschirm->availableGeometry();
+    const QSize rahmen = frameGeometry().size() - geometry().size();
+    const QSize groesse = size().boundedTo(flaeche.size() - rahmen);
+    if (groesse != size())
+        resize(groesse);
+    // A window near the screen's edge moves in.
+    QRect aussen(frameGeometry().topLeft(), groesse + rahmen);
+    aussen.moveRight(std::min(aussen.right(), flaeche.right()));
+    aussen.moveBottom(std::min(aussen.bottom(), flaeche.bottom()));
+    aussen.moveLeft(std::max(aussen.left(), flaeche.left()));
+    aussen.moveTop(std::max(aussen.top(), flaeche.top()));
+    if (aussen.topLeft() != frameGeometry().topLeft())
+        move(aussen.topLeft());
 }
 
 void TPageContainerForm::SetActivePage(int n)
@@ -121,12 +145,17 @@ void TPageContainerForm::MenueEinfuegen(const TPageForm& page)
         QAction* neu = eintrag->menuAction();
         const int gruppe = GroupIndex(*neu);
         QAction* vor = nullptr;
-        for (QAction* vorhanden : m_mainMenu->actions()) {
+        const QList<QAction*> leiste = m_mainMenu->actions();
+        for (qsizetype i = 0; i < leiste.size(); ++i) {
+            QAction* vorhanden = leiste[i];
             const bool eigenes = std::find(m_eingefuegt.begin(), m_eingefuegt.end(), vorhanden) ==
                                  m_eingefuegt.end();
-            if (eigenes && GroupIndex(*vorhanden) == gruppe && vorhanden->isVisible()) {
-                vorhanden->setVisible(false);
-                m_verdeckt.emplace_back(vorhanden);
+            if (eigenes && GroupIndex(*vorhanden) == gruppe) {
+                // Taken off the bar, not hidden: a hidden entry would still hold its letter, and
+                // Alt with that letter would find two menus.
+                m_verdeckt.push_back({vorhanden, i + 1 < leiste.size() ? leiste[i + 1] : nullptr});
+                m_mainMenu->removeAction(vorhanden);
+                continue;
             }
             if (!vor && GroupIndex(*vorhanden) > gruppe)
                 vor = vorhanden;
@@ -143,9 +172,12 @@ void TPageContainerForm::MenueEntfernen()
             if (aktion)
                 m_mainMenu->removeAction(aktion);
         }
-        for (const QPointer<QAction>& aktion : m_verdeckt) {
-            if (aktion)
-                aktion->setVisible(true);
+        for (auto it = m_verdeckt.rbegin(); it != m_verdeckt.rend(); ++it) {
+            if (!it->aktion)
+                continue;
+            QAction* nach = it->nachfolger;
+            m_mainMenu->insertAction(nach && m_mainMenu->actions().contains(nach) ? nach : nullptr,
+                                     it->aktion);
         }
     }
     m_eingefuegt.clear();

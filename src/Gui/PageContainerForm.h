@@ -55,8 +55,10 @@ public:
     virtual void LoadPages(const TXIniFile& ini, int n);
     virtual void SavePages(TXIniFile& ini, int n);
 
-    // Sizes the window to show the whole page.
+    // Sizes the window to show the whole page, within the work area.
     void FitToPage();
+    // Shrinks and moves the window into the screen's work area where it reaches beyond it.
+    void InArbeitsflaeche();
 
 private:
     void Ersetzen(std::unique_ptr<TPageForm> neu, int n);
@@ -69,5 +71,10 @@ private:
     TPageContainer* m_container = nullptr;
     QMenuBar* m_mainMenu = nullptr;
     std::vector<QPointer<QAction>> m_eingefuegt;
-    std::vector<QPointer<QAction>> m_verdeckt;
+    // The window's own entries a page's entry replaces, with the entry that followed each.
+    struct TVerdeckt {
+        QPointer<QAction> aktion;
+        QPointer<QAction> nachfolger;
+    };
+    std::vector<TVerdeckt> m_verdeckt;
 };

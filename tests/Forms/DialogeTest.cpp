@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include <fstream>
 #include <sstream>
@@ -157,4 +158,19 @@ TEST_F(BeitrGrSchlTest, ClickSetsTheBranchDigitAndOkReturnsTheKey)
     EXPECT_EQ(TFoBeitrGrSchl::Ausfuehren("1111extra").value_or(""), "1512");
     m_modalAntwort = [](QWidget&) { return static_cast<int>(mrCancel); };
     EXPECT_FALSE(TFoBeitrGrSchl::Ausfuehren("1111").has_value());
+}
+
+TEST_F(BeitrGrSchlTest, DigitTheKeyRefusesCannotBeChosen)
+{
+    m_modalAntwort = [](QWidget& w) {
+        auto& dialog = dynamic_cast<TFoBeitrGrSchl&>(w);
+        // Health insurance goes up to 4 in the statement: "halber Beitrag" (5) is not offered.
+        EXPECT_FALSE(dialog.Knopf(0, 5)->isEnabled());
+        QTest::mouseClick(dialog.Knopf(0, 5), Qt::LeftButton);
+        EXPECT_EQ(dialog.Anzeige(0)->text(), "1");
+        QTest::mouseClick(dialog.Knopf(0, 4), Qt::LeftButton);
+        dialog.SetModalResult(mrOk);
+        return dialog.ModalResult();
+    };
+    EXPECT_EQ(TFoBeitrGrSchl::Ausfuehren("1111").value_or(""), "4111");
 }

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -136,6 +137,57 @@ TEST_F(MainFormTest, MenuBarReadsInOrderWithThePagesEditMenuAndHelpLast)
     EXPECT_TRUE(namen.contains("miSeitekopieren")) << namen.join(' ').toStdString();
     fenster->SetActivePage(0);
     EXPECT_EQ(titel(), erwartet);
+}
+
+TEST_F(MainFormTest, PageFitsTheWorkAreaAndFittingNeverExceedsIt)
+{
+    auto fenster = NeuesFenster();
+    fenster->SetActivePage(1);
+    fenster->show();
+    // Page 1 at the default font within a 1366 x 768 work area, the frame's title bar included.
+    EXPECT_LE(fenster->DefaultWidth(), 1366);
+    EXPECT_LE(fenster->DefaultHeight() + 32, 768);
+    fenster->resize(300, 200);
+    fenster->Item("miFenstergroesse")->trigger();
+    const QRect flaeche = fenster->screen()->availableGeometry();
+    EXPECT_TRUE(flaeche.contains(fenster->frameGeometry()))
+        << fenster->frameGeometry().width() << "x" << fenster->frameGeometry().height();
+    EXPECT_LE(fenster->width(), std::max(fenster->DefaultWidth(), 300));
+    // A screen smaller than the page: the window takes the work area, the page scrolls.
+    if (flaeche.width() >= fenster->DefaultWidth() &&
+        flaeche.height() >= fenster->DefaultHeight()) {
+        EXPECT_EQ(fenster->size(), QSize(fenster->DefaultWidth(), fenster->DefaultHeight()));
+    }
+}
+
+TEST_F(MainFormTest, NoLabelShowsAnAmpersandAndTitlesAreExact)
+{
+    auto fenster = NeuesFenster();
+    fenster->SetActivePage(1);
+    fenster->show();
+    EXPECT_EQ(fenster->windowTitle(), "Vantrel 2026 - [Entgeltabrechnung]");
+    // A label shows "&" as a marker only when it names the field it leads to.
+    for (QLabel* label : fenster->findChildren<QLabel*>()) {
+        const QString ohneDoppelte = QString(label->text()).remove("&&");
+        if (ohneDoppelte.contains('&')) {
+            EXPECT_NE(label->buddy(), nullptr)
+                << label->objectName().toStdString() << ": " << label->text().toStdString();
+        }
+    }
+    fenster->Pages().GetPage(1)->Berechnung->Daten().FindValue("Jahrliste")->SetAsString("2001");
+    for (QLabel* label : fenster->findChildren<QLabel*>()) {
+        if (QString(label->text()).remove("&&").contains('&')) {
+            EXPECT_NE(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
+}
+
+TEST_F(MainFormTest, MissingManualIsReported)
+{
+    auto fenster = NeuesFenster();
+    fenster->Item("miAnleitung")->trigger();
+    ASSERT_EQ(m_fehler.size(), 1);
+    EXPECT_TRUE(m_fehler.front().contains("Anleitung.pdf")) << m_fehler.front().toStdString();
 }
 
 TEST_F(MainFormTest, StatusLineAndSpeedPanelFollowTheirSwitches)
@@ -340,5 +392,32 @@ TEST(ProgrammStart, StartUpTimeToTheShownMainWindow)
     EXPECT_LT(ms, 5000);
     EXPECT_NE(TFoTitel::Titelfenster(), nullptr);
     TFoTitel::Schliessen();
+    const QRect flaeche = start.hauptfenster->screen()->availableGeometry();
+    EXPECT_TRUE(flaeche.contains(start.hauptfenster->frameGeometry()))
+        << start.hauptfenster->width() << "x" << start.hauptfenster->height();
     EXPECT_FALSE(SaveScreenshot(*start.hauptfenster, "hauptfenster-start").isEmpty());
+}
+
+TEST_F(MainFormTest, AltAndAMenusLetterOpensItFromAFieldOfThePage)
+{
+    auto fenster = NeuesFenster();
+    fenster->SetActivePage(1);
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QWidget* feld = fenster->PageContainer()->findChild<QWidget*>("ebEntgelt");
+    ASSERT_NE(feld, nullptr);
+    // No caption of the page takes a menu's letter, and the page's edit menu is the only one.
+    const std::pair<Qt::Key, const char*> kMenues[] = {{Qt::Key_D, "&Datei"},
+                                                       {Qt::Key_B, "&Bearbeiten"},
+                                                       {Qt::Key_A, "&Ansicht"},
+                                                       {Qt::Key_T, "&Tabellen"},
+                                                       {Qt::Key_O, "&Optionen"}};
+    for (const auto& [taste, titel] : kMenues) {
+        feld->setFocus();
+        QTest::keyClick(feld, taste, Qt::AltModifier);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr) << titel;
+        EXPECT_EQ(menu->title(), titel);
+        menu->close();
+    }
 }

@@ -9,6 +9,7 @@
 #include "Engine/Stammdaten/Kasse.h"
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
+#include "MVCFrame/ZahlText.h"
 #include "Options/OptionenVtrl.h"
 #include "Options/Verzeichnisse.h"
 
@@ -106,6 +107,11 @@ void KinderfreibetraegePruefen(TValue&, std::string& text, bool& ok)
         }
     }
     if (!text.empty() && !Leer(text)) {
+        // A text that is no number ("abc") is refused, not read as none.
+        if (!ZahlTextGueltig(text)) {
+            ok = false;
+            return;
+        }
         const double ganz = std::trunc(StrToBetragFloat(text));
         ok = ganz >= 0 && ganz <= 9;
     }
@@ -318,13 +324,20 @@ int TLohnDaten::KRV() const
     const int jahr = Jahr->GetValue();
     const int rv = BGS->GetZiffer(2);
     if (jahr >= 2025)
-        return rv == 0 ? 1 : 0;
+        return rv == 0 ? KRVFrei(jahr) : 0;
     if (jahr >= 2010) {
         if (rv == 0)
-            return 2;
+            return KRVFrei(jahr);
         return OstBBGRV->GetValue() ? 1 : 0;
     }
     return MerkerVSP->GetValue();
+}
+
+int TLohnDaten::KRVFrei(int jahr)
+{
+    // The tariffs 2010 to 2024 give the free state its own code 2 (1 is the partly insured);
+    // before and since, 1 is free.
+    return jahr >= 2010 && jahr < 2025 ? 2 : 1;
 }
 
 int TLohnDaten::PVA() const

@@ -43,6 +43,8 @@ public:
     int ALV() const;
     int PKV() const;
     int KRV() const;
+    // The tariff's code for an employee free of pension insurance in a year's tariff period.
+    static int KRVFrei(int jahr);
     int PVA() const;
     static void KinderfreibetraegeAuflisten(TStrings& liste);
     void UpdateEnabled();

@@ -58,10 +58,28 @@ const Eingabe kEingaben[] = {
     {"kfb_9_5", "Kinderfreibetraege", "9,5", "9,5"},
     {"kfb_1_3", "Kinderfreibetraege", "1,3", nullptr},
     {"kfb_10", "Kinderfreibetraege", "10", nullptr},
+    {"kfb_no_number", "Kinderfreibetraege", "abc", nullptr},
+    {"kfb_number_then_text", "Kinderfreibetraege", "1x", nullptr},
     {"bgs_311", "BGS", "311", "3111"},
     {"bgs_011", "BGS", "011", "0110"},
     {"bgs_6111", "BGS", "6111", nullptr},
 };
+
+struct RVFrei {
+    int jahr;
+    int code;
+};
+class RVFreiTest : public testing::TestWithParam<RVFrei> {};
+
+TEST_P(RVFreiTest, CodeOfTheTariffPeriod)
+{
+    EXPECT_EQ(TLohnDaten::KRVFrei(GetParam().jahr), GetParam().code) << GetParam().jahr;
+}
+
+INSTANTIATE_TEST_SUITE_P(Abrechnung, RVFreiTest,
+                         testing::Values(RVFrei{2009, 1}, RVFrei{2010, 2}, RVFrei{2024, 2},
+                                         RVFrei{2025, 1}, RVFrei{2026, 1}),
+                         [](const auto& i) { return std::to_string(i.param.jahr); });
 
 class EingabeTest : public LohnTest, public testing::WithParamInterface<Eingabe> {};
 
