@@ -126,7 +126,8 @@ TEST(IniDokument, Windows1252IsReadAsSuch)
     const TIniDokument doc = TIniDokument::Parse("[S]\nStra\xDF"
                                                  "e=Gr\xFCn \x80\n");
     EXPECT_EQ(doc.Value("S", "Straße").value_or(""), "Grün €");
-    EXPECT_EQ(doc.Serialize(), "[S]\nStraße=Grün €\n");
+    EXPECT_EQ(doc.Serialize(), "[S]\nStra\xDF"
+                               "e=Gr\xFCn \x80\n");
 }
 
 TEST(IniDokument, ByteOrderMarkAndMissingLastLineEnd)
@@ -135,8 +136,11 @@ TEST(IniDokument, ByteOrderMarkAndMissingLastLineEnd)
     TIniDokument doc = TIniDokument::Parse(text);
     EXPECT_EQ(doc.Value("s", "K").value_or(""), "v");
     EXPECT_EQ(doc.Serialize(), text);
+    doc.SetValue("S", "n", "w");
+    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]\nk=v\nn=w\n");
+    doc.DeleteKey("S", "n");
     doc.DeleteKey("S", "k");
-    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]");
+    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]\n");
 }
 
 } // namespace
