@@ -150,19 +150,28 @@ std::string TIniDokument::Serialize() const
         out += ByteOrderMark(m_kodierung);
     // A line read without line end (the file's last) that is no longer last gets one.
     std::optional<TZeilenEnde> offen;
+    bool crAmEnde = false;
     for (const Block& block : m_bloecke) {
         if (block.entfernt)
             continue;
         for (const Zeile& z : block.zeilen) {
             if (z.art == Art::Entfernt)
                 continue;
-            if (offen)
-                EndeKodieren(out, *offen == TZeilenEnde::Keins ? m_ende : *offen, m_kodierung);
+            if (offen && *offen == TZeilenEnde::Keins) {
+                // A UTF-16 file that ended in half a character: complete it before going on.
+                if (m_kodierung != TIniKodierung::Utf8 && out.size() % 2 != 0)
+                    out += '\0';
+                // A CR at its end must not become part of the line end given to it.
+                EndeKodieren(out, crAmEnde ? TZeilenEnde::CrLf : m_ende, m_kodierung);
+            } else if (offen) {
+                EndeKodieren(out, *offen, m_kodierung);
+            }
             if (z.umkodiert)
                 out += z.roh;
             else
                 TextKodieren(out, z.text, m_kodierung);
             offen = z.ende;
+            crAmEnde = !z.text.empty() && z.text.back() == '\r';
         }
     }
     if (offen)
