@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -208,6 +209,8 @@ int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxB
         return EISDIR;
     if (!S_ISREG(st.st_mode))
         return EINVAL;
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        return EFBIG;
     std::string daten;
     char buf[65536];
     for (;;) {
