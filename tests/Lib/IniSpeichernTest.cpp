@@ -172,6 +172,27 @@ TEST(IniSpeichern, ALinkToAFolderNotThereIsReportedAndLeftAlone)
     EXPECT_EQ(Dateien(dir.Pfad()), std::vector<std::string>{"VANTRL32.INI"});
 }
 
+TEST(IniSpeichern, ALinkLoopIsReportedAndLeftAlone)
+{
+    TempDir dir;
+    const std::string a = dir.Datei("a.ini");
+    const std::string b = dir.Datei("b.ini");
+    ASSERT_EQ(::symlink(b.c_str(), a.c_str()), 0);
+    ASSERT_EQ(::symlink(a.c_str(), b.c_str()), 0);
+    TIniFile ini(a);
+    EXPECT_EQ(ini.ReadString("S", "K", "def"), "def");
+    ini.BeginUpdate();
+    ini.WriteString("S", "K", "1");
+    try {
+        ini.UpdateFile();
+        FAIL() << "no error";
+    } catch (const EIniFileError& e) {
+        EXPECT_EQ(e.Code(), ELOOP);
+    }
+    EXPECT_EQ(std::filesystem::read_symlink(a), b);
+    EXPECT_EQ(std::filesystem::read_symlink(b), a);
+}
+
 TEST(IniSpeichern, ASaveRemovesTheLeftoversOfItsOwnKilledSavesOnly)
 {
     TempDir dir;
