@@ -44,8 +44,10 @@ TIniFile::Stand TIniFile::AktuellerStand() const
 {
     struct stat st {};
     Stand s;
-    if (::stat(m_fileName.c_str(), &st) != 0)
+    if (::stat(m_fileName.c_str(), &st) != 0) {
+        s.fehler = errno;
         return s;
+    }
     s.vorhanden = true;
     s.dev = st.st_dev;
     s.ino = st.st_ino;
@@ -56,13 +58,12 @@ TIniFile::Stand TIniFile::AktuellerStand() const
 
 void TIniFile::Laden(const Stand& stand) const
 {
-    const int statFehler = stand.vorhanden ? 0 : errno;
     std::string bytes;
     int fehler = 0;
     if (stand.vorhanden)
         fehler = ReadWholeFile(m_fileName, bytes, kMaxDateiGroesse);
-    else if (statFehler != ENOENT && statFehler != ENOTDIR)
-        fehler = statFehler;
+    else if (stand.fehler != ENOENT && stand.fehler != ENOTDIR)
+        fehler = stand.fehler;
     if (fehler == ENOENT)
         fehler = 0;
     m_dokument = fehler == 0 ? TIniDokument::Parse(bytes) : TIniDokument();

@@ -90,6 +90,7 @@ private:
         ino_t ino = 0;
         off_t size = 0;
         long long mtimeNs = 0;
+        int fehler = 0; // errno of stat when the file is not there
         bool operator==(const Stand&) const = default;
     };
     struct Aenderung {
