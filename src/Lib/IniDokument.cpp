@@ -276,7 +276,8 @@ void TIniDokument::SetValue(std::string_view section, std::string_view key, std:
                             Trim(block->zeilen[nach - 1].text).empty()))
             --nach;
         Zeile neu = NeueZeile(NameBereinigen(key) + "=" + wert);
-        block->schluessel[Falten(neu.Name())].push_back(nach);
+        if (neu.art == Art::Schluessel) // a name the file cannot hold reads as no key
+            block->schluessel[Falten(neu.Name())].push_back(nach);
         block->zeilen.insert(block->zeilen.begin() + static_cast<std::ptrdiff_t>(nach),
                              std::move(neu));
         return;
@@ -296,7 +297,8 @@ void TIniDokument::SetValue(std::string_view section, std::string_view key, std:
     neu.indiziert = true;
     neu.zeilen.push_back(std::move(kopf));
     Zeile zeile = NeueZeile(NameBereinigen(key) + "=" + wert);
-    neu.schluessel[Falten(zeile.Name())].push_back(1);
+    if (zeile.art == Art::Schluessel)
+        neu.schluessel[Falten(zeile.Name())].push_back(1);
     neu.zeilen.push_back(std::move(zeile));
 }
 

@@ -250,3 +250,18 @@ TEST(Fuzz, IniReaderForAFewSeconds)
 }
 
 } // namespace
+
+namespace {
+
+// Names the file cannot hold as keys: the line is written, and reads back as what it is.
+TEST(IniDokument, AKeyThatReadsAsACommentIsNoKey)
+{
+    TIniDokument doc;
+    doc.SetValue("S", "; k", "1");
+    doc.SetValue("T", "; k", "1");
+    EXPECT_TRUE(doc.Keys("S").empty());
+    EXPECT_FALSE(doc.Value("T", "").has_value());
+    EXPECT_EQ(doc.Serialize(), "[S]\n; k=1\n\n[T]\n; k=1\n");
+}
+
+} // namespace
