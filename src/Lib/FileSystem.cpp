@@ -129,8 +129,12 @@ int TempAnlegen(const std::string& ziel, std::string& temp)
         FdGuard fd(::mkostemp(vorlage.data(), O_CLOEXEC));
         if (fd.Get() < 0)
             return -errno;
+        // A file system without locks (some network shares) saves all the same; there no
+        // temporary file can be locked by another save either, so none is taken for a leftover.
+        while (::flock(fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
+        }
         struct stat st {};
-        if (::flock(fd.Get(), LOCK_EX) != 0 || ::fstat(fd.Get(), &st) != 0) {
+        if (::fstat(fd.Get(), &st) != 0) {
             const int fehler = errno;
             ::unlink(vorlage.c_str());
             return -fehler;
