@@ -202,6 +202,11 @@ void ForceDirectories(std::string_view pfad)
 
 int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxBytes)
 {
+    return Schicht().ReadWhole(pfad, inhalt, maxBytes);
+}
+
+int TFileLayer::ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes)
+{
     // O_NONBLOCK: a named pipe in place of the file must not hang the program.
     FdGuard fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0)

@@ -47,12 +47,14 @@ int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxB
 // file is then untouched and no temporary file is left.
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt);
 
-// The steps of a save that touch the disk, in one place so that tests can count the writes or
-// make a step fail as a full disk, an I/O error or a read-only mount would. Each returns 0 or an
-// errno.
+// The reads and the steps of a save that touch the disk, in one place so that tests can count the
+// writes or make a step fail as an unreadable file, a full disk, an I/O error or a read-only
+// mount would. Each returns 0 or an errno.
 class TFileLayer {
 public:
     virtual ~TFileLayer() = default;
+    // ReadWholeFile.
+    virtual int ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes);
     // Writes all of `daten` (the whole new file) to `fd`.
     virtual int WriteAll(int fd, std::string_view daten);
     virtual int Sync(int fd);

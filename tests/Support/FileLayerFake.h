@@ -1,8 +1,8 @@
 #pragma once
-// A file layer for tests of saves: counts the files written and makes one step fail as a full
-// disk, an I/O error or a read-only mount would, for every file or only for files whose path
-// contains a given text. Works where chmod does not (a test running as root). In place for the
-// life of the object.
+// A file layer for tests of saves: counts the files written and makes one step fail as an
+// unreadable file, a full disk, an I/O error or a read-only mount would, for every file or only for
+// files whose path contains a given text. Works where chmod does not (a test running as root). In
+// place for the life of the object.
 #include "Lib/FileSystem.h"
 
 #include <cerrno>
@@ -12,7 +12,7 @@
 
 class TFileLayerFake : public TFileLayer {
 public:
-    enum class Schritt { Keiner, Schreiben, Sync, Rename };
+    enum class Schritt { Keiner, Lesen, Schreiben, Sync, Rename };
 
     TFileLayerFake() { SetFileLayer(this); }
     ~TFileLayerFake() override { SetFileLayer(nullptr); }
@@ -31,6 +31,12 @@ public:
     const std::vector<std::string>& Geschrieben() const { return m_geschrieben; }
     int Schreibvorgaenge() const { return m_schreibvorgaenge; }
 
+    int ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes) override
+    {
+        if (Trifft(Schritt::Lesen, pfad))
+            return m_code;
+        return TFileLayer::ReadWhole(pfad, inhalt, maxBytes);
+    }
     int WriteAll(int fd, std::string_view daten) override
     {
         ++m_schreibvorgaenge;
