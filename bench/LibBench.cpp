@@ -24,8 +24,8 @@ static void BM_StrToBetragFloat(benchmark::State& state)
 }
 BENCHMARK(BM_StrToBetragFloat);
 
-// Saving a page of `range` changed values into a settings file: every write is atomic and
-// durable on its own, so this is the cost of that safety.
+// Saving a page of `range` changed values into a settings file, as the program saves: the
+// changes collected, the file written once, atomically and durably.
 static void BM_IniSavePage(benchmark::State& state)
 {
     const std::string datei =
@@ -34,14 +34,46 @@ static void BM_IniSavePage(benchmark::State& state)
     int runde = 0;
     for (auto _ : state) {
         TXIniFile ini(datei);
+        ini.BeginUpdate();
         for (int i = 0; i < n; ++i)
             ini.WriteString("Entgeltabrechnung", "Wert" + std::to_string(i),
                             std::to_string(runde + i), "0");
+        ini.UpdateFile();
         ++runde;
     }
     std::remove(datei.c_str());
 }
-BENCHMARK(BM_IniSavePage)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IniSavePage)->Arg(10)->Arg(150)->Unit(benchmark::kMillisecond);
+
+// Saving 150 changed values into a settings file of `range` MB (years of pages and cases).
+static void BM_IniSaveLargeFile(benchmark::State& state)
+{
+    const std::string datei =
+        (std::filesystem::temp_directory_path() / "vt_bench_large.ini").string();
+    {
+        std::string text;
+        for (int s = 0; text.size() < static_cast<std::size_t>(state.range(0)) << 20; ++s) {
+            text += "[Fall" + std::to_string(s) + "]\n";
+            for (int k = 0; k < 200; ++k)
+                text += "Schluessel" + std::to_string(k) + "=Wert " + std::to_string(k) + "\n";
+        }
+        std::FILE* f = std::fopen(datei.c_str(), "wb");
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::fclose(f);
+    }
+    int runde = 0;
+    for (auto _ : state) {
+        TXIniFile ini(datei);
+        ini.BeginUpdate();
+        for (int i = 0; i < 150; ++i)
+            ini.WriteString("Fall" + std::to_string(i * 7), "Wert" + std::to_string(i),
+                            std::to_string(runde + i), "0");
+        ini.UpdateFile();
+        ++runde;
+    }
+    std::remove(datei.c_str());
+}
+BENCHMARK(BM_IniSaveLargeFile)->Arg(1)->Arg(4)->Arg(15)->Unit(benchmark::kMillisecond);
 
 static void BM_IniReadPage(benchmark::State& state)
 {

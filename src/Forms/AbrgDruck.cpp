@@ -2,6 +2,7 @@
 
 #include "Gui/GuiHooks.h"
 #include "Lib/FileSystem.h"
+#include "Lib/StrLib.h"
 #include "MVCFrame/Value.h"
 #include "Options/Verzeichnisse.h"
 
@@ -71,8 +72,8 @@ TFoAbrgDruck::TFoAbrgDruck(QWidget* parent) : TBaseForm(parent, Qt::Dialog)
 
 std::string TFoAbrgDruck::ArbeitnehmerDatei()
 {
-    return VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kArbeitnehmer).GetValue() +
-           "ARBEITNE.TXT";
+    return JoinPath(VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kArbeitnehmer).GetValue(),
+                    "ARBEITNE.TXT");
 }
 
 bool TFoAbrgDruck::Ausfuehren(const QString& caption, TValue& arbeitnehmer, bool zeitraumZeigen,

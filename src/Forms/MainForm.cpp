@@ -1,7 +1,7 @@
 #include "Forms/MainForm.h"
 
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
@@ -14,6 +14,7 @@
 #include "Lib/Datum.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
+#include "Lib/StrLib.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
@@ -442,7 +443,7 @@ void TMainForm::ToggleScaling()
 
 std::string TMainForm::EinstellungsDatei() const
 {
-    return m_datenVerzeichnis + "VANTRL32.INI";
+    return JoinPath(m_datenVerzeichnis, "VANTRL32.INI");
 }
 
 void TMainForm::EinstellungenLesen(int page)
@@ -460,8 +461,10 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
     TWarteCursorGuard warten;
     ForceDirectories(m_datenVerzeichnis);
     TXIniFile ini(EinstellungsDatei());
+    ini.BeginUpdate();
     if (page != -1) {
         SavePages(ini, page);
+        ini.UpdateFile();
         return;
     }
     OptionenVtrl().Save(alle);
@@ -469,6 +472,7 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
         ini.WriteString(objectName().toStdString(), "Version", kVersion);
         SavePosition(ini);
     }
+    ini.UpdateFile();
 }
 
 void TMainForm::NachDemErzeugen(const QString& erstesArgument)

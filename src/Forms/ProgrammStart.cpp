@@ -9,6 +9,7 @@
 #include "Gui/Rechner.h"
 #include "Gui/XoApp.h"
 #include "Lib/IniFile.h"
+#include "Lib/StrLib.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenTabelle.h"
 #include "Options/OptionenVtrl.h"
@@ -84,7 +85,7 @@ bool TProgrammStart::Starten()
         return false;
     }
     if (TMainForm::Schalter("TitelZeigen"))
-        TFoTitel::ZeigeTitelfenster(TIniFile(datenVerzeichnis + "VANTRL32.INI"));
+        TFoTitel::ZeigeTitelfenster(TIniFile(JoinPath(datenVerzeichnis, "VANTRL32.INI")));
     hauptfenster = std::make_unique<TMainForm>(datenVerzeichnis);
     hauptfenster->init();
     rechner = std::make_unique<TFoRechner>();

@@ -4,11 +4,14 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,6 +32,12 @@ public:
     FdGuard(const FdGuard&) = delete;
     FdGuard& operator=(const FdGuard&) = delete;
     int Get() const { return m_fd; }
+    int Release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
     // Closes now and reports the error of close (a late write error shows up here).
     int Close()
     {
@@ -41,20 +50,6 @@ private:
     int m_fd;
 };
 
-int WriteAll(int fd, std::string_view daten)
-{
-    while (!daten.empty()) {
-        const ssize_t n = ::write(fd, daten.data(), daten.size());
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return errno;
-        }
-        daten.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return 0;
-}
-
 std::string Verzeichnisteil(const std::string& pfad)
 {
     const std::size_t slash = pfad.rfind('/');
@@ -63,20 +58,102 @@ std::string Verzeichnisteil(const std::string& pfad)
     return slash == 0 ? "/" : pfad.substr(0, slash);
 }
 
-// The file a path stands for: the target of a symbolic link, so that the rename replaces the
-// file and not the link.
-std::string Ziel(const std::string& pfad)
+std::string Dateiteil(const std::string& pfad)
 {
-    struct stat st {};
-    if (::lstat(pfad.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        char* echt = ::realpath(pfad.c_str(), nullptr);
-        if (echt != nullptr) {
-            std::string result(echt);
-            std::free(echt);
-            return result;
+    const std::size_t slash = pfad.rfind('/');
+    return slash == std::string::npos ? pfad : pfad.substr(slash + 1);
+}
+
+// The file a path stands for: symbolic links followed to their end, so that the rename replaces
+// the file and not the link. The end need not exist (a link to a file not written yet).
+int ZielAufloesen(const std::string& pfad, std::string& ziel)
+{
+    constexpr int kMaxVerweise = 40; // as the kernel allows before ELOOP
+    std::string p = pfad;
+    for (int i = 0; i <= kMaxVerweise; ++i) {
+        struct stat st {};
+        if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            ziel = p;
+            return 0;
         }
+        std::string verweis(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(p.c_str(), verweis.data(), verweis.size());
+        if (n < 0)
+            return errno;
+        if (static_cast<std::size_t>(n) >= verweis.size())
+            return ENAMETOOLONG;
+        verweis.resize(static_cast<std::size_t>(n));
+        if (verweis.empty() || verweis.front() != '/') {
+            const std::string ordner = Verzeichnisteil(p);
+            verweis = (ordner == "/" ? ordner : ordner + "/") + verweis;
+        }
+        p = std::move(verweis);
     }
-    return pfad;
+    return ELOOP;
+}
+
+constexpr std::string_view kTempEndung = ".tmp-XXXXXX";
+
+// Removes what saves of `ziel` that were killed left behind. A running save holds a lock on its
+// temporary file until it is renamed, so a temporary file that can be locked is a leftover; files
+// of other users, links and other names are no business of ours.
+void ResteEntfernen(const std::string& ziel)
+{
+    const std::string ordner = Verzeichnisteil(ziel);
+    const std::string praefix = Dateiteil(ziel) + std::string(kTempEndung.substr(0, 5));
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(ordner.c_str()), &::closedir);
+    if (!dir)
+        return;
+    while (const dirent* eintrag = ::readdir(dir.get())) {
+        const std::string_view name = eintrag->d_name;
+        if (name.size() != praefix.size() + 6 || name.substr(0, praefix.size()) != praefix)
+            continue;
+        const std::string pfad = ordner + "/" + std::string(name);
+        FdGuard fd(::open(pfad.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        struct stat offen {};
+        if (fd.Get() < 0 || ::fstat(fd.Get(), &offen) != 0 || !S_ISREG(offen.st_mode) ||
+            offen.st_uid != ::geteuid() || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+            continue;
+        struct stat jetzt {};
+        if (::lstat(pfad.c_str(), &jetzt) == 0 && jetzt.st_ino == offen.st_ino &&
+            jetzt.st_dev == offen.st_dev)
+            ::unlink(pfad.c_str());
+    }
+}
+
+// Creates and locks the temporary file next to `ziel`; returns its descriptor or -errno.
+int TempAnlegen(const std::string& ziel, std::string& temp)
+{
+    for (int versuch = 0; versuch < 5; ++versuch) {
+        std::string vorlage = ziel + std::string(kTempEndung);
+        FdGuard fd(::mkostemp(vorlage.data(), O_CLOEXEC));
+        if (fd.Get() < 0)
+            return -errno;
+        // A file system without locks (some network shares) saves all the same; there no
+        // temporary file can be locked by another save either, so none is taken for a leftover.
+        while (::flock(fd.Get(), LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat st {};
+        if (::fstat(fd.Get(), &st) != 0) {
+            const int fehler = errno;
+            ::unlink(vorlage.c_str());
+            return -fehler;
+        }
+        // Another save took it for a leftover before it was locked: take a new one.
+        if (st.st_nlink == 0)
+            continue;
+        temp = vorlage;
+        return fd.Release();
+    }
+    return -EAGAIN;
+}
+
+TFileLayer gSystemSchicht;
+TFileLayer* gSchicht = nullptr;
+
+TFileLayer& Schicht()
+{
+    return gSchicht != nullptr ? *gSchicht : gSystemSchicht;
 }
 
 } // namespace
@@ -125,6 +202,11 @@ void ForceDirectories(std::string_view pfad)
 
 int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxBytes)
 {
+    return Schicht().ReadWhole(pfad, inhalt, maxBytes);
+}
+
+int TFileLayer::ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes)
+{
     // O_NONBLOCK: a named pipe in place of the file must not hang the program.
     FdGuard fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.Get() < 0)
@@ -136,6 +218,8 @@ int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxB
         return EISDIR;
     if (!S_ISREG(st.st_mode))
         return EINVAL;
+    if (static_cast<std::uint64_t>(st.st_size) > maxBytes)
+        return EFBIG;
     std::string daten;
     char buf[65536];
     for (;;) {
@@ -155,14 +239,46 @@ int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxB
     return 0;
 }
 
+int TFileLayer::WriteAll(int fd, std::string_view daten)
+{
+    while (!daten.empty()) {
+        const ssize_t n = ::write(fd, daten.data(), daten.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return errno;
+        }
+        daten.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return 0;
+}
+
+int TFileLayer::Sync(int fd)
+{
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+int TFileLayer::Rename(const std::string& von, const std::string& nach)
+{
+    return ::rename(von.c_str(), nach.c_str()) == 0 ? 0 : errno;
+}
+
+void SetFileLayer(TFileLayer* layer)
+{
+    gSchicht = layer;
+}
+
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt)
 {
-    const std::string ziel = Ziel(pfad);
-    std::string vorlage = ziel + ".XXXXXX";
-    FdGuard fd(::mkostemp(vorlage.data(), O_CLOEXEC));
-    if (fd.Get() < 0)
-        return errno;
-    const std::string temp = vorlage;
+    std::string ziel;
+    if (const int e = ZielAufloesen(pfad, ziel); e != 0)
+        return e;
+    ResteEntfernen(ziel);
+    std::string temp;
+    const int neu = TempAnlegen(ziel, temp);
+    if (neu < 0)
+        return -neu;
+    FdGuard fd(neu);
     auto scheitern = [&temp](int code) {
         ::unlink(temp.c_str());
         return code;
@@ -171,17 +287,18 @@ int WriteFileAtomic(const std::string& pfad, std::string_view inhalt)
     const mode_t modus = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : 0644;
     if (::fchmod(fd.Get(), modus) != 0)
         return scheitern(errno);
-    if (const int e = WriteAll(fd.Get(), inhalt); e != 0)
+    if (const int e = Schicht().WriteAll(fd.Get(), inhalt); e != 0)
         return scheitern(e);
-    if (::fsync(fd.Get()) != 0)
-        return scheitern(errno);
-    if (const int e = fd.Close(); e != 0)
+    if (const int e = Schicht().Sync(fd.Get()); e != 0)
         return scheitern(e);
-    if (::rename(temp.c_str(), ziel.c_str()) != 0)
-        return scheitern(errno);
+    // Renamed while still open and locked, so that no other save takes it for a leftover.
+    if (const int e = Schicht().Rename(temp, ziel); e != 0)
+        return scheitern(e);
+    // The data is on disk (fsync above), so closing can no longer lose it.
+    fd.Close();
     // Make the rename itself durable; a failure here no longer endangers either version.
     FdGuard dir(::open(Verzeichnisteil(ziel).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.Get() >= 0)
-        ::fsync(dir.Get());
+        Schicht().Sync(dir.Get());
     return 0;
 }

@@ -38,7 +38,27 @@ void ForceDirectories(std::string_view pfad);
 // EFBIG beyond `maxBytes`, EISDIR for a directory). `inhalt` is only changed on success.
 int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxBytes);
 // Replaces the file by `inhalt` so that a reader (and a crash) sees either the old or the new
-// file, never a part: a temporary file in the same directory, flushed to disk, renamed over the
-// old one. An existing file keeps its permissions; a symbolic link keeps pointing at the file it
-// names. Returns 0 or the errno of the step that failed; the old file is then untouched.
+// file, never a part: a temporary file "<name>.tmp-XXXXXX" in the same directory, written and
+// flushed to disk, renamed over the old one, then the directory flushed. An existing file keeps
+// its permissions. A symbolic link is followed to the file it names, which is replaced while the
+// link stays; when the folder of that file is missing, the result is ENOENT and nothing changes.
+// Temporary files that saves of the same file left behind when they were killed are removed
+// (only those of no save still running). Returns 0 or the errno of the step that failed; the old
+// file is then untouched and no temporary file is left.
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt);
+
+// The reads and the steps of a save that touch the disk, in one place so that tests can count the
+// writes or make a step fail as an unreadable file, a full disk, an I/O error or a read-only
+// mount would. Each returns 0 or an errno.
+class TFileLayer {
+public:
+    virtual ~TFileLayer() = default;
+    // ReadWholeFile.
+    virtual int ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes);
+    // Writes all of `daten` (the whole new file) to `fd`.
+    virtual int WriteAll(int fd, std::string_view daten);
+    virtual int Sync(int fd);
+    virtual int Rename(const std::string& von, const std::string& nach);
+};
+// Puts `layer` in place of the system's (nullptr: back to the system's); for tests.
+void SetFileLayer(TFileLayer* layer);

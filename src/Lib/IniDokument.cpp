@@ -6,17 +6,16 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
-
-constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
 std::string_view Trim(std::string_view s)
 {
     const std::size_t anfang = s.find_first_not_of(" \t");
     if (anfang == std::string_view::npos)
-        return {};
+        return s.substr(s.size()); // empty, yet still pointing into `s`
     return s.substr(anfang, s.find_last_not_of(" \t") - anfang + 1);
 }
 
@@ -88,117 +87,152 @@ TIniDokument::Zeile TIniDokument::ParseZeile(std::string text)
 {
     Zeile z;
     const std::string_view t = Trim(text);
+    std::string_view name;
     if (!t.empty() && t.front() == '[') {
         const std::size_t zu = t.rfind(']');
         if (zu != std::string_view::npos && zu > 0) {
             z.art = Art::Sektion;
-            z.name = std::string(Trim(t.substr(1, zu - 1)));
+            name = Trim(t.substr(1, zu - 1));
         }
     } else if (!t.empty() && t.front() != ';') {
         const std::size_t gleich = t.find('=');
         if (gleich != std::string_view::npos && !Trim(t.substr(0, gleich)).empty()) {
             z.art = Art::Schluessel;
-            z.name = std::string(Trim(t.substr(0, gleich)));
+            name = Trim(t.substr(0, gleich));
         }
     }
+    if (z.art != Art::Sonstige) {
+        z.nameAnfang = static_cast<std::uint32_t>(name.data() - text.data());
+        z.nameLaenge = static_cast<std::uint32_t>(name.size());
+    }
     z.text = std::move(text);
+    return z;
+}
+
+TIniDokument::Zeile TIniDokument::NeueZeile(std::string text) const
+{
+    Zeile z = ParseZeile(std::move(text));
+    z.ende = m_ende;
     return z;
 }
 
 TIniDokument TIniDokument::Parse(std::string_view bytes)
 {
     TIniDokument doc;
-    std::string text;
-    if (bytes.substr(0, kBom.size()) == kBom) {
-        doc.m_bom = true;
-        bytes.remove_prefix(kBom.size());
-    }
-    text = IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
-
-    const std::size_t erstesEnde = text.find('\n');
-    doc.m_crlf = erstesEnde != std::string::npos && erstesEnde > 0 && text[erstesEnde - 1] == '\r';
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t ende = text.find('\n', pos);
-        const bool umbruch = ende != std::string::npos;
-        if (!umbruch)
-            ende = text.size();
-        std::string zeile = text.substr(pos, ende - pos);
-        if (umbruch && !zeile.empty() && zeile.back() == '\r')
-            zeile.pop_back();
-        doc.m_zeilen.push_back(ParseZeile(std::move(zeile)));
-        doc.m_schlussUmbruch = umbruch;
-        pos = ende + 1;
-    }
+    doc.m_kodierung = KodierungErkennen(bytes, doc.m_bom);
+    bool endeBekannt = false;
+    ZeilenTeilen(bytes, doc.m_kodierung,
+                 [&doc, &endeBekannt](std::string_view roh, TZeilenEnde ende) {
+                     bool umkodiert = false;
+                     Zeile z = ParseZeile(ZeileDekodieren(roh, doc.m_kodierung, umkodiert));
+                     z.ende = ende;
+                     if (umkodiert) {
+                         z.roh = std::string(roh);
+                         z.umkodiert = true;
+                     }
+                     if (!endeBekannt && ende != TZeilenEnde::Keins) {
+                         doc.m_ende = ende;
+                         endeBekannt = true;
+                     }
+                     if (z.art == Art::Sektion) {
+                         doc.m_sektionen[Falten(z.Name())].push_back(doc.m_bloecke.size());
+                         doc.m_bloecke.emplace_back().kopf = true;
+                     }
+                     doc.m_bloecke.back().zeilen.push_back(std::move(z));
+                 });
     return doc;
 }
 
 std::string TIniDokument::Serialize() const
 {
-    const std::string_view nl = m_crlf ? "\r\n" : "\n";
-    std::string out = m_bom ? std::string(kBom) : std::string();
-    for (std::size_t i = 0; i < m_zeilen.size(); ++i) {
-        out += m_zeilen[i].text;
-        if (i + 1 < m_zeilen.size() || m_schlussUmbruch)
-            out += nl;
+    std::string out;
+    if (m_bom)
+        out += ByteOrderMark(m_kodierung);
+    // A line read without line end (the file's last) that is no longer last gets one.
+    std::optional<TZeilenEnde> offen;
+    bool crAmEnde = false;
+    for (const Block& block : m_bloecke) {
+        if (block.entfernt)
+            continue;
+        for (const Zeile& z : block.zeilen) {
+            if (z.art == Art::Entfernt)
+                continue;
+            if (offen && *offen == TZeilenEnde::Keins) {
+                // A UTF-16 file that ended in half a character: complete it before going on.
+                if (m_kodierung != TIniKodierung::Utf8 && out.size() % 2 != 0)
+                    out += '\0';
+                // A CR at its end must not become part of the line end given to it.
+                EndeKodieren(out, crAmEnde ? TZeilenEnde::CrLf : m_ende, m_kodierung);
+            } else if (offen) {
+                EndeKodieren(out, *offen, m_kodierung);
+            }
+            if (z.umkodiert)
+                out += z.roh;
+            else
+                TextKodieren(out, z.text, m_kodierung);
+            offen = z.ende;
+            crAmEnde = !z.text.empty() && z.text.back() == '\r';
+        }
     }
+    if (offen)
+        EndeKodieren(out, *offen, m_kodierung);
     return out;
 }
 
-std::optional<std::size_t> TIniDokument::FindSection(std::string_view section) const
+const TIniDokument::Block* TIniDokument::FindSection(std::string_view section) const
 {
-    const std::string gesucht = NameBereinigen(section);
-    for (std::size_t i = 0; i < m_zeilen.size(); ++i) {
-        if (m_zeilen[i].art == Art::Sektion && NamesEqual(m_zeilen[i].name, gesucht))
-            return i;
+    const auto it = m_sektionen.find(Falten(NameBereinigen(section)));
+    return it == m_sektionen.end() ? nullptr : &m_bloecke[it->second.front()];
+}
+
+TIniDokument::Block* TIniDokument::FindSection(std::string_view section)
+{
+    return const_cast<Block*>(std::as_const(*this).FindSection(section));
+}
+
+const TIniDokument::Index& TIniDokument::Schluessel(const Block& block) const
+{
+    if (!block.indiziert) {
+        for (std::size_t i = 0; i < block.zeilen.size(); ++i) {
+            if (block.zeilen[i].art == Art::Schluessel)
+                block.schluessel[Falten(block.zeilen[i].Name())].push_back(i);
+        }
+        block.indiziert = true;
     }
-    return std::nullopt;
+    return block.schluessel;
 }
 
-std::size_t TIniDokument::SectionEnd(std::size_t kopf) const
+std::optional<std::size_t> TIniDokument::FindKey(const Block& block, std::string_view key) const
 {
-    std::size_t i = kopf + 1;
-    while (i < m_zeilen.size() && m_zeilen[i].art != Art::Sektion)
-        ++i;
-    return i;
-}
-
-std::optional<std::size_t> TIniDokument::FindKey(std::string_view section,
-                                                 std::string_view key) const
-{
-    const std::optional<std::size_t> kopf = FindSection(section);
-    if (!kopf)
+    const Index& index = Schluessel(block);
+    const auto it = index.find(Falten(NameBereinigen(key)));
+    if (it == index.end())
         return std::nullopt;
-    const std::string gesucht = NameBereinigen(key);
-    const std::size_t ende = SectionEnd(*kopf);
-    for (std::size_t i = *kopf + 1; i < ende; ++i) {
-        if (m_zeilen[i].art == Art::Schluessel && NamesEqual(m_zeilen[i].name, gesucht))
-            return i;
-    }
-    return std::nullopt;
+    return it->second.front();
 }
 
 std::optional<std::string> TIniDokument::Value(std::string_view section, std::string_view key) const
 {
-    const std::optional<std::size_t> zeile = FindKey(section, key);
+    const Block* block = FindSection(section);
+    if (block == nullptr)
+        return std::nullopt;
+    const std::optional<std::size_t> zeile = FindKey(*block, key);
     if (!zeile)
         return std::nullopt;
-    return WertDerZeile(m_zeilen[*zeile].text);
+    return WertDerZeile(block->zeilen[*zeile].text);
 }
 
 std::vector<std::string> TIniDokument::Keys(std::string_view section) const
 {
     std::vector<std::string> keys;
-    const std::optional<std::size_t> kopf = FindSection(section);
-    if (!kopf)
+    const Block* block = FindSection(section);
+    if (block == nullptr)
         return keys;
-    const std::size_t ende = SectionEnd(*kopf);
-    for (std::size_t i = *kopf + 1; i < ende; ++i) {
-        const Zeile& z = m_zeilen[i];
-        if (z.art == Art::Schluessel &&
-            std::none_of(keys.begin(), keys.end(),
-                         [&z](const std::string& k) { return NamesEqual(k, z.name); }))
-            keys.push_back(z.name);
+    const Index& index = Schluessel(*block);
+    for (std::size_t i = 0; i < block->zeilen.size(); ++i) {
+        const Zeile& z = block->zeilen[i];
+        if (z.art == Art::Schluessel && index.at(Falten(z.Name())).front() == i)
+            keys.emplace_back(z.Name());
     }
     return keys;
 }
@@ -206,63 +240,98 @@ std::vector<std::string> TIniDokument::Keys(std::string_view section) const
 std::vector<std::string> TIniDokument::Sections() const
 {
     std::vector<std::string> sections;
-    for (const Zeile& z : m_zeilen) {
-        if (z.art == Art::Sektion &&
-            std::none_of(sections.begin(), sections.end(),
-                         [&z](const std::string& s) { return NamesEqual(s, z.name); }))
-            sections.push_back(z.name);
+    for (std::size_t b = 0; b < m_bloecke.size(); ++b) {
+        const Block& block = m_bloecke[b];
+        if (!block.kopf || block.entfernt)
+            continue;
+        const std::string_view name = block.zeilen.front().Name();
+        if (m_sektionen.at(Falten(name)).front() == b)
+            sections.emplace_back(name);
     }
     return sections;
 }
 
 bool TIniDokument::HasSection(std::string_view section) const
 {
-    return FindSection(section).has_value();
+    return FindSection(section) != nullptr;
 }
 
 void TIniDokument::SetValue(std::string_view section, std::string_view key, std::string_view value)
 {
     const std::string wert = WertKodieren(value);
-    if (const std::optional<std::size_t> zeile = FindKey(section, key)) {
-        Zeile& z = m_zeilen[*zeile];
-        z.text = z.name + "=" + wert;
-        return;
-    }
-    const std::string name = NameBereinigen(key);
-    Zeile neu = ParseZeile(name + "=" + wert);
-    if (const std::optional<std::size_t> kopf = FindSection(section)) {
-        // After the section's last non-blank line, so that a blank line before the next
-        // section stays where it is.
-        std::size_t nach = *kopf + 1;
-        for (std::size_t i = *kopf + 1; i < SectionEnd(*kopf); ++i) {
-            if (!Trim(m_zeilen[i].text).empty())
-                nach = i + 1;
+    Block* block = FindSection(section);
+    if (block != nullptr) {
+        if (const std::optional<std::size_t> zeile = FindKey(*block, key)) {
+            Zeile& z = block->zeilen[*zeile];
+            const TZeilenEnde ende = z.ende;
+            z = ParseZeile(std::string(z.Name()) + "=" + wert);
+            z.ende = ende;
+            return;
         }
-        m_zeilen.insert(m_zeilen.begin() + static_cast<std::ptrdiff_t>(nach), std::move(neu));
+        // After the section's last non-blank line, so that a blank line before the next section
+        // stays where it is. Only blank and removed lines follow that place, and none of them is
+        // in the key index, so no index moves.
+        std::size_t nach = block->zeilen.size();
+        while (nach > 1 && (block->zeilen[nach - 1].art == Art::Entfernt ||
+                            Trim(block->zeilen[nach - 1].text).empty()))
+            --nach;
+        Zeile neu = NeueZeile(NameBereinigen(key) + "=" + wert);
+        if (neu.art == Art::Schluessel) // a name the file cannot hold reads as no key
+            block->schluessel[Falten(neu.Name())].push_back(nach);
+        block->zeilen.insert(block->zeilen.begin() + static_cast<std::ptrdiff_t>(nach),
+                             std::move(neu));
         return;
     }
-    if (!m_zeilen.empty() && !Trim(m_zeilen.back().text).empty())
-        m_zeilen.push_back(ParseZeile(""));
-    m_zeilen.push_back(ParseZeile("[" + NameBereinigen(section) + "]"));
-    m_zeilen.push_back(std::move(neu));
+    // A blank line before the new section, unless the file ends with one. The first block (the
+    // lines before any section) is never removed, so a last block is always there.
+    Block& letzter = *std::find_if(m_bloecke.rbegin(), m_bloecke.rend(),
+                                   [](const Block& b) { return !b.entfernt; });
+    const auto letzte = std::find_if(letzter.zeilen.rbegin(), letzter.zeilen.rend(),
+                                     [](const Zeile& z) { return z.art != Art::Entfernt; });
+    if (letzte != letzter.zeilen.rend() && !Trim(letzte->text).empty())
+        letzter.zeilen.push_back(NeueZeile(""));
+    Zeile kopf = NeueZeile("[" + NameBereinigen(section) + "]");
+    m_sektionen[Falten(kopf.Name())].push_back(m_bloecke.size());
+    Block& neu = m_bloecke.emplace_back();
+    neu.kopf = true;
+    neu.indiziert = true;
+    neu.zeilen.push_back(std::move(kopf));
+    Zeile zeile = NeueZeile(NameBereinigen(key) + "=" + wert);
+    if (zeile.art == Art::Schluessel)
+        neu.schluessel[Falten(zeile.Name())].push_back(1);
+    neu.zeilen.push_back(std::move(zeile));
 }
 
 bool TIniDokument::DeleteKey(std::string_view section, std::string_view key)
 {
-    const std::optional<std::size_t> zeile = FindKey(section, key);
-    if (!zeile)
+    Block* block = FindSection(section);
+    if (block == nullptr)
         return false;
-    m_zeilen.erase(m_zeilen.begin() + static_cast<std::ptrdiff_t>(*zeile));
+    Schluessel(*block);
+    const auto it = block->schluessel.find(Falten(NameBereinigen(key)));
+    if (it == block->schluessel.end())
+        return false;
+    Zeile& z = block->zeilen[it->second.front()];
+    z = Zeile{};
+    z.art = Art::Entfernt;
+    // A second line of the same key, hidden so far, now gives the value.
+    it->second.erase(it->second.begin());
+    if (it->second.empty())
+        block->schluessel.erase(it);
     return true;
 }
 
 bool TIniDokument::EraseSection(std::string_view section)
 {
-    bool gefunden = false;
-    while (const std::optional<std::size_t> kopf = FindSection(section)) {
-        m_zeilen.erase(m_zeilen.begin() + static_cast<std::ptrdiff_t>(*kopf),
-                       m_zeilen.begin() + static_cast<std::ptrdiff_t>(SectionEnd(*kopf)));
-        gefunden = true;
+    const auto it = m_sektionen.find(Falten(NameBereinigen(section)));
+    if (it == m_sektionen.end())
+        return false;
+    for (const std::size_t b : it->second) {
+        Block& block = m_bloecke[b];
+        block.entfernt = true;
+        block.zeilen.clear();
+        block.schluessel.clear();
     }
-    return gefunden;
+    m_sektionen.erase(it);
+    return true;
 }

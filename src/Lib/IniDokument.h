@@ -7,20 +7,33 @@
 // around names and values are trimmed; a value in matching quotes loses them; the first of two
 // equal keys (or sections) wins; lines starting with ';' and anything else that is no section
 // or key line are kept as they stand. An edit changes only the lines it concerns, so that a
-// round trip keeps comments, blank lines, spacing and the order of everything else.
+// round trip keeps comments, blank lines, spacing and the order of everything else: a line the
+// program does not change is written back byte for byte (IniKodierung.h: encodings).
+//
+// Lookups go through indexes (sections by name, keys of a section by name, built when a section
+// is first asked), so that reading or setting a value costs the same in a file of 15 MB as in
+// one of 1 KB. Removed lines and sections stay behind as gaps that Serialize skips, so no index
+// has to be renumbered.
+#include "Lib/IniKodierung.h"
+
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TIniDokument {
 public:
     TIniDokument() = default;
-    // Bytes as read from disk: UTF-8 (with or without byte-order mark) or, when they are not
-    // valid UTF-8, Windows-1252. Any bytes are accepted.
+    // Bytes as read from disk: UTF-16 by its byte-order mark, otherwise UTF-8 (with or without
+    // byte-order mark) line by line, a line that is not valid UTF-8 as Windows-1252. Any bytes are
+    // accepted.
     static TIniDokument Parse(std::string_view bytes);
-    // The text to write back: UTF-8, the line ends the file had (CRLF or LF), its byte-order mark.
+    // The bytes to write back: unchanged lines as read, changed and new lines in the file's
+    // encoding (UTF-8 unless it was UTF-16) with the line end of its first line, the byte-order
+    // mark it had.
     std::string Serialize() const;
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
@@ -28,10 +41,10 @@ public:
     std::vector<std::string> Sections() const;
     bool HasSection(std::string_view section) const;
 
-    // Sets the value, rewriting the key's line or adding one at the end of its section (creating
-    // the section at the end of the file when needed). Line breaks in a value are written as
-    // blanks, and a value that would not read back as it is (blanks at its ends, enclosed in
-    // quotes) is written in double quotes.
+    // Sets the value, rewriting the key's line or adding one after the last non-blank line of its
+    // section (creating the section at the end of the file when needed). Line breaks in a value
+    // are written as blanks, and a value that would not read back as it is (blanks at its ends,
+    // enclosed in quotes) is written in double quotes.
     void SetValue(std::string_view section, std::string_view key, std::string_view value);
     // Returns whether a line was removed.
     bool DeleteKey(std::string_view section, std::string_view key);
@@ -42,21 +55,46 @@ public:
     static bool NamesEqual(std::string_view a, std::string_view b);
 
 private:
-    enum class Art { Sonstige, Sektion, Schluessel };
+    enum class Art : unsigned char { Sonstige, Sektion, Schluessel, Entfernt };
     struct Zeile {
-        std::string text; // the line as it stands in the file, without its line end
+        std::string text; // the line's text in UTF-8, without its line end
+        std::string roh;  // the bytes read, when they differ from `text` (see `umkodiert`)
+        std::uint32_t nameAnfang = 0; // section or key name, trimmed: a part of `text`
+        std::uint32_t nameLaenge = 0;
         Art art = Art::Sonstige;
-        std::string name; // section or key name, trimmed
+        TZeilenEnde ende = TZeilenEnde::Lf;
+        bool umkodiert = false; // written back as `roh` while unchanged
+        std::string_view Name() const
+        {
+            return std::string_view(text).substr(nameAnfang, nameLaenge);
+        }
     };
-    static Zeile ParseZeile(std::string text);
-    // Index of the header of the first section of that name, if any.
-    std::optional<std::size_t> FindSection(std::string_view section) const;
-    // End (exclusive) of the section whose header is at `kopf`.
-    std::size_t SectionEnd(std::size_t kopf) const;
-    std::optional<std::size_t> FindKey(std::string_view section, std::string_view key) const;
+    // One section: its header line first (except the lines before the first section) and every
+    // line up to the next header.
+    struct Block {
+        std::vector<Zeile> zeilen;
+        bool kopf = false;
+        bool entfernt = false;
+        // Folded key name -> lines holding it, first first; built on first use.
+        mutable std::unordered_map<std::string, std::vector<std::size_t>> schluessel;
+        mutable bool indiziert = false;
+    };
+    using Index = std::unordered_map<std::string, std::vector<std::size_t>>;
 
-    std::vector<Zeile> m_zeilen;
-    bool m_crlf = false;
+    static Zeile ParseZeile(std::string text);
+    // The first block of the section, if any.
+    const Block* FindSection(std::string_view section) const;
+    Block* FindSection(std::string_view section);
+    // The line of the key (its first one) in the block, if any.
+    std::optional<std::size_t> FindKey(const Block& block, std::string_view key) const;
+    const Index& Schluessel(const Block& block) const;
+    // Inserts a new line at `stelle`, giving the line before it a line end when it had none.
+    void Einfuegen(Block& block, std::size_t stelle, Zeile zeile);
+    Zeile NeueZeile(std::string text) const;
+
+    std::vector<Block> m_bloecke{Block{}};
+    Index m_sektionen; // folded section name -> its blocks, first first
+    TIniKodierung m_kodierung = TIniKodierung::Utf8;
+    TZeilenEnde m_ende = TZeilenEnde::Lf; // for new lines
     bool m_bom = false;
-    bool m_schlussUmbruch = true; // the last line ends with a line end
 };

@@ -44,8 +44,10 @@ TIniFile::Stand TIniFile::AktuellerStand() const
 {
     struct stat st {};
     Stand s;
-    if (::stat(m_fileName.c_str(), &st) != 0)
+    if (::stat(m_fileName.c_str(), &st) != 0) {
+        s.fehler = errno;
         return s;
+    }
     s.vorhanden = true;
     s.dev = st.st_dev;
     s.ino = st.st_ino;
@@ -54,30 +56,59 @@ TIniFile::Stand TIniFile::AktuellerStand() const
     return s;
 }
 
-const TIniDokument& TIniFile::Dokument() const
+void TIniFile::Laden(const Stand& stand) const
 {
-    const Stand stand = AktuellerStand();
-    if (m_geladen && stand == m_stand)
-        return m_dokument;
-    const int statFehler = stand.vorhanden ? 0 : errno;
     std::string bytes;
     int fehler = 0;
     if (stand.vorhanden)
         fehler = ReadWholeFile(m_fileName, bytes, kMaxDateiGroesse);
-    else if (statFehler != ENOENT && statFehler != ENOTDIR)
-        fehler = statFehler;
+    else if (stand.fehler != ENOENT && stand.fehler != ENOTDIR)
+        fehler = stand.fehler;
     if (fehler == ENOENT)
         fehler = 0;
     m_dokument = fehler == 0 ? TIniDokument::Parse(bytes) : TIniDokument();
     m_lesefehler = fehler;
     m_stand = stand;
     m_geladen = true;
+}
+
+const TIniDokument& TIniFile::Dokument() const
+{
+    if (m_geladen && m_sammeln)
+        return m_dokument;
+    const Stand stand = AktuellerStand();
+    if (!m_geladen || stand != m_stand)
+        Laden(stand);
     return m_dokument;
+}
+
+void TIniFile::BeginUpdate()
+{
+    Dokument();
+    m_sammeln = true;
 }
 
 void TIniFile::UpdateFile()
 {
-    m_geladen = false;
+    if (!m_sammeln) {
+        m_geladen = false;
+        return;
+    }
+    if (m_geaendert) {
+        // Changed on disk meanwhile (by another object or program): the collected changes go
+        // onto what is there now.
+        if (const Stand stand = AktuellerStand(); stand != m_stand) {
+            Laden(stand);
+            m_geaendert = false;
+            for (const Aenderung& a : m_aenderungen)
+                m_geaendert = Anwenden(m_dokument, a) || m_geaendert;
+        }
+        if (m_geaendert)
+            Schreiben();
+    }
+    m_sammeln = false;
+    m_geaendert = false;
+    m_aenderungen.clear();
 }
 
 void TIniFile::PruefeNamen(std::string_view section, std::string_view key) const
@@ -92,24 +123,56 @@ void TIniFile::PruefeNamen(std::string_view section, std::string_view key) const
             "IniFile (" + m_fileName + "): ungültiger Schlüssel " + std::string(key), 0);
 }
 
-template <typename F> void TIniFile::Aendern(F aenderung)
+bool TIniFile::Anwenden(TIniDokument& dokument, const Aenderung& aenderung)
 {
-    const TIniDokument& aktuell = Dokument();
-    if (m_lesefehler != 0) {
-        throw EIniFileError("nach " + m_fileName +
-                                " kann nicht geschrieben werden: " + SystemFehlerText(m_lesefehler),
-                            m_lesefehler);
+    switch (aenderung.art) {
+    case Aenderung::Art::Setzen:
+        if (dokument.Value(aenderung.section, aenderung.key) == aenderung.value)
+            return false;
+        dokument.SetValue(aenderung.section, aenderung.key, aenderung.value);
+        return true;
+    case Aenderung::Art::Loeschen:
+        return dokument.DeleteKey(aenderung.section, aenderung.key);
+    case Aenderung::Art::SektionLoeschen:
+        return dokument.EraseSection(aenderung.section);
     }
-    TIniDokument neu = aktuell;
-    if (!aenderung(neu))
+    return false;
+}
+
+void TIniFile::Schreiben()
+{
+    int fehler = m_lesefehler;
+    if (fehler == 0) {
+        fehler = WriteFileAtomic(m_fileName, m_dokument.Serialize());
+        if (fehler == 0) {
+            m_stand = AktuellerStand();
+            return;
+        }
+    }
+    throw EIniFileError("nach " + m_fileName +
+                            " kann nicht geschrieben werden: " + SystemFehlerText(fehler),
+                        fehler);
+}
+
+void TIniFile::Aendern(Aenderung aenderung)
+{
+    Dokument();
+    if (m_sammeln) {
+        m_geaendert = Anwenden(m_dokument, aenderung) || m_geaendert;
+        m_aenderungen.push_back(std::move(aenderung));
         return;
-    if (const int fehler = WriteFileAtomic(m_fileName, neu.Serialize()); fehler != 0) {
-        throw EIniFileError("nach " + m_fileName +
-                                " kann nicht geschrieben werden: " + SystemFehlerText(fehler),
-                            fehler);
     }
-    m_dokument = std::move(neu);
-    m_stand = AktuellerStand();
+    if (m_lesefehler != 0)
+        Schreiben(); // raises
+    if (!Anwenden(m_dokument, aenderung))
+        return;
+    try {
+        Schreiben();
+    } catch (const EIniFileError&) {
+        // The text in memory holds the change the disk does not: read the file again.
+        m_geladen = false;
+        throw;
+    }
 }
 
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
@@ -165,10 +228,7 @@ bool TIniFile::ValueExists(std::string_view section, std::string_view key) const
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value)
 {
     PruefeNamen(section, key);
-    Aendern([&](TIniDokument& doc) {
-        doc.SetValue(section, key, value);
-        return true;
-    });
+    Aendern({Aenderung::Art::Setzen, std::string(section), std::string(key), std::string(value)});
 }
 
 void TIniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value)
@@ -184,14 +244,14 @@ void TIniFile::WriteBool(std::string_view section, std::string_view key, bool va
 void TIniFile::DeleteKey(std::string_view section, std::string_view key)
 {
     PruefeNamen(section, key);
-    Aendern([&](TIniDokument& doc) { return doc.DeleteKey(section, key); });
+    Aendern({Aenderung::Art::Loeschen, std::string(section), std::string(key), {}});
 }
 
 void TIniFile::EraseSection(std::string_view section)
 {
     if (section.empty())
         throw EIniFileError("IniFile (" + m_fileName + "): Sektion darf nicht leer sein", 0);
-    Aendern([&](TIniDokument& doc) { return doc.EraseSection(section); });
+    Aendern({Aenderung::Art::SektionLoeschen, std::string(section), {}, {}});
 }
 
 void TXIniFile::DeleteWhenPresent(std::string_view section, std::string_view key)

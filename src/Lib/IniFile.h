@@ -1,19 +1,22 @@
 #pragma once
 // INI files: every setting of the system is stored through these two classes.
 //
-//   TIniFile   reads and writes one INI file. Each write goes to disk at once, atomically
-//              (temporary file, then rename), so a crash leaves the old or the new file; reads
-//              see changes made meanwhile by another object or program (the file is re-read
-//              when it changed on disk). Text rules: see IniDokument.h.
+//   TIniFile   reads and writes one INI file, atomically (temporary file, then rename), so a
+//              crash leaves the old or the new file; reads see changes made meanwhile by another
+//              object or program (the file is re-read when it changed on disk). Text rules: see
+//              IniDokument.h. A save of many values brackets its writes with BeginUpdate and
+//              UpdateFile: they are collected and the file is written once, all or nothing.
+//              Outside such a bracket each write goes to disk at once.
 //   TXIniFile  adds default suppression: WriteString/WriteInteger/WriteBool with a default
 //              write a key only when its value differs from the default and remove a key whose
 //              value equals it, so the files hold only what the user changed and a later change
 //              of a built-in default reaches everyone who never touched the setting.
 //
 // Reads never fail: a missing or unreadable file reads as empty, so every value has its default.
-// A write that fails raises EIniFileError with the system's error text and its errno (callers
-// that save settings create a missing directory on ENOENT and try once more); the file is then
-// unchanged. A file that exists but cannot be read is never overwritten.
+// A write that fails raises EIniFileError "nach <file> kann nicht geschrieben werden: <the
+// system's error text>" with the errno (callers that save settings create a missing directory
+// on ENOENT and try once more); the file is then unchanged. A file that exists but cannot be read
+// is never overwritten.
 #include "Lib/Exception.h"
 #include "Lib/IniDokument.h"
 
@@ -67,8 +70,17 @@ public:
     // sein" for an empty section or key; a missing key is no error.
     void DeleteKey(std::string_view section, std::string_view key);
     void EraseSection(std::string_view section);
-    // Drops what this object remembers of the file; the next read loads it afresh. Writes are
-    // on disk already, so there is nothing else to flush.
+
+    // Collects the following writes (and deletions) in memory until UpdateFile; reads see them.
+    // An object destroyed before UpdateFile drops what it collected, so a save that fails halfway
+    // leaves the file as it was.
+    void BeginUpdate();
+    // After BeginUpdate: writes the collected changes as one new file and ends the collecting.
+    // Changes another object or program made to the file meanwhile are kept: the collected
+    // changes go onto the file as it is now. On failure it raises EIniFileError (see above); the
+    // file is then unchanged and the changes stay collected, so that a second call may try again
+    // (after creating a missing directory, say). Without BeginUpdate the writes are on disk
+    // already, and it only drops what this object remembers: the next read loads the file afresh.
     void UpdateFile();
 
 private:
@@ -78,20 +90,35 @@ private:
         ino_t ino = 0;
         off_t size = 0;
         long long mtimeNs = 0;
+        int fehler = 0; // errno of stat when the file is not there
         bool operator==(const Stand&) const = default;
     };
+    struct Aenderung {
+        enum class Art { Setzen, Loeschen, SektionLoeschen } art;
+        std::string section;
+        std::string key;
+        std::string value;
+    };
     Stand AktuellerStand() const;
-    // Loads the file when it changed on disk since the last load.
+    void Laden(const Stand& stand) const;
+    // Loads the file when it changed on disk since the last load (not while collecting).
     const TIniDokument& Dokument() const;
     void PruefeNamen(std::string_view section, std::string_view key) const;
-    // Applies `aenderung` to the current text and writes it; all or nothing.
-    template <typename F> void Aendern(F aenderung);
+    // Returns whether the text changed.
+    static bool Anwenden(TIniDokument& dokument, const Aenderung& aenderung);
+    // Applies the change: collected, or written at once (all or nothing).
+    void Aendern(Aenderung aenderung);
+    // Writes the current text; raises EIniFileError.
+    void Schreiben();
 
     std::string m_fileName;
     mutable TIniDokument m_dokument;
     mutable Stand m_stand;
     mutable bool m_geladen = false;
     mutable int m_lesefehler = 0; // errno of the last load; writes refuse while it is set
+    bool m_sammeln = false;
+    bool m_geaendert = false; // a collected change changed the text
+    std::vector<Aenderung> m_aenderungen;
 };
 
 class TXIniFile : public TIniFile {

@@ -7,9 +7,12 @@
 //   StrLib.h     paths, padding, replacing, quoting as a literal, truth texts (StrToBool)
 //   XoParser.h   the tokenizer from which values read themselves
 //   Exception.h  Exception, the base of all the system's exceptions, and VT_ASSERT
-//   FileSystem.h directories (ForceDirectories), whole-file reads, atomic writes, errno texts
-//   IniFile.h    TIniFile (one INI file, written atomically at every change) and TXIniFile
-//                (writes only what differs from the default); the text rules in IniDokument.h
+//   FileSystem.h directories (ForceDirectories), whole-file reads, atomic writes (through a file
+//                layer tests can replace), errno texts
+//   IniFile.h    TIniFile (one INI file, written atomically: at every change, or once for all
+//                the changes of a save between BeginUpdate and UpdateFile) and TXIniFile (writes
+//                only what differs from the default); the text rules in IniDokument.h, the
+//                encodings in IniKodierung.h
 //   Component.h  TComponent: name, owner, owned children freed last first; two-phase creation
 //   MVCApp.h     TMVCApplication, the registry of live data sets, and its events
 //   InstChck.h   TInstanceChecker: reports at program end the values and calculations never freed

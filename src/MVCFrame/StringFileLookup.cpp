@@ -18,6 +18,9 @@
 
 namespace {
 
+// A list of texts to choose from; anything larger is no such file.
+constexpr std::size_t kMaxTextDatei = 16 * 1024 * 1024;
+
 // An open, locked file; closing it releases the lock.
 class TGesperrteDatei {
 public:
@@ -62,6 +65,11 @@ int OeffnenUndSperren(const std::string& datei, int& fehler)
             DateiFehler(datei, fehler);
         return -1;
     }
+    // A pipe or a device in place of the text file would hang the program or fill its memory.
+    if (struct stat art{}; ::fstat(fd, &art) == 0 && !S_ISREG(art.st_mode)) {
+        ::close(fd);
+        DateiFehler(datei, EINVAL);
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         fehler = errno;
         ::close(fd);
@@ -92,6 +100,8 @@ TStrings ZeilenLesen(int fd, const std::string& datei)
         }
         if (n == 0)
             break;
+        if (inhalt.size() + static_cast<std::size_t>(n) > kMaxTextDatei)
+            DateiFehler(datei, EFBIG);
         inhalt.append(puffer, static_cast<std::size_t>(n));
     }
     TStrings zeilen;

@@ -86,6 +86,7 @@ void TOptionsCheck::SaveOptions() const
 {
     const TDaten& daten = Daten();
     TXIniFile ini(OptionenDatei());
+    ini.BeginUpdate();
     daten.SaveToIni(ini, daten.Name());
     ini.UpdateFile();
 }

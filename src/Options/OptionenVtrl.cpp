@@ -54,21 +54,21 @@ void VerzeichnisErstellen(const std::string& datei)
     }
 }
 
-// Writes one OPTIONEN.INI. When its directory is missing, it is created and the whole writing
-// repeated once; a second failure is reported, not retried.
+// Writes one OPTIONEN.INI, in one go. When its directory is missing, it is created and the
+// writing repeated once; a second failure is reported, not retried.
 void Schreiben(const std::string& datei, const std::function<void(TXIniFile&)>& schreiben)
 {
     TXIniFile ini(datei);
+    ini.BeginUpdate();
+    schreiben(ini);
     try {
-        schreiben(ini);
+        ini.UpdateFile();
     } catch (const EIniFileError& e) {
         if (e.Code() != ENOENT)
             throw;
         VerzeichnisErstellen(datei);
         ini.UpdateFile();
-        schreiben(ini);
     }
-    ini.UpdateFile();
 }
 
 } // namespace

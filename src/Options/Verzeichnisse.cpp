@@ -36,6 +36,17 @@ constinit TSingleton<TVerzeichnisseVtrl> gVerzeichnisseVtrl("VerzeichnisseVtrl",
 
 } // namespace
 
+bool TPfadString::Validate(std::string& newText, const TValidateEvent& method)
+{
+    if (!TString::Validate(newText, method))
+        return false;
+    std::string pfad = PfadNormalisieren(newText);
+    if (pfad.empty() || pfad.front() != kPfadTrenner)
+        pfad = JoinPath(ShellFolders().ProgramDirectory(), pfad);
+    newText = IncludeTrailingPathDelimiter(pfad);
+    return true;
+}
+
 void TCustomVerzeichnisseDaten::CreateValues()
 {
     const TShellFolderList& liste = ShellFolderList();

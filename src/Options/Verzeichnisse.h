@@ -19,10 +19,15 @@
 #include <span>
 #include <string>
 
-// A path value: a directory, ending with '/'.
+// A path value: a directory, ending with '/'. A stored '\' reads as '/', and a relative path is
+// taken relative to the folder of Pfade.ini (the program's), never to the directory the program
+// happened to be started from.
 class TPfadString : public TString {
 public:
     using TString::TString;
+
+protected:
+    bool Validate(std::string& newText, const TValidateEvent& method) override;
 };
 
 // One directory: a folder value, its path value and the folder used when Pfade.ini names none.

@@ -1,12 +1,17 @@
 #include "Platform/ShellFolder.h"
 
-#include <fstream>
+#include "Lib/FileSystem.h"
+
+#include <algorithm>
 #include <pwd.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
+
+// The file holds a handful of lines.
+constexpr std::size_t kMaxUserDirsGroesse = 64 * 1024;
 
 std::string MitTrenner(std::string pfad)
 {
@@ -59,11 +64,18 @@ std::optional<std::string> UserVerzeichnis(std::string_view schluessel)
     const auto home = HomeVerzeichnis();
     if (!config || !home)
         return std::nullopt;
-    std::ifstream datei(*config + "user-dirs.dirs");
-    std::string zeile;
-    // The file is a few lines long; a huge or binary one is not read to its end.
-    for (int n = 0; n < 1000 && std::getline(datei, zeile); ++n) {
-        const std::string_view z(zeile);
+    // Only a regular file of sensible size: a named pipe there would hang the start, a link to
+    // a device could be read for ever.
+    std::string inhalt;
+    if (ReadWholeFile(*config + "user-dirs.dirs", inhalt, kMaxUserDirsGroesse) != 0)
+        return std::nullopt;
+    std::string_view rest(inhalt);
+    while (!rest.empty()) {
+        const std::size_t ende = std::min(rest.find('\n'), rest.size());
+        std::string_view z = rest.substr(0, ende);
+        rest.remove_prefix(std::min(ende + 1, rest.size()));
+        if (!z.empty() && z.back() == '\r')
+            z.remove_suffix(1);
         if (z.substr(0, schluessel.size()) != schluessel || z.size() < schluessel.size() + 3 ||
             z.substr(schluessel.size(), 2) != "=\"" || z.back() != '"')
             continue;

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <iterator>
+#include <random>
+
 #include <string>
 #include <vector>
 
@@ -126,7 +130,8 @@ TEST(IniDokument, Windows1252IsReadAsSuch)
     const TIniDokument doc = TIniDokument::Parse("[S]\nStra\xDF"
                                                  "e=Gr\xFCn \x80\n");
     EXPECT_EQ(doc.Value("S", "Straße").value_or(""), "Grün €");
-    EXPECT_EQ(doc.Serialize(), "[S]\nStraße=Grün €\n");
+    EXPECT_EQ(doc.Serialize(), "[S]\nStra\xDF"
+                               "e=Gr\xFCn \x80\n");
 }
 
 TEST(IniDokument, ByteOrderMarkAndMissingLastLineEnd)
@@ -135,8 +140,128 @@ TEST(IniDokument, ByteOrderMarkAndMissingLastLineEnd)
     TIniDokument doc = TIniDokument::Parse(text);
     EXPECT_EQ(doc.Value("s", "K").value_or(""), "v");
     EXPECT_EQ(doc.Serialize(), text);
+    doc.SetValue("S", "n", "w");
+    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]\nk=v\nn=w\n");
+    doc.DeleteKey("S", "n");
     doc.DeleteKey("S", "k");
-    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]");
+    EXPECT_EQ(doc.Serialize(), "\xEF\xBB\xBF[S]\n");
+}
+
+} // namespace
+
+namespace {
+
+// UTF-16 bytes of a text of the Basic Multilingual Plane, with byte-order mark.
+std::string Utf16(std::u16string_view text, bool le)
+{
+    std::string bytes = le ? "\xFF\xFE" : "\xFE\xFF";
+    for (const char16_t c : text) {
+        const char hoch = static_cast<char>(c >> 8);
+        const char tief = static_cast<char>(c & 0xFF);
+        bytes += le ? std::string{tief, hoch} : std::string{hoch, tief};
+    }
+    return bytes;
+}
+
+TEST(IniDokument, EachLineIsDecodedOnItsOwnAndKeptUnlessChanged)
+{
+    // A file written as UTF-8 with one line that an old program wrote in Windows-1252.
+    const std::string datei = "[Bezug]\n"
+                              "Text=Miete f\xC3\xBCr B\xC3\xBCro\n"
+                              "Alt=Gr\xF6\xDF"
+                              "e \x80\n"
+                              "Kaputt=\xC3\n";
+    TIniDokument doc = TIniDokument::Parse(datei);
+    EXPECT_EQ(doc.Value("Bezug", "Text").value_or(""), "Miete für Büro");
+    EXPECT_EQ(doc.Value("Bezug", "Alt").value_or(""), "Größe €");
+    EXPECT_EQ(doc.Value("Bezug", "Kaputt").value_or(""), "Ã");
+    doc.SetValue("Bezug", "Neu", "Bürokosten");
+    doc.SetValue("Bezug", "Kaputt", "heil");
+    EXPECT_EQ(doc.Serialize(), "[Bezug]\n"
+                               "Text=Miete f\xC3\xBCr B\xC3\xBCro\n"
+                               "Alt=Gr\xF6\xDF"
+                               "e \x80\n"
+                               "Kaputt=heil\n"
+                               "Neu=B\xC3\xBCrokosten\n");
+}
+
+struct Utf16Fall {
+    const char* name;
+    bool le;
+};
+const Utf16Fall kUtf16[] = {{"little_endian", true}, {"big_endian", false}};
+
+class IniUtf16Test : public testing::TestWithParam<Utf16Fall> {};
+TEST_P(IniUtf16Test, ReadByItsByteOrderMarkAndWrittenBackAsSuch)
+{
+    const bool le = GetParam().le;
+    TIniDokument doc = TIniDokument::Parse(Utf16(u"[Kasse]\r\nName=Grün €\r\nSatz=14,6\r\n", le));
+    EXPECT_EQ(doc.Value("kasse", "NAME").value_or(""), "Grün €");
+    EXPECT_EQ(doc.Keys("Kasse"), (std::vector<std::string>{"Name", "Satz"}));
+    doc.SetValue("Kasse", "Satz", "14,7");
+    doc.SetValue("Kasse", "Zusatz", "2,45");
+    EXPECT_EQ(doc.Serialize(),
+              Utf16(u"[Kasse]\r\nName=Grün €\r\nSatz=14,7\r\nZusatz=2,45\r\n", le));
+}
+INSTANTIATE_TEST_SUITE_P(Lib, IniUtf16Test, testing::ValuesIn(kUtf16),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+// Random files, built from the bytes that steer the reader, for a few seconds: reading and
+// writing back an unchanged text gives its bytes; a value set reads back; other values stay.
+TEST(Fuzz, IniReaderForAFewSeconds)
+{
+    const std::string teile[] = {
+        "[",     "]",    "=",    ";",    "\"",   "'",    " ",  "\t",   "\r",           "\n",
+        "S",     "k",    "\xC3", "\xA4", "\xFF", "\xFE", "\0", "\x80", "\xEF\xBB\xBF", "Wert",
+        "[S]\n", "k=v\n"};
+    std::mt19937 rng(20261209);
+    std::uniform_int_distribution<std::size_t> teil(0, std::size(teile) - 1);
+    std::uniform_int_distribution<int> laenge(0, 120);
+    std::uniform_int_distribution<int> bom(0, 5);
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    int runden = 0;
+    while (std::chrono::steady_clock::now() < ende) {
+        ++runden;
+        std::string bytes = bom(rng) == 0 ? "\xFF\xFE" : bom(rng) == 0 ? "\xFE\xFF" : "";
+        for (int n = laenge(rng); n > 0; --n)
+            bytes += teile[teil(rng)];
+        const TIniDokument doc = TIniDokument::Parse(bytes);
+        ASSERT_EQ(doc.Serialize(), bytes) << runden;
+        TIniDokument geaendert = doc;
+        // Names and values come from the program, always UTF-8.
+        const std::string namen[] = {"S", " S ", "[S]", "Ä", "s;", "S=", "\"S\"", "S\r\nT"};
+        const std::string section = namen[teil(rng) % std::size(namen)];
+        geaendert.SetValue(section, "k", "neu");
+        const TIniDokument wieder = TIniDokument::Parse(geaendert.Serialize());
+        ASSERT_EQ(wieder.Value(section, "k").value_or("<absent>"), "neu")
+            << runden << " [" << section << "] " << testing::PrintToString(geaendert.Serialize());
+        TIniDokument nurDiese;
+        nurDiese.SetValue(section, "k", "neu");
+        for (const std::string& s : doc.Sections()) {
+            if (nurDiese.HasSection(s))
+                continue;
+            for (const std::string& k : doc.Keys(s))
+                ASSERT_EQ(wieder.Value(s, k), doc.Value(s, k)) << runden << " " << s << " " << k;
+        }
+        geaendert.EraseSection(section);
+        ASSERT_FALSE(TIniDokument::Parse(geaendert.Serialize()).HasSection(section)) << runden;
+    }
+    EXPECT_GT(runden, 1000);
+}
+
+} // namespace
+
+namespace {
+
+// Names the file cannot hold as keys: the line is written, and reads back as what it is.
+TEST(IniDokument, AKeyThatReadsAsACommentIsNoKey)
+{
+    TIniDokument doc;
+    doc.SetValue("S", "; k", "1");
+    doc.SetValue("T", "; k", "1");
+    EXPECT_TRUE(doc.Keys("S").empty());
+    EXPECT_FALSE(doc.Value("T", "").has_value());
+    EXPECT_EQ(doc.Serialize(), "[S]\n; k=1\n\n[T]\n; k=1\n");
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <fstream>
 #include <sstream>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -204,6 +205,20 @@ TEST_F(LookupTest, FileLookupGivesUpOnALockedFile)
     EXPECT_EQ(texte.GetList(), (TStrings{"Lohn"}));
     MVCApplication().OnBeginWait = nullptr;
     MVCApplication().OnEndWait = nullptr;
+}
+
+// A pipe, a device or a huge file in place of the text file: reported, never read without end.
+TEST_F(LookupTest, FileLookupReadsOnlyARegularFileOfSensibleSize)
+{
+    const std::string pipe = Datei("ARBEITNE.TXT");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(TStringFileLookup(nullptr, "Name", 0, pipe).GetList(), Exception);
+    const std::string geraet = Datei("BEZUEGE.TXT");
+    ASSERT_EQ(::symlink("/dev/zero", geraet.c_str()), 0);
+    EXPECT_THROW(TStringFileLookup(nullptr, "Name", 0, geraet).GetList(), Exception);
+    const std::string gross = Datei("GROSS.TXT");
+    std::ofstream(gross) << std::string(17 * 1024 * 1024, 'x');
+    EXPECT_THROW(TStringFileLookup(nullptr, "Name", 0, gross).GetList(), Exception);
 }
 
 } // namespace

@@ -5,12 +5,22 @@
 #include "OptionenFixture.h"
 #include "Options/OptionenTabelle.h"
 #include "Options/Options.h"
+#include "Support/FileLayerFake.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace {
 
 using Strings = std::vector<std::string>;
+
+std::string TempLesen(const std::string& datei)
+{
+    std::ifstream in(datei, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 class OptionenVtrlTest : public OptionenFixture {};
 
@@ -52,6 +62,29 @@ TEST_F(OptionenVtrlTest, FreshInstallationHasTheStatutoryDefaults)
     o.Save(true);
     EXPECT_FALSE(Vorhanden(GemeinsameDatei())) << "nothing differs from the defaults";
     EXPECT_FALSE(Vorhanden(BenutzerDatei()));
+}
+
+// A save writes each options file once, however many values changed; a file failing leaves it
+// as it was, without a value of this save in it.
+TEST_F(OptionenVtrlTest, ASaveWritesEachFileOnceAllOrNothing)
+{
+    TOptionenVtrl& o = Starten();
+    o.AllgemeinDaten().Schalter("EuroSymbol").SetValue(true);
+    o.AllgemeinDaten().Schalter("Statuszeile").SetValue(false);
+    o.BBGDaten(2026).FindValue("BBG_KV")->SetAsString("6.000,00");
+    o.BeitragssaetzeDaten(2027).FindValue("RVSatz")->SetAsString("19,0");
+    {
+        TFileLayerFake schicht;
+        o.Save(true);
+        EXPECT_EQ(schicht.Geschrieben(), (Strings{BenutzerDatei(), GemeinsameDatei()}));
+    }
+    const std::string vorher = TempLesen(GemeinsameDatei());
+    o.BBGDaten(2027).FindValue("BBG_KV")->SetAsString("7.000,00");
+    o.BeitragssaetzeDaten(2026).FindValue("RVSatz")->SetAsString("20,0");
+    TFileLayerFake schicht;
+    schicht.Scheitern(TFileLayerFake::Schritt::Sync, EIO, GemeinsameDatei());
+    EXPECT_THROW(o.Save(true), EIniFileError);
+    EXPECT_EQ(TempLesen(GemeinsameDatei()), vorher);
 }
 
 TEST_F(OptionenVtrlTest, SavedAndReadBackKeepingOnlyWhatDiffers)

@@ -89,6 +89,41 @@ TEST_F(VerzeichnisseTest, AFolderThisHostLacksBecomesTheOwnPath)
     EXPECT_EQ(v.GetPfad(TVerzeichnisse::kDaten).GetAsString(), "/home/alt/Musik/Tovar/XoLStTab/");
 }
 
+struct EigenerPfadFall {
+    const char* name;
+    const char* gespeichert;
+    const char* unterProgramm; // nullptr: `absolut`
+    const char* absolut;
+};
+
+// Pfade.ini lies beside the program; a relative path starts there, whatever the working
+// directory, and every path ends with a delimiter so that a file name can follow it.
+const EigenerPfadFall kEigenePfade[] = {
+    {"absolute_without_delimiter", "/srv/lohn", nullptr, "/srv/lohn/"},
+    {"absolute_with_delimiter", "/srv/lohn/", nullptr, "/srv/lohn/"},
+    {"windows_delimiters", "\\srv\\lohn", nullptr, "/srv/lohn/"},
+    {"relative", "daten", "daten/", nullptr},
+    {"relative_up", "../geteilt\\lohn", "../geteilt/lohn/", nullptr},
+    {"empty_is_the_folder_of_pfade_ini", "", "", nullptr},
+};
+
+class VerzeichnisseEigenerPfad : public VerzeichnisseTest,
+                                 public testing::WithParamInterface<EigenerPfadFall> {};
+TEST_P(VerzeichnisseEigenerPfad, IsADirectoryBesidePfadeIni)
+{
+    const EigenerPfadFall& f = GetParam();
+    PfadeIni(std::string("[Verzeichnisse]\nDatenDatei=(Anderes)\nDatenDateiPfad=") + f.gespeichert +
+             "\n[VerzeichnisseVtrl]\nBezugtexteDatei=(Anderes)\n" +
+             "BezugtexteDateiPfad=" + f.gespeichert + "\n");
+    const std::string erwartet =
+        f.absolut != nullptr ? f.absolut : m_xdg.Ordner("prog") + "/" + f.unterProgramm;
+    Verzeichnisse().SetBasisPfad("Tovar\\XoLStTab\\");
+    EXPECT_EQ(Verzeichnisse().GetPfad(TVerzeichnisse::kDaten).GetAsString(), erwartet);
+    EXPECT_EQ(VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kBezugtexte).GetAsString(), erwartet);
+}
+INSTANTIATE_TEST_SUITE_P(Options, VerzeichnisseEigenerPfad, testing::ValuesIn(kEigenePfade),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(VerzeichnisseTest, SettingTheBaseReplacesOnlyTheTrailingOldBase)
 {
     TVerzeichnisse& v = Verzeichnisse();

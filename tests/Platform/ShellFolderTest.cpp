@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 TEST(XdgShellFolders, BaseDirectoriesFollowTheVariables)
@@ -49,6 +52,31 @@ TEST(XdgShellFolders, UserDirectoriesOnlyWhereTheyExist)
     EXPECT_EQ(folders.FolderPath(kCsidlPersonal), xdg.Home() + "Dokumente/");
     EXPECT_FALSE(folders.FolderPath(kCsidlMyMusic)) << "named but missing on disk";
     EXPECT_EQ(folders.FolderPath(kCsidlMyPictures), (xdg.Wurzel() / "abs-bilder").string() + "/");
+}
+
+// A pipe would block the start until someone writes to it; a link to a device or a huge file
+// would be read without end. None of them is read: the folder counts as missing.
+TEST(XdgShellFolders, UserDirsIsReadOnlyAsARegularFileOfSensibleSize)
+{
+    TTempXdg xdg;
+    xdg.Ordner("home/Dokumente");
+    const std::string userDirs = xdg.Config() + "user-dirs.dirs";
+    const TXdgShellFolders folders;
+
+    ASSERT_EQ(::mkfifo(userDirs.c_str(), 0600), 0);
+    EXPECT_FALSE(folders.FolderPath(kCsidlPersonal)) << "named pipe";
+    ::unlink(userDirs.c_str());
+
+    ASSERT_EQ(::symlink("/dev/zero", userDirs.c_str()), 0);
+    EXPECT_FALSE(folders.FolderPath(kCsidlPersonal)) << "link to /dev/zero";
+    ::unlink(userDirs.c_str());
+
+    xdg.Schreibe("home/.config/user-dirs.dirs",
+                 std::string(1024 * 1024, '#') + "\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n");
+    EXPECT_FALSE(folders.FolderPath(kCsidlPersonal)) << "1 MB";
+
+    xdg.Schreibe("home/.config/user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\r\n");
+    EXPECT_EQ(folders.FolderPath(kCsidlPersonal), xdg.Home() + "Dokumente/") << "CRLF";
 }
 
 TEST(XdgShellFolders, GetFolderPathClearsThePathWhenMissing)

@@ -3,6 +3,7 @@
 #include "Lib/Betrag.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
+#include "Lib/StrLib.h"
 #include "Options/Verzeichnisse.h"
 
 #include <algorithm>
@@ -42,7 +43,8 @@ std::string BezugSection(const std::string& section, int nummer)
 
 std::string BezuegeDatei()
 {
-    return VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kBezugtexte).GetValue() + "BEZUEGE.TXT";
+    return JoinPath(VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kBezugtexte).GetValue(),
+                    "BEZUEGE.TXT");
 }
 
 void BezuegeDateiAnlegen(const std::string& datei)

@@ -102,6 +102,7 @@ TStammListe::Speichern(std::string_view bezeichnung, bool neu, const std::string
     // Back under the key it was found under: with gaps in the keys, a key made from the
     // entry's position would name it twice.
     const std::string key = gefunden ? *gefunden : FreierSchluessel();
+    m_ini.BeginUpdate();
     sektionSchreiben(m_ini, name);
     m_ini.WriteString(m_sektion, key, name);
     m_ini.UpdateFile();
@@ -111,6 +112,7 @@ TStammListe::Speichern(std::string_view bezeichnung, bool neu, const std::string
 void TStammListe::Loeschen(const std::vector<std::string>& namen,
                            const std::vector<std::string>& geloescht)
 {
+    m_ini.BeginUpdate();
     for (std::size_t i = 0; i < namen.size(); ++i) {
         const std::string key = Schluessel(static_cast<int>(i));
         if (!m_ini.ValueExists(m_sektion, key) || m_ini.ReadString(m_sektion, key, "") != namen[i])
