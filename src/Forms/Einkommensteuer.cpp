@@ -229,23 +229,24 @@ void TFoEinkommensteuer::SymboleAufbauen(QVBoxLayout& spalte)
     m_bnVergleich = new QPushButton("Jahresvergleich", Panel());
     m_bnVergleich->setObjectName("bnVergleich");
     m_bnVergleich->setEnabled(false); // the income-tax comparison page comes later
-    const auto symbol = [this](const char* name, const QString& hinweis) {
+    const auto symbol = [this](const char* name, const QString& text, const QString& hinweis) {
         auto* knopf = new QToolButton(Panel());
         knopf->setObjectName(name);
         knopf->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        knopf->setText("ESt-Tabelle");
+        knopf->setText(text);
         knopf->setIconSize(QSize(24, 24));
         knopf->setAutoRaise(true);
         knopf->setToolTip(hinweis);
         knopf->setStatusTip(hinweis);
         return knopf;
     };
-    m_estTabOpenImage = symbol("EStTabOpenImage", "Einkommensteuer-Tabelle öffnen");
+    m_estTabOpenImage = symbol("EStTabOpenImage", "ESt-Tabelle", "Einkommensteuer-Tabelle öffnen");
     m_estTabOpenImage->setIcon(m_bilder[0]);
     connect(m_estTabOpenImage, &QToolButton::clicked, this,
             &TFoEinkommensteuer::EStTabOpenImageClick);
-    m_estTabCloseImage = symbol("EStTabCloseImage",
-                                "Einkommensteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
+    m_estTabCloseImage =
+        symbol("EStTabCloseImage", "ESt-Tabelle ×",
+               "Einkommensteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
     m_estTabCloseImage->setIcon(m_bilder[0]);
     connect(m_estTabCloseImage, &QToolButton::clicked, this, [this] {
         EStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);

@@ -425,3 +425,37 @@ TEST_F(EinkommensteuerTest, MainWindowWithThePageFitsTheScreen)
     EXPECT_LE(m_fenster->frameGeometry().height(), 768);
     EXPECT_FALSE(SaveScreenshot(*m_fenster, "einkommensteuer").isEmpty());
 }
+
+TEST_F(EinkommensteuerTest, MarkDisplayGivesTheTableMarkRowsUnderAMarkCaption)
+{
+    Tippen("ebZVE", "50000,00");
+    auto* umrechnen = C<TMVCCheckBox>("chUmrechnen");
+    umrechnen->setFocus();
+    QTest::keyClick(umrechnen, Qt::Key_Space);
+    ASSERT_TRUE(d->Umrechnen().GetValue());
+    auto* waehrung = C<TMVCComboBox>("cbWaehrungName");
+    waehrung->setFocus();
+    QTest::keyClicks(waehrung, "DM");
+    ASSERT_EQ(waehrung->currentText(), "DM");
+    // 50.000 euro are 97.791,50 DM; the tax is the same, shown in DM.
+    EXPECT_EQ(Feld("ebZVE"), "97.791,50");
+    const double steuerDM = d->Einkommensteuer().GetValue();
+    EXPECT_NEAR(steuerDM, 10548 * 1.95583, 0.01);
+
+    QTest::mouseClick(C<QToolButton>("EStTabOpenImage"), Qt::LeftButton);
+    ASSERT_EQ(Tabellen(), 1);
+    TFoEStTabelle* tabelle = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* t = qobject_cast<TFoEStTabelle*>(w))
+            tabelle = t;
+    ASSERT_NE(tabelle, nullptr);
+    EXPECT_EQ(tabelle->windowTitle(), "ESt-Tabelle 2026 DM");
+    // The top row is the euro step of the income, shown in DM like the page.
+    const double oben = tabelle->ZeileZuBetrag(tabelle->ScrollBar1()->value());
+    EXPECT_LE(oben, 50000);
+    EXPECT_GT(oben + 36, 50000);
+    const TEStTabellenZeile z = tabelle->Zeile(oben);
+    EXPECT_LE(z.einkommen, 97791.50);
+    EXPECT_GT(z.einkommen + 36 * 1.95583, 97791.50);
+    EXPECT_DOUBLE_EQ(tabelle->Zeile(50000).grundtarif, steuerDM);
+}
