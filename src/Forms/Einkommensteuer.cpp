@@ -126,6 +126,16 @@ QRadioButton* TFoEinkommensteuer::Wahl(QButtonGroup& gruppe, const char* name,
     return knopf;
 }
 
+QLabel* TFoEinkommensteuer::BenannteZeile(QFormLayout& form, const char* name, const QString& text,
+                                          QWidget* feld)
+{
+    auto* label = new QLabel(text, Panel());
+    label->setObjectName(name);
+    label->setBuddy(feld);
+    form.addRow(label, feld);
+    return label;
+}
+
 void TFoEinkommensteuer::Aufbauen()
 {
     // Each pair of radio buttons is a choice of its own.
@@ -170,16 +180,11 @@ void TFoEinkommensteuer::VeranlagungAufbauen(QVBoxLayout& spalte)
 void TFoEinkommensteuer::GewerbeAufbauen(QVBoxLayout& spalte)
 {
     QFormLayout* form = SeitenGruppe(*Panel(), spalte, "Gewerbliche Einkünfte");
-    m_ebGewinnEink = Neu<TMVCBetrag>("ebGewinnEink");
-    form->addRow("Gewinneinkünfte:", m_ebGewinnEink);
-    m_ebGewStMessbetrag = Neu<TMVCBetrag>("ebGewStMessbetrag");
-    form->addRow("Gewerbesteuer-&Messbetrag:", m_ebGewStMessbetrag);
+    form->addRow("Gewinneinkünfte:", Neu<TMVCBetrag>("ebGewinnEink"));
+    form->addRow("Gewerbesteuer-&Messbetrag:", Neu<TMVCBetrag>("ebGewStMessbetrag"));
     form->addRow("Gewerbesteuer:", Neu<TMVCBetrag>("ebGewSt"));
-    auto* gewEink = Neu<TMVCBetrag>("ebGewEink");
-    m_stGewEink = new QLabel("Gewerbliche Einkünfte (§35):", Panel());
-    m_stGewEink->setObjectName("stGewEink");
-    m_stGewEink->setBuddy(gewEink);
-    form->addRow(m_stGewEink, gewEink);
+    m_stGewEink = BenannteZeile(*form, "stGewEink", "Gewerbliche Einkünfte (§35):",
+                                Neu<TMVCBetrag>("ebGewEink"));
     form->addRow("Summe der Einkünfte:", Neu<TMVCBetrag>("ebSummeEink"));
     form->addRow("Andere Ermäßigungen vor §35:", Neu<TMVCBetrag>("ebSonstStErm35"));
 }
@@ -216,10 +221,9 @@ void TFoEinkommensteuer::ErgebnisAufbauen(QVBoxLayout& spalte)
     m_paZTabMild->addWidget(m_ebZTabMild);
     m_paZTabMild->addWidget(m_ebEBGewinnEink);
     m_paZTabMild->setSizePolicy(m_ebZTabMild->sizePolicy());
-    m_stZTabMild = new QLabel("Milderung durch Zusatztabelle:", Panel());
-    m_stZTabMild->setObjectName("stZTabMild");
+    m_stZTabMild =
+        BenannteZeile(*form, "stZTabMild", "Milderung durch Zusatztabelle:", m_paZTabMild);
     m_stZTabMild->setBuddy(m_ebZTabMild);
-    form->addRow(m_stZTabMild, m_paZTabMild);
     form->addRow("Festzusetzende Einkommensteuer:", Neu<TMVCBetrag>("ebFestESt"));
     form->addRow("Solidaritätszuschlag:", Neu<TMVCBetrag>("ebeSolZ"));
 }

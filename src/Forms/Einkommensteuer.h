@@ -21,6 +21,7 @@
 
 class QAction;
 class QButtonGroup;
+class QFormLayout;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -80,6 +81,8 @@ private:
     template <class T> T* Neu(const char* name);
     TMVCCheckBox* Check(const char* name, const QString& text);
     QRadioButton* Wahl(QButtonGroup& gruppe, const char* name, const QString& text);
+    // A row whose caption the code changes: the named label, its buddy the field.
+    QLabel* BenannteZeile(QFormLayout& form, const char* name, const QString& text, QWidget* feld);
 
     // Writes the radio buttons' choice, unless the page is refreshing.
     void GrundSplittingTabClick();
@@ -93,8 +96,6 @@ private:
     std::array<QIcon, kBilder> m_bilder;
 
     TMVCCheckBox* m_chWJAbweichend = nullptr;
-    TMVCBetrag* m_ebGewStMessbetrag = nullptr;
-    TMVCBetrag* m_ebGewinnEink = nullptr;
     TMVCBetrag* m_ebZTabMild = nullptr;
     TMVCBetrag* m_ebEBGewinnEink = nullptr;
     QStackedWidget* m_paZTabMild = nullptr;

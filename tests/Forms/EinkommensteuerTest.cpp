@@ -94,6 +94,16 @@ protected:
         return n;
     }
 
+    // The last income-tax table window opened.
+    static TFoEStTabelle* EineTabelle()
+    {
+        TFoEStTabelle* tabelle = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* t = qobject_cast<TFoEStTabelle*>(w))
+                tabelle = t;
+        return tabelle;
+    }
+
     TOptionenUmgebung m_umgebung;
     std::unique_ptr<TMainForm> m_fenster;
     TFoEinkommensteuer* m_seite = nullptr;
@@ -290,10 +300,7 @@ TEST_F(EinkommensteuerTest, TableIconsOpenCloseAndCtrlOpensAnother)
     EXPECT_FALSE(schliessen->isHidden());
     EXPECT_TRUE(m_fenster->Item("miEStTabelleSchliessen")->isEnabled());
 
-    TFoEStTabelle* tabelle = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* t = qobject_cast<TFoEStTabelle*>(w))
-            tabelle = t;
+    TFoEStTabelle* tabelle = EineTabelle();
     ASSERT_NE(tabelle, nullptr);
     EXPECT_EQ(tabelle->windowTitle(), "ESt-Tabelle 2026 Euro");
     // The table opens at the page's taxable income, and its row agrees with the page's tax.
@@ -364,10 +371,7 @@ TEST_F(EinkommensteuerTest, TableClosedRightAfterScrollingStillAnimatesTheIcon)
 {
     QTest::mouseClick(C<QToolButton>("EStTabOpenImage"), Qt::LeftButton);
     ASSERT_EQ(Tabellen(), 1);
-    TFoEStTabelle* tabelle = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* t = qobject_cast<TFoEStTabelle*>(w))
-            tabelle = t;
+    TFoEStTabelle* tabelle = EineTabelle();
     ASSERT_NE(tabelle, nullptr);
     // The scroll notice is queued; the window goes before it is read.
     tabelle->ScrollBar1()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
@@ -444,10 +448,7 @@ TEST_F(EinkommensteuerTest, MarkDisplayGivesTheTableMarkRowsUnderAMarkCaption)
 
     QTest::mouseClick(C<QToolButton>("EStTabOpenImage"), Qt::LeftButton);
     ASSERT_EQ(Tabellen(), 1);
-    TFoEStTabelle* tabelle = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* t = qobject_cast<TFoEStTabelle*>(w))
-            tabelle = t;
+    TFoEStTabelle* tabelle = EineTabelle();
     ASSERT_NE(tabelle, nullptr);
     EXPECT_EQ(tabelle->windowTitle(), "ESt-Tabelle 2026 DM");
     // The top row is the euro step of the income, shown in DM like the page.
