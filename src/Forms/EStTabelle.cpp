@@ -83,13 +83,13 @@ void TFoEStTabelle::KopfAufbauen()
     auto* layout = new QGridLayout(Kopf());
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setHorizontalSpacing(0);
-    layout->addWidget(
-        KopfLabel(Kopf(), "stZVE", "Zu versteuerndes\nEinkommen\nbis", kSpalten[0]), 0, 0);
+    layout->addWidget(KopfLabel(Kopf(), "stZVE", "Zu versteuerndes\nEinkommen\nbis", kSpalten[0]),
+                      0, 0);
     layout->addWidget(
         KopfLabel(Kopf(), "stGrundtarif", "Einkommen-\nsteuer\nGrundtarif", kSpalten[1]), 0, 1);
     layout->addWidget(
-        KopfLabel(Kopf(), "stSplittingtarif", "Einkommen-\nsteuer\nSplittingtarif", kSpalten[2]),
-        0, 2);
+        KopfLabel(Kopf(), "stSplittingtarif", "Einkommen-\nsteuer\nSplittingtarif", kSpalten[2]), 0,
+        2);
     auto* hinweis = new QLabel("Ab 2004 wird die Einkommensteuer ohne Stufen berechnet!", Kopf());
     hinweis->setObjectName("paTabHinweis");
     hinweis->setAlignment(Qt::AlignCenter);

@@ -41,8 +41,7 @@ public:
     // Opens a window over the income-tax calculation's data: the tariff of `jahr`, the display
     // currency's text and rate, positioned at the taxable income `zvE` (display currency). A year
     // without tariff leaves no window; its message is shown. Returns the window or nullptr.
-    static TFoEStTabelle* Zeigen(int jahr, const std::string& waehrungStr, double zvE,
-                                 double kurs);
+    static TFoEStTabelle* Zeigen(int jahr, const std::string& waehrungStr, double zvE, double kurs);
     // Opens a window for a menu's tariff period, in the tariff's own currency (DM up to 2001).
     static TFoEStTabelle* ZeigenPeriode(int jahr);
     // Lets the income-tax calculation's table command open this window.

@@ -117,8 +117,7 @@ TMVCCheckBox* TFoEinkommensteuer::Check(const char* name, const QString& text)
     return box;
 }
 
-QRadioButton* TFoEinkommensteuer::Wahl(QButtonGroup& gruppe, const char* name,
-                                       const QString& text)
+QRadioButton* TFoEinkommensteuer::Wahl(QButtonGroup& gruppe, const char* name, const QString& text)
 {
     auto* knopf = new QRadioButton(text, Panel());
     knopf->setObjectName(name);
@@ -169,7 +168,7 @@ void TFoEinkommensteuer::VeranlagungAufbauen(QVBoxLayout& spalte)
     m_chWJAbweichend = Check("chWJAbweichend", "Abweichendes &Wirtschaftsjahr");
     form->addRow(m_chWJAbweichend);
     form->addRow("Wä&hrung:", SeitenZeile(*Panel(), {Neu<TMVCComboBox>("cbWaehrungName"),
-                                                    Check("chUmrechnen", "&Umrechnen")}));
+                                                     Check("chUmrechnen", "&Umrechnen")}));
     m_rbGrundTab = Wahl(*m_tabellenWahl, "rbGrundTab", "&Grundtabelle");
     m_rbSplittingTab = Wahl(*m_tabellenWahl, "rbSplittingTab", "&Splittingtabelle");
     for (QRadioButton* knopf : {m_rbGrundTab, m_rbSplittingTab})
@@ -183,8 +182,8 @@ void TFoEinkommensteuer::GewerbeAufbauen(QVBoxLayout& spalte)
     form->addRow("Gewinneinkünfte:", Neu<TMVCBetrag>("ebGewinnEink"));
     form->addRow("Gewerbesteuer-&Messbetrag:", Neu<TMVCBetrag>("ebGewStMessbetrag"));
     form->addRow("Gewerbesteuer:", Neu<TMVCBetrag>("ebGewSt"));
-    m_stGewEink = BenannteZeile(*form, "stGewEink", "Gewerbliche Einkünfte (§35):",
-                                Neu<TMVCBetrag>("ebGewEink"));
+    m_stGewEink = BenannteZeile(*form, "stGewEink",
+                                "Gewerbliche Einkünfte (§35):", Neu<TMVCBetrag>("ebGewEink"));
     form->addRow("Summe der Einkünfte:", Neu<TMVCBetrag>("ebSummeEink"));
     form->addRow("Andere Ermäßigungen vor §35:", Neu<TMVCBetrag>("ebSonstStErm35"));
 }
@@ -248,9 +247,8 @@ void TFoEinkommensteuer::SymboleAufbauen(QVBoxLayout& spalte)
     m_estTabOpenImage->setIcon(m_bilder[0]);
     connect(m_estTabOpenImage, &QToolButton::clicked, this,
             &TFoEinkommensteuer::EStTabOpenImageClick);
-    m_estTabCloseImage =
-        symbol("EStTabCloseImage", "ESt-Tabelle ×",
-               "Einkommensteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
+    m_estTabCloseImage = symbol("EStTabCloseImage", "ESt-Tabelle ×",
+                                "Einkommensteuer-Tabelle(n) schließen (mit Strg: weitere öffnen)");
     m_estTabCloseImage->setIcon(m_bilder[0]);
     connect(m_estTabCloseImage, &QToolButton::clicked, this, [this] {
         EStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);

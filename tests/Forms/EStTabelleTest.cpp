@@ -23,8 +23,8 @@ namespace {
 
 // The tariff periods of the menu "Einkommensteuer-Tabellen", one year each.
 const int kPerioden[] = {1988, 1990, 1996, 1998, 1999, 2000, 2001, 2002, 2004,
-                         2005, 2007, 2009, 2010, 2013, 2014, 2015, 2016, 2017, 2018,
-                         2019, 2020, 2021, 2022, 2023, 2024, 2025, 2026};
+                         2005, 2007, 2009, 2010, 2013, 2014, 2015, 2016, 2017,
+                         2018, 2019, 2020, 2021, 2022, 2023, 2024, 2025, 2026};
 
 class EStTabelleTest : public GuiHookFixture {
 protected:
@@ -146,7 +146,8 @@ TEST_F(EStTabelleTest, EuroTariffShownInMarksHasMarkRowsAndCaption)
     EXPECT_LE(z.einkommen, 100000);
     EXPECT_GT(z.einkommen + 36 * 1.95583, 100000);
     auto tarif = CreateEStTab(2026);
-    EXPECT_DOUBLE_EQ(z.grundtarif, Dreisatz(true, 2, tarif->Steuer(false, oben, 1.0), 1.0, 1.95583));
+    EXPECT_DOUBLE_EQ(z.grundtarif,
+                     Dreisatz(true, 2, tarif->Steuer(false, oben, 1.0), 1.0, 1.95583));
     ErwarteZeile(*t, oben, 2026);
 }
 
@@ -193,8 +194,9 @@ TEST_F(EStTabelleTest, AYearWithoutTariffLeavesNoWindowAndSaysSo)
     EXPECT_EQ(TFoEStTabelle::Zeigen(1987, "Euro", 50000, 1.0), nullptr);
     QCoreApplication::processEvents();
     EXPECT_EQ(Fenster(), 0);
-    EXPECT_EQ(m_fehler, QStringList({"ESt-Tabelle für das Jahr 2027 konnte nicht erstellt werden.",
-                                     "ESt-Tabelle für das Jahr 1987 konnte nicht erstellt werden."}));
+    EXPECT_EQ(m_fehler,
+              QStringList({"ESt-Tabelle für das Jahr 2027 konnte nicht erstellt werden.",
+                           "ESt-Tabelle für das Jahr 1987 konnte nicht erstellt werden."}));
 }
 
 TEST_F(EStTabelleTest, KeysScrollAndEscapeClosesAndFreesTheWindow)

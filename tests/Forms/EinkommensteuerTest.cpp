@@ -157,8 +157,8 @@ TEST_F(EinkommensteuerTest, LabelsAndTheirFieldsFollowTheYear)
          false, true},
         {2005, "Gewerbliche Einkünfte (§35):", "Milderung durch Zusatztabelle:", "ebZTabMild",
          false, false},
-        {2007, "Gewerbliche Einkünfte (§35):", "Entlastung f.Gewinneink. (§32c):",
-         "ebEBGewinnEink", true, false},
+        {2007, "Gewerbliche Einkünfte (§35):", "Entlastung f.Gewinneink. (§32c):", "ebEBGewinnEink",
+         true, false},
         {2008, "Gewerbliche Einkünfte (§35):", "Milderung durch Zusatztabelle:", "ebZTabMild",
          false, false},
     };
