@@ -2,6 +2,9 @@
 
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Einkommensteuer/EStBerechnung.h"
+#include "Forms/EStTabelle.h"
+#include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
@@ -73,7 +76,7 @@ const TSeite kSeiten[] = {
     {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung", "bnAbrechnung",
      "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
     {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
-     "Einkommensteuer", &NochNichtGebaut},
+     "Einkommensteuer", &TPageClass::Of<TFoEinkommensteuer>},
     {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
      &NochNichtGebaut},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
@@ -108,6 +111,9 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     // The calculations are named like their pages' data and their automation topics.
     m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
     m_lohn->init();
+    m_est = std::make_unique<TEStBerechnung>(nullptr, "EST");
+    m_est->init();
+    TFoEStTabelle::AlsTabelleDerBerechnung();
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -250,7 +256,8 @@ void TMainForm::MenueAufbauen()
     NeuesItem(tabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", {},
               [this] { LStTabelleOeffnen(); });
     NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {}, {});
-    NeuesItem(tabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", {}, {});
+    NeuesItem(tabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", {},
+              [this] { m_est->TabelleOeffnen(); });
     QMenu* estTabellen = tabellen->addMenu("Einkommensteuer-&Tabellen");
     estTabellen->setObjectName("miEStTabellen");
     static const std::pair<const char*, int> kEStPerioden[] = {
@@ -262,12 +269,15 @@ void TMainForm::MenueAufbauen()
         {"202&0", 2020},     {"202&1", 2021},     {"202&2", 2022},     {"202&3", 2023},
         {"202&4", 2024},     {"202&5", 2025},     {"202&6", 2026}};
     for (const auto& [text, jahr] : kEStPerioden)
-        NeuesItem(estTabellen, QString("miESt%1").arg(jahr), text, {}, {})->setData(jahr);
+        NeuesItem(estTabellen, QString("miESt%1").arg(jahr), text, {},
+                  [j = jahr] { TFoEStTabelle::ZeigenPeriode(j); })
+            ->setData(jahr);
     tabellen->addSeparator();
     NeuesItem(tabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", {},
               [this] { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); });
     NeuesItem(tabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", {}, {});
-    NeuesItem(tabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", {}, {});
+    NeuesItem(tabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", {},
+              [this] { CloseFormsOfClass(TFoEStTabelle::staticMetaObject); });
     tabellen->addSeparator();
     NeuesItem(tabellen, "miAlleSchliessen", "Alle s&chließen", {},
               [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
@@ -490,6 +500,8 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
+    if (name == m_est->Name())
+        return m_est.get();
     return name == m_lohn->Name() ? m_lohn.get() : nullptr;
 }
 
@@ -534,6 +546,7 @@ void TMainForm::MenueAktualisieren()
     Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
     Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));
     Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
     Item("miAlleSchliessen")->setEnabled(FormOfClassExists(TTabelle::staticMetaObject));
 }
 
@@ -596,6 +609,8 @@ void TMainForm::TabellenNachricht(TTabellenNachricht art, const QMetaObject& kla
 {
     if (auto* lohn = dynamic_cast<TFoEntgeltabrechnung*>(ActivePageForm()))
         lohn->TabellenNachricht(art, klasse);
+    if (auto* est = dynamic_cast<TFoEinkommensteuer*>(ActivePageForm()))
+        est->TabellenNachricht(art, klasse);
     MenueAktualisieren();
 }
 

@@ -21,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class QWidget;
+class TEStBerechnung;
 class TLohnBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
@@ -69,6 +70,7 @@ public:
     // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
     TLohnBerechnung& Lohn() const { return *m_lohn; }
+    TEStBerechnung& ESt() const { return *m_est; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
 
@@ -106,6 +108,7 @@ private:
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
+    std::unique_ptr<TEStBerechnung> m_est;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

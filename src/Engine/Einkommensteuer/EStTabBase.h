@@ -66,6 +66,8 @@ public:
     virtual double Stufe() const { return 54; }
     virtual double TabellenAnfang() const;
     virtual double DMFaktor() const;
+    // From 2004 every euro is taxed exactly: the table view's rows are samples, not steps.
+    bool OhneStufen() const { return m_stufenBreite == 1; }
 
     // The step-rounded income and its tax of the last Steuer call, whole units (splitting: both
     // doubled), and the step income the tariff evaluated.
