@@ -2,7 +2,9 @@
 
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Forms/AboutBox.h"
 #include "Forms/Entgeltabrechnung.h"
+#include "Forms/FoOptionen.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
@@ -260,7 +262,7 @@ void TMainForm::MenueAufbauen()
               [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
 
     QMenu* optionen = hauptmenue("&Optionen", gOptionen);
-    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, {});
+    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, [] { OptionenBearbeiten(); });
     NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {}, {});
     NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, {});
     optionen->addSeparator();
@@ -278,7 +280,7 @@ void TMainForm::MenueAufbauen()
                                      {"miHilfeVerwenden", "&Hilfe verwenden"}})
         NeuesItem(hilfe, name, text, {}, {})->setVisible(false);
     NeuesItem(hilfe, "miAnleitung", "&Anleitung.pdf", {}, [this] { AnleitungOeffnen(); });
-    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, {});
+    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, [] { ShowModalForm<TFoAboutBox>(); });
 
     for (QMenu* menu : {datei, ansicht, tabellen, optionen})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -244,8 +245,11 @@ void TOptionenVtrl::Save(bool alle)
 
 bool TOptionenVtrl::UpdaterVerfuegbar() const
 {
+    // The same test as the start-up's before it starts the updater: a program file, executable.
     const std::string updater = ShellFolders().ProgramDirectory() + "XoLStTabUpdater";
-    return access(updater.c_str(), X_OK) == 0;
+    struct stat st {};
+    return stat(updater.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           access(updater.c_str(), X_OK) == 0;
 }
 
 void TOptionenVtrl::Verbinden()
