@@ -85,6 +85,7 @@ TFoAboutBox::TFoAboutBox(QWidget* parent)
     layout->addWidget(paInfo);
     layout->addLayout(knoepfe);
 
+    setFixedSize(sizeHint());
     BildZeigen();
     TimerMngr().AddTimer(kIntervallMs, TXoMethod(this, &TFoAboutBox::Animieren));
 }

@@ -102,6 +102,7 @@ TFoOptionen::TFoOptionen(TOptionenVtrl& optionen, bool mitUpdate, QWidget* paren
             [this](QTreeWidgetItem* neu) { TreeView1Change(neu); });
     TreeView1->setCurrentItem(TreeView1->topLevelItem(0));
     SetActivePage(sAllgemein);
+    TreeView1->setFocus();
     resize(840, 600);
 }
 
@@ -163,16 +164,24 @@ void TFoOptionen::BaumAufbauen(bool mitUpdate)
 
 void TFoOptionen::TreeView1Change(QTreeWidgetItem* knoten)
 {
-    // Moving on to a parent's first child calls this again; the outer call finishes the work.
+    // Moving on to a parent's first child calls this again: that call has nothing to do.
     if (m_imWechsel || !knoten)
         return;
-    m_imWechsel = true;
     if (knoten->childCount() > 0) {
         knoten->setExpanded(true);
-        knoten = knoten->child(0);
-        TreeView1->setCurrentItem(knoten);
+        QTreeWidgetItem* kind = knoten->child(0);
+        // The view marks the parent as selected after this notice; the selection moves on to
+        // the child once the view is done.
+        QMetaObject::invokeMethod(
+            this,
+            [this, kind] {
+                m_imWechsel = true;
+                TreeView1->setCurrentItem(kind);
+                m_imWechsel = false;
+            },
+            Qt::QueuedConnection);
+        knoten = kind;
     }
-    m_imWechsel = false;
     if (SeiteVon(knoten) > 0)
         SetActivePage(SeiteVon(knoten));
 }
@@ -220,18 +229,24 @@ void TrayAutostartAnpassen(bool ein)
 
 bool OptionenBearbeiten()
 {
-    TOptionenVtrl& optionen = OptionenVtrl();
-    const auto infobereich = [&optionen] {
-        return optionen.AllgemeinDaten().Schalter("InfobereichSymbol").GetValue();
-    };
-    const bool vorher = infobereich();
-    bool ok = false;
-    {
-        TFoOptionen dialog(optionen, optionen.UpdaterVerfuegbar());
-        dialog.init();
-        ok = dialog.ShowModal() == mrOk;
+    // The menu command's slot: nothing may leave it.
+    try {
+        TOptionenVtrl& optionen = OptionenVtrl();
+        const auto infobereich = [&optionen] {
+            return optionen.AllgemeinDaten().Schalter("InfobereichSymbol").GetValue();
+        };
+        const bool vorher = infobereich();
+        bool ok = false;
+        {
+            TFoOptionen dialog(optionen, optionen.UpdaterVerfuegbar());
+            dialog.init();
+            ok = dialog.ShowModal() == mrOk;
+        }
+        if (ok && infobereich() != vorher)
+            TrayAutostartAnpassen(infobereich());
+        return ok;
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+        return false;
     }
-    if (ok && infobereich() != vorher)
-        TrayAutostartAnpassen(infobereich());
-    return ok;
 }

@@ -74,7 +74,7 @@ const TOptionenZeile kBeitragssatzZeilen[] = {
     {"&Arbeitslosenversicherung:", "ebAVSatz", "stProz2", false, "stAVSatz", "AVSatz",
      "ebAVSatzAb"},
     {"&Pflegeversicherung:", "ebPVSatz", "stProz3", false, "stPVSatz", "PVSatz", "ebPVSatzAb"},
-    {"PV-&Zuschlag Kinderlose:", "ebPVSatzKL", "stProz4", false, "stPVSatzKL", "PVSatzKinderlos",
+    {"PV-Zuschlag &Kinderlose:", "ebPVSatzKL", "stProz4", false, "stPVSatzKL", "PVSatzKinderlos",
      "ebPVSatzKLAb"},
     {"KV &ermäßigt:", "ebKVSatzF", "stProz5", false, "stKVSatzF", "KVSatzF", "ebKVSatzFAb"},
     {"KV a&llgemein:", "ebKVSatzG", "stProz6", false, "stKVSatzG", "KVSatzG", "ebKVSatzGAb"},
@@ -82,11 +82,11 @@ const TOptionenZeile kBeitragssatzZeilen[] = {
      "ebKVSatzZBAb"},
     {"KV pauschal (&geringfügig):", "ebKVSatzPau", "stProz8", false, "stKVSatzPau", "KVSatzPau",
      "ebKVSatzPauAb"},
-    {"RV pauschal (g&eringfügig):", "ebRVSatzPau", "stProz9", false, "stRVSatzPau", "RVSatzPau",
+    {"RV pa&uschal (geringfügig):", "ebRVSatzPau", "stProz9", false, "stRVSatzPau", "RVSatzPau",
      "ebRVSatzPauAb"},
     {"KV pauschal (Privat&haushalt):", "ebKVSatzPauPri", "stProz10", false, "stKVSatzPauPri",
      "KVSatzPauPri", "ebKVSatzPauPriAb"},
-    {"RV pauschal (Privath&aushalt):", "ebRVSatzPauPri", "stProz11", false, "stRVSatzPauPri",
+    {"RV pauschal (Pri&vathaushalt):", "ebRVSatzPauPri", "stProz11", false, "stRVSatzPauPri",
      "RVSatzPauPri", "ebRVSatzPauPriAb"},
 };
 const TBindung kBeitragssatzBindungen[] = {

@@ -58,8 +58,10 @@ protected:
     // Moves through the tree with the arrow keys, as a user does.
     static void Taste(TFoOptionen& dialog, Qt::Key taste, int mal = 1)
     {
-        for (int i = 0; i < mal; ++i)
+        for (int i = 0; i < mal; ++i) {
             QTest::keyClick(dialog.TreeView1, taste);
+            QApplication::processEvents();
+        }
     }
     static QString Knoten(const TFoOptionen& dialog)
     {
@@ -120,6 +122,8 @@ TEST_F(FoOptionenTest, ParentNodeShowsItsFirstYearAndTheNextYearReusesTheForm)
     auto dialog = Dialog();
     Taste(*dialog, Qt::Key_Down);
     EXPECT_EQ(Knoten(*dialog), "2026");
+    EXPECT_EQ(dialog->TreeView1->selectedItems(), QList{dialog->TreeView1->currentItem()})
+        << "the year is marked, not its parent";
     EXPECT_EQ(dialog->PageIndex(), 2);
     EXPECT_EQ(Seite(*dialog).Ueberschrift(), "Monatliches Kindergeld 2026:");
     EXPECT_EQ(Text(*dialog, "stKiG1"), "259");
@@ -291,4 +295,23 @@ TEST_F(FoOptionenTest, EveryPageFitsTheWorkArea)
     }
     EXPECT_LE(dialog->frameGeometry().width(), 1366);
     EXPECT_LE(dialog->frameGeometry().height(), 768 - 40);
+}
+
+TEST_F(FoOptionenTest, PagesWorkWithoutTheDialog)
+{
+    // The options check shows these two pages in its own window.
+    TOptionenVtrl& o = TOptionenUmgebung::Starten();
+    TFoOptionenBeitragssaetze saetze;
+    saetze.init();
+    saetze.SetBerechnung(&o.Beitragssaetze(2026));
+    EXPECT_EQ(saetze.Ueberschrift(), "Beitragssätze 2026:");
+    EXPECT_EQ(saetze.Control<QLabel>("stRVSatz")->text(), "18,6");
+    TFoOptionenKindergeld kindergeld;
+    kindergeld.init();
+    kindergeld.SetBerechnung(&o.Kindergeld(2027));
+    EXPECT_EQ(kindergeld.Ueberschrift(), "Monatliches Kindergeld 2027:");
+    EXPECT_EQ(kindergeld.Control<QLabel>("stWaehr5")->text(), "Euro");
+    EXPECT_TRUE(saetze.DruckText().isEmpty());
+    saetze.SetBerechnung(nullptr);
+    kindergeld.SetBerechnung(nullptr);
 }

@@ -137,8 +137,10 @@ TEST_F(OptionenBearbeitenTest, OkAssignsSavesOnlyChangedKeysAndReachesTheOpenWin
     const bool ok = Bearbeiten([](TFoOptionen& d) {
         Ankreuzen(d, "chEuroSymbol");
         Ankreuzen(d, "chTabellenImVordergrund");
-        for (int i = 0; i < 5; ++i)
+        for (int i = 0; i < 5; ++i) {
             QTest::keyClick(d.TreeView1, Qt::Key_Down);
+            QApplication::processEvents();
+        }
         auto* rv = d.ActivePageForm()->Panel()->findChild<QLineEdit*>("ebRVSatz");
         rv->setFocus();
         rv->selectAll();
@@ -178,9 +180,10 @@ TEST_F(OptionenBearbeitenTest, CancelLeavesBothFilesByteForByte)
         const bool ok = Bearbeiten([mitEscape](TFoOptionen& d) {
             Ankreuzen(d, "chEuroSymbol");
             Ankreuzen(d, "chInfobereichSymbol");
-            QTest::keyClick(d.TreeView1, Qt::Key_Down, Qt::NoModifier);
-            QTest::keyClick(d.TreeView1, Qt::Key_Down, Qt::NoModifier);
-            QTest::keyClick(d.TreeView1, Qt::Key_Down, Qt::NoModifier);
+            for (int i = 0; i < 3; ++i) {
+                QTest::keyClick(d.TreeView1, Qt::Key_Down);
+                QApplication::processEvents();
+            }
             auto* kv = d.ActivePageForm()->Panel()->findChild<QLineEdit*>("ebBBGKV");
             kv->setFocus();
             kv->selectAll();
