@@ -64,6 +64,20 @@ void TCustomFoOptionen::UeberschriftAnlegen(const QString& text)
     m_spalte->addWidget(m_stUeberschrift);
 }
 
+void TCustomFoOptionen::JahrSeiteAufbauen(const QString& ueberschrift,
+                                          std::span<const TOptionenZeile> zeilen,
+                                          std::span<const TBindung> bindungen)
+{
+    UeberschriftAnlegen(ueberschrift);
+    ZeilenAufbauen(zeilen);
+    SetBindungen(bindungen);
+}
+
+void TCustomFoOptionen::BindControls()
+{
+    Binden(m_bindungen);
+}
+
 QLabel* TCustomFoOptionen::Beschriftung(const QString& text, QWidget* buddy)
 {
     auto* label = new QLabel(text, Panel());

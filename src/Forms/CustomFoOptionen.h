@@ -52,6 +52,11 @@ public:
     QString Ueberschrift() const;
 
 protected:
+    // A year page: the heading, then the rows; `bindungen` are bound in their order.
+    void JahrSeiteAufbauen(const QString& ueberschrift, std::span<const TOptionenZeile> zeilen,
+                           std::span<const TBindung> bindungen);
+    void SetBindungen(std::span<const TBindung> bindungen) { m_bindungen = bindungen; }
+    void BindControls() override;
     // The heading: the fixed text, then the year of the bound group and ":".
     void UeberschriftAnlegen(const QString& text);
     // The rows of a year page in a grid; with valid-from values the panel paAbWerte and the
@@ -77,4 +82,5 @@ private:
     QLabel* m_stUeberschrift = nullptr;
     QString m_ueberschrift;
     std::vector<TVorgabe> m_vorgaben;
+    std::span<const TBindung> m_bindungen;
 };

@@ -16,6 +16,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+#include <string_view>
+
 namespace {
 
 template <std::size_t N> std::span<const TBindung> Tabelle(const TBindung (&t)[N])
@@ -144,22 +147,30 @@ const TBindung kKammernAllgBindungen[] = {
 };
 
 // ---- general options, in the order of the form
-struct TSchalter {
-    const char* control;
-    const char* text;
-    const char* wert;
+const TBindung kAllgemeinBindungen[] = {
+    {"chTabellenImVordergrund", "TabellenImVordergrund"},
+    {"chGroesseAnpassen", "GroesseAnpassen"},
+    {"chEuroSymbol", "EuroSymbol"},
+    {"chGrosseSchrift", "GrosseSchrift"},
+    {"chFetteSchrift", "FetteSchrift"},
+    {"chTitelZeigen", "TitelZeigen"},
+    {"chInfobereichSymbol", "InfobereichSymbol"},
+    {"chKiGImmerImNetto", "KiGImmerImNetto"},
+    {"chPAP05FehlerBeheben", "PAP05FehlerBeheben"},
 };
-const TSchalter kSchalter[] = {
-    {"chTabellenImVordergrund", "&Tabellen immer im Vordergrund", "TabellenImVordergrund"},
-    {"chGroesseAnpassen", "&Fenstergröße beim Seitenwechsel anpassen", "GroesseAnpassen"},
-    {"chEuroSymbol", "&Euro-Symbol (€) verwenden", "EuroSymbol"},
-    {"chGrosseSchrift", "&Große Schrift", "GrosseSchrift"},
-    {"chFetteSchrift", "Fette &Schrift", "FetteSchrift"},
-    {"chTitelZeigen", "Titel beim &Programmstart anzeigen", "TitelZeigen"},
-    {"chInfobereichSymbol", "Schnellstartsymbol &anzeigen (Task-Leiste)", "InfobereichSymbol"},
-    {"chKiGImmerImNetto", "&Kindergeld immer im Nettoentgelt", "KiGImmerImNetto"},
-    {"chPAP05FehlerBeheben", "Fehler im Programmablaufplan 2005 &beheben", "PAP05FehlerBeheben"},
+// Captions of the switches, in the order of the bindings.
+const char* const kSchalterTexte[] = {
+    "&Tabellen immer im Vordergrund",
+    "&Fenstergröße beim Seitenwechsel anpassen",
+    "&Euro-Symbol (€) verwenden",
+    "&Große Schrift",
+    "Fette &Schrift",
+    "Titel beim &Programmstart anzeigen",
+    "Schnellstartsymbol &anzeigen (Task-Leiste)",
+    "&Kindergeld immer im Nettoentgelt",
+    "Fehler im Programmablaufplan 2005 &beheben",
 };
+static_assert(std::size(kSchalterTexte) == std::size(kAllgemeinBindungen));
 
 const char* const kRhythmen[][2] = {{"rbTag", "jeden &Tag"},
                                     {"rbWoche", "jede &Woche"},
@@ -175,15 +186,16 @@ TFoOptionenAllgemein::TFoOptionenAllgemein(QWidget* parent) : TCustomFoOptionen(
     auto* gruppe = new QGroupBox(QStringLiteral("Allgemeine Einstellungen"), Panel());
     auto* liste = new QVBoxLayout(gruppe);
     TMVCCheckBox* infobereich = nullptr;
-    for (const TSchalter& s : kSchalter) {
+    for (std::size_t i = 0; i < std::size(kAllgemeinBindungen); ++i) {
         auto* box = new TMVCCheckBox(this, gruppe);
-        box->setObjectName(s.control);
-        box->setText(QString::fromUtf8(s.text));
+        box->setObjectName(kAllgemeinBindungen[i].control);
+        box->setText(QString::fromUtf8(kSchalterTexte[i]));
         liste->addWidget(box);
-        if (std::string_view(s.control) == "chInfobereichSymbol")
+        if (std::string_view(kAllgemeinBindungen[i].control) == "chInfobereichSymbol")
             infobereich = box;
     }
     Spalte()->addWidget(gruppe);
+    SetBindungen(Tabelle(kAllgemeinBindungen));
 
     // The picture beside the tray switch shows what the user gets: the icon in the tray or none.
     m_igSymbolEin = new QLabel(Panel());
@@ -233,14 +245,6 @@ QPixmap TFoOptionenAllgemein::SymbolBild(bool ein)
     return bild;
 }
 
-void TFoOptionenAllgemein::BindControls()
-{
-    for (const TSchalter& s : kSchalter) {
-        const TBindung b{s.control, s.wert};
-        Binden({&b, 1});
-    }
-}
-
 void TFoOptionenAllgemein::AfterRefresh()
 {
     TCustomFoOptionen::AfterRefresh();
@@ -253,47 +257,32 @@ TFoOptionenKindergeld::TFoOptionenKindergeld(QWidget* parent) : TCustomFoOptione
 {
     setObjectName("FoOptionenKindergeld");
     setWindowTitle(QStringLiteral("Kindergeld"));
-    UeberschriftAnlegen(QStringLiteral("Monatliches Kindergeld "));
-    ZeilenAufbauen(kKindergeldZeilen);
-}
-
-void TFoOptionenKindergeld::BindControls()
-{
-    Binden(Tabelle(kKindergeldBindungen));
+    JahrSeiteAufbauen(QStringLiteral("Monatliches Kindergeld "), kKindergeldZeilen,
+                      Tabelle(kKindergeldBindungen));
 }
 
 TFoOptionenBBG::TFoOptionenBBG(QWidget* parent) : TCustomFoOptionen(parent)
 {
     setObjectName("FoOptionenBBG");
     setWindowTitle(QStringLiteral("BBG"));
-    UeberschriftAnlegen(QStringLiteral("Monatliche Beitragsbemessungsgrenzen "));
-    ZeilenAufbauen(kBBGZeilen);
-}
-
-void TFoOptionenBBG::BindControls()
-{
-    Binden(Tabelle(kBBGBindungen));
+    JahrSeiteAufbauen(QStringLiteral("Monatliche Beitragsbemessungsgrenzen "), kBBGZeilen,
+                      Tabelle(kBBGBindungen));
 }
 
 TFoOptionenBeitragssaetze::TFoOptionenBeitragssaetze(QWidget* parent) : TCustomFoOptionen(parent)
 {
     setObjectName("FoOptionenBeitragssaetze");
     setWindowTitle(QStringLiteral("Beitragssätze"));
-    UeberschriftAnlegen(QStringLiteral("Beitragssätze "));
-    ZeilenAufbauen(kBeitragssatzZeilen);
-}
-
-void TFoOptionenBeitragssaetze::BindControls()
-{
-    Binden(Tabelle(kBeitragssatzBindungen));
+    JahrSeiteAufbauen(QStringLiteral("Beitragssätze "), kBeitragssatzZeilen,
+                      Tabelle(kBeitragssatzBindungen));
 }
 
 TFoOptionenGleitzone::TFoOptionenGleitzone(QWidget* parent) : TCustomFoOptionen(parent)
 {
     setObjectName("FoOptionenGleitzone");
     setWindowTitle(QStringLiteral("Übergangsbereich"));
-    UeberschriftAnlegen(QStringLiteral("Übergangsbereich "));
-    ZeilenAufbauen(kGleitzoneZeilen);
+    JahrSeiteAufbauen(QStringLiteral("Übergangsbereich "), kGleitzoneZeilen,
+                      Tabelle(kGleitzoneBindungen));
     m_stFaktor = new QLabel(Panel());
     m_stFaktor->setObjectName("stFaktor");
     auto* zeile = new QHBoxLayout;
@@ -301,11 +290,6 @@ TFoOptionenGleitzone::TFoOptionenGleitzone(QWidget* parent) : TCustomFoOptionen(
     zeile->addWidget(m_stFaktor);
     zeile->addStretch(1);
     Spalte()->addLayout(zeile);
-}
-
-void TFoOptionenGleitzone::BindControls()
-{
-    Binden(Tabelle(kGleitzoneBindungen));
 }
 
 void TFoOptionenGleitzone::AfterRefresh()
@@ -345,24 +329,14 @@ TFoOptionenKammernAllg::TFoOptionenKammernAllg(QWidget* parent) : TCustomFoOptio
     }
     raster->setColumnStretch(3, 1);
     Spalte()->addLayout(raster);
-}
-
-void TFoOptionenKammernAllg::BindControls()
-{
-    Binden(Tabelle(kKammernAllgBindungen));
+    SetBindungen(Tabelle(kKammernAllgBindungen));
 }
 
 TFoOptionenKammern::TFoOptionenKammern(QWidget* parent) : TCustomFoOptionen(parent)
 {
     setObjectName("FoOptionenKammern");
     setWindowTitle(QStringLiteral("Kammern"));
-    UeberschriftAnlegen(QStringLiteral("Kammern "));
-    ZeilenAufbauen(kKammernZeilen);
-}
-
-void TFoOptionenKammern::BindControls()
-{
-    Binden(Tabelle(kKammernBindungen));
+    JahrSeiteAufbauen(QStringLiteral("Kammern "), kKammernZeilen, Tabelle(kKammernBindungen));
 }
 
 TFoOptionenUpdate::TFoOptionenUpdate(QWidget* parent) : TCustomFoOptionen(parent)
@@ -389,8 +363,6 @@ TFoOptionenUpdate::TFoOptionenUpdate(QWidget* parent) : TCustomFoOptionen(parent
     Spalte()->addWidget(gruppe);
     connect(m_rhythmus, &QButtonGroup::idClicked, this, &TFoOptionenUpdate::RhythmusGewaehlt);
 }
-
-void TFoOptionenUpdate::BindControls() {}
 
 void TFoOptionenUpdate::AfterRefresh()
 {

@@ -25,7 +25,6 @@ public:
     static QPixmap SymbolBild(bool ein);
 
 protected:
-    void BindControls() override;
     void AfterRefresh() override;
 
 private:
@@ -37,27 +36,18 @@ class TFoOptionenKindergeld : public TCustomFoOptionen {
     Q_OBJECT
 public:
     explicit TFoOptionenKindergeld(QWidget* parent = nullptr);
-
-protected:
-    void BindControls() override;
 };
 
 class TFoOptionenBBG : public TCustomFoOptionen {
     Q_OBJECT
 public:
     explicit TFoOptionenBBG(QWidget* parent = nullptr);
-
-protected:
-    void BindControls() override;
 };
 
 class TFoOptionenBeitragssaetze : public TCustomFoOptionen {
     Q_OBJECT
 public:
     explicit TFoOptionenBeitragssaetze(QWidget* parent = nullptr);
-
-protected:
-    void BindControls() override;
 };
 
 class TFoOptionenGleitzone : public TCustomFoOptionen {
@@ -66,7 +56,6 @@ public:
     explicit TFoOptionenGleitzone(QWidget* parent = nullptr);
 
 protected:
-    void BindControls() override;
     void AfterRefresh() override;
 
 private:
@@ -77,18 +66,12 @@ class TFoOptionenKammernAllg : public TCustomFoOptionen {
     Q_OBJECT
 public:
     explicit TFoOptionenKammernAllg(QWidget* parent = nullptr);
-
-protected:
-    void BindControls() override;
 };
 
 class TFoOptionenKammern : public TCustomFoOptionen {
     Q_OBJECT
 public:
     explicit TFoOptionenKammern(QWidget* parent = nullptr);
-
-protected:
-    void BindControls() override;
 };
 
 class TFoOptionenUpdate : public TCustomFoOptionen {
@@ -97,7 +80,6 @@ public:
     explicit TFoOptionenUpdate(QWidget* parent = nullptr);
 
 protected:
-    void BindControls() override;
     void AfterRefresh() override;
 
 private:
