@@ -149,15 +149,14 @@ void TFoOptionen::BaumAufbauen(bool mitUpdate)
         }
     }
     QTreeWidgetItem* kammern = Knoten(nullptr, QStringLiteral("Kammern"), 0);
-    Pages().AddPage("", "", &k.GetBerechnung(1), TPageClass::Of<TFoOptionenKammernAllg>());
+    Pages().AddPage("", "", &k.KammernAllg(), TPageClass::Of<TFoOptionenKammernAllg>());
     Knoten(kammern, QStringLiteral("Allgemein"), sKammernAllg);
     for (int jahr : {2026, 2027}) {
         Pages().AddPage("", "", &k.Kammern(jahr), TPageClass::Of<TFoOptionenKammern>());
         Knoten(kammern, QString::number(jahr), Pages().Count());
     }
     if (mitUpdate) {
-        Pages().AddPage("", "", &k.GetBerechnung(k.BerechnungCount() - 1),
-                        TPageClass::Of<TFoOptionenUpdate>());
+        Pages().AddPage("", "", &k.Update(), TPageClass::Of<TFoOptionenUpdate>());
         Knoten(nullptr, QStringLiteral("Update"), sUpdate);
     }
 }

@@ -99,14 +99,24 @@ TOptionenAllgemeinDaten& TOptionenVtrlDaten::AllgemeinDaten() const
     return Allgemein().AllgemeinDaten();
 }
 
+TBerechnung& TOptionenVtrlDaten::KammernAllg() const
+{
+    return GetBerechnung(kKammernAllg);
+}
+
 TOptionenKammernAllgDaten& TOptionenVtrlDaten::KammernAllgDaten() const
 {
-    return static_cast<TOptionenKammernAllgDaten&>(GetBerechnung(kKammernAllg).Daten());
+    return static_cast<TOptionenKammernAllgDaten&>(KammernAllg().Daten());
+}
+
+TBerechnung& TOptionenVtrlDaten::Update() const
+{
+    return GetBerechnung(kUpdate);
 }
 
 TOptionenUpdateDaten& TOptionenVtrlDaten::UpdateDaten() const
 {
-    return static_cast<TOptionenUpdateDaten&>(GetBerechnung(kUpdate).Daten());
+    return static_cast<TOptionenUpdateDaten&>(Update().Daten());
 }
 
 TBerechnung& TOptionenVtrlDaten::JahrGruppe(int jahr, int index, const char* getter) const

@@ -212,7 +212,8 @@ TEST_F(OptionenBearbeitenTest, FailedSaveIsToldAndTheNewOptionsStayInForce)
     });
     EXPECT_TRUE(ok);
     ASSERT_EQ(m_fehler.size(), 1);
-    EXPECT_TRUE(m_fehler.front().contains("OPTIONEN.INI")) << m_fehler.front().toStdString();
+    EXPECT_TRUE(m_fehler.front().contains("OPTIONEN.INI kann nicht geschrieben werden: "))
+        << m_fehler.front().toStdString();
     EXPECT_TRUE(Optionen().GrosseSchrift());
 }
 
