@@ -189,11 +189,16 @@ bool TFoOptionen::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TreeView1 && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Up) {
-        // A parent only hands the selection down again: Up passes over it to the node above.
+        // A parent only hands the selection down again: Up passes over it to the page above,
+        // the last year of a group when that is where Up leads.
         QTreeWidgetItem* davor = TreeView1->itemAbove(TreeView1->currentItem());
-        QTreeWidgetItem* zweiDavor = davor ? TreeView1->itemAbove(davor) : nullptr;
-        if (davor && davor->childCount() > 0 && zweiDavor) {
-            TreeView1->setCurrentItem(zweiDavor);
+        QTreeWidgetItem* ziel = davor ? TreeView1->itemAbove(davor) : nullptr;
+        if (davor && davor->childCount() > 0 && ziel) {
+            if (ziel->childCount() > 0) {
+                ziel->setExpanded(true);
+                ziel = ziel->child(ziel->childCount() - 1);
+            }
+            TreeView1->setCurrentItem(ziel);
             return true;
         }
     }

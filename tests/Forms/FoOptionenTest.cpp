@@ -147,21 +147,25 @@ TEST_F(FoOptionenTest, UpKeyPassesOverAParentInsteadOfBeingSentDownAgain)
 {
     Ausfuehrbar("XoLStTabUpdater");
     auto dialog = Dialog();
-    // From "Update" past the collapsed "Kammern".
+    // From "Update" past the collapsed "Kammern" to the last year of the transition zone.
     Taste(*dialog, Qt::Key_End);
     EXPECT_EQ(dialog->PageIndex(), 13);
     EXPECT_FALSE(dialog->TreeView1->topLevelItem(5)->isExpanded());
     Taste(*dialog, Qt::Key_Up);
-    EXPECT_EQ(dialog->PageIndex(), 8) << "transition zone 2026";
+    EXPECT_EQ(dialog->PageIndex(), 9) << "transition zone 2027";
+    Taste(*dialog, Qt::Key_Up);
+    EXPECT_EQ(dialog->PageIndex(), 8);
     // From "BBG/2026" past its own expanded parent, to the child benefit.
     Taste(*dialog, Qt::Key_Home);
     Taste(*dialog, Qt::Key_Down, 3);
     EXPECT_EQ(dialog->PageIndex(), 4);
     dialog->TreeView1->topLevelItem(1)->setExpanded(false);
     Taste(*dialog, Qt::Key_Up);
-    EXPECT_EQ(dialog->PageIndex(), 2);
-    Taste(*dialog, Qt::Key_Up);
+    EXPECT_EQ(dialog->PageIndex(), 3);
+    Taste(*dialog, Qt::Key_Up, 2);
     EXPECT_EQ(dialog->PageIndex(), 1) << "Allgemein";
+    Taste(*dialog, Qt::Key_Up);
+    EXPECT_EQ(dialog->PageIndex(), 1) << "nothing above the first page";
 }
 
 TEST_F(FoOptionenTest, RatePageShowsEachDefaultBesideItsOwnRate)
@@ -282,19 +286,24 @@ TEST_F(FoOptionenTest, UpdatePageChecksTheRhythmAndShowsTheLastSearch)
     EXPECT_EQ(Wert(dialog->Arbeitskopie().UpdateDaten(), "UpdateRhythmus"), "Nie");
 }
 
-TEST_F(FoOptionenTest, EveryPageFitsTheWorkArea)
+TEST_F(FoOptionenTest, EveryPageFitsTheWorkAreaAlsoInLargePrint)
 {
     Ausfuehrbar("XoLStTabUpdater");
-    auto dialog = Dialog();
-    for (int seite = 1; seite <= 13; ++seite) {
-        dialog->SetActivePage(seite);
-        QApplication::processEvents();
-        const TFormpanel* panel = dialog->ActivePageForm()->Panel();
-        EXPECT_LE(panel->FitWidth(), dialog->PageContainer()->width()) << "page " << seite;
-        EXPECT_LE(panel->FitHeight(), dialog->PageContainer()->height()) << "page " << seite;
+    for (const bool gross : {false, true}) {
+        TOptionenUmgebung::Starten().AllgemeinDaten().Schalter("GrosseSchrift").SetValue(gross);
+        auto dialog = Dialog();
+        for (int seite = 1; seite <= 13; ++seite) {
+            dialog->SetActivePage(seite);
+            QApplication::processEvents();
+            const TFormpanel* panel = dialog->ActivePageForm()->Panel();
+            EXPECT_LE(panel->FitWidth(), dialog->PageContainer()->width())
+                << "page " << seite << " large " << gross;
+            EXPECT_LE(panel->FitHeight(), dialog->PageContainer()->height())
+                << "page " << seite << " large " << gross;
+        }
+        EXPECT_LE(dialog->frameGeometry().width(), 1366);
+        EXPECT_LE(dialog->frameGeometry().height(), 768 - 40) << "large " << gross;
     }
-    EXPECT_LE(dialog->frameGeometry().width(), 1366);
-    EXPECT_LE(dialog->frameGeometry().height(), 768 - 40);
 }
 
 TEST_F(FoOptionenTest, PagesWorkWithoutTheDialog)
