@@ -15,7 +15,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -134,7 +136,7 @@ QPixmap TFoAboutBox::BildNr(int nummer)
     bild.fill(Qt::transparent);
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing);
-    const double winkel = nummer * M_PI / kBilder;
+    const double winkel = nummer * std::numbers::pi / kBilder;
     const double breite = std::max(4.0, 56.0 * std::abs(std::cos(winkel)));
     const QRectF muenze(32 - breite / 2, 4, breite, 56);
     p.setPen(QPen(QColor(0, 51, 102), 2));

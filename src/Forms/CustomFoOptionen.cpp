@@ -9,6 +9,7 @@
 #include "Options/OptionenJahr.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
