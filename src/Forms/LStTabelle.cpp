@@ -77,7 +77,7 @@ int KinderZehntelGerundet(int zehntel)
     return (zehntel + 2) / 5 * 5;
 }
 
-TFoLStTabelle::TFoLStTabelle(QWidget* parent) : TTabelle(parent)
+TFoLStTabelle::TFoLStTabelle(QWidget* parent) : TMVCTabelle(parent)
 {
     setObjectName("FoLStTabelle");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -3,7 +3,7 @@
 // surcharge at the step's upper bound, for the employee settings of a payroll statement. Each
 // window owns its own tariff object, so the class, child allowances and church-tax rate chosen in
 // its popup menu change this table only, never the statement it was opened from.
-#include "Gui/Tabelle.h"
+#include "Gui/MVCTabelle.h"
 
 #include <QColor>
 
@@ -36,7 +36,7 @@ struct TLStTabelleVorgaben {
     std::function<void(TLStTabBase&)> eingaben;
 };
 
-class TFoLStTabelle : public TTabelle {
+class TFoLStTabelle : public TMVCTabelle {
     Q_OBJECT
 public:
     explicit TFoLStTabelle(QWidget* parent = nullptr);

@@ -3,9 +3,11 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
+#include "Forms/AboutBox.h"
 #include "Forms/EStTabelle.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
+#include "Forms/FoOptionen.h"
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
@@ -283,7 +285,7 @@ void TMainForm::MenueAufbauen()
               [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
 
     QMenu* optionen = hauptmenue("&Optionen", gOptionen);
-    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, {});
+    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, [] { OptionenBearbeiten(); });
     NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {},
               [this] { KrankenkassenMenue(*this); });
     NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, [this] { WaehrungenMenue(*this); });
@@ -302,7 +304,7 @@ void TMainForm::MenueAufbauen()
                                      {"miHilfeVerwenden", "&Hilfe verwenden"}})
         NeuesItem(hilfe, name, text, {}, {})->setVisible(false);
     NeuesItem(hilfe, "miAnleitung", "&Anleitung.pdf", {}, [this] { AnleitungOeffnen(); });
-    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, {});
+    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, [] { ShowModalForm<TFoAboutBox>(); });
 
     for (QMenu* menu : {datei, ansicht, tabellen, optionen})
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);

@@ -29,6 +29,12 @@ TDaten* TOptionenAllgemein::CreateDaten()
     return CreateComponent<TOptionenAllgemeinDaten>(this, Name());
 }
 
+TBerechnung* TOptionenAllgemein::NewInstance(TComponent* owner, const std::string& name) const
+{
+    // The copy's own NachAenderung stays empty: only the live options feed the display options.
+    return CreateComponent<TOptionenAllgemein>(owner, name);
+}
+
 void TOptionenAllgemein::Calculate()
 {
     if (NachAenderung)
@@ -46,4 +52,9 @@ void TOptionenUpdateDaten::CreateValues()
 TDaten* TOptionenUpdate::CreateDaten()
 {
     return CreateComponent<TOptionenUpdateDaten>(this, Name());
+}
+
+TBerechnung* TOptionenUpdate::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TOptionenUpdate>(owner, name);
 }

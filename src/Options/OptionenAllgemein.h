@@ -34,6 +34,7 @@ public:
 protected:
     TDaten* CreateDaten() override;
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };
 
 class TOptionenUpdateDaten : public TOptionenBase {
@@ -56,4 +57,5 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };

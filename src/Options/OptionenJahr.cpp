@@ -5,14 +5,37 @@
 #include "MVCFrame/StringValue.h"
 #include "Options/OptionenVorgaben.h"
 
+#include <cstdio>
+#include <string_view>
+
 namespace {
+
+std::string AbDatumCaption(int tag, int monat)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d.%02d.", tag, monat);
+    return text;
+}
 
 TStrings AbDatumCaptions()
 {
     TStrings captions;
     for (int monat = 1; monat <= 12; ++monat)
-        captions.push_back("1." + std::to_string(monat) + ".");
+        captions.push_back(AbDatumCaption(1, monat));
     return captions;
+}
+
+// "1.7." as earlier versions stored it reads as "01.07."; anything else stays as it is.
+std::string AbDatumNormal(std::string_view text)
+{
+    int tag = 0;
+    int monat = 0;
+    char rest = 0;
+    const std::string t(text);
+    if (std::sscanf(t.c_str(), "%2d.%2d.%c", &tag, &monat, &rest) == 2 && t.back() == '.' &&
+        t.find_first_not_of("0123456789.") == std::string::npos)
+        return AbDatumCaption(tag, monat);
+    return t;
 }
 
 const char* KindergeldName(int kind)
@@ -56,6 +79,11 @@ double TOptionenDaten::Zahl(const std::string& name) const
 TAbDatum::TAbDatum(TDaten* daten, std::string name)
     : TIntegerLookup(daten, std::move(name), 0, AbDatumCaptions(), 1, 1)
 {
+}
+
+void TAbDatum::SetAsString(std::string_view text)
+{
+    TIntegerLookup::SetAsString(AbDatumNormal(text));
 }
 
 int TOptionenAbDaten::AbMonat() const
@@ -160,4 +188,9 @@ std::string TOptionenKammernAllgDaten::BezeichnungSL() const
 TDaten* TOptionenKammernAllg::CreateDaten()
 {
     return CreateComponent<TOptionenKammernAllgDaten>(this, Name());
+}
+
+TBerechnung* TOptionenKammernAllg::NewInstance(TComponent* owner, const std::string& name) const
+{
+    return CreateComponent<TOptionenKammernAllg>(owner, name);
 }

@@ -39,11 +39,12 @@ private:
     int m_jahr;
 };
 
-// The valid-from month of a group's Ab values: 1 ("1.1.", no change within the year) to 12
-// ("1.12."), stored by caption.
+// The valid-from month of a group's Ab values: 1 ("01.01.", no change within the year) to 12
+// ("01.12."), stored by caption; the short form of earlier versions ("1.7.") is read as well.
 class TAbDatum : public TIntegerLookup {
 public:
     TAbDatum(TDaten* daten, std::string name);
+    void SetAsString(std::string_view text) override;
 };
 
 // Amounts and rates that hold from the valid-from month on.
@@ -146,6 +147,16 @@ public:
 
 protected:
     TDaten* CreateDaten() override { return CreateComponent<TJahrDaten>(this, Name(), m_jahr); }
+    // The options dialog works on a copy of every group.
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return NeueGruppe<TOptionenJahrBerechnung>(owner, name);
+    }
+    template <class TGruppe>
+    TBerechnung* NeueGruppe(TComponent* owner, const std::string& name) const
+    {
+        return CreateComponent<TGruppe>(owner, name, m_jahr);
+    }
 
 private:
     int m_jahr;
@@ -157,6 +168,10 @@ public:
 
 protected:
     void Calculate() override { JahrDaten().AbWerteFreigeben(); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return NeueGruppe<TOptionenKindergeld>(owner, name);
+    }
 };
 
 class TOptionenBeitragssaetze : public TOptionenJahrBerechnung<TOptionenBeitragssaetzeDaten> {
@@ -165,6 +180,10 @@ public:
 
 protected:
     void Calculate() override { JahrDaten().AbWerteFreigeben(); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return NeueGruppe<TOptionenBeitragssaetze>(owner, name);
+    }
 };
 
 using TOptionenBBG = TOptionenJahrBerechnung<TOptionenBBGDaten>;
@@ -176,6 +195,10 @@ public:
 
 protected:
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return NeueGruppe<TOptionenGleitzone>(owner, name);
+    }
 };
 
 class TOptionenKammernAllg : public TBerechnung {
@@ -184,4 +207,5 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override;
 };

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -98,14 +99,24 @@ TOptionenAllgemeinDaten& TOptionenVtrlDaten::AllgemeinDaten() const
     return Allgemein().AllgemeinDaten();
 }
 
+TBerechnung& TOptionenVtrlDaten::KammernAllg() const
+{
+    return GetBerechnung(kKammernAllg);
+}
+
 TOptionenKammernAllgDaten& TOptionenVtrlDaten::KammernAllgDaten() const
 {
-    return static_cast<TOptionenKammernAllgDaten&>(GetBerechnung(kKammernAllg).Daten());
+    return static_cast<TOptionenKammernAllgDaten&>(KammernAllg().Daten());
+}
+
+TBerechnung& TOptionenVtrlDaten::Update() const
+{
+    return GetBerechnung(kUpdate);
 }
 
 TOptionenUpdateDaten& TOptionenVtrlDaten::UpdateDaten() const
 {
-    return static_cast<TOptionenUpdateDaten&>(GetBerechnung(kUpdate).Daten());
+    return static_cast<TOptionenUpdateDaten&>(Update().Daten());
 }
 
 TBerechnung& TOptionenVtrlDaten::JahrGruppe(int jahr, int index, const char* getter) const
@@ -244,8 +255,11 @@ void TOptionenVtrl::Save(bool alle)
 
 bool TOptionenVtrl::UpdaterVerfuegbar() const
 {
+    // The same test as the start-up's before it starts the updater: a program file, executable.
     const std::string updater = ShellFolders().ProgramDirectory() + "XoLStTabUpdater";
-    return access(updater.c_str(), X_OK) == 0;
+    struct stat st {};
+    return stat(updater.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           access(updater.c_str(), X_OK) == 0;
 }
 
 void TOptionenVtrl::Verbinden()

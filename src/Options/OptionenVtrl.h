@@ -25,7 +25,9 @@ public:
     TOptionenAllgemeinDaten& AllgemeinDaten() const;
     TOptionenAllgemein& Allgemein() const;
     TOptionenKammernAllgDaten& KammernAllgDaten() const;
+    TBerechnung& KammernAllg() const;
     TOptionenUpdateDaten& UpdateDaten() const;
+    TBerechnung& Update() const;
 
     // The groups of a year: 2026 or 2027; a later year gives 2027, an earlier one raises
     // "Jahr zu niedrig (TOptionenVtrl.<getter>)".

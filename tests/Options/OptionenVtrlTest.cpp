@@ -330,3 +330,40 @@ TEST_F(OptionenVtrlTest, UpdaterBesideTheProgram)
 }
 
 } // namespace
+
+TEST_F(OptionenVtrlTest, EveryGroupCanBeClonedWithItsValues)
+{
+    TOptionenVtrl& o = Starten();
+    o.BeitragssaetzeDaten(2027).FindValue("AbDatum")->SetAsString("01.07.");
+    o.BeitragssaetzeDaten(2027).FindValue("RVSatzAb")->SetAsString("19,1");
+    o.KammernAllgDaten().FindValue("BezeichnungBr")->SetAsString("Kammer HB");
+    for (int i = 0; i < o.BerechnungCount(); ++i) {
+        const TBerechnung& gruppe = o.GetBerechnung(i);
+        std::unique_ptr<TBerechnung> kopie;
+        ASSERT_NO_THROW(kopie = gruppe.Clone()) << gruppe.Name();
+        EXPECT_EQ(typeid(*kopie), typeid(gruppe)) << gruppe.Name();
+        EXPECT_TRUE(kopie->Daten().Equals(gruppe.Daten())) << gruppe.Name();
+    }
+    const auto kopie = o.Beitragssaetze(2027).Clone();
+    EXPECT_TRUE(kopie->Daten().FindValue("RVSatzAb")->IsEnabled()) << "valid from July";
+    EXPECT_DOUBLE_EQ(static_cast<TOptionenBeitragssaetzeDaten&>(kopie->Daten()).GetSatz(7, 9),
+                     19.1);
+}
+
+TEST_F(OptionenVtrlTest, ValidFromMonthShowsTwoDigitsAndReadsTheShortFormOfEarlierVersions)
+{
+    m_xdg.Schreibe("home/.local/share/Tovar/XoLStTab/OPTIONEN.INI",
+                   "[KinderG2026]\nAbDatum=1.4.\n[Beitragssaetze2026]\nAbDatum=01.09.\n");
+    TOptionenVtrl& o = Starten();
+    EXPECT_EQ(o.KindergeldDaten(2026).AbMonat(), 4);
+    EXPECT_EQ(o.KindergeldDaten(2026).FindValue("AbDatum")->GetAsString(), "01.04.");
+    EXPECT_EQ(o.BeitragssaetzeDaten(2026).AbMonat(), 9);
+    TStrings captions;
+    o.KindergeldDaten(2027).FindValue("AbDatum")->ExecuteCommand("GETLIST", "", captions);
+    ASSERT_EQ(captions.size(), 12u);
+    EXPECT_EQ(captions.front(), "01.01.");
+    EXPECT_EQ(captions.back(), "01.12.");
+    // Text that is no date is refused as before: the month stays.
+    o.KindergeldDaten(2026).FindValue("AbDatum")->SetAsString("1.13.");
+    EXPECT_EQ(o.KindergeldDaten(2026).AbMonat(), 4);
+}
