@@ -2,8 +2,10 @@
 
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Geringfuegig/Geringf.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/FoStammdaten.h"
+#include "Forms/GeringfuegigBeschaeftigt.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
@@ -73,8 +75,9 @@ const TSeite kSeiten[] = {
      &Noch},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
      &Noch},
-    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
-     "GfB", "Geringfügig Beschäftigt", &Noch},
+    // Item, button and hint are named after the pay limit of the page's data (GfBBeschriftungen).
+    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "", "bnGfB", "", "",
+     &TPageClass::Of<TFoGeringfuegigBeschaeftigt>},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
      &Noch},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
@@ -103,6 +106,8 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     // The calculations are named like their pages' data and their automation topics.
     m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
     m_lohn->init();
+    m_gfb = std::make_unique<TGeringfuegigBerechnung>(nullptr, "GfB");
+    m_gfb->init();
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -115,7 +120,7 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     MenueAufbauen();
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
-    TitelAktualisieren();
+    GfBBeschriftungen();
 }
 
 TMainForm::~TMainForm()
@@ -473,6 +478,8 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
+    if (name == m_gfb->Name())
+        return m_gfb.get();
     return name == m_lohn->Name() ? m_lohn.get() : nullptr;
 }
 
@@ -489,6 +496,21 @@ void TMainForm::TitelAktualisieren()
         page ? QString(kTitel) + " - [" + page->windowTitle() + "]" : QString(kTitel);
     setWindowTitle(titel);
     XoApplication().TrayIcon().SetHint(titel);
+}
+
+void TMainForm::GfBBeschriftungen()
+{
+    // From the data set, not from the page: the limit is right also while page 5 is not shown.
+    const QString grenze = QString::fromStdString(m_gfb->GeringfuegigDaten().GrenzeText());
+    const QString abrechnung = TFoGeringfuegigBeschaeftigt::Seitentitel(grenze);
+    QAction* item = SeitenAktion(5);
+    if (!item)
+        return; // the menus are not built yet
+    item->setText(abrechnung);
+    item->setIconText(grenze);
+    item->setToolTip(abrechnung);
+    item->setStatusTip(QString());
+    TitelAktualisieren();
 }
 
 void TMainForm::EinfuegeModusAnzeigen()
@@ -542,6 +564,9 @@ void TMainForm::DatenGeaendert(TDaten& daten)
     TPageMainForm::DatenGeaendert(daten);
     if (&daten == &OptionenVtrl().AllgemeinDaten())
         OptionenGeaendert();
+    // The calculations notify while they are made: "GfB" may not exist yet.
+    if (m_gfb && &daten == &m_gfb->Daten())
+        GfBBeschriftungen();
 }
 
 void TMainForm::TrayProgrammSchliessen()

@@ -21,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class QWidget;
+class TGeringfuegigBerechnung;
 class TLohnBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
@@ -56,6 +57,8 @@ public:
     void NachDemErzeugen(const QString& erstesArgument);
 
     void TitelAktualisieren();
+    // Item, speed button and hint of page 5 from the pay limit of the data of "GfB".
+    void GfBBeschriftungen();
     void EinfuegeModusAnzeigen();
     void BearbeitenAktualisieren();
     void MenueAktualisieren();
@@ -69,6 +72,7 @@ public:
     // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
     TLohnBerechnung& Lohn() const { return *m_lohn; }
+    TGeringfuegigBerechnung& GfB() const { return *m_gfb; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
 
@@ -106,6 +110,7 @@ private:
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
+    std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

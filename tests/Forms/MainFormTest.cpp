@@ -84,7 +84,7 @@ TEST_F(MainFormTest, EachPageHasOneActionForItsMenuItemAndSpeedButton)
     };
     const Seite kSeiten[] = {{1, "miAbrechnung", "bnAbrechnung", true},
                              {2, "miESt", "bnESt", false},
-                             {5, "miGfB", "bnGfB", false},
+                             {5, "miGfB", "bnGfB", true},
                              {7, "miStKlVgl", "bnStKlVgl", false}};
     for (int gezeigt : {1, 0, 1}) {
         fenster->SetActivePage(gezeigt);
