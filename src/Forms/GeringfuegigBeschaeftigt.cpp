@@ -1,6 +1,7 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 
 #include "Engine/Geringfuegig/Geringf.h"
+#include "Forms/SeitenZeilen.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -140,32 +141,17 @@ QRadioButton* TFoGeringfuegigBeschaeftigt::Wahl(const char* name, const QString&
 
 QWidget* TFoGeringfuegigBeschaeftigt::Paar(const char* an, const char* ag)
 {
-    return Zeile({Neu<TMVCBetrag>(an), Neu<TMVCBetrag>(ag)});
+    return SeitenZeile(*Panel(), {Neu<TMVCBetrag>(an), Neu<TMVCBetrag>(ag)});
 }
 
-QFormLayout* TFoGeringfuegigBeschaeftigt::Gruppe(QVBoxLayout& spalte, const QString& titel)
+QFormLayout* TFoGeringfuegigBeschaeftigt::Tafel(QWidget*& panel, const char* name)
 {
-    auto* box = new QGroupBox(titel, Panel());
-    auto* form = new QFormLayout(box);
-    // Dense like a desktop form: the page fits a 1366 x 768 screen without scrolling.
-    form->setContentsMargins(6, 2, 6, 4);
+    panel = new QWidget(Panel());
+    panel->setObjectName(name);
+    auto* form = new QFormLayout(panel);
+    form->setContentsMargins(0, 0, 0, 0);
     form->setVerticalSpacing(2);
-    form->setHorizontalSpacing(6);
-    form->setLabelAlignment(Qt::AlignLeft);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    spalte.addWidget(box);
     return form;
-}
-
-QWidget* TFoGeringfuegigBeschaeftigt::Zeile(std::initializer_list<QWidget*> controls)
-{
-    auto* zeile = new QWidget(Panel());
-    auto* h = new QHBoxLayout(zeile);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(6);
-    for (QWidget* control : controls)
-        h->addWidget(control, qobject_cast<QAbstractButton*>(control) ? 0 : 1);
-    return zeile;
 }
 
 void TFoGeringfuegigBeschaeftigt::Aufbauen()
@@ -188,11 +174,11 @@ void TFoGeringfuegigBeschaeftigt::Aufbauen()
 // Left column: the period and how the pay is taxed.
 void TFoGeringfuegigBeschaeftigt::SteuerAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* zeitraum = Gruppe(spalte, "Abrechnungszeitraum");
+    QFormLayout* zeitraum = SeitenGruppe(*Panel(), spalte, "Abrechnungszeitraum");
     zeitraum->addRow("&Jahr:", Neu<TMVCComboBox>("cbJahr"));
     zeitraum->addRow("Steuertag&e:", Ganzzahl("ebSteuertage"));
 
-    QFormLayout* steuer = Gruppe(spalte, "Steuerberechnung");
+    QFormLayout* steuer = SeitenGruppe(*Panel(), spalte, "Steuerberechnung");
     m_rbPLSt = Wahl("rbPLSt", "&Pauschale Lohnsteuer", "Steuerberechnung",
                     TGeringfuegigDaten::kPauschaleLohnsteuer);
     m_rbLStK = Wahl("rbLStK", "&Lohnsteuerkarte", "Steuerberechnung",
@@ -202,22 +188,14 @@ void TFoGeringfuegigBeschaeftigt::SteuerAufbauen(QVBoxLayout& spalte)
     for (QRadioButton* knopf : {m_rbPLSt, m_rbLStK, m_rbFreistellung})
         steuer->addRow(knopf);
 
-    m_paPLSt = new QWidget(Panel());
-    m_paPLSt->setObjectName("paPLSt");
-    auto* plSt = new QFormLayout(m_paPLSt);
-    plSt->setContentsMargins(0, 0, 0, 0);
-    plSt->setVerticalSpacing(2);
+    QFormLayout* plSt = Tafel(m_paPLSt, "paPLSt");
     plSt->addRow("Pauschsteuersatz:", Neu<TMVCLabel>("stPLStSatz"));
     plSt->addRow("Kirchensteuer pauschal %:", Ganzzahl("ebPKiStSatz"));
     plSt->addRow(Check("chLandwirtschaft", "Aushilfskraft in Land-/Forstwirtschaft"));
     plSt->addRow(Check("chAbzuegeAN", "Pauschsteuer trägt der Arbeitnehmer"));
     steuer->addRow(m_paPLSt);
 
-    m_paLStK = new QWidget(Panel());
-    m_paLStK->setObjectName("paLStK");
-    auto* lStK = new QFormLayout(m_paLStK);
-    lStK->setContentsMargins(0, 0, 0, 0);
-    lStK->setVerticalSpacing(2);
+    QFormLayout* lStK = Tafel(m_paLStK, "paLStK");
     lStK->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
     m_cbKiFB = new TKiFBComboBox(this, Panel(), [this] { KinderfreibetraegeFuellen(); });
     m_cbKiFB->setObjectName("cbKiFB");
@@ -240,7 +218,7 @@ void TFoGeringfuegigBeschaeftigt::SteuerAufbauen(QVBoxLayout& spalte)
 // Middle column: the flat-rate contributions and the chamber.
 void TFoGeringfuegigBeschaeftigt::VersicherungAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* sv = Gruppe(spalte, "Sozialversicherung");
+    QFormLayout* sv = SeitenGruppe(*Panel(), spalte, "Sozialversicherung");
     sv->addRow(Check("chGesKV", "Gesetzlich krankenversichert"));
     sv->addRow(Check("chPrivathaushalt", "Beschäftigung im Privathaushalt"));
     sv->addRow(Check("chKeineRVMinderung", "AN verzichtet auf RV-Freiheit"));
@@ -248,36 +226,36 @@ void TFoGeringfuegigBeschaeftigt::VersicherungAufbauen(QVBoxLayout& spalte)
     sv->addRow("RV-Satz AG:", Neu<TMVCLabel>("stRVSatzAG"));
     sv->addRow("RV-Satz AN:", Neu<TMVCLabel>("stRVSatzAN"));
 
-    QFormLayout* kammer = Gruppe(spalte, "Arbeitnehmerkammer");
+    QFormLayout* kammer = SeitenGruppe(*Panel(), spalte, "Arbeitnehmerkammer");
     kammer->addRow(Check("chKammer", "Beschäftigt in Bremen"));
     kammer->addRow("Kammerbeitrag:", Neu<TMVCBetrag>("ebKammerbeitrag"));
 
-    QFormLayout* waehrung = Gruppe(spalte, "Währung");
-    waehrung->addRow(
-        Zeile({Neu<TMVCComboBox>("cbWaehrungName"), Check("chUmrechnen", "Umrechnen")}));
+    QFormLayout* waehrung = SeitenGruppe(*Panel(), spalte, "Währung");
+    waehrung->addRow(SeitenZeile(
+        *Panel(), {Neu<TMVCComboBox>("cbWaehrungName"), Check("chUmrechnen", "Umrechnen")}));
 }
 
 // Right column: which amount is given, the pay, and the deductions of each side.
 void TFoGeringfuegigBeschaeftigt::EntgeltAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* entgelt = Gruppe(spalte, "Entgelt");
+    QFormLayout* entgelt = SeitenGruppe(*Panel(), spalte, "Entgelt");
     m_rbEntgeltEingabe =
         Wahl("rbEntgeltEingabe", "Brutto", "Ausgangswert", TGeringfuegigDaten::kEntgelt);
     m_rbNettoEingabe =
         Wahl("rbNettoEingabe", "Netto", "Ausgangswert", TGeringfuegigDaten::kNettoentgelt);
     m_rbEntgeltEingabe->setToolTip("Steuer, Beiträge und Netto berechnen.");
     m_rbNettoEingabe->setToolTip("Bruttoentgelt berechnen.");
-    // Its own group: the tax treatment's buttons are another choice.
-    auto* ausgangswert = Zeile({m_rbEntgeltEingabe, m_rbNettoEingabe});
+    // A row of its own: the two buttons are one choice, apart from the tax treatment's.
+    auto* ausgangswert = SeitenZeile(*Panel(), {m_rbEntgeltEingabe, m_rbNettoEingabe});
     entgelt->addRow("Gegeben:", ausgangswert);
     entgelt->addRow("B&ruttoentgelt:", Neu<TMVCBetrag>("ebEntgelt"));
     entgelt->addRow("&Nettoentgelt:", Neu<TMVCBetrag>("ebNetto"));
     entgelt->addRow("Entgelt AG-Seite:", Neu<TMVCBetrag>("ebEntgeltAG"));
     entgelt->addRow("Gesamtkosten AG:", Neu<TMVCBetrag>("ebNettoAG"));
 
-    QFormLayout* abzug = Gruppe(spalte, "Abzüge");
-    abzug->addRow(QString(),
-                  Zeile({new QLabel("Arbeitnehmer", Panel()), new QLabel("Arbeitgeber", Panel())}));
+    QFormLayout* abzug = SeitenGruppe(*Panel(), spalte, "Abzüge");
+    abzug->addRow(QString(), SeitenZeile(*Panel(), {new QLabel("Arbeitnehmer", Panel()),
+                                                    new QLabel("Arbeitgeber", Panel())}));
     abzug->addRow(Neu<TMVCLabel>("stLohnsteuer"), Paar("ebLStAN", "ebLStAG"));
     abzug->addRow("Kirchensteuer:", Paar("ebKiStAN", "ebKiStAG"));
     abzug->addRow("Solidaritätszuschlag:", Paar("ebSolZAN", "ebSolZAG"));

@@ -56,14 +56,14 @@ private:
     void SteuerAufbauen(QVBoxLayout& spalte);
     void VersicherungAufbauen(QVBoxLayout& spalte);
     void EntgeltAufbauen(QVBoxLayout& spalte);
-    QFormLayout* Gruppe(QVBoxLayout& spalte, const QString& titel);
-    QWidget* Zeile(std::initializer_list<QWidget*> controls);
     template <class T> T* Neu(const char* name);
     TMVCCheckBox* Check(const char* name, const QString& text);
     // An amount field of a whole number (no decimal places).
     TMVCBetrag* Ganzzahl(const char* name);
     // A radio button that writes `wert` into the choice `wahl` when the user clicks it.
     QRadioButton* Wahl(const char* name, const QString& text, const char* wahl, int wert);
+    // A panel of rows inside a group, shown or hidden as a whole.
+    QFormLayout* Tafel(QWidget*& panel, const char* name);
     // Amounts of the employee and the employer side by side.
     QWidget* Paar(const char* an, const char* ag);
 
