@@ -87,7 +87,6 @@ private:
 TFoGeringfuegigBeschaeftigt::TFoGeringfuegigBeschaeftigt(QWidget* parent) : TMainPageForm(parent)
 {
     setObjectName("FoGeringfuegigBeschaeftigt");
-    setWindowTitle(Seitentitel(QString::fromStdString(GeringfuegigkeitsgrenzeText(2026, 1))));
     Aufbauen();
 }
 
