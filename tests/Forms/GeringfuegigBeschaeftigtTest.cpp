@@ -7,6 +7,8 @@
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
+#include "Gui/TrayIcon.h"
+#include "Gui/XoApp.h"
 #include "Lib/Event.h"
 #include "Lib/IniFile.h"
 #include "Lib/MVCApp.h"
@@ -162,6 +164,7 @@ TEST_F(GeringfuegigBeschaeftigtTest, CaptionsNameTheLimitOfTheChosenPeriod)
     d->MonatWert().SetValue(10);
     BeschriftungenPruefen("520-Euro");
     EXPECT_EQ(m_fenster->windowTitle(), "Vantrel 2026 - [520-Euro-Abrechnung]");
+    EXPECT_EQ(XoApplication().TrayIcon().Hint(), "Vantrel 2026 - [520-Euro-Abrechnung]");
 }
 
 TEST_F(GeringfuegigBeschaeftigtTest, CaptionsFollowTheDataAlsoWhilePageFiveIsNotShown)
@@ -355,6 +358,18 @@ TEST_F(GeringfuegigBeschaeftigtTest, TypedWholeNumbersAndDates)
     EXPECT_EQ(geburt->text(), "01.02.1960");
     Tippen("ebLStK_FB", "100,00");
     EXPECT_DOUBLE_EQ(d->Freibetrag().GetValue(), 100.00);
+    auto* hinzu = C<QLineEdit>("ebLStK_HB");
+    hinzu->setFocus();
+    hinzu->selectAll();
+    QTest::keyClicks(hinzu, "50,00");
+    QTest::keyClick(hinzu, Qt::Key_Return);
+    EXPECT_DOUBLE_EQ(d->Hinzurechnungsbetrag().GetValue(), 50.00);
+
+    // A text that is no number of allowances gives way to the value in force.
+    Tippen("cbKiFB", "1,5");
+    Tippen("cbKiFB", "zwei");
+    EXPECT_EQ(d->Kinderfreibetraege().GetValue(), "1,5");
+    EXPECT_EQ(C<QComboBox>("cbKiFB")->currentText(), "1,5");
 }
 
 TEST_F(GeringfuegigBeschaeftigtTest, PageStateRoundTripInItsSection)
