@@ -3,12 +3,14 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
+#include "Engine/Geringfuegig/Geringf.h"
 #include "Forms/AboutBox.h"
 #include "Forms/EStTabelle.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/FoOptionen.h"
 #include "Forms/FoStammdaten.h"
+#include "Forms/GeringfuegigBeschaeftigt.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
@@ -83,8 +85,9 @@ const TSeite kSeiten[] = {
      &NochNichtGebaut},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
      &NochNichtGebaut},
-    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
-     "GfB", "Geringfügig Beschäftigt", &NochNichtGebaut},
+    // Item, button and hint are named after the pay limit of the page's data (GfBBeschriftungen).
+    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "", "bnGfB", "", "",
+     &TPageClass::Of<TFoGeringfuegigBeschaeftigt>},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
      &NochNichtGebaut},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
@@ -116,6 +119,8 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     m_est = std::make_unique<TEStBerechnung>(nullptr, "EST");
     m_est->init();
     TFoEStTabelle::AlsTabelleDerBerechnung();
+    m_gfb = std::make_unique<TGeringfuegigBerechnung>(nullptr, "GfB");
+    m_gfb->init();
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -128,7 +133,7 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     MenueAufbauen();
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
-    TitelAktualisieren();
+    GfBBeschriftungen();
 }
 
 TMainForm::~TMainForm()
@@ -504,6 +509,8 @@ TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
     if (name == m_est->Name())
         return m_est.get();
+    if (name == m_gfb->Name())
+        return m_gfb.get();
     return name == m_lohn->Name() ? m_lohn.get() : nullptr;
 }
 
@@ -520,6 +527,21 @@ void TMainForm::TitelAktualisieren()
         page ? QString(kTitel) + " - [" + page->windowTitle() + "]" : QString(kTitel);
     setWindowTitle(titel);
     XoApplication().TrayIcon().SetHint(titel);
+}
+
+void TMainForm::GfBBeschriftungen()
+{
+    // From the data set, not from the page: the limit is right also while page 5 is not shown.
+    const QString grenze = QString::fromStdString(m_gfb->GeringfuegigDaten().GrenzeText());
+    const QString abrechnung = TFoGeringfuegigBeschaeftigt::Seitentitel(grenze);
+    QAction* item = SeitenAktion(5);
+    if (!item)
+        return; // the menus are not built yet
+    item->setText(abrechnung);
+    item->setIconText(grenze);
+    item->setToolTip(abrechnung);
+    item->setStatusTip(QString());
+    TitelAktualisieren();
 }
 
 void TMainForm::EinfuegeModusAnzeigen()
@@ -574,6 +596,9 @@ void TMainForm::DatenGeaendert(TDaten& daten)
     TPageMainForm::DatenGeaendert(daten);
     if (&daten == &OptionenVtrl().AllgemeinDaten())
         OptionenGeaendert();
+    // The calculations notify while they are made: "GfB" may not exist yet.
+    if (m_gfb && &daten == &m_gfb->Daten())
+        GfBBeschriftungen();
 }
 
 void TMainForm::TrayProgrammSchliessen()

@@ -22,6 +22,7 @@ class QMenuBar;
 class QToolButton;
 class QWidget;
 class TEStBerechnung;
+class TGeringfuegigBerechnung;
 class TLohnBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
@@ -57,6 +58,8 @@ public:
     void NachDemErzeugen(const QString& erstesArgument);
 
     void TitelAktualisieren();
+    // Item, speed button and hint of page 5 from the pay limit of the data of "GfB".
+    void GfBBeschriftungen();
     void EinfuegeModusAnzeigen();
     void BearbeitenAktualisieren();
     void MenueAktualisieren();
@@ -71,6 +74,7 @@ public:
     void LStTabelleOeffnen();
     TLohnBerechnung& Lohn() const { return *m_lohn; }
     TEStBerechnung& ESt() const { return *m_est; }
+    TGeringfuegigBerechnung& GfB() const { return *m_gfb; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
 
@@ -109,6 +113,7 @@ private:
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
     std::unique_ptr<TEStBerechnung> m_est;
+    std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

@@ -1,4 +1,6 @@
 #include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Gleitzone.h"
+#include "Engine/Stammdaten/Waehrung.h"
 #include "Engine/Geringfuegig/Geringf.h"
 #include "Lib/Betrag.h"
 #include "MVCFrame/BooleanValue.h"
@@ -58,6 +60,17 @@ std::string Prozent(double satz)
 }
 
 } // namespace
+
+const char* WaehrungDesJahres(int jahr)
+{
+    return EuroFaktor(jahr) == 1.0 ? kWaehrungEuro : kWaehrungDM;
+}
+
+std::string GeringfuegigkeitsgrenzeText(int jahr, int monat)
+{
+    return FloatToBetragStr(0, GeringfuegigkeitsgrenzeMonat(jahr, monat)) + "-" +
+           WaehrungDesJahres(jahr);
+}
 
 void TGeringfuegigDaten::CreateValues()
 {
@@ -168,20 +181,7 @@ bool TGeringfuegigDaten::NeuesRecht2003() const
 
 std::string TGeringfuegigDaten::GrenzeText() const
 {
-    const int jahr = Jahr();
-    if (!NeuesRecht2003())
-        return jahr >= 2002 ? "325-Euro" : "630-DM";
-    if (jahr >= 2027)
-        return "633-Euro";
-    if (jahr == 2026)
-        return "603-Euro";
-    if (jahr == 2025)
-        return "556-Euro";
-    if (jahr == 2024)
-        return "538-Euro";
-    if (jahr == 2023 || (jahr == 2022 && Monat() >= 10))
-        return "520-Euro";
-    return jahr < 2013 ? "400-Euro" : "450-Euro";
+    return GeringfuegigkeitsgrenzeText(Jahr(), Monat());
 }
 
 void TGeringfuegigDaten::KinderfreibetraegeAuflisten(TStrings& liste)

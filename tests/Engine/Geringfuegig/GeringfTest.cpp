@@ -55,20 +55,42 @@ struct TPauschFall {
     const char* bezeichnung;
 };
 
-TEST_F(GeringfTest, PayLimitPerEra)
+// The published monthly limits of marginal employment (SGB IV section 8): 630 marks from April
+// 1999, 325 euro in 2002, 400 euro from April 2003, 450 from 2013; from October 2022 the minimum
+// wage times 130 / 3, rounded up to whole euro: 520, 538 (12.41 euro an hour, 2024), 556 (12.82,
+// 2025), 603 (13.90, 2026) and 633 (14.60, as announced for 2027 by the minimum-wage
+// commission's fifth adjustment order); later years keep the limit of 2027.
+struct TGrenzeFall {
+    const char* name;
+    int jahr;
+    int monat;
+    const char* text;
+};
+const TGrenzeFall kGrenzeFaelle[] = {
+    {"y1999", 1999, 4, "630-DM"},         {"y2001", 2001, 12, "630-DM"},
+    {"y2002", 2002, 1, "325-Euro"},       {"y2003_march", 2003, 3, "325-Euro"},
+    {"y2003_april", 2003, 4, "400-Euro"}, {"y2012", 2012, 12, "400-Euro"},
+    {"y2013", 2013, 1, "450-Euro"},       {"y2022_sept", 2022, 9, "450-Euro"},
+    {"y2022_oct", 2022, 10, "520-Euro"},  {"y2023", 2023, 12, "520-Euro"},
+    {"y2024", 2024, 1, "538-Euro"},       {"y2025", 2025, 6, "556-Euro"},
+    {"y2026", 2026, 1, "603-Euro"},       {"y2027", 2027, 1, "633-Euro"},
+    {"y2030", 2030, 7, "633-Euro"},
+};
+
+class GrenzeTextTest : public testing::TestWithParam<TGrenzeFall> {};
+TEST_P(GrenzeTextTest, PublishedMonthlyLimit)
 {
-    const struct {
-        int jahr;
-        int monat;
-        const char* text;
-    } faelle[] = {
-        {1999, 4, "630-DM"},    {2001, 12, "630-DM"},  {2002, 1, "325-Euro"},
-        {2003, 3, "325-Euro"},  {2003, 4, "400-Euro"}, {2012, 12, "400-Euro"},
-        {2013, 1, "450-Euro"},  {2022, 9, "450-Euro"}, {2022, 10, "520-Euro"},
-        {2023, 12, "520-Euro"}, {2024, 1, "538-Euro"}, {2025, 6, "556-Euro"},
-        {2026, 1, "603-Euro"},  {2027, 1, "633-Euro"},
-    };
-    for (const auto& f : faelle) {
+    const TGrenzeFall& f = GetParam();
+    EXPECT_EQ(GeringfuegigkeitsgrenzeText(f.jahr, f.monat), f.text);
+}
+INSTANTIATE_TEST_SUITE_P(Engine, GrenzeTextTest, testing::ValuesIn(kGrenzeFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
+
+TEST_F(GeringfTest, PayLimitOfTheChosenPeriod)
+{
+    for (const TGrenzeFall& f : kGrenzeFaelle) {
+        if (f.jahr > D().JahrWert().Maximum())
+            continue;
         Zeitraum(f.jahr, f.monat);
         EXPECT_EQ(D().GrenzeText(), f.text) << f.jahr << "/" << f.monat;
     }
