@@ -18,6 +18,10 @@
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
 #include "Platform/ShellFolder.h"
+#include "Print/DruckAusgabe.h"
+#include "Print/LohnDru.h"
+#include "Print/QtDruckCanvas.h"
+#include "Print/VtPrevw.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -28,6 +32,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -76,7 +81,7 @@ const TSeite kSeiten[] = {
     {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "&Geringfügig Beschäftigt", "bnGfB",
      "GfB", "Geringfügig Beschäftigt", &Noch},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &Noch},
+     &TPageClass::Of<TFoVtPrintPreview>},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
      "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &Noch},
 };
@@ -103,6 +108,8 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     // The calculations are named like their pages' data and their automation topics.
     m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
     m_lohn->init();
+    m_preview = std::make_unique<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+    m_preview->init();
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -205,7 +212,7 @@ void TMainForm::MenueAufbauen()
     NeuesItem(datei, "miSeiteSpeichern", "Se&ite speichern", {},
               [this] { EinstellungenSpeichern(PageIndex(), true); });
     datei->addSeparator();
-    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), {});
+    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), [this] { Drucken(); });
     datei->addSeparator();
     NeuesItem(datei, "miBeenden", "&Beenden", {}, [this] { miBeendenClick(); });
 
@@ -328,8 +335,8 @@ void TMainForm::SpeedPanelAufbauen()
     zeile->setSpacing(2);
     ButtonFuer("OpenBtn", *Item("miSeiteLesen"), "Lesen", "Seite lesen");
     ButtonFuer("SaveBtn", *Item("miSeiteSpeichern"), "Speich.", "Seite speichern");
-    NeuerButton("bnDrucken", "Druck", "Drucken", {});
-    NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", {});
+    NeuerButton("bnDrucken", "Druck", "Drucken", [this] { bnDruckenClick(); });
+    NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", [this] { Vorschau(); });
     NeuerButton("CutBtn", "Aussch.", "Ausschneiden", [this] { miAusschneidenClick(); });
     NeuerButton("CopyBtn", "Kopie", "Kopieren", [this] { miKopierenClick(); });
     NeuerButton("PasteBtn", "Einf.", "Einfügen", [this] { miEinfuegenClick(); });
@@ -473,7 +480,11 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
-    return name == m_lohn->Name() ? m_lohn.get() : nullptr;
+    for (TBerechnung* berechnung : {static_cast<TBerechnung*>(m_lohn.get()),
+                                    static_cast<TBerechnung*>(m_preview.get())})
+        if (name == berechnung->Name())
+            return berechnung;
+    return nullptr;
 }
 
 QAction* TMainForm::SeitenAktion(int nummer) const
@@ -511,6 +522,10 @@ void TMainForm::MenueAktualisieren()
     const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
     Item("miSeiteLesen")->setEnabled(seitenDatei);
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
+    Item("miDrucken")->setEnabled(seite != 0 && seite != 6);
+    Button("bnDrucken")->setEnabled(seite != 0 && seite != 6);
+    // The tax-class comparison (page 7) gets its preview with its printout.
+    Button("bnPreview")->setEnabled(seite == 1);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
     Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
@@ -568,6 +583,52 @@ void TMainForm::LStTabelleOeffnen()
 {
     TFoLStTabelle::Zeigen(LStTabelleVorgabenAus(m_lohn->LohnDatenOf()));
     MenueAktualisieren();
+}
+
+void TMainForm::Drucken()
+{
+    TPageForm* seite = ActivePageForm();
+    if (!seite || PageIndex() == 6)
+        return;
+    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this);
+    EinfuegeModusAnzeigen();
+    if (!wahl)
+        return;
+    try {
+        if (wahl->alsText)
+            TextDateiAusgeben(this, seite->DruckText());
+        else
+            seite->Drucken(wahl->kopien);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+    EinfuegeModusAnzeigen();
+}
+
+void TMainForm::bnDruckenClick()
+{
+    TPageForm* seite = ActivePageForm();
+    if (!seite || PageIndex() == 6)
+        return;
+    if (Drucker().printerState() == QPrinter::Active) {
+        MessageBeep(TBeepArt::Fehler);
+        return;
+    }
+    try {
+        seite->Drucken(1);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+}
+
+void TMainForm::Vorschau()
+{
+    if (PageIndex() != 1)
+        return;
+    auto druck = std::make_unique<TVtDruckEntgeltabrechnung>(m_lohn->LohnDatenOf());
+    druck->Titel = windowTitle();
+    m_preview->SetDruck(std::move(druck));
+    SeiteZeigen(6);
 }
 
 void TMainForm::TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)

@@ -22,6 +22,7 @@ class QMenuBar;
 class QToolButton;
 class QWidget;
 class TLohnBerechnung;
+class TVtPrintPreviewBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
     Q_OBJECT
@@ -66,6 +67,14 @@ public:
     // Starts the tray launcher; a missing program is silent, other failures raise ESystemError.
     void TrayProgrammStarten();
 
+    // "&Drucken...": the print dialog, then the page printed or written to a text file.
+    void Drucken();
+    // The page printed once; only a beep while the printer is busy.
+    void bnDruckenClick();
+    // The printout of the payroll page handed to the print preview, which is then shown.
+    void Vorschau();
+    TVtPrintPreviewBerechnung& PreviewBerechnung() const { return *m_preview; }
+
     // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
     TLohnBerechnung& Lohn() const { return *m_lohn; }
@@ -106,6 +115,8 @@ private:
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
+    // Its printout reads the payroll data: freed before them.
+    std::unique_ptr<TVtPrintPreviewBerechnung> m_preview;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;
