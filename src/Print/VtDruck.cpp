@@ -5,6 +5,7 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/StringValue.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,18 +23,18 @@ void TVtDruck::SeiteEinrichten(TDruckCanvas& canvas)
     m_canvas = &canvas;
     m_abgeschnitten = false;
     const QRect clip = canvas.ClipRect();
-    // The clip's bottom edge as the device counts it (the row below the last).
-    const int unten = clip.y() + clip.height();
-    const int rechts = clip.x() + clip.width();
-    const int b = unten / 75;
+    // The clip's edges as the device counts them (the row below the last), or the page's.
+    const int unten = Schema.seitenGroesse ? canvas.PageSize().height() : clip.y() + clip.height();
+    const int rechts = Schema.seitenGroesse ? canvas.PageSize().width() : clip.x() + clip.width();
+    const int b = unten / std::max(1, Schema.teiler);
     m_zeilenhoehe = b;
-    m_hoeheNormal = b * 23 / 19;
+    m_hoeheNormal = b * Schema.normalZaehler / 19;
     m_hoeheKursiv = b * 30 / 19;
     m_hoeheTitel = b * 35 / 19;
     m_pixelProZoll = canvas.PixelProZoll();
     canvas.SetSchrift(TDruckSchrift{"Arial", b, false, false});
     m_zeichenbreite = canvas.TextBreite("X");
-    m_zeilenhoehe = b * 9 / 10;
+    m_zeilenhoehe = b * Schema.zeilenZehntel / 10;
     m_xLinks = m_zeichenbreite * RandLinks;
     m_xMitte = (rechts - m_xLinks) / 2 + m_xLinks;
     m_xRechts = rechts - m_zeichenbreite * RandRechts;

@@ -13,8 +13,10 @@
 //
 // A new printout derives from TVtDruck, overrides DruckeSeite (which starts with Kopfzeile), and
 // writes its lines with TextAus, Zeilenvorschub, Linie and the three fonts. Its creator sets
-// Kopien and Titel and calls Drucken with a print job (TQtDruckAuftrag over Drucker() for paper);
-// the preview calls SeiteEinrichten with its image's canvas.
+// Kopien and Titel and calls Drucken with a print job (TQtDruckAuftrag over Drucker() for paper,
+// or AufDruckerDrucken in DruckAusgabe.h); the preview calls SeiteEinrichten with its image's
+// canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
+// sets Schema to TDruckSchema::Prozedur and its margins, and is otherwise written the same way.
 #include "Lib/Datum.h"
 #include "Print/DruckCanvas.h"
 
@@ -22,6 +24,22 @@
 #include <QStringList>
 
 #include <string>
+
+// How a printout takes its sizes from the sheet. Object printouts (the default): the base unit B
+// is the clip rectangle's height div 75, a line 9/10 of B. Printouts for paper only: B is the
+// page's height div 70 and a line is B (9/10 of B in the wage year comparison); the two year
+// comparisons write normal text at 20/19 of B instead of 23/19.
+struct TDruckSchema {
+    int teiler = 75;
+    bool seitenGroesse = false;
+    int normalZaehler = 23;
+    int zeilenZehntel = 9;
+
+    static TDruckSchema Prozedur(int normalZaehler = 23, int zeilenZehntel = 10)
+    {
+        return TDruckSchema{70, true, normalZaehler, zeilenZehntel};
+    }
+};
 
 class TVtDruck {
 public:
@@ -38,6 +56,7 @@ public:
     int RandOben = 5;
     // Unit text the page body appends to amounts.
     QString Einheit;
+    TDruckSchema Schema;
 
     // Sets up the canvas and draws one page (more sheets where the page runs long).
     void SeiteEinrichten(TDruckCanvas& canvas);

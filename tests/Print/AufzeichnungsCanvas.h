@@ -28,7 +28,7 @@ public:
     }
 
     QRect ClipRect() const override { return m_clip; }
-    QSize PageSize() const override { return m_clip.size(); }
+    QSize PageSize() const override { return Seite.isValid() ? Seite : m_clip.size(); }
     int PixelProZoll() const override { return m_pixelProZoll; }
     void SetSchrift(const TDruckSchrift& schrift) override
     {
@@ -69,6 +69,9 @@ public:
         ++m_seite;
         return true;
     }
+
+    // The printable page, when it differs from the clip rectangle.
+    QSize Seite;
 
     int Seiten() const { return m_seite; }
     const std::vector<TAufruf>& Aufrufe() const { return m_aufrufe; }

@@ -8,6 +8,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Lib/Component.h"
+#include "Lib/Exception.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QFile>
@@ -198,6 +199,12 @@ TEST_F(LohnDruTest, LongItemisedStatementGoesOnOnAFurtherSheet)
     EXPECT_EQ(blatt.Text("Auszahlung:"), nullptr);
     for (const TAufruf& a : blatt.Texte())
         EXPECT_LT(a.y, 1493);
+}
+
+TEST_F(LohnDruTest, UnknownValueNameIsRefused)
+{
+    EXPECT_EQ(&DruckWert(d(), "Entgelt"), d().Entgelt);
+    EXPECT_THROW(DruckWert(d(), "Entgeld"), Exception);
 }
 
 // Stored statements: the text form must stay as it is, column for column.

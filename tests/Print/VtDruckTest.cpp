@@ -53,6 +53,51 @@ TEST(VtDruck, SizesComeFromTheClipRectangle)
     EXPECT_EQ(canvas.Aufrufe().front().schrift, (TDruckSchrift{"Arial", 19, false, false}));
 }
 
+struct Schema {
+    const char* name;
+    TDruckSchema schema;
+    int randLinks, randRechts;
+    int normal, kursiv, titel, zeile, xLinks, xRechts, yOben, vorschub;
+};
+class SchemaTest : public testing::TestWithParam<Schema> {};
+
+// Paper-only printouts measure the page (here 1000 x 1400 inside a clip of 1493), B = 1400 div 70.
+TEST_P(SchemaTest, SizesOfThePaperOnlyPrintouts)
+{
+    const Schema& f = GetParam();
+    TAufzeichnungsCanvas canvas(QRect(0, 0, 1000, 1493));
+    canvas.Seite = QSize(1000, 1400);
+    TTestDruck druck;
+    druck.Schema = f.schema;
+    druck.RandLinks = f.randLinks;
+    druck.RandRechts = f.randRechts;
+    int vorschub = 0;
+    druck.seite = [&vorschub](TTestDruck& d) {
+        const int y = d.Y();
+        d.Zeilenvorschub(1.5);
+        vorschub = d.Y() - y;
+    };
+    druck.SeiteEinrichten(canvas);
+    EXPECT_EQ(druck.HoeheNormal(), f.normal);
+    EXPECT_EQ(druck.HoeheKursiv(), f.kursiv);
+    EXPECT_EQ(druck.HoeheTitel(), f.titel);
+    EXPECT_EQ(druck.Zeilenhoehe(), f.zeile);
+    EXPECT_EQ(druck.XLinks(), f.xLinks);
+    EXPECT_EQ(druck.XRechts(), f.xRechts);
+    EXPECT_EQ(druck.YOben(), f.yOben);
+    EXPECT_EQ(vorschub, f.vorschub);
+}
+
+// "X" at B = 20 is 10 wide on the recording canvas.
+INSTANTIATE_TEST_SUITE_P(VtDruck, SchemaTest,
+                         testing::Values(Schema{"einkommensteuer", TDruckSchema::Prozedur(), 10, 15,
+                                                24, 31, 36, 20, 100, 850, 100, 30},
+                                         Schema{"estvergleich", TDruckSchema::Prozedur(20), 6, 2,
+                                                21, 31, 36, 20, 60, 980, 100, 30},
+                                         Schema{"lohnvergleich", TDruckSchema::Prozedur(20, 9), 6,
+                                                2, 21, 31, 36, 18, 60, 980, 90, 27}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct Stift {
     int pixelProZoll;
     int breite;
