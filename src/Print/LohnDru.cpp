@@ -8,7 +8,6 @@
 #include "MVCFrame/DoubleValue.h"
 #include "Print/DruckAusgabe.h"
 
-#include <array>
 #include <vector>
 
 namespace {
@@ -84,6 +83,54 @@ QString Einheit(const TLohnDaten& d)
 {
     return "  " + Anzeige(DruckWert(d, "WaehrungStr"));
 }
+
+// Lines that printout and text form share: label and value name.
+struct TWertZeile {
+    const char* label;
+    const char* wert;
+};
+const TWertZeile kGrunddaten[] = {{"Zeitraum:", "Zeitraum"},
+                                  {"Steuertage:", "Steuertage"},
+                                  {"Soz.Vers.-Tage:", "SVTage"},
+                                  {"Steuerklasse:", "Steuerklasse"},
+                                  {"Faktor:", "Faktor"}};
+// The employee's attributes before the fund ...
+const TWertZeile kMerkmale[] = {{"Kinderfreibeträge:", "Kinderfreibetraege"},
+                                {"Kirchensteuersatz:", "Kirchensteuersatz"},
+                                {"Geburtsdatum:", "Geburtsdatum"},
+                                {"AG-Zuschuss zur privaten KV:", "AGZuschussPrivatKV"},
+                                {"Privat-KV+PV Beitrag:", "PrivatKPVBeitrag"},
+                                {"AG-Zuschuss zur priv. KV+PV:", "PrivatKPVAGZuschuss"}};
+// ... and after it.
+const TWertZeile kVersicherung[] = {{"Beitragsgruppen:", "BGS"},
+                                    {"Kinderlos:", "Kinderlos"},
+                                    {"Kinder PV:", "KinderPV"},
+                                    {"Gleitzone:", "Gleitzone"},
+                                    {"Neue Gleitzonenformel:", "NeueGleitzonenFormel"},
+                                    {"AN verzichtet auf RV-Minderung:", "KeineRVMinderung"},
+                                    {"Entgelt and. Beschäftigungen:", "AndereAE"}};
+// The tax card's amounts and the pension's start, then the pension's details.
+const TWertZeile kSteuerkarte[] = {{"Freibetrag LStK", "Freibetrag"},
+                                   {"Hinzurech.betrag", "Hinzurechnungsbetrag"},
+                                   {"Nzb Vorteile §19a:", "Vorteile_19a_1_4"},
+                                   {"Versorgungsbeginn:", "Versorgungsbeginn"}};
+const TWertZeile kVersorgung[] = {{"Monate:", "MonateVersBez"},
+                                  {"BemGrdl. Monat:", "VersBezBemGrdlMonat"},
+                                  {"Sonderzahlungen:", "Sonderzahlungen"}};
+// The contributions: the printout's label, the text form's, amount and rate.
+struct TBeitragZeile {
+    const char* label;
+    const char* kurz;
+    const char* betrag;
+    const char* satz;
+};
+const TBeitragZeile kBeitraege[] = {
+    {"Krankenversicherung:", "Krankenvers.:   ", "KVBeitrag", "KVSatz"},
+    {"Krankenversicherung Zuschlag:", "KV Zuschlag:    ", "KVZBBeitrag", "KVZBSatz"},
+    {"Pflegeversicherung:", "Pflegevers.:    ", "PVBeitrag", "PVSatz"},
+    {"Pflegeversicherung Zuschlag:", "PV Zuschlag:    ", "PVKLBeitrag", "PVKLSatz"},
+    {"Rentenversicherung:", "Rentenvers.:    ", "RVBeitrag", "RVSatz"},
+    {"Arbeitslosenversicherung:", "Arbeitsl.Vers.: ", "AVBeitrag", "AVSatz"}};
 
 } // namespace
 
@@ -175,30 +222,15 @@ void TVtDruckEntgeltabrechnung::DruckeSeite()
 
 void TVtDruckEntgeltabrechnung::Berechnungsdaten()
 {
-    WertZeile("Zeitraum:", "Zeitraum");
-    WertZeile("Steuertage:", "Steuertage");
-    WertZeile("Soz.Vers.-Tage:", "SVTage");
-    WertZeile("Steuerklasse:", "Steuerklasse");
-    WertZeile("Faktor:", "Faktor");
+    for (const auto& [label, name] : kGrunddaten)
+        WertZeile(label, name);
     const TValue& kindergeld = Wert("Kindergeld");
     if (kindergeld.IsEnabled() && (m_druckDaten.Jahr->GetValue() < 1999 || Zahl(kindergeld) != 0))
         Zeile("Kinder (-geld):", Anzeige(Wert("Kinder")), QString());
-    static const std::pair<const char*, const char*> kWerte[] = {
-        {"Kinderfreibeträge:", "Kinderfreibetraege"},
-        {"Kirchensteuersatz:", "Kirchensteuersatz"},
-        {"Geburtsdatum:", "Geburtsdatum"},
-        {"AG-Zuschuss zur privaten KV:", "AGZuschussPrivatKV"},
-        {"Privat-KV+PV Beitrag:", "PrivatKPVBeitrag"},
-        {"AG-Zuschuss zur priv. KV+PV:", "PrivatKPVAGZuschuss"},
-        {"Krankenkasse:", "KasseName"},
-        {"Beitragsgruppen:", "BGS"},
-        {"Kinderlos:", "Kinderlos"},
-        {"Kinder PV:", "KinderPV"},
-        {"Gleitzone:", "Gleitzone"},
-        {"Neue Gleitzonenformel:", "NeueGleitzonenFormel"},
-        {"AN verzichtet auf RV-Minderung:", "KeineRVMinderung"},
-        {"Entgelt and. Beschäftigungen:", "AndereAE"}};
-    for (const auto& [label, name] : kWerte)
+    for (const auto& [label, name] : kMerkmale)
+        WertZeile(label, name);
+    WertZeile("Krankenkasse:", "KasseName");
+    for (const auto& [label, name] : kVersicherung)
         WertZeile(label, name);
     const TValue& keineZTab = Wert("KeineZTab");
     if (keineZTab.IsEnabled())
@@ -206,14 +238,8 @@ void TVtDruckEntgeltabrechnung::Berechnungsdaten()
     WertZeile("Vorsorgepauschale:", "MerkerVSP");
     if (Ja(Wert("KeineVSP")))
         WertZeile("Keine Vorsorgepauschale:", "KeineVSP");
-    static const std::pair<const char*, const char*> kVersorgung[] = {
-        {"Freibetrag LStK", "Freibetrag"},
-        {"Hinzurech.betrag", "Hinzurechnungsbetrag"},
-        {"Nzb Vorteile §19a:", "Vorteile_19a_1_4"},
-        {"Versorgungsbeginn:", "Versorgungsbeginn"},
-        {"Monate:", "MonateVersBez"},
-        {"BemGrdl. Monat:", "VersBezBemGrdlMonat"},
-        {"Sonderzahlungen:", "Sonderzahlungen"}};
+    for (const auto& [label, name] : kSteuerkarte)
+        WertZeile(label, name);
     for (const auto& [label, name] : kVersorgung)
         WertZeile(label, name);
 }
@@ -267,12 +293,8 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
         Zeile("Lohnsteuer:     ", marker, Anzeige(Wert("Lohnsteuer")));
     BetragZeile("Kirchensteuer:", "Kirchensteuer");
     BetragZeile("Solidaritätszuschlag:", "Solidaritaetszuschlag");
-    SatzZeile("Krankenversicherung:", "KVBeitrag", "KVSatz");
-    SatzZeile("Krankenversicherung Zuschlag:", "KVZBBeitrag", "KVZBSatz");
-    SatzZeile("Pflegeversicherung:", "PVBeitrag", "PVSatz");
-    SatzZeile("Pflegeversicherung Zuschlag:", "PVKLBeitrag", "PVKLSatz");
-    SatzZeile("Rentenversicherung:", "RVBeitrag", "RVSatz");
-    SatzZeile("Arbeitslosenversicherung:", "AVBeitrag", "AVSatz");
+    for (const TBeitragZeile& z : kBeitraege)
+        SatzZeile(z.label, z.betrag, z.satz);
     if (Ja(Wert("Kammer")))
         Zeile(Anzeige(Wert("Kammerbezeichnung")) + ":", QString(), Anzeige(Wert("Kammerbeitrag")));
 
@@ -367,29 +389,17 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
     const QString datum = HeuteAlsText();
     t.Kopf("Entgeltabrechnung " + Leerzeichen(43 - static_cast<int>(datum.size())) + datum);
     t.WertZeile("Jahr:", "Jahrliste");
-    t.WertZeile("Zeitraum:", "Zeitraum");
-    t.WertZeile("Steuertage:", "Steuertage");
-    t.WertZeile("Soz.Vers.-Tage:", "SVTage");
-    t.WertZeile("Steuerklasse:", "Steuerklasse");
-    t.WertZeile("Faktor:", "Faktor");
+    for (const auto& [label, name] : kGrunddaten)
+        t.WertZeile(label, name);
     const TValue& kindergeld = t.Wert("Kindergeld");
     const bool vor1999 = d.Jahr->GetValue() < 1999;
     if (kindergeld.IsEnabled() && (vor1999 || Zahl(kindergeld) != 0))
         t.Zeile(QString("Kinder (-geld):").leftJustified(32) + Anzeige(t.Wert("Kinder")));
-    t.WertZeile("Kinderfreibeträge:", "Kinderfreibetraege");
-    t.WertZeile("Kirchensteuersatz:", "Kirchensteuersatz");
-    t.WertZeile("Geburtsdatum:", "Geburtsdatum");
-    t.WertZeile("AG-Zuschuss zur privaten KV:", "AGZuschussPrivatKV");
-    t.WertZeile("Privat-KV+PV Beitrag:", "PrivatKPVBeitrag");
-    t.WertZeile("AG-Zuschuss zur priv. KV+PV:", "PrivatKPVAGZuschuss");
+    for (const auto& [label, name] : kMerkmale)
+        t.WertZeile(label, name);
     t.Zeile("Krankenkasse: " + Anzeige(t.Wert("KasseName")).rightJustified(29));
-    t.WertZeile("Beitragsgruppen:", "BGS");
-    t.WertZeile("Kinderlos:", "Kinderlos");
-    t.WertZeile("Kinder PV:", "KinderPV");
-    t.WertZeile("Gleitzone:", "Gleitzone");
-    t.WertZeile("Neue Gleitzonenformel:", "NeueGleitzonenFormel");
-    t.WertZeile("AN verzichtet auf RV-Minderung:", "KeineRVMinderung");
-    t.WertZeile("Entgelt and. Beschäftigungen:", "AndereAE");
+    for (const auto& [label, name] : kVersicherung)
+        t.WertZeile(label, name);
     t.Leer();
 
     // Flat-rate wage tax: the employer pays the tax, the statement shows none.
@@ -399,14 +409,11 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
         t.Zeile(QString("Zusatztabelle anwenden:").leftJustified(32) +
                 (Ja(keineZTab) ? "Nein" : "Ja"));
     t.WertZeile("Vorsorgepauschale:", "MerkerVSP");
-    t.WertZeile("Freibetrag LStK", "Freibetrag");
-    t.WertZeile("Hinzurech.betrag", "Hinzurechnungsbetrag");
-    t.WertZeile("Nzb Vorteile §19a:", "Vorteile_19a_1_4");
-    t.WertZeile("Versorgungsbeginn:", "Versorgungsbeginn");
+    for (const auto& [label, name] : kSteuerkarte)
+        t.WertZeile(label, name);
     t.WertZeile("Keine Vorsorgepauschale:", "KeineVSP");
-    t.WertZeile("Monate:", "MonateVersBez");
-    t.WertZeile("BemGrdl. Monat:", "VersBezBemGrdlMonat");
-    t.WertZeile("Sonderzahlungen:", "Sonderzahlungen");
+    for (const auto& [label, name] : kVersorgung)
+        t.WertZeile(label, name);
     if (lohnsteuer)
         t.Leer();
 
@@ -420,16 +427,9 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
         t.Zeile("Kirchensteuer:", "Kirchensteuer");
         t.Zeile("Solidaritätszuschlag:", "Solidaritaetszuschlag");
     }
-    static const std::array<std::array<const char*, 3>, 6> kBeitraege{
-        {{"Krankenvers.:   ", "KVBeitrag", "KVSatz"},
-         {"KV Zuschlag:    ", "KVZBBeitrag", "KVZBSatz"},
-         {"Pflegevers.:    ", "PVBeitrag", "PVSatz"},
-         {"PV Zuschlag:    ", "PVKLBeitrag", "PVKLSatz"},
-         {"Rentenvers.:    ", "RVBeitrag", "RVSatz"},
-         {"Arbeitsl.Vers.: ", "AVBeitrag", "AVSatz"}}};
-    for (const auto& [label, betrag, satz] : kBeitraege) {
-        if (t.Wert(betrag).IsEnabled())
-            t.Zeile(QString(label) + Anzeige(t.Wert(satz)).rightJustified(5) + " %", betrag);
+    for (const TBeitragZeile& z : kBeitraege) {
+        if (t.Wert(z.betrag).IsEnabled())
+            t.Zeile(QString(z.kurz) + Anzeige(t.Wert(z.satz)).rightJustified(5) + " %", z.betrag);
     }
     if (Ja(t.Wert("Kammer")))
         t.Zeile(Anzeige(t.Wert("Kammerbezeichnung")) + ":", "Kammerbeitrag");
