@@ -64,7 +64,6 @@ int TQtDruckCanvas::TextBreite(const QString& text) const
 void TQtDruckCanvas::TextAus(int x, int y, const QString& text)
 {
     const QFontMetrics metrics(m_painter.font(), &m_geraet);
-    m_painter.setPen(QPen(Qt::black, m_painter.pen().widthF()));
     m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
