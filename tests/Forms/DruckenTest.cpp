@@ -4,6 +4,7 @@
 #include "DialogTestSupport.h"
 #include "Forms/AbrgDruck.h"
 #include "Print/LohnDru.h"
+#include "Print/PdfSeiten.h"
 #include "Print/QtDruckCanvas.h"
 #include "Print/VtDruck.h"
 #include "Print/VtPrevw.h"
@@ -15,7 +16,6 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QProcess>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
@@ -84,18 +84,6 @@ protected:
             return dialog.result();
         });
     }
-    int PdfSeiten(const QString& pdf) const
-    {
-        QProcess info;
-        info.start("pdfinfo", {pdf});
-        if (!info.waitForFinished(10000))
-            return -1;
-        for (const QString& zeile : QString::fromUtf8(info.readAllStandardOutput()).split('\n'))
-            if (zeile.startsWith("Pages:"))
-                return zeile.mid(6).trimmed().toInt();
-        return -1;
-    }
-
     QString m_ausgabe;
     int m_abrgDialoge = 0;
     int m_druckDialoge = 0;

@@ -2,6 +2,7 @@
 // print job's end, sheets that run long; and the Qt canvas's fonts on the device itself.
 #include "Print/VtDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "PdfSeiten.h"
 #include "Print/QtDruckCanvas.h"
 
 #include <QFontInfo>
@@ -291,12 +292,7 @@ TEST(QtDruckAuftrag, CopiesArePagesOfOnePdf)
         // 600 dpi or more: the quarter millimetre is several pixels.
         EXPECT_GE(druck.PixelProZoll(), 600);
     }
-    QFile datei(pdf);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    const QByteArray inhalt = datei.readAll();
-    EXPECT_EQ(inhalt.count("/Type /Page\n") + inhalt.count("/Type /Page\r") +
-                  inhalt.count("/Type /Page "),
-              3);
+    EXPECT_EQ(PdfSeiten(pdf), 3);
 }
 
 } // namespace
