@@ -201,6 +201,52 @@ TEST_F(LohnDruTest, LongItemisedStatementGoesOnOnAFurtherSheet)
         EXPECT_LT(a.y, 1493);
 }
 
+TEST_F(LohnDruTest, NameAndPeriodAddTheirLinesAndOneBlankLine)
+{
+    Eingeben({{"Jahrliste", "2026"}, {"Entgelt", "4000"}});
+    const TAufzeichnungsCanvas ohne = Gedruckt();
+    EXPECT_EQ(ohne.Text("Berechnungsdaten")->y, druck->YOben() + 3 * 17);
+    Eingeben({{"Arbeitnehmer", "Erika Muster"}});
+    const TAufzeichnungsCanvas mit = Gedruckt();
+    EXPECT_EQ(mit.Text("Berechnungsdaten")->y, druck->YOben() + 3 * 17 + 25 + 17);
+}
+
+TEST_F(LohnDruTest, ZeroWageTaxOfTheSupplementaryTableStillPrinted)
+{
+    Eingeben({{"Jahrliste", "1994"}, {"Entgelt", "0"}});
+    // As the 1993-95 tariff leaves it after a statement without tax (set quietly: a change
+    // would recalculate).
+    d().Zusatztabelle_angewendet->SetFlag(TValue::vfEnabled | TValue::vfBoolValue, true);
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    ASSERT_NE(canvas.Text("Lohnsteuer:     "), nullptr);
+    EXPECT_NE(canvas.Text("Z"), nullptr);
+    EXPECT_EQ(Rechts(canvas, "Lohnsteuer:     "), "0,00" + druck->Einheit);
+}
+
+TEST_F(LohnDruTest, TaxFreeItemsAloneListedBelowTheNetPayOnly)
+{
+    Eingeben({{"Jahrliste", "2026"}});
+    Posten("Fahrgeld", 50, false);
+    Eingeben({{"DetailEntgelt", "Ja"}});
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    EXPECT_EQ(canvas.Text("Bezeichnung"), nullptr);
+    ASSERT_NE(canvas.Text("Nettoentgelt:"), nullptr);
+    ASSERT_NE(canvas.Text("Fahrgeld"), nullptr);
+    EXPECT_GT(canvas.Text("Fahrgeld")->y, canvas.Text("Nettoentgelt:")->y);
+    EXPECT_LT(canvas.Text("Fahrgeld")->y, canvas.Text("Auszahlung:")->y);
+}
+
+TEST_F(LohnDruTest, BeforeNineteenNinetyNineChildBenefitShownEvenWhenZero)
+{
+    // A weekly statement carries no child benefit.
+    Eingeben({{"Jahrliste", "1998"}, {"Kinder", "1"}, {"Zeitraum", "Woche"}, {"Entgelt", "800"}});
+    ASSERT_TRUE(d().Kindergeld->IsEnabled());
+    ASSERT_EQ(d().Kindergeld->GetValue(), 0);
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    EXPECT_EQ(Rechts(canvas, "Kindergeld"), "0,00" + druck->Einheit);
+    EXPECT_NE(canvas.Text("Kinder (-geld):"), nullptr);
+}
+
 TEST_F(LohnDruTest, UnknownValueNameIsRefused)
 {
     EXPECT_EQ(&DruckWert(d(), "Entgelt"), d().Entgelt);
