@@ -205,10 +205,11 @@ TEST(VtDruck, LongPageGoesOnOnANewSheet)
     TTestDruck druck;
     druck.seite = HundertZeilen;
     druck.SeiteEinrichten(canvas);
-    EXPECT_EQ(canvas.Texte().size(), 100u);
+    const std::vector<TAufruf> texte = canvas.Texte();
+    EXPECT_EQ(texte.size(), 100u);
     EXPECT_GT(canvas.Seiten(), 1);
     const TAufruf* weiter = nullptr;
-    for (const TAufruf& a : canvas.Texte()) {
+    for (const TAufruf& a : texte) {
         EXPECT_LE(a.y + druck.Zeilenhoehe(), 1493 - druck.YOben()) << a.text.toStdString();
         if (!weiter && a.seite == 2)
             weiter = &a;
