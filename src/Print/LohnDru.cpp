@@ -8,6 +8,7 @@
 #include "MVCFrame/DoubleValue.h"
 #include "Print/DruckAusgabe.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {

@@ -13,6 +13,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -126,14 +127,18 @@ bool TFoVtPrintPreview::eventFilter(QObject* watched, QEvent* event)
     return TPageForm::eventFilter(watched, event);
 }
 
+QScrollArea* TFoVtPrintPreview::Bereich() const
+{
+    QWidget* viewport = Panel()->parentWidget();
+    return qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
+}
+
 void TFoVtPrintPreview::PanelGroesse(QSize minimum)
 {
     Panel()->setMinimumSize(minimum);
-    QSize groesse = Panel()->size().expandedTo(minimum);
-    if (auto* bereich = qobject_cast<QScrollArea*>(
-            Panel()->parentWidget() ? Panel()->parentWidget()->parentWidget() : nullptr))
-        groesse = bereich->viewport()->size().expandedTo(minimum);
-    Panel()->resize(groesse);
+    const QScrollArea* bereich = Bereich();
+    Panel()->resize(bereich ? bereich->viewport()->size().expandedTo(minimum)
+                            : Panel()->size().expandedTo(minimum));
 }
 
 void TFoVtPrintPreview::BildMouseDown(QPoint punkt)
@@ -145,11 +150,12 @@ void TFoVtPrintPreview::BildMouseDown(QPoint punkt)
     }
     const double fy = static_cast<double>(punkt.y()) / std::max(1, m_bild->height());
     const double fx = static_cast<double>(punkt.x()) / std::max(1, m_bild->width());
+    // The sheet takes its new size first, so that the scroll bars know the new extent.
     PanelGroesse(kVergroessert);
-    QWidget* viewport = Panel()->parentWidget();
-    auto* bereich = qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
+    QScrollArea* bereich = Bereich();
     if (!bereich)
         return;
+    const QWidget* viewport = bereich->viewport();
     bereich->verticalScrollBar()->setValue(static_cast<int>(m_bild->height() * fy) -
                                            viewport->height() / 2 + m_bild->y());
     bereich->horizontalScrollBar()->setValue(static_cast<int>(m_bild->width() * fx) -
@@ -172,13 +178,14 @@ void TFoVtPrintPreview::AfterRefresh()
             QRect(r.left() + m_rand, r.bottom() + 1 - m_rand, r.width() - m_rand, m_rand),
             farben.color(QPalette::Text));
         painter.fillRect(blatt, farben.color(QPalette::Base));
-        if (TVtPrintPreviewBerechnung* preview = PreviewBerechnung(); preview && preview->Druck()) {
-            TQtDruckCanvas canvas(painter, bild);
-            try {
+        try {
+            if (TVtPrintPreviewBerechnung* preview = PreviewBerechnung();
+                preview && preview->Druck()) {
+                TQtDruckCanvas canvas(painter, bild);
                 preview->Druck()->SeiteEinrichten(canvas);
-            } catch (const std::exception& e) {
-                ShowFehler(QString::fromStdString(e.what()));
             }
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
         }
     }
     m_bild->update();

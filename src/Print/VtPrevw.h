@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QScrollArea;
 class TVtDruck;
 
 class TVtPrintPreviewDaten : public TDaten {
@@ -89,7 +90,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The panel takes its new minimum size at once, so that the scroll bars know the new extent.
+    // The scrolling area the page's panel is shown in, or nullptr.
+    QScrollArea* Bereich() const;
+    // The panel takes its new minimum size at once.
     void PanelGroesse(QSize minimum);
 
     TVorschauBild* m_bild = nullptr;
