@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
@@ -111,6 +112,16 @@ TEST_F(DruckenTest, SpeedButtonPrintsOneCopy)
     QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
     EXPECT_EQ(m_abrgDialoge, 1);
     EXPECT_EQ(PdfSeiten(m_ausgabe + "/druck.pdf"), 1);
+}
+
+TEST_F(DruckenTest, SpeedButtonOnlyBeepsWhileThePrinterIsBusy)
+{
+    QPainter laufend(&Drucker());
+    ASSERT_EQ(Drucker().printerState(), QPrinter::Active);
+    QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+    EXPECT_EQ(m_fehlerBeeps, 1);
+    EXPECT_EQ(m_abrgDialoge, 0);
+    laufend.end();
 }
 
 TEST_F(DruckenTest, PrinterThatCannotStartIsReported)
