@@ -522,8 +522,8 @@ void TMainForm::MenueAktualisieren()
     const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
     Item("miSeiteLesen")->setEnabled(seitenDatei);
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
-    Item("miDrucken")->setEnabled(seite != 0 && seite != 6);
-    Button("bnDrucken")->setEnabled(seite != 0 && seite != 6);
+    Item("miDrucken")->setEnabled(SeiteDruckbar());
+    Button("bnDrucken")->setEnabled(SeiteDruckbar());
     // The tax-class comparison (page 7) gets its preview with its printout.
     Button("bnPreview")->setEnabled(seite == 1);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
@@ -585,10 +585,20 @@ void TMainForm::LStTabelleOeffnen()
     MenueAktualisieren();
 }
 
+bool TMainForm::SeiteDruckbar() const
+{
+    const TPageForm* seite = ActivePageForm();
+    if (!seite || PageIndex() == 6)
+        return false;
+    // A page whose printout is not built yet disables its own print item.
+    const auto* item = seite->findChild<QAction*>("pmiDrucken");
+    return !item || item->isEnabled();
+}
+
 void TMainForm::Drucken()
 {
     TPageForm* seite = ActivePageForm();
-    if (!seite || PageIndex() == 6)
+    if (!seite || !SeiteDruckbar())
         return;
     const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this);
     EinfuegeModusAnzeigen();
@@ -608,7 +618,7 @@ void TMainForm::Drucken()
 void TMainForm::bnDruckenClick()
 {
     TPageForm* seite = ActivePageForm();
-    if (!seite || PageIndex() == 6)
+    if (!seite || !SeiteDruckbar())
         return;
     if (Drucker().printerState() == QPrinter::Active) {
         MessageBeep(TBeepArt::Fehler);

@@ -67,6 +67,8 @@ public:
     // Starts the tray launcher; a missing program is silent, other failures raise ESystemError.
     void TrayProgrammStarten();
 
+    // The page shown can be printed: not the preview, nor a page without its printout.
+    bool SeiteDruckbar() const;
     // "&Drucken...": the print dialog, then the page printed or written to a text file.
     void Drucken();
     // The page printed once; only a beep while the printer is busy.
