@@ -114,6 +114,16 @@ TEST_F(DruckenTest, SpeedButtonPrintsOneCopy)
     EXPECT_EQ(PdfSeiten(m_ausgabe + "/druck.pdf"), 1);
 }
 
+TEST_F(DruckenTest, PageWithoutItsPrintoutKeepsThePrintCommandsDisabled)
+{
+    m_seite->findChild<QAction*>("pmiDrucken")->setEnabled(false);
+    m_fenster->MenueAktualisieren();
+    EXPECT_FALSE(m_fenster->Item("miDrucken")->isEnabled());
+    EXPECT_FALSE(m_fenster->Button("bnDrucken")->isEnabled());
+    m_fenster->Item("miDrucken")->trigger();
+    EXPECT_EQ(m_druckDialoge, 0);
+}
+
 TEST_F(DruckenTest, SpeedButtonOnlyBeepsWhileThePrinterIsBusy)
 {
     QPainter laufend(&Drucker());
