@@ -6,6 +6,8 @@
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Sozialversicherung/Beitrag.h"
+#include "Forms/AbrgDruck.h"
+#include "Print/LohnDru.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/FoEntgelteMenue.h"
 #include "Forms/FoStammdaten.h"
@@ -109,33 +111,6 @@ constexpr TBindung kBindungen[] = {
     {"ebAVSatz", "AVSatz"},
     {"ebAVBeitrag", "AVBeitrag"},
 };
-
-// A text as the user reads it: mnemonic markers gone.
-QString OhneMarker(QString text)
-{
-    return text.replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
-}
-
-// What a field of the page shows: its text, the choice of a box, a ticked switch by its caption;
-// a row of fields side by side. Hidden fields and buttons show nothing.
-QString FeldText(const QWidget* feld)
-{
-    if (!feld || feld->isHidden())
-        return {};
-    if (const auto* combo = qobject_cast<const QComboBox*>(feld))
-        return combo->currentText().trimmed();
-    if (const auto* edit = qobject_cast<const QLineEdit*>(feld))
-        return edit->text().trimmed();
-    if (const auto* label = qobject_cast<const QLabel*>(feld))
-        return OhneMarker(label->text());
-    if (const auto* knopf = qobject_cast<const QAbstractButton*>(feld))
-        return knopf->isCheckable() && knopf->isChecked() ? OhneMarker(knopf->text()) : QString();
-    QStringList teile;
-    for (const QWidget* kind : feld->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (const QString teil = FeldText(kind); !teil.isEmpty())
-            teile << teil;
-    return teile.join("  ");
-}
 
 } // namespace
 
@@ -637,41 +612,16 @@ void TFoEntgeltabrechnung::bnSVAendernNeuClick()
         KasseWaehlen(*lohn);
 }
 
-void TFoEntgeltabrechnung::Drucken(int)
+void TFoEntgeltabrechnung::Drucken(int copies)
 {
-    // The statement's printout is not built yet; its commands stay disabled until it is.
-}
-
-QAction* TFoEntgeltabrechnung::CreateDruckenItem(bool mainMenu)
-{
-    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
+    TLohnDaten* d = LohnDaten();
+    if (d && TFoAbrgDruck::Ausfuehren(QString(), *d->Arbeitnehmer, true, *d->AbrgZeitraum))
+        DruckeEntgeltabrechnung(*d, copies, Panel()->window()->windowTitle());
 }
 
 QStringList TFoEntgeltabrechnung::DruckText()
 {
-    QStringList zeilen{"Entgeltabrechnung " + Text(DatumToStr(DatumHeute()))};
-    // The page's groups in the order a clerk reads them, each field with its caption.
-    for (QGroupBox* box : Panel()->findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly)) {
-        auto* form = qobject_cast<QFormLayout*>(box->layout());
-        if (!form)
-            continue;
-        zeilen << QString() << box->title();
-        for (int zeile = 0; zeile < form->rowCount(); ++zeile) {
-            const QLayoutItem* label = form->itemAt(zeile, QFormLayout::LabelRole);
-            const QLayoutItem* feld = form->itemAt(zeile, QFormLayout::FieldRole);
-            if (!feld)
-                feld = form->itemAt(zeile, QFormLayout::SpanningRole);
-            const QString text = feld ? FeldText(feld->widget()) : QString();
-            if (text.isEmpty())
-                continue;
-            const auto* caption = label ? qobject_cast<QLabel*>(label->widget()) : nullptr;
-            zeilen << QString(8, ' ') +
-                          (caption ? OhneMarker(caption->text()).leftJustified(32) : "") + text;
-        }
-    }
-    return zeilen;
+    return LohnDaten() ? EntgeltabrechnungAlsText(*LohnDaten()) : QStringList();
 }
 
 TLStTabelleVorgaben TFoEntgeltabrechnung::LStTabellenVorgaben() const

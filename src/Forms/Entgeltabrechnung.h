@@ -48,12 +48,10 @@ public:
     // Control name -> value name, in binding order.
     static std::span<const TBindung> Bindungen();
 
+    // The print dialog for the employee's name and the period, then the statement's printout.
     void Drucken(int copies) override;
-    // The page as text: a heading with today's date, then every group with its captions and
-    // field texts.
+    // The statement's text form.
     QStringList DruckText() override;
-    // Printing waits for the statement's printout: the page popup's item is disabled.
-    QAction* CreateDruckenItem(bool mainMenu) override;
 
     TLohnDaten* LohnDaten() const;
     // A control of the page by its object name (tests).

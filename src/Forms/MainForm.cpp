@@ -26,6 +26,10 @@
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
 #include "Platform/ShellFolder.h"
+#include "Print/DruckAusgabe.h"
+#include "Print/LohnDru.h"
+#include "Print/QtDruckCanvas.h"
+#include "Print/VtPrevw.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -37,6 +41,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPrinter>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -89,7 +94,7 @@ const TSeite kSeiten[] = {
     {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "", "bnGfB", "", "",
      &TPageClass::Of<TFoGeringfuegigBeschaeftigt>},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &NochNichtGebaut},
+     &TPageClass::Of<TFoVtPrintPreview>},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
      "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &NochNichtGebaut},
 };
@@ -121,6 +126,8 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     TFoEStTabelle::AlsTabelleDerBerechnung();
     m_gfb = std::make_unique<TGeringfuegigBerechnung>(nullptr, "GfB");
     m_gfb->init();
+    m_preview = std::make_unique<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+    m_preview->init();
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -230,7 +237,7 @@ void TMainForm::MenueAufbauen()
     NeuesItem(datei, "miSeiteSpeichern", "Se&ite speichern", {},
               [this] { EinstellungenSpeichern(PageIndex(), true); });
     datei->addSeparator();
-    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), {});
+    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), [this] { Drucken(); });
     datei->addSeparator();
     NeuesItem(datei, "miBeenden", "&Beenden", {}, [this] { miBeendenClick(); });
 
@@ -358,8 +365,8 @@ void TMainForm::SpeedPanelAufbauen()
     zeile->setSpacing(2);
     ButtonFuer("OpenBtn", *Item("miSeiteLesen"), "Lesen", "Seite lesen");
     ButtonFuer("SaveBtn", *Item("miSeiteSpeichern"), "Speich.", "Seite speichern");
-    NeuerButton("bnDrucken", "Druck", "Drucken", {});
-    NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", {});
+    NeuerButton("bnDrucken", "Druck", "Drucken", [this] { bnDruckenClick(); });
+    NeuerButton("bnPreview", "Vorsch.", "Druckvorschau", [this] { Vorschau(); });
     NeuerButton("CutBtn", "Aussch.", "Ausschneiden", [this] { miAusschneidenClick(); });
     NeuerButton("CopyBtn", "Kopie", "Kopieren", [this] { miKopierenClick(); });
     NeuerButton("PasteBtn", "Einf.", "Einfügen", [this] { miEinfuegenClick(); });
@@ -507,11 +514,12 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
-    if (name == m_est->Name())
-        return m_est.get();
-    if (name == m_gfb->Name())
-        return m_gfb.get();
-    return name == m_lohn->Name() ? m_lohn.get() : nullptr;
+    for (TBerechnung* berechnung :
+         {static_cast<TBerechnung*>(m_lohn.get()), static_cast<TBerechnung*>(m_est.get()),
+          static_cast<TBerechnung*>(m_gfb.get()), static_cast<TBerechnung*>(m_preview.get())})
+        if (name == berechnung->Name())
+            return berechnung;
+    return nullptr;
 }
 
 QAction* TMainForm::SeitenAktion(int nummer) const
@@ -564,6 +572,10 @@ void TMainForm::MenueAktualisieren()
     const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
     Item("miSeiteLesen")->setEnabled(seitenDatei);
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
+    Item("miDrucken")->setEnabled(SeiteDruckbar());
+    Button("bnDrucken")->setEnabled(SeiteDruckbar());
+    // The tax-class comparison (page 7) gets its preview with its printout.
+    Button("bnPreview")->setEnabled(seite == 1);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
     Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
@@ -630,6 +642,62 @@ void TMainForm::LStTabelleOeffnen()
 {
     TFoLStTabelle::Zeigen(LStTabelleVorgabenAus(m_lohn->LohnDatenOf()));
     MenueAktualisieren();
+}
+
+bool TMainForm::SeiteDruckbar() const
+{
+    const TPageForm* seite = ActivePageForm();
+    if (!seite || PageIndex() == 6)
+        return false;
+    // A page whose printout is not built yet disables its own print item.
+    const auto* item = seite->findChild<QAction*>("pmiDrucken");
+    return !item || item->isEnabled();
+}
+
+void TMainForm::Drucken()
+{
+    TPageForm* seite = ActivePageForm();
+    if (!seite || !SeiteDruckbar())
+        return;
+    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this);
+    EinfuegeModusAnzeigen();
+    if (!wahl)
+        return;
+    try {
+        if (wahl->alsText)
+            TextDateiAusgeben(this, seite->DruckText());
+        else
+            seite->Drucken(wahl->kopien);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+    EinfuegeModusAnzeigen();
+}
+
+void TMainForm::bnDruckenClick()
+{
+    TPageForm* seite = ActivePageForm();
+    if (!seite || !SeiteDruckbar())
+        return;
+    if (Drucker().printerState() == QPrinter::Active) {
+        MessageBeep(TBeepArt::Fehler);
+        return;
+    }
+    try {
+        seite->Drucken(1);
+    } catch (const std::exception& e) {
+        ShowFehler(QString::fromStdString(e.what()));
+    }
+}
+
+void TMainForm::Vorschau()
+{
+    if (PageIndex() != 1)
+        return;
+    auto druck = std::make_unique<TVtDruckEntgeltabrechnung>(m_lohn->LohnDatenOf());
+    druck->Titel = windowTitle();
+    m_preview->SetDruck(std::move(druck));
+    SeiteZeigen(6);
 }
 
 void TMainForm::TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)

@@ -24,6 +24,7 @@ class QWidget;
 class TEStBerechnung;
 class TGeringfuegigBerechnung;
 class TLohnBerechnung;
+class TVtPrintPreviewBerechnung;
 
 class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
     Q_OBJECT
@@ -70,6 +71,16 @@ public:
     // Starts the tray launcher; a missing program is silent, other failures raise ESystemError.
     void TrayProgrammStarten();
 
+    // The page shown can be printed: not the preview, nor a page without its printout.
+    bool SeiteDruckbar() const;
+    // "&Drucken...": the print dialog, then the page printed or written to a text file.
+    void Drucken();
+    // The page printed once; only a beep while the printer is busy.
+    void bnDruckenClick();
+    // The printout of the payroll page handed to the print preview, which is then shown.
+    void Vorschau();
+    TVtPrintPreviewBerechnung& PreviewBerechnung() const { return *m_preview; }
+
     // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
     TLohnBerechnung& Lohn() const { return *m_lohn; }
@@ -114,6 +125,8 @@ private:
     std::unique_ptr<TLohnBerechnung> m_lohn;
     std::unique_ptr<TEStBerechnung> m_est;
     std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
+    // Its printout reads the payroll data: freed before them.
+    std::unique_ptr<TVtPrintPreviewBerechnung> m_preview;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

@@ -20,6 +20,9 @@
 #include "Platform/ShellFolder.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -105,6 +108,11 @@ int ProgrammStart(int argc, char** argv)
     // The title as the application's name only: a display name would be appended to every
     // window's title by the platform.
     QApplication::setApplicationName(kAnwendungsTitel);
+    // Qt's own dialogs (printing, saving a file) speak German like the rest of the program.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German, QLocale::Germany), "qtbase", "_",
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
 
     // Every change of a data set reaches every window that shows it.
     InstallDatenGeaendertHook();

@@ -254,8 +254,9 @@ void TMainPageForm::miSeiteKopierenClick()
 {
     try {
         QString text;
+        // Each line ended by CR LF, as in a text file of the page.
         for (const QString& zeile : DruckText())
-            text += zeile + '\n';
+            text += zeile + "\r\n";
         QApplication::clipboard()->setText(text);
     } catch (const std::exception& e) {
         ShowFehler(QString::fromStdString(e.what()));

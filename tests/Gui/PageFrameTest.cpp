@@ -291,7 +291,7 @@ TEST_F(PageFrameTest, SeiteKopierenAndDruckenUseThePagesPrintout)
 {
     m_host->SetActivePage(1);
     m_host->ActivePageForm()->findChild<QAction*>("pmiSeitekopieren")->trigger();
-    EXPECT_EQ(QApplication::clipboard()->text(), "Seite A\nZeile 2\n");
+    EXPECT_EQ(QApplication::clipboard()->text(), "Seite A\r\nZeile 2\r\n");
     m_host->ActivePageForm()->findChild<QAction*>("pmiDrucken")->trigger();
     EXPECT_EQ(Live<TSeiteA>()->gedruckt, 1);
 }

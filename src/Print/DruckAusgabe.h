@@ -1,0 +1,29 @@
+#pragma once
+// The main window's "&Drucken...": the print dialog over the program's printer, which also asks
+// for the number of copies and offers the page as a text file, and the writing of that file.
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+class TVtDruck;
+
+struct TDruckWahl {
+    int kopien = 1;
+    bool alsText = false;
+};
+
+// Runs the print dialog; nothing when it is cancelled. The copies are printed by the printout
+// itself, one page after the other: the printer is set back to one copy, so that the spooler
+// does not repeat each of them once more.
+std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent);
+
+// Asks for the file ("VANTRL.TXT", an existing one only after asking) and writes the lines into
+// it. False when the user cancels; an empty list asks nothing. Raises when the file cannot be
+// written, and then leaves no part of it behind.
+bool TextDateiAusgeben(QWidget* parent, const QStringList& zeilen);
+// Writes the lines in UTF-8, each ended by CR LF, replacing the file as a whole.
+void TextDateiSchreiben(const QString& datei, const QStringList& zeilen);
+
+// Prints `druck` on the program's printer with the hourglass shown.
+void AufDruckerDrucken(TVtDruck& druck);

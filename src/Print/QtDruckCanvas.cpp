@@ -1,0 +1,122 @@
+#include "Print/QtDruckCanvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+#include <QPen>
+#include <QPrinter>
+
+TQtDruckCanvas::TQtDruckCanvas(QPainter& painter, QPaintDevice& geraet, QPrinter* drucker)
+    : m_painter(painter), m_geraet(geraet), m_drucker(drucker)
+{
+    m_painter.setPen(QPen(Qt::black, 1));
+    m_painter.setBrush(Qt::NoBrush);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+QRect TQtDruckCanvas::ClipRect() const
+{
+    return QRect(0, 0, m_geraet.width(), m_geraet.height());
+}
+
+QSize TQtDruckCanvas::PageSize() const
+{
+    return QSize(m_geraet.width(), m_geraet.height());
+}
+
+int TQtDruckCanvas::PixelProZoll() const
+{
+    return m_geraet.logicalDpiY();
+}
+
+QFont TQtDruckCanvas::FontFuer(const TDruckSchrift& schrift, QPaintDevice& geraet)
+{
+    QFont font(schrift.name);
+    font.setStyleHint(QFont::SansSerif);
+    font.setKerning(false);
+    font.setBold(schrift.fett);
+    font.setItalic(schrift.kursiv);
+    const int ziel = std::max(1, schrift.hoehe);
+    // The line height grows with the pixel size, but not in proportion: start from the usual
+    // ratio and step to the largest size whose line is not higher than wanted.
+    int groesse = std::max(1, ziel * 100 / 115);
+    const auto hoehe = [&](int px) {
+        font.setPixelSize(px);
+        return QFontMetrics(font, &geraet).height();
+    };
+    while (groesse > 1 && hoehe(groesse) > ziel)
+        --groesse;
+    while (hoehe(groesse + 1) <= ziel)
+        ++groesse;
+    font.setPixelSize(groesse);
+    return font;
+}
+
+void TQtDruckCanvas::SetSchrift(const TDruckSchrift& schrift)
+{
+    m_painter.setFont(FontFuer(schrift, m_geraet));
+}
+
+int TQtDruckCanvas::TextBreite(const QString& text) const
+{
+    return QFontMetrics(m_painter.font(), &m_geraet).horizontalAdvance(text);
+}
+
+void TQtDruckCanvas::TextAus(int x, int y, const QString& text)
+{
+    const QFontMetrics metrics(m_painter.font(), &m_geraet);
+    m_painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
+void TQtDruckCanvas::SetStiftBreite(int breite)
+{
+    m_painter.setPen(QPen(Qt::black, breite));
+}
+
+void TQtDruckCanvas::Linie(int x1, int y1, int x2, int y2)
+{
+    m_painter.drawLine(x1, y1, x2, y2);
+}
+
+void TQtDruckCanvas::Fuellen(const QRect& rect, const QColor& farbe)
+{
+    m_painter.fillRect(rect, farbe);
+}
+
+bool TQtDruckCanvas::NeueSeite()
+{
+    return m_drucker && m_drucker->newPage();
+}
+
+TQtDruckAuftrag::TQtDruckAuftrag(QPrinter& drucker) : m_drucker(drucker) {}
+
+TQtDruckAuftrag::~TQtDruckAuftrag()
+{
+    Beenden();
+}
+
+TDruckCanvas& TQtDruckAuftrag::Beginnen(const QString& titel)
+{
+    m_drucker.setDocName(titel);
+    // A printer that cannot start is a failure the user must hear of, not an empty success.
+    if (!m_painter.begin(&m_drucker)) {
+        const QString ziel = m_drucker.outputFileName().isEmpty() ? m_drucker.printerName()
+                                                                  : m_drucker.outputFileName();
+        throw EDruckFehler("Der Druck konnte nicht gestartet werden (" + ziel.toStdString() + ").");
+    }
+    m_canvas = std::make_unique<TQtDruckCanvas>(m_painter, m_drucker, &m_drucker);
+    return *m_canvas;
+}
+
+void TQtDruckAuftrag::Beenden()
+{
+    m_canvas.reset();
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QPrinter& Drucker()
+{
+    // Kept to the end of the process: the printer's settings outlive every window.
+    static QPrinter* drucker = new QPrinter(QPrinter::HighResolution);
+    return *drucker;
+}

@@ -1,0 +1,192 @@
+#include "Print/VtPrevw.h"
+
+#include "Gui/GuiHooks.h"
+#include "Lib/Exception.h"
+#include "Print/QtDruckCanvas.h"
+#include "Print/VtDruck.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A4 at 5 pixels per millimetre.
+constexpr int kBlattBreite = 1050;
+constexpr int kBlattHoehe = 1485;
+// The panel's minimum size, and 4.5 times the sheet's millimetres when magnified.
+const QSize kMinimum(210, 297);
+const QSize kVergroessert(945, 1336);
+
+int BildschirmPixelProZoll()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
+} // namespace
+
+TVtPrintPreviewBerechnung::~TVtPrintPreviewBerechnung() = default;
+
+void TVtPrintPreviewBerechnung::SetDruck(std::unique_ptr<TVtDruck> druck)
+{
+    if (druck.get() == m_druck.get()) {
+        // Already ours: freeing it would leave the preview drawing a freed printout.
+        static_cast<void>(druck.release());
+        return;
+    }
+    m_druck = std::move(druck);
+}
+
+TDaten* TVtPrintPreviewBerechnung::CreateDaten()
+{
+    return CreateComponent<TVtPrintPreviewDaten>(this, Name());
+}
+
+TVorschauBild::TVorschauBild(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("Bild");
+}
+
+void TVorschauBild::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), m_bild);
+}
+
+void TVorschauBild::mousePressEvent(QMouseEvent* event)
+{
+    if (OnMouseDown)
+        OnMouseDown(event->position().toPoint());
+    event->accept();
+}
+
+TFoVtPrintPreview::TFoVtPrintPreview(QWidget* parent) : TPageForm(parent)
+{
+    setObjectName("FoVtPrintPreview");
+    setWindowTitle("Druckvorschau");
+    const int pixelProZoll = BildschirmPixelProZoll();
+    m_rand = RandFuer(pixelProZoll);
+    m_bild = new TVorschauBild(Panel());
+    QImage blatt(kBlattBreite + m_rand, kBlattHoehe + m_rand, QImage::Format_RGB32);
+    // The printout measures its fonts at the screen's resolution, as the sheet is shown there.
+    const int proMeter = static_cast<int>(std::lround(pixelProZoll / 0.0254));
+    blatt.setDotsPerMeterX(proMeter);
+    blatt.setDotsPerMeterY(proMeter);
+    m_bild->Bild() = blatt;
+    m_bild->OnMouseDown = [this](QPoint punkt) { BildMouseDown(punkt); };
+    Panel()->setMinimumSize(kMinimum);
+    Panel()->setAutoFillBackground(true);
+    QPalette farben = Panel()->palette();
+    farben.setColor(QPalette::Window, farben.color(QPalette::Dark));
+    Panel()->setPalette(farben);
+    Panel()->installEventFilter(this);
+}
+
+TVtPrintPreviewBerechnung* TFoVtPrintPreview::PreviewBerechnung() const
+{
+    if (!Berechnung())
+        return nullptr;
+    auto* preview = dynamic_cast<TVtPrintPreviewBerechnung*>(Berechnung());
+    if (!preview)
+        throw Exception("Die Druckvorschau zeigt nur die Berechnung \"PreviewBerechnung\".");
+    return preview;
+}
+
+QRect TFoVtPrintPreview::BildRechteck(QSize panel)
+{
+    const int breite = panel.width();
+    const int hoehe = panel.height();
+    if (hoehe * 70.0 / 99.0 > breite) {
+        const int w = breite - 10;
+        const int h = static_cast<int>(w * 99.0 / 70.0);
+        return QRect(5, (hoehe - h) / 2, w, h);
+    }
+    const int h = hoehe - 10;
+    const int w = static_cast<int>(h * 70.0 / 99.0);
+    return QRect((breite - w) / 2, 5, w, h);
+}
+
+void TFoVtPrintPreview::PanelResize()
+{
+    m_bild->setGeometry(BildRechteck(Panel()->size()));
+}
+
+bool TFoVtPrintPreview::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Panel() && event->type() == QEvent::Resize)
+        PanelResize();
+    return TPageForm::eventFilter(watched, event);
+}
+
+QScrollArea* TFoVtPrintPreview::Bereich() const
+{
+    QWidget* viewport = Panel()->parentWidget();
+    return qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
+}
+
+void TFoVtPrintPreview::PanelGroesse(QSize minimum)
+{
+    Panel()->setMinimumSize(minimum);
+    const QScrollArea* bereich = Bereich();
+    Panel()->resize(bereich ? bereich->viewport()->size().expandedTo(minimum)
+                            : Panel()->size().expandedTo(minimum));
+}
+
+void TFoVtPrintPreview::BildMouseDown(QPoint punkt)
+{
+    m_vergroessert = !m_vergroessert;
+    if (!m_vergroessert) {
+        PanelGroesse(kMinimum);
+        return;
+    }
+    const double fy = static_cast<double>(punkt.y()) / std::max(1, m_bild->height());
+    const double fx = static_cast<double>(punkt.x()) / std::max(1, m_bild->width());
+    // The sheet takes its new size first, so that the scroll bars know the new extent.
+    PanelGroesse(kVergroessert);
+    QScrollArea* bereich = Bereich();
+    if (!bereich)
+        return;
+    const QWidget* viewport = bereich->viewport();
+    bereich->verticalScrollBar()->setValue(static_cast<int>(m_bild->height() * fy) -
+                                           viewport->height() / 2 + m_bild->y());
+    bereich->horizontalScrollBar()->setValue(static_cast<int>(m_bild->width() * fx) -
+                                             viewport->width() / 2 + m_bild->x());
+}
+
+void TFoVtPrintPreview::AfterRefresh()
+{
+    QImage& bild = m_bild->Bild();
+    {
+        QPainter painter(&bild);
+        const QRect r = bild.rect();
+        const QPalette& farben = palette();
+        const QRect blatt(r.left(), r.top(), r.width() - m_rand, r.height() - m_rand);
+        painter.fillRect(r, Panel()->palette().color(QPalette::Window));
+        painter.fillRect(
+            QRect(r.right() + 1 - m_rand, r.top() + m_rand, m_rand, r.height() - m_rand),
+            farben.color(QPalette::Text));
+        painter.fillRect(
+            QRect(r.left() + m_rand, r.bottom() + 1 - m_rand, r.width() - m_rand, m_rand),
+            farben.color(QPalette::Text));
+        painter.fillRect(blatt, farben.color(QPalette::Base));
+        try {
+            if (TVtPrintPreviewBerechnung* preview = PreviewBerechnung();
+                preview && preview->Druck()) {
+                TQtDruckCanvas canvas(painter, bild);
+                preview->Druck()->SeiteEinrichten(canvas);
+            }
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
+        }
+    }
+    m_bild->update();
+}

@@ -1,0 +1,104 @@
+// The print preview: the sheet's bounds in its panel, the calculation that owns the printout, and
+// the sheet image drawn with shadow and printout.
+#include "Print/VtPrevw.h"
+#include "Print/VtDruck.h"
+
+#include "Gui/GuiTestSupport.h"
+#include "Lib/Component.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Bounds {
+    QSize panel;
+    QRect bild;
+};
+class BildRechteckTest : public testing::TestWithParam<Bounds> {};
+
+TEST_P(BildRechteckTest, SheetKeepsItsProportions)
+{
+    EXPECT_EQ(TFoVtPrintPreview::BildRechteck(GetParam().panel), GetParam().bild);
+}
+
+INSTANTIATE_TEST_SUITE_P(VtPrevw, BildRechteckTest,
+                         testing::Values(Bounds{{500, 500}, {77, 5, 346, 490}},
+                                         Bounds{{300, 800}, {5, 195, 290, 410}},
+                                         Bounds{{210, 297}, {4, 5, 202, 287}}));
+
+TEST(VtPrevw, MarginAndBaseUnitAtTheScreensResolution)
+{
+    EXPECT_EQ(TFoVtPrintPreview::RandFuer(96), 8);
+    EXPECT_EQ(TFoVtPrintPreview::RandFuer(120), 10);
+    // The printout measures the whole image: (1485 + 8) div 75.
+    EXPECT_EQ((1485 + TFoVtPrintPreview::RandFuer(96)) / 75, 19);
+}
+
+class TZaehlDruck : public TVtDruck {
+public:
+    explicit TZaehlDruck(int& freigegeben) : m_freigegeben(freigegeben) {}
+    ~TZaehlDruck() override { ++m_freigegeben; }
+    void DruckeSeite() override { Kopfzeile("Vorschau"); }
+
+private:
+    int& m_freigegeben;
+};
+
+TEST(VtPrevw, SecondPrintoutFreesTheFirstTheSameOneNothing)
+{
+    int freigegeben = 0;
+    {
+        auto preview = MakeComponent<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+        EXPECT_EQ(preview->Daten().Name(), "PreviewBerechnung");
+        EXPECT_EQ(preview->Daten().ValueCount(), 0);
+        preview->SetDruck(std::make_unique<TZaehlDruck>(freigegeben));
+        TVtDruck* erster = preview->Druck();
+        preview->SetDruck(std::unique_ptr<TVtDruck>(erster));
+        EXPECT_EQ(freigegeben, 0);
+        EXPECT_EQ(preview->Druck(), erster);
+        preview->SetDruck(std::make_unique<TZaehlDruck>(freigegeben));
+        EXPECT_EQ(freigegeben, 1);
+        preview->SetDruck(nullptr);
+        EXPECT_EQ(freigegeben, 2);
+        preview->SetDruck(std::make_unique<TZaehlDruck>(freigegeben));
+    }
+    EXPECT_EQ(freigegeben, 3);
+}
+
+class VtPrevwFormTest : public GuiHookFixture {};
+
+TEST_F(VtPrevwFormTest, SheetWithShadowAndThePrintout)
+{
+    int freigegeben = 0;
+    auto preview = MakeComponent<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+    TFoVtPrintPreview form;
+    form.init();
+    EXPECT_EQ(form.windowTitle(), "Druckvorschau");
+    form.SetBerechnung(preview.get());
+    const QImage& bild = form.Bild()->Bild();
+    const int rand = form.Rand();
+    ASSERT_EQ(bild.size(), QSize(1050 + rand, 1485 + rand));
+    const auto blatt = bild.pixelColor(500, 500);
+    EXPECT_EQ(bild.pixel(bild.width() - rand / 2, bild.height() / 2),
+              form.palette().color(QPalette::Text).rgb());
+    EXPECT_EQ(bild.pixel(rand / 2, bild.height() - rand / 2),
+              form.Panel()->palette().color(QPalette::Window).rgb());
+    // Empty sheet: nothing drawn on it.
+    int dunkel = 0;
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 800; ++x)
+            dunkel += bild.pixelColor(x, y) != blatt;
+    EXPECT_EQ(dunkel, 0);
+
+    preview->SetDruck(std::make_unique<TZaehlDruck>(freigegeben));
+    form.Refresh();
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 800; ++x)
+            dunkel += bild.pixelColor(x, y) != blatt;
+    EXPECT_GT(dunkel, 100);
+    form.SetBerechnung(nullptr);
+}
+
+} // namespace
