@@ -34,6 +34,10 @@ public:
 protected:
     TDaten* CreateDaten() override;
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenAllgemein>(owner, name);
+    }
 };
 
 class TOptionenUpdateDaten : public TOptionenBase {
@@ -56,4 +60,8 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenUpdate>(owner, name);
+    }
 };

@@ -146,6 +146,10 @@ public:
 
 protected:
     TDaten* CreateDaten() override { return CreateComponent<TJahrDaten>(this, Name(), m_jahr); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenJahrBerechnung>(owner, name, m_jahr);
+    }
 
 private:
     int m_jahr;
@@ -157,6 +161,10 @@ public:
 
 protected:
     void Calculate() override { JahrDaten().AbWerteFreigeben(); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenKindergeld>(owner, name, Jahr());
+    }
 };
 
 class TOptionenBeitragssaetze : public TOptionenJahrBerechnung<TOptionenBeitragssaetzeDaten> {
@@ -165,6 +173,10 @@ public:
 
 protected:
     void Calculate() override { JahrDaten().AbWerteFreigeben(); }
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenBeitragssaetze>(owner, name, Jahr());
+    }
 };
 
 using TOptionenBBG = TOptionenJahrBerechnung<TOptionenBBGDaten>;
@@ -176,6 +188,10 @@ public:
 
 protected:
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenGleitzone>(owner, name, Jahr());
+    }
 };
 
 class TOptionenKammernAllg : public TBerechnung {
@@ -184,4 +200,8 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TOptionenKammernAllg>(owner, name);
+    }
 };

@@ -67,6 +67,10 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TKasse>(owner, name);
+    }
 };
 
 class TKassenDaten : public TStammListeDaten {
@@ -91,4 +95,8 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TKassen>(owner, name);
+    }
 };

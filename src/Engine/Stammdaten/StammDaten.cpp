@@ -13,6 +13,15 @@ void TStammEintrag::EintragGeladen(const std::string& name)
     m_geladenerName = name;
 }
 
+void TStammEintrag::Assign(const TBerechnung& source)
+{
+    TBerechnung::Assign(source);
+    if (const auto* eintrag = dynamic_cast<const TStammEintrag*>(&source)) {
+        m_neu = eintrag->m_neu;
+        m_geladenerName = eintrag->m_geladenerName;
+    }
+}
+
 std::string TStammEintrag::EintragSpeichern(const std::string& dateiName,
                                             const std::string& sektion,
                                             const std::string& bezeichnung)

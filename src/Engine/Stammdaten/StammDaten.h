@@ -18,6 +18,8 @@ public:
     using TBerechnung::TBerechnung;
 
     bool IsNew() const { return m_neu; }
+    // Also the entry it was loaded as: a copy saves over the same entry as its original.
+    void Assign(const TBerechnung& source) override;
 
 protected:
     // The entry `name` is the one shown now: saving it again rewrites it.

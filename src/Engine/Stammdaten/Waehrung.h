@@ -71,6 +71,10 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TWaehrung>(owner, name);
+    }
 };
 
 class TWaehrungenDaten : public TStammListeDaten {
@@ -96,4 +100,8 @@ public:
 
 protected:
     TDaten* CreateDaten() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TWaehrungen>(owner, name);
+    }
 };
