@@ -16,6 +16,12 @@ void SetAnzeigeOptionen(TAnzeigeOptionen* optionen)
     g_optionen = optionen;
 }
 
+void InstallOptionenAnzeige()
+{
+    static TOptionenAnzeige optionen;
+    SetAnzeigeOptionen(&optionen);
+}
+
 bool TOptionenAnzeige::GrosseSchrift() const
 {
     return Optionen().GrosseSchrift();
