@@ -1,5 +1,6 @@
 #include "Gui/AnzeigeOptionen.h"
 
+#include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
 
 namespace {
@@ -18,6 +19,9 @@ void SetAnzeigeOptionen(TAnzeigeOptionen* optionen)
 
 void InstallOptionenAnzeige()
 {
+    // The options container gives the display options their stored values and defaults (bold
+    // unless the user switched it off); without it they would all read false.
+    OptionenVtrl();
     static TOptionenAnzeige optionen;
     SetAnzeigeOptionen(&optionen);
 }
