@@ -5,6 +5,7 @@
 
 #include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
+#include "Gui/FrmLib.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCEdit.h"
 #include "Options/OptionenVtrl.h"
@@ -69,6 +70,9 @@ TEST_F(AnzeigeOptionenTest, LargePrintEnlargesTheOpenWindowAtOnce)
     EXPECT_NEAR(m_fenster->font().pointSizeF(), fenster * 1.2, 0.01);
     EXPECT_NEAR(m_brutto->font().pointSizeF(), feld * 1.2, 0.01);
     EXPECT_GT(m_fenster->width(), groesse.width());
+    // Grown, but still on the screen.
+    EXPECT_TRUE(GetWorkArea().contains(m_fenster->frameGeometry()))
+        << "work area " << GetWorkArea().height() << ", window " << m_fenster->frameGeometry().height();
     // The field stays bold, and switching back gives the old size.
     EXPECT_TRUE(m_brutto->font().bold());
     Schalten("GrosseSchrift", false);
