@@ -2,9 +2,9 @@
 
 #include "Forms/MainForm.h"
 #include "Forms/Titel.h"
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"
-#include "Gui/AnzeigeOptionen.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/Rechner.h"
