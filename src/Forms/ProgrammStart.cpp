@@ -2,18 +2,23 @@
 
 #include "Forms/MainForm.h"
 #include "Forms/Titel.h"
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Gui/Rechner.h"
 #include "Gui/XoApp.h"
+#include "Gui/XoTimer.h"
 #include "Lib/IniFile.h"
+#include "Lib/InstChck.h"
+#include "Lib/MVCApp.h"
 #include "Lib/StrLib.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenTabelle.h"
 #include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
+#include "Options/ShellFolderList.h"
 #include "Options/Verzeichnisse.h"
 #include "Platform/NamedMutex.h"
 #include "Platform/ProzessStart.h"
@@ -100,9 +105,28 @@ bool TProgrammStart::Starten()
     return true;
 }
 
-int ProgrammStart(int argc, char** argv)
+void ProgrammEnde()
 {
-    QApplication app(argc, argv);
+    // Each goes before what it uses: the windows are gone, so nothing asks for the display
+    // options or queues a timer any more; the application object leaves the registry of data
+    // sets; the options (data sets) go before the directories, which offer the shell folders;
+    // the registry once every data set has left it; the instance checker last, so that its
+    // report names only what was really never freed.
+    SetAnzeigeOptionen(nullptr);
+    TimerMngrSingleton().Finalize();
+    XoApplicationSingleton().Finalize();
+    OptionenVtrlSingleton().Finalize();
+    OptionenTabelleSingleton().Finalize();
+    OptionenSingleton().Finalize();
+    VerzeichnisseVtrlSingleton().Finalize();
+    VerzeichnisseSingleton().Finalize();
+    ShellFolderListSingleton().Finalize();
+    MVCApplicationSingleton().Finalize();
+    InstanceCheckerSingleton().Finalize();
+}
+
+int ProgrammLauf(const QStringList& argumente)
+{
     // Held for the life of the process; other main programs may hold it as well.
     TNamedMutex mutex(kProgrammMutex);
     // The title as the application's name only: a display name would be appended to every
@@ -114,16 +138,20 @@ int ProgrammStart(int argc, char** argv)
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexte);
 
-    // Every change of a data set reaches every window that shows it.
+    // Every change of a data set reaches every window that shows it; the framework's messages
+    // reach the user.
     InstallDatenGeaendertHook();
+    InstallMeldungsHook();
     int ergebnis = 0;
     try {
         Verzeichnisse().SetBasisPfad(kBenutzerPfad);
         VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
+        // Bold and large print as the options say, from the first window on.
+        InstallOptionenAnzeige();
         TProgrammStart start;
         start.programmVerzeichnis = ShellFolders().ProgramDirectory();
         start.datenVerzeichnis = Verzeichnisse().GetPfad(TVerzeichnisse::kDaten).GetValue();
-        start.argumente = QApplication::arguments().mid(1);
+        start.argumente = argumente;
         start.heute = DatumHeute();
         if (start.Starten())
             ergebnis = QApplication::exec();
@@ -133,12 +161,16 @@ int ProgrammStart(int argc, char** argv)
         ShowFehler(QString::fromStdString(e.what()));
         ergebnis = 1;
     }
-    // The options outlive every window; the directories outlive the options.
-    XoApplicationSingleton().Finalize();
-    OptionenVtrlSingleton().Finalize();
-    OptionenTabelleSingleton().Finalize();
-    OptionenSingleton().Finalize();
-    VerzeichnisseVtrlSingleton().Finalize();
-    VerzeichnisseSingleton().Finalize();
+    // A title window still shown and every window closed late go before the objects they use.
+    TFoTitel::Schliessen();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ProgrammEnde();
+    RemoveMeldungsHook();
     return ergebnis;
+}
+
+int ProgrammStart(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    return ProgrammLauf(QApplication::arguments().mid(1));
 }

@@ -42,3 +42,7 @@ struct TProgrammStart {
 
 // The program: start, message loop, exit code.
 int ProgrammStart(int argc, char** argv);
+// The same inside an application that exists already (what main() runs, and a test).
+int ProgrammLauf(const QStringList& argumente);
+// The process-wide objects in their fixed order, the instance checker's report last.
+void ProgrammEnde();

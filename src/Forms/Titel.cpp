@@ -44,7 +44,7 @@ TFoTitel::TFoTitel(QWidget* parent)
 
 TFoTitel::~TFoTitel()
 {
-    TimerMngr().RemoveAllOf(this);
+    RemoveTimersOf(this);
     if (g_titel == this)
         g_titel = nullptr;
 }

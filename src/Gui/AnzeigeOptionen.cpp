@@ -1,5 +1,6 @@
 #include "Gui/AnzeigeOptionen.h"
 
+#include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
 
 namespace {
@@ -14,6 +15,15 @@ TAnzeigeOptionen* AnzeigeOptionen()
 void SetAnzeigeOptionen(TAnzeigeOptionen* optionen)
 {
     g_optionen = optionen;
+}
+
+void InstallOptionenAnzeige()
+{
+    // The options container gives the display options their stored values and defaults (bold
+    // unless the user switched it off); without it they would all read false.
+    OptionenVtrl();
+    static TOptionenAnzeige optionen;
+    SetAnzeigeOptionen(&optionen);
 }
 
 bool TOptionenAnzeige::GrosseSchrift() const

@@ -24,3 +24,6 @@ public:
 // The installed options, or nullptr.
 TAnzeigeOptionen* AnzeigeOptionen();
 void SetAnzeigeOptionen(TAnzeigeOptionen* optionen);
+// The program installs those of the options model before its first window (every form applies
+// them when it is made and follows each change at once) and removes them before the options go.
+void InstallOptionenAnzeige();

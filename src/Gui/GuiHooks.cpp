@@ -1,6 +1,7 @@
 #include "Gui/GuiHooks.h"
 
 #include "Gui/FrmLib.h"
+#include "Lib/Meldung.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -16,6 +17,12 @@ TGuiHooks DefaultGuiHooks()
     };
     hooks.modal = [](QWidget& widget) { return RunModal(widget); };
     hooks.delay = [](int milliseconds) { WaitProcessingEvents(milliseconds); };
+    hooks.meldung = [](const QString& text, const QString& caption, bool abbrechbar) {
+        QMessageBox box(QMessageBox::Warning, caption, text,
+                        abbrechbar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
+                        QApplication::activeWindow());
+        return box.exec() != QMessageBox::Cancel;
+    };
     return hooks;
 }
 
@@ -35,4 +42,18 @@ void ShowFehler(const QString& text)
 {
     if (GuiHooks().fehler)
         GuiHooks().fehler(text);
+}
+
+void InstallMeldungsHook()
+{
+    SetMeldungsHook([](const std::string& text, const std::string& caption, bool abbrechbar) {
+        const auto& meldung = GuiHooks().meldung;
+        return !meldung ||
+               meldung(QString::fromStdString(text), QString::fromStdString(caption), abbrechbar);
+    });
+}
+
+void RemoveMeldungsHook()
+{
+    SetMeldungsHook({});
 }

@@ -24,6 +24,10 @@ struct TGuiHooks {
     std::function<void(int)> hilfe;
     // Waits the given milliseconds while the application keeps processing its events.
     std::function<void(int)> delay;
+    // A message of the framework (Lib/Meldung.h): the report of objects never freed at program
+    // end, a use of a process-wide object after it. With `abbrechbar` the user may cancel (OK
+    // and Cancel); false when cancelled.
+    std::function<bool(const QString& text, const QString& caption, bool abbrechbar)> meldung;
 };
 
 // The program-wide hooks; the defaults beep, show a message box, run an event loop and wait.
@@ -33,3 +37,8 @@ TGuiHooks DefaultGuiHooks();
 
 void MessageBeep(TBeepArt art);
 void ShowFehler(const QString& text);
+
+// Sends the framework's messages to the meldung hook (the program does so while its
+// application object lives); RemoveMeldungsHook sends them back to stderr.
+void InstallMeldungsHook();
+void RemoveMeldungsHook();

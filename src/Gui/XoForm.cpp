@@ -169,8 +169,14 @@ void TXoForm::ScaleBy(int m, int d)
     QFont f = font();
     f.setPointSizeF(f.pointSizeF() * m / d);
     setFont(f);
-    if (isWindow())
-        resize(width() * m / d, height() * m / d);
+    if (!isWindow())
+        return;
+    // Larger, but never beyond the work area (a window of 638 x 648 grows past a 768-line screen).
+    const QSize rahmen = frameGeometry().size() - size();
+    const QSize platz = GetWorkArea().size() - rahmen;
+    resize(std::min(width() * m / d, platz.width()), std::min(height() * m / d, platz.height()));
+    if (isVisible())
+        FitToWorkArea();
 }
 
 void TXoForm::SetFetteSchrift(bool bold)

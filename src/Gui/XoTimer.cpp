@@ -7,16 +7,12 @@
 
 #include <algorithm>
 #include <exception>
-#include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
 
-std::unique_ptr<TXoTimerMngr>& Instanz()
-{
-    static std::unique_ptr<TXoTimerMngr> instanz;
-    return instanz;
-}
+constinit TSingleton<TXoTimerMngr> gTimerMngr("TimerMngr", "Unit XoTimer");
 
 std::int64_t MonotonicMs()
 {
@@ -170,18 +166,16 @@ void TXoTimerMngr::TimerTick()
 
 TXoTimerMngr& TimerMngr()
 {
-    if (!Instanz())
-        Instanz() = std::make_unique<TXoTimerMngr>();
-    return *Instanz();
+    return gTimerMngr.Instance();
 }
 
-void ShutdownTimerMngr()
+TSingleton<TXoTimerMngr>& TimerMngrSingleton()
 {
-    Instanz().reset();
+    return gTimerMngr;
 }
 
 void RemoveTimersOf(const void* object)
 {
-    if (Instanz())
-        Instanz()->RemoveAllOf(object);
+    if (TXoTimerMngr* mngr = gTimerMngr.Existing())
+        mngr->RemoveAllOf(object);
 }

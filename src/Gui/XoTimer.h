@@ -7,6 +7,8 @@
 // remove requests while it runs, its own included, and may even run an event loop that lets the
 // timer fire again: a tick works on a snapshot of the due requests (by id) and a nested tick is
 // dropped. A form removes its requests when it is destroyed (RemoveTimersOf).
+#include "Lib/Singleton.h"
+
 #include <QObject>
 
 #include <array>
@@ -94,7 +96,8 @@ private:
 
 // The program's timer manager, created on first use.
 TXoTimerMngr& TimerMngr();
-// Frees the manager; main() calls it before the application object goes.
-void ShutdownTimerMngr();
+// The slot: the program's shutdown finalizes it after the last window and before the
+// application object (ProgrammEnde); test fixtures reset it.
+TSingleton<TXoTimerMngr>& TimerMngrSingleton();
 // Removes every request of the object when the manager exists; creates no manager.
 void RemoveTimersOf(const void* object);

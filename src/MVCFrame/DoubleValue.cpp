@@ -8,9 +8,6 @@
 
 namespace {
 
-// Two numbers closer than this are the same value.
-constexpr double kKeineAenderung = 0.00001;
-
 double Zehnerpotenz(int decimals)
 {
     double p = 1.0;
@@ -48,7 +45,7 @@ void TDouble::StoreCut(double x)
         Change();
         return;
     }
-    if (!MustStore(std::fabs(cut - m_value) <= kKeineAenderung))
+    if (!MustStore(Gleich(cut, m_value)))
         return;
     m_value = cut;
     AfterSet();
@@ -58,6 +55,14 @@ double TDouble::Cut(double x) const
 {
     const double p = Zehnerpotenz(m_decimals);
     return Abschneiden(x * p) / p;
+}
+
+bool TDouble::Gleich(double a, double b) const
+{
+    // Less than half of the last place apart: one unit of the last place always counts as a
+    // change, however many places the value has (a fixed tolerance of 0.00001 swallowed every
+    // other one-unit step of a 5-place exchange rate).
+    return std::fabs(a - b) * Zehnerpotenz(m_decimals) < 0.5;
 }
 
 void TDouble::SetDefault(double x)
@@ -122,7 +127,7 @@ TDoubleMinMax::TDoubleMinMax(TDaten* daten, std::string name, TValueCreateFlags 
 
 void TDoubleMinMax::SetValue(double x)
 {
-    if (!MustStore(std::fabs(x - GetStoredValue()) <= kKeineAenderung))
+    if (!MustStore(std::isfinite(x) && Gleich(Cut(x), GetStoredValue())))
         return;
     if (x >= m_minimum && x <= m_maximum)
         StoreCut(x);

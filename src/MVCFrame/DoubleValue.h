@@ -1,7 +1,8 @@
 #pragma once
 // Numbers with a fixed number of decimal places: TDouble, the money amount TDoubleBetrag (which a
 // change of currency converts) and TDoubleMinMax (refuses numbers outside its range). Setting cuts
-// the number to its places with the tolerance of Abschneiden; a change below 0.00001 is none.
+// the number to its places with the tolerance of Abschneiden; a change is one of at least one unit
+// of the last place.
 #include "MVCFrame/Value.h"
 
 class TDouble : public TValue {
@@ -33,12 +34,13 @@ public:
 protected:
     std::string StoredAsString() const override;
     std::string EmptyAsString() const override;
-    // Cuts to the decimals and stores when that differs by more than 0.00001 (or undetermined).
+    // Cuts to the decimals and stores when that differs in the last place (or undetermined).
     void StoreCut(double x);
+    double Cut(double x) const;
+    // Whether two numbers are the same at the value's decimals.
+    bool Gleich(double a, double b) const;
 
 private:
-    double Cut(double x) const;
-
     double m_default = 0;
     int m_decimals = 2;
     double m_value = 0;

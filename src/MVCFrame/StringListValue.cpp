@@ -183,9 +183,14 @@ void TStringListValue::SaveToIni(TXIniFile& ini, const std::string&) const
 
 void TStringListValue::WriteTo(TStrings& lines) const
 {
+    // Items apart by a blank: two literals side by side ('a''b') read back as one item with a
+    // quote inside.
     std::string text = "(";
-    for (const Item& item : m_items)
+    for (const Item& item : m_items) {
+        if (text.size() > 1)
+            text += ' ';
         text += QuoteLiteral(item.text);
+    }
     lines.push_back(text + ")");
 }
 

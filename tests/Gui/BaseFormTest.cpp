@@ -96,4 +96,14 @@ TEST_F(OptionenAnzeigeTest, FormsFollowTheOptionsModel)
     EXPECT_TRUE(form.font().bold());
 }
 
+TEST_F(OptionenAnzeigeTest, AsInstalledByTheProgramAFreshFormIsBold)
+{
+    InstallOptionenAnzeige();
+    TBaseForm form;
+    auto* label = new QLabel("Brutto", &form);
+    form.init();
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_FALSE(form.GrosseSchrift());
+}
+
 } // namespace

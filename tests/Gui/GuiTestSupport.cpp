@@ -17,6 +17,10 @@ void GuiHookFixture::SetUp()
         return m_modalAntwort ? m_modalAntwort(widget) : 0;
     };
     GuiHooks().delay = [](int) {};
+    GuiHooks().meldung = [this](const QString& text, const QString&, bool) {
+        m_meldungen << text;
+        return true;
+    };
 }
 
 void GuiHookFixture::TearDown()

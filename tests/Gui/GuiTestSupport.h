@@ -21,6 +21,8 @@ protected:
     int m_beeps = 0;
     int m_fehlerBeeps = 0;
     QStringList m_fehler;
+    // The framework's messages (Lib/Meldung.h), each answered with OK.
+    QStringList m_meldungen;
     // Answers a modal window; the default closes it with result 0 (cancelled).
     std::function<int(QWidget&)> m_modalAntwort;
 

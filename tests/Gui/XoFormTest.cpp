@@ -243,7 +243,7 @@ TEST_F(XoFormTest, TimersDieWithTheirForm)
     const int vorher = TimerMngr().Count();
     form.reset();
     EXPECT_EQ(TimerMngr().Count(), vorher - 2);
-    ShutdownTimerMngr();
+    TimerMngrSingleton().Reset();
 }
 
 TEST_F(XoFormTest, SendToAllFormsNewestFirstOverASnapshot)

@@ -169,13 +169,13 @@ TEST_F(XoTimerTest, RemoveTimerTakesTheFirstOfSeveralDelayedCalls)
 
 TEST_F(XoTimerTest, RemoveTimersOfCreatesNoManager)
 {
-    ShutdownTimerMngr();
+    TimerMngrSingleton().Reset();
     RemoveTimersOf(&a);
     TimerMngr().AddDelayed(10, {&a, &Empfaenger::Tick});
     EXPECT_TRUE(TimerMngr().Active());
     RemoveTimersOf(&a);
     EXPECT_FALSE(TimerMngr().Active());
-    ShutdownTimerMngr();
+    TimerMngrSingleton().Reset();
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "Lib/Exception.h"
 #include "Lib/XoParser.h"
+#include "MVCFrame/StringListValue.h"
 #include "MVCFrame/WaehrungsName.h"
 
 #include <algorithm>
@@ -80,6 +81,52 @@ TEST_F(ValueTest, DoubleChangeBelowToleranceNotifiesNothing)
     daten->betrag->SetValue(1.230001);
     EXPECT_TRUE(log.empty());
     EXPECT_DOUBLE_EQ(daten->betrag->GetValue(), 1.23);
+}
+
+// Every one-unit step of the last place is a change, up and down, at any magnitude: an exchange
+// rate of 1,95584 after 1,95583 is taken.
+template <class TWert> void EinheitenSchritte(TWert& kurs)
+{
+    int aenderungen = 0;
+    kurs.OnChange = [&](TValue&) { ++aenderungen; };
+    constexpr int kVon = 100000;
+    constexpr int kBis = 300000;
+    int verloren = 0;
+    for (int i = kVon + 1; i <= kBis; ++i) {
+        kurs.SetValue(i / 100000.0);
+        if (std::fabs(kurs.GetStoredValue() - i / 100000.0) > 1e-9 && ++verloren <= 3)
+            ADD_FAILURE() << "step to " << i << " lost";
+    }
+    for (int i = kBis - 1; i >= kVon; --i) {
+        kurs.SetValue(i / 100000.0);
+        if (std::fabs(kurs.GetStoredValue() - i / 100000.0) > 1e-9 && ++verloren <= 3)
+            ADD_FAILURE() << "step to " << i << " lost";
+    }
+    EXPECT_EQ(verloren, 0);
+    EXPECT_EQ(aenderungen, 2 * (kBis - kVon));
+    // The same number again is no change.
+    kurs.SetValue(1.0);
+    EXPECT_EQ(aenderungen, 2 * (kBis - kVon));
+}
+
+TEST_F(ValueTest, FiveDecimalsTakeEveryStepOfTheLastPlace)
+{
+    TDouble kurs(nullptr, "Kurs", 0, 1.0, 5);
+    EinheitenSchritte(kurs);
+    TDoubleMinMax begrenzt(nullptr, "Kurs", 0, 0, 10, 1.0, 5);
+    EinheitenSchritte(begrenzt);
+}
+
+TEST_F(ValueTest, NumbersDifferingBehindTheLastPlaceAreNoChange)
+{
+    TDoubleMinMax satz(nullptr, "Satz", 0, 0, 100, 1.0, 2);
+    int aenderungen = 0;
+    satz.OnChange = [&](TValue&) { ++aenderungen; };
+    satz.SetValue(1.009); // cut to 1,00
+    EXPECT_EQ(aenderungen, 0);
+    satz.SetValue(0.999); // cut to 0,99: one unit less
+    EXPECT_EQ(aenderungen, 1);
+    EXPECT_DOUBLE_EQ(satz.GetValue(), 0.99);
 }
 
 TEST_F(ValueTest, UndeterminedShowsQuestionMarksAndEqualSetNotifies)
@@ -259,6 +306,25 @@ TEST_F(ValueTest, ReadFromParserAndWriteTo)
     for (int i = 0; i < daten->ValueCount(); ++i)
         daten->GetValue(i).WriteTo(lines);
     EXPECT_EQ(lines, (TStrings{"'It'#39's'", "1,23", "42", "Nein", "'20260315'", "'Woche'"}));
+}
+
+TEST_F(ValueTest, StringListWritesItemsThatReadBack)
+{
+    const TStrings faelle[] = {{"a", "b"}, {"It's", "", "x y"}, {"(", ")", "'"}, {"a\rb", "c"}, {}};
+    for (const TStrings& items : faelle) {
+        TStringListValue liste(nullptr, "Liste");
+        for (const std::string& item : items)
+            liste.AddItem(item);
+        TStrings lines;
+        liste.WriteTo(lines);
+        ASSERT_EQ(lines.size(), 1u);
+        TStringListValue gelesen(nullptr, "Liste");
+        gelesen.AddItem("alt");
+        TXoParser parser(lines.front());
+        gelesen.ReadFromParser(parser);
+        EXPECT_EQ(gelesen.Items(), items) << lines.front();
+        EXPECT_EQ(parser.Token(), toEOF) << lines.front();
+    }
 }
 
 TEST_F(ValueTest, BooleanLeavesOtherTokensInPlace)

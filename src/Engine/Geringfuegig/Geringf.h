@@ -189,6 +189,10 @@ public:
 protected:
     TDaten* CreateDaten() override;
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TGeringfuegigBerechnung>(owner, name);
+    }
 
 private:
     // One pass of the search: computes everything from "Entgelt" (the amount E for the

@@ -66,6 +66,10 @@ public:
 protected:
     TDaten* CreateDaten() override;
     void Calculate() override;
+    TBerechnung* NewInstance(TComponent* owner, const std::string& name) const override
+    {
+        return CreateComponent<TStKlVergleichBerechnung>(owner, name, m_lohn);
+    }
 
 private:
     TBerechnungKlasse m_lohn;

@@ -174,6 +174,19 @@ TEST_F(StammdatenTest, SavingALoadedFundKeepsItsKeyDespiteGaps)
     EXPECT_EQ(KassenListe(), (TStrings{"AOK", "BKK"}));
 }
 
+TEST_F(StammdatenTest, AnEditedCopyOfALoadedFundSavesOverIt)
+{
+    Schreiben(KassenDateiName(), "[Krankenkassen]\nN0=AOK\nN5=BKK\n");
+    const auto kasse = Geladen("BKK");
+    const auto kopie = kasse->Clone();
+    auto& bearbeitet = dynamic_cast<TKasse&>(*kopie);
+    EXPECT_FALSE(bearbeitet.IsNew());
+    bearbeitet.KasseDaten().BeitragssatzG().SetValue(14.6);
+    bearbeitet.SaveKasse();
+    EXPECT_EQ(Lesen(KassenDateiName()),
+              "[Krankenkassen]\nN0=AOK\nN5=BKK\n\n[BKK]\nBeitragssatz_G=14,6\n");
+}
+
 TEST_F(StammdatenTest, NewFundTakesTheFirstFreeKey)
 {
     Schreiben(KassenDateiName(), "[Krankenkassen]\nN0=AOK\nN5=BKK\n");
