@@ -3,6 +3,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
+#include "Forms/DDEStatusAnzeige.h"
 #include "Forms/EStTabelle.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
@@ -18,6 +19,7 @@
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
+#include "MVCFrame/DDEMngr.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
@@ -114,6 +116,11 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     m_est = std::make_unique<TEStBerechnung>(nullptr, "EST");
     m_est->init();
     TFoEStTabelle::AlsTabelleDerBerechnung();
+    // The automation topics, in this order: one row per published calculation.
+    for (const char* topic : {"LOHN", "EST"}) {
+        if (TBerechnung* berechnung = BerechnungNamens(topic))
+            MVCDDEManager().RegisterTopic(berechnung->Daten());
+    }
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -127,10 +134,13 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
     TitelAktualisieren();
+    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus);
 }
 
 TMainForm::~TMainForm()
 {
+    // The DDE manager's events go before anything of the window does.
+    m_ddeAnzeige.reset();
     // First, while window and pages are whole: the message box of a failed start runs its own
     // event loop. Nothing may leave a destructor: the failure is told, not thrown.
     if (Schalter("InfobereichSymbol")) {
@@ -382,7 +392,6 @@ void TMainForm::StatuszeileAufbauen()
     m_statusBar = feld("StatusBar", "", 1);
     m_ddeStatus = feld("DDEStatus", "DDE", 0);
     m_ddeStatus->setToolTip("DDE-Statusanzeige (Dynamischer Datenaustausch)");
-    m_ddeStatus->setEnabled(false); // no conversations: grey
     m_einfuegeStatus = feld("EinfuegeStatus", "Einfügen", 0);
     layout()->addWidget(m_paStatuszeile);
 }

@@ -21,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class QWidget;
+class TDDEStatusAnzeige;
 class TEStBerechnung;
 class TLohnBerechnung;
 
@@ -109,6 +110,8 @@ private:
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
     std::unique_ptr<TEStBerechnung> m_est;
+    // The "DDE" field and the DDE manager's events; it goes first (see the destructor).
+    std::unique_ptr<TDDEStatusAnzeige> m_ddeAnzeige;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

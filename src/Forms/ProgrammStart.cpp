@@ -10,11 +10,13 @@
 #include "Gui/XoApp.h"
 #include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
+#include "MVCFrame/DDEMngr.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenTabelle.h"
 #include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
 #include "Options/Verzeichnisse.h"
+#include "Platform/DDEServer.h"
 #include "Platform/NamedMutex.h"
 #include "Platform/ProzessStart.h"
 #include "Platform/ShellFolder.h"
@@ -72,6 +74,9 @@ void UpdateLageSpeichern(const TUpdateLage& lage)
         zuletzt->SetAsString(lage.zuletztGesucht);
 }
 
+TProgrammStart::TProgrammStart() = default;
+TProgrammStart::~TProgrammStart() = default;
+
 bool TProgrammStart::Starten()
 {
     TUpdateLage lage = UpdateLageLesen();
@@ -89,6 +94,7 @@ bool TProgrammStart::Starten()
     hauptfenster = std::make_unique<TMainForm>(datenVerzeichnis);
     hauptfenster->init();
     rechner = std::make_unique<TFoRechner>();
+    ddeServer = std::make_unique<TDDEServer>(MVCDDEManager());
     hauptfenster->NachDemErzeugen(ErstesArgument());
     hauptfenster->show();
     // A stored or page-sized window never reaches beyond this screen's work area.
@@ -119,6 +125,8 @@ int ProgrammStart(int argc, char** argv)
         start.heute = DatumHeute();
         if (start.Starten())
             ergebnis = QApplication::exec();
+        // The server before the window whose topics it publishes.
+        start.ddeServer.reset();
         start.rechner.reset();
         start.hauptfenster.reset();
     } catch (const std::exception& e) {
@@ -126,6 +134,7 @@ int ProgrammStart(int argc, char** argv)
         ergebnis = 1;
     }
     // The options outlive every window; the directories outlive the options.
+    MVCDDEManagerSingleton().Finalize();
     XoApplicationSingleton().Finalize();
     OptionenVtrlSingleton().Finalize();
     OptionenTabelleSingleton().Finalize();
