@@ -250,7 +250,7 @@ TEST_F(DDEServerTest, RandomPokesIntoEveryItemLeaveTheServerWhole)
         std::vector<QString> items;
         for (const TDDEItem& item : topic->Items())
             items.push_back(QString::fromStdString(item.name));
-        for (int runde = 0; runde < 3; ++runde) {
+        for (int runde = 0; runde < 10; ++runde) {
             for (const QString& item : items) {
                 server->Poke(":fuzz", topicName, item, text());
                 server->Execute(":fuzz", topicName,
