@@ -11,6 +11,8 @@
 //
 // Without a session bus, or when another program owns the name, the server stays inactive and
 // the program runs without it.
+#include "Lib/Event.h"
+
 #include <QDBusConnection>
 #include <QDBusContext>
 #include <QObject>
@@ -20,8 +22,6 @@
 #include <set>
 #include <string>
 #include <utility>
-
-#include "Lib/Event.h"
 
 class QDBusServiceWatcher;
 class TCustomDDEServerTopic;
