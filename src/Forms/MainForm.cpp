@@ -5,6 +5,7 @@
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Geringfuegig/Geringf.h"
 #include "Forms/AboutBox.h"
+#include "Forms/DDEStatusAnzeige.h"
 #include "Forms/EStTabelle.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
@@ -22,6 +23,7 @@
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
+#include "MVCFrame/DDEMngr.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
@@ -128,6 +130,11 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     m_gfb->init();
     m_preview = std::make_unique<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
     m_preview->init();
+    // The automation topics, in this order: one row per published calculation.
+    for (const char* topic : {"LOHN", "EST", "GfB"}) {
+        if (TBerechnung* berechnung = BerechnungNamens(topic))
+            MVCDDEManager().RegisterTopic(berechnung->Daten());
+    }
     for (const TSeite& seite : kSeiten) {
         TPageData data;
         data.Name = seite.name;
@@ -141,10 +148,13 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
     GfBBeschriftungen();
+    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus);
 }
 
 TMainForm::~TMainForm()
 {
+    // The DDE manager's events go before anything of the window does.
+    m_ddeAnzeige.reset();
     // First, while window and pages are whole: the message box of a failed start runs its own
     // event loop. Nothing may leave a destructor: the failure is told, not thrown.
     if (Schalter("InfobereichSymbol")) {
@@ -396,7 +406,6 @@ void TMainForm::StatuszeileAufbauen()
     m_statusBar = feld("StatusBar", "", 1);
     m_ddeStatus = feld("DDEStatus", "DDE", 0);
     m_ddeStatus->setToolTip("DDE-Statusanzeige (Dynamischer Datenaustausch)");
-    m_ddeStatus->setEnabled(false); // no conversations: grey
     m_einfuegeStatus = feld("EinfuegeStatus", "Einfügen", 0);
     layout()->addWidget(m_paStatuszeile);
 }

@@ -21,6 +21,7 @@ class QMenu;
 class QMenuBar;
 class QToolButton;
 class QWidget;
+class TDDEStatusAnzeige;
 class TEStBerechnung;
 class TGeringfuegigBerechnung;
 class TLohnBerechnung;
@@ -127,6 +128,8 @@ private:
     std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
     // Its printout reads the payroll data: freed before them.
     std::unique_ptr<TVtPrintPreviewBerechnung> m_preview;
+    // The "DDE" field and the DDE manager's events; it goes first (see the destructor).
+    std::unique_ptr<TDDEStatusAnzeige> m_ddeAnzeige;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;

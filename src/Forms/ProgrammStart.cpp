@@ -14,12 +14,14 @@
 #include "Lib/InstChck.h"
 #include "Lib/MVCApp.h"
 #include "Lib/StrLib.h"
+#include "MVCFrame/DDEMngr.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenTabelle.h"
 #include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
 #include "Options/ShellFolderList.h"
 #include "Options/Verzeichnisse.h"
+#include "Platform/DDEServer.h"
 #include "Platform/NamedMutex.h"
 #include "Platform/ProzessStart.h"
 #include "Platform/ShellFolder.h"
@@ -80,6 +82,9 @@ void UpdateLageSpeichern(const TUpdateLage& lage)
         zuletzt->SetAsString(lage.zuletztGesucht);
 }
 
+TProgrammStart::TProgrammStart() = default;
+TProgrammStart::~TProgrammStart() = default;
+
 bool TProgrammStart::Starten()
 {
     TUpdateLage lage = UpdateLageLesen();
@@ -97,6 +102,7 @@ bool TProgrammStart::Starten()
     hauptfenster = std::make_unique<TMainForm>(datenVerzeichnis);
     hauptfenster->init();
     rechner = std::make_unique<TFoRechner>();
+    ddeServer = std::make_unique<TDDEServer>(MVCDDEManager());
     hauptfenster->NachDemErzeugen(ErstesArgument());
     hauptfenster->show();
     // A stored or page-sized window never reaches beyond this screen's work area.
@@ -114,6 +120,7 @@ void ProgrammEnde()
     // report names only what was really never freed.
     SetAnzeigeOptionen(nullptr);
     TimerMngrSingleton().Finalize();
+    MVCDDEManagerSingleton().Finalize();
     XoApplicationSingleton().Finalize();
     OptionenVtrlSingleton().Finalize();
     OptionenTabelleSingleton().Finalize();
@@ -155,6 +162,8 @@ int ProgrammLauf(const QStringList& argumente)
         start.heute = DatumHeute();
         if (start.Starten())
             ergebnis = QApplication::exec();
+        // The server before the window whose topics it publishes.
+        start.ddeServer.reset();
         start.rechner.reset();
         start.hauptfenster.reset();
     } catch (const std::exception& e) {

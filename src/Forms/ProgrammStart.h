@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+class TDDEServer;
 class TFoRechner;
 class TMainForm;
 
@@ -34,6 +35,11 @@ struct TProgrammStart {
 
     std::unique_ptr<TMainForm> hauptfenster;
     std::unique_ptr<TFoRechner> rechner;
+    // The automation server over the main window's topics (inactive without a session bus).
+    std::unique_ptr<TDDEServer> ddeServer;
+
+    TProgrammStart();
+    ~TProgrammStart();
 
     // Everything up to the shown main window; false when the program ends for the updater.
     bool Starten();

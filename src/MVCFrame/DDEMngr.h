@@ -1,0 +1,171 @@
+#pragma once
+// The automation server of the data sets, without any transport:
+//   TMVCDDEManager        publishes data sets as topics, counts conversations and busy work,
+//                         keeps the items current from the registry's change event;
+//   TValueDDEServerTopic  one published data set: its items in value order plus "TopicItemList";
+//   TServerTopicDaten     the data set of the fixed topic "System".
+// A transport (Platform/DDEServer.h for D-Bus) calls Connect/Disconnect, Request, Poke and
+// Execute on a topic, and listens to OnTopicAdded, OnTopicRemoved and OnItemChanged to publish
+// topics and to advise its clients. Everything runs on one thread.
+#include "Lib/Event.h"
+#include "Lib/Exception.h"
+#include "Lib/Singleton.h"
+#include "MVCFrame/Daten.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TMVCDDEManager;
+class TString;
+
+// A refused request, poke or execute: the transport answers it with a negative acknowledgement.
+class EDDEError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// The longest text a client may send (poke or execute); longer ones are refused unread.
+inline constexpr std::size_t kDDEMaxText = 64 * 1024;
+
+// One item of a topic: its name, its text and the value it shows (none for "TopicItemList").
+struct TDDEItem {
+    std::string name;
+    std::string text;
+    TValue* value = nullptr;
+};
+
+class TCustomDDEServerTopic {
+public:
+    TCustomDDEServerTopic(TMVCDDEManager& manager, std::string name);
+    virtual ~TCustomDDEServerTopic() = default;
+    TCustomDDEServerTopic(const TCustomDDEServerTopic&) = delete;
+    TCustomDDEServerTopic& operator=(const TCustomDDEServerTopic&) = delete;
+
+    const std::string& Name() const { return m_name; }
+    int ConnectionCount() const { return m_connections; }
+    // "TopicItemList", then a tab and the name of every item.
+    const std::string& TopicItemList() const { return m_items.front().text; }
+
+    // Every item, "TopicItemList" first; names compare case-insensitively.
+    const std::vector<TDDEItem>& Items() const { return m_items; }
+    const TDDEItem* FindItem(std::string_view name) const;
+
+    // A client's conversation with this topic opens and closes.
+    void Connect();
+    void Disconnect();
+
+    // The item's text; EDDEError for an unknown item. OnRequest follows.
+    std::string Request(std::string_view item);
+    // New text for an item's value (SetAsString); EDDEError for an unknown item or a text too
+    // long. A read-only value keeps its content and its current text is advised again.
+    void Poke(std::string_view item, std::string_view text);
+    // Value commands, one per line: "COMMAND NAME=PARAMETER".
+    void Execute(std::string_view lines);
+
+protected:
+    TDDEItem& AddItem(std::string name, std::string text, TValue* value);
+    // Sets the item's text and advises it, also when it is unchanged.
+    void SetItemText(TDDEItem& item, std::string text);
+    TDDEItem* Find(std::string_view name);
+    TDDEItem* FindValueItem(const TValue& value);
+
+private:
+    friend class TMVCDDEManager;
+    TMVCDDEManager& m_manager;
+    std::string m_name;
+    std::vector<TDDEItem> m_items;
+    int m_connections = 0;
+};
+
+class TValueDDEServerTopic : public TCustomDDEServerTopic {
+public:
+    TValueDDEServerTopic(TMVCDDEManager& manager, TDaten& daten);
+    int ItemCount() const { return static_cast<int>(Items().size()) - 1; }
+    TDaten& Daten() const { return m_daten; }
+    // The registry reported a change of one of the data set's values.
+    void ValueChanged(TValue& value);
+
+private:
+    TDaten& m_daten;
+};
+
+class TServerTopicDaten : public TDaten {
+public:
+    using TDaten::TDaten;
+    TString* Topics = nullptr;
+    TString* SysItems = nullptr;
+    TString* Formats = nullptr;
+    TString* Status = nullptr;
+
+protected:
+    void CreateValues() override;
+};
+
+class TMVCDDEManager {
+public:
+    ~TMVCDDEManager();
+    TMVCDDEManager(const TMVCDDEManager&) = delete;
+    TMVCDDEManager& operator=(const TMVCDDEManager&) = delete;
+
+    // Publishes the data set as a topic named like it; a data set published already is ignored.
+    void RegisterTopic(TDaten& daten);
+    bool HasConnections() const { return m_connections > 0; }
+    int ConnectionCount() const { return m_connections; }
+    int BusyCount() const { return m_busy; }
+    void BeginBusy();
+    void EndBusy();
+
+    int TopicCount() const { return static_cast<int>(m_topics.size()); }
+    TValueDDEServerTopic& Topic(int index) const { return *m_topics.at(index); }
+    // By name, case-insensitively; nullptr when absent.
+    TValueDDEServerTopic* FindTopic(std::string_view name) const;
+    TServerTopicDaten& SystemDaten() const { return *m_system; }
+
+    TEvent<> OnBeforeChange;
+    TEvent<> OnRequest;
+    TEvent<> OnDisconnect;
+    TEvent<> OnConnect;
+
+    // For the transport: a topic came or went, an item's text was set.
+    TEvent<TValueDDEServerTopic&> OnTopicAdded;
+    TEvent<const std::string&> OnTopicRemoved;
+    TEvent<const TCustomDDEServerTopic&, const TDDEItem&> OnItemChanged;
+
+private:
+    friend class TSingleton<TMVCDDEManager>;
+    friend class TCustomDDEServerTopic;
+    TMVCDDEManager();
+    void ValueChanged(TDaten* daten, TValue* value);
+    void DatenUnregistered(TDaten* daten);
+    void TopicsNeuSchreiben();
+    void Connected(TCustomDDEServerTopic& topic);
+    void Disconnected(TCustomDDEServerTopic& topic);
+
+    int m_connections = 0;
+    int m_busy = 0;
+    std::vector<TDaten*> m_daten;
+    std::vector<std::unique_ptr<TValueDDEServerTopic>> m_topics;
+    std::unique_ptr<TServerTopicDaten> m_system;
+    // Declared last, so that they are unhooked first: no registry event reaches a half-freed
+    // manager.
+    TEventConnection m_valueChanged;
+    TEventConnection m_datenUnregistered;
+};
+
+// Keeps the manager busy for a scope ("Status" "Busy"), also when an exception leaves it.
+class TDDEBusyGuard {
+public:
+    explicit TDDEBusyGuard(TMVCDDEManager& manager) : m_manager(manager) { m_manager.BeginBusy(); }
+    ~TDDEBusyGuard();
+    TDDEBusyGuard(const TDDEBusyGuard&) = delete;
+    TDDEBusyGuard& operator=(const TDDEBusyGuard&) = delete;
+
+private:
+    TMVCDDEManager& m_manager;
+};
+
+TMVCDDEManager& MVCDDEManager();
+TSingleton<TMVCDDEManager>& MVCDDEManagerSingleton();

@@ -1,0 +1,288 @@
+#include "Platform/DDEServer.h"
+
+#include "MVCFrame/DDEMngr.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusServiceWatcher>
+#include <QRegularExpression>
+
+#include <vector>
+
+namespace {
+
+std::string Gross(const QString& text)
+{
+    return text.toUpper().toStdString();
+}
+
+// Object path elements allow letters, digits and "_" only; other topics cannot be published.
+bool AlsPfadMoeglich(const QString& topic)
+{
+    static const QRegularExpression kElement(QStringLiteral("^[A-Za-z0-9_]+$"));
+    return kElement.match(topic).hasMatch();
+}
+
+} // namespace
+
+TDDEServer::TDDEServer(TMVCDDEManager& manager, QDBusConnection bus, QObject* parent)
+    : QObject(parent), m_manager(manager), m_bus(std::move(bus))
+{
+    if (!m_bus.isConnected() || !m_bus.interface())
+        return;
+    // Without the name (another main program has it) the program runs without the server.
+    const auto antwort =
+        m_bus.interface()->registerService(kDDEService, QDBusConnectionInterface::DontQueueService,
+                                           QDBusConnectionInterface::DontAllowReplacement);
+    if (!antwort.isValid() || antwort.value() != QDBusConnectionInterface::ServiceRegistered)
+        return;
+    m_aktiv = true;
+    m_watcher = new QDBusServiceWatcher(this);
+    m_watcher->setConnection(m_bus);
+    m_watcher->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
+    connect(m_watcher, &QDBusServiceWatcher::serviceUnregistered, this,
+            &TDDEServer::ClientGegangen);
+    for (int i = 0; i < m_manager.TopicCount(); ++i)
+        TopicHinzu(m_manager.Topic(i));
+    m_topicHinzu =
+        m_manager.OnTopicAdded.Connect([this](TValueDDEServerTopic& topic) { TopicHinzu(topic); });
+    m_topicWeg =
+        m_manager.OnTopicRemoved.Connect([this](const std::string& name) { TopicWeg(name); });
+    m_itemGeaendert = m_manager.OnItemChanged.Connect(
+        [this](const TCustomDDEServerTopic& topic, const TDDEItem& item) {
+            ItemGeaendert(topic, item);
+        });
+}
+
+TDDEServer::~TDDEServer()
+{
+    m_topicHinzu.Disconnect();
+    m_topicWeg.Disconnect();
+    m_itemGeaendert.Disconnect();
+    // The open conversations end with the server, so that the counts stay true.
+    while (!m_gespraeche.empty())
+        Schliessen(m_gespraeche.begin()->first);
+    for (const auto& [name, objekt] : m_objekte)
+        m_bus.unregisterObject('/' + QString::fromStdString(name));
+    if (m_aktiv)
+        m_bus.interface()->unregisterService(kDDEService);
+}
+
+template <class F>
+TDDEAntwort TDDEServer::Aufruf(const QString& caller, const QString& topic, bool oeffnen,
+                               F&& arbeit)
+{
+    try {
+        TValueDDEServerTopic* t = m_manager.FindTopic(topic.toStdString());
+        if (!t)
+            throw EDDEError("Das Thema \"" + topic.toStdString() + "\" gibt es nicht.");
+        if (oeffnen)
+            t = &Oeffnen(caller, topic);
+        TGespraech* gespraech = nullptr;
+        if (const auto it = m_gespraeche.find({caller, t->Name()}); it != m_gespraeche.end())
+            gespraech = &it->second;
+        return TDDEAntwort{true, arbeit(*t, gespraech)};
+    } catch (const std::exception& e) {
+        return TDDEAntwort{false, QString::fromStdString(e.what())};
+    } catch (...) {
+        return TDDEAntwort{false, QStringLiteral("Unbekannter Fehler im Automatisierungsserver.")};
+    }
+}
+
+TValueDDEServerTopic& TDDEServer::Oeffnen(const QString& caller, const QString& topic)
+{
+    TValueDDEServerTopic* t = m_manager.FindTopic(topic.toStdString());
+    const TSchluessel schluessel{caller, t->Name()};
+    if (m_gespraeche.count(schluessel) == 0) {
+        if (m_watcher && !caller.isEmpty() && !HatGespraeche(caller))
+            m_watcher->addWatchedService(caller);
+        m_gespraeche.emplace(schluessel, TGespraech{});
+        t->Connect();
+    }
+    return *t;
+}
+
+void TDDEServer::Schliessen(const TSchluessel& schluessel)
+{
+    if (m_gespraeche.erase(schluessel) == 0)
+        return;
+    if (m_watcher && !HatGespraeche(schluessel.first))
+        m_watcher->removeWatchedService(schluessel.first);
+    if (TValueDDEServerTopic* t = m_manager.FindTopic(schluessel.second))
+        t->Disconnect();
+}
+
+bool TDDEServer::HatGespraeche(const QString& caller) const
+{
+    const auto it = m_gespraeche.lower_bound({caller, std::string()});
+    return it != m_gespraeche.end() && it->first.first == caller;
+}
+
+void TDDEServer::ClientGegangen(const QString& caller)
+{
+    std::vector<TSchluessel> weg;
+    for (const auto& [schluessel, gespraech] : m_gespraeche) {
+        if (schluessel.first == caller)
+            weg.push_back(schluessel);
+    }
+    for (const TSchluessel& schluessel : weg)
+        Schliessen(schluessel);
+}
+
+TDDEAntwort TDDEServer::Connect(const QString& caller, const QString& topic)
+{
+    return Aufruf(caller, topic, true,
+                  [](TValueDDEServerTopic&, TGespraech*) { return QString(); });
+}
+
+TDDEAntwort TDDEServer::Disconnect(const QString& caller, const QString& topic)
+{
+    return Aufruf(caller, topic, false, [&](TValueDDEServerTopic& t, TGespraech*) {
+        Schliessen({caller, t.Name()});
+        return QString();
+    });
+}
+
+TDDEAntwort TDDEServer::Request(const QString& caller, const QString& topic, const QString& item)
+{
+    return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
+        return QString::fromStdString(t.Request(item.toStdString()));
+    });
+}
+
+TDDEAntwort TDDEServer::Poke(const QString& caller, const QString& topic, const QString& item,
+                             const QString& text)
+{
+    return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
+        t.Poke(item.toStdString(), text.toStdString());
+        return QString();
+    });
+}
+
+TDDEAntwort TDDEServer::Execute(const QString& caller, const QString& topic, const QString& lines)
+{
+    return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
+        t.Execute(lines.toStdString());
+        return QString();
+    });
+}
+
+TDDEAntwort TDDEServer::StartAdvise(const QString& caller, const QString& topic,
+                                    const QString& item)
+{
+    return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech* gespraech) {
+        // An advise link needs an item that exists: the same refusal as a request.
+        const TDDEItem* gefunden = t.FindItem(item.toStdString());
+        if (!gefunden)
+            t.Request(item.toStdString());
+        else
+            gespraech->advise.insert(Gross(QString::fromStdString(gefunden->name)));
+        return QString();
+    });
+}
+
+TDDEAntwort TDDEServer::StopAdvise(const QString& caller, const QString& topic, const QString& item)
+{
+    return Aufruf(caller, topic, false, [&](TValueDDEServerTopic&, TGespraech* gespraech) {
+        if (gespraech)
+            gespraech->advise.erase(Gross(item));
+        return QString();
+    });
+}
+
+void TDDEServer::TopicHinzu(TValueDDEServerTopic& topic)
+{
+    const QString name = QString::fromStdString(topic.Name());
+    if (!AlsPfadMoeglich(name) || m_objekte.count(topic.Name()) > 0)
+        return;
+    auto* objekt = new TDDETopicObjekt(*this, name, this);
+    if (!m_bus.registerObject('/' + name, objekt,
+                              QDBusConnection::ExportAllSlots |
+                                  QDBusConnection::ExportAllSignals)) {
+        delete objekt;
+        return;
+    }
+    m_objekte[topic.Name()] = objekt;
+}
+
+void TDDEServer::TopicWeg(const std::string& name)
+{
+    // The manager has closed the topic's conversations already.
+    for (auto it = m_gespraeche.begin(); it != m_gespraeche.end();) {
+        const QString caller = it->first.first;
+        if (it->first.second != name) {
+            ++it;
+            continue;
+        }
+        it = m_gespraeche.erase(it);
+        if (m_watcher && !HatGespraeche(caller))
+            m_watcher->removeWatchedService(caller);
+    }
+    const auto it = m_objekte.find(name);
+    if (it == m_objekte.end())
+        return;
+    m_bus.unregisterObject('/' + QString::fromStdString(name));
+    it->second->deleteLater(); // the call being answered may come from this very object
+    m_objekte.erase(it);
+}
+
+void TDDEServer::ItemGeaendert(const TCustomDDEServerTopic& topic, const TDDEItem& item)
+{
+    const auto objekt = m_objekte.find(topic.Name());
+    if (objekt == m_objekte.end())
+        return;
+    const std::string gross = Gross(QString::fromStdString(item.name));
+    for (const auto& [schluessel, gespraech] : m_gespraeche) {
+        if (schluessel.second == topic.Name() && gespraech.advise.count(gross) > 0) {
+            emit static_cast<TDDETopicObjekt*>(objekt->second)
+                ->ItemChanged(QString::fromStdString(item.name), QString::fromStdString(item.text));
+            return;
+        }
+    }
+}
+
+TDDETopicObjekt::TDDETopicObjekt(TDDEServer& server, QString topic, QObject* parent)
+    : QObject(parent), m_server(server), m_topic(std::move(topic))
+{
+}
+
+QString TDDETopicObjekt::Antworten(const TDDEAntwort& antwort)
+{
+    if (!antwort.ok)
+        sendErrorReply(kDDEFehler, antwort.text);
+    return antwort.text;
+}
+
+void TDDETopicObjekt::Connect()
+{
+    Antworten(m_server.Connect(message().service(), m_topic));
+}
+
+void TDDETopicObjekt::Disconnect()
+{
+    Antworten(m_server.Disconnect(message().service(), m_topic));
+}
+
+QString TDDETopicObjekt::Request(const QString& item)
+{
+    return Antworten(m_server.Request(message().service(), m_topic, item));
+}
+
+void TDDETopicObjekt::Poke(const QString& item, const QString& text)
+{
+    Antworten(m_server.Poke(message().service(), m_topic, item, text));
+}
+
+void TDDETopicObjekt::Execute(const QString& lines)
+{
+    Antworten(m_server.Execute(message().service(), m_topic, lines));
+}
+
+void TDDETopicObjekt::StartAdvise(const QString& item)
+{
+    Antworten(m_server.StartAdvise(message().service(), m_topic, item));
+}
+
+void TDDETopicObjekt::StopAdvise(const QString& item)
+{
+    Antworten(m_server.StopAdvise(message().service(), m_topic, item));
+}
