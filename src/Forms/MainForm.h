@@ -5,6 +5,7 @@
 //
 // Start-up and shut-down around it live in ProgrammStart.h; the tray launcher is closed when the
 // window is created and started again at exit when the tray option is on.
+#include "Forms/VergleichNachricht.h"
 #include "Gui/PageMainForm.h"
 #include "Gui/Tabelle.h"
 
@@ -23,8 +24,12 @@ class QToolButton;
 class QWidget;
 class TEStBerechnung;
 class TLohnBerechnung;
+class TStKlVergleichBerechnung;
+class TVergleichBerechnung;
 
-class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
+class TMainForm : public TPageMainForm,
+                  public TTabellenEmpfaenger,
+                  public TVergleichEmpfaenger {
     Q_OBJECT
 public:
     // `datenVerzeichnis`: the folder of "VANTRL32.INI", with a trailing '/'.
@@ -73,6 +78,12 @@ public:
     TEStBerechnung& ESt() const { return *m_est; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
+    // The year comparison: stores "LOHN" or "EST" as a case and shows the comparison page, or
+    // hands the comparison back to the calculation page ("Neu", "Ändern").
+    void VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art) override;
+    TVergleichBerechnung& LohnVergleich() const { return *m_lohnVergleich; }
+    TVergleichBerechnung& EStVergleich() const { return *m_estVergleich; }
+    TStKlVergleichBerechnung& StKlVergleich() const { return *m_stKlVergleich; }
 
     // The one action behind a page's menu item and speed button; nullptr for a page without them.
     QAction* SeitenAktion(int nummer) const;
@@ -108,7 +119,10 @@ private:
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
+    std::unique_ptr<TVergleichBerechnung> m_lohnVergleich;
     std::unique_ptr<TEStBerechnung> m_est;
+    std::unique_ptr<TVergleichBerechnung> m_estVergleich;
+    std::unique_ptr<TStKlVergleichBerechnung> m_stKlVergleich;
     std::map<QString, QAction*> m_items;
     std::map<int, QAction*> m_seitenAktionen;
     std::map<QString, QToolButton*> m_buttons;
