@@ -513,12 +513,13 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
-    for (TBerechnung* berechnung : std::initializer_list<TBerechnung*>{
-             m_lohn.get(), m_lohnVergleich.get(), m_est.get(), m_estVergleich.get(),
-             m_stKlVergleich.get()})
-        if (name == berechnung->Name())
-            return berechnung;
-    return nullptr;
+    for (TBerechnung* vergleich : std::initializer_list<TBerechnung*>{
+             m_lohnVergleich.get(), m_estVergleich.get(), m_stKlVergleich.get()})
+        if (name == vergleich->Name())
+            return vergleich;
+    if (name == m_est->Name())
+        return m_est.get();
+    return name == m_lohn->Name() ? m_lohn.get() : nullptr;
 }
 
 void TMainForm::VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art)
