@@ -186,7 +186,7 @@ void TCustomVergleich::KnoepfeAufbauen(QVBoxLayout& spalte,
     QPushButton* neu = Knopf("bnNeu", "&Neu");
     neu->setToolTip("Neuen Jahresvergleich beginnen");
     connect(neu, &QPushButton::clicked, this, &TCustomVergleich::bnNeuClick);
-    QPushButton* aendern = Knopf("bnAendern", "Ä&ndern");
+    QPushButton* aendern = Knopf("bnAendern", "&Ändern");
     aendern->setToolTip("Das zweite Jahr ändern");
     connect(aendern, &QPushButton::clicked, this, &TCustomVergleich::bnAendernClick);
     auto* zeile = new QHBoxLayout;

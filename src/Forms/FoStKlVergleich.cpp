@@ -120,6 +120,7 @@ void TFoStKlVergleich::Aufbauen()
 
     QGridLayout* gitter = SeitenGitter(*Panel(), *seite, "Ehegatten", {"Ehegatte A", "Ehegatte B"});
     // Built row by row, A before B, so the tab key runs along a row.
+    // Caption letters leave the menus' letters (D, B, A, T, O) free.
     const auto zeile = [&](const QString& caption, auto machen) {
         const int nr = gitter->rowCount();
         auto* label = new QLabel(caption, Panel());
@@ -135,7 +136,7 @@ void TFoStKlVergleich::Aufbauen()
     const auto betrag = [this](const char* name) {
         return [this, name](int e) { return Neu<TMVCBetrag>(name + QString(kSeite[e])); };
     };
-    zeile("&Bruttoentgelt:", betrag("ebBrutto"));
+    zeile("Brutto&entgelt:", betrag("ebBrutto"));
     zeile("&Kinderfreibeträge:", [this](int e) {
         m_cbKiFB[e] = new QComboBox(Panel());
         m_cbKiFB[e]->setObjectName(QString("cbKiFB") + kSeite[e]);
@@ -145,15 +146,15 @@ void TFoStKlVergleich::Aufbauen()
     zeile("&Freibetrag:", betrag("ebLStK_FB"));
     zeile("&Hinzurechnungsbetrag:", betrag("ebLStK_HB"));
     zeile("&Versorgungsbezüge:", betrag("ebVersBez"));
-    zeile("Versorgungs&beginn:",
+    zeile("Versorgungsbe&ginn:",
           [this](int e) { return Neu<TMVCEdit>(QString("edVersorgungsbeginn") + kSeite[e]); });
     zeile("&Monate Versorgungsbezug:",
           [this](int e) { return Neu<TMVCComboBox>(QString("cbMonateVersBez") + kSeite[e]); });
-    zeile("Bezug erster voller Mona&t:", betrag("ebVersBezMonat"));
+    zeile("Bezug erster voller Monat:", betrag("ebVersBezMonat"));
     zeile("&Sonderzahlungen:", betrag("ebSonderzahlungen"));
-    zeile("&Geburtsdatum:",
+    zeile("Geburtsdat&um:",
           [this](int e) { return Neu<TMVCDateEdit>(QString("edGeburtsdatum") + kSeite[e]); });
-    zeile("Beitra&gsgruppe:", [this](int e) {
+    zeile("Beit&ragsgruppe:", [this](int e) {
         auto* knopf = new QPushButton("?...", Panel());
         knopf->setObjectName(QString("bnBGS") + kSeite[e]);
         knopf->setToolTip("Beitragsgruppenschlüssel wählen");
@@ -162,10 +163,10 @@ void TFoStKlVergleich::Aufbauen()
     });
     zeile("", [this](int e) {
         auto* box = Neu<TMVCCheckBox>(QString("chOstBBGRV") + kSeite[e]);
-        box->setText("BBG-RV &Ost");
+        box->setText("BBG-RV Ost");
         return box;
     });
-    zeile("KV-Zusatzbeitrag (%):", betrag("ebKVZBSatz"));
+    zeile("KV-Zusatzbe&itrag (%):", betrag("ebKVZBSatz"));
     zeile("", [this](int e) {
         auto* box = Neu<TMVCCheckBox>(QString("chAGZuschussPrivatKV") + kSeite[e]);
         box->setText("AG-Zuschuss &private KV");

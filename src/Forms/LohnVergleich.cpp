@@ -166,7 +166,7 @@ void TFoLohnVergleich::Aufbauen()
     entgelt->setColumnMinimumWidth(4, 100);
     entgelt->setColumnStretch(4, 1);
 
-    m_bnDetail = Knopf("bnDetail", "&Details ein");
+    m_bnDetail = Knopf("bnDetail", "Deta&ils ein");
     connect(m_bnDetail, &QPushButton::clicked, this, &TFoLohnVergleich::bnDetailClick);
     KnoepfeAufbauen(*seite, {m_bnDetail});
     seite->addStretch(1);
@@ -182,7 +182,7 @@ void TFoLohnVergleich::bnDetailClick()
 void TFoLohnVergleich::DetailsZeigen()
 {
     m_paDetail->setVisible(m_details);
-    m_bnDetail->setText(m_details ? "&Details aus" : "&Details ein");
+    m_bnDetail->setText(m_details ? "Deta&ils aus" : "Deta&ils ein");
     // The page is as tall as what it shows: the host fits it and scrolls no empty space.
     Panel()->layout()->activate();
     Panel()->SetFitHeight(Panel()->layout()->sizeHint().height());
