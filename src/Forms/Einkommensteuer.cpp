@@ -4,6 +4,7 @@
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Forms/EStTabelle.h"
 #include "Forms/SeitenZeilen.h"
+#include "Forms/VergleichNachricht.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -83,6 +84,8 @@ TFoEinkommensteuer::TFoEinkommensteuer(QWidget* parent) : TMainPageForm(parent)
     for (int i = 0; i < kBilder; ++i)
         m_bilder[static_cast<std::size_t>(i)] = QIcon(TabellenBild(i + 1));
     Aufbauen();
+    m_jahresvergleich = std::make_unique<TJahresvergleichKnopf>(
+        *m_bnVergleich, TVergleichArt::ESt, *Control<QWidget>("cbVZ"));
     PopupAufbauen();
 }
 
@@ -231,7 +234,6 @@ void TFoEinkommensteuer::SymboleAufbauen(QVBoxLayout& spalte)
 {
     m_bnVergleich = new QPushButton("Jahresvergleich", Panel());
     m_bnVergleich->setObjectName("bnVergleich");
-    m_bnVergleich->setEnabled(false); // the income-tax comparison page comes later
     const auto symbol = [this](const char* name, const QString& text, const QString& hinweis) {
         auto* knopf = new QToolButton(Panel());
         knopf->setObjectName(name);

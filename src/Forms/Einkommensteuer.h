@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <span>
 
 class QAction;
@@ -29,6 +30,7 @@ class QStackedWidget;
 class QToolButton;
 class QVBoxLayout;
 class TEStBerechnung;
+class TJahresvergleichKnopf;
 class TEStDaten;
 class TMVCBetrag;
 class TMVCCheckBox;
@@ -59,6 +61,8 @@ public:
     void EStTabCloseImageClick(bool strg);
     // Opening, closing and scrolling of table windows, passed on by the main window.
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
+    // The year-comparison button and its flag; the main window tells it "Neu" and "Ändern".
+    TJahresvergleichKnopf& Jahresvergleich() const { return *m_jahresvergleich; }
 
     // The picture the animated table icon shows (1 at rest).
     int AnimationsBild() const { return m_bild; }
@@ -108,6 +112,7 @@ private:
     QRadioButton* m_rbZVEEingabe = nullptr;
     QRadioButton* m_rbEStEingabe = nullptr;
     QPushButton* m_bnVergleich = nullptr;
+    std::unique_ptr<TJahresvergleichKnopf> m_jahresvergleich;
     QToolButton* m_estTabOpenImage = nullptr;
     QToolButton* m_estTabCloseImage = nullptr;
     QAction* m_pmiTabelleOeffnen = nullptr;

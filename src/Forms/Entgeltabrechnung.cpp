@@ -12,6 +12,7 @@
 #include "Forms/FoEntgelteMenue.h"
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
+#include "Forms/VergleichNachricht.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -119,6 +120,8 @@ TFoEntgeltabrechnung::TFoEntgeltabrechnung(QWidget* parent) : TMainPageForm(pare
     setObjectName("FoEntgeltabrechnung");
     setWindowTitle("Entgeltabrechnung");
     Aufbauen();
+    m_jahresvergleich = std::make_unique<TJahresvergleichKnopf>(
+        *m_bnVergleich, TVergleichArt::Lohn, *Control<QWidget>("cbJahr"));
 }
 
 TFoEntgeltabrechnung::~TFoEntgeltabrechnung() = default;
@@ -270,7 +273,6 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
 
     m_bnVergleich = new QPushButton("Jahresvergleich", Panel());
     m_bnVergleich->setObjectName("bnVergleich");
-    m_bnVergleich->setEnabled(false); // the comparison pages come later
     m_lstTabOpenImage = new QToolButton(Panel());
     m_lstTabOpenImage->setObjectName("LStTabOpenImage");
     m_lstTabOpenImage->setText("LSt-Tabelle");

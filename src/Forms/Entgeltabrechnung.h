@@ -14,6 +14,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <span>
 #include <string>
 
@@ -26,6 +27,7 @@ class QRadioButton;
 class QToolButton;
 class QVBoxLayout;
 class QWidget;
+class TJahresvergleichKnopf;
 class TLohnDaten;
 class TMVCBetrag;
 class TMVCCheckBox;
@@ -63,6 +65,8 @@ public:
     void LStTabCloseImageClick(bool strg);
     // Opening and closing of table windows, passed on by the main window.
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
+    // The year-comparison button and its flag; the main window tells it "Neu" and "Ändern".
+    TJahresvergleichKnopf& Jahresvergleich() const { return *m_jahresvergleich; }
 
     void bnBGSClick();
     // The pay-item dialog over the statement; a first pension item from 2005 opens the pension
@@ -127,6 +131,7 @@ private:
     QWidget* m_paMZTab = nullptr;
     QFrame* m_paVersBez = nullptr;
     QPushButton* m_bnVergleich = nullptr;
+    std::unique_ptr<TJahresvergleichKnopf> m_jahresvergleich;
     QRadioButton* m_rbEntgeltEingabe = nullptr;
     QRadioButton* m_rbLStEingabe = nullptr;
     QRadioButton* m_rbNettoEingabe = nullptr;

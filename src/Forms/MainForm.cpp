@@ -4,14 +4,19 @@
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Geringfuegig/Geringf.h"
+#include "Engine/Vergleich/StKlVergleich.h"
+#include "Engine/Vergleich/VerglBrg.h"
 #include "Forms/AboutBox.h"
 #include "Forms/DDEStatusAnzeige.h"
 #include "Forms/EStTabelle.h"
+#include "Forms/EStVergleich.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/FoOptionen.h"
 #include "Forms/FoStammdaten.h"
+#include "Forms/FoStKlVergleich.h"
 #include "Forms/GeringfuegigBeschaeftigt.h"
+#include "Forms/LohnVergleich.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
@@ -78,27 +83,22 @@ struct TSeite {
     TPageClass (*klasse)();
 };
 
-TPageClass NochNichtGebaut()
-{
-    return {};
-}
-
 const TSeite kSeiten[] = {
     {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung", "bnAbrechnung",
      "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
     {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
      "Einkommensteuer", &TPageClass::Of<TFoEinkommensteuer>},
     {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &NochNichtGebaut},
+     &TPageClass::Of<TFoLohnVergleich>},
     {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &NochNichtGebaut},
+     &TPageClass::Of<TFoEStVergleich>},
     // Item, button and hint are named after the pay limit of the page's data (GfBBeschriftungen).
     {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "", "bnGfB", "", "",
      &TPageClass::Of<TFoGeringfuegigBeschaeftigt>},
     {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
      &TPageClass::Of<TFoVtPrintPreview>},
     {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
-     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &NochNichtGebaut},
+     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &TPageClass::Of<TFoStKlVergleich>},
 };
 
 // The main window's menus in their order. A page's menu goes before the first menu of a higher
@@ -123,15 +123,23 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     // The calculations are named like their pages' data and their automation topics.
     m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
     m_lohn->init();
+    m_lohnVergleich = std::make_unique<TVergleichBerechnung>(
+        nullptr, "LohnVergleich", &ErzeugeBerechnung<TLohnBerechnung>);
+    m_lohnVergleich->init();
     m_est = std::make_unique<TEStBerechnung>(nullptr, "EST");
     m_est->init();
+    m_estVergleich = std::make_unique<TVergleichBerechnung>(nullptr, "EStVergleich",
+                                                            &ErzeugeBerechnung<TEStBerechnung>);
+    m_estVergleich->init();
+    m_stKlVergleich = std::make_unique<TStKlVergleichBerechnung>(nullptr, "StKlVergleich");
+    m_stKlVergleich->init();
     TFoEStTabelle::AlsTabelleDerBerechnung();
     m_gfb = std::make_unique<TGeringfuegigBerechnung>(nullptr, "GfB");
     m_gfb->init();
     m_preview = std::make_unique<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
     m_preview->init();
     // The automation topics, in this order: one row per published calculation.
-    for (const char* topic : {"LOHN", "EST", "GfB"}) {
+    for (const char* topic : {"LOHN", "EST", "GfB", "StKlVergleich"}) {
         if (TBerechnung* berechnung = BerechnungNamens(topic))
             MVCDDEManager().RegisterTopic(berechnung->Daten());
     }
@@ -523,12 +531,37 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
-    for (TBerechnung* berechnung :
-         {static_cast<TBerechnung*>(m_lohn.get()), static_cast<TBerechnung*>(m_est.get()),
-          static_cast<TBerechnung*>(m_gfb.get()), static_cast<TBerechnung*>(m_preview.get())})
+    for (TBerechnung* berechnung : std::initializer_list<TBerechnung*>{
+             m_lohn.get(), m_est.get(), m_lohnVergleich.get(), m_estVergleich.get(), m_gfb.get(),
+             m_preview.get(), m_stKlVergleich.get()})
         if (name == berechnung->Name())
             return berechnung;
     return nullptr;
+}
+
+void TMainForm::VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art)
+{
+    const bool lohn = art == TVergleichArt::Lohn;
+    TVergleichBerechnung& vergleich = lohn ? *m_lohnVergleich : *m_estVergleich;
+    const TBerechnung& quelle = lohn ? static_cast<TBerechnung&>(*m_lohn) : *m_est;
+    switch (befehl) {
+    case TVergleichBefehl::Fall1:
+        vergleich.SetDaten1(quelle);
+        break;
+    case TVergleichBefehl::Fall2:
+        vergleich.SetDaten2(quelle);
+        SeiteZeigen(lohn ? 3 : 4);
+        break;
+    case TVergleichBefehl::Neu:
+    case TVergleichBefehl::Aendern:
+        // The comparison page that sent this is gone once its calculation page is shown.
+        SeiteZeigen(static_cast<int>(art));
+        if (auto* seite = dynamic_cast<TFoEntgeltabrechnung*>(ActivePageForm()))
+            seite->Jahresvergleich().VergleichNachricht(befehl);
+        if (auto* seite = dynamic_cast<TFoEinkommensteuer*>(ActivePageForm()))
+            seite->Jahresvergleich().VergleichNachricht(befehl);
+        break;
+    }
 }
 
 QAction* TMainForm::SeitenAktion(int nummer) const

@@ -5,6 +5,7 @@
 //
 // Start-up and shut-down around it live in ProgrammStart.h; the tray launcher is closed when the
 // window is created and started again at exit when the tray option is on.
+#include "Forms/VergleichNachricht.h"
 #include "Gui/PageMainForm.h"
 #include "Gui/Tabelle.h"
 
@@ -25,9 +26,13 @@ class TDDEStatusAnzeige;
 class TEStBerechnung;
 class TGeringfuegigBerechnung;
 class TLohnBerechnung;
+class TStKlVergleichBerechnung;
+class TVergleichBerechnung;
 class TVtPrintPreviewBerechnung;
 
-class TMainForm : public TPageMainForm, public TTabellenEmpfaenger {
+class TMainForm : public TPageMainForm,
+                  public TTabellenEmpfaenger,
+                  public TVergleichEmpfaenger {
     Q_OBJECT
 public:
     // `datenVerzeichnis`: the folder of "VANTRL32.INI", with a trailing '/'.
@@ -89,6 +94,12 @@ public:
     TGeringfuegigBerechnung& GfB() const { return *m_gfb; }
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
+    // The year comparison: stores "LOHN" or "EST" as a case and shows the comparison page, or
+    // hands the comparison back to the calculation page ("Neu", "Ändern").
+    void VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art) override;
+    TVergleichBerechnung& LohnVergleich() const { return *m_lohnVergleich; }
+    TVergleichBerechnung& EStVergleich() const { return *m_estVergleich; }
+    TStKlVergleichBerechnung& StKlVergleich() const { return *m_stKlVergleich; }
 
     // The one action behind a page's menu item and speed button; nullptr for a page without them.
     QAction* SeitenAktion(int nummer) const;
@@ -124,7 +135,10 @@ private:
     std::string m_datenVerzeichnis;
     // The calculations of the pages; freed after the page forms (see the destructor).
     std::unique_ptr<TLohnBerechnung> m_lohn;
+    std::unique_ptr<TVergleichBerechnung> m_lohnVergleich;
     std::unique_ptr<TEStBerechnung> m_est;
+    std::unique_ptr<TVergleichBerechnung> m_estVergleich;
+    std::unique_ptr<TStKlVergleichBerechnung> m_stKlVergleich;
     std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
     // Its printout reads the payroll data: freed before them.
     std::unique_ptr<TVtPrintPreviewBerechnung> m_preview;

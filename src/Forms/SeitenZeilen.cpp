@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -67,6 +68,24 @@ QFormLayout* SeitenGruppe(QWidget& panel, QVBoxLayout& spalte, const QString& ti
     return form;
 }
 
+QGridLayout* SeitenGitter(QWidget& panel, QVBoxLayout& spalte, const QString& titel,
+                          std::initializer_list<QString> koepfe)
+{
+    auto* box = new QGroupBox(titel, &panel);
+    auto* gitter = new QGridLayout(box);
+    gitter->setContentsMargins(6, 2, 6, 4);
+    gitter->setVerticalSpacing(2);
+    gitter->setHorizontalSpacing(10);
+    int spalteNr = 1;
+    for (const QString& kopf : koepfe) {
+        auto* label = new QLabel("<b>" + kopf + "</b>", box);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        gitter->addWidget(label, 0, spalteNr++);
+    }
+    spalte.addWidget(box);
+    return gitter;
+}
+
 QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls)
 {
     auto* zeile = new QWidget(&panel);
@@ -82,6 +101,21 @@ QStringList SeitenText(const QWidget& panel)
 {
     QStringList zeilen;
     for (QGroupBox* box : panel.findChildren<QGroupBox*>()) {
+        if (auto* gitter = qobject_cast<QGridLayout*>(box->layout())) {
+            zeilen << QString() << box->title();
+            for (int zeile = 1; zeile < gitter->rowCount(); ++zeile) {
+                QStringList felder;
+                for (int spalte = 1; spalte < gitter->columnCount(); ++spalte) {
+                    const QLayoutItem* feld = gitter->itemAtPosition(zeile, spalte);
+                    felder << FeldText(feld ? feld->widget() : nullptr).rightJustified(16);
+                }
+                const QLayoutItem* label = gitter->itemAtPosition(zeile, 0);
+                if (!felder.join("").trimmed().isEmpty())
+                    zeilen << QString(8, ' ') + Beschriftung(label ? label->widget() : nullptr) +
+                                  felder.join(" ");
+            }
+            continue;
+        }
         auto* form = qobject_cast<QFormLayout*>(box->layout());
         if (!form)
             continue;

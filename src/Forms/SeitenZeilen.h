@@ -8,12 +8,18 @@
 #include <initializer_list>
 
 class QFormLayout;
+class QGridLayout;
 class QVBoxLayout;
 class QWidget;
 
 // A group box titled `titel` at the end of `spalte`, on `panel`, with a form layout for its rows.
 QFormLayout* SeitenGruppe(QWidget& panel, QVBoxLayout& spalte, const QString& titel);
+// A group box titled `titel` at the end of `spalte` with a grid: a caption column and one column
+// per heading (row 0 holds the headings).
+QGridLayout* SeitenGitter(QWidget& panel, QVBoxLayout& spalte, const QString& titel,
+                          std::initializer_list<QString> koepfe);
 // The controls side by side without margins of their own; buttons keep their size.
 QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls);
-// Every group box of the panel: its title, then each shown row as caption and field text.
+// Every group box of the panel: its title, then each shown row as caption and field text (the
+// fields of a grid row side by side).
 QStringList SeitenText(const QWidget& panel);

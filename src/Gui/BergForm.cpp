@@ -6,6 +6,7 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/Daten.h"
+#include "MVCFrame/DatenContainer.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/IntegerLookup.h"
 #include "MVCFrame/IntegerValue.h"
@@ -57,12 +58,37 @@ TMVCControl* TBerechnungForm::ControlNamens(std::string_view name) const
     return nullptr;
 }
 
+namespace {
+
+// A value of `daten` by name; "Kind.Name" is the value "Name" of the child data set or child
+// calculation "Kind" of a container, as deep as the dots go. nullptr when there is none.
+TValue* WertNamens(const TDaten& daten, std::string_view pfad)
+{
+    const auto punkt = pfad.find('.');
+    if (punkt == std::string_view::npos)
+        return daten.FindValue(std::string(pfad));
+    const auto* container = dynamic_cast<const TDatenContainer*>(&daten);
+    if (!container)
+        return nullptr;
+    const std::string_view kind = pfad.substr(0, punkt);
+    const std::string_view rest = pfad.substr(punkt + 1);
+    for (int i = 0; i < container->DatenCount(); ++i)
+        if (container->GetDaten(i).Name() == kind)
+            return WertNamens(container->GetDaten(i), rest);
+    for (int i = 0; i < container->BerechnungCount(); ++i)
+        if (container->GetBerechnung(i).Name() == kind)
+            return WertNamens(container->GetBerechnung(i).Daten(), rest);
+    return nullptr;
+}
+
+} // namespace
+
 void TBerechnungForm::Binden(std::span<const TBindung> bindungen)
 {
     TDaten* daten = m_berechnung ? &m_berechnung->Daten() : nullptr;
     for (const TBindung& bindung : bindungen) {
         TMVCControl* control = ControlNamens(bindung.control);
-        TValue* wert = daten ? daten->FindValue(bindung.wert) : nullptr;
+        TValue* wert = daten ? WertNamens(*daten, bindung.wert) : nullptr;
         VT_ASSERT(control, "bound control missing on the form");
         VT_ASSERT(!daten || wert, "bound value missing in the data set");
         if (auto* betrag = dynamic_cast<TMVCBetrag*>(control))

@@ -50,9 +50,9 @@ protected:
     virtual void AfterRefresh() {}
     virtual void BindControls() {}
     // Binds the controls of `bindungen`, in that order, to the values of the calculation's data
-    // set. An amount field takes its value's decimal places; a combo box of a whole number is
-    // editable and offers the numbers of a small range. A control or value that does not exist is a
-    // fault of the form (assertion).
+    // set ("Kind.Name": value "Name" of the container's child "Kind"). An amount field takes its
+    // value's decimal places; a combo box of a whole number is editable and offers the numbers of
+    // a small range. A control or value that does not exist is a fault of the form (assertion).
     void Binden(std::span<const TBindung> bindungen);
     virtual void DoSetBerechnung(TBerechnung* berechnung) { m_berechnung = berechnung; }
 

@@ -50,7 +50,7 @@ protected:
 
 TEST_F(DDEStatusAnzeigeTest, TheCalculationsArePublishedInOrder)
 {
-    EXPECT_EQ(MVCDDEManager().FindTopic("System")->Request("Topics"), "System\tLOHN\tEST\tGfB");
+    EXPECT_EQ(MVCDDEManager().FindTopic("System")->Request("Topics"), "System\tLOHN\tEST\tGfB\tStKlVergleich");
 }
 
 TEST_F(DDEStatusAnzeigeTest, BoldWhileConnectedHighlightedOnUseBackAfterHalfASecond)

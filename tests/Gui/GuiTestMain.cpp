@@ -7,7 +7,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // VT_LOOK: a test shows its window on the real display, for a screenshot.
+    if (!qEnvironmentVariableIsSet("VT_LOOK"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);

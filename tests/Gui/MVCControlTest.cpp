@@ -7,6 +7,7 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/Daten.h"
+#include "MVCFrame/DatenContainer.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/IntegerLookup.h"
 #include "MVCFrame/MVCTestSupport.h"
@@ -312,5 +313,55 @@ TEST_P(DatumsMaskeTest, FieldsInFormatOrder)
 }
 INSTANTIATE_TEST_SUITE_P(Gui, DatumsMaskeTest, testing::ValuesIn(kMasken),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// A container with a value of its own and a child data set "Kind".
+class TContainerDaten : public TDatenContainer {
+public:
+    using TDatenContainer::TDatenContainer;
+
+protected:
+    void CreateValues() override
+    {
+        new TString(this, "Eigen", 0, "oben");
+        CreateComponent<TTestDaten>(this, "Kind");
+    }
+};
+
+class TPfadForm : public TBerechnungForm {
+public:
+    TPfadForm()
+    {
+        eigen->setObjectName("eigen");
+        kind->setObjectName("kind");
+    }
+    TMVCLabel* eigen = new TMVCLabel(this, this);
+    TMVCEdit* kind = new TMVCEdit(this, this);
+
+protected:
+    void BindControls() override
+    {
+        static constexpr TBindung kBindungen[] = {{"eigen", "Eigen"}, {"kind", "Kind.Text"}};
+        Binden(kBindungen);
+    }
+};
+
+TEST_F(MVCControlTest, ADottedNameBindsAValueOfTheContainersChild)
+{
+    std::unique_ptr<TTestBerechnungVon<TContainerDaten>> berechnung(
+        CreateComponent<TTestBerechnungVon<TContainerDaten>>(nullptr, "Container"));
+    TPfadForm form;
+    form.init();
+    form.SetBerechnung(berechnung.get());
+    EXPECT_EQ(form.eigen->text(), "oben");
+    EXPECT_EQ(form.kind->text(), "Vorgabe");
+    auto& kind = dynamic_cast<TTestDaten&>(berechnung->D().GetDaten(0));
+    EXPECT_EQ(form.kind->Value(), kind.text);
+    // Typed into the field, the child's value changes.
+    form.kind->setFocus();
+    form.kind->selectAll();
+    QTest::keyClicks(form.kind, "neu");
+    EXPECT_EQ(kind.text->GetValue(), "neu");
+    form.SetBerechnung(nullptr);
+}
 
 } // namespace
