@@ -11,6 +11,7 @@
 #include "Gui/PageForm.h"
 #include "Gui/XoApp.h"
 #include "Lib/Datum.h"
+#include "Lib/Exception.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
 #include "Options/OptionenVtrl.h"
@@ -33,6 +34,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
 namespace {
 
@@ -54,6 +56,20 @@ constexpr TSeitenKnopf kSeitenKnoepfe[] = {{1, "bnAbrechnung", "miAbrechnung"},
                                            {2, "bnESt", "miESt"},
                                            {5, "bnGfB", "miGfB"},
                                            {7, "bnStKlVgl", "miStKlVgl"}};
+
+// A command of a menu item or speed button: nothing it raises may leave the event loop (a
+// settings file that cannot be written would end the program and lose the change); the user is
+// told, and the program runs on.
+std::function<void()> Befehl(std::function<void()> aktion)
+{
+    return [aktion = std::move(aktion)] {
+        try {
+            aktion();
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
+        }
+    };
+}
 
 class TWarteCursorGuard {
 public:
@@ -125,7 +141,7 @@ QAction* TMainForm::NeuesItem(QMenu* menu, const QString& name, const QString& c
     if (!taste.isEmpty())
         a->setShortcut(taste);
     if (aktion)
-        connect(a, &QAction::triggered, this, std::move(aktion));
+        connect(a, &QAction::triggered, this, Befehl(std::move(aktion)));
     else
         a->setEnabled(false); // a command of a later part of the program
     m_items[name] = a;
@@ -252,7 +268,7 @@ QToolButton* TMainForm::NeuerButton(const QString& name, const QString& caption,
     button->setAutoRaise(true);
     button->setMinimumSize(32, 26);
     if (aktion)
-        connect(button, &QToolButton::clicked, this, std::move(aktion));
+        connect(button, &QToolButton::clicked, this, Befehl(std::move(aktion)));
     else
         button->setEnabled(false);
     m_speedPanel->layout()->addWidget(button);
@@ -388,17 +404,27 @@ void TMainForm::EinstellungenLesen(int page)
 void TMainForm::EinstellungenSpeichern(int page, bool alle)
 {
     TWarteCursorGuard warten;
-    ForceDirectories(m_datenVerzeichnis);
-    TXIniFile ini(EinstellungsDatei());
+    const auto fensterDatei = [this](const std::function<void(TXIniFile&)>& schreiben) {
+        ForceDirectories(m_datenVerzeichnis);
+        TXIniFile ini(EinstellungsDatei());
+        schreiben(ini);
+    };
     if (page != -1) {
-        SavePages(ini, page);
+        fensterDatei([this, page](TXIniFile& ini) { SavePages(ini, page); });
         return;
     }
-    OptionenVtrl().Save(alle);
+    // Each file on its own; one message lists every file that could not be written.
+    TFehlerSammlung fehler;
+    fehler.Versuche([alle] { OptionenVtrl().Save(alle); });
     if (alle || Schalter("BeimBeendenSpeichern")) {
-        ini.WriteString(objectName().toStdString(), "Version", kVersion);
-        SavePosition(ini);
+        fehler.Versuche([&] {
+            fensterDatei([this](TXIniFile& ini) {
+                ini.WriteString(objectName().toStdString(), "Version", kVersion);
+                SavePosition(ini);
+            });
+        });
     }
+    fehler.Werfen(kNichtGespeichert);
 }
 
 void TMainForm::NachDemErzeugen(const QString& erstesArgument)

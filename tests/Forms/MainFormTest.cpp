@@ -12,6 +12,7 @@
 #include "Platform/MessageWindow.h"
 #include "Platform/ShellFolder.h"
 #include "Support/OptionenUmgebung.h"
+#include "Support/Schreibsperre.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -21,6 +22,7 @@
 #include <QToolButton>
 
 #include <fstream>
+#include <sstream>
 #include <sys/stat.h>
 
 namespace {
@@ -39,6 +41,19 @@ protected:
         auto fenster = std::make_unique<TMainForm>(m_verzeichnis);
         fenster->init();
         return fenster;
+    }
+
+    static std::string Inhalt(const std::string& datei)
+    {
+        std::ifstream ein(datei, std::ios::binary);
+        std::ostringstream text;
+        text << ein.rdbuf();
+        return text.str();
+    }
+    static void Schreibe(const std::string& datei, const std::string& inhalt)
+    {
+        std::filesystem::create_directories(std::filesystem::path(datei).parent_path());
+        std::ofstream(datei, std::ios::binary) << inhalt;
     }
 
     TOptionenUmgebung m_umgebung;
@@ -144,6 +159,59 @@ TEST_F(MainFormTest, FailingSaveIsReportedAndTheWindowStillCloses)
     EXPECT_TRUE(kaputt.close());
     EXPECT_EQ(m_fehler.size(), 1);
     EXPECT_FALSE(kaputt.isVisible());
+}
+
+TEST_F(MainFormTest, SaveCommandsReportWhatCannotBeWrittenSaveTheRestAndTheProgramRunsOn)
+{
+    const std::string benutzer = m_umgebung.BenutzerDatei();
+    const std::string fenster = m_verzeichnis + "VANTRL32.INI";
+    const std::string alteOptionen = "; von Hand\n[BenutzerOptionen]\nFetteSchrift=0\n";
+    const std::string altesFenster = "[MainForm]\nVersion=5.01\nBreite=700\n";
+    Schreibe(benutzer, alteOptionen);
+    auto hauptfenster = NeuesFenster();
+    hauptfenster->NachDemErzeugen("");
+    hauptfenster->show();
+    QApplication::setActiveWindow(hauptfenster.get());
+    hauptfenster->Item("miStatusleiste")->trigger(); // a change that goes to the user's file
+    {
+        // Ctrl+S with only the user's options folder unwritable: the window's file is saved.
+        TSchreibsperre sperre(std::filesystem::path(benutzer).parent_path(), m_xdg.Wurzel());
+        QTest::keyClick(hauptfenster.get(), Qt::Key_S, Qt::ControlModifier);
+        ASSERT_EQ(m_fehler.size(), 1);
+        EXPECT_TRUE(m_fehler[0].contains(QString::fromStdString(benutzer))) << m_fehler[0].toStdString();
+        EXPECT_EQ(Inhalt(benutzer), alteOptionen);
+        EXPECT_EQ(TIniFile(fenster).ReadString("MainForm", "Version", ""), "5.01");
+        EXPECT_TRUE(hauptfenster->isVisible());
+    }
+    Schreibe(fenster, altesFenster);
+    {
+        // "Speich." of the page with the window's file unwritable.
+        TSchreibsperre sperre(fenster, m_xdg.Wurzel());
+        ASSERT_TRUE(hauptfenster->Button("SaveBtn")->isEnabled());
+        QTest::mouseClick(hauptfenster->Button("SaveBtn"), Qt::LeftButton);
+        ASSERT_EQ(m_fehler.size(), 2);
+        EXPECT_TRUE(m_fehler[1].contains(QString::fromStdString(fenster))) << m_fehler[1].toStdString();
+        EXPECT_EQ(Inhalt(fenster), altesFenster);
+        EXPECT_TRUE(hauptfenster->isVisible());
+    }
+    {
+        // Both unwritable: one message names both files.
+        TSchreibsperre fensterSperre(fenster, m_xdg.Wurzel());
+        TSchreibsperre optionenSperre(std::filesystem::path(benutzer).parent_path(),
+                                      m_xdg.Wurzel());
+        hauptfenster->Item("miEinstellungenSpeichern")->trigger();
+        ASSERT_EQ(m_fehler.size(), 3);
+        EXPECT_TRUE(m_fehler[2].startsWith(kNichtGespeichert)) << m_fehler[2].toStdString();
+        EXPECT_TRUE(m_fehler[2].contains(QString::fromStdString(benutzer))) << m_fehler[2].toStdString();
+        EXPECT_TRUE(m_fehler[2].contains(QString::fromStdString(fenster))) << m_fehler[2].toStdString();
+        EXPECT_EQ(Inhalt(benutzer), alteOptionen);
+        EXPECT_EQ(Inhalt(fenster), altesFenster);
+        EXPECT_TRUE(hauptfenster->isVisible());
+    }
+    // Writable again: the change was kept and is saved now.
+    QTest::keyClick(hauptfenster.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(m_fehler.size(), 3);
+    EXPECT_EQ(TIniFile(benutzer).ReadString("BenutzerOptionen", "Statuszeile", ""), "0");
 }
 
 TEST_F(MainFormTest, WageTaxTableOpensAndItsCloseItemFollows)
