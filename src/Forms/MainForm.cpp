@@ -14,6 +14,7 @@
 #include "Lib/Exception.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
+#include "Lib/Meldung.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"
@@ -107,6 +108,8 @@ TMainForm::~TMainForm()
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
+    if (m_meldungEigene)
+        SetMeldungsHook(m_meldungVorher);
     if (Schalter("InfobereichSymbol")) {
         // Nothing may leave a destructor: a launcher that cannot be started is told, not thrown.
         try {
@@ -121,6 +124,18 @@ void TMainForm::init()
 {
     TPageMainForm::init();
     TXoForm::SetMainForm(this);
+    // The model's notices (a choice kept unchecked because its file cannot be read) reach the
+    // user as the window's other messages do; questions keep the hook they had.
+    m_meldungVorher = SetMeldungsHook({});
+    m_meldungEigene = true;
+    SetMeldungsHook(
+        [vorher = m_meldungVorher](const std::string& text, const std::string& caption,
+                                   bool abbrechbar) {
+            if (abbrechbar)
+                return vorher ? vorher(text, caption, true) : true;
+            ShowFehler(QString::fromStdString(text));
+            return true;
+        });
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this] { BearbeitenAktualisieren(); });
     connect(qApp, &QApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {

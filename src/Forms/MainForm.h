@@ -7,6 +7,7 @@
 // window is created and started again at exit when the tray option is on.
 #include "Gui/PageMainForm.h"
 #include "Gui/Tabelle.h"
+#include "Lib/Meldung.h"
 
 #include <QPointer>
 
@@ -107,4 +108,7 @@ private:
     QLabel* m_statusBar = nullptr;
     QLabel* m_ddeStatus = nullptr;
     QLabel* m_einfuegeStatus = nullptr;
+    // The message hook before init() installed the window's own.
+    TMeldungsHook m_meldungVorher;
+    bool m_meldungEigene = false;
 };

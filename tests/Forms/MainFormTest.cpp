@@ -1,4 +1,6 @@
 #include "Forms/MainForm.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Stammdaten/Kasse.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/ProgrammStart.h"
 #include "Forms/Titel.h"
@@ -212,6 +214,50 @@ TEST_F(MainFormTest, SaveCommandsReportWhatCannotBeWrittenSaveTheRestAndTheProgr
     QTest::keyClick(hauptfenster.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(m_fehler.size(), 3);
     EXPECT_EQ(TIniFile(benutzer).ReadString("BenutzerOptionen", "Statuszeile", ""), "0");
+}
+
+TEST_F(MainFormTest, AnUnreadableFundsFileKeepsTheStoredFundAndSaysSoOnce)
+{
+    const std::string fenster = m_verzeichnis + "VANTRL32.INI";
+    const std::string kassen = KassenDateiName();
+    const std::string kassenInhalt =
+        "[Krankenkassen]\nN0=BKK Test\n[BKK Test]\nZusatzbeitragssatz=2,45\n";
+    Schreibe(kassen, kassenInhalt);
+    {
+        auto hauptfenster = NeuesFenster();
+        hauptfenster->NachDemErzeugen("");
+        hauptfenster->Lohn().LohnDatenOf().KasseName->SetAsString("BKK Test");
+        hauptfenster->close();
+    }
+    const std::string gespeichert = Inhalt(fenster);
+    ASSERT_NE(gespeichert.find("KasseName=BKK Test"), std::string::npos) << gespeichert;
+    // A folder where the funds file should be: it cannot be read.
+    std::filesystem::remove(kassen);
+    std::filesystem::create_directories(kassen);
+    {
+        auto hauptfenster = NeuesFenster();
+        hauptfenster->NachDemErzeugen("");
+        hauptfenster->show();
+        TLohnDaten& d = hauptfenster->Lohn().LohnDatenOf();
+        EXPECT_EQ(d.KasseName->GetValue(), "BKK Test");
+        EXPECT_EQ(d.KVZBSatz->GetAsString(), "2,45");
+        // The page read again and a copy of the data set: still one message.
+        hauptfenster->EinstellungenLesen(1);
+        ASSERT_EQ(m_fehler.size(), 1) << m_fehler.join("|").toStdString();
+        EXPECT_TRUE(m_fehler[0].contains("BKK Test")) << m_fehler[0].toStdString();
+        EXPECT_TRUE(hauptfenster->isVisible());
+        hauptfenster->close();
+    }
+    // The page's lines as they were (the window's placement may differ).
+    const auto seite = [](const std::string& text) { return text.substr(text.find("[Entg")); };
+    EXPECT_EQ(seite(Inhalt(fenster)), seite(gespeichert));
+    // Readable again: the fund is loaded as before.
+    std::filesystem::remove(kassen);
+    Schreibe(kassen, kassenInhalt);
+    auto hauptfenster = NeuesFenster();
+    hauptfenster->NachDemErzeugen("");
+    EXPECT_EQ(hauptfenster->Lohn().LohnDatenOf().KVZBSatz->GetAsString(), "2,45");
+    EXPECT_EQ(m_fehler.size(), 1);
 }
 
 TEST_F(MainFormTest, WageTaxTableOpensAndItsCloseItemFollows)

@@ -5,6 +5,7 @@
 #include "Lib/StrLib.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringListValue.h"
 #include "MVCFrame/StringValue.h"
 #include "Options/Verzeichnisse.h"
@@ -39,8 +40,11 @@ TDaten* TKasse::CreateDaten()
 
 void TKasse::LoadKasse(const std::string& name)
 {
-    const TXIniFile ini(KassenDateiName());
-    if (!name.empty())
+    const std::string datei = KassenDateiName();
+    m_geladen = name.empty() || !IniDateiUnlesbar(datei);
+    // Unreadable, the file would give every value its default: the fund keeps what it has.
+    const TXIniFile ini(datei);
+    if (!name.empty() && m_geladen)
         Daten().LoadFromIni(ini, name);
     KasseDaten().Bezeichnung().SetValue(name);
     EintragGeladen(name);
