@@ -11,12 +11,20 @@
 inline constexpr int kErstesOptionenJahr = 2026;
 inline constexpr int kLetztesOptionenJahr = 2027;
 
+// The highest value an option takes (its lowest is 0): a rate is a percentage of pay; an amount
+// (ceiling, child benefit, exemption limit) is a month's euro amount, this limit far above any
+// real one and far below what the amounts' 32-bit cents can hold. A stored value beyond is
+// refused like any bad input.
+inline constexpr double kMaxSatz = 100.0;
+inline constexpr double kMaxBetrag = 1000000.0;
+
 struct TOptionenVorgabe {
     const char* name;
     unsigned char dezimalen; // places of the value that holds it
     std::int32_t teiler;     // the stored figures are in units of 1 / teiler
     std::int32_t wert2026;
     std::int32_t wert2027;
+    double maximum; // kMaxSatz or kMaxBetrag
 };
 
 // The default of `vorgabe` for 2026 or 2027 as a number.
