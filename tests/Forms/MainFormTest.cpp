@@ -6,6 +6,7 @@
 #include "Forms/Titel.h"
 
 #include "Gui/BetragEdit.h"
+#include "Gui/FrmLib.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/Rechner.h"
 #include "Lib/IniFile.h"
@@ -367,6 +368,26 @@ TEST(ProgrammStart, DueUpdateStartsTheUpdaterAndEndsBeforeAnyWindow)
     std::string parameter;
     std::getline(gelaufen, parameter);
     EXPECT_EQ(parameter, "/SILENT Version=501");
+}
+
+TEST(ProgrammStart, AStoredPlacementBeyondTheScreenOpensEveryWindowOnTheWorkArea)
+{
+    TOptionenUmgebung umgebung;
+    TOptionenUmgebung::Starten();
+    TProgrammStart start;
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    start.heute = SetDatum(15, 3, 2026);
+    std::ofstream(start.datenVerzeichnis + "VANTRL32.INI")
+        << "[MainForm]\nVersion=5.01\nLinks=-629\nOben=2147483647\nHoehe=99999999\n";
+    ASSERT_TRUE(start.Starten());
+    QCoreApplication::processEvents();
+    const QRect work = GetWorkArea();
+    EXPECT_TRUE(work.contains(start.hauptfenster->GetNormalBounds()))
+        << start.hauptfenster->GetNormalBounds().y();
+    ASSERT_NE(TFoTitel::Titelfenster(), nullptr);
+    EXPECT_TRUE(work.contains(TFoTitel::Titelfenster()->geometry()));
+    TFoTitel::Schliessen();
 }
 
 TEST(ProgrammStart, StartUpTimeToTheShownMainWindow)
