@@ -36,7 +36,8 @@ bool IniDateiUnlesbar(const std::string& datei)
     if (fd < 0)
         return errno != ENOENT || OrdnerFehlt(datei);
     struct stat st {};
-    const bool lesbar = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxDateiGroesse;
+    const bool lesbar =
+        ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size <= kMaxDateiGroesse;
     ::close(fd);
     return !lesbar;
 }
@@ -51,11 +52,27 @@ TStringIniLookup::TStringIniLookup(TDaten* daten, std::string name, TValueCreate
 
 void TStringIniLookup::GetChoices(TStrings& list) const
 {
-    list.clear();
-    const TXIniFile ini(JoinPath(m_iniPfad, m_iniDatei));
-    // One pass over the section: a list of thousands of funds is read in linear time.
-    for (const std::string& zeile : ini.ReadSectionValues(m_section))
-        list.push_back(zeile.substr(zeile.find('=') + 1));
+    TStand stand;
+    stand.datei = JoinPath(m_iniPfad, m_iniDatei);
+    struct stat st {};
+    if (::stat(stand.datei.c_str(), &st) == 0) {
+        stand.vorhanden = true;
+        stand.dev = st.st_dev;
+        stand.ino = st.st_ino;
+        stand.size = st.st_size;
+        stand.mtimeNs =
+            static_cast<long long>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    }
+    if (!m_gelesen || !(stand == m_stand)) {
+        m_choices.clear();
+        const TXIniFile ini(stand.datei);
+        // One pass over the section: a list of thousands of funds is read in linear time.
+        for (const std::string& zeile : ini.ReadSectionValues(m_section))
+            m_choices.push_back(zeile.substr(zeile.find('=') + 1));
+        m_stand = std::move(stand);
+        m_gelesen = true;
+    }
+    list = m_choices;
 }
 
 bool TStringIniLookup::UngeprueftBehalten(const std::string& text) const

@@ -39,6 +39,18 @@ private:
     std::string m_iniDatei;
     std::string m_iniPfad;
     std::string m_section;
+    // The choices as last read, with the file's state then: every refresh of a page asks for
+    // them, and a list of thousands is read again only when the file changed.
+    struct TStand {
+        std::string datei;
+        bool vorhanden = false;
+        unsigned long long dev = 0, ino = 0;
+        long long size = 0, mtimeNs = 0;
+        bool operator==(const TStand&) const = default;
+    };
+    mutable TStand m_stand;
+    mutable TStrings m_choices;
+    mutable bool m_gelesen = false;
 };
 
 class TWaehrungStringIniLookup : public TStringIniLookup {

@@ -5,6 +5,7 @@
 #include "Forms/ProgrammStart.h"
 #include "Forms/Titel.h"
 
+#include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiTestSupport.h"
@@ -12,6 +13,8 @@
 #include "Lib/IniFile.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenVtrl.h"
+#include "Lib/StrLib.h"
+#include "Options/Verzeichnisse.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ShellFolder.h"
 #include "Support/OptionenUmgebung.h"
@@ -20,6 +23,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -388,6 +392,60 @@ TEST(ProgrammStart, AStoredPlacementBeyondTheScreenOpensEveryWindowOnTheWorkArea
     ASSERT_NE(TFoTitel::Titelfenster(), nullptr);
     EXPECT_TRUE(work.contains(TFoTitel::Titelfenster()->geometry()));
     TFoTitel::Schliessen();
+}
+
+TEST(ProgrammStart, FiveThousandFundsAndCurrenciesStartAndRecalculateInTime)
+{
+    // The lists' own maximum; the page shows the last of each.
+    InstallDatenGeaendertHook();
+    TOptionenUmgebung umgebung;
+    TOptionenUmgebung::Starten();
+    TMainForm::SetSchalter("TitelZeigen", false);
+    std::string kassen = "[Krankenkassen]\n";
+    std::string waehrungen = "[Waehrungen]\n";
+    for (int i = 0; i < 5000; ++i) {
+        kassen += "N" + std::to_string(i) + "=Kasse " + std::to_string(i) + "\n";
+        waehrungen += "N" + std::to_string(i) + "=Währung " + std::to_string(i) + "\n";
+    }
+    for (int i = 0; i < 5000; ++i) {
+        kassen += "[Kasse " + std::to_string(i) + "]\nZusatzbeitragssatz=2,45\nBBG_OstKV=0\n";
+        waehrungen += "[Währung " + std::to_string(i) + "]\nKuerzel=W\nKurs=2,00000\n";
+    }
+    std::ofstream(KassenDateiName()) << kassen;
+    std::ofstream(JoinPath(VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kWaehrungen).GetValue(),
+                           "WAEHRUNG.INI"))
+        << waehrungen;
+    TProgrammStart start;
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    start.heute = SetDatum(15, 3, 2026);
+    std::ofstream(start.datenVerzeichnis + "VANTRL32.INI")
+        << "[MainForm]\nVersion=5.01\nSeite=1\n[Entgeltabrechnung]\n"
+           "KasseName=Kasse 4999\nWaehrungName=Währung 4999\n";
+    QElapsedTimer uhr;
+    uhr.start();
+    ASSERT_TRUE(start.Starten());
+    QCoreApplication::processEvents();
+    const qint64 startMs = uhr.elapsed();
+    TLohnDaten& d = start.hauptfenster->Lohn().LohnDatenOf();
+    EXPECT_EQ(d.KasseName->GetValue(), "Kasse 4999");
+    EXPECT_EQ(d.WaehrungName->GetValue(), "Währung 4999");
+    uhr.restart();
+    auto* entgelt = start.hauptfenster->findChild<QLineEdit*>("ebEntgelt");
+    ASSERT_NE(entgelt, nullptr);
+    for (int i = 1; i <= 10; ++i) {
+        entgelt->setFocus();
+        QTest::keyClick(entgelt, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(entgelt, QString::number((3000 + i) * 100)); // typed in cents
+        QTest::keyClick(entgelt, Qt::Key_Tab);
+    }
+    EXPECT_DOUBLE_EQ(d.Entgelt->GetValue(), 3010);
+    const qint64 rechnenMs = uhr.elapsed() / 10;
+    std::printf("5,000 funds and currencies: start %lld ms, recalculation %lld ms\n",
+                static_cast<long long>(startMs), static_cast<long long>(rechnenMs));
+    // Quadratic look-ups took 5 s to start and 0.3 s per value; linear ones a tenth of that.
+    EXPECT_LT(startMs, 2000);
+    EXPECT_LT(rechnenMs, 250);
 }
 
 TEST(ProgrammStart, StartUpTimeToTheShownMainWindow)

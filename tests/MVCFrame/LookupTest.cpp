@@ -165,6 +165,10 @@ TEST_F(LookupTest, IniLookupChoicesAndCurrencies)
     EXPECT_EQ(waehrung.GetValue(), "DM");
     waehrung.SetAsString("Yen"); // no longer listed: back to the default
     EXPECT_EQ(waehrung.GetValue(), "Euro");
+    // The file changes: the choices follow.
+    std::ofstream(Datei("WAEHRUNG.INI")) << "[Waehrungen]\nN0=Franken\nN1=Dollar\nN2=Yen\n";
+    kasse.SetAsString("Yen");
+    EXPECT_EQ(kasse.GetValue(), "Yen");
 }
 
 TEST_F(LookupTest, AChoiceWhoseFileCannotBeReadIsKeptAndReportedOnce)
