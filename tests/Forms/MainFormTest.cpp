@@ -219,6 +219,21 @@ TEST_F(MainFormTest, SaveCommandsReportWhatCannotBeWrittenSaveTheRestAndTheProgr
     QTest::keyClick(hauptfenster.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(m_fehler.size(), 3);
     EXPECT_EQ(TIniFile(benutzer).ReadString("BenutzerOptionen", "Statuszeile", ""), "0");
+    // The close query with both unwritable: one message, the old files, and the window goes.
+    hauptfenster->Item("miStatusleiste")->trigger();
+    const std::string optionenJetzt = Inhalt(benutzer);
+    const std::string fensterJetzt = Inhalt(fenster);
+    {
+        TSchreibsperre fensterSperre(fenster, m_xdg.Wurzel());
+        TSchreibsperre optionenSperre(std::filesystem::path(benutzer).parent_path(),
+                                      m_xdg.Wurzel());
+        EXPECT_TRUE(hauptfenster->close());
+    }
+    ASSERT_EQ(m_fehler.size(), 4);
+    EXPECT_TRUE(m_fehler[3].contains(QString::fromStdString(benutzer))) << m_fehler[3].toStdString();
+    EXPECT_TRUE(m_fehler[3].contains(QString::fromStdString(fenster))) << m_fehler[3].toStdString();
+    EXPECT_EQ(Inhalt(benutzer), optionenJetzt);
+    EXPECT_EQ(Inhalt(fenster), fensterJetzt);
 }
 
 TEST_F(MainFormTest, AnUnreadableFundsFileKeepsTheStoredFundAndSaysSoOnce)
