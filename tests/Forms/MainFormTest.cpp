@@ -23,7 +23,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
@@ -446,7 +445,7 @@ TEST(ProgrammStart, FiveThousandFundsAndCurrenciesStartAndRecalculateInTime)
     EXPECT_EQ(d.KasseName->GetValue(), "Kasse 4999");
     EXPECT_EQ(d.WaehrungName->GetValue(), "Währung 4999");
     uhr.restart();
-    auto* entgelt = start.hauptfenster->findChild<QLineEdit*>("ebEntgelt");
+    auto* entgelt = start.hauptfenster->findChild<TBetrag*>("ebEntgelt");
     ASSERT_NE(entgelt, nullptr);
     for (int i = 1; i <= 10; ++i) {
         entgelt->setFocus();
