@@ -102,14 +102,14 @@ TMainForm::~TMainForm()
 {
     // The page form goes before the calculation it shows.
     SetActivePage(0);
+    if (m_meldungEigene)
+        SetMeldungsHook(m_meldungVorher);
     // The application's signals must not reach the half-destroyed window (focus moves while the
     // widgets go).
     qApp->removeEventFilter(this);
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
-    if (m_meldungEigene)
-        SetMeldungsHook(m_meldungVorher);
     if (Schalter("InfobereichSymbol")) {
         // Nothing may leave a destructor: a launcher that cannot be started is told, not thrown.
         try {

@@ -4,8 +4,8 @@
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Sozialversicherung/Kammer.h"
 #include "Engine/Abrechnung/LohnTestSupport.h"
-#include "Engine/Stammdaten/Kasse.h"
 #include "Options/OptionenVtrl.h"
+#include "Engine/Stammdaten/Kasse.h"
 
 #include <cmath>
 #include <fstream>
