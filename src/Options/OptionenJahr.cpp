@@ -42,7 +42,7 @@ template <class TWert>
 void TOptionenDaten::CreateVorgaben(std::span<const TOptionenVorgabe> vorgaben, const char* suffix)
 {
     for (const TOptionenVorgabe& vorgabe : vorgaben)
-        new TWert(this, std::string(vorgabe.name) + suffix, 0, 0.0, vorgabe.maximum,
+        new TWert(this, std::string(vorgabe.name) + suffix, 0, 0.0, VorgabeMaximum(vorgabe),
                   VorgabeWert(vorgabe, m_jahr), vorgabe.dezimalen);
 }
 

@@ -24,9 +24,11 @@ struct TOptionenVorgabe {
     std::int32_t teiler;     // the stored figures are in units of 1 / teiler
     std::int32_t wert2026;
     std::int32_t wert2027;
-    double maximum; // kMaxSatz or kMaxBetrag
 };
 
+// The highest value the option takes: kMaxBetrag for child benefit, ceilings and the exemption
+// limit, kMaxSatz for every rate.
+double VorgabeMaximum(const TOptionenVorgabe& vorgabe);
 // The default of `vorgabe` for 2026 or 2027 as a number.
 double VorgabeWert(const TOptionenVorgabe& vorgabe, int jahr);
 
