@@ -388,16 +388,28 @@ TEST(ProgrammStart, DueUpdateStartsTheUpdaterAndEndsBeforeAnyWindow)
     EXPECT_EQ(parameter, "/SILENT Version=501");
 }
 
+namespace {
+
+// A start as main() makes it on 15 March 2026, in the temporary home of `umgebung`, with
+// `vantrl32` as the settings file.
+void MitEinstellungen(TProgrammStart& start, TOptionenUmgebung& umgebung,
+                      const std::string& vantrl32)
+{
+    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
+    start.heute = SetDatum(15, 3, 2026);
+    std::ofstream(start.datenVerzeichnis + "VANTRL32.INI") << vantrl32;
+}
+
+} // namespace
+
 TEST(ProgrammStart, AStoredPlacementBeyondTheScreenOpensEveryWindowOnTheWorkArea)
 {
     TOptionenUmgebung umgebung;
     TOptionenUmgebung::Starten();
     TProgrammStart start;
-    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
-    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
-    start.heute = SetDatum(15, 3, 2026);
-    std::ofstream(start.datenVerzeichnis + "VANTRL32.INI")
-        << "[MainForm]\nVersion=5.01\nLinks=-629\nOben=2147483647\nHoehe=99999999\n";
+    MitEinstellungen(start, umgebung,
+                     "[MainForm]\nVersion=5.01\nLinks=-629\nOben=2147483647\nHoehe=99999999\n");
     ASSERT_TRUE(start.Starten());
     QCoreApplication::processEvents();
     const QRect work = GetWorkArea();
@@ -430,12 +442,9 @@ TEST(ProgrammStart, FiveThousandFundsAndCurrenciesStartAndRecalculateInTime)
                            "WAEHRUNG.INI"))
         << waehrungen;
     TProgrammStart start;
-    start.programmVerzeichnis = ShellFolders().ProgramDirectory();
-    start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
-    start.heute = SetDatum(15, 3, 2026);
-    std::ofstream(start.datenVerzeichnis + "VANTRL32.INI")
-        << "[MainForm]\nVersion=5.01\nSeite=1\n[Entgeltabrechnung]\n"
-           "KasseName=Kasse 4999\nWaehrungName=Währung 4999\n";
+    MitEinstellungen(start, umgebung,
+                     "[MainForm]\nVersion=5.01\nSeite=1\n[Entgeltabrechnung]\n"
+                     "KasseName=Kasse 4999\nWaehrungName=Währung 4999\n");
     QElapsedTimer uhr;
     uhr.start();
     ASSERT_TRUE(start.Starten());
