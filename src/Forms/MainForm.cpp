@@ -14,7 +14,6 @@
 #include "Lib/Exception.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
-#include "Lib/Meldung.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/MessageWindow.h"
 #include "Platform/ProzessStart.h"

@@ -4,10 +4,8 @@
 
 #include <algorithm>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -188,29 +186,20 @@ std::optional<std::string> TIniDokument::Value(std::string_view section, std::st
     return WertDerZeile(m_zeilen[*zeile].text);
 }
 
-std::vector<std::pair<std::string, std::string>>
-TIniDokument::Entries(std::string_view section) const
-{
-    std::vector<std::pair<std::string, std::string>> eintraege;
-    const std::optional<std::size_t> kopf = FindSection(section);
-    if (!kopf)
-        return eintraege;
-    // The names seen so far, folded: a list of thousands of keys is read in n log n, not n².
-    std::set<std::string> gesehen;
-    const std::size_t ende = SectionEnd(*kopf);
-    for (std::size_t i = *kopf + 1; i < ende; ++i) {
-        const Zeile& z = m_zeilen[i];
-        if (z.art == Art::Schluessel && gesehen.insert(Falten(z.name)).second)
-            eintraege.emplace_back(z.name, WertDerZeile(z.text));
-    }
-    return eintraege;
-}
-
 std::vector<std::string> TIniDokument::Keys(std::string_view section) const
 {
     std::vector<std::string> keys;
-    for (auto& [key, wert] : Entries(section))
-        keys.push_back(std::move(key));
+    const std::optional<std::size_t> kopf = FindSection(section);
+    if (!kopf)
+        return keys;
+    const std::size_t ende = SectionEnd(*kopf);
+    for (std::size_t i = *kopf + 1; i < ende; ++i) {
+        const Zeile& z = m_zeilen[i];
+        if (z.art == Art::Schluessel &&
+            std::none_of(keys.begin(), keys.end(),
+                         [&z](const std::string& k) { return NamesEqual(k, z.name); }))
+            keys.push_back(z.name);
+    }
     return keys;
 }
 

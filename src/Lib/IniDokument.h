@@ -12,7 +12,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 class TIniDokument {
@@ -26,8 +25,6 @@ public:
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;
     std::vector<std::string> Keys(std::string_view section) const;
-    // The keys of the section in file order with their values (the first of equal keys).
-    std::vector<std::pair<std::string, std::string>> Entries(std::string_view section) const;
     std::vector<std::string> Sections() const;
     bool HasSection(std::string_view section) const;
 

@@ -140,9 +140,10 @@ std::vector<std::string> TIniFile::ReadSection(std::string_view section) const
 
 std::vector<std::string> TIniFile::ReadSectionValues(std::string_view section) const
 {
+    const TIniDokument& doc = Dokument();
     std::vector<std::string> zeilen;
-    for (const auto& [key, wert] : Dokument().Entries(section))
-        zeilen.push_back(key + "=" + wert);
+    for (const std::string& key : doc.Keys(section))
+        zeilen.push_back(key + "=" + doc.Value(section, key).value_or(""));
     return zeilen;
 }
 
