@@ -32,13 +32,19 @@ void TFehlerSammlung::Versuche(const std::function<void()>& schritt)
         schritt();
     } catch (const EFehlerListe& e) {
         m_meldungen.insert(m_meldungen.end(), e.Meldungen().begin(), e.Meldungen().end());
+        if (!m_erster)
+            m_erster = std::current_exception();
     } catch (const std::exception& e) {
         m_meldungen.emplace_back(e.what());
+        if (!m_erster)
+            m_erster = std::current_exception();
     }
 }
 
 void TFehlerSammlung::Werfen(const std::string& einleitung) const
 {
+    if (m_meldungen.size() == 1)
+        std::rethrow_exception(m_erster);
     if (!m_meldungen.empty())
         throw EFehlerListe(einleitung, m_meldungen);
 }

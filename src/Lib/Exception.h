@@ -2,6 +2,7 @@
 // The system's exceptions. Every exception carries a German message that can be shown to the
 // user as it stands; the engines derive their own kinds (wage-tax tariff, payroll, transition
 // zone) from Exception so that a caller can catch them all at a boundary.
+#include <exception>
 #include <functional>
 #include <stdexcept>
 #include <string>
@@ -30,17 +31,18 @@ private:
 };
 
 // Steps that must not stop one another, such as saving one settings file after the other: each
-// step's failure is kept, and Werfen() then raises one EFehlerListe with every message (the
+// step's failure is kept, and Werfen() then raises them: a single failure as it was raised (its
+// kind and error code kept for the caller), several as one EFehlerListe with every message (the
 // messages of a step that raised an EFehlerListe itself are taken one by one).
 class TFehlerSammlung {
 public:
     void Versuche(const std::function<void()>& schritt);
     bool Leer() const { return m_meldungen.empty(); }
-    // Raises EFehlerListe when any step failed.
     void Werfen(const std::string& einleitung) const;
 
 private:
     std::vector<std::string> m_meldungen;
+    std::exception_ptr m_erster; // the first failure, raised again when it stays the only one
 };
 
 #define VT_ASSERT(cond, text)                                                                      \

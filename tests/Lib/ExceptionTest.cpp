@@ -27,12 +27,17 @@ TEST(FehlerSammlung, EveryStepRunsAndOneExceptionListsTheFailures)
     leer.Versuche([] {});
     EXPECT_NO_THROW(leer.Werfen("Einleitung:"));
 
+    // A single failure is raised as it was: its kind stays for the caller.
+    struct EEigene : Exception {
+        using Exception::Exception;
+    };
     TFehlerSammlung eine;
-    eine.Versuche([] { throw Exception("nach a.ini kann nicht geschrieben werden"); });
+    eine.Versuche([] { throw EEigene("nach a.ini kann nicht geschrieben werden"); });
+    eine.Versuche([] {});
     try {
         eine.Werfen("Einleitung:");
         FAIL() << "no exception";
-    } catch (const EFehlerListe& e) {
+    } catch (const EEigene& e) {
         EXPECT_STREQ(e.what(), "nach a.ini kann nicht geschrieben werden") << "its own words";
     }
 
