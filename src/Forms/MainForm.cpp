@@ -25,6 +25,7 @@
 #include "Gui/PageForm.h"
 #include "Gui/XoApp.h"
 #include "Lib/Datum.h"
+#include "Lib/Exception.h"
 #include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
 #include "Lib/StrLib.h"
@@ -55,6 +56,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
 namespace {
 
@@ -104,6 +106,20 @@ const TSeite kSeiten[] = {
 // The main window's menus in their order. A page's menu goes before the first menu of a higher
 // group, and takes the place of the window's own menu of its group ("&Bearbeiten", group 1).
 enum TMenueGruppe { gDatei = 0, gBearbeiten = 1, gAnsicht, gTabellen, gOptionen, gHilfe };
+
+// A command of a menu item or speed button: nothing it raises may leave the event loop (a
+// settings file that cannot be written would end the program and lose the change); the user is
+// told, and the program runs on.
+std::function<void()> Befehl(std::function<void()> aktion)
+{
+    return [aktion = std::move(aktion)] {
+        try {
+            aktion();
+        } catch (const std::exception& e) {
+            ShowFehler(QString::fromStdString(e.what()));
+        }
+    };
+}
 
 class TWarteCursorGuard {
 public:
@@ -174,6 +190,8 @@ TMainForm::~TMainForm()
     }
     // The page form goes before the calculation it shows.
     SetActivePage(0);
+    if (m_meldungEigene)
+        SetMeldungsHook(m_meldungVorher);
     // The application's signals must not reach the half-destroyed window (focus moves while the
     // widgets go).
     qApp->removeEventFilter(this);
@@ -186,6 +204,18 @@ void TMainForm::init()
 {
     TPageMainForm::init();
     TXoForm::SetMainForm(this);
+    // The model's notices (a choice kept unchecked because its file cannot be read) reach the
+    // user as the window's other messages do; questions keep the hook they had.
+    m_meldungVorher = SetMeldungsHook({});
+    m_meldungEigene = true;
+    SetMeldungsHook(
+        [vorher = m_meldungVorher](const std::string& text, const std::string& caption,
+                                   bool abbrechbar) {
+            if (abbrechbar)
+                return vorher ? vorher(text, caption, true) : true;
+            ShowFehler(QString::fromStdString(text));
+            return true;
+        });
     qApp->installEventFilter(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* alt, QWidget* neu) {
         // Only the field with the focus shows a selection: a field the focus left for another
@@ -213,7 +243,7 @@ QAction* TMainForm::NeuesItem(QMenu* menu, const QString& name, const QString& c
     if (!taste.isEmpty())
         a->setShortcut(taste);
     if (aktion)
-        connect(a, &QAction::triggered, this, std::move(aktion));
+        connect(a, &QAction::triggered, this, Befehl(std::move(aktion)));
     else
         a->setEnabled(false); // a command of a later part of the program
     m_items[name] = a;
@@ -354,7 +384,7 @@ QToolButton* TMainForm::NeuerButton(const QString& name, const QString& caption,
     button->setAutoRaise(true);
     button->setMinimumSize(32, 26);
     if (aktion)
-        connect(button, &QToolButton::clicked, this, std::move(aktion));
+        connect(button, &QToolButton::clicked, this, Befehl(std::move(aktion)));
     else
         button->setEnabled(false);
     m_speedPanel->layout()->addWidget(button);
@@ -500,20 +530,29 @@ void TMainForm::EinstellungenLesen(int page)
 void TMainForm::EinstellungenSpeichern(int page, bool alle)
 {
     TWarteCursorGuard warten;
-    ForceDirectories(m_datenVerzeichnis);
-    TXIniFile ini(EinstellungsDatei());
-    ini.BeginUpdate();
-    if (page != -1) {
-        SavePages(ini, page);
+    const auto fensterDatei = [this](const std::function<void(TXIniFile&)>& schreiben) {
+        ForceDirectories(m_datenVerzeichnis);
+        TXIniFile ini(EinstellungsDatei());
+        ini.BeginUpdate();
+        schreiben(ini);
         ini.UpdateFile();
+    };
+    if (page != -1) {
+        fensterDatei([this, page](TXIniFile& ini) { SavePages(ini, page); });
         return;
     }
-    OptionenVtrl().Save(alle);
+    // Each file on its own; one message lists every file that could not be written.
+    TFehlerSammlung fehler;
+    fehler.Versuche([alle] { OptionenVtrl().Save(alle); });
     if (alle || Schalter("BeimBeendenSpeichern")) {
-        ini.WriteString(objectName().toStdString(), "Version", kVersion);
-        SavePosition(ini);
+        fehler.Versuche([&] {
+            fensterDatei([this](TXIniFile& ini) {
+                ini.WriteString(objectName().toStdString(), "Version", kVersion);
+                SavePosition(ini);
+            });
+        });
     }
-    ini.UpdateFile();
+    fehler.Werfen(kNichtGespeichert);
 }
 
 void TMainForm::NachDemErzeugen(const QString& erstesArgument)

@@ -8,6 +8,7 @@
 #include "Forms/VergleichNachricht.h"
 #include "Gui/PageMainForm.h"
 #include "Gui/Tabelle.h"
+#include "Lib/Meldung.h"
 
 #include <QPointer>
 
@@ -152,4 +153,7 @@ private:
     QLabel* m_statusBar = nullptr;
     QLabel* m_ddeStatus = nullptr;
     QLabel* m_einfuegeStatus = nullptr;
+    // The message hook before init() installed the window's own.
+    TMeldungsHook m_meldungVorher;
+    bool m_meldungEigene = false;
 };

@@ -53,9 +53,10 @@ QRect TFoTitel::Bezugsrechteck(const TIniFile& ini, const QRect& arbeitsbereich)
 {
     if (ini.ReadBool("MainForm", "Maximiert", false))
         return arbeitsbereich;
-    return QRect(ini.ReadInteger("MainForm", "Links", 0), ini.ReadInteger("MainForm", "Oben", 0),
-                 ini.ReadInteger("MainForm", "Breite", 638),
-                 ini.ReadInteger("MainForm", "Hoehe", 648));
+    return RechteckImArbeitsbereich(
+        ini.ReadInteger("MainForm", "Links", 0), ini.ReadInteger("MainForm", "Oben", 0),
+        ini.ReadInteger("MainForm", "Breite", 638), ini.ReadInteger("MainForm", "Hoehe", 648),
+        arbeitsbereich);
 }
 
 void TFoTitel::ZeigeTitelfenster(const TIniFile& einstellungen)

@@ -76,6 +76,21 @@ QRect GetWorkArea()
     return QRect(0, 0, 1024, 768);
 }
 
+QRect RechteckImArbeitsbereich(std::int64_t links, std::int64_t oben, std::int64_t breite,
+                               std::int64_t hoehe, const QRect& workArea)
+{
+    const std::int64_t w = std::clamp<std::int64_t>(breite, 1, std::max(workArea.width(), 1));
+    const std::int64_t h = std::clamp<std::int64_t>(hoehe, 1, std::max(workArea.height(), 1));
+    const std::int64_t x = std::clamp<std::int64_t>(
+        links, workArea.x(),
+        std::max<std::int64_t>(workArea.x(), std::int64_t{workArea.x()} + workArea.width() - w));
+    const std::int64_t y = std::clamp<std::int64_t>(
+        oben, workArea.y(),
+        std::max<std::int64_t>(workArea.y(), std::int64_t{workArea.y()} + workArea.height() - h));
+    return QRect(static_cast<int>(x), static_cast<int>(y), static_cast<int>(w),
+                 static_cast<int>(h));
+}
+
 QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over, const QRect& workArea)
 {
     return QPoint(

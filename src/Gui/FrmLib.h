@@ -5,10 +5,18 @@
 #include <QPoint>
 #include <QRect>
 
+#include <cstdint>
+
 class QWidget;
 
 // The desktop work area of the primary screen; the full screen when there is none to ask.
 QRect GetWorkArea();
+
+// A stored window rectangle brought onto the work area: the size cut to the work area (at least
+// one pixel), then the position moved so that the whole window lies inside it. Computed in 64
+// bits, so that any stored numbers (2147483647 and more) are safe.
+QRect RechteckImArbeitsbereich(std::int64_t links, std::int64_t oben, std::int64_t breite,
+                               std::int64_t hoehe, const QRect& workArea);
 
 // The top-left point that centres `rect` over `over`, kept inside `workArea` (its origin
 // included: a work area beside a left or top panel does not start at 0).

@@ -215,11 +215,12 @@ void TXoForm::LoadPosition(const TIniFile& ini)
 {
     const std::string abschnitt = Abschnitt(*this);
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    const int hoehe = ini.ReadInteger(abschnitt, "Hoehe", DefaultHeight());
-    const int breite = ini.ReadInteger(abschnitt, "Breite", DefaultWidth());
-    const int oben = ini.ReadInteger(abschnitt, "Oben", 0);
-    const int links = ini.ReadInteger(abschnitt, "Links", 0);
-    SetNormalBounds(QRect(links, oben, std::max(breite, 1), std::max(hoehe, 1)));
+    // Whatever the file says, the window opens whole on the work area.
+    SetNormalBounds(RechteckImArbeitsbereich(ini.ReadInteger(abschnitt, "Links", 0),
+                                             ini.ReadInteger(abschnitt, "Oben", 0),
+                                             ini.ReadInteger(abschnitt, "Breite", DefaultWidth()),
+                                             ini.ReadInteger(abschnitt, "Hoehe", DefaultHeight()),
+                                             GetWorkArea()));
     if (ini.ReadBool(abschnitt, "Maximiert", false))
         setWindowState(windowState() | Qt::WindowMaximized);
 }

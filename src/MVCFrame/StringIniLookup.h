@@ -2,7 +2,15 @@
 // TStringIniLookup: a text whose choices are the values of one section of an INI file (the funds
 // of SVBEITRG.INI, the currencies of WAEHRUNG.INI). TWaehrungStringIniLookup always offers "DM"
 // and "Euro" besides, and falls back to its default instead of refusing an unknown currency.
+//
+// When the file cannot be read (not a readable regular file, or its folder is missing, as on a
+// share that is not mounted), a choice cannot be checked: it is kept as it was stored, so that
+// the next save does not erase it, and the user is told once per file and name.
 #include "MVCFrame/StringValue.h"
+
+// True when the choices of `datei` cannot be read: it exists but is no readable regular file of
+// settings size, or its folder is missing. A missing file in an existing folder reads as empty.
+bool IniDateiUnlesbar(const std::string& datei);
 
 class TStringIniLookup : public TString {
 public:
@@ -23,11 +31,26 @@ public:
 
 protected:
     bool Validate(std::string& newText, const TValidateEvent& method) override;
+    // A text that is not among the choices: true (kept unchecked, reported once) when the file
+    // cannot be read.
+    bool UngeprueftBehalten(const std::string& text) const;
 
 private:
     std::string m_iniDatei;
     std::string m_iniPfad;
     std::string m_section;
+    // The choices as last read, with the file's state then: every refresh of a page asks for
+    // them, and a list of thousands is read again only when the file changed.
+    struct TStand {
+        std::string datei;
+        bool vorhanden = false;
+        unsigned long long dev = 0, ino = 0;
+        long long size = 0, mtimeNs = 0;
+        bool operator==(const TStand&) const = default;
+    };
+    mutable TStand m_stand;
+    mutable TStrings m_choices;
+    mutable bool m_gelesen = false;
 };
 
 class TWaehrungStringIniLookup : public TStringIniLookup {

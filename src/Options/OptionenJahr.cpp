@@ -65,8 +65,8 @@ template <class TWert>
 void TOptionenDaten::CreateVorgaben(std::span<const TOptionenVorgabe> vorgaben, const char* suffix)
 {
     for (const TOptionenVorgabe& vorgabe : vorgaben)
-        new TWert(this, std::string(vorgabe.name) + suffix, 0, VorgabeWert(vorgabe, m_jahr),
-                  vorgabe.dezimalen);
+        new TWert(this, std::string(vorgabe.name) + suffix, 0, 0.0, VorgabeMaximum(vorgabe),
+                  VorgabeWert(vorgabe, m_jahr), vorgabe.dezimalen);
 }
 
 double TOptionenDaten::Zahl(const std::string& name) const
@@ -112,7 +112,7 @@ std::string TOptionenAbDaten::NameImMonat(const std::string& name, int monat) co
 void TOptionenKindergeldDaten::CreateValues()
 {
     CreateWaehrung();
-    CreateVorgaben<TDouble>(KindergeldVorgaben(), "");
+    CreateVorgaben<TDoubleMinMax>(KindergeldVorgaben(), "");
     new TAbDatum(this, "AbDatum");
     CreateVorgaben<TDoubleKindergeldAb>(KindergeldVorgaben(), "Ab");
 }
@@ -125,7 +125,7 @@ double TOptionenKindergeldDaten::GetKindergeld(int monat, int kind) const
 void TOptionenBBGDaten::CreateValues()
 {
     CreateWaehrung();
-    CreateVorgaben<TDouble>(BBGVorgaben(), "");
+    CreateVorgaben<TDoubleMinMax>(BBGVorgaben(), "");
 }
 
 double TOptionenBBGDaten::GetBBGRV(bool ost, bool knappschaft) const
@@ -137,7 +137,7 @@ double TOptionenBBGDaten::GetBBGRV(bool ost, bool knappschaft) const
 
 void TOptionenBeitragssaetzeDaten::CreateValues()
 {
-    CreateVorgaben<TDouble>(BeitragssatzVorgaben(), "");
+    CreateVorgaben<TDoubleMinMax>(BeitragssatzVorgaben(), "");
     new TAbDatum(this, "AbDatum");
     CreateVorgaben<TDoubleBeitragssatzAb>(BeitragssatzVorgaben(), "Ab");
 }
@@ -150,7 +150,7 @@ double TOptionenBeitragssaetzeDaten::GetSatz(int monat, int index) const
 
 void TOptionenGleitzoneDaten::CreateValues()
 {
-    CreateVorgaben<TDouble>(GleitzoneVorgaben(), "");
+    CreateVorgaben<TDoubleMinMax>(GleitzoneVorgaben(), "");
     new TDouble(this, "Faktor", cfReadOnly | cfComputed, 0.0, 4);
 }
 
@@ -166,7 +166,7 @@ void TOptionenGleitzone::Calculate()
 void TOptionenKammernDaten::CreateValues()
 {
     CreateWaehrung();
-    CreateVorgaben<TDouble>(KammernVorgaben(), "");
+    CreateVorgaben<TDoubleMinMax>(KammernVorgaben(), "");
 }
 
 void TOptionenKammernAllgDaten::CreateValues()

@@ -29,7 +29,8 @@ public:
     int Jahr() const { return m_jahr; }
 
 protected:
-    // A number value per entry, named like it followed by `suffix`, with the year's default.
+    // A number value per entry, named like it followed by `suffix`, with the year's default;
+    // it refuses numbers outside 0 to the entry's maximum.
     template <class TWert>
     void CreateVorgaben(std::span<const TOptionenVorgabe> vorgaben, const char* suffix);
     // The stored number of the value of that name (disabled or not).
@@ -48,13 +49,13 @@ public:
 };
 
 // Amounts and rates that hold from the valid-from month on.
-class TDoubleKindergeldAb : public TDouble {
+class TDoubleKindergeldAb : public TDoubleMinMax {
 public:
-    using TDouble::TDouble;
+    using TDoubleMinMax::TDoubleMinMax;
 };
-class TDoubleBeitragssatzAb : public TDouble {
+class TDoubleBeitragssatzAb : public TDoubleMinMax {
 public:
-    using TDouble::TDouble;
+    using TDoubleMinMax::TDoubleMinMax;
 };
 
 // A year group with valid-from values.

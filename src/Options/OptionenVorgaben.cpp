@@ -2,6 +2,7 @@
 
 #include "Lib/Exception.h"
 
+#include <algorithm>
 #include <iterator>
 #include <string>
 
@@ -58,6 +59,16 @@ double VorgabeWert(const TOptionenVorgabe& vorgabe, int jahr)
               "Vorgaben gibt es nur für 2026 und 2027");
     const std::int32_t wert = jahr == kErstesOptionenJahr ? vorgabe.wert2026 : vorgabe.wert2027;
     return static_cast<double>(wert) / static_cast<double>(vorgabe.teiler);
+}
+
+double VorgabeMaximum(const TOptionenVorgabe& vorgabe)
+{
+    const std::string_view name = vorgabe.name;
+    const auto in = [name](std::span<const TOptionenVorgabe> liste) {
+        return std::any_of(liste.begin(), liste.end(),
+                           [name](const TOptionenVorgabe& v) { return name == v.name; });
+    };
+    return in(kKindergeld) || in(kBBG) || name == "FreigrenzeBr" ? kMaxBetrag : kMaxSatz;
 }
 
 const TOptionenVorgabe& FindeVorgabe(std::span<const TOptionenVorgabe> liste, std::string_view name)

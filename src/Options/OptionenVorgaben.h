@@ -11,6 +11,13 @@
 inline constexpr int kErstesOptionenJahr = 2026;
 inline constexpr int kLetztesOptionenJahr = 2027;
 
+// The highest value an option takes (its lowest is 0): a rate is a percentage of pay; an amount
+// (ceiling, child benefit, exemption limit) is a month's euro amount, this limit far above any
+// real one and far below what the amounts' 32-bit cents can hold. A stored value beyond is
+// refused like any bad input.
+inline constexpr double kMaxSatz = 100.0;
+inline constexpr double kMaxBetrag = 1000000.0;
+
 struct TOptionenVorgabe {
     const char* name;
     unsigned char dezimalen; // places of the value that holds it
@@ -19,6 +26,9 @@ struct TOptionenVorgabe {
     std::int32_t wert2027;
 };
 
+// The highest value the option takes: kMaxBetrag for child benefit, ceilings and the exemption
+// limit, kMaxSatz for every rate.
+double VorgabeMaximum(const TOptionenVorgabe& vorgabe);
 // The default of `vorgabe` for 2026 or 2027 as a number.
 double VorgabeWert(const TOptionenVorgabe& vorgabe, int jahr);
 

@@ -241,16 +241,24 @@ void TOptionenVtrl::Load()
 void TOptionenVtrl::Save(bool alle)
 {
     const bool alles = alle || AllgemeinDaten().BeimBeendenSpeichern();
-    Schreiben(BenutzerOptionenDatei(), [&](TXIniFile& ini) {
-        if (alles)
-            Allgemein().SaveToIni(ini, Allgemein().Name());
-        else
-            AllgemeinDaten().Schalter("BeimBeendenSpeichern").SaveStored(ini, Allgemein().Name());
+    // Each file on its own: a file that cannot be written keeps no other from being saved.
+    TFehlerSammlung fehler;
+    fehler.Versuche([&] {
+        Schreiben(BenutzerOptionenDatei(), [&](TXIniFile& ini) {
+            if (alles)
+                Allgemein().SaveToIni(ini, Allgemein().Name());
+            else
+                AllgemeinDaten().Schalter("BeimBeendenSpeichern").SaveStored(ini,
+                                                                             Allgemein().Name());
+        });
     });
-    Schreiben(OptionenDatei(), [&](TXIniFile& ini) {
-        for (int i = alles ? kKammernAllg : kUpdate; i < BerechnungCount(); ++i)
-            GetBerechnung(i).SaveToIni(ini, GetBerechnung(i).Name());
+    fehler.Versuche([&] {
+        Schreiben(OptionenDatei(), [&](TXIniFile& ini) {
+            for (int i = alles ? kKammernAllg : kUpdate; i < BerechnungCount(); ++i)
+                GetBerechnung(i).SaveToIni(ini, GetBerechnung(i).Name());
+        });
     });
+    fehler.Werfen(kNichtGespeichert);
 }
 
 bool TOptionenVtrl::UpdaterVerfuegbar() const

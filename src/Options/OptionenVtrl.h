@@ -18,6 +18,10 @@
 #include "Options/OptionenAllgemein.h"
 #include "Options/OptionenJahr.h"
 
+// The introduction of a message that lists several settings files that could not be saved.
+inline constexpr const char* kNichtGespeichert =
+    "Die Einstellungen konnten nicht vollständig gespeichert werden:";
+
 class TOptionenVtrlDaten : public TDatenContainer {
 public:
     using TDatenContainer::TDatenContainer;
@@ -64,6 +68,7 @@ public:
     void Load();
     // Saves everything when `alle` or "BeimBeendenSpeichern" is set, otherwise only that switch
     // and the section "Update". A missing directory is created and the file written once more.
+    // Each file is saved on its own; the failures raise one EFehlerListe.
     void Save(bool alle);
     // True when the outside updater lies in the program's directory.
     bool UpdaterVerfuegbar() const;

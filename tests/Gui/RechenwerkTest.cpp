@@ -2,10 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <string>
 #include <vector>
 
 namespace {
+
+// Six decimals after a '.', whatever the host's locale (std::to_string follows it).
+std::string MitPunkt(double wert)
+{
+    char text[64];
+    const auto ende = std::to_chars(text, text + sizeof text, wert, std::chars_format::fixed, 6);
+    return std::string(text, ende.ptr);
+}
 
 // Runs a calculator from its opening (no transfer target, add mode) and records what it does.
 struct Rechner {
@@ -157,7 +166,7 @@ TEST(Rechenwerk, KeysTypedWhileALineIsAddedWaitTheirTurn)
             r.werk.Taste('+');
         }
     };
-    r.werk.anzeigen = [&](double wert, int) { ablauf.push_back("anzeige" + std::to_string(wert)); };
+    r.werk.anzeigen = [&](double wert, int) { ablauf.push_back("anzeige" + MitPunkt(wert)); };
     r.Tippe("100+");
     EXPECT_EQ(ablauf,
               (std::vector<std::string>{"anzeige1.000000", "anzeige10.000000", "anzeige100.000000",

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -210,6 +211,41 @@ TEST_F(XoFormTest, WindowPlacementKeys)
     EXPECT_EQ(wieder.GetNormalBounds(), QRect(30, 40, 500, 300));
     EXPECT_FALSE(wieder.isVisible());
 }
+
+struct LageFall {
+    const char* name;
+    const char* zeilen; // the stored keys of the form's section
+};
+
+// Stored placements no window could take: beyond the screen, too large, negative, at the ends of
+// 32 bits (where the bottom edge overflowed an int).
+const LageFall kLageFaelle[] = {
+    {"bottom_overflows", "Oben=2147483647\nHoehe=99999999\n"},
+    {"far_left_and_up", "Links=-629\nOben=-522\n"},
+    {"far_right_and_down", "Links=99999\nOben=99999\nBreite=500\nHoehe=300\n"},
+    {"int_limits", "Links=-2147483648\nOben=-2147483648\nBreite=2147483647\nHoehe=2147483647\n"},
+    {"negative_size", "Breite=-5\nHoehe=-2147483648\n"},
+    {"hexadecimal", "Links=0x7fffffff\nBreite=$7fffffff\n"},
+};
+
+class LageTest : public XoFormTest, public testing::WithParamInterface<LageFall> {};
+
+TEST_P(LageTest, AStoredPlacementIsBroughtBackOntoTheWorkArea)
+{
+    QTemporaryDir dir;
+    const std::string datei = (dir.path() + "/Pos.ini").toStdString();
+    std::ofstream(datei) << "[Eingabeform]\n" << GetParam().zeilen;
+    Eingabeform form;
+    form.LoadPosition(TIniFile(datei));
+    const QRect work = GetWorkArea();
+    const QRect lage = form.GetNormalBounds();
+    EXPECT_TRUE(work.contains(lage)) << GetParam().zeilen;
+    EXPECT_GE(lage.width(), 1);
+    EXPECT_GE(lage.height(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Gui, LageTest, testing::ValuesIn(kLageFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST_F(XoFormTest, LargeFontScalesOnlyOnce)
 {

@@ -3,6 +3,7 @@
 #include "Lib/Exception.h"
 #include "Lib/IniFile.h"
 #include "Lib/MVCApp.h"
+#include "Lib/Meldung.h"
 #include "MVCFrame/JahrListe.h"
 #include "MVCFrame/StringFileLookup.h"
 #include "MVCFrame/StringIniLookup.h"
@@ -164,6 +165,54 @@ TEST_F(LookupTest, IniLookupChoicesAndCurrencies)
     EXPECT_EQ(waehrung.GetValue(), "DM");
     waehrung.SetAsString("Yen"); // no longer listed: back to the default
     EXPECT_EQ(waehrung.GetValue(), "Euro");
+    // The file changes: the choices follow.
+    std::ofstream(Datei("WAEHRUNG.INI")) << "[Waehrungen]\nN0=Franken\nN1=Dollar\nN2=Yen\n";
+    kasse.SetAsString("Yen");
+    EXPECT_EQ(kasse.GetValue(), "Yen");
+}
+
+TEST_F(LookupTest, AChoiceWhoseFileCannotBeReadIsKeptAndReportedOnce)
+{
+    std::vector<std::string> meldungen;
+    const TMeldungsHook vorher =
+        SetMeldungsHook([&meldungen](const std::string& text, const std::string&, bool) {
+            meldungen.push_back(text);
+            return true;
+        });
+    // A folder where the currencies file should be.
+    std::filesystem::create_directories(tempDir / "WAEHRUNG.INI");
+    TWaehrungStringIniLookup waehrung(nullptr, "WaehrungName", 0, "Euro", "WAEHRUNG.INI",
+                                      tempDir.string(), "Waehrungen");
+    waehrung.SetAsString("Franken");
+    EXPECT_EQ(waehrung.GetValue(), "Franken");
+    waehrung.SetAsString("Euro");
+    waehrung.SetAsString("Franken");
+    EXPECT_EQ(waehrung.GetValue(), "Franken");
+    ASSERT_EQ(meldungen.size(), 1u);
+    EXPECT_NE(meldungen[0].find("\"Franken\""), std::string::npos) << meldungen[0];
+    // Readable again, the list decides.
+    std::filesystem::remove(tempDir / "WAEHRUNG.INI");
+    std::ofstream(Datei("WAEHRUNG.INI")) << "[Waehrungen]\nN0=Dollar\n";
+    waehrung.SetAsString("Dollar");
+    waehrung.SetAsString("Franken");
+    EXPECT_EQ(waehrung.GetValue(), "Euro");
+    SetMeldungsHook(vorher);
+}
+
+TEST_F(LookupTest, WhichChoiceFilesCannotBeRead)
+{
+    const std::filesystem::path datei = tempDir / "SVBEITRG.INI";
+    EXPECT_FALSE(IniDateiUnlesbar(datei.string())) << "missing in an existing folder: empty";
+    EXPECT_TRUE(IniDateiUnlesbar((tempDir / "fehlt" / "SVBEITRG.INI").string()))
+        << "folder missing, as on a share that is not mounted";
+    std::ofstream(datei) << "[Krankenkassen]\n";
+    EXPECT_FALSE(IniDateiUnlesbar(datei.string()));
+    std::filesystem::remove(datei);
+    ASSERT_EQ(mkfifo(datei.c_str(), 0600), 0);
+    EXPECT_TRUE(IniDateiUnlesbar(datei.string())) << "a FIFO, opened without waiting";
+    std::filesystem::remove(datei);
+    std::filesystem::create_directories(datei);
+    EXPECT_TRUE(IniDateiUnlesbar(datei.string())) << "a folder";
 }
 
 TEST_F(LookupTest, FileLookupAddsDeletesAndLists)

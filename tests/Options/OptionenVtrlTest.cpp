@@ -1,6 +1,7 @@
 #include "Options/OptionenVtrl.h"
 
 #include "Lib/Exception.h"
+#include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/StringValue.h"
 #include "OptionenFixture.h"
 #include "Options/OptionenTabelle.h"
@@ -137,6 +138,55 @@ TEST_F(OptionenVtrlTest, WithoutSavingOnExitOnlyTheSwitchAndUpdateAreWritten)
     o.Save(true);
     EXPECT_EQ(Schluessel(GemeinsameDatei(), "BBG2026"), Strings{"BBG_KV"});
 }
+
+struct BereichFall {
+    const char* name;
+    const char* sektion;
+    const char* schluessel;
+    const char* gespeichert;
+    double wert; // what the option holds after the start
+};
+
+// Rates lie within 0 to 100 percent, amounts within 0 to a million euro a month; a stored value
+// beyond is refused like any bad input, and the default holds.
+const BereichFall kBereichFaelle[] = {
+    {"additional_rate_huge", "Beitragssaetze2026", "KVSatzZB", "999999999999999999", 2.9},
+    {"pension_rate_negative", "Beitragssaetze2026", "RVSatz", "-18,6", 18.6},
+    {"valid_from_rate_above_100", "Beitragssaetze2027", "PVSatzAb", "100,01", 3.6},
+    {"ceiling_negative", "BBG2026", "BBG_KV", "-5.812,50", 5812.5},
+    {"ceiling_huge", "BBG2027", "BBG_RV_W", "99999999", 8850},
+    {"child_benefit_negative", "KinderG2026", "1_Ki", "-259", 259},
+    {"total_rate_above_100", "Gleitzone2026", "GesamtSVSatz", "142,30", 42.3},
+    {"chamber_limit_negative", "Kammern2026", "FreigrenzeBr", "-1", 603.01},
+    {"rate_100_taken", "Beitragssaetze2026", "AVSatz", "100", 100},
+    {"rate_0_taken", "Beitragssaetze2026", "KVSatzZB", "0", 0},
+    {"ceiling_a_million_taken", "BBG2026", "BBG_KV", "1.000.000", 1000000},
+};
+
+class BereichTest : public OptionenFixture, public testing::WithParamInterface<BereichFall> {};
+
+TEST_P(BereichTest, StoredValuesOutOfRangeAreRefused)
+{
+    const BereichFall& f = GetParam();
+    const std::string inhalt =
+        std::string("[") + f.sektion + "]\n" + f.schluessel + "=" + f.gespeichert + "\n";
+    m_xdg.Schreibe(GemeinsameDatei().substr(m_xdg.Wurzel().string().size()), inhalt);
+    TOptionenVtrl& o = Starten();
+    const TDaten* gruppe = nullptr;
+    for (int i = 0; i < o.BerechnungCount(); ++i)
+        if (o.GetBerechnung(i).Name() == f.sektion)
+            gruppe = &o.GetBerechnung(i).Daten();
+    ASSERT_NE(gruppe, nullptr);
+    const auto* wert = dynamic_cast<const TDouble*>(gruppe->FindValue(f.schluessel));
+    ASSERT_NE(wert, nullptr);
+    EXPECT_DOUBLE_EQ(wert->GetStoredValue(), f.wert) << f.gespeichert;
+    std::ifstream datei(GemeinsameDatei(), std::ios::binary);
+    const std::string jetzt((std::istreambuf_iterator<char>(datei)), {});
+    EXPECT_EQ(jetzt, inhalt) << "reading writes nothing";
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, BereichTest, testing::ValuesIn(kBereichFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 struct OrdnerFall {
     const char* name;

@@ -198,7 +198,7 @@ double TLohnBerechnung::KasseKVSatz(int ziffer) const
 void TLohnBerechnung::KasseUebernehmen()
 {
     TLohnDaten& d = LohnDatenOf();
-    if (d.KasseName->GetValue().empty())
+    if (d.KasseName->GetValue().empty() || !d.Kasse().Geladen())
         return;
     {
         const TUpdateGuard update(d);
@@ -224,7 +224,7 @@ void TLohnBerechnung::BeitragssaetzeSetzen()
         const int monat = d.Monat->GetValue();
         const TBeitragssatz& s = Beitragssaetze();
         const int kv = d.BGS->GetZiffer(1);
-        const bool kasse = !d.KasseName->GetValue().empty();
+        const bool kasse = !d.KasseName->GetValue().empty() && d.Kasse().Geladen();
         if (jahr >= 2009) {
             if (kv == 1)
                 d.KVSatz->SetValue(s.KVSatzG(jahr, monat));

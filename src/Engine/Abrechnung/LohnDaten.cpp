@@ -11,6 +11,7 @@
 #include "Lib/Datum.h"
 #include "MVCFrame/ZahlText.h"
 #include "Options/OptionenVtrl.h"
+#include "Options/OptionenVorgaben.h"
 #include "Options/Verzeichnisse.h"
 
 #include <cctype>
@@ -223,12 +224,13 @@ void TLohnDaten::CreateLohnValues()
     Zusatztabelle_angewendet = new TBoolean(this, "Zusatztabelle_angewendet", cfReadOnly);
     Kindergeld_Ausz = new TBoolean(this, "Kindergeld_Ausz");
     Kindergeld = new TDouble(this, "Kindergeld");
-    KVSatz = new TDouble(this, "KVSatz", 0, 0, 1);
-    PVSatz = new TDouble(this, "PVSatz", 0, 0, 2);
-    KVZBSatz = new TDouble(this, "KVZBSatz", 0, 0, 2);
-    PVKLSatz = new TDouble(this, "PVKLSatz", 0, 0, 2);
-    RVSatz = new TDouble(this, "RVSatz", 0, 0, 1);
-    AVSatz = new TDouble(this, "AVSatz", 0, 0, 1);
+    // Percentages of pay: a rate outside 0 to 100 is refused like any bad input.
+    KVSatz = new TDoubleMinMax(this, "KVSatz", 0, 0, kMaxSatz, 0, 1);
+    PVSatz = new TDoubleMinMax(this, "PVSatz", 0, 0, kMaxSatz, 0, 2);
+    KVZBSatz = new TDoubleMinMax(this, "KVZBSatz", 0, 0, kMaxSatz, 0, 2);
+    PVKLSatz = new TDoubleMinMax(this, "PVKLSatz", 0, 0, kMaxSatz, 0, 2);
+    RVSatz = new TDoubleMinMax(this, "RVSatz", 0, 0, kMaxSatz, 0, 1);
+    AVSatz = new TDoubleMinMax(this, "AVSatz", 0, 0, kMaxSatz, 0, 1);
     KVBeitrag = new TDouble(this, "KVBeitrag", cfReadOnly);
     PVBeitrag = new TDouble(this, "PVBeitrag", cfReadOnly);
     KVZBBeitrag = new TDouble(this, "KVZBBeitrag", cfReadOnly);

@@ -5,8 +5,10 @@
 #include "Lib/StrLib.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringListValue.h"
 #include "MVCFrame/StringValue.h"
+#include "Options/OptionenVorgaben.h"
 #include "Options/Verzeichnisse.h"
 
 #include <vector>
@@ -21,10 +23,11 @@ void TKasseDaten::CreateValues()
 {
     m_isOK = new TBoolean(this, "IsOK", cfComputed | cfReadOnly);
     m_bezeichnung = new TString(this, "Bezeichnung", cfComputed);
-    m_satzG = new TDouble(this, "Beitragssatz_G", 0, 0.0, 1);
-    m_satzH = new TDouble(this, "Beitragssatz_H", 0, 0.0, 1);
-    m_satzF = new TDouble(this, "Beitragssatz_F", 0, 0.0, 1);
-    m_zusatz = new TDouble(this, "Zusatzbeitragssatz", 0, 0.0, 2);
+    // Percentages of pay: a stored rate outside 0 to 100 is refused like any bad input.
+    m_satzG = new TDoubleMinMax(this, "Beitragssatz_G", 0, 0.0, kMaxSatz, 0.0, 1);
+    m_satzH = new TDoubleMinMax(this, "Beitragssatz_H", 0, 0.0, kMaxSatz, 0.0, 1);
+    m_satzF = new TDoubleMinMax(this, "Beitragssatz_F", 0, 0.0, kMaxSatz, 0.0, 1);
+    m_zusatz = new TDoubleMinMax(this, "Zusatzbeitragssatz", 0, 0.0, kMaxSatz, 0.0, 2);
     m_ostKV = new TBoolean(this, "BBG_OstKV");
     m_ostRV = new TBoolean(this, "BBG_OstRV");
     m_sachsen = new TBoolean(this, "PV_Sachsen");
@@ -44,8 +47,11 @@ TDaten* TKasse::CreateDaten()
 
 void TKasse::LoadKasse(const std::string& name)
 {
-    const TXIniFile ini(KassenDateiName());
-    if (!name.empty())
+    const std::string datei = KassenDateiName();
+    m_geladen = name.empty() || !IniDateiUnlesbar(datei);
+    // Unreadable, the file would give every value its default: the fund keeps what it has.
+    const TXIniFile ini(datei);
+    if (!name.empty() && m_geladen)
         Daten().LoadFromIni(ini, name);
     KasseDaten().Bezeichnung().SetValue(name);
     EintragGeladen(name);

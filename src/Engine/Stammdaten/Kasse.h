@@ -61,9 +61,15 @@ public:
 
     // Loads the fund `name` (an empty name loads nothing), then reports completion.
     void LoadKasse(const std::string& name);
+    // False after a fund was named whose file cannot be read: the fund keeps the values it had
+    // (those stored with the page), and the payroll takes none of them over as new.
+    bool Geladen() const { return m_geladen; }
     // Saves the fund under its "Bezeichnung". Raises, with nothing written, when the name is
     // refused, already taken by another fund, or the list is full.
     void SaveKasse();
+
+private:
+    bool m_geladen = true;
 
 protected:
     TDaten* CreateDaten() override;

@@ -68,12 +68,14 @@ std::string TStammListe::NameGeprueft(std::string_view name) const
 
 std::optional<std::string> TStammListe::SchluesselVon(std::string_view name) const
 {
-    const std::vector<std::string> keys = m_ini.ReadSection(m_sektion);
-    for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
-        if (!IstListenSchluessel(*it))
-            continue;
-        if (TIniDokument::NamesEqual(m_ini.ReadString(m_sektion, *it, ""), name))
-            return *it;
+    // One pass over the list, not one look-up per key: lists run to thousands of names.
+    const std::vector<std::string> zeilen = m_ini.ReadSectionValues(m_sektion);
+    for (auto it = zeilen.rbegin(); it != zeilen.rend(); ++it) {
+        const std::size_t gleich = it->find('=');
+        const std::string key = it->substr(0, gleich);
+        if (IstListenSchluessel(key) &&
+            TIniDokument::NamesEqual(std::string_view(*it).substr(gleich + 1), name))
+            return key;
     }
     return std::nullopt;
 }

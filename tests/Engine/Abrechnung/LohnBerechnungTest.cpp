@@ -5,8 +5,10 @@
 #include "Engine/Abrechnung/LohnTestSupport.h"
 #include "Engine/Sozialversicherung/Kammer.h"
 #include "Options/OptionenVtrl.h"
+#include "Engine/Stammdaten/Kasse.h"
 
 #include <cmath>
+#include <fstream>
 #include <string>
 
 namespace {
@@ -76,6 +78,28 @@ TEST_F(LohnTest, ContributionsOf2026)
     EXPECT_DOUBLE_EQ(d.PVKLBeitrag->GetValue(), 24.00); // 0.6 % childless, employee alone
     EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), 372.00);  // 18.6 % split
     EXPECT_DOUBLE_EQ(d.AVBeitrag->GetValue(), 52.00);   // 2.6 % split
+}
+
+TEST_F(LohnTest, RatesOutOfRangeAreRefusedAndNetPayStaysSane)
+{
+    // A fund whose stored additional rate is absurd: the rate is refused, the fund's default 0
+    // holds.
+    std::ofstream(KassenDateiName()) << "[Krankenkassen]\nN0=BKK Hoch\n"
+                                        "[BKK Hoch]\nZusatzbeitragssatz=999999999999999999\n";
+    d.Entgelt->SetValue(4000);
+    d.KasseName->SetAsString("BKK Hoch");
+    EXPECT_EQ(d.KasseName->GetValue(), "BKK Hoch");
+    EXPECT_DOUBLE_EQ(d.KVZBSatz->GetValue(), 0);
+    // Typed rates outside 0 to 100 percent are refused; the rate shown stays.
+    d.KVZBSatz->SetAsString("2,45");
+    for (const char* text : {"999999999999999999", "-18,6", "100,1"}) {
+        d.KVZBSatz->SetAsString(text);
+        d.RVSatz->SetAsString(text);
+        EXPECT_DOUBLE_EQ(d.KVZBSatz->GetValue(), 2.45) << text;
+        EXPECT_DOUBLE_EQ(d.RVSatz->GetValue(), 18.6) << text;
+    }
+    EXPECT_GT(d.Nettoentgelt->GetValue(), 0);
+    EXPECT_LT(d.Nettoentgelt->GetValue(), 4000);
 }
 
 TEST_F(LohnTest, PrivatelyInsuredPaysNoStatutoryHealth)
