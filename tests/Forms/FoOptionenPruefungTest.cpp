@@ -6,6 +6,7 @@
 #include "Gui/PageForm.h"
 #include "Lib/IniFile.h"
 #include "MVCFrame/Daten.h"
+#include "Support/DateiBestand.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QApplication>
@@ -15,11 +16,7 @@
 #include <QScrollBar>
 #include <QTest>
 
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
-#include <map>
 #include <ostream>
 #include <string>
 
@@ -29,20 +26,6 @@ namespace {
 const char* const kGespeichert = "[BBG2026]\nBBG_KV=6000\n"
                                  "[Beitragssaetze2026]\nAbDatum=1.7.\nKVSatzZB=3,10\nAVSatzAb=3,0\n"
                                  "[KinderG2026]\nAbDatum=1.7.\n1_Ki=250\n";
-
-// Every file below `wurzel` with its content.
-std::map<std::string, std::string> Dateien(const std::filesystem::path& wurzel)
-{
-    std::map<std::string, std::string> dateien;
-    for (const auto& eintrag : std::filesystem::recursive_directory_iterator(wurzel)) {
-        if (!eintrag.is_regular_file())
-            continue;
-        std::ifstream datei(eintrag.path(), std::ios::binary);
-        dateien[eintrag.path().string()] = {std::istreambuf_iterator<char>(datei),
-                                            std::istreambuf_iterator<char>()};
-    }
-    return dateien;
-}
 
 // What the user does with the shown dialog.
 using TBedienung = std::function<void(TFoOptionenPruefung&)>;
@@ -211,14 +194,14 @@ TEST_F(FoOptionenPruefungTest, OnlyJaAnswersYesByKeyMouseOrMnemonic)
 TEST_F(FoOptionenPruefungTest, WholeCheckWithTheDialog)
 {
     // "&Nein" leaves every file as it was: the pages save no state either.
-    const auto vorher = Dateien(m_umgebung.Xdg().Wurzel());
+    const auto vorher = DateiBestand(m_umgebung.Xdg().Wurzel());
     m_modalAntwort = [](QWidget& w) {
         QTest::keyClick(&w, Qt::Key_Escape);
         return dynamic_cast<TXoForm&>(w).ModalResult();
     };
     EXPECT_EQ(TOptionsBeitragssaetzeCheck(OptionenZuruecksetzenFragen).Run(), 0);
     EXPECT_EQ(TOptionsKindergeldCheck(OptionenZuruecksetzenFragen).Run(), 0);
-    EXPECT_EQ(Dateien(m_umgebung.Xdg().Wurzel()), vorher);
+    EXPECT_EQ(DateiBestand(m_umgebung.Xdg().Wurzel()), vorher);
 
     // "&Ja" (Enter) for the rates: their section is emptied, everything else stays.
     int gezeigt = 0;
@@ -238,7 +221,7 @@ TEST_F(FoOptionenPruefungTest, WholeCheckWithTheDialog)
     EXPECT_EQ(datei.ReadSection("Beitragssaetze2026"), std::vector<std::string>{});
     EXPECT_EQ(datei.ReadSection("KinderG2026"), (std::vector<std::string>{"AbDatum", "1_Ki"}));
     EXPECT_EQ(datei.ReadString("BBG2026", "BBG_KV", ""), "6000");
-    auto nachher = Dateien(m_umgebung.Xdg().Wurzel());
+    auto nachher = DateiBestand(m_umgebung.Xdg().Wurzel());
     auto erwartet = vorher;
     nachher.erase(m_umgebung.GemeinsameDatei());
     erwartet.erase(m_umgebung.GemeinsameDatei());

@@ -1,6 +1,7 @@
 // The real Setprobe, run offscreen under a temporary home, as an installer would run it: what it
 // leaves in the options file and the exit code the installer reads.
 #include "Lib/IniFile.h"
+#include "Support/DateiBestand.h"
 #include "Support/TempXdg.h"
 
 #include <QProcess>
@@ -8,10 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
@@ -66,19 +63,6 @@ const Fall kFaelle[] = {
      {}},
 };
 
-std::map<std::string, std::string> Dateien(const std::filesystem::path& wurzel)
-{
-    std::map<std::string, std::string> dateien;
-    for (const auto& eintrag : std::filesystem::recursive_directory_iterator(wurzel)) {
-        if (!eintrag.is_regular_file())
-            continue;
-        std::ifstream datei(eintrag.path(), std::ios::binary);
-        dateien[eintrag.path().string()] = {std::istreambuf_iterator<char>(datei),
-                                            std::istreambuf_iterator<char>()};
-    }
-    return dateien;
-}
-
 class SetprobeProzess : public testing::TestWithParam<Fall> {
 protected:
     TTempXdg m_xdg;
@@ -93,7 +77,7 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         m_xdg.Schreibe(kGemeinsam, fall.gespeichert);
     if (fall.stoerung == Stoerung::Unlesbar)
         m_xdg.Ordner(kGemeinsam);
-    const auto vorher = Dateien(m_xdg.Wurzel());
+    const auto vorher = DateiBestand(m_xdg.Wurzel());
 
     QProcess setprobe;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
@@ -116,7 +100,7 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         EXPECT_NE(fehler.find(fall.fehler), std::string::npos) << fehler;
     }
     if (fall.unveraendert) {
-        EXPECT_EQ(Dateien(m_xdg.Wurzel()), vorher) << "no file created or changed";
+        EXPECT_EQ(DateiBestand(m_xdg.Wurzel()), vorher) << "no file created or changed";
     }
     if (fall.gespeichert) {
         const std::string datei = m_xdg.Wurzel().string() + "/" + kGemeinsam;

@@ -2,6 +2,7 @@
 
 #include "MVCFrame/Daten.h"
 #include "OptionenFixture.h"
+#include "Support/DateiBestand.h"
 #include "Support/FileLayerFake.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -52,20 +52,6 @@ const Fall kFaelle[] = {
      Strings{"1_Ki"}},
     {"KindergeldFragtJa", Gruppe::Kindergeld, "AbDatum=1.7.\nWeitere=300\n", true, {}},
 };
-
-// Every file below `wurzel` with its content: what a run created or changed shows as a difference.
-std::map<std::string, std::string> Dateien(const std::filesystem::path& wurzel)
-{
-    std::map<std::string, std::string> dateien;
-    for (const auto& eintrag : std::filesystem::recursive_directory_iterator(wurzel)) {
-        if (!eintrag.is_regular_file())
-            continue;
-        std::ifstream datei(eintrag.path(), std::ios::binary);
-        dateien[eintrag.path().string()] = {std::istreambuf_iterator<char>(datei),
-                                            std::istreambuf_iterator<char>()};
-    }
-    return dateien;
-}
 
 // The text without the lines of `sektion` (its heading up to the next heading).
 std::string OhneSektion(const std::string& text, const std::string& sektion)
@@ -161,13 +147,13 @@ INSTANTIATE_TEST_SUITE_P(Faelle, OptionenPruefungTest, testing::ValuesIn(kFaelle
 
 TEST_F(OptionenFixture, OptionenPruefungOhneDateiSchreibtNichts)
 {
-    const auto vorher = Dateien(m_xdg.Wurzel());
+    const auto vorher = DateiBestand(m_xdg.Wurzel());
     int fragen = 0;
     const auto frage = [&](TOptionenSeite) { return ++fragen > 0; };
     EXPECT_EQ(TOptionsBeitragssaetzeCheck(frage).Run(), 0);
     EXPECT_EQ(TOptionsKindergeldCheck(frage).Run(), 0);
     EXPECT_EQ(fragen, 0);
-    EXPECT_EQ(Dateien(m_xdg.Wurzel()), vorher) << "no file created or changed";
+    EXPECT_EQ(DateiBestand(m_xdg.Wurzel()), vorher) << "no file created or changed";
 }
 
 TEST_F(OptionenPruefungBasis, UnlesbareOptionenSindEinFehler)
