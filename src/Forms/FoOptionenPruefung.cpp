@@ -1,7 +1,6 @@
 #include "Forms/FoOptionenPruefung.h"
 
 #include "Forms/OptionenSeiten.h"
-#include "Gui/GuiHooks.h"
 #include "Gui/PageForm.h"
 #include "Options/OptionenVtrl.h"
 
@@ -77,11 +76,6 @@ TFoOptionenPruefung::TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* 
     Pages().AddPage("", "", &optionen.Kindergeld(kJahr), TPageClass::Of<TFoOptionenKindergeld>());
     setFixedSize(401, 433);
     bnJa->setFocus();
-}
-
-TFoOptionenPruefung::~TFoOptionenPruefung()
-{
-    SetActivePage(0);
 }
 
 void TFoOptionenPruefung::PageChanged()

@@ -18,7 +18,6 @@ class TFoOptionenPruefung : public TPageContainerForm {
 public:
     // Registers the two pages over the 2026 groups of `optionen`; the caller shows one of them.
     explicit TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* parent = nullptr);
-    ~TFoOptionenPruefung() override;
 
     QLabel* stFrage = nullptr;
     QLabel* stAktuell = nullptr;
