@@ -136,6 +136,7 @@ TEST_P(FoOptionenPruefungSeite, ShowsTheOptionsPageWithTheStoredValuesToLookAtOn
         ASSERT_NE(edit, nullptr) << fall.edit;
         EXPECT_EQ(edit->text(), fall.gezeigt);
         EXPECT_EQ(Text(d, fall.vorgabe), fall.vorgabeText);
+        EXPECT_FALSE(SaveScreenshot(d, QStringLiteral("optionen-pruefung-") + fall.name).isEmpty());
 
         // A user who clicks into the value and types changes nothing.
         EXPECT_FALSE(edit->isEnabled());
