@@ -1,8 +1,9 @@
 #include "Forms/FoOptionenPruefung.h"
 
-#include "MVCFrame/Daten.h"
+#include "Forms/OptionenSeiten.h"
+#include "Gui/PageForm.h"
+#include "Options/OptionenVtrl.h"
 
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -12,22 +13,20 @@
 
 namespace {
 
+constexpr int kJahr = 2026;
 constexpr int kJa = 1;
 constexpr int kNein = 2;
 
-bool EndetAufAb(const std::string& name)
-{
-    return name.size() > 2 && name.compare(name.size() - 2, 2, "Ab") == 0;
-}
-
 } // namespace
 
-TFoOptionenPruefung::TFoOptionenPruefung(const TDaten& daten, QWidget* parent)
-    : TBaseForm(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
+TFoOptionenPruefung::TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* parent)
+    : TPageContainerForm(parent)
 {
     setObjectName("FoOptionen");
+    // A dialog border: a title and the close button, neither resized nor maximised.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setWindowTitle(QStringLiteral("Überprüfung der Optionen"));
-    setFixedSize(401, 433);
 
     stFrage = new QLabel(QStringLiteral("Die in den Optionen für 2026 eingegebenen Werte sind "
                                         "nicht aktuell*). Sollen die Werte jetzt automatisch "
@@ -37,17 +36,15 @@ TFoOptionenPruefung::TFoOptionenPruefung(const TDaten& daten, QWidget* parent)
     stFrage->setWordWrap(true);
     stAktuell = new QLabel(QStringLiteral("*) im Dezember 2026"), this);
     stAktuell->setObjectName("stAktuell");
-
-    Panel1 = new QWidget(this);
+    Panel1 = PageContainer();
     Panel1->setObjectName("Panel1");
-    WerteZeigen(daten);
-    Panel1->setEnabled(false);
 
     bnJa = new QPushButton(QStringLiteral("&Ja"), this);
     bnJa->setObjectName("bnJa");
     bnJa->setDefault(true);
     bnNein = new QPushButton(QStringLiteral("&Nein"), this);
     bnNein->setObjectName("bnNein");
+    // The program has no help system.
     bnHilfe = new QPushButton(QStringLiteral("&Hilfe"), this);
     bnHilfe->setObjectName("bnHilfe");
     bnHilfe->setVisible(false);
@@ -60,40 +57,39 @@ TFoOptionenPruefung::TFoOptionenPruefung(const TDaten& daten, QWidget* parent)
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, bnNein,
             &QPushButton::click);
 
+    // The page container is the base's only widget; question, note and buttons go around it.
+    auto* haupt = static_cast<QVBoxLayout*>(layout());
+    haupt->setContentsMargins(8, 8, 8, 8);
+    haupt->setSpacing(8);
+    haupt->insertWidget(0, stFrage);
+    haupt->addWidget(stAktuell);
     auto* knoepfe = new QHBoxLayout;
-    knoepfe->addStretch();
+    knoepfe->addStretch(1);
     knoepfe->addWidget(bnJa);
     knoepfe->addWidget(bnNein);
     knoepfe->addWidget(bnHilfe);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(stFrage);
-    layout->addWidget(Panel1, 1);
-    layout->addWidget(stAktuell);
-    layout->addLayout(knoepfe);
+    haupt->addLayout(knoepfe);
+
+    // Without names and focus controls: the pages keep no state between runs.
+    Pages().AddPage("", "", &optionen.Beitragssaetze(kJahr),
+                    TPageClass::Of<TFoOptionenBeitragssaetze>());
+    Pages().AddPage("", "", &optionen.Kindergeld(kJahr), TPageClass::Of<TFoOptionenKindergeld>());
+    setFixedSize(401, 433);
+    bnJa->setFocus();
 }
 
-void TFoOptionenPruefung::WerteZeigen(const TDaten& daten)
+void TFoOptionenPruefung::PageChanged()
 {
-    auto* raster = new QGridLayout(Panel1);
-    int zeile = 0;
-    daten.ForEachValue([&](TValue& wert) {
-        if (EndetAufAb(wert.Name()) &&
-            daten.FindValue(wert.Name().substr(0, wert.Name().size() - 2)) != nullptr)
-            return;
-        raster->addWidget(new QLabel(QString::fromStdString(wert.Name()), Panel1), zeile, 0);
-        raster->addWidget(new QLabel(QString::fromStdString(wert.GetDisplayText()), Panel1), zeile,
-                          1);
-        if (const TValue* ab = daten.FindValue(wert.Name() + "Ab"))
-            raster->addWidget(new QLabel(QString::fromStdString(ab->GetDisplayText()), Panel1),
-                              zeile, 2);
-        ++zeile;
-    });
-    raster->setRowStretch(zeile, 1);
+    // The page itself takes no input; the container around it stays usable, so that a page
+    // wider or taller than the dialog can still be scrolled.
+    if (TPageForm* seite = ActivePageForm())
+        seite->Panel()->setEnabled(false);
 }
 
-bool OptionenZuruecksetzenFragen(const TDaten& daten)
+bool OptionenZuruecksetzenFragen(TOptionenSeite seite)
 {
-    TFoOptionenPruefung dialog(daten);
+    TFoOptionenPruefung dialog(OptionenVtrl());
     dialog.init();
+    dialog.SetActivePage(seite);
     return dialog.ShowModal() == kJa;
 }

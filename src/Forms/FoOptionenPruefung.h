@@ -1,18 +1,23 @@
 #pragma once
-// The question of the options check: shows the stored values of one options group on a disabled
-// panel, so that the user can look at them but not change them, and asks whether they are to be
-// replaced by the current ones. "&Ja" closes with modal result 1, "&Nein" (also Escape and
-// closing the window) with 2.
-#include "Gui/XoForm.h"
+// The question of the options check, "Überprüfung der Optionen": one of the options dialog's own
+// pages (contribution rates or child benefit of 2026) over the stored values, and whether they
+// are to be replaced by the current ones. "&Ja" closes with modal result 1, "&Nein" (also Escape
+// and closing the window) with 2.
+//
+// The page takes no input here: the user can look at the stored values, scroll them, but not
+// change them. The pages have no names, so they neither load nor save a page state.
+#include "Gui/PageContainerForm.h"
+#include "Options/OptionenPruefung.h"
 
 class QLabel;
 class QPushButton;
-class TDaten;
+class TOptionenVtrlDaten;
 
-class TFoOptionenPruefung : public TBaseForm {
+class TFoOptionenPruefung : public TPageContainerForm {
     Q_OBJECT
 public:
-    explicit TFoOptionenPruefung(const TDaten& daten, QWidget* parent = nullptr);
+    // Registers the two pages over the 2026 groups of `optionen`; the caller shows one of them.
+    explicit TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* parent = nullptr);
 
     QLabel* stFrage = nullptr;
     QLabel* stAktuell = nullptr;
@@ -21,10 +26,10 @@ public:
     QPushButton* bnNein = nullptr;
     QPushButton* bnHilfe = nullptr;
 
-private:
-    // One row per value: its name, its text and, where it has one, the text of its "Ab" value.
-    void WerteZeigen(const TDaten& daten);
+protected:
+    void PageChanged() override;
 };
 
-// Shows the dialog modally (through the GUI hooks); true when the user answers "&Ja".
-bool OptionenZuruecksetzenFragen(const TDaten& daten);
+// Shows the dialog with the page `seite` over the live options, modally (through the GUI hooks);
+// true when the user answers "&Ja".
+bool OptionenZuruecksetzenFragen(TOptionenSeite seite);

@@ -215,6 +215,12 @@ std::vector<std::string> TIniFile::ReadSections() const
     return Dokument().Sections();
 }
 
+int TIniFile::Lesefehler() const
+{
+    Dokument();
+    return m_lesefehler;
+}
+
 bool TIniFile::SectionExists(std::string_view section) const
 {
     return Dokument().HasSection(section);

@@ -60,6 +60,8 @@ public:
     std::vector<std::string> ReadSections() const;
     bool SectionExists(std::string_view section) const;
     bool ValueExists(std::string_view section, std::string_view key) const;
+    // The errno of reading the file: 0 when it was read or is not there.
+    int Lesefehler() const;
 
     // Always writes (no default involved).
     void WriteString(std::string_view section, std::string_view key, std::string_view value);

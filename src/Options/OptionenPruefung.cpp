@@ -1,5 +1,6 @@
 #include "Options/OptionenPruefung.h"
 
+#include "Lib/FileSystem.h"
 #include "Lib/IniFile.h"
 #include "Options/OptionenJahr.h"
 #include "Options/OptionenVtrl.h"
@@ -21,13 +22,14 @@ TOptionsCheck::TOptionsCheck(TOptionenFrage frage) : m_frage(std::move(frage)) {
 int TOptionsCheck::Run()
 {
     OptionenPruefungStarten();
+    GespeicherteLesbar();
     bool abWert = false;
     if (!FindDeviation(abWert))
         return 0;
     if (abWert && AbDatumFehlt()) {
         ResetAbValues();
         SaveOptions();
-    } else if (m_frage && m_frage(Daten())) {
+    } else if (m_frage && m_frage(DialogSeite())) {
         ResetAllValues();
         SaveOptions();
     }
@@ -62,6 +64,14 @@ bool TOptionsCheck::AbDatumFehlt() const
     if (abDatum == nullptr)
         return true;
     return TIniFile(OptionenDatei()).ReadString(daten.Name(), abDatum->Name(), kFehlt) == kFehlt;
+}
+
+void TOptionsCheck::GespeicherteLesbar()
+{
+    const std::string datei = OptionenDatei();
+    if (const int fehler = TIniFile(datei).Lesefehler(); fehler != 0)
+        throw Exception("Die Optionen können nicht gelesen werden\n" + datei + "\n" +
+                        SystemFehlerText(fehler));
 }
 
 void TOptionsCheck::ResetAbValues()
@@ -101,6 +111,11 @@ bool TOptionsBeitragssaetzeCheck::IstAbWert(const TValue& value) const
     return dynamic_cast<const TDoubleBeitragssatzAb*>(&value) != nullptr;
 }
 
+TOptionenSeite TOptionsBeitragssaetzeCheck::DialogSeite() const
+{
+    return osBeitragssaetze;
+}
+
 TDaten& TOptionsKindergeldCheck::Daten() const
 {
     return OptionenVtrl().KindergeldDaten(kJahr);
@@ -109,6 +124,11 @@ TDaten& TOptionsKindergeldCheck::Daten() const
 bool TOptionsKindergeldCheck::IstAbWert(const TValue& value) const
 {
     return dynamic_cast<const TDoubleKindergeldAb*>(&value) != nullptr;
+}
+
+TOptionenSeite TOptionsKindergeldCheck::DialogSeite() const
+{
+    return osKindergeld;
 }
 
 void OptionenPruefungStarten()

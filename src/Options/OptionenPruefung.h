@@ -10,14 +10,20 @@
 // it is a valid-from ("Ab") value and the shared OPTIONEN.INI holds no "AbDatum" for the group,
 // the new valid-from values of the year replace the stored ones without a question. Otherwise the
 // user is asked and, on yes, the whole group goes back to its defaults. Whatever changes is saved
-// to the shared OPTIONEN.INI at once; nothing changes, nothing is written.
+// to the shared OPTIONEN.INI at once; nothing changes, nothing is written. A shared OPTIONEN.INI
+// that cannot be read, and a save that fails, raise an Exception with a German message: the
+// program must not report success for a check it could not make.
 #include <functional>
 
 class TDaten;
 class TValue;
 
-// Shows the group and asks whether to reset it; true for "&Ja".
-using TOptionenFrage = std::function<bool(const TDaten& daten)>;
+// The pages of the question dialog, one per checked group.
+enum TOptionenSeite { osBeitragssaetze = 1, osKindergeld = 2 };
+
+// Shows the group's page of the question dialog and asks whether to reset the group; true for
+// "&Ja".
+using TOptionenFrage = std::function<bool(TOptionenSeite seite)>;
 
 class TOptionsCheck {
 public:
@@ -26,7 +32,7 @@ public:
     TOptionsCheck(const TOptionsCheck&) = delete;
     TOptionsCheck& operator=(const TOptionsCheck&) = delete;
 
-    // The whole check; the program's exit code, always 0.
+    // The whole check; 0, or an Exception when the options cannot be read or saved.
     int Run();
     // True when a value differs from its default; `abWert` tells whether the last such value is
     // a valid-from value.
@@ -34,6 +40,9 @@ public:
     static bool ValueDiffers(const TValue& value);
     // True when the group's section of the shared OPTIONEN.INI has no "AbDatum" key.
     bool AbDatumFehlt() const;
+    // Raises when the shared OPTIONEN.INI exists but cannot be read: its values would read as the
+    // defaults, and the check would find nothing to do.
+    static void GespeicherteLesbar();
     void ResetAbValues();
     void ResetAllValues();
     // Saves the group into its section of the shared OPTIONEN.INI (values equal to their
@@ -44,6 +53,7 @@ protected:
     // The group's data set in the options of 2026.
     virtual TDaten& Daten() const = 0;
     virtual bool IstAbWert(const TValue& value) const = 0;
+    virtual TOptionenSeite DialogSeite() const = 0;
 
 private:
     TOptionenFrage m_frage;
@@ -56,6 +66,7 @@ public:
 protected:
     TDaten& Daten() const override;
     bool IstAbWert(const TValue& value) const override;
+    TOptionenSeite DialogSeite() const override;
 };
 
 class TOptionsKindergeldCheck final : public TOptionsCheck {
@@ -65,6 +76,7 @@ public:
 protected:
     TDaten& Daten() const override;
     bool IstAbWert(const TValue& value) const override;
+    TOptionenSeite DialogSeite() const override;
 };
 
 // The program's start-up: the per-user sub-folder of the directories, which the data-file
