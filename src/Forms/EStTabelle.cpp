@@ -204,24 +204,11 @@ void TFoEStTabelle::GeheZuZVE()
 
 void TFoEStTabelle::PaintTable(QPainter& painter, const QRect& bereich)
 {
-    const int hoehe = std::max(ZeilenHoehe(), 1);
-    const int erste = bereich.top() / hoehe;
-    const int letzte = bereich.bottom() / hoehe;
-    const int oben = ScrollBar1()->value();
-    for (int r = erste; r <= letzte; ++r) {
-        const int zeile = oben + r;
-        const double betrag = ZeileZuBetrag(zeile);
-        const bool markiert = betrag == MarkierterBetrag();
-        painter.fillRect(QRect(0, r * hoehe, PaintBox1()->width(), hoehe),
-                         markiert ? QColor(255, 0, 0) : ZeilenFarbe(zeile));
-        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    ZeilenMalen(painter, bereich, kSpalten, [this](int zeile, double betrag) {
         const TEStTabellenZeile werte = Zeile(betrag);
-        const double zellen[] = {werte.einkommen, werte.grundtarif, werte.splittingtarif};
-        int x = 0;
-        for (int s = 0; s < 3; ++s) {
-            painter.drawText(QRect(x, r * hoehe, kSpalten[s] - 4, hoehe),
-                             Qt::AlignRight | Qt::AlignVCenter, Betrag2(zellen[s]));
-            x += kSpalten[s];
-        }
-    }
+        return TGemalteZeile{
+            ZeilenFarbe(zeile),
+            {Betrag2(werte.einkommen), Betrag2(werte.grundtarif), Betrag2(werte.splittingtarif)},
+            {}};
+    });
 }

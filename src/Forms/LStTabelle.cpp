@@ -378,25 +378,10 @@ TFoLStTabelle::TZeile TFoLStTabelle::ZeilenTexte(double betrag)
 
 void TFoLStTabelle::PaintTable(QPainter& painter, const QRect& bereich)
 {
-    const int hoehe = std::max(ZeilenHoehe(), 1);
-    const int erste = bereich.top() / hoehe;
-    const int letzte = bereich.bottom() / hoehe;
-    const int oben = ScrollBar1()->value();
-    for (int r = erste; r <= letzte; ++r) {
-        const int zeile = oben + r;
-        const double betrag = ZeileZuBetrag(zeile);
-        const bool markiert = betrag == MarkierterBetrag();
-        const QRect streifen(0, r * hoehe, PaintBox1()->width(), hoehe);
-        painter.fillRect(streifen, markiert ? QColor(255, 0, 0) : ZeilenFarbe(zeile));
-        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    ZeilenMalen(painter, bereich, kSpalten, [this](int zeile, double betrag) {
         const TZeile texte = ZeilenTexte(betrag);
-        const QString* zellen[] = {&texte.betrag, &texte.lohnsteuer, &texte.kirchensteuer,
-                                   &texte.solz};
-        int x = 0;
-        for (int s = 0; s < 4; ++s) {
-            const QRect zelle(x, r * hoehe, kSpalten[s] - 4, hoehe);
-            painter.drawText(zelle, Qt::AlignRight | Qt::AlignVCenter, *zellen[s]);
-            x += kSpalten[s];
-        }
-    }
+        return TGemalteZeile{ZeilenFarbe(zeile),
+                             {texte.betrag, texte.lohnsteuer, texte.kirchensteuer, texte.solz},
+                             {}};
+    });
 }

@@ -285,6 +285,32 @@ void TTabelle::PaintTable(QPainter& painter, const QRect& bereich)
     painter.fillRect(bereich, palette().base());
 }
 
+void TTabelle::ZeilenMalen(QPainter& painter, const QRect& bereich, std::span<const int> spalten,
+                           const std::function<TGemalteZeile(int, double)>& zeileFuer)
+{
+    const int hoehe = std::max(m_zeilenHoehe, 1);
+    const int oben = m_scrollBar->value();
+    for (int r = bereich.top() / hoehe; r <= bereich.bottom() / hoehe; ++r) {
+        const int zeile = oben + r;
+        const double betrag = ZeileZuBetrag(zeile);
+        const bool markiert = betrag == m_markierterBetrag;
+        const TGemalteZeile inhalt = zeileFuer(zeile, betrag);
+        painter.fillRect(QRect(0, r * hoehe, m_paintBox->width(), hoehe),
+                         markiert ? QColor(255, 0, 0) : inhalt.farbe);
+        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+        int x = 0;
+        for (std::size_t s = 0; s < spalten.size(); ++s) {
+            const QRect zelle(x, r * hoehe, spalten[s], hoehe);
+            if (!markiert && s < inhalt.zellFarben.size() && inhalt.zellFarben[s].isValid())
+                painter.fillRect(zelle, inhalt.zellFarben[s]);
+            if (s < inhalt.texte.size())
+                painter.drawText(zelle.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                                 inhalt.texte[s]);
+            x += spalten[s];
+        }
+    }
+}
+
 void TTabelle::TableMouseDown(Qt::MouseButton button, int y)
 {
     if (button != Qt::LeftButton)

@@ -21,10 +21,14 @@
 // they are given by the rule of three (Umrechnung).
 #include "Gui/XoForm.h"
 
+#include <QColor>
 #include <QScrollBar>
+#include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
 class QMenu;
 class QPainter;
@@ -81,6 +85,14 @@ protected:
 
 private:
     TTabelle& m_tabelle;
+};
+
+// One painted row: its background, the texts of its cells (right-aligned, one per column) and
+// any cell's own background (an invalid colour leaves the row's).
+struct TGemalteZeile {
+    QColor farbe;
+    std::vector<QString> texte;
+    std::vector<QColor> zellFarben;
 };
 
 class TTabelle : public TXoForm {
@@ -146,6 +158,11 @@ public:
 protected:
     // Paints the rows; `bereich` is the part of the table to paint.
     virtual void PaintTable(QPainter& painter, const QRect& bereich);
+    // Paints the rows of `bereich` from the scroll position: row `zeile` (scroll row) showing
+    // `betrag` as `zeileFuer` gives it, its cells in columns of the widths `spalten`. The row of
+    // the marked amount is yellow on red.
+    void ZeilenMalen(QPainter& painter, const QRect& bereich, std::span<const int> spalten,
+                     const std::function<TGemalteZeile(int zeile, double betrag)>& zeileFuer);
     // A double click on the table (the concrete tables go to an amount).
     virtual void TableDblClick() {}
 

@@ -1,6 +1,7 @@
 #include "Engine/Sozialversicherung/SVTabelle.h"
 
 #include "Lib/Betrag.h"
+#include "Lib/Exception.h"
 #include "Lib/InstChck.h"
 
 #include <algorithm>
@@ -16,8 +17,12 @@ const char* const kNamen[4] = {"SVTabelle.KV", "SVTabelle.PV", "SVTabelle.RV", "
 TSVTabellenBeitraege::TSVTabellenBeitraege(const TSVTabellenVorgaben& vorgaben)
     : m_v(vorgaben), m_faktor(EuroFaktor(vorgaben.jahr))
 {
-    if (m_v.tabellenwert2 <= 0)
-        m_v.tabellenwert2 = 1;
+    // Rows need a step; the objects are made only for settings the table can show.
+    if (!(m_v.tabellenwert2 >= 1) || m_v.svTage < 0)
+        throw Exception("Beitragstabelle " + std::to_string(m_v.jahr) +
+                        " kann nicht erstellt werden: Schrittweite " +
+                        FloatToBetragStr(2, m_v.tabellenwert2 * 0.01) + ", SV-Tage " +
+                        std::to_string(m_v.svTage) + ".");
     if (m_v.kurs <= 0)
         m_v.kurs = m_faktor;
     // Table mode only while the statement asks for the banded contributions; the table values

@@ -61,6 +61,7 @@ struct TSVTabellenZeile {
 // they live, so that a table that is closed can be seen to free them.
 class TSVTabellenBeitraege {
 public:
+    // Raises Exception for a table without step or with negative days.
     explicit TSVTabellenBeitraege(const TSVTabellenVorgaben& vorgaben);
     ~TSVTabellenBeitraege();
     TSVTabellenBeitraege(const TSVTabellenBeitraege&) = delete;
