@@ -1,5 +1,6 @@
 #include "Forms/SVTabelle.h"
 
+#include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/Betrag.h"
 
@@ -19,7 +20,7 @@ QLabel* KopfLabel(QWidget* parent, const char* name, const QString& text, int br
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setMinimumWidth(breite);
+    label->setFixedWidth(breite);
     label->setAlignment(ausrichtung);
     label->setContentsMargins(0, 0, 4, 0);
     return label;
@@ -143,6 +144,8 @@ TFoSVTabelle* TFoSVTabelle::Zeigen(const TSVTabellenVorgaben& vorgaben)
     fenster->show();
     // Only a shown window has the real sizes of its parts: the height again, now exact.
     fenster->HoeheAnpassen();
+    // Wherever the window manager put it, the whole table stays on the screen.
+    MoveFormInScreen(*fenster, fenster->x(), fenster->y());
     return fenster;
 }
 
