@@ -1,7 +1,6 @@
 #include "Forms/SVTabelle.h"
 
 #include "Gui/FrmLib.h"
-#include "Gui/GuiHooks.h"
 #include "Lib/Betrag.h"
 
 #include <QAction>
@@ -11,22 +10,6 @@
 #include <QMenu>
 
 #include <algorithm>
-#include <functional>
-
-namespace {
-
-QLabel* KopfLabel(QWidget* parent, const char* name, const QString& text, int breite,
-                  Qt::Alignment ausrichtung = Qt::AlignRight | Qt::AlignBottom)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFixedWidth(breite);
-    label->setAlignment(ausrichtung);
-    label->setContentsMargins(0, 0, 4, 0);
-    return label;
-}
-
-} // namespace
 
 TGemalteZeile SVGemalteZeile(const TSVTabellenZeile& zeile, int nummer,
                              const TSVTabellenFarben& farben)
@@ -64,14 +47,14 @@ void TFoSVTabelle::KopfAufbauen()
     auto* layout = new QGridLayout(Kopf());
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setHorizontalSpacing(0);
-    layout->addWidget(KopfLabel(Kopf(), "stEntgelt", "Entgelt\nbis", kSpalten[0]), 0, 0, 2, 1);
-    layout->addWidget(KopfLabel(Kopf(), "stVersichertenanteil", "Versichertenanteil",
-                                kSpalten[1] * 4, Qt::AlignCenter),
-                      0, 1, 1, 4);
+    layout->addWidget(KopfLabel("stEntgelt", "Entgelt\nbis", kSpalten[0]), 0, 0, 2, 1);
+    layout->addWidget(
+        KopfLabel("stVersichertenanteil", "Versichertenanteil", kSpalten[1] * 4, Qt::AlignCenter),
+        0, 1, 1, 4);
     const char* const kNamen[4] = {"stKV", "stPV", "stRV", "stAV"};
     const char* const kTexte[4] = {"KV", "PV", "RV", "AV"};
     for (int i = 0; i < 4; ++i)
-        layout->addWidget(KopfLabel(Kopf(), kNamen[i], kTexte[i], kSpalten[i + 1]), 1, i + 1);
+        layout->addWidget(KopfLabel(kNamen[i], kTexte[i], kSpalten[i + 1]), 1, i + 1);
     int breite = 0;
     for (int b : kSpalten)
         breite += b;
@@ -82,17 +65,10 @@ void TFoSVTabelle::MenueAufbauen()
 {
     auto* menu = new QMenu(this);
     menu->setObjectName("PopupMenu1");
-    const auto neu = [this, menu](const char* name, const QString& text, Qt::Key taste,
-                                  std::function<void()> aktion) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(name);
-        a->setShortcut(taste);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(a);
-        connect(a, &QAction::triggered, this, std::move(aktion));
-    };
-    neu("pmiGeheZu", "&Gehe zu Entgelt...", Qt::Key_G, [this] { GeheZuBetrag(); });
-    neu("pmiSchliessen", "&Schließen", Qt::Key_Escape, [this] { close(); });
+    PopupItem(
+        menu, "&Gehe zu Entgelt...", Qt::Key_G, [this] { GeheZuBetrag(); }, "pmiGeheZu");
+    PopupItem(
+        menu, "&Schließen", Qt::Key_Escape, [this] { close(); }, "pmiSchliessen");
     SetPopupMenu(menu);
 }
 
@@ -132,15 +108,11 @@ void TFoSVTabelle::Oeffnen(const TSVTabellenVorgaben& vorgaben)
 TFoSVTabelle* TFoSVTabelle::Zeigen(const TSVTabellenVorgaben& vorgaben)
 {
     auto* fenster = new TFoSVTabelle;
-    try {
-        fenster->init();
-        fenster->HoeheAnpassen();
-        fenster->Oeffnen(vorgaben);
-    } catch (const std::exception& e) {
-        delete fenster;
-        ShowFehler(QString::fromStdString(e.what()));
+    if (!TabelleOeffnen(fenster, [&] {
+            fenster->HoeheAnpassen();
+            fenster->Oeffnen(vorgaben);
+        }))
         return nullptr;
-    }
     fenster->show();
     // Only a shown window has the real sizes of its parts: the height again, now exact.
     fenster->HoeheAnpassen();

@@ -30,6 +30,9 @@
 #include <span>
 #include <vector>
 
+class QAction;
+class QKeySequence;
+class QLabel;
 class QMenu;
 class QPainter;
 class TTabelle;
@@ -53,6 +56,11 @@ public:
 // Queues the notice for the main window (TXoForm::MainForm() at delivery); dropped when there is
 // none or it does not listen.
 void PostTabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
+
+// The second construction phase of a new table window and its opening: a failure frees the
+// window (and what it owns), shows the message and returns false; nothing passes into the event
+// loop.
+bool TabelleOeffnen(TTabelle* fenster, const std::function<void()>& oeffnen);
 
 // Closes every form of that class or a class derived from it, newest first.
 void CloseFormsOfClass(const QMetaObject& klasse);
@@ -140,6 +148,13 @@ public:
     // The height a window proposed at `hoehe` gets: an odd number of whole rows, at least 5.
     int GerundeteHoehe(int hoehe) const;
 
+    // A column header above the table, `breite` wide like its column, the text kept off the
+    // column's right edge as the cells keep it.
+    QLabel* KopfLabel(const char* name, const QString& text, int breite,
+                      Qt::Alignment ausrichtung = Qt::AlignRight | Qt::AlignBottom);
+    // Adds an item to a menu of the window's popup whose key works while the window has the focus.
+    QAction* PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
+                       std::function<void()> aktion, const char* name = nullptr);
     // The form's popup: right click, and Shift+F10 or Alt+F10.
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }

@@ -1,10 +1,9 @@
 #include "Forms/SVTabelle.h"
 
+#include "DialogTestSupport.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Abrechnung/LohnSVTabelle.h"
-#include "Forms/Entgeltabrechnung.h"
-#include "Forms/MainForm.h"
 #include "Forms/TabellenSymbol.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
@@ -13,7 +12,6 @@
 #include "Lib/Betrag.h"
 #include "Lib/InstChck.h"
 #include "Options/OptionenTabelle.h"
-#include "Support/OptionenUmgebung.h"
 
 #include <QAction>
 #include <QApplication>
@@ -30,30 +28,21 @@
 
 namespace {
 
-class SVTabelleTest : public GuiHookFixture {
+// The payroll page of a main window, as the dialogs' tests have it; tables answer their go-to
+// dialog through Antwort.
+class SVTabelleTest : public DialogTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
+        DialogTest::SetUp();
         OptionenTabelle().GetValue(0).SetAsBoolean(false);
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
-        m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
-        ASSERT_NE(m_seite, nullptr);
-        d = m_seite->LohnDaten();
-        d->Jahr->SetValue(2026);
         d->Entgelt->SetValue(4000);
     }
     void TearDown() override
     {
         CloseFormsOfClass(TFoSVTabelle::staticMetaObject);
         Zustellen();
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
+        DialogTest::TearDown();
     }
     // Deletes closed windows and delivers the queued table notices.
     static void Zustellen()
@@ -80,11 +69,6 @@ protected:
         w.setFocus();
         return aktiv && w.hasFocus();
     }
-
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
-    TFoEntgeltabrechnung* m_seite = nullptr;
-    TLohnDaten* d = nullptr;
 };
 
 } // namespace
@@ -192,8 +176,8 @@ TEST_F(SVTabelleTest, GoToTypedWholeEuros)
         d->WaehrungName->SetValue(f.waehrung);
         TFoSVTabelle* t = Oeffnen();
         ASSERT_NE(t, nullptr);
-        m_modalAntwort = [&](QWidget& w) {
-            auto& dialog = dynamic_cast<TFoDoubleEingabe&>(w);
+        m_antworten.clear();
+        Antwort<TFoDoubleEingabe>([&](TFoDoubleEingabe& dialog) {
             TBetrag* edit = dialog.Betrag1();
             EXPECT_EQ(edit->Dezimalstellen(), 0);
             edit->setFocus();
@@ -201,7 +185,7 @@ TEST_F(SVTabelleTest, GoToTypedWholeEuros)
             QTest::keyClicks(edit, f.tippen);
             QTest::keyClick(edit, Qt::Key_Return);
             return dialog.ModalResult();
-        };
+        });
         ASSERT_TRUE(Aktivieren(*t));
         QTest::keyClick(t, Qt::Key_G);
         const double oben = Oben(*t);
