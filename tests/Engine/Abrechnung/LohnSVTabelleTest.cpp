@@ -28,7 +28,10 @@ const SVTabellenFall kFaelle[] = {
     {"y2026_zwei_Kinder_PV", 2026, false, false, 2, "1111", false, false},
     {"y2026_Schluessel_0111", 2026, false, false, 0, "0111", false, false},
     {"y2026_in_DM", 2026, false, false, 0, "1111", true, false},
-    {"y1999_DM_Tabellenbeitrag", 1999, false, false, 0, "1111", false, true},
+    {"y1999_DM_Tabellenbeitrag", 1999, false, false, 0, "1111", true, true},
+    // Mark bands shown in euro: the pay and the shares are converted alike.
+    {"y1999_Euro_Tabellenbeitrag", 1999, false, false, 0, "1111", false, true},
+    {"y1999_DM_exakt", 1999, false, false, 0, "1111", true, false},
 };
 
 class SVTabelleTest : public LohnTest, public testing::WithParamInterface<SVTabellenFall> {
@@ -65,6 +68,9 @@ TEST_P(SVTabelleTest, RowsAreTheStatementsShares)
     const SVTabellenFall& f = GetParam();
     Einstellen(f);
     const TSVTabellenVorgaben v = SVTabellenVorgabenAus(*lohn);
+    // The case is what it says: banded rows, marks shown.
+    ASSERT_EQ(v.tabellenBeitrag, f.tabellenBeitrag);
+    ASSERT_EQ(v.kurs != 1.0, f.dm);
     TSVTabellenBeitraege tabelle(v);
     const double start = tabelle.Anfangsbetrag();
     const double schritt = tabelle.Schrittweite();
