@@ -101,6 +101,8 @@ TSVTabellenZeile TSVTabellenBeitraege::Zeile(double betrag)
     TSVTabellenZeile zeile;
     const auto anzeige = [this](double x) { return Dreisatz(true, 0, x, m_faktor, m_v.kurs); };
     zeile.entgelt = anzeige(betrag);
+    // A banded row is computed in the year's currency, so that its pay stays in its band, and its
+    // shares go to the display currency as the pay does; an exact row on the pay it shows.
     const double entgelt = m_v.tabellenBeitrag ? betrag : zeile.entgelt;
     const auto umrechnen = [&](double anteil) {
         return m_v.tabellenBeitrag ? anzeige(anteil) : anteil;
