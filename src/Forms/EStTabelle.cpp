@@ -26,16 +26,6 @@ QString Betrag2(double x)
     return QString::fromStdString(FloatToBetragStr(2, x));
 }
 
-QLabel* KopfLabel(QWidget* parent, const char* name, const QString& text, int breite)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFixedWidth(breite);
-    label->setAlignment(Qt::AlignRight | Qt::AlignBottom);
-    label->setContentsMargins(0, 0, 4, 0);
-    return label;
-}
-
 // A year the factory cannot take at all still reaches it as a year it refuses, with its message.
 std::uint16_t FactoryJahr(int jahr)
 {
@@ -83,13 +73,11 @@ void TFoEStTabelle::KopfAufbauen()
     auto* layout = new QGridLayout(Kopf());
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setHorizontalSpacing(0);
-    layout->addWidget(KopfLabel(Kopf(), "stZVE", "Zu versteuerndes\nEinkommen\nbis", kSpalten[0]),
-                      0, 0);
+    layout->addWidget(KopfLabel("stZVE", "Zu versteuerndes\nEinkommen\nbis", kSpalten[0]), 0, 0);
+    layout->addWidget(KopfLabel("stGrundtarif", "Einkommen-\nsteuer\nGrundtarif", kSpalten[1]), 0,
+                      1);
     layout->addWidget(
-        KopfLabel(Kopf(), "stGrundtarif", "Einkommen-\nsteuer\nGrundtarif", kSpalten[1]), 0, 1);
-    layout->addWidget(
-        KopfLabel(Kopf(), "stSplittingtarif", "Einkommen-\nsteuer\nSplittingtarif", kSpalten[2]), 0,
-        2);
+        KopfLabel("stSplittingtarif", "Einkommen-\nsteuer\nSplittingtarif", kSpalten[2]), 0, 2);
     auto* hinweis = new QLabel("Ab 2004 wird die Einkommensteuer ohne Stufen berechnet!", Kopf());
     hinweis->setObjectName("paTabHinweis");
     hinweis->setAlignment(Qt::AlignCenter);
@@ -103,17 +91,10 @@ void TFoEStTabelle::MenueAufbauen()
 {
     auto* menu = new QMenu(this);
     menu->setObjectName("PopupMenu1");
-    const auto neu = [this, menu](const char* name, const QString& text, Qt::Key taste,
-                                  std::function<void()> aktion) {
-        QAction* a = menu->addAction(text);
-        a->setObjectName(name);
-        a->setShortcut(taste);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(a);
-        connect(a, &QAction::triggered, this, std::move(aktion));
-    };
-    neu("pmiGeheZu", "&Gehe zu ZVE...", Qt::Key_G, [this] { GeheZuZVE(); });
-    neu("pmiSchliessen", "&Schließen", Qt::Key_Escape, [this] { close(); });
+    PopupItem(
+        menu, "&Gehe zu ZVE...", Qt::Key_G, [this] { GeheZuZVE(); }, "pmiGeheZu");
+    PopupItem(
+        menu, "&Schließen", Qt::Key_Escape, [this] { close(); }, "pmiSchliessen");
     SetPopupMenu(menu);
 }
 
@@ -146,15 +127,11 @@ TFoEStTabelle* TFoEStTabelle::Zeigen(int jahr, const std::string& waehrungStr, d
         return nullptr;
     }
     auto* fenster = new TFoEStTabelle;
-    try {
-        fenster->init();
-        fenster->HoeheAnpassen();
-        fenster->Oeffnen(std::move(tarif), waehrungStr, zvE, kurs);
-    } catch (const std::exception& e) {
-        delete fenster;
-        ShowFehler(QString::fromStdString(e.what()));
+    if (!TabelleOeffnen(fenster, [&] {
+            fenster->HoeheAnpassen();
+            fenster->Oeffnen(std::move(tarif), waehrungStr, zvE, kurs);
+        }))
         return nullptr;
-    }
     fenster->show();
     // Only a shown window has the real sizes of its parts: the height again, now exact.
     fenster->HoeheAnpassen();
@@ -204,24 +181,11 @@ void TFoEStTabelle::GeheZuZVE()
 
 void TFoEStTabelle::PaintTable(QPainter& painter, const QRect& bereich)
 {
-    const int hoehe = std::max(ZeilenHoehe(), 1);
-    const int erste = bereich.top() / hoehe;
-    const int letzte = bereich.bottom() / hoehe;
-    const int oben = ScrollBar1()->value();
-    for (int r = erste; r <= letzte; ++r) {
-        const int zeile = oben + r;
-        const double betrag = ZeileZuBetrag(zeile);
-        const bool markiert = betrag == MarkierterBetrag();
-        painter.fillRect(QRect(0, r * hoehe, PaintBox1()->width(), hoehe),
-                         markiert ? QColor(255, 0, 0) : ZeilenFarbe(zeile));
-        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    ZeilenMalen(painter, bereich, kSpalten, [this](int zeile, double betrag) {
         const TEStTabellenZeile werte = Zeile(betrag);
-        const double zellen[] = {werte.einkommen, werte.grundtarif, werte.splittingtarif};
-        int x = 0;
-        for (int s = 0; s < 3; ++s) {
-            painter.drawText(QRect(x, r * hoehe, kSpalten[s] - 4, hoehe),
-                             Qt::AlignRight | Qt::AlignVCenter, Betrag2(zellen[s]));
-            x += kSpalten[s];
-        }
-    }
+        return TGemalteZeile{
+            ZeilenFarbe(zeile),
+            {Betrag2(werte.einkommen), Betrag2(werte.grundtarif), Betrag2(werte.splittingtarif)},
+            {}};
+    });
 }

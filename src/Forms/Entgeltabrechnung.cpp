@@ -13,6 +13,9 @@
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/VergleichNachricht.h"
+#include "Forms/SVTabelle.h"
+#include "Forms/TabellenSymbol.h"
+#include "Engine/Abrechnung/LohnSVTabelle.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -27,6 +30,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -286,7 +290,16 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
     connect(m_lstTabCloseImage, &QToolButton::clicked, this, [this] {
         LStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
     });
-    auto* knoepfe = Zeile({m_bnVergleich, m_lstTabOpenImage, m_lstTabCloseImage});
+    m_svTab = new TTabellenSymbol(Panel(), "SVTab", "SV-Tabelle", 8,
+                                  "Soz.Vers.-Beitragstabelle öffnen",
+                                  "Soz.Vers.-Beitragstabelle(n) schließen (mit Strg: weitere öffnen)");
+    connect(m_svTab->OpenImage(), &QToolButton::clicked, this,
+            &TFoEntgeltabrechnung::SVTabOpenImageClick);
+    connect(m_svTab->CloseImage(), &QToolButton::clicked, this, [this] {
+        SVTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
+    });
+    auto* knoepfe = Zeile({m_bnVergleich, m_lstTabOpenImage, m_lstTabCloseImage,
+                           m_svTab->OpenImage(), m_svTab->CloseImage()});
     static_cast<QHBoxLayout*>(knoepfe->layout())->insertStretch(1, 1);
     spalte.addWidget(knoepfe);
 }
@@ -669,9 +682,56 @@ void TFoEntgeltabrechnung::LStTabCloseImageClick(bool strg)
     TabellenSymboleAktualisieren();
 }
 
-void TFoEntgeltabrechnung::TabellenNachricht(TTabellenNachricht, const QMetaObject&)
+void TFoEntgeltabrechnung::SVTabOpenImageClick()
+{
+    if (const auto* lohn = dynamic_cast<const TLohnBerechnung*>(Berechnung()))
+        TFoSVTabelle::Zeigen(SVTabellenVorgabenAus(*lohn));
+    TabellenSymboleAktualisieren();
+}
+
+void TFoEntgeltabrechnung::SVTabCloseImageClick(bool strg)
+{
+    if (strg)
+        SVTabOpenImageClick();
+    else
+        CloseFormsOfClass(TFoSVTabelle::staticMetaObject);
+    TabellenSymboleAktualisieren();
+}
+
+void TFoEntgeltabrechnung::TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)
 {
     TabellenSymboleAktualisieren();
+    const bool gescrollt = art == TTabellenNachricht::NachUntenGescrollt ||
+                           art == TTabellenNachricht::NachObenGescrollt;
+    if (gescrollt && klasse.inherits(&TFoSVTabelle::staticMetaObject))
+        m_svTab->Gescrollt(art == TTabellenNachricht::NachUntenGescrollt);
+}
+
+QMenu* TFoEntgeltabrechnung::CreatePagePopup()
+{
+    QMenu* popup = TMainPageForm::CreatePagePopup();
+    // The contribution table's pair goes before the closing group of the popup.
+    const auto item = [this, popup](const char* name, const QString& text, auto aktion) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        SetGroupIndex(*a, 1);
+        connect(a, &QAction::triggered, this, aktion);
+        popup->addAction(a);
+        return a;
+    };
+    m_pmiSVTabelleOeffnen = item("pmiSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen",
+                                 [this] { SVTabOpenImageClick(); });
+    m_pmiSVTabelleSchliessen =
+        item("pmiSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen",
+             [this] { SVTabCloseImageClick(false); });
+    return popup;
+}
+
+void TFoEntgeltabrechnung::PagePopupMenuePopup()
+{
+    const bool offen = FormOfClassExists(TFoSVTabelle::staticMetaObject);
+    m_pmiSVTabelleOeffnen->setVisible(!offen);
+    m_pmiSVTabelleSchliessen->setVisible(offen);
 }
 
 void TFoEntgeltabrechnung::TabellenSymboleAktualisieren()
@@ -679,4 +739,5 @@ void TFoEntgeltabrechnung::TabellenSymboleAktualisieren()
     const bool offen = FormOfClassExists(TFoLStTabelle::staticMetaObject);
     m_lstTabCloseImage->setVisible(offen);
     m_lstTabOpenImage->setVisible(!offen);
+    m_svTab->Aktualisieren(FormOfClassExists(TFoSVTabelle::staticMetaObject));
 }

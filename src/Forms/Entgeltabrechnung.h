@@ -25,6 +25,7 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
+class TTabellenSymbol;
 class QVBoxLayout;
 class QWidget;
 class TJahresvergleichKnopf;
@@ -63,6 +64,11 @@ public:
     TLStTabelleVorgaben LStTabellenVorgaben() const;
     void LStTabOpenImageClick();
     void LStTabCloseImageClick(bool strg);
+    // The contribution table over the page's statement; with Ctrl the close icon opens another.
+    void SVTabOpenImageClick();
+    void SVTabCloseImageClick(bool strg);
+    TTabellenSymbol* SVTab() const { return m_svTab; }
+    QMenu* CreatePagePopup() override;
     // Opening and closing of table windows, passed on by the main window.
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
     // The year-comparison button and its flag; the main window tells it "Neu" and "Ändern".
@@ -87,6 +93,8 @@ protected:
     void BindControls() override;
     void AfterRefresh() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Shows the contribution table's "open" or "close" item.
+    void PagePopupMenuePopup() override;
 
 private:
     void Aufbauen();
@@ -141,4 +149,7 @@ private:
     QLabel* m_stPrivatKPVBeitrag = nullptr;
     QToolButton* m_lstTabOpenImage = nullptr;
     QToolButton* m_lstTabCloseImage = nullptr;
+    TTabellenSymbol* m_svTab = nullptr;
+    QAction* m_pmiSVTabelleOeffnen = nullptr;
+    QAction* m_pmiSVTabelleSchliessen = nullptr;
 };

@@ -45,17 +45,6 @@ QString SolZSatzText(int jahr)
     return "SolZ: " + Text(FloatToBetragStr(stellen, satz)) + " v.H.";
 }
 
-QLabel* KopfLabel(QWidget* parent, const char* name, const QString& text, int breite,
-                  Qt::Alignment ausrichtung = Qt::AlignRight | Qt::AlignVCenter)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFixedWidth(breite);
-    label->setAlignment(ausrichtung);
-    label->setWordWrap(true);
-    return label;
-}
-
 } // namespace
 
 QString SteuerklassenText(int klasse)
@@ -107,19 +96,19 @@ void TFoLStTabelle::KopfAufbauen()
     auto* layout = new QGridLayout(kopf);
     layout->setContentsMargins(0, 2, 0, 2);
     layout->setHorizontalSpacing(0);
-    m_stStKl = KopfLabel(kopf, "stStKl", "", kSpalten[0], Qt::AlignLeft | Qt::AlignVCenter);
-    m_stKinderFB = KopfLabel(kopf, "stKinderFB", "", kSpalten[1] + kSpalten[2],
-                             Qt::AlignLeft | Qt::AlignVCenter);
-    m_stKiStSatz = KopfLabel(kopf, "stKiStSatz", "", kSpalten[2]);
-    m_stSolZSatz = KopfLabel(kopf, "stSolZSatz", "", kSpalten[3]);
+    m_stStKl = KopfLabel("stStKl", "", kSpalten[0], Qt::AlignLeft | Qt::AlignVCenter);
+    m_stKinderFB =
+        KopfLabel("stKinderFB", "", kSpalten[1] + kSpalten[2], Qt::AlignLeft | Qt::AlignVCenter);
+    m_stKiStSatz = KopfLabel("stKiStSatz", "", kSpalten[2]);
+    m_stSolZSatz = KopfLabel("stSolZSatz", "", kSpalten[3]);
     layout->addWidget(m_stStKl, 0, 0);
     layout->addWidget(m_stKinderFB, 0, 1, 1, 2);
     layout->addWidget(m_stKiStSatz, 1, 2);
     layout->addWidget(m_stSolZSatz, 1, 3);
-    layout->addWidget(KopfLabel(kopf, "stLohn", "Lohn/Gehalt\nbis", kSpalten[0]), 2, 0);
-    layout->addWidget(KopfLabel(kopf, "stLohnsteuer", "Lohnsteuer", kSpalten[1]), 2, 1);
-    layout->addWidget(KopfLabel(kopf, "stKirchensteuer", "Kirchensteuer", kSpalten[2]), 2, 2);
-    layout->addWidget(KopfLabel(kopf, "stSolZ", "Solidaritäts- zuschlag ", kSpalten[3]), 2, 3);
+    layout->addWidget(KopfLabel("stLohn", "Lohn/Gehalt\nbis", kSpalten[0]), 2, 0);
+    layout->addWidget(KopfLabel("stLohnsteuer", "Lohnsteuer", kSpalten[1]), 2, 1);
+    layout->addWidget(KopfLabel("stKirchensteuer", "Kirchensteuer", kSpalten[2]), 2, 2);
+    layout->addWidget(KopfLabel("stSolZ", "Solidaritäts- zuschlag ", kSpalten[3]), 2, 3);
     auto* hinweis = new QLabel("Ab 2004 wird die Lohnsteuer ohne Stufen berechnet!", kopf);
     hinweis->setObjectName("paTabHinweis");
     hinweis->setAlignment(Qt::AlignCenter);
@@ -135,12 +124,7 @@ void TFoLStTabelle::MenueAufbauen()
     menu->setObjectName("PopupMenu1");
     auto neu = [this](QMenu* in, const QString& text, const QKeySequence& taste,
                       std::function<void()> aktion) {
-        QAction* a = in->addAction(text);
-        a->setShortcut(taste);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        addAction(a);
-        connect(a, &QAction::triggered, this, std::move(aktion));
-        return a;
+        return PopupItem(in, text, taste, std::move(aktion));
     };
     neu(menu, "&Gehe zu Lohn/Gehalt...", Qt::Key_G, [this] { GeheZuBetrag(); });
     QMenu* klassen = menu->addMenu("&Steuerklasse");
@@ -216,14 +200,8 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
 TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
 {
     auto* fenster = new TFoLStTabelle;
-    try {
-        fenster->init();
-        fenster->Oeffnen(vorgaben);
-    } catch (const std::exception& e) {
-        delete fenster;
-        ShowFehler(QString::fromStdString(e.what()));
+    if (!TabelleOeffnen(fenster, [&] { fenster->Oeffnen(vorgaben); }))
         return nullptr;
-    }
     fenster->show();
     // Seventeen rows below the header, which has its final texts now.
     fenster->layout()->activate();
@@ -378,25 +356,10 @@ TFoLStTabelle::TZeile TFoLStTabelle::ZeilenTexte(double betrag)
 
 void TFoLStTabelle::PaintTable(QPainter& painter, const QRect& bereich)
 {
-    const int hoehe = std::max(ZeilenHoehe(), 1);
-    const int erste = bereich.top() / hoehe;
-    const int letzte = bereich.bottom() / hoehe;
-    const int oben = ScrollBar1()->value();
-    for (int r = erste; r <= letzte; ++r) {
-        const int zeile = oben + r;
-        const double betrag = ZeileZuBetrag(zeile);
-        const bool markiert = betrag == MarkierterBetrag();
-        const QRect streifen(0, r * hoehe, PaintBox1()->width(), hoehe);
-        painter.fillRect(streifen, markiert ? QColor(255, 0, 0) : ZeilenFarbe(zeile));
-        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+    ZeilenMalen(painter, bereich, kSpalten, [this](int zeile, double betrag) {
         const TZeile texte = ZeilenTexte(betrag);
-        const QString* zellen[] = {&texte.betrag, &texte.lohnsteuer, &texte.kirchensteuer,
-                                   &texte.solz};
-        int x = 0;
-        for (int s = 0; s < 4; ++s) {
-            const QRect zelle(x, r * hoehe, kSpalten[s] - 4, hoehe);
-            painter.drawText(zelle, Qt::AlignRight | Qt::AlignVCenter, *zellen[s]);
-            x += kSpalten[s];
-        }
-    }
+        return TGemalteZeile{ZeilenFarbe(zeile),
+                             {texte.betrag, texte.lohnsteuer, texte.kirchensteuer, texte.solz},
+                             {}};
+    });
 }

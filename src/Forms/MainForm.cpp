@@ -1,6 +1,7 @@
 #include "Forms/MainForm.h"
 
 #include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/LohnSVTabelle.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Geringfuegig/Geringf.h"
@@ -18,6 +19,7 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 #include "Forms/LohnVergleich.h"
 #include "Forms/LStTabelle.h"
+#include "Forms/SVTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
@@ -317,7 +319,8 @@ void TMainForm::MenueAufbauen()
     QMenu* tabellen = hauptmenue("&Tabellen", gTabellen);
     NeuesItem(tabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", {},
               [this] { LStTabelleOeffnen(); });
-    NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {}, {});
+    NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {},
+              [this] { TFoSVTabelle::Zeigen(SVTabellenVorgabenAus(*m_lohn)); });
     NeuesItem(tabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", {},
               [this] { m_est->TabelleOeffnen(); });
     QMenu* estTabellen = tabellen->addMenu("Einkommensteuer-&Tabellen");
@@ -337,7 +340,8 @@ void TMainForm::MenueAufbauen()
     tabellen->addSeparator();
     NeuesItem(tabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", {},
               [this] { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); });
-    NeuesItem(tabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", {}, {});
+    NeuesItem(tabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", {},
+              [] { CloseFormsOfClass(TFoSVTabelle::staticMetaObject); });
     NeuesItem(tabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", {},
               [this] { CloseFormsOfClass(TFoEStTabelle::staticMetaObject); });
     tabellen->addSeparator();
@@ -663,6 +667,7 @@ void TMainForm::MenueAktualisieren()
     Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
     Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));
     Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    Item("miSVTabelleSchliessen")->setEnabled(FormOfClassExists(TFoSVTabelle::staticMetaObject));
     Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
     Item("miAlleSchliessen")->setEnabled(FormOfClassExists(TTabelle::staticMetaObject));
 }

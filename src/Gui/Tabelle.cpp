@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,6 +64,19 @@ void PostTabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)
             }
         },
         Qt::QueuedConnection);
+}
+
+bool TabelleOeffnen(TTabelle* fenster, const std::function<void()>& oeffnen)
+{
+    try {
+        fenster->init();
+        oeffnen();
+        return true;
+    } catch (const std::exception& e) {
+        delete fenster;
+        ShowFehler(QString::fromStdString(e.what()));
+        return false;
+    }
 }
 
 void CloseFormsOfClass(const QMetaObject& klasse)
@@ -283,6 +297,57 @@ void TTabelle::GeometrieAnpassen()
 void TTabelle::PaintTable(QPainter& painter, const QRect& bereich)
 {
     painter.fillRect(bereich, palette().base());
+}
+
+QLabel* TTabelle::KopfLabel(const char* name, const QString& text, int breite,
+                            Qt::Alignment ausrichtung)
+{
+    auto* label = new QLabel(text, m_kopf);
+    label->setObjectName(name);
+    label->setFixedWidth(breite);
+    label->setAlignment(ausrichtung);
+    label->setContentsMargins(0, 0, 4, 0);
+    label->setWordWrap(true);
+    return label;
+}
+
+QAction* TTabelle::PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
+                             std::function<void()> aktion, const char* name)
+{
+    QAction* a = menu->addAction(text);
+    if (name != nullptr)
+        a->setObjectName(name);
+    a->setShortcut(taste);
+    a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(a);
+    connect(a, &QAction::triggered, this, std::move(aktion));
+    return a;
+}
+
+void TTabelle::ZeilenMalen(QPainter& painter, const QRect& bereich, std::span<const int> spalten,
+                           const std::function<TGemalteZeile(int, double)>& zeileFuer)
+{
+    const int hoehe = std::max(m_zeilenHoehe, 1);
+    const int oben = m_scrollBar->value();
+    for (int r = bereich.top() / hoehe; r <= bereich.bottom() / hoehe; ++r) {
+        const int zeile = oben + r;
+        const double betrag = ZeileZuBetrag(zeile);
+        const bool markiert = betrag == m_markierterBetrag;
+        const TGemalteZeile inhalt = zeileFuer(zeile, betrag);
+        painter.fillRect(QRect(0, r * hoehe, m_paintBox->width(), hoehe),
+                         markiert ? QColor(255, 0, 0) : inhalt.farbe);
+        painter.setPen(markiert ? QColor(255, 255, 0) : QColor(0, 0, 0));
+        int x = 0;
+        for (std::size_t s = 0; s < spalten.size(); ++s) {
+            const QRect zelle(x, r * hoehe, spalten[s], hoehe);
+            if (!markiert && s < inhalt.zellFarben.size() && inhalt.zellFarben[s].isValid())
+                painter.fillRect(zelle, inhalt.zellFarben[s]);
+            if (s < inhalt.texte.size())
+                painter.drawText(zelle.adjusted(0, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter,
+                                 inhalt.texte[s]);
+            x += spalten[s];
+        }
+    }
 }
 
 void TTabelle::TableMouseDown(Qt::MouseButton button, int y)

@@ -21,11 +21,18 @@
 // they are given by the rule of three (Umrechnung).
 #include "Gui/XoForm.h"
 
+#include <QColor>
 #include <QScrollBar>
+#include <QString>
 
 #include <cstdint>
 #include <functional>
+#include <span>
+#include <vector>
 
+class QAction;
+class QKeySequence;
+class QLabel;
 class QMenu;
 class QPainter;
 class TTabelle;
@@ -49,6 +56,11 @@ public:
 // Queues the notice for the main window (TXoForm::MainForm() at delivery); dropped when there is
 // none or it does not listen.
 void PostTabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse);
+
+// The second construction phase of a new table window and its opening: a failure frees the
+// window (and what it owns), shows the message and returns false; nothing passes into the event
+// loop.
+bool TabelleOeffnen(TTabelle* fenster, const std::function<void()>& oeffnen);
 
 // Closes every form of that class or a class derived from it, newest first.
 void CloseFormsOfClass(const QMetaObject& klasse);
@@ -81,6 +93,14 @@ protected:
 
 private:
     TTabelle& m_tabelle;
+};
+
+// One painted row: its background, the texts of its cells (right-aligned, one per column) and
+// any cell's own background (an invalid colour leaves the row's).
+struct TGemalteZeile {
+    QColor farbe;
+    std::vector<QString> texte;
+    std::vector<QColor> zellFarben;
 };
 
 class TTabelle : public TXoForm {
@@ -128,6 +148,13 @@ public:
     // The height a window proposed at `hoehe` gets: an odd number of whole rows, at least 5.
     int GerundeteHoehe(int hoehe) const;
 
+    // A column header above the table, `breite` wide like its column, the text kept off the
+    // column's right edge as the cells keep it.
+    QLabel* KopfLabel(const char* name, const QString& text, int breite,
+                      Qt::Alignment ausrichtung = Qt::AlignRight | Qt::AlignBottom);
+    // Adds an item to a menu of the window's popup whose key works while the window has the focus.
+    QAction* PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
+                       std::function<void()> aktion, const char* name = nullptr);
     // The form's popup: right click, and Shift+F10 or Alt+F10.
     QMenu* PopupMenu() const { return m_popupMenu; }
     void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
@@ -146,6 +173,11 @@ public:
 protected:
     // Paints the rows; `bereich` is the part of the table to paint.
     virtual void PaintTable(QPainter& painter, const QRect& bereich);
+    // Paints the rows of `bereich` from the scroll position: row `zeile` (scroll row) showing
+    // `betrag` as `zeileFuer` gives it, its cells in columns of the widths `spalten`. The row of
+    // the marked amount is yellow on red.
+    void ZeilenMalen(QPainter& painter, const QRect& bereich, std::span<const int> spalten,
+                     const std::function<TGemalteZeile(int zeile, double betrag)>& zeileFuer);
     // A double click on the table (the concrete tables go to an amount).
     virtual void TableDblClick() {}
 

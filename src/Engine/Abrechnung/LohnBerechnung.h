@@ -59,6 +59,14 @@ public:
     double BBGRVCent() const;
     double BBGKVJahrCent() const;
     double BBGRVKnappschaftCent() const;
+    // The annual ceilings the contributions use, in cents of the year's currency: health and
+    // care, pension (the miners' where chosen), unemployment; entered ones while they are chosen.
+    struct TSVGrenzen {
+        double kv = 0;
+        double rv = 0;
+        double av = 0;
+    };
+    TSVGrenzen SVGrenzenCent() const;
 
     // The message of the last run's failure; empty after a run without one.
     const std::string& Fehlermeldung() const { return m_fehlermeldung; }

@@ -418,28 +418,37 @@ void TLohnBerechnung::BruttoZurLohnsteuer()
     SetzeCent(*d.Entgelt, x);
 }
 
+TLohnBerechnung::TSVGrenzen TLohnBerechnung::SVGrenzenCent() const
+{
+    const TLohnDaten& d = LohnDatenOf();
+    const TJahresbetraege& j = d.Jahresbetraege();
+    const int svTage = d.SVTage->GetValue();
+    TSVGrenzen g;
+    if (d.DetailEntgelt->GetValue() && j.ManuBBG->GetValue()) {
+        // Ceilings entered for the period; without days there is no period to scale them to.
+        const double faktor = svTage > 0 ? 360.0 / svTage : 0;
+        g.rv = Runden(j.BBGRV->GetCents() * faktor);
+        g.av = Runden(j.BBGAV->GetCents() * faktor);
+        g.kv = Runden(j.BBGKV->GetCents() * faktor);
+    } else {
+        g.rv = BBGRVKnappschaftCent();
+        g.av = BBGRVCent();
+        g.kv = BBGKVJahrCent();
+    }
+    return g;
+}
+
 void TLohnBerechnung::CalcSocialInsurance()
 {
     TLohnDaten& d = LohnDatenOf();
-    const TJahresbetraege& j = d.Jahresbetraege();
     const int jahr = d.Jahr->GetValue();
     const int monat = d.Monat->GetValue();
     const int svTage = d.SVTage->GetValue();
 
-    double bbgRV = 0;
-    double bbgAV = 0;
-    double bbgKV = 0;
-    if (d.DetailEntgelt->GetValue() && j.ManuBBG->GetValue()) {
-        // Ceilings entered for the period; without days there is no period to scale them to.
-        const double faktor = svTage > 0 ? 360.0 / svTage : 0;
-        bbgRV = Runden(j.BBGRV->GetCents() * faktor);
-        bbgAV = Runden(j.BBGAV->GetCents() * faktor);
-        bbgKV = Runden(j.BBGKV->GetCents() * faktor);
-    } else {
-        bbgRV = BBGRVKnappschaftCent();
-        bbgAV = BBGRVCent();
-        bbgKV = BBGKVJahrCent();
-    }
+    const TSVGrenzen grenzen = SVGrenzenCent();
+    const double bbgRV = grenzen.rv;
+    const double bbgAV = grenzen.av;
+    const double bbgKV = grenzen.kv;
     const bool tabelle = d.TabellenBeitrag->GetValue();
     const double start = tabelle ? BeitragsTabellenWert1(jahr) : 1.0;
     const double schritt = tabelle ? BeitragsTabellenWert2(jahr) : 1.0;
