@@ -200,6 +200,16 @@ TMainForm::~TMainForm()
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
+    // The calculations go one by one, each before what it reads: a data set that goes still
+    // notifies (the automation server's topic list changes), and the window, still listed among
+    // the forms, must find the ones already gone empty rather than half destroyed.
+    m_preview.reset();
+    m_stKlVergleich.reset();
+    m_gfb.reset();
+    m_estVergleich.reset();
+    m_lohnVergleich.reset();
+    m_est.reset();
+    m_lohn.reset();
 }
 
 void TMainForm::init()
@@ -577,7 +587,7 @@ TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
     for (TBerechnung* berechnung : std::initializer_list<TBerechnung*>{
              m_lohn.get(), m_est.get(), m_lohnVergleich.get(), m_estVergleich.get(), m_gfb.get(),
              m_preview.get(), m_stKlVergleich.get()})
-        if (name == berechnung->Name())
+        if (berechnung && name == berechnung->Name())
             return berechnung;
     return nullptr;
 }
