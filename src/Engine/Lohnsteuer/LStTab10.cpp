@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 void TLStTab10::InitTarifwerte()
 {
@@ -32,8 +33,7 @@ void TLStTab10::Berechnen()
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
     PruefeEingaben();
     ErgebnisseLoeschen();
-    ZwischenwerteLoeschen();
-    Parameter();
+    ParameterSetzen();
     Jahreswerte();
     Versorgungsfreibetraege();
     Bemessungsgrundlagen();
@@ -42,6 +42,38 @@ void TLStTab10::Berechnen()
     SonstigeBezuege();
     SonstigeBezuegeFuenftel();
     SetzeBerechnet();
+}
+
+bool TLStTab10::ParameterStandPasst() const
+{
+    // Compared to the bit: a changed sign of zero only costs a new set-up.
+    const TParameterStand& p = m_parameterStand;
+    return p.gueltig && std::memcmp(p.eingabenBool, m_bool, sizeof m_bool) == 0 &&
+           std::memcmp(p.eingabenInt, m_int, sizeof m_int) == 0 &&
+           std::memcmp(p.eingabenDoub, m_doub, sizeof m_doub) == 0;
+}
+
+void TLStTab10::ParameterSetzen()
+{
+    if (ParameterStandPasst()) {
+        m_w = m_parameterStand.werte;
+        return;
+    }
+    m_parameterStand.gueltig = false;
+    ZwischenwerteLoeschen();
+    Parameter();
+    if (m_int[liSteuerklasse] >= 5) {
+        // The table divisor is 1 in these classes, as it is before the table allowances.
+        m_w.klasse5und6Grenze1 = Klasse5und6Wert(m_w.grenze1);
+        m_w.klasse5und6Grenze2 = Klasse5und6Wert(m_w.grenze2);
+        m_w.klasse5und6Grenzwerte = true;
+    }
+    TParameterStand& p = m_parameterStand;
+    std::memcpy(p.eingabenBool, m_bool, sizeof m_bool);
+    std::memcpy(p.eingabenInt, m_int, sizeof m_int);
+    std::memcpy(p.eingabenDoub, m_doub, sizeof m_doub);
+    p.werte = m_w;
+    p.gueltig = true;
 }
 
 void TLStTab10::ZwischenwerteLoeschen()
@@ -388,7 +420,7 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
     const long double zzx = AbschneidenExt(x);
     long double st = 0;
     if (zzx > w.grenze2) {
-        st = Klasse5und6Wert(w.grenze2);
+        st = w.klasse5und6Grenzwerte ? w.klasse5und6Grenze2 : Klasse5und6Wert(w.grenze2);
         if (zzx > w.grenze3) {
             // Cut after each of the two steps.
             st = Abschneiden(static_cast<double>(st + (w.grenze3 - w.grenze2) * 0.42L));
@@ -400,8 +432,10 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
         st = Klasse5und6Wert(zzx);
         if (zzx > w.grenze1) {
             const long double vergleich = st;
-            const long double hoch = Abschneiden(
-                static_cast<double>(Klasse5und6Wert(w.grenze1) + (zzx - w.grenze1) * 0.42L));
+            const long double grenzwert =
+                w.klasse5und6Grenzwerte ? w.klasse5und6Grenze1 : Klasse5und6Wert(w.grenze1);
+            const long double hoch =
+                Abschneiden(static_cast<double>(grenzwert + (zzx - w.grenze1) * 0.42L));
             st = hoch < vergleich ? hoch : vergleich;
         }
     }

@@ -44,6 +44,11 @@ protected:
         double solzFreigrenze = 0;        // per table unit
         double solzFreigrenzeTabelle = 0; // scaled by the table divisor
         double faktor = 1;
+        // The tariff values of tax classes 5 and 6 at grenze1 and grenze2, when set up with the
+        // year parameters (otherwise computed where needed).
+        bool klasse5und6Grenzwerte = false;
+        long double klasse5und6Grenze1 = 0;
+        long double klasse5und6Grenze2 = 0;
         // Annual amounts.
         long double jahresLohn = 0;
         long double jahresVersBezug = 0;
@@ -144,6 +149,24 @@ protected:
     // The factor applied to a tax difference in cents: cut to whole euros.
     double MitFaktor(double differenzCent) const;
 
+    // Clears the working amounts and sets up the year parameters, or takes both from the last
+    // computation when none of the inputs they depend on changed since.
+    void ParameterSetzen();
+
     TWerte m_w;
     double m_efaVorgabe = 1308; // single-parent relief of the year
+
+private:
+    // The working amounts as ParameterSetzen left them, with the inputs they came from. The
+    // year parameters read the flags, whole-number and double inputs only, never the amounts of
+    // the period: a new wage finds them unchanged.
+    struct TParameterStand {
+        bool gueltig = false;
+        bool eingabenBool[kAnzahlBool] = {};
+        std::int32_t eingabenInt[kAnzahlInt] = {};
+        double eingabenDoub[kAnzahlDoub] = {};
+        TWerte werte;
+    };
+    bool ParameterStandPasst() const;
+    TParameterStand m_parameterStand;
 };
