@@ -32,6 +32,12 @@ void TLStTab10::Berechnen()
 {
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
     PruefeEingaben();
+    m_ohneLauf = TOhneLauf::rechnen;
+    if (!KeinSonstigerBezug()) {
+        EingabenErfassen(m_eingabenBeimStart);
+        const bool gleich = m_ohneStand.gueltig && m_ohneStand.eingaben == m_eingabenBeimStart;
+        m_ohneLauf = gleich ? TOhneLauf::wiederverwenden : TOhneLauf::rechnenUndMerken;
+    }
     ErgebnisseLoeschen();
     ParameterSetzen();
     Jahreswerte();
@@ -42,6 +48,26 @@ void TLStTab10::Berechnen()
     SonstigeBezuege();
     SonstigeBezuegeFuenftel();
     SetzeBerechnet();
+}
+
+void TLStTab10::EingabenErfassen(TEingaben& eingaben) const
+{
+    std::memcpy(eingaben.bools, m_bool, sizeof m_bool);
+    std::memcpy(eingaben.ints, m_int, sizeof m_int);
+    std::memcpy(eingaben.currs, m_curr, sizeof m_curr);
+    std::memcpy(eingaben.doubs, m_doub, sizeof m_doub);
+    eingaben.geburtsdatum = m_geburtsdatum;
+}
+
+bool TLStTab10::TEingaben::operator==(const TEingaben& b) const
+{
+    // Compared to the bit, like the year parameters' inputs.
+    return std::memcmp(bools, b.bools, sizeof bools) == 0 &&
+           std::memcmp(ints, b.ints, sizeof ints) == 0 &&
+           std::memcmp(currs, b.currs, sizeof currs) == 0 &&
+           std::memcmp(doubs, b.doubs, sizeof doubs) == 0 &&
+           geburtsdatum.Tag == b.geburtsdatum.Tag && geburtsdatum.Monat == b.geburtsdatum.Monat &&
+           geburtsdatum.Jahr == b.geburtsdatum.Jahr;
 }
 
 bool TLStTab10::ParameterStandPasst() const
@@ -478,7 +504,7 @@ void TLStTab10::SonstigeBezuege()
         w.lstMit = 0;
         return;
     }
-    OhneSonstigeBezuege();
+    OhneSonstigeBezuegeOderGemerkt();
     w.jahresLohn = AbrundenCent((m_doub[ldJahresLohn] + m_sonstigerBezug) * 0.01L);
     w.jahresVersBezug = AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug) * 0.01L);
     w.sterbegeldSonst = m_curr[lcSterbegeld];
@@ -502,6 +528,25 @@ void TLStTab10::OhneSonstigeBezuege()
     Tabellenfreibetraege();
     Jahreslohnsteuer();
     w.lstOhne = Abschneiden(static_cast<double>(w.st * 100));
+}
+
+void TLStTab10::OhneSonstigeBezuegeOderGemerkt()
+{
+    const TOhneLauf lauf = m_ohneLauf;
+    m_ohneLauf = TOhneLauf::rechnen;
+    if (lauf == TOhneLauf::wiederverwenden) {
+        m_w = m_ohneStand.werte;
+        m_vorsorgepauschale = m_ohneStand.vorsorgepauschale;
+        return;
+    }
+    m_ohneStand.gueltig = false;
+    OhneSonstigeBezuege();
+    if (lauf == TOhneLauf::rechnenUndMerken) {
+        m_ohneStand.eingaben = m_eingabenBeimStart;
+        m_ohneStand.werte = m_w;
+        m_ohneStand.vorsorgepauschale = m_vorsorgepauschale;
+        m_ohneStand.gueltig = true;
+    }
 }
 
 void TLStTab10::VersorgungSonstigeBezuege()

@@ -169,4 +169,29 @@ private:
     };
     bool ParameterStandPasst() const;
     TParameterStand m_parameterStand;
+
+    // Every input, as a computation found it when it began.
+    struct TEingaben {
+        bool bools[kAnzahlBool] = {};
+        std::int32_t ints[kAnzahlInt] = {};
+        double currs[kAnzahlCurr] = {};
+        double doubs[kAnzahlDoub] = {};
+        TLStDatum geburtsdatum;
+        bool operator==(const TEingaben& b) const;
+    };
+    void EingabenErfassen(TEingaben& eingaben) const;
+    // The annual run without the other payments depends on the inputs alone, not on the other
+    // payment: a new other payment on the same inputs takes its working amounts and provision
+    // allowance from the last run.
+    struct TOhneStand {
+        bool gueltig = false;
+        TEingaben eingaben;
+        TWerte werte;
+        long double vorsorgepauschale = 0;
+    };
+    enum class TOhneLauf { rechnen, wiederverwenden, rechnenUndMerken };
+    void OhneSonstigeBezuegeOderGemerkt();
+    TOhneStand m_ohneStand;
+    TOhneLauf m_ohneLauf = TOhneLauf::rechnen;
+    TEingaben m_eingabenBeimStart; // of this computation, when its run is to be kept
 };

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -31,7 +32,13 @@ struct TEingaben {
     double freibetrag = 0;
     double hinzurechnung = 0;
     double jahresLohn = 0;
-    double sonstigerBezug = 0; // 0: no run of the other payments
+    double jahresVersBezug = 0;
+    double jahresFreibetrag = 0;
+    double jahresHinzurechnung = 0;
+    double sterbegeld = 0;
+    double vermoegensbeteiligung = 0;
+    // Runs of the other payments on the same inputs: payment, pension part, one-fifth part.
+    std::vector<std::array<double, 3>> sonstigeBezuege;
     TLStDatum geburtsdatum;
 };
 
@@ -85,7 +92,18 @@ TEingaben ZufaelligeEingaben(TZufall& z)
     e.freibetrag = z.Selten(10) ? z.Cent(bis / 4) : 0;
     e.hinzurechnung = z.Selten(5) ? z.Cent(bis / 4) : 0;
     e.jahresLohn = z.Cent(15000000);
-    e.sonstigerBezug = z.Selten(30) ? z.Cent(5000000) : 0;
+    if (z.Selten(40)) {
+        e.jahresVersBezug = z.Selten(20) ? z.Cent(e.jahresLohn) : 0;
+        e.jahresFreibetrag = z.Selten(20) ? z.Cent(500000) : 0;
+        e.jahresHinzurechnung = z.Selten(10) ? z.Cent(500000) : 0;
+        e.sterbegeld = z.Selten(5) ? z.Cent(500000) : 0;
+        e.vermoegensbeteiligung = z.Selten(5) ? z.Cent(200000) : 0;
+        for (int n = z.Zahl(1, 3); n > 0; --n) {
+            const double a = z.Cent(5000000);
+            e.sonstigeBezuege.push_back(
+                {a, z.Selten(10) ? z.Cent(a) : 0, z.Selten(10) ? z.Cent(2000000) : 0});
+        }
+    }
     e.geburtsdatum = {z.Zahl(1, 28), z.Zahl(1, 12), z.Zahl(1940, 2005)};
     return e;
 }
@@ -112,23 +130,56 @@ void Setzen(TLStTabBase& tab, const TEingaben& e)
     tab.SetDoub(ldFreibetrag, e.freibetrag);
     tab.SetDoub(ldHinzurechnung, e.hinzurechnung);
     tab.SetDoub(ldJahresLohn, e.jahresLohn);
+    tab.SetDoub(ldJahresVersBezug, e.jahresVersBezug);
+    tab.SetDoub(ldJahresFreibetrag, e.jahresFreibetrag);
+    tab.SetDoub(ldJahresHinzurechnung, e.jahresHinzurechnung);
+    tab.SetCurr(lcSterbegeld, e.sterbegeld);
+    tab.SetDoub(ldVermoegensbeteiligung, e.vermoegensbeteiligung);
     tab.SetGeburtsdatum(e.geburtsdatum);
 }
 
-// Every result, or the text of the error the computation raised.
+// Every result, or the text of the error the computation raised; then every result of each run
+// of the other payments, all on the one object.
 std::vector<double> Ergebnisse(TLStTabBase& tab, const TEingaben& e, std::string& fehler)
 {
     std::vector<double> erg;
     try {
         for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
             erg.push_back(tab.GetDoub(i));
-        if (e.sonstigerBezug > 0) {
-            tab.SonstigeBezuegeBerechnen(e.sonstigerBezug, 0, 0);
+        for (const auto& [a, b, c] : e.sonstigeBezuege) {
+            tab.SonstigeBezuegeBerechnen(a, b, c);
             for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
                 erg.push_back(tab.GetDoub(i));
         }
     } catch (const ELStTabError& ex) {
-        fehler = ex.what();
+        fehler += ex.what();
+    }
+    return erg;
+}
+
+// The same, each computation on a new object that has computed nothing before.
+std::vector<double> FrischeErgebnisse(int jahr, const TEingaben& e, std::string& fehler)
+{
+    const auto neu = [&] {
+        auto tab = CreateLStTab(static_cast<std::uint16_t>(jahr), static_cast<std::uint16_t>(e.monat));
+        Setzen(*tab, e);
+        return tab;
+    };
+    TEingaben ohne = e;
+    ohne.sonstigeBezuege.clear();
+    std::vector<double> erg = Ergebnisse(*neu(), ohne, fehler);
+    if (!fehler.empty())
+        return erg;
+    try {
+        for (const auto& [a, b, c] : e.sonstigeBezuege) {
+            // The run of the other payments is the object's first and only computation.
+            auto tab = neu();
+            tab->SonstigeBezuegeBerechnen(a, b, c);
+            for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
+                erg.push_back(tab->GetDoub(i));
+        }
+    } catch (const ELStTabError& ex) {
+        fehler += ex.what();
     }
     return erg;
 }
@@ -163,11 +214,8 @@ TEST_P(LStTabWiederverwendungTest, AReusedObjectComputesWhatAFreshOneComputes)
         std::string fehlerWieder;
         const std::vector<double> wieder = Ergebnisse(*wiederverwendet, e, fehlerWieder);
 
-        auto frisch = CreateLStTab(static_cast<std::uint16_t>(jahr),
-                                   static_cast<std::uint16_t>(e.monat));
-        Setzen(*frisch, e);
         std::string fehlerFrisch;
-        const std::vector<double> neu = Ergebnisse(*frisch, e, fehlerFrisch);
+        const std::vector<double> neu = FrischeErgebnisse(jahr, e, fehlerFrisch);
 
         ASSERT_TRUE(Gleich(wieder, neu) && fehlerWieder == fehlerFrisch)
             << "year " << jahr << " month " << e.monat << " case " << n << " class "
