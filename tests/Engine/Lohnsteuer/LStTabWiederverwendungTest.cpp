@@ -138,18 +138,22 @@ void Setzen(TLStTabBase& tab, const TEingaben& e)
     tab.SetGeburtsdatum(e.geburtsdatum);
 }
 
+void ErgebnisseAnhaengen(TLStTabBase& tab, std::vector<double>& erg)
+{
+    for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
+        erg.push_back(tab.GetDoub(i));
+}
+
 // Every result, or the text of the error the computation raised; then every result of each run
 // of the other payments, all on the one object.
 std::vector<double> Ergebnisse(TLStTabBase& tab, const TEingaben& e, std::string& fehler)
 {
     std::vector<double> erg;
     try {
-        for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
-            erg.push_back(tab.GetDoub(i));
+        ErgebnisseAnhaengen(tab, erg);
         for (const auto& [a, b, c] : e.sonstigeBezuege) {
             tab.SonstigeBezuegeBerechnen(a, b, c);
-            for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
-                erg.push_back(tab.GetDoub(i));
+            ErgebnisseAnhaengen(tab, erg);
         }
     } catch (const ELStTabError& ex) {
         fehler += ex.what();
@@ -175,8 +179,7 @@ std::vector<double> FrischeErgebnisse(int jahr, const TEingaben& e, std::string&
             // The run of the other payments is the object's first and only computation.
             auto tab = neu();
             tab->SonstigeBezuegeBerechnen(a, b, c);
-            for (int i = 0; i < TLStTabBase::kAnzahlErgebnisse; ++i)
-                erg.push_back(tab->GetDoub(i));
+            ErgebnisseAnhaengen(*tab, erg);
         }
     } catch (const ELStTabError& ex) {
         fehler += ex.what();
@@ -199,12 +202,26 @@ TEST_P(LStTabWiederverwendungTest, AReusedObjectComputesWhatAFreshOneComputes)
     TZufall z(static_cast<unsigned>(jahr) * 7919U);
     std::unique_ptr<TLStTabBase> wiederverwendet;
     int monatWiederverwendet = 0;
+    TEingaben vorige;
     constexpr int kFaelle = 100000 / 8;
     for (int n = 0; n < kFaelle; ++n) {
         TEingaben e = ZufaelligeEingaben(z);
-        // Runs of neighbouring wages, the way the table window and the search compute.
-        if (n > 0 && z.Selten(60))
-            e.monat = monatWiederverwendet;
+        // Mostly only the wage and the other payments change, the way the table window, the
+        // net-to-gross search and a page's keystrokes compute.
+        if (n > 0 && z.Selten(70)) {
+            const TEingaben neu = e;
+            e = vorige;
+            e.lohn = neu.lohn;
+            e.sonstigeBezuege = neu.sonstigeBezuege;
+            // Now and then one rate or annual amount besides.
+            for (double TEingaben::*feld : {&TEingaben::kvZusatz, &TEingaben::pvSatz,
+                                            &TEingaben::faktor, &TEingaben::jahresLohn,
+                                            &TEingaben::jahresFreibetrag}) {
+                if (z.Selten(5))
+                    e.*feld = neu.*feld;
+            }
+        }
+        vorige = e;
         if (!wiederverwendet || e.monat != monatWiederverwendet) {
             wiederverwendet = CreateLStTab(static_cast<std::uint16_t>(jahr),
                                            static_cast<std::uint16_t>(e.monat));
