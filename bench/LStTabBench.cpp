@@ -47,7 +47,29 @@ void MitSonstigemBezug(benchmark::State& state)
     }
 }
 
+// One page of the wage-tax table window: 17 rows from the first table step on, each the wage
+// tax, the church-tax base and the surcharge of a wage (a different page every iteration).
+void TabellenSeite(benchmark::State& state)
+{
+    auto tab = Monat2026(static_cast<int>(state.range(0)));
+    constexpr int kZeilen = 17;
+    const double anfang = tab->TabellenAnfang();
+    const double schritt = tab->TabellenSchritt();
+    int seite = 0;
+    for (auto _ : state) {
+        seite = (seite + 1) % 40;
+        for (int zeile = 0; zeile < kZeilen; ++zeile) {
+            benchmark::DoNotOptimize(
+                tab->LohnsteuerFuer(anfang + (seite * kZeilen + zeile) * schritt));
+            benchmark::DoNotOptimize(tab->ZusatztabelleAngewendet());
+            benchmark::DoNotOptimize(tab->GetDoub(leKiStBasis));
+            benchmark::DoNotOptimize(tab->GetDoub(leSolZ));
+        }
+    }
+}
+
 } // namespace
 
+BENCHMARK(TabellenSeite)->Arg(1)->Arg(3)->Arg(5)->ArgName("Steuerklasse");
 BENCHMARK(Laufend)->Arg(1)->Arg(5)->ArgName("Steuerklasse");
 BENCHMARK(MitSonstigemBezug)->Arg(1)->Arg(5)->ArgName("Steuerklasse");

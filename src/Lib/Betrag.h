@@ -25,11 +25,17 @@ inline constexpr long double kAbschneideToleranzExt = 0.000001L;
 // makes std::trunc slow on long double; the tariffs truncate dozens of times per computation.
 inline long double GanzerTeil(long double x)
 {
-    // Adding 2^63 leaves no fraction bits in the 64-bit mantissa: the sum is x rounded to a
-    // whole number, and one step back toward zero makes that the truncation.
     constexpr long double kZwei63 = 9223372036854775808.0L;
     if (!(x < kZwei63 && x > -kZwei63))
         return std::trunc(x);
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    // The FPU's store that always truncates, whatever the rounding mode: exact within +-2^63.
+    std::int64_t ganz = 0;
+    asm("fisttpll %0" : "=m"(ganz) : "t"(x) : "st");
+    const long double t = static_cast<long double>(ganz);
+#else
+    // Adding 2^63 leaves no fraction bits in the 64-bit mantissa: the sum is x rounded to a
+    // whole number, and one step back toward zero makes that the truncation.
     long double t = 0;
     if (x >= 0) {
         t = (x + kZwei63) - kZwei63;
@@ -40,6 +46,7 @@ inline long double GanzerTeil(long double x)
         if (t < x)
             t += 1;
     }
+#endif
     return t == 0 ? std::copysign(0.0L, x) : t;
 }
 

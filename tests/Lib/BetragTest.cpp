@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -145,6 +146,17 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
     for (long double x = -1000; x <= 1000; x += 0.125L)
         EXPECT_EQ(GanzerTeil(x), std::trunc(x)) << static_cast<double>(x);
     EXPECT_TRUE(std::isnan(GanzerTeil(std::numeric_limits<long double>::quiet_NaN())));
+    // Every magnitude up to beyond 2^63, both signs, to the bit.
+    std::mt19937_64 gen(20261209);
+    std::uniform_real_distribution<double> exponent(-20, 66);
+    for (int i = 0; i < 200000; ++i) {
+        const long double x = std::exp2(static_cast<long double>(exponent(gen))) *
+                              ((gen() & 1) != 0 ? -1 : 1);
+        const long double soll = std::trunc(x);
+        ASSERT_TRUE(GanzerTeil(x) == soll && std::signbit(GanzerTeil(x)) == std::signbit(soll))
+            << static_cast<double>(x);
+    }
+    EXPECT_EQ(GanzerTeil(-zwei63 + 1), -zwei63 + 1);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 void TLStTab10::InitTarifwerte()
 {
@@ -31,9 +32,14 @@ void TLStTab10::Berechnen()
 {
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
     PruefeEingaben();
+    m_ohneLauf = TOhneLauf::rechnen;
+    if (!KeinSonstigerBezug()) {
+        EingabenErfassen(m_eingabenBeimStart);
+        const bool gleich = m_ohneStand.gueltig && m_ohneStand.eingaben == m_eingabenBeimStart;
+        m_ohneLauf = gleich ? TOhneLauf::wiederverwenden : TOhneLauf::rechnenUndMerken;
+    }
     ErgebnisseLoeschen();
-    ZwischenwerteLoeschen();
-    Parameter();
+    ParameterSetzen();
     Jahreswerte();
     Versorgungsfreibetraege();
     Bemessungsgrundlagen();
@@ -42,6 +48,58 @@ void TLStTab10::Berechnen()
     SonstigeBezuege();
     SonstigeBezuegeFuenftel();
     SetzeBerechnet();
+}
+
+void TLStTab10::EingabenErfassen(TEingaben& eingaben) const
+{
+    std::memcpy(eingaben.bools, m_bool, sizeof m_bool);
+    std::memcpy(eingaben.ints, m_int, sizeof m_int);
+    std::memcpy(eingaben.currs, m_curr, sizeof m_curr);
+    std::memcpy(eingaben.doubs, m_doub, sizeof m_doub);
+    eingaben.geburtsdatum = m_geburtsdatum;
+}
+
+bool TLStTab10::TEingaben::operator==(const TEingaben& b) const
+{
+    // Compared to the bit, like the year parameters' inputs.
+    return std::memcmp(bools, b.bools, sizeof bools) == 0 &&
+           std::memcmp(ints, b.ints, sizeof ints) == 0 &&
+           std::memcmp(currs, b.currs, sizeof currs) == 0 &&
+           std::memcmp(doubs, b.doubs, sizeof doubs) == 0 &&
+           geburtsdatum.Tag == b.geburtsdatum.Tag && geburtsdatum.Monat == b.geburtsdatum.Monat &&
+           geburtsdatum.Jahr == b.geburtsdatum.Jahr;
+}
+
+bool TLStTab10::ParameterStandPasst() const
+{
+    // Compared to the bit: a changed sign of zero only costs a new set-up.
+    const TParameterStand& p = m_parameterStand;
+    return p.gueltig && std::memcmp(p.eingabenBool, m_bool, sizeof m_bool) == 0 &&
+           std::memcmp(p.eingabenInt, m_int, sizeof m_int) == 0 &&
+           std::memcmp(p.eingabenDoub, m_doub, sizeof m_doub) == 0;
+}
+
+void TLStTab10::ParameterSetzen()
+{
+    if (ParameterStandPasst()) {
+        m_w = m_parameterStand.werte;
+        return;
+    }
+    m_parameterStand.gueltig = false;
+    ZwischenwerteLoeschen();
+    Parameter();
+    if (m_int[liSteuerklasse] >= 5) {
+        // The table divisor is 1 in these classes, as it is before the table allowances.
+        m_w.klasse5und6Grenze1 = Klasse5und6Wert(m_w.grenze1);
+        m_w.klasse5und6Grenze2 = Klasse5und6Wert(m_w.grenze2);
+        m_w.klasse5und6Grenzwerte = true;
+    }
+    TParameterStand& p = m_parameterStand;
+    std::memcpy(p.eingabenBool, m_bool, sizeof m_bool);
+    std::memcpy(p.eingabenInt, m_int, sizeof m_int);
+    std::memcpy(p.eingabenDoub, m_doub, sizeof m_doub);
+    p.werte = m_w;
+    p.gueltig = true;
 }
 
 void TLStTab10::ZwischenwerteLoeschen()
@@ -388,7 +446,7 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
     const long double zzx = AbschneidenExt(x);
     long double st = 0;
     if (zzx > w.grenze2) {
-        st = Klasse5und6Wert(w.grenze2);
+        st = w.klasse5und6Grenzwerte ? w.klasse5und6Grenze2 : Klasse5und6Wert(w.grenze2);
         if (zzx > w.grenze3) {
             // Cut after each of the two steps.
             st = Abschneiden(static_cast<double>(st + (w.grenze3 - w.grenze2) * 0.42L));
@@ -400,8 +458,10 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
         st = Klasse5und6Wert(zzx);
         if (zzx > w.grenze1) {
             const long double vergleich = st;
-            const long double hoch = Abschneiden(
-                static_cast<double>(Klasse5und6Wert(w.grenze1) + (zzx - w.grenze1) * 0.42L));
+            const long double grenzwert =
+                w.klasse5und6Grenzwerte ? w.klasse5und6Grenze1 : Klasse5und6Wert(w.grenze1);
+            const long double hoch =
+                Abschneiden(static_cast<double>(grenzwert + (zzx - w.grenze1) * 0.42L));
             st = hoch < vergleich ? hoch : vergleich;
         }
     }
@@ -444,7 +504,7 @@ void TLStTab10::SonstigeBezuege()
         w.lstMit = 0;
         return;
     }
-    OhneSonstigeBezuege();
+    OhneSonstigeBezuegeOderGemerkt();
     w.jahresLohn = AbrundenCent((m_doub[ldJahresLohn] + m_sonstigerBezug) * 0.01L);
     w.jahresVersBezug = AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug) * 0.01L);
     w.sterbegeldSonst = m_curr[lcSterbegeld];
@@ -468,6 +528,25 @@ void TLStTab10::OhneSonstigeBezuege()
     Tabellenfreibetraege();
     Jahreslohnsteuer();
     w.lstOhne = Abschneiden(static_cast<double>(w.st * 100));
+}
+
+void TLStTab10::OhneSonstigeBezuegeOderGemerkt()
+{
+    const TOhneLauf lauf = m_ohneLauf;
+    m_ohneLauf = TOhneLauf::rechnen;
+    if (lauf == TOhneLauf::wiederverwenden) {
+        m_w = m_ohneStand.werte;
+        m_vorsorgepauschale = m_ohneStand.vorsorgepauschale;
+        return;
+    }
+    m_ohneStand.gueltig = false;
+    OhneSonstigeBezuege();
+    if (lauf == TOhneLauf::rechnenUndMerken) {
+        m_ohneStand.eingaben = m_eingabenBeimStart;
+        m_ohneStand.werte = m_w;
+        m_ohneStand.vorsorgepauschale = m_vorsorgepauschale;
+        m_ohneStand.gueltig = true;
+    }
 }
 
 void TLStTab10::VersorgungSonstigeBezuege()

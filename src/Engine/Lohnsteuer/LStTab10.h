@@ -44,6 +44,11 @@ protected:
         double solzFreigrenze = 0;        // per table unit
         double solzFreigrenzeTabelle = 0; // scaled by the table divisor
         double faktor = 1;
+        // The tariff values of tax classes 5 and 6 at grenze1 and grenze2, when set up with the
+        // year parameters (otherwise computed where needed).
+        bool klasse5und6Grenzwerte = false;
+        long double klasse5und6Grenze1 = 0;
+        long double klasse5und6Grenze2 = 0;
         // Annual amounts.
         long double jahresLohn = 0;
         long double jahresVersBezug = 0;
@@ -144,6 +149,49 @@ protected:
     // The factor applied to a tax difference in cents: cut to whole euros.
     double MitFaktor(double differenzCent) const;
 
+    // Clears the working amounts and sets up the year parameters, or takes both from the last
+    // computation when none of the inputs they depend on changed since.
+    void ParameterSetzen();
+
     TWerte m_w;
     double m_efaVorgabe = 1308; // single-parent relief of the year
+
+private:
+    // The working amounts as ParameterSetzen left them, with the inputs they came from. The
+    // year parameters read the flags, whole-number and double inputs only, never the amounts of
+    // the period: a new wage finds them unchanged.
+    struct TParameterStand {
+        bool gueltig = false;
+        bool eingabenBool[kAnzahlBool] = {};
+        std::int32_t eingabenInt[kAnzahlInt] = {};
+        double eingabenDoub[kAnzahlDoub] = {};
+        TWerte werte;
+    };
+    bool ParameterStandPasst() const;
+    TParameterStand m_parameterStand;
+
+    // Every input, as a computation found it when it began.
+    struct TEingaben {
+        bool bools[kAnzahlBool] = {};
+        std::int32_t ints[kAnzahlInt] = {};
+        double currs[kAnzahlCurr] = {};
+        double doubs[kAnzahlDoub] = {};
+        TLStDatum geburtsdatum;
+        bool operator==(const TEingaben& b) const;
+    };
+    void EingabenErfassen(TEingaben& eingaben) const;
+    // The annual run without the other payments depends on the inputs alone, not on the other
+    // payment: a new other payment on the same inputs takes its working amounts and provision
+    // allowance from the last run.
+    struct TOhneStand {
+        bool gueltig = false;
+        TEingaben eingaben;
+        TWerte werte;
+        long double vorsorgepauschale = 0;
+    };
+    enum class TOhneLauf { rechnen, wiederverwenden, rechnenUndMerken };
+    void OhneSonstigeBezuegeOderGemerkt();
+    TOhneStand m_ohneStand;
+    TOhneLauf m_ohneLauf = TOhneLauf::rechnen;
+    TEingaben m_eingabenBeimStart; // of this computation, when its run is to be kept
 };

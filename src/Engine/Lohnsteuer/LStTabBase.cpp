@@ -261,9 +261,15 @@ double TLStTabBase::FreibetragUmgerechnet() const
 
 double TLStTabBase::InAnzeige(double betrag, int dezimalen) const
 {
-    // Same currency on both sides: the rule of three reduces to rounding.
-    if (dezimalen == 0 && m_doub[ldKurs] == DMFaktor())
+    // Same currency on both sides: the rule of three reduces to rounding, which leaves the
+    // whole amounts the results mostly are as they stand (a zero loses its sign, as in Runden).
+    if (dezimalen == 0 && m_doub[ldKurs] == DMFaktor()) {
+        constexpr double kGanzzahligBis = 4503599627370496.0; // 2^52
+        if (std::fabs(betrag) < kGanzzahligBis &&
+            static_cast<double>(static_cast<std::int64_t>(betrag)) == betrag)
+            return betrag + 0.0;
         return Runden(betrag);
+    }
     return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, DMFaktor(),
                     m_doub[ldKurs]);
 }
@@ -350,34 +356,17 @@ void TLStTabBase::AufZeitraum(long double jahresbetrag, double& unten, double& o
 
 double TLStTabBase::AufZeitraumUnten(long double jahresbetrag) const
 {
-    double unten = 0;
-    double oben = 0;
-    AufZeitraum(jahresbetrag, unten, oben);
-    return unten;
-}
-
-void TLStTabBase::Mindestens(double& a, double b)
-{
-    if (a < b)
-        a = b;
-}
-
-void TLStTabBase::Hoechstens(double& a, double b)
-{
-    if (a > b)
-        a = b;
-}
-
-void TLStTabBase::MindestensExt(long double& a, long double b)
-{
-    if (a < b)
-        a = b;
-}
-
-void TLStTabBase::HoechstensExt(long double& a, long double b)
-{
-    if (a > b)
-        a = b;
+    // The lower bound of AufZeitraum alone: it is read several times per computation.
+    switch (m_int[liZeitraum]) {
+    case 2:
+        return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 12)));
+    case 3:
+        return Abschneiden(static_cast<double>(jahresbetrag * 7 * (1.0L / 360)));
+    case 4:
+        return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 360)));
+    default:
+        return static_cast<double>(jahresbetrag);
+    }
 }
 
 void TLStTabBase::Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,

@@ -197,10 +197,26 @@ public:
         return x >= 0 ? GanzerTeil(x * 100 + 0.999999L) * 0.01L
                       : GanzerTeil(x * 100 - 0.999999L) * 0.01L;
     }
-    static void Mindestens(double& a, double b);
-    static void Hoechstens(double& a, double b);
-    static void MindestensExt(long double& a, long double b);
-    static void HoechstensExt(long double& a, long double b);
+    static void Mindestens(double& a, double b)
+    {
+        if (a < b)
+            a = b;
+    }
+    static void Hoechstens(double& a, double b)
+    {
+        if (a > b)
+            a = b;
+    }
+    static void MindestensExt(long double& a, long double b)
+    {
+        if (a < b)
+            a = b;
+    }
+    static void HoechstensExt(long double& a, long double b)
+    {
+        if (a > b)
+            a = b;
+    }
 
 protected:
     // Pension allowance by the year the pensions began: percentage, supplement, maximum.
