@@ -3,6 +3,7 @@
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Forms/EStTabelle.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
@@ -37,16 +38,12 @@ public:
     int m_anzahl = 0;
 };
 
-class EinkommensteuerTest : public GuiHookFixture {
+class EinkommensteuerTest : public HauptfensterTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->show();
+        HauptfensterTest::SetUp();
+        FensterOeffnen(0);
         SeiteZeigen();
         d = m_seite->EStDaten();
         ASSERT_NE(d, nullptr);
@@ -55,10 +52,7 @@ protected:
     void TearDown() override
     {
         CloseFormsOfClass(TFoEStTabelle::staticMetaObject);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
+        HauptfensterTest::TearDown();
     }
     // Page 2 as the user opens it: its speed button.
     void SeiteZeigen()
@@ -104,8 +98,6 @@ protected:
         return tabelle;
     }
 
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
     TFoEinkommensteuer* m_seite = nullptr;
     TEStDaten* d = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/BeitrGrSchl.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
@@ -27,32 +28,12 @@
 
 namespace {
 
-class EntgeltabrechnungTest : public GuiHookFixture {
+class EntgeltabrechnungTest : public EntgeltabrechnungFixture {
 protected:
-    void SetUp() override
-    {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
-        // Focus changes reach the fields only in the active window, as on a desktop.
-        QApplication::setActiveWindow(m_fenster.get());
-        m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
-        ASSERT_NE(m_seite, nullptr);
-        d = m_seite->LohnDaten();
-        ASSERT_NE(d, nullptr);
-        d->Jahr->SetValue(2026);
-        d->Steuerklasse->SetValue(1);
-    }
     void TearDown() override
     {
         CloseFormsOfClass(TFoLStTabelle::staticMetaObject);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
+        EntgeltabrechnungFixture::TearDown();
     }
     // Types into an amount field of the page as a user would: focus, select all, type.
     void Tippen(const char* feld, const QString& text)
@@ -65,11 +46,6 @@ protected:
     }
     QString Feld(const char* name) { return m_seite->Control<QLineEdit>(name)->text(); }
     static QString Zahl(double wert) { return QString::fromStdString(FloatToBetragStr(2, wert)); }
-
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
-    TFoEntgeltabrechnung* m_seite = nullptr;
-    TLohnDaten* d = nullptr;
 };
 
 } // namespace

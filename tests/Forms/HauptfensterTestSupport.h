@@ -1,0 +1,70 @@
+#pragma once
+// The main window as the GUI tests of its pages open it: over a temporary home with the options
+// of a fresh installation, shown and active, closed again after each test with whatever it left
+// in the event queue.
+#include "Engine/Abrechnung/LohnDaten.h"
+#include "Forms/Entgeltabrechnung.h"
+#include "Forms/MainForm.h"
+#include "Gui/BergForm.h"
+#include "Gui/GuiTestSupport.h"
+#include "Support/OptionenUmgebung.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <memory>
+
+class HauptfensterTest : public GuiHookFixture {
+protected:
+    void SetUp() override
+    {
+        GuiHookFixture::SetUp();
+        InstallDatenGeaendertHook();
+        TOptionenUmgebung::Starten();
+    }
+    void TearDown() override
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        m_fenster.reset();
+        GuiHookFixture::TearDown();
+    }
+    // Opens the main window with page `seite` in front (0 keeps the page it starts with). Focus
+    // changes reach the fields only in the active window, as on a desktop.
+    void FensterOeffnen(int seite)
+    {
+        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
+        m_fenster->init();
+        if (seite > 0)
+            m_fenster->SetActivePage(seite);
+        m_fenster->show();
+        QApplication::setActiveWindow(m_fenster.get());
+    }
+
+    TOptionenUmgebung m_umgebung;
+    std::unique_ptr<TMainForm> m_fenster;
+};
+
+// The main window with the payroll statement in front, for 2026 and tax class I.
+class EntgeltabrechnungFixture : public HauptfensterTest {
+protected:
+    void SetUp() override
+    {
+        HauptfensterTest::SetUp();
+        EntgeltabrechnungOeffnen();
+    }
+    void EntgeltabrechnungOeffnen()
+    {
+        FensterOeffnen(1);
+        m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
+        ASSERT_NE(m_seite, nullptr);
+        d = m_seite->LohnDaten();
+        ASSERT_NE(d, nullptr);
+        d->Jahr->SetValue(2026);
+        d->Steuerklasse->SetValue(1);
+    }
+
+    TFoEntgeltabrechnung* m_seite = nullptr;
+    TLohnDaten* d = nullptr;
+};
