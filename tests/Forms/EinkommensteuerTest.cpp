@@ -106,22 +106,7 @@ protected:
 
 TEST_F(EinkommensteuerTest, BindingTableBindsEachControlOnceToAValueOfTheCalculation)
 {
-    std::set<std::string> gebunden;
-    for (const TBindung& b : TFoEinkommensteuer::Bindungen()) {
-        EXPECT_TRUE(gebunden.insert(b.control).second) << b.control << " bound twice";
-        TValue* wert = d->FindValue(b.wert);
-        EXPECT_NE(wert, nullptr) << b.wert;
-        auto* control = dynamic_cast<TMVCControl*>(m_seite->Control<QWidget>(b.control));
-        ASSERT_NE(control, nullptr) << b.control;
-        EXPECT_EQ(control->Value(), wert) << b.control;
-    }
-    EXPECT_EQ(gebunden.size(), 23u);
-    for (QWidget* w : m_seite->Panel()->findChildren<QWidget*>()) {
-        if (dynamic_cast<TMVCControl*>(w)) {
-            EXPECT_EQ(gebunden.count(w->objectName().toStdString()), 1u)
-                << w->objectName().toStdString() << " is not in the table";
-        }
-    }
+    BindungenPruefen(*m_seite->Panel(), TFoEinkommensteuer::Bindungen(), *d, 23);
     EXPECT_EQ(m_fenster->windowTitle(), "Vantrel 2026 - [Einkommensteuer]");
     EXPECT_EQ(m_fenster->PageIndex(), 2);
 }

@@ -52,23 +52,8 @@ protected:
 
 TEST_F(EntgeltabrechnungTest, BindingTableBindsEachControlOnceToAValueOfTheStatement)
 {
-    std::set<std::string> gebunden;
-    for (const TBindung& b : TFoEntgeltabrechnung::Bindungen()) {
-        EXPECT_TRUE(gebunden.insert(b.control).second) << b.control << " bound twice";
-        TValue* wert = d->FindValue(b.wert);
-        EXPECT_NE(wert, nullptr) << b.wert;
-        auto* control = dynamic_cast<TMVCControl*>(m_seite->Control<QWidget>(b.control));
-        ASSERT_NE(control, nullptr) << b.control;
-        EXPECT_EQ(control->Value(), wert) << b.control;
-    }
     // The statement's controls: 69 bindings, two of them to "Versorgungsbezuege".
-    EXPECT_EQ(gebunden.size(), 69u);
-    for (QWidget* w : m_seite->Panel()->findChildren<QWidget*>()) {
-        if (dynamic_cast<TMVCControl*>(w)) {
-            EXPECT_EQ(gebunden.count(w->objectName().toStdString()), 1u)
-                << w->objectName().toStdString() << " is not in the table";
-        }
-    }
+    BindungenPruefen(*m_seite->Panel(), TFoEntgeltabrechnung::Bindungen(), *d, 69);
 }
 
 TEST_F(EntgeltabrechnungTest, TypingTheGrossPayRecomputesTheStatement)

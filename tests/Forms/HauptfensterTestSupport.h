@@ -7,6 +7,8 @@
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
+#include "Gui/MVCControl.h"
+#include "MVCFrame/Daten.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QApplication>
@@ -14,6 +16,9 @@
 #include <QEvent>
 
 #include <memory>
+#include <set>
+#include <span>
+#include <string>
 
 class HauptfensterTest : public GuiHookFixture {
 protected:
@@ -68,3 +73,26 @@ protected:
     TFoEntgeltabrechnung* m_seite = nullptr;
     TLohnDaten* d = nullptr;
 };
+
+// A page's binding table: each control stands once in it, is bound to the value of that name in
+// `daten`, and every value-bound control on `panel` stands in the table (`anzahl` controls).
+inline void BindungenPruefen(const QWidget& panel, std::span<const TBindung> bindungen,
+                             const TDaten& daten, std::size_t anzahl)
+{
+    std::set<std::string> gebunden;
+    for (const TBindung& b : bindungen) {
+        EXPECT_TRUE(gebunden.insert(b.control).second) << b.control << " bound twice";
+        TValue* wert = daten.FindValue(b.wert);
+        EXPECT_NE(wert, nullptr) << b.wert;
+        auto* control = dynamic_cast<TMVCControl*>(panel.findChild<QWidget*>(b.control));
+        ASSERT_NE(control, nullptr) << b.control;
+        EXPECT_EQ(control->Value(), wert) << b.control;
+    }
+    EXPECT_EQ(gebunden.size(), anzahl);
+    for (QWidget* w : panel.findChildren<QWidget*>()) {
+        if (dynamic_cast<TMVCControl*>(w)) {
+            EXPECT_EQ(gebunden.count(w->objectName().toStdString()), 1u)
+                << w->objectName().toStdString() << " is not in the table";
+        }
+    }
+}
