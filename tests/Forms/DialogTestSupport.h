@@ -72,6 +72,8 @@ protected:
             return 0;
         };
     }
+    // The dialogs' fields are typed into by the widget itself.
+    static void Tippen(QWidget& feld, const QString& text) { ::Tippen(feld, text); }
     // Answers every modal window of class T.
     template <class T> void Antwort(std::function<int(T&)> antworten)
     {

@@ -61,15 +61,11 @@ protected:
         m_seite = dynamic_cast<TFoEinkommensteuer*>(m_fenster->ActivePageForm());
         ASSERT_NE(m_seite, nullptr);
     }
-    // Types into an amount field of the page as a user would: focus, select all, type, Tab.
+    // Types into a field of the page as a user would, then Tab.
     void Tippen(const char* feld, const QString& text)
     {
-        auto* edit = m_seite->Control<TMVCBetrag>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        if (QLineEdit* edit = HauptfensterTest::Tippen(feld, text))
+            QTest::keyClick(edit, Qt::Key_Tab);
     }
     QString Feld(const char* name) { return m_seite->Control<QLineEdit>(name)->text(); }
     template <class T> T* C(const char* name)

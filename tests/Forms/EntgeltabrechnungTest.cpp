@@ -35,15 +35,6 @@ protected:
         CloseFormsOfClass(TFoLStTabelle::staticMetaObject);
         EntgeltabrechnungFixture::TearDown();
     }
-    // Types into an amount field of the page as a user would: focus, select all, type.
-    void Tippen(const char* feld, const QString& text)
-    {
-        auto* edit = m_seite->Control<TMVCBetrag>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-    }
     QString Feld(const char* name) { return m_seite->Control<QLineEdit>(name)->text(); }
     static QString Zahl(double wert) { return QString::fromStdString(FloatToBetragStr(2, wert)); }
 };

@@ -8,12 +8,15 @@
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCControl.h"
+#include "Gui/PageForm.h"
 #include "MVCFrame/Daten.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLineEdit>
+#include <QTest>
 
 #include <memory>
 #include <set>
@@ -45,6 +48,19 @@ protected:
             m_fenster->SetActivePage(seite);
         m_fenster->show();
         QApplication::setActiveWindow(m_fenster.get());
+    }
+    // Types into a field of the page in front as a user would: focus, select all, type. Returns
+    // the field (nullptr when the page has none of that name).
+    QLineEdit* Tippen(const char* feld, const QString& text)
+    {
+        auto* edit = m_fenster->ActivePageForm()->Panel()->findChild<QLineEdit*>(feld);
+        EXPECT_NE(edit, nullptr) << feld;
+        if (!edit)
+            return nullptr;
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        return edit;
     }
 
     TOptionenUmgebung m_umgebung;

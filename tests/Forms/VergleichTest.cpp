@@ -110,12 +110,8 @@ protected:
     // Focus, select all, type, Tab: as a user fills a field.
     void Tippen(const char* feld, const QString& text)
     {
-        auto* edit = C<QLineEdit>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        if (QLineEdit* edit = HauptfensterTest::Tippen(feld, text))
+            QTest::keyClick(edit, Qt::Key_Tab);
     }
     // Picks the first entry starting with `text` with the arrow keys, then Tab.
     void Waehlen(const char* combo, const QString& text)
