@@ -12,6 +12,7 @@
 #include "Forms/FoEntgelteMenue.h"
 #include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
+#include "Forms/SeitenZeilen.h"
 #include "Forms/VergleichNachricht.h"
 #include "Forms/SVTabelle.h"
 #include "Forms/TabellenSymbol.h"
@@ -27,7 +28,6 @@
 #include <QEvent>
 #include <QFormLayout>
 #include <QFrame>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -161,31 +161,6 @@ QLabel* TFoEntgeltabrechnung::Beschriftung(const char* name, const QString& text
     return label;
 }
 
-QFormLayout* TFoEntgeltabrechnung::Gruppe(QVBoxLayout& spalte, const QString& titel)
-{
-    auto* box = new QGroupBox(titel, Panel());
-    auto* form = new QFormLayout(box);
-    // Dense like a desktop form: the page fits a 1366 x 768 screen without scrolling.
-    form->setContentsMargins(6, 2, 6, 4);
-    form->setVerticalSpacing(2);
-    form->setHorizontalSpacing(6);
-    form->setLabelAlignment(Qt::AlignLeft);
-    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    spalte.addWidget(box);
-    return form;
-}
-
-QWidget* TFoEntgeltabrechnung::Zeile(std::initializer_list<QWidget*> controls)
-{
-    auto* zeile = new QWidget(Panel());
-    auto* h = new QHBoxLayout(zeile);
-    h->setContentsMargins(0, 0, 0, 0);
-    h->setSpacing(6);
-    for (QWidget* control : controls)
-        h->addWidget(control, qobject_cast<QAbstractButton*>(control) ? 0 : 1);
-    return zeile;
-}
-
 void TFoEntgeltabrechnung::Aufbauen()
 {
     auto* seite = new QHBoxLayout(Panel());
@@ -212,18 +187,19 @@ void TFoEntgeltabrechnung::Aufbauen()
 // Left column: period and tax card.
 void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* zeitraum = Gruppe(spalte, "Abrechnungszeitraum");
+    QFormLayout* zeitraum = SeitenGruppe(*Panel(), spalte, "Abrechnungszeitraum");
     zeitraum->addRow("&Jahr:", Neu<TMVCComboBox>("cbJahr"));
     zeitraum->addRow("&Zeitraum:", Neu<TMVCComboBox>("cbLZZ"));
     auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
     auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
     svTage->setBuddy(svTageFeld);
-    zeitraum->addRow("St&euertage:",
-                     Zeile({Neu<TMVCZahlEdit>("ebSteuertage"), svTage, svTageFeld}));
+    zeitraum->addRow("St&euertage:", SeitenZeile(*Panel(), {Neu<TMVCZahlEdit>("ebSteuertage"),
+                                                            svTage, svTageFeld}));
 
-    QFormLayout* karte = Gruppe(spalte, "Lohnsteuermerkmale");
+    QFormLayout* karte = SeitenGruppe(*Panel(), spalte, "Lohnsteuermerkmale");
     karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));
-    karte->addRow(Zeile({Check("chFaktorAnwenden", "Faktor"), Neu<TMVCBetrag>("ebFaktor")}));
+    karte->addRow(
+        SeitenZeile(*Panel(), {Check("chFaktorAnwenden", "Faktor"), Neu<TMVCBetrag>("ebFaktor")}));
     karte->addRow("Kinder:", Neu<TMVCComboBox>("cbKinder"));
     m_cbKiFB = Neu<TMVCComboBox>("cbKiFB");
     m_cbKiFB->setEditable(true);
@@ -231,7 +207,7 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
     karte->addRow("Kirchensteuer %:", Neu<TMVCComboBox>("cbKiSt"));
     karte->addRow("&Geburtsdatum:", Neu<TMVCDateEdit>("edGeburtsdatum"));
     m_chMTabZ = Check("chMTabZ", "Keine Zusatztabelle");
-    karte->addRow(Zeile({Check("chPLSt", "Pauschale Lohnsteuer"), m_chMTabZ}));
+    karte->addRow(SeitenZeile(*Panel(), {Check("chPLSt", "Pauschale Lohnsteuer"), m_chMTabZ}));
     karte->addRow("Vorsorgepauschale:", Neu<TMVCComboBox>("cbMerkerVSP"));
     karte->addRow(Check("chKeineVSP", "Keine Vorsorgepauschale"));
     m_stLStKFB = Beschriftung("stLStKFB", "&Freibetrag (Euro):");
@@ -245,34 +221,35 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
 // Middle column: insurance.
 void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* sv = Gruppe(spalte, "Sozialversicherung");
+    QFormLayout* sv = SeitenGruppe(*Panel(), spalte, "Sozialversicherung");
     auto* kassen = new QPushButton("Kassen...", Panel());
     kassen->setObjectName("bnSVAendernNeu");
     connect(kassen, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnSVAendernNeuClick);
-    sv->addRow("Krankenkasse:", Zeile({Neu<TMVCComboBox>("cbKasse"), kassen}));
+    sv->addRow("Krankenkasse:", SeitenZeile(*Panel(), {Neu<TMVCComboBox>("cbKasse"), kassen}));
     auto* bgs = new QPushButton("?...", Panel());
     bgs->setObjectName("bnBGS");
     connect(bgs, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnBGSClick);
-    sv->addRow("Beitragsgruppe:", Zeile({Neu<TMVCMaskEdit>("edBGS"), bgs}));
+    sv->addRow("Beitragsgruppe:", SeitenZeile(*Panel(), {Neu<TMVCMaskEdit>("edBGS"), bgs}));
     m_chTabBeitrag = Check("chTabBeitrag", "Tabellenbeitrag");
     m_chGleitzone = Check("chGleitzone", "Gleitzone");
     m_chNeueGleitzonenFormel = Check("chNeueGleitzonenFormel", "Neue Formel");
     m_chOstBBGKV = Check("chOstBBGKV", "BBG-KV Ost");
     m_chKinderlos = Check("chKinderlos", "Kinderlos (PV-Zuschlag)");
-    sv->addRow(Zeile({m_chTabBeitrag, m_chKinderlos}));
+    sv->addRow(SeitenZeile(*Panel(), {m_chTabBeitrag, m_chKinderlos}));
     sv->addRow(Check("chKeineBBG", "Keine Beitragsbemessungsgrenze"));
-    sv->addRow(Zeile({Check("chKnappschaftBBG", "BBG Knappschaft"), m_chOstBBGKV,
-                      Check("chOstBBGRV", "BBG-RV Ost")}));
-    sv->addRow(Zeile({m_chGleitzone, m_chNeueGleitzonenFormel}));
-    sv->addRow(Zeile(
-        {Check("chPVSachsen", "PV Sachsen"), Check("chKeineRVMinderung", "Keine RV-Minderung")}));
+    sv->addRow(SeitenZeile(*Panel(), {Check("chKnappschaftBBG", "BBG Knappschaft"), m_chOstBBGKV,
+                                      Check("chOstBBGRV", "BBG-RV Ost")}));
+    sv->addRow(SeitenZeile(*Panel(), {m_chGleitzone, m_chNeueGleitzonenFormel}));
+    sv->addRow(SeitenZeile(*Panel(), {Check("chPVSachsen", "PV Sachsen"),
+                                      Check("chKeineRVMinderung", "Keine RV-Minderung")}));
     sv->addRow("Kinder (PV):", Neu<TMVCComboBox>("cbKinderPV"));
     sv->addRow(Check("chAGZuschussPrivatKV", "AG-Zuschuss private KV"));
     m_stPrivatKPVBeitrag = Beschriftung("stPrivatKPVBeitrag", "Beitrag private KV/PV:");
     m_ebPrivatKPVBeitrag = Neu<TMVCBetrag>("ebPrivatKPVBeitrag");
     sv->addRow(m_stPrivatKPVBeitrag, m_ebPrivatKPVBeitrag);
     sv->addRow("AG-Zuschuss:", Neu<TMVCBetrag>("ebPrivatKPVAGZuschuss"));
-    sv->addRow(Zeile({Check("chKammer", "Arbeitnehmerkammer"), Neu<TMVCComboBox>("cbKammerLand")}));
+    sv->addRow(SeitenZeile(
+        *Panel(), {Check("chKammer", "Arbeitnehmerkammer"), Neu<TMVCComboBox>("cbKammerLand")}));
     sv->addRow("Kammerbeitrag:", Neu<TMVCBetrag>("ebKammerbeitrag"));
 
     m_bnVergleich = new QPushButton("Jahresvergleich", Panel());
@@ -290,16 +267,16 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
     connect(m_lstTabCloseImage, &QToolButton::clicked, this, [this] {
         LStTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
     });
-    m_svTab = new TTabellenSymbol(Panel(), "SVTab", "SV-Tabelle", 8,
-                                  "Soz.Vers.-Beitragstabelle öffnen",
-                                  "Soz.Vers.-Beitragstabelle(n) schließen (mit Strg: weitere öffnen)");
+    m_svTab =
+        new TTabellenSymbol(Panel(), "SVTab", "SV-Tabelle", 8, "Soz.Vers.-Beitragstabelle öffnen",
+                            "Soz.Vers.-Beitragstabelle(n) schließen (mit Strg: weitere öffnen)");
     connect(m_svTab->OpenImage(), &QToolButton::clicked, this,
             &TFoEntgeltabrechnung::SVTabOpenImageClick);
     connect(m_svTab->CloseImage(), &QToolButton::clicked, this, [this] {
         SVTabCloseImageClick(QApplication::keyboardModifiers() & Qt::ControlModifier);
     });
-    auto* knoepfe = Zeile({m_bnVergleich, m_lstTabOpenImage, m_lstTabCloseImage,
-                           m_svTab->OpenImage(), m_svTab->CloseImage()});
+    auto* knoepfe = SeitenZeile(*Panel(), {m_bnVergleich, m_lstTabOpenImage, m_lstTabCloseImage,
+                                           m_svTab->OpenImage(), m_svTab->CloseImage()});
     static_cast<QHBoxLayout*>(knoepfe->layout())->insertStretch(1, 1);
     spalte.addWidget(knoepfe);
 }
@@ -307,7 +284,7 @@ void TFoEntgeltabrechnung::VersicherungAufbauen(QVBoxLayout& spalte)
 // Right column: which amount is given, the pay, deductions and contributions.
 void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
 {
-    QFormLayout* entgelt = Gruppe(spalte, "Entgelt");
+    QFormLayout* entgelt = SeitenGruppe(*Panel(), spalte, "Entgelt");
     const std::tuple<QRadioButton**, const char*, const char*, const char*, int> kWahl[] = {
         {&m_rbEntgeltEingabe, "rbEntgeltEingabe", "Brutto", "Steuer und Netto berechnen.",
          TLohnDaten::kAusEntgelt},
@@ -324,13 +301,14 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
         connect(knopf, &QRadioButton::clicked, this, [this, w] { AusgangswertSetzen(w); });
         *feld = knopf;
     }
-    entgelt->addRow("Gegeben:", Zeile({m_rbEntgeltEingabe, m_rbLStEingabe, m_rbNettoEingabe}));
-    entgelt->addRow("Währung:", Zeile({Neu<TMVCComboBox>("cbWaehrungName"),
-                                       Check("chUmrechnen", "Umrechnen")}));
+    entgelt->addRow("Gegeben:",
+                    SeitenZeile(*Panel(), {m_rbEntgeltEingabe, m_rbLStEingabe, m_rbNettoEingabe}));
+    entgelt->addRow("Währung:", SeitenZeile(*Panel(), {Neu<TMVCComboBox>("cbWaehrungName"),
+                                                       Check("chUmrechnen", "Umrechnen")}));
     auto* eingabe = new QPushButton("Eingabe...", Panel());
     eingabe->setObjectName("bnDetailEntgelt");
     connect(eingabe, &QPushButton::clicked, this, &TFoEntgeltabrechnung::bnDetailEntgeltClick);
-    entgelt->addRow(Zeile({Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
+    entgelt->addRow(SeitenZeile(*Panel(), {Check("chDetailEntgelt", "Einzelbezüge"), eingabe}));
     m_ebEntgelt = Neu<TMVCBetrag>("ebEntgelt");
     entgelt->addRow("Br&uttoentgelt:", m_ebEntgelt);
     m_ebVersBez = Neu<TMVCBetrag>("ebVersBez");
@@ -339,20 +317,21 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
     platz.setRetainSizeWhenHidden(true);
     m_ebVersBez->setSizePolicy(platz);
     entgelt->addRow("Versorgungsbezüge:", m_ebVersBez);
-    entgelt->addRow("Nettoabzug:",
-                    Zeile({Neu<TMVCEdit>("edNettoAbz"), Neu<TMVCBetrag>("ebNettoAbz")}));
+    entgelt->addRow("Nettoabzug:", SeitenZeile(*Panel(), {Neu<TMVCEdit>("edNettoAbz"),
+                                                          Neu<TMVCBetrag>("ebNettoAbz")}));
     m_ebNetto = Neu<TMVCBetrag>("ebNetto");
     entgelt->addRow("&Nettoentgelt:", m_ebNetto);
 
-    QFormLayout* abzug = Gruppe(spalte, "Abzüge");
+    QFormLayout* abzug = SeitenGruppe(*Panel(), spalte, "Abzüge");
     m_ebLSt = Neu<TMVCBetrag>("ebLSt");
     abzug->addRow("Lohnsteuer:", m_ebLSt);
     abzug->addRow("Kirchensteuer:", Neu<TMVCBetrag>("ebKiSt"));
     abzug->addRow("Solidaritätszuschlag:", Neu<TMVCBetrag>("ebSolZ"));
-    m_paMZTab = Zeile({Check("chZTab", "Zusatztabelle angewendet")});
+    m_paMZTab = SeitenZeile(*Panel(), {Check("chZTab", "Zusatztabelle angewendet")});
     m_paMZTab->setObjectName("paMZTab");
     abzug->addRow(m_paMZTab);
-    m_paKindergeld = Zeile({Check("chKindergeld", "Kindergeld"), Neu<TMVCBetrag>("ebKindergeld")});
+    m_paKindergeld = SeitenZeile(
+        *Panel(), {Check("chKindergeld", "Kindergeld"), Neu<TMVCBetrag>("ebKindergeld")});
     m_paKindergeld->setObjectName("paKindergeld");
     abzug->addRow(m_paKindergeld);
     abzug->addRow("Andere Aufwendungen:", Neu<TMVCBetrag>("ebAndereAE"));
@@ -361,8 +340,9 @@ void TFoEntgeltabrechnung::EntgeltAufbauen(QVBoxLayout& spalte)
         {"PV", "ebPVSatz", "ebPVBeitrag"}, {"PV kinderlos", "ebPVKLSatz", "ebPVKLBeitrag"},
         {"RV", "ebRVSatz", "ebRVBeitrag"}, {"AV", "ebAVSatz", "ebAVBeitrag"}};
     for (const auto& [titel, satz, beitrag] : kZweige) {
-        abzug->addRow(QString(titel) + ":", Zeile({Neu<TMVCBetrag>(satz), new QLabel("%", Panel()),
-                                                   Neu<TMVCBetrag>(beitrag)}));
+        abzug->addRow(QString(titel) + ":",
+                      SeitenZeile(*Panel(), {Neu<TMVCBetrag>(satz), new QLabel("%", Panel()),
+                                             Neu<TMVCBetrag>(beitrag)}));
     }
 }
 

@@ -102,10 +102,6 @@ private:
     void VersicherungAufbauen(QVBoxLayout& spalte);
     void EntgeltAufbauen(QVBoxLayout& spalte);
     void VersBezAufbauen();
-    // A group box in a column of the page, with a dense form layout.
-    QFormLayout* Gruppe(QVBoxLayout& spalte, const QString& titel);
-    // A row of controls side by side, without margins of its own.
-    QWidget* Zeile(std::initializer_list<QWidget*> controls);
     template <class T> T* Neu(const char* name);
     TMVCCheckBox* Check(const char* name, const QString& text);
     QLabel* Beschriftung(const char* name, const QString& text);

@@ -1,6 +1,7 @@
 // The display options as the program installs them: the windows of a fresh installation are bold,
 // and switching large print in the options enlarges a window that is open.
 #include "Forms/Entgeltabrechnung.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 
 #include "Gui/AnzeigeOptionen.h"
@@ -15,18 +16,13 @@
 
 namespace {
 
-class AnzeigeOptionenTest : public GuiHookFixture {
+class AnzeigeOptionenTest : public HauptfensterTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
+        HauptfensterTest::SetUp();
         InstallOptionenAnzeige();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
+        FensterOeffnen(1);
         m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
         ASSERT_NE(m_seite, nullptr);
         m_brutto = m_seite->Control<TMVCBetrag>("ebEntgelt");
@@ -37,7 +33,7 @@ protected:
         m_fenster.reset();
         SetAnzeigeOptionen(nullptr);
         SetDatenGeaendertHook({});
-        GuiHookFixture::TearDown();
+        HauptfensterTest::TearDown();
     }
     // What the options dialog changes: the general options of the container.
     static void Schalten(const char* option, bool an)
@@ -45,8 +41,6 @@ protected:
         OptionenVtrl().AllgemeinDaten().Schalter(option).SetValue(an);
     }
 
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
     TFoEntgeltabrechnung* m_seite = nullptr;
     TMVCBetrag* m_brutto = nullptr;
 };

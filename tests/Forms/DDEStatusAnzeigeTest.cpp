@@ -1,6 +1,7 @@
 // The main window as the automation server's owner: its topics, the "DDE" field and the order
 // in which it lets go of the DDE manager.
 #include "Forms/DDEStatusAnzeige.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 
 #include "Gui/GuiHooks.h"
@@ -15,35 +16,27 @@
 
 namespace {
 
-class DDEStatusAnzeigeTest : public GuiHookFixture {
+class DDEStatusAnzeigeTest : public HauptfensterTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
         MVCDDEManagerSingleton().Reset();
-        TOptionenUmgebung::Starten();
-        fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        fenster->init();
-        fenster->SetActivePage(1);
-        fenster->show();
+        HauptfensterTest::SetUp();
+        FensterOeffnen(1);
     }
     void TearDown() override
     {
-        fenster.reset();
+        m_fenster.reset();
         MVCDDEManagerSingleton().Reset();
-        GuiHookFixture::TearDown();
+        HauptfensterTest::TearDown();
     }
-    QColor Farbe() const { return fenster->DDEStatus()->palette().color(QPalette::WindowText); }
+    QColor Farbe() const { return m_fenster->DDEStatus()->palette().color(QPalette::WindowText); }
     QColor Rolle(QPalette::ColorGroup gruppe, QPalette::ColorRole rolle) const
     {
-        return fenster->palette().color(gruppe, rolle);
+        return m_fenster->palette().color(gruppe, rolle);
     }
-    bool Fett() const { return fenster->DDEStatus()->font().bold(); }
+    bool Fett() const { return m_fenster->DDEStatus()->font().bold(); }
     TValueDDEServerTopic& Lohn() const { return *MVCDDEManager().FindTopic("LOHN"); }
-
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> fenster;
 };
 
 } // namespace
@@ -81,7 +74,7 @@ TEST_F(DDEStatusAnzeigeTest, BoldWhileConnectedHighlightedOnUseBackAfterHalfASec
 
 TEST_F(DDEStatusAnzeigeTest, APokeAnswersAfterThePageShowsTheNewValue)
 {
-    auto* entgelt = fenster->findChild<QLineEdit*>("ebEntgelt");
+    auto* entgelt = m_fenster->findChild<QLineEdit*>("ebEntgelt");
     ASSERT_NE(entgelt, nullptr);
     Lohn().Poke("Entgelt", "4000,00");
     EXPECT_EQ(entgelt->text(), "4.000,00");
@@ -91,7 +84,7 @@ TEST_F(DDEStatusAnzeigeTest, APokeAnswersAfterThePageShowsTheNewValue)
 TEST_F(DDEStatusAnzeigeTest, AClosedWindowLeavesNoEventsAndNoTopics)
 {
     MVCDDEManager().FindTopic("System")->Connect();
-    fenster.reset();
+    m_fenster.reset();
     EXPECT_EQ(MVCDDEManager().FindTopic("LOHN"), nullptr);
     EXPECT_EQ(MVCDDEManager().FindTopic("System")->Request("Topics"), "System");
     // No handler of the gone window is reached.

@@ -2,12 +2,7 @@
 // Support for the tests of the list-and-edit dialogs: a main window over a temporary home with the
 // payroll page shown, modal windows answered by the class of the window (nested dialogs answer
 // each other), and small helpers that click and type as a user does.
-#include "Engine/Abrechnung/LohnDaten.h"
-#include "Forms/Entgeltabrechnung.h"
-#include "Forms/MainForm.h"
-#include "Gui/BergForm.h"
-#include "Gui/GuiTestSupport.h"
-#include "Support/OptionenUmgebung.h"
+#include "Forms/HauptfensterTestSupport.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -51,25 +46,14 @@ inline void Tippen(QWidget& feld, const QString& text)
     QTest::keyClicks(&feld, text);
 }
 
-class DialogTest : public GuiHookFixture {
+class DialogTest : public EntgeltabrechnungFixture {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
+        HauptfensterTest::SetUp();
         // The funds, currencies and reference texts in the temporary home, as at start-up.
         VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
-        m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
-        ASSERT_NE(m_seite, nullptr);
-        d = m_seite->LohnDaten();
-        ASSERT_NE(d, nullptr);
-        d->Jahr->SetValue(2026);
-        d->Steuerklasse->SetValue(1);
+        EntgeltabrechnungOeffnen();
         // Windows shown modally are answered by their class; a question is answered "No".
         m_modalAntwort = [this](QWidget& w) {
             w.show();
@@ -88,12 +72,8 @@ protected:
             return 0;
         };
     }
-    void TearDown() override
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
-    }
+    // The dialogs' fields are typed into by the widget itself.
+    static void Tippen(QWidget& feld, const QString& text) { ::Tippen(feld, text); }
     // Answers every modal window of class T.
     template <class T> void Antwort(std::function<int(T&)> antworten)
     {
@@ -102,10 +82,6 @@ protected:
             [antworten](QWidget& w) { return antworten(dynamic_cast<T&>(w)); });
     }
 
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
-    TFoEntgeltabrechnung* m_seite = nullptr;
-    TLohnDaten* d = nullptr;
     std::vector<std::pair<std::function<bool(QWidget&)>, std::function<int(QWidget&)>>> m_antworten;
     bool m_jaAntwort = false;
     bool m_neinVorgabe = false;

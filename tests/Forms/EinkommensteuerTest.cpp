@@ -3,6 +3,7 @@
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Forms/EStTabelle.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
@@ -37,16 +38,12 @@ public:
     int m_anzahl = 0;
 };
 
-class EinkommensteuerTest : public GuiHookFixture {
+class EinkommensteuerTest : public HauptfensterTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->show();
+        HauptfensterTest::SetUp();
+        FensterOeffnen(0);
         SeiteZeigen();
         d = m_seite->EStDaten();
         ASSERT_NE(d, nullptr);
@@ -55,10 +52,7 @@ protected:
     void TearDown() override
     {
         CloseFormsOfClass(TFoEStTabelle::staticMetaObject);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
+        HauptfensterTest::TearDown();
     }
     // Page 2 as the user opens it: its speed button.
     void SeiteZeigen()
@@ -67,15 +61,11 @@ protected:
         m_seite = dynamic_cast<TFoEinkommensteuer*>(m_fenster->ActivePageForm());
         ASSERT_NE(m_seite, nullptr);
     }
-    // Types into an amount field of the page as a user would: focus, select all, type, Tab.
+    // Types into a field of the page as a user would, then Tab.
     void Tippen(const char* feld, const QString& text)
     {
-        auto* edit = m_seite->Control<TMVCBetrag>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        if (QLineEdit* edit = HauptfensterTest::Tippen(feld, text))
+            QTest::keyClick(edit, Qt::Key_Tab);
     }
     QString Feld(const char* name) { return m_seite->Control<QLineEdit>(name)->text(); }
     template <class T> T* C(const char* name)
@@ -104,8 +94,6 @@ protected:
         return tabelle;
     }
 
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
     TFoEinkommensteuer* m_seite = nullptr;
     TEStDaten* d = nullptr;
 };
@@ -114,22 +102,7 @@ protected:
 
 TEST_F(EinkommensteuerTest, BindingTableBindsEachControlOnceToAValueOfTheCalculation)
 {
-    std::set<std::string> gebunden;
-    for (const TBindung& b : TFoEinkommensteuer::Bindungen()) {
-        EXPECT_TRUE(gebunden.insert(b.control).second) << b.control << " bound twice";
-        TValue* wert = d->FindValue(b.wert);
-        EXPECT_NE(wert, nullptr) << b.wert;
-        auto* control = dynamic_cast<TMVCControl*>(m_seite->Control<QWidget>(b.control));
-        ASSERT_NE(control, nullptr) << b.control;
-        EXPECT_EQ(control->Value(), wert) << b.control;
-    }
-    EXPECT_EQ(gebunden.size(), 23u);
-    for (QWidget* w : m_seite->Panel()->findChildren<QWidget*>()) {
-        if (dynamic_cast<TMVCControl*>(w)) {
-            EXPECT_EQ(gebunden.count(w->objectName().toStdString()), 1u)
-                << w->objectName().toStdString() << " is not in the table";
-        }
-    }
+    BindungenPruefen(*m_seite->Panel(), TFoEinkommensteuer::Bindungen(), *d, 23);
     EXPECT_EQ(m_fenster->windowTitle(), "Vantrel 2026 - [Einkommensteuer]");
     EXPECT_EQ(m_fenster->PageIndex(), 2);
 }

@@ -3,6 +3,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Forms/BeitrGrSchl.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
@@ -27,72 +28,23 @@
 
 namespace {
 
-class EntgeltabrechnungTest : public GuiHookFixture {
+class EntgeltabrechnungTest : public EntgeltabrechnungFixture {
 protected:
-    void SetUp() override
-    {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
-        // Focus changes reach the fields only in the active window, as on a desktop.
-        QApplication::setActiveWindow(m_fenster.get());
-        m_seite = dynamic_cast<TFoEntgeltabrechnung*>(m_fenster->ActivePageForm());
-        ASSERT_NE(m_seite, nullptr);
-        d = m_seite->LohnDaten();
-        ASSERT_NE(d, nullptr);
-        d->Jahr->SetValue(2026);
-        d->Steuerklasse->SetValue(1);
-    }
     void TearDown() override
     {
         CloseFormsOfClass(TFoLStTabelle::staticMetaObject);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
-    }
-    // Types into an amount field of the page as a user would: focus, select all, type.
-    void Tippen(const char* feld, const QString& text)
-    {
-        auto* edit = m_seite->Control<TMVCBetrag>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
+        EntgeltabrechnungFixture::TearDown();
     }
     QString Feld(const char* name) { return m_seite->Control<QLineEdit>(name)->text(); }
     static QString Zahl(double wert) { return QString::fromStdString(FloatToBetragStr(2, wert)); }
-
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
-    TFoEntgeltabrechnung* m_seite = nullptr;
-    TLohnDaten* d = nullptr;
 };
 
 } // namespace
 
 TEST_F(EntgeltabrechnungTest, BindingTableBindsEachControlOnceToAValueOfTheStatement)
 {
-    std::set<std::string> gebunden;
-    for (const TBindung& b : TFoEntgeltabrechnung::Bindungen()) {
-        EXPECT_TRUE(gebunden.insert(b.control).second) << b.control << " bound twice";
-        TValue* wert = d->FindValue(b.wert);
-        EXPECT_NE(wert, nullptr) << b.wert;
-        auto* control = dynamic_cast<TMVCControl*>(m_seite->Control<QWidget>(b.control));
-        ASSERT_NE(control, nullptr) << b.control;
-        EXPECT_EQ(control->Value(), wert) << b.control;
-    }
     // The statement's controls: 69 bindings, two of them to "Versorgungsbezuege".
-    EXPECT_EQ(gebunden.size(), 69u);
-    for (QWidget* w : m_seite->Panel()->findChildren<QWidget*>()) {
-        if (dynamic_cast<TMVCControl*>(w)) {
-            EXPECT_EQ(gebunden.count(w->objectName().toStdString()), 1u)
-                << w->objectName().toStdString() << " is not in the table";
-        }
-    }
+    BindungenPruefen(*m_seite->Panel(), TFoEntgeltabrechnung::Bindungen(), *d, 69);
 }
 
 TEST_F(EntgeltabrechnungTest, TypingTheGrossPayRecomputesTheStatement)

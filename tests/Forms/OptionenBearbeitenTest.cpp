@@ -5,6 +5,7 @@
 
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
@@ -44,19 +45,12 @@ std::string Lesen(const std::string& datei)
 
 using TBedienung = std::function<void(TFoOptionen&)>;
 
-class OptionenBearbeitenTest : public GuiHookFixture {
+class OptionenBearbeitenTest : public HauptfensterTest {
 protected:
-    void SetUp() override
-    {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-    }
     void TearDown() override
     {
         CloseFormsOfClass(TTabelle::staticMetaObject);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        GuiHookFixture::TearDown();
+        HauptfensterTest::TearDown();
     }
 
     std::string Programm() const { return m_xdg.Wurzel().string() + "/prog/"; }
@@ -106,7 +100,6 @@ protected:
         return namen;
     }
 
-    TOptionenUmgebung m_umgebung;
     TTempXdg& m_xdg = m_umgebung.Xdg();
 };
 

@@ -11,6 +11,7 @@
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
@@ -92,25 +93,12 @@ INSTANTIATE_TEST_SUITE_P(Vergleich, DifferenzZeileTest, testing::ValuesIn(kDiffe
 
 // ---- the pages in the main window ----
 
-class VergleichTest : public GuiHookFixture {
+class VergleichTest : public HauptfensterTest {
 protected:
     void SetUp() override
     {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_fenster = std::make_unique<TMainForm>(m_umgebung.Xdg().Ordner("daten") + "/");
-        m_fenster->init();
-        m_fenster->SetActivePage(1);
-        m_fenster->show();
-        QApplication::setActiveWindow(m_fenster.get());
-    }
-    void TearDown() override
-    {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        m_fenster.reset();
-        GuiHookFixture::TearDown();
+        HauptfensterTest::SetUp();
+        FensterOeffnen(1);
     }
     template <class T> T* C(const char* name) const
     {
@@ -122,12 +110,8 @@ protected:
     // Focus, select all, type, Tab: as a user fills a field.
     void Tippen(const char* feld, const QString& text)
     {
-        auto* edit = C<QLineEdit>(feld);
-        ASSERT_NE(edit, nullptr) << feld;
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Tab);
+        if (QLineEdit* edit = HauptfensterTest::Tippen(feld, text))
+            QTest::keyClick(edit, Qt::Key_Tab);
     }
     // Picks the first entry starting with `text` with the arrow keys, then Tab.
     void Waehlen(const char* combo, const QString& text)
@@ -180,9 +164,6 @@ protected:
         Tippen("ebEntgelt", brutto2);
         Druecken("bnVergleich");
     }
-
-    TOptionenUmgebung m_umgebung;
-    std::unique_ptr<TMainForm> m_fenster;
 };
 
 TEST_F(VergleichTest, WageComparisonRoundTripThroughThePayrollPage)

@@ -151,13 +151,18 @@ void TLStTab02::SonstigeBezuege()
     m_erg[leKiStBasisSonst] = m_bool[lbKirchensteuer] ? steuer : 0.0;
 }
 
+void TLStTab02::KeinFuenftel()
+{
+    m_erg[leLStFuenftel] = 0;
+    m_erg[leSolZFuenftel] = 0;
+    m_erg[leKiStBasisFuenftel] = 0;
+}
+
 void TLStTab02::SonstigeBezuegeFuenftel()
 {
     const double fuenftel = m_sonstigerFuenftel;
     if (fuenftel == 0) {
-        m_erg[leLStFuenftel] = 0;
-        m_erg[leSolZFuenftel] = 0;
-        m_erg[leKiStBasisFuenftel] = 0;
+        KeinFuenftel();
         return;
     }
     TEingabenBewahren bewahren(m_int[liZeitraum], m_curr[lcLohn], m_curr[lcVersBezug],

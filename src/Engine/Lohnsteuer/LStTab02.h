@@ -29,6 +29,8 @@ protected:
 
     virtual void SonstigeBezuege();
     virtual void SonstigeBezuegeFuenftel();
+    // No pay under the one-fifth rule: its tax, solidarity surcharge and church-tax base are nil.
+    void KeinFuenftel();
 
 private:
     // The annual tax of the inputs as they stand (no table step, no run with the children);

@@ -351,9 +351,7 @@ void TLStTab04::SonstigeBezuegeFuenftel()
     const double c = m_sonstigerFuenftel;
     const double kapital = Kapitalauszahlung();
     if (c + kapital <= 0) {
-        m_erg[leLStFuenftel] = 0;
-        m_erg[leSolZFuenftel] = 0;
-        m_erg[leKiStBasisFuenftel] = 0;
+        KeinFuenftel();
         return;
     }
     TEingabenSichern sichern(*this);

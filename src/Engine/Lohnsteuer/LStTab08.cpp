@@ -226,9 +226,7 @@ void TLStTab08::SonstigeBezuegeFuenftel()
     const double c = m_sonstigerFuenftel;
     const double kapital = Kapitalauszahlung();
     if (c + kapital <= 0) {
-        m_erg[leLStFuenftel] = 0;
-        m_erg[leSolZFuenftel] = 0;
-        m_erg[leKiStBasisFuenftel] = 0;
+        KeinFuenftel();
         return;
     }
     double basis = m_b.lstMit;

@@ -584,9 +584,7 @@ void TLStTab10::SonstigeBezuegeFuenftel()
     Mindestens(m_curr[lcVersKapital], 0);
     const double kapital = m_curr[lcVersKapital];
     if (m_sonstigerFuenftel + kapital <= 0) {
-        m_erg[leLStFuenftel] = 0;
-        m_erg[leSolZFuenftel] = 0;
-        m_erg[leKiStBasisFuenftel] = 0;
+        KeinFuenftel();
         return;
     }
     double basis = w.lstMit;

@@ -145,9 +145,7 @@ long double TLStTab25::Tarif(long double x) const
 
 void TLStTab25::SonstigeBezuegeFuenftel()
 {
-    m_erg[leLStFuenftel] = 0;
-    m_erg[leSolZFuenftel] = 0;
-    m_erg[leKiStBasisFuenftel] = 0;
+    KeinFuenftel();
 }
 
 bool TLStTab25::CurrGenutzt(int index) const
