@@ -144,6 +144,11 @@ const TValue& DruckWert(const TDaten& daten, const char* name)
     return *wert;
 }
 
+bool HatWert(const TValue& wert)
+{
+    return !QString::fromStdString(wert.GetDisplayText()).trimmed().isEmpty() && !IstNull(wert);
+}
+
 const TValue& TVtDruckEntgeltabrechnung::Wert(const char* name) const
 {
     return DruckWert(m_druckDaten, name);
@@ -185,7 +190,7 @@ void TVtDruckEntgeltabrechnung::WertZeile(const QString& label, const char* name
 {
     const TValue& wert = Wert(name);
     const QString text = Anzeige(wert);
-    if (text.trimmed().isEmpty() || IstNull(wert))
+    if (!HatWert(wert))
         return;
     Zeile(label, text + WertEinheit(wert), QString());
 }

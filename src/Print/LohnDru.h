@@ -47,3 +47,5 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& daten);
 
 // A value of a printout's data set by its name; a name the set does not have raises.
 const TValue& DruckWert(const TDaten& daten, const char* name);
+// A value has something to print: its text is not blank, it is no number 0 and no empty date.
+bool HatWert(const TValue& wert);

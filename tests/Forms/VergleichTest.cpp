@@ -20,6 +20,8 @@
 #include "Lib/Betrag.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/StringValue.h"
+#include "Print/StKlVergleichDruck.h"
+#include "Print/VtPrevw.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QAction>
@@ -388,11 +390,28 @@ TEST_F(StKlVergleichTest, EveryControlOfTheTableIsBoundToItsValue)
     }
     EXPECT_EQ(dynamic_cast<TMVCControl*>(C<QWidget>("ebBruttoB"))->Value(), b->Entgelt);
     EXPECT_EQ(dynamic_cast<TMVCControl*>(C<QWidget>("cbJahr"))->Value(), a->Jahrliste);
-    // No printout and no page file yet: print, preview and the page's file commands are off.
+    // No page file: the page's file commands are off; printing and its preview are on.
     for (const char* item : {"miSeiteSpeichern", "miSeiteLesen"})
         EXPECT_FALSE(m_fenster->Item(item)->isEnabled()) << item;
     for (const char* button : {"bnPreview", "bnDrucken"})
-        EXPECT_FALSE(m_fenster->Button(button)->isEnabled()) << button;
+        EXPECT_TRUE(m_fenster->Button(button)->isEnabled()) << button;
+}
+
+TEST_F(StKlVergleichTest, PreviewShowsTheComparisonAndTheTextCopiesIt)
+{
+    Tippen("ebBruttoA", "4000,00");
+    Tippen("ebBruttoB", "2000,00");
+    const QStringList text = m_seite->DruckText();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.first().startsWith("Steuerklassenvergleich 2026"));
+    EXPECT_TRUE(text.join('|').contains("Steuerklasse 4/4:"));
+    QTest::mouseClick(m_fenster->Button("bnPreview"), Qt::LeftButton);
+    EXPECT_EQ(Seite(), 6);
+    EXPECT_NE(dynamic_cast<TVtDruckStKlVergleich*>(m_fenster->PreviewBerechnung().Druck()),
+              nullptr);
+    // The preview holds the printout over the page's data, drawn with its currency of now.
+    auto* druck = dynamic_cast<TVtDruckStKlVergleich*>(m_fenster->PreviewBerechnung().Druck());
+    EXPECT_EQ(druck->Betragseinheit, "  Euro");
 }
 
 TEST_F(StKlVergleichTest, TypedPayShowsEachCombinationAndTheResult)
