@@ -12,6 +12,11 @@ public:
     explicit TFoEStVergleich(QWidget* parent = nullptr);
     ~TFoEStVergleich() override;
 
+    // The comparison printed and as text lines.
+    void Drucken(int copies) override;
+    QAction* CreateDruckenItem(bool mainMenu) override;
+    QStringList DruckText() override;
+
 protected:
     void BindControls() override;
     void AfterRefresh() override;

@@ -334,6 +334,12 @@ TEST_F(VergleichTest, IncomeTaxComparisonShowsEachCaseInItsCurrency)
     EXPECT_TRUE(Text("stESt3").endsWith(" Euro")) << Text("stESt3").toStdString();
     EXPECT_FALSE(Text("stBeEntlastESt").isEmpty());
     PasstAufDenBildschirm("estvergleich");
+    // Printed and copied as the comparison, its amounts in case 2's currency.
+    EXPECT_TRUE(m_fenster->Button("bnDrucken")->isEnabled());
+    const QStringList text = m_fenster->ActivePageForm()->DruckText();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.first().startsWith("Jahresvergleich - ESt"));
+    EXPECT_TRUE(text.contains("Alle Beträge in Euro"));
 
     Druecken("bnAendern");
     ASSERT_EQ(Seite(), 2);
