@@ -61,11 +61,6 @@ void TFoEStVergleich::Drucken(int copies)
         DruckeEStVergleich(b->VergleichDaten(), copies, Panel()->window()->windowTitle());
 }
 
-QAction* TFoEStVergleich::CreateDruckenItem(bool mainMenu)
-{
-    return TMainPageForm::CreateDruckenItem(mainMenu);
-}
-
 QStringList TFoEStVergleich::DruckText()
 {
     TVergleichBerechnung* b = VergleichBerechnung();

@@ -14,7 +14,6 @@ public:
 
     // The comparison printed and as text lines.
     void Drucken(int copies) override;
-    QAction* CreateDruckenItem(bool mainMenu) override;
     QStringList DruckText() override;
 
 protected:

@@ -265,9 +265,13 @@ TEST_F(VergleichTest, DetailsComeAndGoAndThePageFitsTheScreen)
     QTest::keyClick(m_fenster.get(), Qt::Key_I, Qt::AltModifier);
     QTest::qWait(200); // a mnemonic presses the button as if clicked, after a short delay
     EXPECT_TRUE(seite->Details());
-    // The comparison's print commands wait for their printouts.
+    // Printed, not previewed; the text lists the calculation inputs while the details show.
     EXPECT_FALSE(m_fenster->Button("bnPreview")->isEnabled());
-    EXPECT_FALSE(seite->DruckText().isEmpty());
+    EXPECT_TRUE(m_fenster->Button("bnDrucken")->isEnabled());
+    EXPECT_TRUE(seite->DruckText().contains("BERECHNUNGSDATEN"));
+    QTest::keyClick(detail, Qt::Key_Space);
+    EXPECT_FALSE(seite->DruckText().contains("BERECHNUNGSDATEN"));
+    EXPECT_TRUE(seite->DruckText().first().startsWith("Jahresvergleich - Lohn"));
 }
 
 TEST_F(VergleichTest, CombinedLabelsOfDisabledValuesAreEmpty)
