@@ -170,20 +170,8 @@ QString TVtDruckEntgeltabrechnung::WertEinheit(const TValue& wert) const
 void TVtDruckEntgeltabrechnung::Zeile(const QString& label, const QString& mitte,
                                       const QString& rechts, bool drucken)
 {
-    if (!drucken)
-        return;
-    TextAus(XLinks(), label);
-    if (!mitte.isEmpty()) {
-        const int frueheste = XLinks() + Canvas().TextBreite(label) + 2 * Zeichenbreite();
-        TextAus(std::max(XMitte() - Canvas().TextBreite(mitte), frueheste), mitte);
-    }
-    if (!rechts.isEmpty()) {
-        const QChar erstes = rechts.front();
-        const bool zahl = erstes.isDigit() || erstes == '-' || erstes == '.' || erstes == '/';
-        const int x = XRechts() - Canvas().TextBreite(rechts + Einheit);
-        TextAus(x, zahl ? rechts + Einheit : rechts);
-    }
-    Zeilenvorschub(1.5);
+    if (drucken)
+        TVtDruck::Zeile(label, mitte, rechts);
 }
 
 void TVtDruckEntgeltabrechnung::WertZeile(const QString& label, const char* name)
