@@ -4,6 +4,7 @@
 // calculation through the value lookup that refuses unknown names.
 #include "Print/EStDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "PdfSeiten.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
@@ -11,7 +12,6 @@
 #include "Print/QtDruckCanvas.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -189,15 +189,7 @@ TEST_P(EStTextTest, TextFormAsStored)
     const Fall& f = GetParam();
     Eingeben(f.eingaben);
     const QString text = ZeilenText(EinkommensteuerAlsText(d()));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     const QStringList zeilen = text.split("\r\n");
     // An 80-column heading with the date at its end.
     EXPECT_EQ(zeilen.front().size(), 80);

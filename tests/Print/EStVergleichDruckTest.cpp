@@ -2,13 +2,13 @@
 // income-tax comparison's printout and text form against stored comparisons.
 #include "Print/EStVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Engine/Vergleich/VerglBrg.h"
 #include "Lib/Component.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -169,15 +169,7 @@ TEST_P(EStVerglTextTest, TextFormAsStored)
     const Fall& f = GetParam();
     Faelle(f.fall1, f.fall2);
     const QString text = ZeilenText(EStVergleichAlsText(vgl->VergleichDaten()));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     EXPECT_EQ(text.split("\r\n").front().size(), 79);
     EXPECT_NO_THROW(Gedruckt());
 }

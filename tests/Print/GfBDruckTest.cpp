@@ -2,11 +2,11 @@
 // the name line, and the text form of each way the tax is computed against stored statements.
 #include "Print/GfBDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "Engine/Geringfuegig/Geringf.h"
 #include "Lib/Component.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -130,15 +130,7 @@ TEST_P(GfBTextTest, TextFormAsStored)
     const Fall& f = GetParam();
     Eingeben(f.eingaben);
     const QString text = ZeilenText(GeringfuegigAlsText(d()));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     EXPECT_EQ(text.split("\r\n").front().size(), 60);
     EXPECT_NO_THROW(Gedruckt());
 }

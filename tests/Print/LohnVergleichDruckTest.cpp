@@ -2,13 +2,13 @@
 // case 2, the details, and the text form against stored comparisons.
 #include "Print/LohnVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Vergleich/VerglBrg.h"
 #include "Lib/Component.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -130,15 +130,7 @@ TEST_P(LohnVerglTextTest, TextFormAsStored)
     const Fall& f = GetParam();
     Faelle(f.fall1, f.fall2);
     const QString text = ZeilenText(LohnVergleichAlsText(vgl->VergleichDaten(), f.details));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     EXPECT_EQ(text.split("\r\n").front().size(), 80);
     std::unique_ptr<TVtDruckLohnVergleich> p;
     EXPECT_NO_THROW(Gedruckt(f.details, p));

@@ -3,13 +3,13 @@
 // text form against stored comparisons for each verdict.
 #include "Print/StKlVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Vergleich/StKlVergleich.h"
 #include "Lib/Component.h"
 #include "MVCFrame/StringValue.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -174,15 +174,7 @@ TEST_P(StKlTextTest, TextFormAsStored)
     const Fall& f = GetParam();
     Eingeben(f.a, f.b);
     const QString text = ZeilenText(StKlVergleichAlsText(d()));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     EXPECT_EQ(text.split("\r\n").front().size(), 66);
     EXPECT_NO_THROW(Gedruckt());
 }
