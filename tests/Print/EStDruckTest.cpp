@@ -5,15 +5,11 @@
 #include "Print/EStDruck.h"
 #include "AufzeichnungsCanvas.h"
 #include "GespeicherterText.h"
-#include "PdfSeiten.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Lib/Component.h"
-#include "Print/QtDruckCanvas.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QPrinter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -143,23 +139,6 @@ TEST_F(EStDruckTest, BusinessIncomeLabelledByItsSection)
     labels = Labels(Gedruckt());
     EXPECT_TRUE(labels.contains("Gewerbliche Einkünfte (§35):  "));
     EXPECT_TRUE(labels.contains("Gewerbesteuer-Messbetrag (§35):  "));
-}
-
-TEST_F(EStDruckTest, TwoCopiesAreTwoPagesOfAPdf)
-{
-    Eingeben({{"Jahr", "2026"}, {"ZVE", "50000"}});
-    QTemporaryDir ordner;
-    const QString pdf = ordner.filePath("est.pdf");
-    {
-        QPrinter drucker(QPrinter::HighResolution);
-        drucker.setOutputFormat(QPrinter::PdfFormat);
-        drucker.setOutputFileName(pdf);
-        TQtDruckAuftrag auftrag(drucker);
-        TVtDruckEinkommensteuer p(d());
-        p.Kopien = 2;
-        p.Drucken(auftrag);
-    }
-    EXPECT_EQ(PdfSeiten(pdf), 2);
 }
 
 // Stored calculations: the text form must stay as it is, column for column.
