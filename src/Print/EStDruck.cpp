@@ -174,9 +174,7 @@ void TVtDruckEinkommensteuer::DruckeSeite()
 void DruckeEinkommensteuer(const TEStDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckEinkommensteuer druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 QStringList EinkommensteuerAlsText(const TEStDaten& d)

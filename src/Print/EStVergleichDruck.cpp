@@ -85,9 +85,7 @@ void TVtDruckEStVergleich::DruckeSeite()
 void DruckeEStVergleich(const TVergleichDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckEStVergleich druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 QStringList EStVergleichAlsText(const TVergleichDaten& daten)

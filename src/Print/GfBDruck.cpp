@@ -169,9 +169,7 @@ void TVtDruckGeringfuegig::Abrechnung()
 void DruckeGeringfuegig(const TGeringfuegigDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckGeringfuegig druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 QStringList GeringfuegigAlsText(const TGeringfuegigDaten& d)

@@ -324,9 +324,7 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
 void DruckeEntgeltabrechnung(const TLohnDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckEntgeltabrechnung druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 namespace {

@@ -170,9 +170,7 @@ void DruckeLohnVergleich(const TVergleichDaten& daten, int kopien, bool details,
                          const QString& titel)
 {
     TVtDruckLohnVergleich druck(daten, details);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 QStringList LohnVergleichAlsText(const TVergleichDaten& daten, bool details)

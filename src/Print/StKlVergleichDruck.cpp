@@ -179,9 +179,7 @@ void TVtDruckStKlVergleich::DruckeSeite()
 void DruckeStKlVergleich(const TStKlVergleichDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckStKlVergleich druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 namespace {

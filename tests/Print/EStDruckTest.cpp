@@ -1,6 +1,6 @@
 // The income-tax printout and its text form: where the line routine puts label and amount on the
 // page measured from the paper, which lines the paper and the text leave out, the text form
-// against stored calculations, a PDF of two copies, and every period's default and fully filled
+// against stored calculations, and every period's default and fully filled
 // calculation through the value lookup that refuses unknown names.
 #include "Print/EStDruck.h"
 #include "AufzeichnungsCanvas.h"
