@@ -201,6 +201,9 @@ TMainForm::~TMainForm()
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
+    // The calculations freed after it still notify (the DDE topics are rewritten when one goes),
+    // and DatenGeaendert asks whether the notice is the marginal-employment one's.
+    m_gfb.reset();
 }
 
 void TMainForm::init()
