@@ -4,11 +4,9 @@
 #include "Forms/SeitenZeilen.h"
 #include "Gui/MVCEdit.h"
 #include "Lib/Betrag.h"
-#include "Lib/Datum.h"
 #include "MVCFrame/Daten.h"
 #include "MVCFrame/DoubleValue.h"
 
-#include <QAction>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -209,20 +207,3 @@ void TCustomVergleich::bnAendernClick()
     PostVergleichNachricht(TVergleichBefehl::Aendern, m_art);
 }
 
-void TCustomVergleich::Drucken(int)
-{
-    // The comparison printouts are not built yet; their commands stay disabled until they are.
-}
-
-QAction* TCustomVergleich::CreateDruckenItem(bool mainMenu)
-{
-    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
-}
-
-QStringList TCustomVergleich::DruckText()
-{
-    return QStringList{windowTitle() + "  " + Text(DatumToStr(DatumHeute()))} +
-           SeitenText(*Panel());
-}

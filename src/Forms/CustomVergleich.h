@@ -62,13 +62,6 @@ public:
     // Case 1, case 2 (1, 2) or the difference (3); nullptr while unbound.
     TDaten* Fall(int fall) const;
 
-    // The comparison printouts are not built yet: printing does nothing and its items are
-    // disabled.
-    void Drucken(int copies) override;
-    QAction* CreateDruckenItem(bool mainMenu) override;
-    // The page as text: its caption and today's date, then every group's rows.
-    QStringList DruckText() override;
-
     void bnNeuClick();
     void bnAendernClick();
     template <class T> T* Control(const char* name) const { return Panel()->findChild<T*>(name); }

@@ -2,7 +2,9 @@
 
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Forms/SeitenZeilen.h"
+#include "Engine/Vergleich/VerglBrg.h"
 #include "MVCFrame/BooleanValue.h"
+#include "Print/EStVergleichDruck.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -52,6 +54,18 @@ TFoEStVergleich::TFoEStVergleich(QWidget* parent) : TCustomVergleich(TVergleichA
 }
 
 TFoEStVergleich::~TFoEStVergleich() = default;
+
+void TFoEStVergleich::Drucken(int copies)
+{
+    if (TVergleichBerechnung* b = VergleichBerechnung())
+        DruckeEStVergleich(b->VergleichDaten(), copies, Panel()->window()->windowTitle());
+}
+
+QStringList TFoEStVergleich::DruckText()
+{
+    TVergleichBerechnung* b = VergleichBerechnung();
+    return b ? EStVergleichAlsText(b->VergleichDaten()) : QStringList();
+}
 
 void TFoEStVergleich::Aufbauen()
 {

@@ -12,6 +12,10 @@ public:
     explicit TFoEStVergleich(QWidget* parent = nullptr);
     ~TFoEStVergleich() override;
 
+    // The comparison printed and as text lines.
+    void Drucken(int copies) override;
+    QStringList DruckText() override;
+
 protected:
     void BindControls() override;
     void AfterRefresh() override;

@@ -9,7 +9,7 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "Gui/XoTimer.h"
-#include "Lib/Datum.h"
+#include "Print/EStDruck.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DoubleValue.h"
 
@@ -330,22 +330,15 @@ void TFoEinkommensteuer::ZVEEingabeClick(bool zveGegeben)
     EStDaten()->ZVEEingabe().SetValue(zveGegeben);
 }
 
-void TFoEinkommensteuer::Drucken(int)
+void TFoEinkommensteuer::Drucken(int copies)
 {
-    // The income-tax printout is not built yet; its commands stay disabled until it is.
-}
-
-QAction* TFoEinkommensteuer::CreateDruckenItem(bool mainMenu)
-{
-    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
+    if (TEStDaten* d = EStDaten())
+        DruckeEinkommensteuer(*d, copies, Panel()->window()->windowTitle());
 }
 
 QStringList TFoEinkommensteuer::DruckText()
 {
-    return QStringList{"Einkommensteuer " + QString::fromStdString(DatumToStr(DatumHeute()))} +
-           SeitenText(*Panel());
+    return EStDaten() ? EinkommensteuerAlsText(*EStDaten()) : QStringList();
 }
 
 void TFoEinkommensteuer::EStTabOpenImageClick()

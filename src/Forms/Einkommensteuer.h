@@ -44,12 +44,9 @@ public:
     // Control name -> value name, in binding order.
     static std::span<const TBindung> Bindungen();
 
-    // The income-tax printout is not built yet: printing does nothing and its items are disabled.
+    // The income-tax calculation printed and as text lines.
     void Drucken(int copies) override;
-    // The page as text: a heading with today's date, then every group with its captions and
-    // field texts.
     QStringList DruckText() override;
-    QAction* CreateDruckenItem(bool mainMenu) override;
 
     TEStDaten* EStDaten() const;
     TEStBerechnung* EStBerechnung() const;

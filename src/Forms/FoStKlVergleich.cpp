@@ -8,7 +8,7 @@
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
-#include "Lib/Datum.h"
+#include "Print/StKlVergleichDruck.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -270,20 +270,14 @@ void TFoStKlVergleich::bnBGSClick(int ehegatte)
         d->BGS->SetAsString(neu->toStdString());
 }
 
-void TFoStKlVergleich::Drucken(int)
+void TFoStKlVergleich::Drucken(int copies)
 {
-    // The tax-class comparison printout is not built yet; its commands stay disabled until it is.
-}
-
-QAction* TFoStKlVergleich::CreateDruckenItem(bool mainMenu)
-{
-    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
+    if (TStKlVergleichBerechnung* b = StKlVergleichBerechnung())
+        DruckeStKlVergleich(b->StKlVergleichDaten(), copies, Panel()->window()->windowTitle());
 }
 
 QStringList TFoStKlVergleich::DruckText()
 {
-    return QStringList{windowTitle() + "  " + QString::fromStdString(DatumToStr(DatumHeute()))} +
-           SeitenText(*Panel());
+    TStKlVergleichBerechnung* b = StKlVergleichBerechnung();
+    return b ? StKlVergleichAlsText(b->StKlVergleichDaten()) : QStringList();
 }

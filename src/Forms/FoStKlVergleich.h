@@ -30,10 +30,8 @@ public:
     // Spouse A (0) or B (1); nullptr while unbound.
     TLohnDaten* Ehegatte(int ehegatte) const;
 
-    // The tax-class comparison printout is not built yet: printing does nothing and its items
-    // are disabled.
+    // The comparison printed and as text lines.
     void Drucken(int copies) override;
-    QAction* CreateDruckenItem(bool mainMenu) override;
     QStringList DruckText() override;
 
     void cbKiFBChange(int ehegatte);

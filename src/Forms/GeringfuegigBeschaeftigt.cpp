@@ -9,6 +9,7 @@
 #include "MVCFrame/IntegerLookup.h"
 #include "MVCFrame/IntegerValue.h"
 #include "MVCFrame/StringValue.h"
+#include "Print/GfBDruck.h"
 
 #include <QAction>
 #include <QFormLayout>
@@ -325,27 +326,13 @@ void TFoGeringfuegigBeschaeftigt::WahlSetzen(const char* wahl, int wert)
         lookup->SetValue(wert);
 }
 
-void TFoGeringfuegigBeschaeftigt::Drucken(int)
+void TFoGeringfuegigBeschaeftigt::Drucken(int copies)
 {
-    // The statement's printout is not built yet; its commands stay disabled until it is.
+    if (const TGeringfuegigDaten* d = Daten())
+        DruckeGeringfuegig(*d, copies, Panel()->window()->windowTitle());
 }
 
 QStringList TFoGeringfuegigBeschaeftigt::DruckText()
 {
-    return {};
-}
-
-QAction* TFoGeringfuegigBeschaeftigt::CreateDruckenItem(bool mainMenu)
-{
-    QAction* item = TMainPageForm::CreateDruckenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
-}
-
-QAction* TFoGeringfuegigBeschaeftigt::CreateSeiteKopierenItem(bool mainMenu)
-{
-    // The page's text is the printout's text form.
-    QAction* item = TMainPageForm::CreateSeiteKopierenItem(mainMenu);
-    item->setEnabled(false);
-    return item;
+    return Daten() ? GeringfuegigAlsText(*Daten()) : QStringList();
 }

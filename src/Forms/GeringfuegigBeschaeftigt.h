@@ -35,11 +35,9 @@ public:
     // The page's caption for a limit text ("603-Euro" -> "603-Euro-Abrechnung").
     static QString Seitentitel(const QString& grenzeText);
 
-    // The statement's printout is not built yet: printing and copying the page stay disabled.
+    // The statement printed and as text lines (copying the page, printing to a file).
     void Drucken(int copies) override;
     QStringList DruckText() override;
-    QAction* CreateDruckenItem(bool mainMenu) override;
-    QAction* CreateSeiteKopierenItem(bool mainMenu) override;
 
     TGeringfuegigDaten* Daten() const;
     // A control of the page by its object name (tests).

@@ -1,8 +1,11 @@
 #include "Forms/LohnVergleich.h"
 
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Engine/Vergleich/VerglBrg.h"
+#include "Forms/AbrgDruck.h"
 #include "Forms/SeitenZeilen.h"
 #include "Lib/Betrag.h"
+#include "Print/LohnVergleichDruck.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -122,6 +125,23 @@ TFoLohnVergleich::TFoLohnVergleich(QWidget* parent) : TCustomVergleich(TVergleic
 }
 
 TFoLohnVergleich::~TFoLohnVergleich() = default;
+
+void TFoLohnVergleich::Drucken(int copies)
+{
+    TVergleichBerechnung* b = VergleichBerechnung();
+    auto* fall2 = dynamic_cast<TLohnDaten*>(Fall(2));
+    if (b && fall2 &&
+        TFoAbrgDruck::Ausfuehren("Druck " + windowTitle(), *fall2->Arbeitnehmer, true,
+                                 *fall2->AbrgZeitraum))
+        DruckeLohnVergleich(b->VergleichDaten(), copies, m_details,
+                            Panel()->window()->windowTitle());
+}
+
+QStringList TFoLohnVergleich::DruckText()
+{
+    TVergleichBerechnung* b = VergleichBerechnung();
+    return b ? LohnVergleichAlsText(b->VergleichDaten(), m_details) : QStringList();
+}
 
 std::span<const TBindung> TFoLohnVergleich::Bindungen()
 {

@@ -18,6 +18,10 @@ public:
     static std::span<const TBindung> Bindungen();
 
     bool Details() const { return m_details; }
+    // The comparison printed (after the print dialog over case 2's name and period) and as text
+    // lines, with the calculation inputs while the details are shown.
+    void Drucken(int copies) override;
+    QStringList DruckText() override;
     void bnDetailClick();
 
 protected:

@@ -39,6 +39,7 @@
 #include "Print/DruckAusgabe.h"
 #include "Print/LohnDru.h"
 #include "Print/QtDruckCanvas.h"
+#include "Print/StKlVergleichDruck.h"
 #include "Print/VtPrevw.h"
 
 #include <QApplication>
@@ -669,8 +670,7 @@ void TMainForm::MenueAktualisieren()
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
     Item("miDrucken")->setEnabled(SeiteDruckbar());
     Button("bnDrucken")->setEnabled(SeiteDruckbar());
-    // The tax-class comparison (page 7) gets its preview with its printout.
-    Button("bnPreview")->setEnabled(seite == 1);
+    Button("bnPreview")->setEnabled(seite == 1 || seite == 7);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
     Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
@@ -788,9 +788,13 @@ void TMainForm::bnDruckenClick()
 
 void TMainForm::Vorschau()
 {
-    if (PageIndex() != 1)
+    std::unique_ptr<TVtDruck> druck;
+    if (PageIndex() == 1)
+        druck = std::make_unique<TVtDruckEntgeltabrechnung>(m_lohn->LohnDatenOf());
+    else if (PageIndex() == 7)
+        druck = std::make_unique<TVtDruckStKlVergleich>(m_stKlVergleich->StKlVergleichDaten());
+    else
         return;
-    auto druck = std::make_unique<TVtDruckEntgeltabrechnung>(m_lohn->LohnDatenOf());
     druck->Titel = windowTitle();
     m_preview->SetDruck(std::move(druck));
     SeiteZeigen(6);

@@ -100,3 +100,10 @@ void AufDruckerDrucken(TVtDruck& druck)
     TQtDruckAuftrag auftrag(Drucker());
     druck.Drucken(auftrag);
 }
+
+void AufDruckerDrucken(TVtDruck& druck, int kopien, const QString& titel)
+{
+    druck.Kopien = kopien;
+    druck.Titel = titel;
+    AufDruckerDrucken(druck);
+}

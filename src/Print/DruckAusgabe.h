@@ -1,6 +1,7 @@
 #pragma once
 // The main window's "&Drucken...": the print dialog over the program's printer, which also asks
 // for the number of copies and offers the page as a text file, and the writing of that file.
+#include <QString>
 #include <QStringList>
 
 #include <optional>
@@ -27,3 +28,5 @@ void TextDateiSchreiben(const QString& datei, const QStringList& zeilen);
 
 // Prints `druck` on the program's printer with the hourglass shown.
 void AufDruckerDrucken(TVtDruck& druck);
+// The same `kopien` times under `titel` (the main window's caption).
+void AufDruckerDrucken(TVtDruck& druck, int kopien, const QString& titel);

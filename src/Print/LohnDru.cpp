@@ -144,6 +144,11 @@ const TValue& DruckWert(const TDaten& daten, const char* name)
     return *wert;
 }
 
+bool HatWert(const TValue& wert)
+{
+    return !QString::fromStdString(wert.GetDisplayText()).trimmed().isEmpty() && !IstNull(wert);
+}
+
 const TValue& TVtDruckEntgeltabrechnung::Wert(const char* name) const
 {
     return DruckWert(m_druckDaten, name);
@@ -165,27 +170,15 @@ QString TVtDruckEntgeltabrechnung::WertEinheit(const TValue& wert) const
 void TVtDruckEntgeltabrechnung::Zeile(const QString& label, const QString& mitte,
                                       const QString& rechts, bool drucken)
 {
-    if (!drucken)
-        return;
-    TextAus(XLinks(), label);
-    if (!mitte.isEmpty()) {
-        const int frueheste = XLinks() + Canvas().TextBreite(label) + 2 * Zeichenbreite();
-        TextAus(std::max(XMitte() - Canvas().TextBreite(mitte), frueheste), mitte);
-    }
-    if (!rechts.isEmpty()) {
-        const QChar erstes = rechts.front();
-        const bool zahl = erstes.isDigit() || erstes == '-' || erstes == '.' || erstes == '/';
-        const int x = XRechts() - Canvas().TextBreite(rechts + Einheit);
-        TextAus(x, zahl ? rechts + Einheit : rechts);
-    }
-    Zeilenvorschub(1.5);
+    if (drucken)
+        TVtDruck::Zeile(label, mitte, rechts);
 }
 
 void TVtDruckEntgeltabrechnung::WertZeile(const QString& label, const char* name)
 {
     const TValue& wert = Wert(name);
     const QString text = Anzeige(wert);
-    if (text.trimmed().isEmpty() || IstNull(wert))
+    if (!HatWert(wert))
         return;
     Zeile(label, text + WertEinheit(wert), QString());
 }
@@ -331,9 +324,7 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
 void DruckeEntgeltabrechnung(const TLohnDaten& daten, int kopien, const QString& titel)
 {
     TVtDruckEntgeltabrechnung druck(daten);
-    druck.Kopien = kopien;
-    druck.Titel = titel;
-    AufDruckerDrucken(druck);
+    AufDruckerDrucken(druck, kopien, titel);
 }
 
 namespace {

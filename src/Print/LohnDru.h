@@ -16,10 +16,7 @@ public:
 
     void DruckeSeite() override;
 
-    // The line routines: label at the left margin, a middle text ending at the middle column
-    // (never closer than two characters to the label), a right text ending with the unit at the
-    // right margin; then 1.5 lines down. A right text that is no number starts where a number
-    // with unit would.
+    // The base's line, printed only with `drucken`.
     void Zeile(const QString& label, const QString& mitte, const QString& rechts,
                bool drucken = true);
     // Label and the value with its unit in the middle; nothing for a blank text, a zero number or
@@ -47,3 +44,5 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& daten);
 
 // A value of a printout's data set by its name; a name the set does not have raises.
 const TValue& DruckWert(const TDaten& daten, const char* name);
+// A value has something to print: its text is not blank, it is no number 0 and no empty date.
+bool HatWert(const TValue& wert);

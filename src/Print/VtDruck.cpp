@@ -90,6 +90,22 @@ void TVtDruck::TextAus(int x, const QString& text)
         m_canvas->TextAus(x, m_y, text);
 }
 
+void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& rechts)
+{
+    TextAus(m_xLinks, label);
+    if (!mitte.isEmpty()) {
+        const int frueheste = m_xLinks + m_canvas->TextBreite(label) + 2 * m_zeichenbreite;
+        TextAus(std::max(m_xMitte - m_canvas->TextBreite(mitte), frueheste), mitte);
+    }
+    if (!rechts.isEmpty()) {
+        const QChar erstes = rechts.front();
+        const bool zahl = erstes.isDigit() || erstes == '-' || erstes == '.' || erstes == '/';
+        const int x = m_xRechts - m_canvas->TextBreite(rechts + Einheit);
+        TextAus(x, zahl ? rechts + Einheit : rechts);
+    }
+    Zeilenvorschub(1.5);
+}
+
 void TVtDruck::DatumRechts()
 {
     const QString datum = HeuteAlsText();

@@ -69,6 +69,11 @@ public:
     // Draws the text with its top-left corner at (x, Y) in the current font.
     void TextAus(int x, const QString& text);
 
+    // Label at the left margin, a middle text ending at the middle column (never closer than two
+    // characters to the label), a right text ending with Einheit at the right margin; then 1.5
+    // lines down. A right text that is no number starts where a number with unit would.
+    void Zeile(const QString& label, const QString& mitte, const QString& rechts);
+
     virtual void DatumRechts();
     virtual void Kopfzeile(const QString& text);
     virtual void Linie();

@@ -21,6 +21,8 @@
 #include "Lib/Betrag.h"
 #include "MVCFrame/DoubleValue.h"
 #include "MVCFrame/StringValue.h"
+#include "Print/StKlVergleichDruck.h"
+#include "Print/VtPrevw.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QAction>
@@ -244,9 +246,13 @@ TEST_F(VergleichTest, DetailsComeAndGoAndThePageFitsTheScreen)
     QTest::keyClick(m_fenster.get(), Qt::Key_I, Qt::AltModifier);
     QTest::qWait(200); // a mnemonic presses the button as if clicked, after a short delay
     EXPECT_TRUE(seite->Details());
-    // The comparison's print commands wait for their printouts.
+    // Printed, not previewed; the text lists the calculation inputs while the details show.
     EXPECT_FALSE(m_fenster->Button("bnPreview")->isEnabled());
-    EXPECT_FALSE(seite->DruckText().isEmpty());
+    EXPECT_TRUE(m_fenster->Button("bnDrucken")->isEnabled());
+    EXPECT_TRUE(seite->DruckText().contains("BERECHNUNGSDATEN"));
+    QTest::keyClick(detail, Qt::Key_Space);
+    EXPECT_FALSE(seite->DruckText().contains("BERECHNUNGSDATEN"));
+    EXPECT_TRUE(seite->DruckText().first().startsWith("Jahresvergleich - Lohn"));
 }
 
 TEST_F(VergleichTest, CombinedLabelsOfDisabledValuesAreEmpty)
@@ -313,6 +319,12 @@ TEST_F(VergleichTest, IncomeTaxComparisonShowsEachCaseInItsCurrency)
     EXPECT_TRUE(Text("stESt3").endsWith(" Euro")) << Text("stESt3").toStdString();
     EXPECT_FALSE(Text("stBeEntlastESt").isEmpty());
     PasstAufDenBildschirm("estvergleich");
+    // Printed and copied as the comparison, its amounts in case 2's currency.
+    EXPECT_TRUE(m_fenster->Button("bnDrucken")->isEnabled());
+    const QStringList text = m_fenster->ActivePageForm()->DruckText();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.first().startsWith("Jahresvergleich - ESt"));
+    EXPECT_TRUE(text.contains("Alle Beträge in Euro"));
 
     Druecken("bnAendern");
     ASSERT_EQ(Seite(), 2);
@@ -369,11 +381,28 @@ TEST_F(StKlVergleichTest, EveryControlOfTheTableIsBoundToItsValue)
     }
     EXPECT_EQ(dynamic_cast<TMVCControl*>(C<QWidget>("ebBruttoB"))->Value(), b->Entgelt);
     EXPECT_EQ(dynamic_cast<TMVCControl*>(C<QWidget>("cbJahr"))->Value(), a->Jahrliste);
-    // No printout and no page file yet: print, preview and the page's file commands are off.
+    // No page file: the page's file commands are off; printing and its preview are on.
     for (const char* item : {"miSeiteSpeichern", "miSeiteLesen"})
         EXPECT_FALSE(m_fenster->Item(item)->isEnabled()) << item;
     for (const char* button : {"bnPreview", "bnDrucken"})
-        EXPECT_FALSE(m_fenster->Button(button)->isEnabled()) << button;
+        EXPECT_TRUE(m_fenster->Button(button)->isEnabled()) << button;
+}
+
+TEST_F(StKlVergleichTest, PreviewShowsTheComparisonAndTheTextCopiesIt)
+{
+    Tippen("ebBruttoA", "4000,00");
+    Tippen("ebBruttoB", "2000,00");
+    const QStringList text = m_seite->DruckText();
+    ASSERT_FALSE(text.isEmpty());
+    EXPECT_TRUE(text.first().startsWith("Steuerklassenvergleich 2026"));
+    EXPECT_TRUE(text.join('|').contains("Steuerklasse 4/4:"));
+    QTest::mouseClick(m_fenster->Button("bnPreview"), Qt::LeftButton);
+    EXPECT_EQ(Seite(), 6);
+    EXPECT_NE(dynamic_cast<TVtDruckStKlVergleich*>(m_fenster->PreviewBerechnung().Druck()),
+              nullptr);
+    // The preview holds the printout over the page's data, drawn with its currency of now.
+    auto* druck = dynamic_cast<TVtDruckStKlVergleich*>(m_fenster->PreviewBerechnung().Druck());
+    EXPECT_EQ(druck->Betragseinheit, "  Euro");
 }
 
 TEST_F(StKlVergleichTest, TypedPayShowsEachCombinationAndTheResult)

@@ -4,6 +4,7 @@
 // names.
 #include "Print/LohnDru.h"
 #include "AufzeichnungsCanvas.h"
+#include "GespeicherterText.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
@@ -11,7 +12,6 @@
 #include "Lib/Exception.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -295,15 +295,7 @@ TEST_P(LohnTextTest, TextFormAsStored)
     }
     Eingeben(f.eingaben);
     const QString text = ZeilenText(EntgeltabrechnungAlsText(d()));
-    const QString datei = QString(VT_PRINT_TESTDATA) + "/" + f.name + ".txt";
-    if (qEnvironmentVariableIsSet("VT_GOLDEN_SCHREIBEN")) {
-        QFile aus(datei);
-        ASSERT_TRUE(aus.open(QIODevice::WriteOnly));
-        aus.write(text.toUtf8());
-    }
-    QFile ein(datei);
-    ASSERT_TRUE(ein.open(QIODevice::ReadOnly)) << datei.toStdString();
-    EXPECT_EQ(text.toStdString(), QString::fromUtf8(ein.readAll()).toStdString());
+    WieGespeichert(text, f.name);
     // Heading of 61 characters, and every value with its unit ending at column 43 after the indent.
     const QStringList zeilen = text.split("\r\n");
     EXPECT_EQ(zeilen.front().size(), 61);
