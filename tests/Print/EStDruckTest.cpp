@@ -4,6 +4,7 @@
 // calculation through the value lookup that refuses unknown names.
 #include "Print/EStDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace {
-
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
 
 class EStDruckTest : public testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // income-tax comparison's printout and text form against stored comparisons.
 #include "Print/EStVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
@@ -36,8 +37,6 @@ TEST(VergleichBemerkung, BeyondAThousandthByTheSignFlag)
         EXPECT_EQ(Bemerkung(f.d, f.vorzeichen), f.bemerkung) << f.d << " " << f.vorzeichen;
 }
 
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
-
 class EStVerglDruckTest : public testing::Test {
 protected:
     void SetUp() override
@@ -59,11 +58,7 @@ protected:
     void Faelle(const TEingaben& fall1, const TEingaben& fall2)
     {
         for (int i = 0; i < 2; ++i) {
-            for (const auto& [name, text] : i == 0 ? fall1 : fall2) {
-                TValue* wert = est->EStDaten().FindValue(name);
-                ASSERT_NE(wert, nullptr) << name;
-                wert->SetAsString(text);
-            }
+            WerteSetzen(est->EStDaten(), i == 0 ? fall1 : fall2);
             est->EStDaten().SetModified(true);
             est->Recalculate();
             i == 0 ? vgl->SetDaten1(*est) : vgl->SetDaten2(*est);

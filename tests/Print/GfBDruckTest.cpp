@@ -2,6 +2,7 @@
 // the name line, and the text form of each way the tax is computed against stored statements.
 #include "Print/GfBDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Geringfuegig/Geringf.h"
 #include "Lib/Component.h"
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace {
-
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
 
 class GfBDruckTest : public testing::Test {
 protected:
@@ -36,11 +35,7 @@ protected:
     TGeringfuegigDaten& d() const { return gfb->GeringfuegigDaten(); }
     void Eingeben(const TEingaben& eingaben)
     {
-        for (const auto& [name, text] : eingaben) {
-            TValue* wert = d().FindValue(name);
-            ASSERT_NE(wert, nullptr) << name;
-            wert->SetAsString(text);
-        }
+        WerteSetzen(d(), eingaben);
         d().SetModified(true);
         gfb->Recalculate();
     }

@@ -4,6 +4,7 @@
 // names.
 #include "Print/LohnDru.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
@@ -21,8 +22,6 @@
 #include <vector>
 
 namespace {
-
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
 
 class LohnDruTest : public testing::Test {
 protected:
@@ -42,11 +41,7 @@ protected:
     // Sets the inputs by their names, as the page's fields would, and recalculates.
     void Eingeben(const TEingaben& eingaben)
     {
-        for (const auto& [name, text] : eingaben) {
-            TValue* wert = d().FindValue(name);
-            ASSERT_NE(wert, nullptr) << name;
-            wert->SetAsString(text);
-        }
+        WerteSetzen(d(), eingaben);
         d().SetModified(true);
         lohn->Recalculate();
     }

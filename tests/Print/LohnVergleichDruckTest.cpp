@@ -2,6 +2,7 @@
 // case 2, the details, and the text form against stored comparisons.
 #include "Print/LohnVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
@@ -18,8 +19,6 @@
 #include <vector>
 
 namespace {
-
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
 
 class LohnVerglDruckTest : public testing::Test {
 protected:
@@ -41,11 +40,7 @@ protected:
     void Faelle(const TEingaben& fall1, const TEingaben& fall2)
     {
         for (int i = 0; i < 2; ++i) {
-            for (const auto& [name, text] : i == 0 ? fall1 : fall2) {
-                TValue* wert = lohn->LohnDatenOf().FindValue(name);
-                ASSERT_NE(wert, nullptr) << name;
-                wert->SetAsString(text);
-            }
+            WerteSetzen(lohn->LohnDatenOf(), i == 0 ? fall1 : fall2);
             lohn->LohnDatenOf().SetModified(true);
             lohn->Recalculate();
             i == 0 ? vgl->SetDaten1(*lohn) : vgl->SetDaten2(*lohn);

@@ -3,6 +3,7 @@
 // text form against stored comparisons for each verdict.
 #include "Print/StKlVergleichDruck.h"
 #include "AufzeichnungsCanvas.h"
+#include "Eingaben.h"
 #include "GespeicherterText.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Vergleich/StKlVergleich.h"
@@ -19,8 +20,6 @@
 #include <vector>
 
 namespace {
-
-using TEingaben = std::vector<std::pair<const char*, const char*>>;
 
 class StKlDruckTest : public testing::Test {
 protected:
@@ -45,13 +44,8 @@ protected:
     // Sets each spouse's inputs by their names, as the page's fields would, and recalculates.
     void Eingeben(const TEingaben& a, const TEingaben& b = {})
     {
-        for (int i = 0; i < 2; ++i) {
-            for (const auto& [name, text] : i == 0 ? a : b) {
-                TValue* wert = Ehegatte(i).FindValue(name);
-                ASSERT_NE(wert, nullptr) << name;
-                wert->SetAsString(text);
-            }
-        }
+        WerteSetzen(Ehegatte(0), a);
+        WerteSetzen(Ehegatte(1), b);
         d().SetModified(true);
         vgl->Recalculate();
     }
