@@ -32,7 +32,9 @@ inline long double GanzerTeil(long double x)
     // The FPU's store that always truncates, whatever the rounding mode: exact within +-2^63.
     std::int64_t ganz = 0;
     asm("fisttpll %0" : "=m"(ganz) : "t"(x) : "st");
-    const long double t = static_cast<long double>(ganz);
+    // A zero takes the sign of x (|x| < 1 here). x * 0 gives it without asking the FPU for the
+    // sign, which would wait for every operation in flight.
+    return ganz != 0 ? static_cast<long double>(ganz) : x * 0.0L;
 #else
     // Adding 2^63 leaves no fraction bits in the 64-bit mantissa: the sum is x rounded to a
     // whole number, and one step back toward zero makes that the truncation.
@@ -46,8 +48,8 @@ inline long double GanzerTeil(long double x)
         if (t < x)
             t += 1;
     }
-#endif
     return t == 0 ? std::copysign(0.0L, x) : t;
+#endif
 }
 
 // Inline like GanzerTeil: a wage-tax computation rounds and cuts a few hundred times.

@@ -73,7 +73,7 @@ void TLStTab04::Berechnen()
 
 void TLStTab04::SteuernBerechnen()
 {
-    Tabellenstufe(m_b.zre4);
+    TabellenstufeVormerken(m_b.zre4);
     Tabellenfreibetraege();
     Jahreslohnsteuer();
     m_b.lstJahr = static_cast<double>(m_b.st);

@@ -43,7 +43,7 @@ void TLStTab10::Berechnen()
     Jahreswerte();
     Versorgungsfreibetraege();
     Bemessungsgrundlagen();
-    Tabellenstufe(m_w.zre4);
+    TabellenstufeVormerken(m_w.zre4);
     LaufenderBezug();
     SonstigeBezuege();
     SonstigeBezuegeFuenftel();
@@ -402,26 +402,6 @@ void TLStTab10::Vorsorgepauschale()
     }
     w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
     MindestensExt(w.vsp, w.vspn);
-}
-
-long double TLStTab10::TarifNachZonen(long double x, const TTarifZonen& z,
-                                      long double grundfreibetrag) const
-{
-    long double st = 0;
-    if (x < grundfreibetrag + 1) {
-        st = 0;
-    } else if (x < z.zweiteGrenze) {
-        const long double y = (x - grundfreibetrag) * 0.0001L;
-        st = (y * z.a + z.b) * y;
-    } else if (x < z.dritteGrenze) {
-        const long double y = (x - (z.zweiteGrenze - 1)) * 0.0001L;
-        st = (y * z.c + z.d) * y + z.e;
-    } else if (x < z.vierteGrenze) {
-        st = x * 0.42L - z.f;
-    } else {
-        st = x * 0.45L - z.g;
-    }
-    return AbschneidenExt(st) * m_w.kztab;
 }
 
 long double TLStTab10::Tarif(long double x) const

@@ -123,8 +123,27 @@ protected:
     {
         return TarifNachZonen(x, zonen, m_doub[ldGrundfreibetrag]);
     }
-    long double TarifNachZonen(long double x, const TTarifZonen& zonen,
-                               long double grundfreibetrag) const;
+    // Inline, so that the income stays in the FPU: a long double handed to a function goes
+    // through memory, and reading it back at once costs dozens of cycles.
+    long double TarifNachZonen(long double x, const TTarifZonen& z,
+                               long double grundfreibetrag) const
+    {
+        long double st = 0;
+        if (x < grundfreibetrag + 1) {
+            st = 0;
+        } else if (x < z.zweiteGrenze) {
+            const long double y = (x - grundfreibetrag) * 0.0001L;
+            st = (y * z.a + z.b) * y;
+        } else if (x < z.dritteGrenze) {
+            const long double y = (x - (z.zweiteGrenze - 1)) * 0.0001L;
+            st = (y * z.c + z.d) * y + z.e;
+        } else if (x < z.vierteGrenze) {
+            st = x * 0.42L - z.f;
+        } else {
+            st = x * 0.45L - z.g;
+        }
+        return AbschneidenExt(st) * m_w.kztab;
+    }
     virtual long double TarifKlasse5und6(long double x) const;
     virtual long double Klasse5und6Wert(long double a) const;
     virtual void Solidaritaetszuschlag();

@@ -17,6 +17,9 @@ protected:
     long double Tarif(long double x) const override;
     long double Klasse5und6Wert(long double a) const override;
     void Vorsorgepauschale() override;
-    virtual void VorsorgeKrankenPflege();
-    virtual void VorsorgeHoechstbetrag();
+
+private:
+    // Parts of Vorsorgepauschale, not virtual so that they are compiled into it.
+    void VorsorgeKrankenPflege();
+    void VorsorgeHoechstbetrag();
 };

@@ -34,7 +34,7 @@ void TLStTab90::Berechnen()
     VersorgungUndAlter();
     m_t.redLohnKopie = m_t.redLohn;
     Versorgungsfreibetraege();
-    Tabellenstufe(m_t.untereStufe);
+    TabellenstufeVormerken(m_t.untereStufe);
     Tabellenfreibetraege();
     SteuerNachStufe(0, 0);
     m_erg[leLohnsteuer] = AufZeitraumUnten(m_t.tarifSteuer * 100.0L);

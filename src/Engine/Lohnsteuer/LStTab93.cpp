@@ -36,7 +36,7 @@ void TLStTab93::Berechnen()
     VersorgungUndAlter();
     m_t.redLohnKopie = m_t.redLohn;
     Jahreslohnsteuer();
-    Tabellenstufe(m_t.untereStufe);
+    TabellenstufeVormerken(m_t.untereStufe);
     m_t.steuerZeitraum = m_t.tarifSteuer;
     if (!m_bool[lbKeineZTab] && Steuerklasse() < 5 && m_t.steuerZeitraum < ErsteGrenze())
         Zusatztabelle();

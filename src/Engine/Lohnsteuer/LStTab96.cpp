@@ -68,7 +68,7 @@ void TLStTab96::BerechneStufenverfahren()
     VersorgungUndAlter();
     m_t.redLohnKopie = m_t.redLohn;
     Versorgungsfreibetraege();
-    Tabellenstufe(m_t.untereStufe);
+    TabellenstufeVormerken(m_t.untereStufe);
     Tabellenfreibetraege();
     Jahreslohnsteuer();
     m_t.steuerZeitraum = m_t.tarifSteuer;

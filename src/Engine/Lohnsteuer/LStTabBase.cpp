@@ -202,6 +202,14 @@ double TLStTabBase::GetDoub(int index)
     if (index < 0 || index >= kAnzahlErgebnisse)
         UnbekannterIndex("GetDoub", index);
     BerechneWennNoetig();
+    if ((index == leStufeOben || index == leStufeUnten) && m_stufeOffen) {
+        // The step belongs to the pay period the computation ran for.
+        m_stufeOffen = false;
+        const std::int32_t zeitraum = m_int[liZeitraum];
+        m_int[liZeitraum] = m_stufenZeitraum;
+        Tabellenstufe(m_stufenEinkommen);
+        m_int[liZeitraum] = zeitraum;
+    }
     const double ergebnis =
         index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
     return InAnzeige(ergebnis);
@@ -354,21 +362,6 @@ void TLStTabBase::AufZeitraum(long double jahresbetrag, double& unten, double& o
     }
 }
 
-double TLStTabBase::AufZeitraumUnten(long double jahresbetrag) const
-{
-    // The lower bound of AufZeitraum alone: it is read several times per computation.
-    switch (m_int[liZeitraum]) {
-    case 2:
-        return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 12)));
-    case 3:
-        return Abschneiden(static_cast<double>(jahresbetrag * 7 * (1.0L / 360)));
-    case 4:
-        return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 360)));
-    default:
-        return static_cast<double>(jahresbetrag);
-    }
-}
-
 void TLStTabBase::Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
                                         double& hoechstbetrag) const
 {
@@ -452,6 +445,14 @@ void TLStTabBase::ErgebnisseLoeschen()
     m_versorgungsfreibetrag = 0;
     m_zusatztabelle = false;
     m_tabellenJahresbetrag = 0;
+    m_stufeOffen = false;
+}
+
+void TLStTabBase::TabellenstufeVormerken(long double einkommen)
+{
+    m_stufenEinkommen = einkommen;
+    m_stufenZeitraum = m_int[liZeitraum];
+    m_stufeOffen = true;
 }
 
 void TLStTabBase::Tabellenstufe(long double) {}

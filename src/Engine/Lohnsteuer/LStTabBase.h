@@ -228,7 +228,11 @@ protected:
     virtual void InitKinderfreibetrag() {}
     virtual void InitRVSatz() {}
 
+    // Results 4 and 5 (the table step of the taxable wage) for the pay period.
     virtual void Tabellenstufe(long double einkommen);
+    // Notes the wage whose table step results 4 and 5 show: the step is worked out when one of
+    // them is read, for most readers never ask for it.
+    void TabellenstufeVormerken(long double einkommen);
     virtual long double UPRUND54(long double x);
     // The computation; the base only checks the tax class.
     virtual void Berechnen();
@@ -238,7 +242,21 @@ protected:
 
     // Annual amount to the pay period: lower bound (cut) and upper bound.
     void AufZeitraum(long double jahresbetrag, double& unten, double& oben) const;
-    double AufZeitraumUnten(long double jahresbetrag) const;
+    // Inline: a long double handed to a function travels through memory, and reading it back
+    // at once stalls the FPU for dozens of cycles; this runs several times per computation.
+    double AufZeitraumUnten(long double jahresbetrag) const
+    {
+        switch (m_int[liZeitraum]) {
+        case 2:
+            return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 12)));
+        case 3:
+            return Abschneiden(static_cast<double>(jahresbetrag * 7 * (1.0L / 360)));
+        case 4:
+            return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 360)));
+        default:
+            return static_cast<double>(jahresbetrag);
+        }
+    }
     double InAnzeige(double betrag, int dezimalen = 0) const;
 
     int AltersJahr() const;
@@ -283,4 +301,8 @@ private:
     static void PruefeInt(int index, std::int32_t wert);
     static void PruefeBetrag(char art, const char* methode, int index, double wert);
     bool m_berechnet = false;
+    // The table step noted by the last computation and not yet worked out.
+    bool m_stufeOffen = false;
+    long double m_stufenEinkommen = 0;
+    std::int32_t m_stufenZeitraum = 0;
 };

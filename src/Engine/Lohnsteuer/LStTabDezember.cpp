@@ -40,7 +40,7 @@ template <class TBasis> void TLStTabDezember<TBasis>::Berechnen()
     this->Jahreswerte();
     this->Versorgungsfreibetraege();
     this->Bemessungsgrundlagen();
-    this->Tabellenstufe(w.zre4);
+    this->TabellenstufeVormerken(w.zre4);
 
     const long double vorsorgeLohn = w.zre4vp;
     Modus(1);
