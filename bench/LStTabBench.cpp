@@ -4,6 +4,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <random>
+#include <vector>
+
 namespace {
 
 std::unique_ptr<TLStTabBase> Monat2026(int steuerklasse)
@@ -29,6 +32,25 @@ void Laufend(benchmark::State& state)
         // A new wage every time, so that each read computes.
         lohn = lohn == 450000 ? 450001 : 450000;
         tab->SetCurr(lcLohn, lohn);
+        benchmark::DoNotOptimize(tab->GetDoub(leLohnsteuer));
+        benchmark::DoNotOptimize(tab->GetDoub(leSolZ));
+        benchmark::DoNotOptimize(tab->GetDoub(leKiStBasis));
+    }
+}
+
+// The same over many different wages, as a batch run or a table brings them: no branch learns
+// the fractions of the amounts.
+void LaufendVerschieden(benchmark::State& state)
+{
+    auto tab = Monat2026(static_cast<int>(state.range(0)));
+    std::vector<double> loehne(1024);
+    std::mt19937 zufall(2026);
+    std::uniform_int_distribution<int> cent(50000, 1500000);
+    for (double& lohn : loehne)
+        lohn = cent(zufall);
+    std::size_t i = 0;
+    for (auto _ : state) {
+        tab->SetCurr(lcLohn, loehne[i++ % loehne.size()]);
         benchmark::DoNotOptimize(tab->GetDoub(leLohnsteuer));
         benchmark::DoNotOptimize(tab->GetDoub(leSolZ));
         benchmark::DoNotOptimize(tab->GetDoub(leKiStBasis));
@@ -72,4 +94,5 @@ void TabellenSeite(benchmark::State& state)
 
 BENCHMARK(TabellenSeite)->Arg(1)->Arg(3)->Arg(5)->ArgName("Steuerklasse");
 BENCHMARK(Laufend)->Arg(1)->Arg(5)->ArgName("Steuerklasse");
+BENCHMARK(LaufendVerschieden)->Arg(1)->Arg(5)->ArgName("Steuerklasse");
 BENCHMARK(MitSonstigemBezug)->Arg(1)->Arg(5)->ArgName("Steuerklasse");

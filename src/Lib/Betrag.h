@@ -21,34 +21,27 @@ inline constexpr long double kAbschneideToleranz = 0.0001L;
 inline constexpr long double kAbschneideToleranzExt = 0.000001L;
 
 // Whole part of x (Int): truncation toward zero in extended precision, the same value as
-// std::trunc, sign of zero included. It does not switch the FPU's rounding mode, which is what
-// makes std::trunc slow on long double; the tariffs truncate dozens of times per computation.
+// std::trunc, sign of zero included. The tariffs truncate dozens of times per computation:
+// std::trunc switches the FPU's rounding mode twice and a truncating store goes through memory,
+// so the FPU rounds in place instead (to the nearest, the mode it always runs in) and one step
+// back toward zero makes that the truncation.
 inline long double GanzerTeil(long double x)
 {
-    constexpr long double kZwei63 = 9223372036854775808.0L;
-    if (!(x < kZwei63 && x > -kZwei63))
-        return std::trunc(x);
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // The FPU's store that always truncates, whatever the rounding mode: exact within +-2^63.
-    std::int64_t ganz = 0;
-    asm("fisttpll %0" : "=m"(ganz) : "t"(x) : "st");
-    // A zero takes the sign of x (|x| < 1 here). x * 0 gives it without asking the FPU for the
-    // sign, which would wait for every operation in flight.
-    return ganz != 0 ? static_cast<long double>(ganz) : x * 0.0L;
-#else
-    // Adding 2^63 leaves no fraction bits in the 64-bit mantissa: the sum is x rounded to a
-    // whole number, and one step back toward zero makes that the truncation.
+    // Beyond 2^63 every value is whole; infinity and NaN pass through unchanged.
     long double t = 0;
+    asm("frndint" : "=t"(t) : "0"(x));
     if (x >= 0) {
-        t = (x + kZwei63) - kZwei63;
         if (t > x)
             t -= 1;
-    } else {
-        t = (x - kZwei63) + kZwei63;
-        if (t < x)
-            t += 1;
+    } else if (t < x) {
+        t += 1;
     }
-    return t == 0 ? std::copysign(0.0L, x) : t;
+    // A zero takes the sign of x (|x| < 1 here): x * 0 gives it without asking the FPU for
+    // the sign, which would wait for every operation in flight.
+    return t != 0 ? t : x * 0.0L;
+#else
+    return std::trunc(x);
 #endif
 }
 

@@ -126,8 +126,13 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
                                  0.9999999999999999999L,
                                  -0.9999999999999999999L,
                                  1.0L,
+                                 0.7L,
+                                 -0.7L,
                                  2.5L,
                                  -2.5L,
+                                 3.5L,
+                                 -3.5L,
+                                 zwei63 + 0.5L * zwei63,
                                  28.99995L,
                                  123456789.999999L,
                                  -98765.4321L,
@@ -137,7 +142,9 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
                                  1e30L,
                                  -1e30L,
                                  std::numeric_limits<long double>::infinity(),
-                                 std::numeric_limits<long double>::denorm_min()};
+                                 -std::numeric_limits<long double>::infinity(),
+                                 std::numeric_limits<long double>::denorm_min(),
+                                 -std::numeric_limits<long double>::denorm_min()};
     for (const long double x : werte) {
         const long double soll = std::trunc(x);
         EXPECT_EQ(GanzerTeil(x), soll) << static_cast<double>(x);
