@@ -57,17 +57,7 @@ long double TLStTab26::Klasse5und6Wert(long double a) const
     return mindest > differenz ? mindest : differenz;
 }
 
-void TLStTab26::Vorsorgepauschale()
-{
-    TWerte& w = m_w;
-    w.vsp1 = m_int[liRVArt] != 1 ? AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.rvSatzAN) : 0;
-    VorsorgeKrankenPflege();
-    w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
-    if (m_int[liKeineAV] != 1 && m_int[liSteuerklasse] != 6)
-        VorsorgeHoechstbetrag();
-}
-
-void TLStTab26::VorsorgeKrankenPflege()
+inline void TLStTab26::VorsorgeKrankenPflege()
 {
     TWerte& w = m_w;
     if (m_int[liKVArt] == 0) {
@@ -81,7 +71,7 @@ void TLStTab26::VorsorgeKrankenPflege()
     }
 }
 
-void TLStTab26::VorsorgeHoechstbetrag()
+inline void TLStTab26::VorsorgeHoechstbetrag()
 {
     // Unemployment, health and care together count up to 1900 euros; the pension part on top.
     TWerte& w = m_w;
@@ -90,4 +80,14 @@ void TLStTab26::VorsorgeHoechstbetrag()
     HoechstensExt(begrenzt, 1900);
     w.vspn = AufrundenGanz(w.vsp1 + begrenzt);
     MindestensExt(w.vsp, w.vspn);
+}
+
+void TLStTab26::Vorsorgepauschale()
+{
+    TWerte& w = m_w;
+    w.vsp1 = m_int[liRVArt] != 1 ? AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.rvSatzAN) : 0;
+    VorsorgeKrankenPflege();
+    w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
+    if (m_int[liKeineAV] != 1 && m_int[liSteuerklasse] != 6)
+        VorsorgeHoechstbetrag();
 }

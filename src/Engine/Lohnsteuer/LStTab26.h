@@ -19,7 +19,7 @@ protected:
     void Vorsorgepauschale() override;
 
 private:
-    // Parts of Vorsorgepauschale, not virtual so that they are compiled into it.
-    void VorsorgeKrankenPflege();
-    void VorsorgeHoechstbetrag();
+    // Parts of Vorsorgepauschale, compiled into it: its amounts then stay in the FPU.
+    inline void VorsorgeKrankenPflege();
+    inline void VorsorgeHoechstbetrag();
 };
