@@ -360,18 +360,6 @@ void TLStTab10::Jahreslohnsteuer()
     }
 }
 
-void TLStTab10::SteuerAusEinkommen()
-{
-    TWerte& w = m_w;
-    if (w.zve < 1) {
-        w.zve = 0;
-        w.x = 0;
-    } else {
-        w.x = Abschneiden(static_cast<double>(w.zve / w.kztab));
-    }
-    w.st = m_int[liSteuerklasse] < 5 ? Tarif(w.x) : TarifKlasse5und6(w.x);
-}
-
 void TLStTab10::Vorsorgepauschale()
 {
     TWerte& w = m_w;

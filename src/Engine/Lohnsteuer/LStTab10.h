@@ -115,7 +115,18 @@ protected:
     virtual void Tabellenfreibetraege();
     virtual double Arbeitnehmerpauschbetrag() const { return 920; }
     virtual void Jahreslohnsteuer();
-    void SteuerAusEinkommen();
+    // Inline: the taxable income comes straight from the FPU, not back from memory.
+    void SteuerAusEinkommen()
+    {
+        TWerte& w = m_w;
+        if (w.zve < 1) {
+            w.zve = 0;
+            w.x = 0;
+        } else {
+            w.x = Abschneiden(static_cast<double>(w.zve / w.kztab));
+        }
+        w.st = m_int[liSteuerklasse] < 5 ? Tarif(w.x) : TarifKlasse5und6(w.x);
+    }
     virtual void Vorsorgepauschale();
     virtual double RVAnteil() const { return 0.4; }
     virtual long double Tarif(long double x) const;
