@@ -257,17 +257,16 @@ void TLStTab10::LaufenderBezug()
 {
     TWerte& w = m_w;
     Tabellenfreibetraege();
-    Jahreslohnsteuer();
+    const long double steuer = JahreslohnsteuerErmitteln();
     m_arbeitnehmerpauschbetrag = static_cast<double>(w.anp);
     m_altersentlastungsbetrag = static_cast<double>(w.altersentlastung);
     m_versorgungsfreibetrag = static_cast<double>(w.versFreibetrag);
-    w.lstJahr = Abschneiden(static_cast<double>(w.st * w.faktor));
+    w.lstJahr = Abschneiden(static_cast<double>(steuer * w.faktor));
     m_erg[leLohnsteuer] = PeriodenBetrag(static_cast<long double>(w.lstJahr) * 100);
     if (m_doub[ldKinderfreibetraege] > 0) {
         w.ztabfb += w.kfb;
         Bemessungsgrundlagen();
-        Jahreslohnsteuer();
-        w.jbmg = Abschneiden(static_cast<double>(w.st * w.faktor));
+        w.jbmg = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * w.faktor));
     } else {
         w.jbmg = w.lstJahr;
     }
@@ -334,6 +333,11 @@ void TLStTab10::Tabellenfreibetraege()
 
 void TLStTab10::Jahreslohnsteuer()
 {
+    JahreslohnsteuerErmitteln();
+}
+
+long double TLStTab10::JahreslohnsteuerErmitteln()
+{
     TWerte& w = m_w;
     Vorsorgepauschale();
     if (m_bool[lbKeineVSP])
@@ -342,7 +346,7 @@ void TLStTab10::Jahreslohnsteuer()
     if (w.kennVMT != 1) {
         w.zve = w.zre4 - w.ztabfb - w.vsp;
         SteuerAusEinkommen();
-        return;
+        return w.st;
     }
     // One-fifth rule: the multi-year pay is taxed at five times the tax on its fifth.
     const long double fuenftel = (m_sonstigerFuenftel + m_curr[lcVersKapital]) * 0.01L;
@@ -358,6 +362,7 @@ void TLStTab10::Jahreslohnsteuer()
         SteuerAusEinkommen();
         w.st = Abschneiden(static_cast<double>((w.st - ohne) * 5 + ohne));
     }
+    return w.st;
 }
 
 void TLStTab10::Vorsorgepauschale()
@@ -477,8 +482,7 @@ void TLStTab10::SonstigeBezuege()
     w.jahresVersBezug = AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug) * 0.01L);
     w.sterbegeldSonst = m_curr[lcSterbegeld];
     VersorgungSonstigeBezuege();
-    Jahreslohnsteuer();
-    w.lstMit = Abschneiden(static_cast<double>(w.st * 100));
+    w.lstMit = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
     SonstigeBezuegeErgebnis(w.lstMit - w.lstOhne);
     m_erg[leKiStBasisSonst] = m_bool[lbKirchensteuer] ? m_erg[leLStSonst] : 0;
 }
@@ -494,8 +498,7 @@ void TLStTab10::OhneSonstigeBezuege()
     Bemessungsgrundlagen();
     VorsorgeEntschaedigungOhne();
     Tabellenfreibetraege();
-    Jahreslohnsteuer();
-    w.lstOhne = Abschneiden(static_cast<double>(w.st * 100));
+    w.lstOhne = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
 }
 
 void TLStTab10::OhneSonstigeBezuegeOderGemerkt()
@@ -567,14 +570,12 @@ void TLStTab10::SonstigeBezuegeFuenftel()
         AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug + kapital) * 0.01L);
     w.kennVMT = 2;
     VersorgungSonstigeBezuege();
-    Jahreslohnsteuer();
-    double voll = Abschneiden(static_cast<double>(w.st * 100));
+    double voll = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
     Bemessungsgrundlagen();
     w.zre4vp = AbrundenCent(w.zre4vp - m_doub[ldJahresEntschaedigung] * 0.01L -
                             m_doub[ldSonstEntschaedigung] * 0.01L);
     w.kennVMT = 1;
-    Jahreslohnsteuer();
-    const double fuenftel = Abschneiden(static_cast<double>(w.st * 100));
+    const double fuenftel = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
     w.kennVMT = 0;
     double stv = fuenftel - basis;
     voll -= basis;

@@ -102,19 +102,21 @@ protected:
 
     virtual void ZwischenwerteLoeschen();
     virtual void Parameter();
-    virtual void Jahreswerte();
-    virtual long double AufJahr(double betrag) const;
-    virtual void Versorgungsfreibetraege();
+    void Jahreswerte() final;
+    long double AufJahr(double betrag) const final;
+    void Versorgungsfreibetraege() final;
     // The pro-rated maximum of the pension allowance for fewer than 12 pension months.
     virtual long double VersorgungsHoechstbetragAnteilig(double hoechstbetrag, int monate) const;
     // Whether the pension allowance is also lowered to the annual pension payments.
     virtual bool VersorgungsfreibetragBisBezug() const { return false; }
-    virtual void Altersentlastungsbetrag();
-    virtual void Bemessungsgrundlagen();
+    void Altersentlastungsbetrag() final;
+    void Bemessungsgrundlagen() final;
     virtual void LaufenderBezug();
     virtual void Tabellenfreibetraege();
     virtual double Arbeitnehmerpauschbetrag() const { return 920; }
-    virtual void Jahreslohnsteuer();
+    void Jahreslohnsteuer() final;
+    // The same, giving the annual tax (also left in m_w.st) straight from the FPU.
+    long double JahreslohnsteuerErmitteln();
     // Inline: the taxable income comes straight from the FPU, not back from memory.
     void SteuerAusEinkommen()
     {
@@ -158,7 +160,7 @@ protected:
     virtual long double TarifKlasse5und6(long double x) const;
     virtual long double Klasse5und6Wert(long double a) const;
     virtual void Solidaritaetszuschlag();
-    virtual void SonstigeBezuege();
+    void SonstigeBezuege() final;
     // True when the run of the other payments has nothing to tax.
     virtual bool KeinSonstigerBezug() const { return m_sonstigerBezug <= 0; }
     virtual void OhneSonstigeBezuege();

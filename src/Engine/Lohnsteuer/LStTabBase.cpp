@@ -448,12 +448,6 @@ void TLStTabBase::ErgebnisseLoeschen()
     m_stufeOffen = false;
 }
 
-void TLStTabBase::TabellenstufeVormerken(long double einkommen)
-{
-    m_stufenEinkommen = einkommen;
-    m_stufenZeitraum = m_int[liZeitraum];
-    m_stufeOffen = true;
-}
 
 void TLStTabBase::Tabellenstufe(long double) {}
 

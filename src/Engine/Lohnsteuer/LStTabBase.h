@@ -232,7 +232,12 @@ protected:
     virtual void Tabellenstufe(long double einkommen);
     // Notes the wage whose table step results 4 and 5 show: the step is worked out when one of
     // them is read, for most readers never ask for it.
-    void TabellenstufeVormerken(long double einkommen);
+    void TabellenstufeVormerken(long double einkommen)
+    {
+        m_stufenEinkommen = einkommen;
+        m_stufenZeitraum = m_int[liZeitraum];
+        m_stufeOffen = true;
+    }
     virtual long double UPRUND54(long double x);
     // The computation; the base only checks the tax class.
     virtual void Berechnen();
