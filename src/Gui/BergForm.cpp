@@ -138,6 +138,7 @@ void TBerechnungForm::Refresh()
     if (m_updating)
         return;
     TFlagGuard guard(m_updating);
+    ++m_aktualisierungen;
     PerformAll([](TMVCControl& control) { control.Refresh(); });
     AfterRefresh();
 }
