@@ -6,14 +6,13 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
+#include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
-#include "Gui/GuiTestSupport.h"
 #include "Gui/PageForm.h"
 #include "Lib/IniFile.h"
 #include "MVCFrame/Daten.h"
 #include "Support/FileLayerFake.h"
-#include "Support/OptionenUmgebung.h"
 
 #include <map>
 #include <memory>
@@ -39,16 +38,8 @@ void Setzen(const TDaten& daten, const char* name, const char* text)
     wert->SetAsString(text);
 }
 
-class StartMitEinstellungenTest : public GuiHookFixture, public testing::WithParamInterface<int> {
+class StartMitEinstellungenTest : public HauptfensterTest, public testing::WithParamInterface<int> {
 protected:
-    void SetUp() override
-    {
-        GuiHookFixture::SetUp();
-        InstallDatenGeaendertHook();
-        TOptionenUmgebung::Starten();
-        m_verzeichnis = m_umgebung.Xdg().Ordner("daten") + "/";
-    }
-
     std::unique_ptr<TMainForm> NeuesFenster() const
     {
         auto fenster = std::make_unique<TMainForm>(m_verzeichnis);
@@ -83,8 +74,7 @@ protected:
         m_posten = fenster->Lohn().LohnDatenOf().DetailEntgelte().Count();
     }
 
-    TOptionenUmgebung m_umgebung;
-    std::string m_verzeichnis;
+    const std::string m_verzeichnis = m_umgebung.Xdg().Ordner("daten") + "/";
     std::map<std::string, std::string> m_lohn;
     std::map<std::string, std::string> m_est;
     int m_posten = 0;
