@@ -226,7 +226,13 @@ void TPageContainerForm::LoadPosition(const TIniFile& ini)
     } else {
         // At start no page is shown yet: every stored value is in place before the page is
         // built, which then shows them once instead of following each value as it is read.
-        LoadPages(*xIni, -1);
+        // A calculation that fails on what it read still leaves its stored page shown.
+        try {
+            LoadPages(*xIni, -1);
+        } catch (...) {
+            LoadPage(ini);
+            throw;
+        }
         LoadPage(ini);
     }
     TBaseForm::LoadPosition(ini);
