@@ -151,16 +151,23 @@ int ProgrammLauf(const QStringList& argumente)
     InstallMeldungsHook();
     int ergebnis = 0;
     try {
-        Verzeichnisse().SetBasisPfad(kBenutzerPfad);
-        VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
-        // Bold and large print as the options say, from the first window on.
-        InstallOptionenAnzeige();
         TProgrammStart start;
-        start.programmVerzeichnis = ShellFolders().ProgramDirectory();
-        start.datenVerzeichnis = Verzeichnisse().GetPfad(TVerzeichnisse::kDaten).GetValue();
-        start.argumente = argumente;
-        start.heute = DatumHeute();
-        if (start.Starten())
+        bool gestartet = false;
+        {
+            // Up to the shown main window each settings file is read once, however many
+            // objects ask it.
+            const TIniLeseSitzung einmalLesen;
+            Verzeichnisse().SetBasisPfad(kBenutzerPfad);
+            VerzeichnisseVtrl().SetBasisPfad(Verzeichnisse().GetBasisPfad());
+            // Bold and large print as the options say, from the first window on.
+            InstallOptionenAnzeige();
+            start.programmVerzeichnis = ShellFolders().ProgramDirectory();
+            start.datenVerzeichnis = Verzeichnisse().GetPfad(TVerzeichnisse::kDaten).GetValue();
+            start.argumente = argumente;
+            start.heute = DatumHeute();
+            gestartet = start.Starten();
+        }
+        if (gestartet)
             ergebnis = QApplication::exec();
         // The server before the window whose topics it publishes.
         start.ddeServer.reset();

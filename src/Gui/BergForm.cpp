@@ -50,9 +50,11 @@ void TBerechnungForm::RemoveControl(TMVCControl& control)
 
 TMVCControl* TBerechnungForm::ControlNamens(std::string_view name) const
 {
+    // Compared without a copy of each name: binding a page looks up every control once.
+    const QString gesucht = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     for (TMVCControl* control : m_controls) {
         const auto* widget = dynamic_cast<const QObject*>(control);
-        if (widget && widget->objectName().toStdString() == name)
+        if (widget && widget->objectName() == gesucht)
             return control;
     }
     return nullptr;
@@ -138,6 +140,7 @@ void TBerechnungForm::Refresh()
     if (m_updating)
         return;
     TFlagGuard guard(m_updating);
+    ++m_aktualisierungen;
     PerformAll([](TMVCControl& control) { control.Refresh(); });
     AfterRefresh();
 }

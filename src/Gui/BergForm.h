@@ -34,6 +34,8 @@ public:
     void SetBerechnung(TBerechnung* berechnung);
     // Every control re-reads its value, then AfterRefresh; dropped while binding or refreshing.
     void Refresh();
+    // How often Refresh reached the controls: a restored value must not cost a refresh each.
+    int Aktualisierungen() const { return m_aktualisierungen; }
     bool Updating() const { return m_updating; }
     // Runs `action` on every control of the form, in the order they were created.
     void PerformAll(const std::function<void(TMVCControl&)>& action);
@@ -59,6 +61,7 @@ protected:
 private:
     TBerechnung* m_berechnung = nullptr;
     bool m_updating = false;
+    int m_aktualisierungen = 0;
     std::vector<TMVCControl*> m_controls;
 };
 

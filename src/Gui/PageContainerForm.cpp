@@ -214,13 +214,27 @@ void TPageContainerForm::SavePages(TXIniFile& ini, int n)
 void TPageContainerForm::LoadPosition(const TIniFile& ini)
 {
     TWarteCursor warten;
-    LoadPage(ini);
     // The calculations read through the default-suppressing class; the same file serves.
     const auto* xIni = dynamic_cast<const TXIniFile*>(&ini);
     std::optional<TXIniFile> eigenes;
     if (!xIni)
         xIni = &eigenes.emplace(ini.FileName());
-    LoadPages(*xIni, -1);
+    if (m_live) {
+        // The page shown leaves its state to the list before the stored one replaces it.
+        LoadPage(ini);
+        LoadPages(*xIni, -1);
+    } else {
+        // At start no page is shown yet: every stored value is in place before the page is
+        // built, which then shows them once instead of following each value as it is read.
+        // A calculation that fails on what it read still leaves its stored page shown.
+        try {
+            LoadPages(*xIni, -1);
+        } catch (...) {
+            LoadPage(ini);
+            throw;
+        }
+        LoadPage(ini);
+    }
     TBaseForm::LoadPosition(ini);
     const std::string abschnitt = objectName().toStdString();
     m_container->horizontalScrollBar()->setValue(ini.ReadInteger(abschnitt, "HScrollPos", 0));

@@ -56,8 +56,42 @@ TIniFile::Stand TIniFile::AktuellerStand() const
     return s;
 }
 
+std::unordered_map<std::string, TIniFile::Gelesen>& TIniFile::SitzungsDateien()
+{
+    static std::unordered_map<std::string, Gelesen> dateien;
+    return dateien;
+}
+
+int& TIniFile::SitzungsTiefe()
+{
+    static int tiefe = 0;
+    return tiefe;
+}
+
+TIniLeseSitzung::TIniLeseSitzung()
+{
+    ++TIniFile::SitzungsTiefe();
+}
+
+TIniLeseSitzung::~TIniLeseSitzung()
+{
+    if (--TIniFile::SitzungsTiefe() == 0)
+        TIniFile::SitzungsDateien().clear();
+}
+
 void TIniFile::Laden(const Stand& stand) const
 {
+    const bool sitzung = SitzungsTiefe() > 0;
+    if (sitzung && stand.vorhanden) {
+        const auto it = SitzungsDateien().find(m_fileName);
+        if (it != SitzungsDateien().end() && it->second.stand == stand) {
+            m_dokument = it->second.dokument;
+            m_lesefehler = 0;
+            m_stand = stand;
+            m_geladen = true;
+            return;
+        }
+    }
     std::string bytes;
     int fehler = 0;
     if (stand.vorhanden)
@@ -66,7 +100,11 @@ void TIniFile::Laden(const Stand& stand) const
         fehler = stand.fehler;
     if (fehler == ENOENT)
         fehler = 0;
-    m_dokument = fehler == 0 ? TIniDokument::Parse(bytes) : TIniDokument();
+    m_dokument = std::make_shared<TIniDokument>(fehler == 0 ? TIniDokument::Parse(bytes)
+                                                            : TIniDokument());
+    // Only a file read whole is shared: an unreadable one is asked again.
+    if (sitzung && stand.vorhanden && fehler == 0)
+        SitzungsDateien()[m_fileName] = Gelesen{stand, m_dokument};
     m_lesefehler = fehler;
     m_stand = stand;
     m_geladen = true;
@@ -75,11 +113,18 @@ void TIniFile::Laden(const Stand& stand) const
 const TIniDokument& TIniFile::Dokument() const
 {
     if (m_geladen && m_sammeln)
-        return m_dokument;
+        return *m_dokument;
     const Stand stand = AktuellerStand();
     if (!m_geladen || stand != m_stand)
         Laden(stand);
-    return m_dokument;
+    return *m_dokument;
+}
+
+TIniDokument& TIniFile::EigenesDokument()
+{
+    if (m_dokument.use_count() > 1)
+        m_dokument = std::make_shared<TIniDokument>(*m_dokument);
+    return *m_dokument;
 }
 
 void TIniFile::BeginUpdate()
@@ -101,7 +146,7 @@ void TIniFile::UpdateFile()
             Laden(stand);
             m_geaendert = false;
             for (const Aenderung& a : m_aenderungen)
-                m_geaendert = Anwenden(m_dokument, a) || m_geaendert;
+                m_geaendert = Anwenden(EigenesDokument(), a) || m_geaendert;
         }
         if (m_geaendert)
             Schreiben();
@@ -143,8 +188,9 @@ void TIniFile::Schreiben()
 {
     int fehler = m_lesefehler;
     if (fehler == 0) {
-        fehler = WriteFileAtomic(m_fileName, m_dokument.Serialize());
+        fehler = WriteFileAtomic(m_fileName, m_dokument->Serialize());
         if (fehler == 0) {
+            SitzungsDateien().erase(m_fileName);
             m_stand = AktuellerStand();
             return;
         }
@@ -158,13 +204,13 @@ void TIniFile::Aendern(Aenderung aenderung)
 {
     Dokument();
     if (m_sammeln) {
-        m_geaendert = Anwenden(m_dokument, aenderung) || m_geaendert;
+        m_geaendert = Anwenden(EigenesDokument(), aenderung) || m_geaendert;
         m_aenderungen.push_back(std::move(aenderung));
         return;
     }
     if (m_lesefehler != 0)
         Schreiben(); // raises
-    if (!Anwenden(m_dokument, aenderung))
+    if (!Anwenden(EigenesDokument(), aenderung))
         return;
     try {
         Schreiben();

@@ -12,6 +12,10 @@
 //              value equals it, so the files hold only what the user changed and a later change
 //              of a built-in default reaches everyone who never touched the setting.
 //
+//   TIniLeseSitzung  while one lives, TIniFile objects that read the same file, unchanged on disk,
+//              share one parsed text: a start-up that asks a settings file from many places
+//              reads and parses it once.
+//
 // Reads never fail: a missing or unreadable file reads as empty, so every value has its default.
 // A write that fails raises EIniFileError "nach <file> kann nicht geschrieben werden: <the
 // system's error text>" with the errno (callers that save settings create a missing directory
@@ -21,9 +25,11 @@
 #include "Lib/IniDokument.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <unordered_map>
 #include <vector>
 
 class EIniFileError : public Exception {
@@ -86,6 +92,7 @@ public:
     void UpdateFile();
 
 private:
+    friend class TIniLeseSitzung;
     struct Stand {
         bool vorhanden = false;
         dev_t dev = 0;
@@ -101,8 +108,18 @@ private:
         std::string key;
         std::string value;
     };
+    // What a reading session holds of one file.
+    struct Gelesen {
+        Stand stand;
+        std::shared_ptr<TIniDokument> dokument;
+    };
     Stand AktuellerStand() const;
     void Laden(const Stand& stand) const;
+    // The text to change: this object's own, copied first when another object shares it.
+    TIniDokument& EigenesDokument();
+    // The files read during the reading sessions, by name, and how deep they nest.
+    static std::unordered_map<std::string, Gelesen>& SitzungsDateien();
+    static int& SitzungsTiefe();
     // Loads the file when it changed on disk since the last load (not while collecting).
     const TIniDokument& Dokument() const;
     void PruefeNamen(std::string_view section, std::string_view key) const;
@@ -114,13 +131,25 @@ private:
     void Schreiben();
 
     std::string m_fileName;
-    mutable TIniDokument m_dokument;
+    // Shared with other objects of the same file during a reading session, never changed while
+    // shared (EigenesDokument).
+    mutable std::shared_ptr<TIniDokument> m_dokument = std::make_shared<TIniDokument>();
     mutable Stand m_stand;
     mutable bool m_geladen = false;
     mutable int m_lesefehler = 0; // errno of the last load; writes refuse while it is set
     bool m_sammeln = false;
     bool m_geaendert = false; // a collected change changed the text
     std::vector<Aenderung> m_aenderungen;
+};
+
+// Nests; the files read are held until the outermost session ends. Reads only: a file written by
+// this program meanwhile is read afresh by the next object that asks it.
+class TIniLeseSitzung {
+public:
+    TIniLeseSitzung();
+    ~TIniLeseSitzung();
+    TIniLeseSitzung(const TIniLeseSitzung&) = delete;
+    TIniLeseSitzung& operator=(const TIniLeseSitzung&) = delete;
 };
 
 class TXIniFile : public TIniFile {

@@ -10,14 +10,19 @@
 #include "Gui/XoTimer.h"
 #include "Lib/InstChck.h"
 #include "Lib/MVCApp.h"
+#include "MVCFrame/DDEMngr.h"
 #include "MVCFrame/StringValue.h"
+#include "Options/OptionenVtrl.h"
+#include "Support/FileLayerFake.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QApplication>
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -25,14 +30,19 @@ class ProgrammLaufTest : public GuiHookFixture {
 protected:
     void TearDown() override
     {
-        // The program ended them; the next test starts with fresh ones.
+        NachDemLauf();
+        GuiHookFixture::TearDown();
+    }
+    // The program ended them; the next run starts with fresh ones.
+    static void NachDemLauf()
+    {
         TimerMngrSingleton().Reset();
+        MVCDDEManagerSingleton().Reset();
         XoApplicationSingleton().Reset();
         TOptionenUmgebung::Zuruecksetzen();
         ShellFolderListSingleton().Reset();
         MVCApplicationSingleton().Reset();
         InstanceCheckerSingleton().Reset();
-        GuiHookFixture::TearDown();
     }
 
     // Runs the program; once its main window is shown, `imLauf` runs and the user closes the
@@ -99,6 +109,31 @@ TEST_F(ProgrammLaufTest, AValueNeverFreedIsReportedAtExit)
     // Freed after the report: its leaving must not bring back the instance checker's report.
     InstanceCheckerSingleton().Reset();
     verwaist.reset();
+}
+
+// The second start finds what the first left at exit (window, pages, options) and reads each of
+// the program's settings files once up to the shown window.
+TEST_F(ProgrammLaufTest, AStartWithStoredSettingsReadsEachSettingsFileOnce)
+{
+    Laufen([] {
+        // An option of the user's and one of the statutory values of all users.
+        OptionenVtrl().AllgemeinDaten().Schalter("KiGImmerImNetto").SetValue(true);
+        OptionenVtrl().BeitragssaetzeDaten(2026).FindValue("KVSatzZB")->SetAsString("3,10");
+    });
+    NachDemLauf();
+    TFileLayerFake schicht;
+    std::map<std::string, int> bisGezeigt;
+    EXPECT_EQ(Laufen([&] { bisGezeigt = schicht.Gelesen(); }), 0);
+    int einstellungen = 0;
+    for (const auto& [datei, anzahl] : bisGezeigt) {
+        if (datei.find("Tovar/XoLStTab/") == std::string::npos)
+            continue;
+        ++einstellungen;
+        EXPECT_EQ(anzahl, 1) << datei;
+    }
+    // VANTRL32.INI and the options of the user and of all users at least.
+    EXPECT_GE(einstellungen, 3);
+    EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join('\n').toStdString();
 }
 
 } // namespace

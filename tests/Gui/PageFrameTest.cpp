@@ -3,6 +3,7 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/PageForm.h"
 #include "GuiTestSupport.h"
+#include "Lib/Exception.h"
 #include "Lib/IniFile.h"
 #include "MVCFrame/Daten.h"
 #include "MVCFrame/DoubleValue.h"
@@ -43,6 +44,19 @@ protected:
 };
 
 using TTestBerechnung = TTestBerechnungVon<TTestDaten>;
+
+// Fails on the amount 666, as a calculation may fail on what a settings file holds.
+class TWerfendeBerechnung : public TTestBerechnung {
+public:
+    using TTestBerechnung::TTestBerechnung;
+
+protected:
+    void Calculate() override
+    {
+        if (D().betrag->GetAsString() == "666,00")
+            throw Exception("Berechnung gescheitert");
+    }
+};
 
 // A page with two bound fields; it counts the live forms of its class.
 class TSeiteA : public TMainPageForm {
@@ -141,12 +155,17 @@ protected:
         m_calcs.clear();
         GuiHookFixture::TearDown();
     }
-    void Aufbauen()
+    // `drittesWirft`: the calculation of page 3 fails on the amount 666.
+    void Aufbauen(bool drittesWirft = false)
     {
         m_host.reset();
         m_calcs.clear();
-        for (const char* name : {"A", "B", "C", "D"})
-            m_calcs.push_back(MakeComponent<TTestBerechnung>(nullptr, name));
+        for (const char* name : {"A", "B", "C", "D"}) {
+            if (drittesWirft && m_calcs.size() == 2)
+                m_calcs.push_back(MakeComponent<TWerfendeBerechnung>(nullptr, name));
+            else
+                m_calcs.push_back(MakeComponent<TTestBerechnung>(nullptr, name));
+        }
         m_host = std::make_unique<THost>();
         m_host->init();
         auto& pages = m_host->Pages();
@@ -351,6 +370,49 @@ TEST_F(PageFrameTest, PageStateRoundTripThroughTheSettingsFile)
     m_host->SetActivePage(1);
     EXPECT_EQ(QApplication::focusWidget(), Live<TSeiteA>()->edText);
     EXPECT_EQ(Live<TSeiteA>()->edText->text(), "erste");
+}
+
+// At start the stored values are all in place before the page is built: it refreshes once,
+// not once for each value read.
+TEST_F(PageFrameTest, AStartBuildsThePageOnceFromTheStoredValues)
+{
+    std::ofstream(IniPfad()) << "[MainForm]\nSeite=1\n[SeiteEins]\nText=gespeichert\n"
+                                "Betrag=7,50\nActiveControl=edText\n";
+    Aufbauen();
+    m_host->LoadPosition(TIniFile(IniPfad()));
+    ASSERT_NE(Live<TSeiteA>(), nullptr);
+    EXPECT_EQ(Live<TSeiteA>()->Aktualisierungen(), 1);
+    EXPECT_EQ(Live<TSeiteA>()->edText->text(), "gespeichert");
+    EXPECT_EQ(Live<TSeiteA>()->edBetrag->text(), "7,50");
+    EXPECT_EQ(QApplication::focusWidget(), Live<TSeiteA>()->edText);
+}
+
+// Reading the settings again while a page is shown, with the focus in another window: the
+// stored state of that page wins over the state it had, as at start.
+TEST_F(PageFrameTest, ReadingAgainWhileAPageIsShownRestoresItsStoredControl)
+{
+    std::ofstream(IniPfad()) << "[MainForm]\nSeite=2\n[SeiteEins]\nActiveControl=edText\n";
+    m_host->SetActivePage(1);
+    QLineEdit anderes;
+    anderes.show();
+    QApplication::setActiveWindow(&anderes);
+    anderes.setFocus();
+    m_host->LoadPosition(TIniFile(IniPfad()));
+    EXPECT_EQ(m_host->PageIndex(), 2);
+    EXPECT_EQ(m_host->Pages().GetPage(1)->ActiveControl, "edText");
+}
+
+// A calculation that fails on a stored value: the failure reaches the caller (who reports it),
+// and the stored page is shown all the same with what was read.
+TEST_F(PageFrameTest, AFailingCalculationStillLeavesTheStoredPageShown)
+{
+    std::ofstream(IniPfad()) << "[MainForm]\nSeite=1\n[SeiteEins]\nText=gelesen\n"
+                                "[SeiteDrei]\nBetrag=666,00\n";
+    Aufbauen(true);
+    EXPECT_THROW(m_host->LoadPosition(TIniFile(IniPfad())), Exception);
+    EXPECT_EQ(m_host->PageIndex(), 1);
+    ASSERT_NE(Live<TSeiteA>(), nullptr);
+    EXPECT_EQ(Live<TSeiteA>()->edText->text(), "gelesen");
 }
 
 TEST_F(PageFrameTest, PanelWithoutOwnerIsRefused)

@@ -1,11 +1,12 @@
 #pragma once
-// A file layer for tests of saves: counts the files written and makes one step fail as an
+// A file layer for tests of saves and reads: counts the files written and read, and makes one step fail as an
 // unreadable file, a full disk, an I/O error or a read-only mount would, for every file or only for
 // files whose path contains a given text. Works where chmod does not (a test running as root). In
 // place for the life of the object.
 #include "Lib/FileSystem.h"
 
 #include <cerrno>
+#include <map>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -30,9 +31,17 @@ public:
     // Paths of the files written (one entry per save that reached the disk), in order.
     const std::vector<std::string>& Geschrieben() const { return m_geschrieben; }
     int Schreibvorgaenge() const { return m_schreibvorgaenge; }
+    // How often each file was read whole (failed reads included), by path.
+    const std::map<std::string, int>& Gelesen() const { return m_gelesen; }
+    int Lesevorgaenge(const std::string& pfad) const
+    {
+        const auto it = m_gelesen.find(pfad);
+        return it == m_gelesen.end() ? 0 : it->second;
+    }
 
     int ReadWhole(const std::string& pfad, std::string& inhalt, std::size_t maxBytes) override
     {
+        ++m_gelesen[pfad];
         if (Trifft(Schritt::Lesen, pfad))
             return m_code;
         return TFileLayer::ReadWhole(pfad, inhalt, maxBytes);
@@ -79,5 +88,6 @@ private:
     int m_code = EIO;
     std::string m_nurFuer;
     std::vector<std::string> m_geschrieben;
+    std::map<std::string, int> m_gelesen;
     int m_schreibvorgaenge = 0;
 };
