@@ -86,9 +86,20 @@ std::string Fehler(std::string_view was, std::string_view paar)
     return "ERROR " + std::string(was) + ": " + std::string(paar);
 }
 
-} // namespace
+// The value that holds the given amount of the statement.
+TDouble& Gegeben(const TLohnDaten& d)
+{
+    switch (d.Ausgangswert->GetValue()) {
+    case TLohnDaten::kAusLohnsteuer:
+        return *d.Lohnsteuer;
+    case TLohnDaten::kAusNetto:
+        return *d.Nettoentgelt;
+    default:
+        return *d.Entgelt;
+    }
+}
 
-TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
+TLohnFallAntwort Berechnen(int jahr, int monat, std::string_view eingabe, bool nachAenderung)
 {
     auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
     TLohnDaten& d = lohn->LohnDatenOf();
@@ -110,8 +121,13 @@ TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
         if (!Setzen(*wert, paar.substr(gleich + 1)))
             return {false, Fehler("value refused", paar)};
     }
+    const double gegeben = Gegeben(d).GetStoredValue();
     d.SetModified(true);
     lohn->Recalculate();
+    if (nachAenderung) {
+        Gegeben(d).SetValue(gegeben + 0.01);
+        Gegeben(d).SetValue(gegeben);
+    }
 
     std::string zeile;
     for (const char* name : kErgebnisse) {
@@ -125,4 +141,16 @@ TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
                  (offen ? "???" : FloatToBetragStr(2, lohn->ArbeitgeberAnteil(z.zweig) * 0.01));
     }
     return {true, zeile};
+}
+
+} // namespace
+
+TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
+{
+    return Berechnen(jahr, monat, eingabe, false);
+}
+
+TLohnFallAntwort BerechneLohnFallNachAenderung(int jahr, int monat, std::string_view eingabe)
+{
+    return Berechnen(jahr, monat, eingabe, true);
 }

@@ -16,3 +16,8 @@ struct TLohnFallAntwort {
 };
 
 TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe);
+
+// The same statement, but its results are read after the given amount was changed by one cent
+// and back again: what a page shows after two keystrokes, computed by a statement that has
+// already run.
+TLohnFallAntwort BerechneLohnFallNachAenderung(int jahr, int monat, std::string_view eingabe);
