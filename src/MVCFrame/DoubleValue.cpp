@@ -18,6 +18,20 @@ double Zehnerpotenz(int decimals)
 
 } // namespace
 
+double ZahlGeschnitten(double x, int decimals)
+{
+    const double p = Zehnerpotenz(decimals);
+    return Abschneiden(x * p) / p;
+}
+
+bool ZahlGleich(double a, double b, int decimals)
+{
+    // One unit of the last place always counts as a change, however many places the value has
+    // (a fixed tolerance of 0.00001 swallowed every other one-unit step of a 5-place exchange
+    // rate).
+    return std::fabs(a - b) * Zehnerpotenz(decimals) < 0.5;
+}
+
 TDouble::TDouble(TDaten* daten, std::string name, TValueCreateFlags flags, double defaultValue,
                  int decimals)
     : TValue(daten, std::move(name), flags), m_decimals(decimals)
@@ -53,16 +67,12 @@ void TDouble::StoreCut(double x)
 
 double TDouble::Cut(double x) const
 {
-    const double p = Zehnerpotenz(m_decimals);
-    return Abschneiden(x * p) / p;
+    return ZahlGeschnitten(x, m_decimals);
 }
 
 bool TDouble::Gleich(double a, double b) const
 {
-    // Less than half of the last place apart: one unit of the last place always counts as a
-    // change, however many places the value has (a fixed tolerance of 0.00001 swallowed every
-    // other one-unit step of a 5-place exchange rate).
-    return std::fabs(a - b) * Zehnerpotenz(m_decimals) < 0.5;
+    return ZahlGleich(a, b, m_decimals);
 }
 
 void TDouble::SetDefault(double x)

@@ -5,6 +5,11 @@
 // of the last place.
 #include "MVCFrame/Value.h"
 
+// A number cut to `decimals` places as a TDouble stores it.
+double ZahlGeschnitten(double x, int decimals);
+// Whether two numbers are the same at `decimals` places: less than half of the last place apart.
+bool ZahlGleich(double a, double b, int decimals);
+
 class TDouble : public TValue {
 public:
     TDouble(TDaten* daten, std::string name, TValueCreateFlags flags = 0, double defaultValue = 0,

@@ -3,6 +3,7 @@
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/EntgeltPosten.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Lohnsteuer/LStLib.h"
@@ -394,17 +395,18 @@ void TLohnBerechnung::Calculate()
         } else {
             if (d.Ausgangswert->GetValue() == TLohnDaten::kAusLohnsteuer)
                 BruttoZurLohnsteuer();
-            auto liste = MakeComponent<TDetailEntgelte>(nullptr, std::string());
-            liste->VersorgungAnhaengen(d.Versorgungsbezuege->GetValue());
-            liste->NettoAbzugAnhaengen(d.NettoAbz->GetValue());
+            std::vector<TEntgeltPosten> posten{
+                TEntgeltPosten::Versorgung(d.Versorgungsbezuege->GetValue()),
+                TEntgeltPosten::NettoAbzug(d.NettoAbz->GetValue())};
             if (d.Ausgangswert->GetValue() == TLohnDaten::kAusNetto)
                 // The given net pay includes the child benefit paid with it; the pay component
                 // must not earn it once more, or every recalculation raises the gross.
-                liste->EntgeltAnhaengen(true, d.Nettoentgelt->GetValue() - d.KindergeldImNetto() +
-                                                  d.NettoAbz->GetValue());
+                posten.push_back(TEntgeltPosten::Entgelt(true, d.Nettoentgelt->GetValue() -
+                                                                   d.KindergeldImNetto() +
+                                                                   d.NettoAbz->GetValue()));
             else
-                liste->EntgeltAnhaengen(false, d.Entgelt->GetValue());
-            DetailEntgelteBerechnen(*liste);
+                posten.push_back(TEntgeltPosten::Entgelt(false, d.Entgelt->GetValue()));
+            PostenBerechnen(posten);
         }
     } catch (const ELohnberechnung& e) {
         m_fehlermeldung = e.what();

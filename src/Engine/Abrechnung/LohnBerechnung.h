@@ -20,9 +20,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
-class TDetailEntgelt;
 class TDetailEntgelte;
+struct TEntgeltPosten;
 class TXIniFile;
 
 // No gross pay found for the given amount.
@@ -121,8 +122,9 @@ private:
 
     // The run over the pay components (LohnSummen.cpp).
     void DetailEntgelteBerechnen(TDetailEntgelte& liste);
-    void EntgeltHinzufuegen(TDetailEntgelt& c);
-    void PauschalEntgelt(TDetailEntgelt& c);
+    void PostenBerechnen(std::vector<TEntgeltPosten>& posten);
+    void EntgeltHinzufuegen(TEntgeltPosten& c);
+    void PauschalEntgelt(TEntgeltPosten& c);
     void Summen();
     void LohnsteuerErmitteln();
     void KirchensteuerErmitteln();
@@ -133,7 +135,7 @@ private:
     void HalberSteuersatz();
     void DrittelRegel();
     void FuenftelRegel();
-    void NetToGross(TDetailEntgelt& c);
+    void NetToGross(TEntgeltPosten& c);
     void BruttoZurLohnsteuer();
     void CalcSocialInsurance();
     void KammerBerechnung();

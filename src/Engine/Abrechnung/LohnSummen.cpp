@@ -1,6 +1,7 @@
 // The run of a payroll statement over its pay components: the accumulator block, wage tax with
 // special payments, contributions, the chamber contribution, net pay and the two searches.
 #include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/EntgeltPosten.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
@@ -40,6 +41,30 @@ double Int(double x)
 
 void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
 {
+    std::vector<TEntgeltPosten> posten;
+    posten.reserve(static_cast<std::size_t>(liste.Count()));
+    for (int i = 0; i < liste.Count(); ++i)
+        posten.push_back(TEntgeltPosten::Aus(liste.DetailEntgeltDaten(i)));
+    // The gross found for a component goes back to it, also the last one tried when the run
+    // failed: the list shows it.
+    const auto zurueck = [&liste, &posten] {
+        for (std::size_t i = 0; i < posten.size(); ++i)
+            if (posten[i].brutto.Gesetzt())
+                liste.DetailEntgeltDaten(static_cast<int>(i))
+                    .Brutto()
+                    .SetValue(posten[i].brutto.Wert());
+    };
+    try {
+        PostenBerechnen(posten);
+    } catch (...) {
+        zurueck();
+        throw;
+    }
+    zurueck();
+}
+
+void TLohnBerechnung::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
+{
     TLohnDaten& d = LohnDatenOf();
     m_summen.fill(0);
     const double lohnsteuerGegeben = d.Lohnsteuer->GetValue();
@@ -50,10 +75,8 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
         wert->SetValue(0);
     d.Zusatztabelle_angewendet->SetValue(false);
 
-    for (int i = 0; i < liste.Count(); ++i) {
-        TDetailEntgelt& c = liste.GetItem(i);
-        const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
-        if (e.NettoVereinb().GetValue() && !e.Pauschal().GetValue())
+    for (TEntgeltPosten& c : posten) {
+        if (c.nettoVereinb && !c.pauschal)
             NetToGross(c);
         else
             EntgeltHinzufuegen(c);
@@ -74,37 +97,36 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
         d.Lohnsteuer->SetValue(lohnsteuerGegeben);
 }
 
-void TLohnBerechnung::EntgeltHinzufuegen(TDetailEntgelt& c)
+void TLohnBerechnung::EntgeltHinzufuegen(TEntgeltPosten& c)
 {
     const TLohnDaten& d = LohnDatenOf();
-    const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
-    const bool versorgung = e.Versorgungsbezug().GetValue();
-    const bool sonstig = e.Einmalzahlung().GetValue();
-    const double brutto = e.Brutto().GetCents();
+    const bool versorgung = c.versorgungsbezug;
+    const bool sonstig = c.einmalzahlung;
+    const double brutto = c.brutto.Cent();
     const double a = (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : brutto;
 
-    if (e.SozVersPflicht().GetValue())
+    if (c.sozVersPflicht)
         m_summen[sonstig ? sSonstSV : sLfdSV] += a;
-    if (e.Pauschal().GetValue()) {
+    if (c.pauschal) {
         PauschalEntgelt(c);
         return;
     }
-    if (e.StPflicht().GetValue() || e.SozVersPflicht().GetValue())
+    if (c.stPflicht || c.sozVersPflicht)
         m_summen[sonstig ? sSonstPflichtig : sLfdPflichtig] += a;
     else
         m_summen[sFrei] += a;
 
-    if (e.Abfindung().GetValue())
+    if (c.abfindung)
         m_summen[sAbfindung] += a;
-    else if (e.MehrJhrig().GetValue())
+    else if (c.mehrJhrig)
         m_summen[versorgung ? sMehrjVersorgung : sMehrjaehrig] += a;
-    else if (e.StPflicht().GetValue())
+    else if (c.stPflicht)
         m_summen[sonstig ? sSonstSteuer : sLfdSteuer] += a;
 
-    if (versorgung && !e.MehrJhrig().GetValue()) {
+    if (versorgung && !c.mehrJhrig) {
         if (sonstig) {
             m_summen[sSonstVersorgung] += brutto;
-            if (e.Sterbegeld().GetValue())
+            if (c.sterbegeld)
                 m_summen[sSterbegeld] += brutto;
         } else {
             m_summen[sLfdVersorgung] += brutto;
@@ -112,26 +134,25 @@ void TLohnBerechnung::EntgeltHinzufuegen(TDetailEntgelt& c)
     }
 }
 
-void TLohnBerechnung::PauschalEntgelt(TDetailEntgelt& c)
+void TLohnBerechnung::PauschalEntgelt(TEntgeltPosten& c)
 {
     TLohnDaten& d = LohnDatenOf();
-    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
     const double s = SolZSatz(d.Jahr->GetValue());
-    if (e.NettoVereinb().GetValue()) {
+    if (c.nettoVereinb) {
         // The employer bears the flat taxes: the agreed net is the gross.
-        m_summen[sPauschalNetto] += e.Netto().GetCents();
-        e.Brutto().SetValue(e.Netto().GetValue());
+        m_summen[sPauschalNetto] += c.netto.Cent();
+        c.brutto.Setzen(c.netto.Wert());
     } else {
-        const double p = e.PauschSatz().GetValue();
-        const double k = e.PKiStSatz().GetValue();
+        const double p = c.pauschSatz;
+        const double k = c.pKiStSatz;
         const double t = p + (k + s) * p * 0.01;
-        SetzeCent(e.Brutto(), Int(e.Netto().GetCents() * (100 - 100 * t / (100 + t)) * 0.01 + 0.5));
-        const double l = Int(p * 0.01 * e.Brutto().GetCents());
+        c.brutto.SetzenCent(Int(c.netto.Cent() * (100 - 100 * t / (100 + t)) * 0.01 + 0.5));
+        const double l = Int(p * 0.01 * c.brutto.Cent());
         AddiereCent(*d.PauschLStAN, l);
         AddiereCent(*d.PauschSolZAN, Int(0.01 * s * l));
         AddiereCent(*d.PauschKiStAN, Int(k * 0.01 * l));
     }
-    m_summen[e.Einmalzahlung().GetValue() ? sSonstPflichtig : sPauschal] += e.Brutto().GetCents();
+    m_summen[c.einmalzahlung ? sSonstPflichtig : sPauschal] += c.brutto.Cent();
 }
 
 void TLohnBerechnung::Summen()
@@ -342,14 +363,13 @@ void TLohnBerechnung::FuenftelRegel()
     m_summen[sSonstSteuer] = sonst;
 }
 
-void TLohnBerechnung::NetToGross(TDetailEntgelt& c)
+void TLohnBerechnung::NetToGross(TEntgeltPosten& c)
 {
-    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
     const TSummen kopie = m_summen;
     Summen();
     const double n0 = m_summen[sNetto];
-    const double netto = e.Netto().GetCents();
-    e.Brutto().SetValue(e.Netto().GetValue());
+    const double netto = c.netto.Cent();
+    c.brutto.Setzen(c.netto.Wert());
     // Every gross tried: at the edges of the transition zone the net pay jumps, the search then
     // runs in a cycle (of two or more steps) around a net pay that no gross gives.
     std::vector<double> versucht;
@@ -361,13 +381,14 @@ void TLohnBerechnung::NetToGross(TDetailEntgelt& c)
         // Converged: checked before the cycle test, so a found gross never reports a cycle.
         if (std::fabs(differenz) <= 0.0001)
             break;
-        const double brutto = e.Brutto().GetCents();
+        const double brutto = c.brutto.Cent();
         versucht.push_back(brutto);
         const double neu = brutto + differenz;
         if (std::find(versucht.begin(), versucht.end(), neu) != versucht.end())
             throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
-                             e.Netto().GetAsString() + " nicht. Bitte um 0,01 ändern");
-        SetzeCent(e.Brutto(), neu);
+                             FloatToBetragStr(2, c.netto.Wert()) +
+                             " nicht. Bitte um 0,01 ändern");
+        c.brutto.SetzenCent(neu);
         if (schritt >= 501)
             throw ELohnberechnung();
     }
