@@ -28,9 +28,13 @@ TBerechnung* TLohnBerechnung::NewInstance(TComponent* owner, const std::string& 
 
 TLohnDaten& TLohnBerechnung::LohnDatenOf() const
 {
-    auto* daten = dynamic_cast<TLohnDaten*>(&Daten());
-    VT_ASSERT(daten, "LohnDatenOf: kein TLohnDaten");
-    return *daten;
+    // The data set is created once, in init, and kept for the calculation's life.
+    if (m_lohnDaten == nullptr) {
+        auto* daten = dynamic_cast<TLohnDaten*>(&Daten());
+        VT_ASSERT(daten, "LohnDatenOf: kein TLohnDaten");
+        m_lohnDaten = daten;
+    }
+    return *m_lohnDaten;
 }
 
 void TLohnBerechnung::init()

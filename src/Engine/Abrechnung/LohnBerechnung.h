@@ -140,7 +140,21 @@ private:
     void CalcSocialInsurance();
     void KammerBerechnung();
 
+    // What the contributions take from the year tables and the options, the same for every step
+    // of a run: looked up at its first step, forgotten when the next run starts.
+    struct TSVLaufwerte {
+        bool gelesen = false;
+        TSVGrenzen grenzen;
+        double tabellenstart = 1.0;
+        double tabellenschritt = 1.0;
+        // The zone factor by the formula (old, new), looked up when first needed.
+        std::array<double, 2> zonenfaktor{};
+        std::array<bool, 2> zonenfaktorGelesen{};
+    };
+
+    mutable TLohnDaten* m_lohnDaten = nullptr;
     std::unique_ptr<TLStTabBase> m_tab;
+    TSVLaufwerte m_svLauf;
     TSummen m_summen{};
     std::array<double, 5> m_arbeitgeber{};
     // The pay liable to contributions of the last run (in the transition zone its reduced base).

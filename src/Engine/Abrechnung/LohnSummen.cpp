@@ -66,6 +66,7 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
 void TLohnBerechnung::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
 {
     TLohnDaten& d = LohnDatenOf();
+    m_svLauf = TSVLaufwerte{};
     m_summen.fill(0);
     const double lohnsteuerGegeben = d.Lohnsteuer->GetValue();
     for (TDouble* wert :
@@ -466,15 +467,21 @@ void TLohnBerechnung::CalcSocialInsurance()
     const int monat = d.Monat->GetValue();
     const int svTage = d.SVTage->GetValue();
 
-    const TSVGrenzen grenzen = SVGrenzenCent();
-    const double bbgRV = grenzen.rv;
-    const double bbgAV = grenzen.av;
-    const double bbgKV = grenzen.kv;
-    const bool tabelle = d.TabellenBeitrag->GetValue();
-    const double start = tabelle ? BeitragsTabellenWert1(jahr) : 1.0;
-    const double schritt = tabelle ? BeitragsTabellenWert2(jahr) : 1.0;
+    TSVLaufwerte& lauf = m_svLauf;
+    if (!lauf.gelesen) {
+        lauf.grenzen = SVGrenzenCent();
+        if (d.TabellenBeitrag->GetValue()) {
+            lauf.tabellenstart = BeitragsTabellenWert1(jahr);
+            lauf.tabellenschritt = BeitragsTabellenWert2(jahr);
+        }
+        lauf.gelesen = true;
+    }
+    const double bbgRV = lauf.grenzen.rv;
+    const double bbgAV = lauf.grenzen.av;
+    const double bbgKV = lauf.grenzen.kv;
 
-    TBeitrag b(svTage, 0, start, schritt, bbgKV, bbgRV, EuroFaktor(jahr));
+    TBeitrag b(svTage, 0, lauf.tabellenstart, lauf.tabellenschritt, bbgKV, bbgRV,
+               EuroFaktor(jahr));
     b.SetEntgelt(m_summen[sLfdSV]);
     b.SetEinmalzahlung(m_summen[sSonstSV]);
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
@@ -487,7 +494,12 @@ void TLohnBerechnung::CalcSocialInsurance()
     const bool neueFormel = NeueGleitzonenregel(jahr, monat, d.NeueGleitzonenFormel->GetValue(),
                                                 b.ZonenentgeltEuroCent());
     b.SetGleitzonenParameter(jahr, monat, neueFormel);
-    b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
+    const std::size_t formel = neueFormel ? 1 : 0;
+    if (!lauf.zonenfaktorGelesen[formel]) {
+        lauf.zonenfaktor[formel] = Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel);
+        lauf.zonenfaktorGelesen[formel] = true;
+    }
+    b.SetGleitzonenfaktor(lauf.zonenfaktor[formel]);
     m_beitragspflichtig = b.BeitragspflichtigeEinnahme();
 
     m_arbeitgeber.fill(0);
