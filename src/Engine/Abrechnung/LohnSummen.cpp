@@ -218,6 +218,27 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
         SonstigeBezuegeDM();
         return;
     }
+    // The payment, its pension part, and the part taxed by the one-fifth rule.
+    double sonstig = m_summen[sSonstSteuer];
+    double versorgung = m_summen[sSonstVersorgung];
+    double fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
+    double kapital = m_summen[sMehrjVersorgung];
+    if (d.Jahr->GetValue() >= 2025) {
+        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
+        // severance pay and pay for several years as plain other payments.
+        sonstig += fuenftel + kapital;
+        versorgung += kapital;
+        fuenftel = 0;
+        kapital = 0;
+    }
+    if (sonstig == 0 && versorgung == 0 && fuenftel == 0 && kapital == 0 &&
+        m_summen[sSterbegeld] == 0 && d.Vorteile_19a_1_4->GetCents() == 0) {
+        // Nothing besides the current pay: the tariff has no other payment to tax, and a run
+        // of it would only tax the current pay once more.
+        for (TDouble* wert : {d.SB_LSt, d.SB_BK, d.SB_SolZ})
+            wert->SetValue(0);
+        return;
+    }
     const TJahresbetraege& j = d.Jahresbetraege();
     TLStTabBase& t = *m_tab;
     t.SetDoub(ldJahresLohn, j.Entgelt->GetCents());
@@ -226,19 +247,8 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
     t.SetDoub(ldJahresHinzurechnung, j.Hinzurechnungsbetrag->GetCents());
     t.SetDoub(ldJahresEntschaedigung, j.Entschaedigungen->GetCents());
     t.SetCurr(lcSterbegeld, m_summen[sSterbegeld]);
-    // The payment, its pension part, and the part taxed by the one-fifth rule.
-    double sonstig = m_summen[sSonstSteuer];
-    double versorgung = m_summen[sSonstVersorgung];
-    double fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
-    if (d.Jahr->GetValue() >= 2025) {
-        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
-        // severance pay and pay for several years as plain other payments.
-        sonstig += fuenftel + m_summen[sMehrjVersorgung];
-        versorgung += m_summen[sMehrjVersorgung];
-        fuenftel = 0;
-    } else {
-        t.SetCurr(lcVersKapital, m_summen[sMehrjVersorgung]);
-    }
+    if (d.Jahr->GetValue() < 2025)
+        t.SetCurr(lcVersKapital, kapital);
     t.SonstigeBezuegeBerechnen(sonstig, versorgung, fuenftel);
     SetzeCent(*d.SB_LSt, t.GetDoub(leLStSonst) + t.GetDoub(leLStFuenftel));
     SetzeCent(*d.SB_BK, t.GetDoub(leKiStBasisSonst) + t.GetDoub(leKiStBasisFuenftel));
@@ -387,8 +397,7 @@ void TLohnBerechnung::NetToGross(TEntgeltPosten& c)
         const double neu = brutto + differenz;
         if (std::find(versucht.begin(), versucht.end(), neu) != versucht.end())
             throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
-                             FloatToBetragStr(2, c.netto.Wert()) +
-                             " nicht. Bitte um 0,01 ändern");
+                             FloatToBetragStr(2, c.netto.Wert()) + " nicht. Bitte um 0,01 ändern");
         c.brutto.SetzenCent(neu);
         if (schritt >= 501)
             throw ELohnberechnung();
@@ -480,8 +489,7 @@ void TLohnBerechnung::CalcSocialInsurance()
     const double bbgAV = lauf.grenzen.av;
     const double bbgKV = lauf.grenzen.kv;
 
-    TBeitrag b(svTage, 0, lauf.tabellenstart, lauf.tabellenschritt, bbgKV, bbgRV,
-               EuroFaktor(jahr));
+    TBeitrag b(svTage, 0, lauf.tabellenstart, lauf.tabellenschritt, bbgKV, bbgRV, EuroFaktor(jahr));
     b.SetEntgelt(m_summen[sLfdSV]);
     b.SetEinmalzahlung(m_summen[sSonstSV]);
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
