@@ -106,12 +106,17 @@ void TLohnBerechnung::EntgeltHinzufuegen(TEntgeltPosten& c)
     const double brutto = c.brutto.Cent();
     const double a = (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : brutto;
 
-    if (c.sozVersPflicht)
-        m_summen[sonstig ? sSonstSV : sLfdSV] += a;
     if (c.pauschal) {
+        // The gross of a flat-taxed component follows from its net in this run; its
+        // contributions are levied on that gross, not on the one an earlier run left.
         PauschalEntgelt(c);
+        if (c.sozVersPflicht)
+            m_summen[sonstig ? sSonstSV : sLfdSV] +=
+                (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : c.brutto.Cent();
         return;
     }
+    if (c.sozVersPflicht)
+        m_summen[sonstig ? sSonstSV : sLfdSV] += a;
     if (c.stPflicht || c.sozVersPflicht)
         m_summen[sonstig ? sSonstPflichtig : sLfdPflichtig] += a;
     else

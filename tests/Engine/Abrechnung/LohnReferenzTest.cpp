@@ -1,6 +1,7 @@
 // Statements of random inputs (years 2000 to 2026, every tax class, net, gross or wage tax
-// given, transition zone, part periods, chambers, net deductions, pension payments) against the
-// results they had when the file was written. A net-to-gross search must find the same gross to
+// given, transition zone, part periods, chambers, net deductions, pension payments; and itemised
+// pay of up to four components: net-agreed, flat-taxed, other payments, severance, multi-year and
+// pension items) against the results they had when the files were written. A net-to-gross search must find the same gross to
 // the cent, also where several gross amounts give the same net pay; a statement that has already
 // run must give what a fresh one gives.
 #include "LohnFall.h"
@@ -21,10 +22,9 @@ struct TReferenzFall {
 };
 
 // Lines "YEAR MONTH | inputs | results".
-std::vector<TReferenzFall> LiesReferenz()
+void LiesReferenz(const std::string& name, std::vector<TReferenzFall>& faelle)
 {
-    std::ifstream datei(std::string(VT_TESTDATA_DIR) + "/lohn/zufallsfaelle.txt");
-    std::vector<TReferenzFall> faelle;
+    std::ifstream datei(std::string(VT_TESTDATA_DIR) + "/lohn/" + name);
     std::string zeile;
     while (std::getline(datei, zeile)) {
         const auto t1 = zeile.find(" | ");
@@ -38,18 +38,22 @@ std::vector<TReferenzFall> LiesReferenz()
         f.ergebnis = zeile.substr(t2 + 3);
         faelle.push_back(std::move(f));
     }
-    return faelle;
 }
 
 const std::vector<TReferenzFall>& Faelle()
 {
-    static const std::vector<TReferenzFall> faelle = LiesReferenz();
+    static const std::vector<TReferenzFall> faelle = [] {
+        std::vector<TReferenzFall> alle;
+        LiesReferenz("zufallsfaelle.txt", alle);
+        LiesReferenz("zufallsfaelle_bezuege.txt", alle);
+        return alle;
+    }();
     return faelle;
 }
 
-TEST(LohnReferenz, FileHoldsThousandsOfCases)
+TEST(LohnReferenz, FilesHoldThousandsOfCases)
 {
-    EXPECT_GE(Faelle().size(), 3000u);
+    EXPECT_GE(Faelle().size(), 4500u);
 }
 
 TEST(LohnReferenz, FreshStatementsGiveTheStoredResults)
@@ -68,6 +72,10 @@ TEST(LohnReferenz, RecalculatedStatementsGiveTheStoredResults)
 {
     int abweichungen = 0;
     for (const TReferenzFall& f : Faelle()) {
+        // A failed run marks its main results and leaves the others as an earlier run set
+        // them: after a change and back they are those of the run with the changed amount.
+        if (f.ergebnis.find("???") != std::string::npos)
+            continue;
         const TLohnFallAntwort a = BerechneLohnFallNachAenderung(f.jahr, f.monat, f.eingabe);
         if (a.zeile != f.ergebnis && ++abweichungen <= 5)
             ADD_FAILURE() << f.jahr << ' ' << f.monat << ' ' << f.eingabe << "\n  got  " << a.zeile
