@@ -125,10 +125,20 @@ private:
     void PostenBerechnen(std::vector<TEntgeltPosten>& posten);
     void EntgeltHinzufuegen(TEntgeltPosten& c);
     void PauschalEntgelt(TEntgeltPosten& c);
+    void LaufwerteLesen();
     void Summen();
     void LohnsteuerErmitteln();
     void KirchensteuerErmitteln();
     void SonstigeBezuegeErmitteln();
+    struct TSonstigeBetraege {
+        double sonstig = 0;
+        double versorgung = 0;
+        double fuenftel = 0;
+        double kapital = 0;
+    };
+    TSonstigeBetraege SonstigeBetraege() const;
+    bool SonstigeBezuegeLeer() const;
+    void SonstigeBezuegeTarif();
     void SonstigeBezuegeDM();
     void Differenzmethode();
     void SolZSonstige(double satz);
@@ -140,10 +150,13 @@ private:
     void CalcSocialInsurance();
     void KammerBerechnung();
 
-    // What the contributions take from the year tables and the options, the same for every step
-    // of a run: looked up at its first step, forgotten when the next run starts.
-    struct TSVLaufwerte {
-        bool gelesen = false;
+    // What every step of a run reads and no step changes: inputs in cents, and what the
+    // contributions take from the year tables and the options. Read when the run starts.
+    struct TLaufwerte {
+        double freibetrag = 0;
+        double hinzurechnung = 0;
+        double vorteile = 0;
+        double andereAE = 0;
         TSVGrenzen grenzen;
         double tabellenstart = 1.0;
         double tabellenschritt = 1.0;
@@ -154,7 +167,12 @@ private:
 
     mutable TLohnDaten* m_lohnDaten = nullptr;
     std::unique_ptr<TLStTabBase> m_tab;
-    TSVLaufwerte m_svLauf;
+    TLaufwerte m_lauf;
+    // The taxes of other payments of the step, in cents as read back from their values:
+    // wage tax, solidarity surcharge, church-tax base.
+    double m_sbLStCent = 0;
+    double m_sbSolZCent = 0;
+    double m_sbBKCent = 0;
     TSummen m_summen{};
     std::array<double, 5> m_arbeitgeber{};
     // The pay liable to contributions of the last run (in the transition zone its reduced base).

@@ -66,7 +66,7 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
 void TLohnBerechnung::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
 {
     TLohnDaten& d = LohnDatenOf();
-    m_svLauf = TSVLaufwerte{};
+    LaufwerteLesen();
     m_summen.fill(0);
     const double lohnsteuerGegeben = d.Lohnsteuer->GetValue();
     for (TDouble* wert :
@@ -161,6 +161,22 @@ void TLohnBerechnung::PauschalEntgelt(TEntgeltPosten& c)
     m_summen[c.einmalzahlung ? sSonstPflichtig : sPauschal] += c.brutto.Cent();
 }
 
+void TLohnBerechnung::LaufwerteLesen()
+{
+    const TLohnDaten& d = LohnDatenOf();
+    m_lauf = TLaufwerte{};
+    m_lauf.freibetrag = d.Freibetrag->GetCents();
+    m_lauf.hinzurechnung = d.Hinzurechnungsbetrag->GetCents();
+    m_lauf.vorteile = d.Vorteile_19a_1_4->GetCents();
+    m_lauf.andereAE = d.AndereAE->GetCents();
+    m_lauf.grenzen = SVGrenzenCent();
+    if (d.TabellenBeitrag->GetValue()) {
+        const int jahr = d.Jahr->GetValue();
+        m_lauf.tabellenstart = BeitragsTabellenWert1(jahr);
+        m_lauf.tabellenschritt = BeitragsTabellenWert2(jahr);
+    }
+}
+
 void TLohnBerechnung::Summen()
 {
     TLohnDaten& d = LohnDatenOf();
@@ -191,21 +207,21 @@ void TLohnBerechnung::LohnsteuerErmitteln()
     if (d.Steuertage->GetValue() == zeitraumTage) {
         t.SetCurr(lcLohn, m_summen[sLfdSteuer]);
         t.SetCurr(lcVersBezug, m_summen[sLfdVersorgung]);
-        t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
-        t.SetDoub(ldHinzurechnung, d.Hinzurechnungsbetrag->GetCents());
+        t.SetDoub(ldFreibetrag, m_lauf.freibetrag);
+        t.SetDoub(ldHinzurechnung, m_lauf.hinzurechnung);
         t.SetInt(liZeitraum, d.Zeitraum->GetValue());
     } else {
         // Part of a period: the tax of the days, each day taxed by the day table.
         tage = d.Steuertage->GetValue() > 0 ? d.Steuertage->GetValue() : 1;
         t.SetCurr(lcLohn, Abschneiden(m_summen[sLfdSteuer] / tage));
         t.SetCurr(lcVersBezug, Abschneiden(m_summen[sLfdVersorgung] / tage));
-        t.SetDoub(ldFreibetrag, Abschneiden(d.Freibetrag->GetCents() / zeitraumTage));
-        t.SetDoub(ldHinzurechnung, Abschneiden(d.Hinzurechnungsbetrag->GetCents() / zeitraumTage));
+        t.SetDoub(ldFreibetrag, Abschneiden(m_lauf.freibetrag / zeitraumTage));
+        t.SetDoub(ldHinzurechnung, Abschneiden(m_lauf.hinzurechnung / zeitraumTage));
         t.SetInt(liZeitraum, TLohnDaten::kTag);
     }
-    SetzeCent(*d.Lohnsteuer, t.GetDoub(leLohnsteuer) * tage + d.SB_LSt->GetCents());
-    SetzeCent(*d.Solidaritaetszuschlag, t.GetDoub(leSolZ) * tage + d.SB_SolZ->GetCents());
-    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + d.SB_BK->GetCents();
+    SetzeCent(*d.Lohnsteuer, t.GetDoub(leLohnsteuer) * tage + m_sbLStCent);
+    SetzeCent(*d.Solidaritaetszuschlag, t.GetDoub(leSolZ) * tage + m_sbSolZCent);
+    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + m_sbBKCent;
     if (t.ZusatztabelleAngewendet())
         d.Zusatztabelle_angewendet->SetValue(true);
 }
@@ -218,32 +234,61 @@ void TLohnBerechnung::KirchensteuerErmitteln()
 
 void TLohnBerechnung::SonstigeBezuegeErmitteln()
 {
-    TLohnDaten& d = LohnDatenOf();
+    const TLohnDaten& d = LohnDatenOf();
     if (d.Jahr->GetValue() < 2002) {
         SonstigeBezuegeDM();
+        m_sbLStCent = d.SB_LSt->GetCents();
+        m_sbSolZCent = d.SB_SolZ->GetCents();
+        m_sbBKCent = d.SB_BK->GetCents();
         return;
     }
-    // The payment, its pension part, and the part taxed by the one-fifth rule.
-    double sonstig = m_summen[sSonstSteuer];
-    double versorgung = m_summen[sSonstVersorgung];
-    double fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
-    double kapital = m_summen[sMehrjVersorgung];
-    if (d.Jahr->GetValue() >= 2025) {
-        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
-        // severance pay and pay for several years as plain other payments.
-        sonstig += fuenftel + kapital;
-        versorgung += kapital;
-        fuenftel = 0;
-        kapital = 0;
-    }
-    if (sonstig == 0 && versorgung == 0 && fuenftel == 0 && kapital == 0 &&
-        m_summen[sSterbegeld] == 0 && d.Vorteile_19a_1_4->GetCents() == 0) {
+    if (SonstigeBezuegeLeer()) {
         // Nothing besides the current pay: the tariff has no other payment to tax, and a run
         // of it would only tax the current pay once more.
         for (TDouble* wert : {d.SB_LSt, d.SB_BK, d.SB_SolZ})
             wert->SetValue(0);
+        m_sbLStCent = 0;
+        m_sbSolZCent = 0;
+        m_sbBKCent = 0;
         return;
     }
+    SonstigeBezuegeTarif();
+    m_sbLStCent = d.SB_LSt->GetCents();
+    m_sbSolZCent = d.SB_SolZ->GetCents();
+    m_sbBKCent = d.SB_BK->GetCents();
+}
+
+TLohnBerechnung::TSonstigeBetraege TLohnBerechnung::SonstigeBetraege() const
+{
+    // The payment, its pension part, the part taxed by the one-fifth rule and the capitalised
+    // pension payments.
+    TSonstigeBetraege b;
+    b.sonstig = m_summen[sSonstSteuer];
+    b.versorgung = m_summen[sSonstVersorgung];
+    b.fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
+    b.kapital = m_summen[sMehrjVersorgung];
+    if (LohnDatenOf().Jahr->GetValue() >= 2025) {
+        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
+        // severance pay and pay for several years as plain other payments.
+        b.sonstig += b.fuenftel + b.kapital;
+        b.versorgung += b.kapital;
+        b.fuenftel = 0;
+        b.kapital = 0;
+    }
+    return b;
+}
+
+bool TLohnBerechnung::SonstigeBezuegeLeer() const
+{
+    const TSonstigeBetraege b = SonstigeBetraege();
+    return b.sonstig == 0 && b.versorgung == 0 && b.fuenftel == 0 && b.kapital == 0 &&
+           m_summen[sSterbegeld] == 0 && m_lauf.vorteile == 0;
+}
+
+void TLohnBerechnung::SonstigeBezuegeTarif()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const TSonstigeBetraege b = SonstigeBetraege();
     const TJahresbetraege& j = d.Jahresbetraege();
     TLStTabBase& t = *m_tab;
     t.SetDoub(ldJahresLohn, j.Entgelt->GetCents());
@@ -253,8 +298,8 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
     t.SetDoub(ldJahresEntschaedigung, j.Entschaedigungen->GetCents());
     t.SetCurr(lcSterbegeld, m_summen[sSterbegeld]);
     if (d.Jahr->GetValue() < 2025)
-        t.SetCurr(lcVersKapital, kapital);
-    t.SonstigeBezuegeBerechnen(sonstig, versorgung, fuenftel);
+        t.SetCurr(lcVersKapital, b.kapital);
+    t.SonstigeBezuegeBerechnen(b.sonstig, b.versorgung, b.fuenftel);
     SetzeCent(*d.SB_LSt, t.GetDoub(leLStSonst) + t.GetDoub(leLStFuenftel));
     SetzeCent(*d.SB_BK, t.GetDoub(leKiStBasisSonst) + t.GetDoub(leKiStBasisFuenftel));
     SetzeCent(*d.SB_SolZ, t.GetDoub(leSolZSonst) + t.GetDoub(leSolZFuenftel));
@@ -481,15 +526,7 @@ void TLohnBerechnung::CalcSocialInsurance()
     const int monat = d.Monat->GetValue();
     const int svTage = d.SVTage->GetValue();
 
-    TSVLaufwerte& lauf = m_svLauf;
-    if (!lauf.gelesen) {
-        lauf.grenzen = SVGrenzenCent();
-        if (d.TabellenBeitrag->GetValue()) {
-            lauf.tabellenstart = BeitragsTabellenWert1(jahr);
-            lauf.tabellenschritt = BeitragsTabellenWert2(jahr);
-        }
-        lauf.gelesen = true;
-    }
+    TLaufwerte& lauf = m_lauf;
     const double bbgRV = lauf.grenzen.rv;
     const double bbgAV = lauf.grenzen.av;
     const double bbgKV = lauf.grenzen.kv;
@@ -500,7 +537,7 @@ void TLohnBerechnung::CalcSocialInsurance()
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
     b.SetKeineBBG(d.KeineBBG->GetValue());
     b.SetEuroRundung(jahr > 2002);
-    b.SetAndereAE(d.AndereAE->GetCents());
+    b.SetAndereAE(lauf.andereAE);
     const bool gleitzone = d.Gleitzone->GetValue();
     b.SetGleitzone(gleitzone);
     // The switch is asked only where the old zone may be kept; a disabled switch reads off.
