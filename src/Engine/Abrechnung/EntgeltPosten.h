@@ -2,9 +2,6 @@
 // The pay components as the run of a payroll statement sees them: plain numbers instead of data
 // sets, so that the net-to-gross search tries its gross amounts without notifying anyone, and a
 // statement without itemised pay needs no component objects at all.
-#include <vector>
-
-class TDetailEntgelte;
 class TDetailEntgeltDaten;
 
 // A money amount held as a two-place value holds it: cut to the cent on setting, the old number

@@ -130,6 +130,8 @@ private:
     void LohnsteuerErmitteln();
     void KirchensteuerErmitteln();
     void SonstigeBezuegeErmitteln();
+    // What the tariff taxes as other payments in a run: the payment, its pension part, the
+    // part taxed by the one-fifth rule and the capitalised pension payments.
     struct TSonstigeBetraege {
         double sonstig = 0;
         double versorgung = 0;

@@ -103,18 +103,19 @@ void TLohnBerechnung::EntgeltHinzufuegen(TEntgeltPosten& c)
     const TLohnDaten& d = LohnDatenOf();
     const bool versorgung = c.versorgungsbezug;
     const bool sonstig = c.einmalzahlung;
-    const double brutto = c.brutto.Cent();
-    const double a = (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : brutto;
+    // The pension item of a statement without itemised pay counts for the wage tax only.
+    const bool nurVersorgung = !d.DetailEntgelt->GetValue() && versorgung;
 
     if (c.pauschal) {
         // The gross of a flat-taxed component follows from its net in this run; its
         // contributions are levied on that gross, not on the one an earlier run left.
         PauschalEntgelt(c);
         if (c.sozVersPflicht)
-            m_summen[sonstig ? sSonstSV : sLfdSV] +=
-                (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : c.brutto.Cent();
+            m_summen[sonstig ? sSonstSV : sLfdSV] += nurVersorgung ? 0 : c.brutto.Cent();
         return;
     }
+    const double brutto = c.brutto.Cent();
+    const double a = nurVersorgung ? 0 : brutto;
     if (c.sozVersPflicht)
         m_summen[sonstig ? sSonstSV : sLfdSV] += a;
     if (c.stPflicht || c.sozVersPflicht)
@@ -235,14 +236,8 @@ void TLohnBerechnung::KirchensteuerErmitteln()
 void TLohnBerechnung::SonstigeBezuegeErmitteln()
 {
     const TLohnDaten& d = LohnDatenOf();
-    if (d.Jahr->GetValue() < 2002) {
-        SonstigeBezuegeDM();
-        m_sbLStCent = d.SB_LSt->GetCents();
-        m_sbSolZCent = d.SB_SolZ->GetCents();
-        m_sbBKCent = d.SB_BK->GetCents();
-        return;
-    }
-    if (SonstigeBezuegeLeer()) {
+    const bool dm = d.Jahr->GetValue() < 2002;
+    if (!dm && SonstigeBezuegeLeer()) {
         // Nothing besides the current pay: the tariff has no other payment to tax, and a run
         // of it would only tax the current pay once more.
         for (TDouble* wert : {d.SB_LSt, d.SB_BK, d.SB_SolZ})
@@ -252,7 +247,10 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
         m_sbBKCent = 0;
         return;
     }
-    SonstigeBezuegeTarif();
+    if (dm)
+        SonstigeBezuegeDM();
+    else
+        SonstigeBezuegeTarif();
     m_sbLStCent = d.SB_LSt->GetCents();
     m_sbSolZCent = d.SB_SolZ->GetCents();
     m_sbBKCent = d.SB_BK->GetCents();
@@ -260,8 +258,6 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
 
 TLohnBerechnung::TSonstigeBetraege TLohnBerechnung::SonstigeBetraege() const
 {
-    // The payment, its pension part, the part taxed by the one-fifth rule and the capitalised
-    // pension payments.
     TSonstigeBetraege b;
     b.sonstig = m_summen[sSonstSteuer];
     b.versorgung = m_summen[sSonstVersorgung];
