@@ -59,10 +59,28 @@ void TDouble::StoreCut(double x)
         Change();
         return;
     }
+    StoreGeschnitten(cut);
+}
+
+void TDouble::StoreGeschnitten(double cut)
+{
     if (!MustStore(Gleich(cut, m_value)))
         return;
     m_value = cut;
     AfterSet();
+}
+
+void TDouble::SetGanzeCents(double cent)
+{
+    // Cutting cent * 0.01 multiplies by 100 again: for a whole cent below 10^11 in size the
+    // product misses cent by less than the cut's tolerance of 0.0001, so the cut gives
+    // cent / 100 (and a zero of either sign gives +0).
+    constexpr double kGrenze = 1e11;
+    if (m_decimals != 2 || !(std::fabs(cent) < kGrenze) || cent != std::trunc(cent)) {
+        SetValue(cent * 0.01);
+        return;
+    }
+    StoreGeschnitten(cent == 0 ? 0.0 : cent / 100.0);
 }
 
 double TDouble::Cut(double x) const

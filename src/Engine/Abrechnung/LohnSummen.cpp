@@ -23,7 +23,7 @@ namespace {
 // Sets a money value from cents.
 void SetzeCent(TDouble& wert, double cent)
 {
-    wert.SetValue(cent * 0.01);
+    wert.SetGanzeCents(cent);
 }
 
 void AddiereCent(TDouble& wert, double cent)
