@@ -26,14 +26,20 @@ double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, dou
 {
     if (b == 0)
         return a;
-    const long double q = static_cast<long double>(a) / b * c;
+    // Dividing or multiplying by 1 is exact: the same currency on both sides and whole units
+    // (the common case of the contributions) skip those steps without changing a bit.
+    long double q = a;
+    if (b != 1)
+        q /= b;
+    if (c != 1)
+        q *= c;
     long double p = 1.0L;
     for (unsigned char i = 0; i < decimals; ++i)
         p *= 10.0L;
     // The scaled value passes through a double, as it does on its way into Runden/Abschneiden.
-    const double scaled = static_cast<double>(q * p);
+    const double scaled = static_cast<double>(decimals == 0 ? q : q * p);
     const long double whole = rundenFlag ? Runden(scaled) : Abschneiden(scaled);
-    return static_cast<double>(whole / p);
+    return static_cast<double>(decimals == 0 ? whole : whole / p);
 }
 
 double EuroFaktor(int jahr)

@@ -18,6 +18,20 @@ double Zehnerpotenz(int decimals)
 
 } // namespace
 
+double ZahlGeschnitten(double x, int decimals)
+{
+    const double p = Zehnerpotenz(decimals);
+    return Abschneiden(x * p) / p;
+}
+
+bool ZahlGleich(double a, double b, int decimals)
+{
+    // One unit of the last place always counts as a change, however many places the value has
+    // (a fixed tolerance of 0.00001 swallowed every other one-unit step of a 5-place exchange
+    // rate).
+    return std::fabs(a - b) * Zehnerpotenz(decimals) < 0.5;
+}
+
 TDouble::TDouble(TDaten* daten, std::string name, TValueCreateFlags flags, double defaultValue,
                  int decimals)
     : TValue(daten, std::move(name), flags), m_decimals(decimals)
@@ -45,24 +59,38 @@ void TDouble::StoreCut(double x)
         Change();
         return;
     }
+    StoreGeschnitten(cut);
+}
+
+void TDouble::StoreGeschnitten(double cut)
+{
     if (!MustStore(Gleich(cut, m_value)))
         return;
     m_value = cut;
     AfterSet();
 }
 
+void TDouble::SetGanzeCents(double cent)
+{
+    // Cutting cent * 0.01 multiplies by 100 again: for a whole cent below 10^11 in size the
+    // product misses cent by less than the cut's tolerance of 0.0001, so the cut gives
+    // cent / 100 (and a zero of either sign gives +0).
+    constexpr double kGrenze = 1e11;
+    if (m_decimals != 2 || !(std::fabs(cent) < kGrenze) || cent != std::trunc(cent)) {
+        SetValue(cent * 0.01);
+        return;
+    }
+    StoreGeschnitten(cent == 0 ? 0.0 : cent / 100.0);
+}
+
 double TDouble::Cut(double x) const
 {
-    const double p = Zehnerpotenz(m_decimals);
-    return Abschneiden(x * p) / p;
+    return ZahlGeschnitten(x, m_decimals);
 }
 
 bool TDouble::Gleich(double a, double b) const
 {
-    // Less than half of the last place apart: one unit of the last place always counts as a
-    // change, however many places the value has (a fixed tolerance of 0.00001 swallowed every
-    // other one-unit step of a 5-place exchange rate).
-    return std::fabs(a - b) * Zehnerpotenz(m_decimals) < 0.5;
+    return ZahlGleich(a, b, m_decimals);
 }
 
 void TDouble::SetDefault(double x)

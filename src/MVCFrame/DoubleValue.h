@@ -5,6 +5,11 @@
 // of the last place.
 #include "MVCFrame/Value.h"
 
+// A number cut to `decimals` places as a TDouble stores it.
+double ZahlGeschnitten(double x, int decimals);
+// Whether two numbers are the same at `decimals` places: less than half of the last place apart.
+bool ZahlGleich(double a, double b, int decimals);
+
 class TDouble : public TValue {
 public:
     TDouble(TDaten* daten, std::string name, TValueCreateFlags flags = 0, double defaultValue = 0,
@@ -21,6 +26,9 @@ public:
     void Add(double x) { SetValue(m_value + x); }
     void AddCents(int cents) { SetValue(m_value + cents * 0.01); }
     void SetCents(int cents) { SetValue(cents * 0.01); }
+    // Sets a number of hundredths, as SetValue(cent * 0.01) does. A whole number of cents on a
+    // two-place value skips the cut: it would give cent / 100 exactly.
+    virtual void SetGanzeCents(double cent);
     // The value in hundredths; cut to whole hundredths when it has fewer than 3 decimals.
     double GetCents() const;
     // Sets value / b * c, rounded half away from zero to the value's decimals.
@@ -36,6 +44,8 @@ protected:
     std::string EmptyAsString() const override;
     // Cuts to the decimals and stores when that differs in the last place (or undetermined).
     void StoreCut(double x);
+    // Stores a number already cut to the decimals, on the same terms.
+    void StoreGeschnitten(double cut);
     double Cut(double x) const;
     // Whether two numbers are the same at the value's decimals.
     bool Gleich(double a, double b) const;
@@ -57,6 +67,8 @@ public:
                   double maximum, double defaultValue, int decimals = 2);
 
     void SetValue(double x) override;
+    // Through SetValue, which checks the range.
+    void SetGanzeCents(double cent) override { SetValue(cent * 0.01); }
     double Minimum() const { return m_minimum; }
     double Maximum() const { return m_maximum; }
     void SetMin(double minimum);

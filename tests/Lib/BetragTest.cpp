@@ -108,6 +108,44 @@ TEST_P(DreisatzTest, RuleOfThree)
 INSTANTIATE_TEST_SUITE_P(Lib, DreisatzTest, testing::ValuesIn(kDreisatz),
                          [](const auto& i) { return std::string(i.param.name); });
 
+// The rule of three written out in full, every step taken: the shortcuts for a factor of 1 and
+// for whole units must give the same bits.
+double DreisatzAusgeschrieben(bool runden, unsigned char decimals, double a, double b, double c)
+{
+    if (b == 0)
+        return a;
+    const long double q = static_cast<long double>(a) / b * c;
+    long double p = 1.0L;
+    for (unsigned char i = 0; i < decimals; ++i)
+        p *= 10.0L;
+    const double scaled = static_cast<double>(q * p);
+    const long double whole = runden ? Runden(scaled) : Abschneiden(scaled);
+    return static_cast<double>(whole / p);
+}
+
+TEST(Dreisatz, FactorOneAndWholeUnitsGiveTheSameBitsAsTheFullRule)
+{
+    std::mt19937_64 zufall(31);
+    std::uniform_real_distribution<double> betrag(-1e9, 1e9);
+    const double faktoren[] = {1.0, 1.95583, 0.5112918811962185, 100.0, 3.0};
+    for (int i = 0; i < 200000; ++i) {
+        // Amounts near whole cents and halves, where rounding decides.
+        double a = betrag(zufall);
+        if (i % 3 == 0)
+            a = std::round(a) + 0.5;
+        else if (i % 3 == 1)
+            a = std::round(a * 100) / 100;
+        const double b = faktoren[zufall() % 5];
+        const double c = faktoren[zufall() % 5];
+        const auto decimals = static_cast<unsigned char>(zufall() % 4);
+        const bool runden = (zufall() & 1) != 0;
+        const double neu = Dreisatz(runden, decimals, a, b, c);
+        const double alt = DreisatzAusgeschrieben(runden, decimals, a, b, c);
+        ASSERT_EQ(std::signbit(neu), std::signbit(alt)) << a << ' ' << b << ' ' << c;
+        ASSERT_EQ(neu, alt) << a << ' ' << b << ' ' << c << ' ' << int(decimals);
+    }
+}
+
 TEST(EuroFaktor, DmUpTo2001)
 {
     EXPECT_DOUBLE_EQ(EuroFaktor(1990), 1.95583);

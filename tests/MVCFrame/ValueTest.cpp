@@ -7,6 +7,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <iterator>
+#include <limits>
+#include <random>
 
 #include <memory>
 
@@ -360,6 +364,88 @@ TEST_F(ValueTest, DoubleRefusesWhatIsNoNumber)
     for (const double x : {std::nan(""), HUGE_VAL, 1e307}) {
         betrag.SetValue(x);
         EXPECT_DOUBLE_EQ(betrag.GetValue(), 1.5) << x;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Whole cents set directly must leave a value exactly as setting the amount and cutting it
+// does: the same bits, the same flags, the same notifications.
+void GanzeCentsWieBetrag(TDouble& betrag, TDouble& cents, double start, double cent,
+                         bool unbestimmt)
+{
+    betrag.SetValue(start);
+    cents.SetValue(start);
+    betrag.SetFlag(TValue::vfUndetermined, unbestimmt);
+    cents.SetFlag(TValue::vfUndetermined, unbestimmt);
+    int nBetrag = 0;
+    int nCents = 0;
+    betrag.OnChange = [&nBetrag](TValue&) { ++nBetrag; };
+    cents.OnChange = [&nCents](TValue&) { ++nCents; };
+    betrag.SetValue(cent * 0.01);
+    cents.SetGanzeCents(cent);
+    betrag.OnChange = nullptr;
+    cents.OnChange = nullptr;
+    const double a = betrag.GetStoredValue();
+    const double b = cents.GetStoredValue();
+    ASSERT_TRUE(a == b || (std::isnan(a) && std::isnan(b))) << cent << " from " << start;
+    ASSERT_EQ(std::signbit(a), std::signbit(b)) << cent << " from " << start;
+    ASSERT_EQ(betrag.Flags(), cents.Flags()) << cent;
+    ASSERT_EQ(nBetrag, nCents) << cent;
+    ASSERT_EQ(betrag.GetCents(), cents.GetCents()) << cent;
+}
+
+TEST(DoubleGanzeCents, SameAsSettingTheCutAmount)
+{
+    std::mt19937_64 zufall(31);
+    const double rand[] = {0.0,
+                           -0.0,
+                           1.0,
+                           -1.0,
+                           99999999999.0,
+                           -99999999999.0,
+                           1e11,
+                           -1e11,
+                           1e11 + 1,
+                           4503599627370497.0,
+                           0.5,
+                           -0.25,
+                           123.45,
+                           1e300,
+                           std::numeric_limits<double>::infinity(),
+                           std::nan("")};
+    TDouble betrag(nullptr, "Betrag");
+    TDouble cents(nullptr, "Cents");
+    TDouble betrag5(nullptr, "Betrag5", 0, 0, 5);
+    TDouble cents5(nullptr, "Cents5", 0, 0, 5);
+    TDoubleMinMax betragMinMax(nullptr, "BetragMinMax", 0, -1000, 1000, 0);
+    TDoubleMinMax centsMinMax(nullptr, "CentsMinMax", 0, -1000, 1000, 0);
+    for (int i = 0; i < 200000; ++i) {
+        double cent = 0;
+        if (i % 10 == 0) {
+            cent = rand[zufall() % std::size(rand)];
+        } else {
+            // Whole cents of every size up to 10^12.
+            const int stellen = static_cast<int>(zufall() % 13);
+            cent =
+                static_cast<double>(zufall() % static_cast<std::uint64_t>(std::pow(10, stellen)));
+            if (zufall() % 2 == 0)
+                cent = -cent;
+        }
+        // From the same cent (kept, unless undetermined), a neighbour, or anything.
+        const double start = i % 3 == 0   ? cent * 0.01
+                             : i % 3 == 1 ? (cent + 1) * 0.01
+                                          : static_cast<double>(zufall() % 100000) * 0.013;
+        const bool unbestimmt = i % 5 == 0;
+        GanzeCentsWieBetrag(betrag, cents, start, cent, unbestimmt);
+        if (i % 4 == 0) {
+            GanzeCentsWieBetrag(betrag5, cents5, start, cent, unbestimmt);
+            GanzeCentsWieBetrag(betragMinMax, centsMinMax, 0, cent, unbestimmt);
+        }
+        if (HasFatalFailure())
+            return;
     }
 }
 

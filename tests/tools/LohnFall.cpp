@@ -1,11 +1,13 @@
 #include "LohnFall.h"
 
+#include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Lib/Betrag.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/ZahlText.h"
 
+#include <charconv>
 #include <memory>
 #include <vector>
 
@@ -34,6 +36,7 @@ constexpr TArbeitgeberZweig kArbeitgeber[] = {
 };
 
 constexpr std::string_view kJahresPraefix = "Jahresbetraege.";
+constexpr std::string_view kBezugPraefix = "Bezug";
 
 std::vector<std::string_view> Paare(std::string_view zeile)
 {
@@ -55,8 +58,29 @@ std::vector<std::string_view> Paare(std::string_view zeile)
     return paare;
 }
 
+// "BezugN.NAME": a value of the Nth pay component of the itemised list, which grows to N
+// components (each new one as the list dialog creates it).
+TValue* BezugsWert(const TLohnDaten& d, std::string_view name)
+{
+    const std::size_t punkt = name.find('.');
+    int nummer = 0;
+    const char* anfang = name.data() + kBezugPraefix.size();
+    const auto [rest, fehler] = std::from_chars(anfang, name.data() + punkt, nummer);
+    if (fehler != std::errc() || rest != name.data() + punkt || nummer < 1 || nummer > 20)
+        return nullptr;
+    TDetailEntgelte& liste = d.DetailEntgelte();
+    while (liste.Count() < nummer) {
+        auto neu = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+        liste.Hinzufuegen(neu->DetailEntgeltDaten());
+    }
+    return liste.DetailEntgeltDaten(nummer - 1).FindValue(std::string(name.substr(punkt + 1)));
+}
+
 TValue* WertNamens(const TLohnDaten& d, std::string_view name)
 {
+    if (name.substr(0, kBezugPraefix.size()) == kBezugPraefix &&
+        name.find('.') != std::string_view::npos)
+        return BezugsWert(d, name);
     if (name.substr(0, kJahresPraefix.size()) == kJahresPraefix)
         return d.Jahresbetraege().FindValue(std::string(name.substr(kJahresPraefix.size())));
     return d.FindValue(std::string(name));
@@ -86,9 +110,23 @@ std::string Fehler(std::string_view was, std::string_view paar)
     return "ERROR " + std::string(was) + ": " + std::string(paar);
 }
 
-} // namespace
+// The value that holds the given amount of the statement: with itemised pay the amount of the
+// first component.
+TDouble& Gegeben(const TLohnDaten& d)
+{
+    if (d.DetailEntgelt->GetValue() && d.DetailEntgelte().Count() > 0)
+        return d.DetailEntgelte().DetailEntgeltDaten(0).Betrag();
+    switch (d.Ausgangswert->GetValue()) {
+    case TLohnDaten::kAusLohnsteuer:
+        return *d.Lohnsteuer;
+    case TLohnDaten::kAusNetto:
+        return *d.Nettoentgelt;
+    default:
+        return *d.Entgelt;
+    }
+}
 
-TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
+TLohnFallAntwort Berechnen(int jahr, int monat, std::string_view eingabe, bool nachAenderung)
 {
     auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
     TLohnDaten& d = lohn->LohnDatenOf();
@@ -110,8 +148,13 @@ TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
         if (!Setzen(*wert, paar.substr(gleich + 1)))
             return {false, Fehler("value refused", paar)};
     }
+    const double gegeben = Gegeben(d).GetStoredValue();
     d.SetModified(true);
     lohn->Recalculate();
+    if (nachAenderung) {
+        Gegeben(d).SetValue(gegeben + 0.01);
+        Gegeben(d).SetValue(gegeben);
+    }
 
     std::string zeile;
     for (const char* name : kErgebnisse) {
@@ -124,5 +167,22 @@ TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
         zeile += ' ' + std::string(z.name) + '=' +
                  (offen ? "???" : FloatToBetragStr(2, lohn->ArbeitgeberAnteil(z.zweig) * 0.01));
     }
+    // The gross of each itemised component, as the list shows it.
+    const TDetailEntgelte& liste = d.DetailEntgelte();
+    for (int i = 0; i < liste.Count(); ++i)
+        zeile += " Bezug" + std::to_string(i + 1) +
+                 ".Brutto=" + liste.DetailEntgeltDaten(i).Brutto().GetAsString();
     return {true, zeile};
+}
+
+} // namespace
+
+TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe)
+{
+    return Berechnen(jahr, monat, eingabe, false);
+}
+
+TLohnFallAntwort BerechneLohnFallNachAenderung(int jahr, int monat, std::string_view eingabe)
+{
+    return Berechnen(jahr, monat, eingabe, true);
 }

@@ -3,10 +3,11 @@
 //
 // A line holds NAME=value pairs separated by blanks: NAME is a value of the payroll data as the
 // settings file names it ("Entgelt", "Steuerklasse", "KinderPV" ...; an annual amount with the
-// prefix "Jahresbetraege."), value its stored text (German numbers "4000,00", truth values 0 or
-// 1). The pairs are set in their order on a fresh statement of the year and month; every other
+// prefix "Jahresbetraege.", a value of the Nth itemised pay component with "BezugN."), value
+// its stored text (German numbers "4000,00", truth values 0 or 1). The pairs are set in their order on a fresh statement of the year and month; every other
 // value keeps its default. The answer is one line: every result as the page shows it
-// ("???" when undetermined), then the employer's share of each branch.
+// ("???" when undetermined), then the employer's share of each branch and the gross of each
+// itemised component ("Bezug1.Brutto=...").
 #include <string>
 #include <string_view>
 
@@ -16,3 +17,8 @@ struct TLohnFallAntwort {
 };
 
 TLohnFallAntwort BerechneLohnFall(int jahr, int monat, std::string_view eingabe);
+
+// The same statement, but its results are read after the given amount was changed by one cent
+// and back again: what a page shows after two keystrokes, computed by a statement that has
+// already run.
+TLohnFallAntwort BerechneLohnFallNachAenderung(int jahr, int monat, std::string_view eingabe);

@@ -3,6 +3,7 @@
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/EntgeltPosten.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Lohnsteuer/LStLib.h"
@@ -27,9 +28,13 @@ TBerechnung* TLohnBerechnung::NewInstance(TComponent* owner, const std::string& 
 
 TLohnDaten& TLohnBerechnung::LohnDatenOf() const
 {
-    auto* daten = dynamic_cast<TLohnDaten*>(&Daten());
-    VT_ASSERT(daten, "LohnDatenOf: kein TLohnDaten");
-    return *daten;
+    // The data set is created once, in init, and kept for the calculation's life.
+    if (m_lohnDaten == nullptr) {
+        auto* daten = dynamic_cast<TLohnDaten*>(&Daten());
+        VT_ASSERT(daten, "LohnDatenOf: kein TLohnDaten");
+        m_lohnDaten = daten;
+    }
+    return *m_lohnDaten;
 }
 
 void TLohnBerechnung::init()
@@ -394,17 +399,18 @@ void TLohnBerechnung::Calculate()
         } else {
             if (d.Ausgangswert->GetValue() == TLohnDaten::kAusLohnsteuer)
                 BruttoZurLohnsteuer();
-            auto liste = MakeComponent<TDetailEntgelte>(nullptr, std::string());
-            liste->VersorgungAnhaengen(d.Versorgungsbezuege->GetValue());
-            liste->NettoAbzugAnhaengen(d.NettoAbz->GetValue());
+            std::vector<TEntgeltPosten> posten{
+                TEntgeltPosten::Versorgung(d.Versorgungsbezuege->GetValue()),
+                TEntgeltPosten::NettoAbzug(d.NettoAbz->GetValue())};
             if (d.Ausgangswert->GetValue() == TLohnDaten::kAusNetto)
                 // The given net pay includes the child benefit paid with it; the pay component
                 // must not earn it once more, or every recalculation raises the gross.
-                liste->EntgeltAnhaengen(true, d.Nettoentgelt->GetValue() - d.KindergeldImNetto() +
-                                                  d.NettoAbz->GetValue());
+                posten.push_back(TEntgeltPosten::Entgelt(true, d.Nettoentgelt->GetValue() -
+                                                                   d.KindergeldImNetto() +
+                                                                   d.NettoAbz->GetValue()));
             else
-                liste->EntgeltAnhaengen(false, d.Entgelt->GetValue());
-            DetailEntgelteBerechnen(*liste);
+                posten.push_back(TEntgeltPosten::Entgelt(false, d.Entgelt->GetValue()));
+            PostenBerechnen(posten);
         }
     } catch (const ELohnberechnung& e) {
         m_fehlermeldung = e.what();

@@ -20,9 +20,10 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
-class TDetailEntgelt;
 class TDetailEntgelte;
+struct TEntgeltPosten;
 class TXIniFile;
 
 // No gross pay found for the given amount.
@@ -121,24 +122,59 @@ private:
 
     // The run over the pay components (LohnSummen.cpp).
     void DetailEntgelteBerechnen(TDetailEntgelte& liste);
-    void EntgeltHinzufuegen(TDetailEntgelt& c);
-    void PauschalEntgelt(TDetailEntgelt& c);
+    void PostenBerechnen(std::vector<TEntgeltPosten>& posten);
+    void EntgeltHinzufuegen(TEntgeltPosten& c);
+    void PauschalEntgelt(TEntgeltPosten& c);
+    void LaufwerteLesen();
     void Summen();
     void LohnsteuerErmitteln();
     void KirchensteuerErmitteln();
     void SonstigeBezuegeErmitteln();
+    // What the tariff taxes as other payments in a run: the payment, its pension part, the
+    // part taxed by the one-fifth rule and the capitalised pension payments.
+    struct TSonstigeBetraege {
+        double sonstig = 0;
+        double versorgung = 0;
+        double fuenftel = 0;
+        double kapital = 0;
+    };
+    TSonstigeBetraege SonstigeBetraege() const;
+    bool SonstigeBezuegeLeer() const;
+    void SonstigeBezuegeTarif();
     void SonstigeBezuegeDM();
     void Differenzmethode();
     void SolZSonstige(double satz);
     void HalberSteuersatz();
     void DrittelRegel();
     void FuenftelRegel();
-    void NetToGross(TDetailEntgelt& c);
+    void NetToGross(TEntgeltPosten& c);
     void BruttoZurLohnsteuer();
     void CalcSocialInsurance();
     void KammerBerechnung();
 
+    // What every step of a run reads and no step changes: inputs in cents, and what the
+    // contributions take from the year tables and the options. Read when the run starts.
+    struct TLaufwerte {
+        double freibetrag = 0;
+        double hinzurechnung = 0;
+        double vorteile = 0;
+        double andereAE = 0;
+        TSVGrenzen grenzen;
+        double tabellenstart = 1.0;
+        double tabellenschritt = 1.0;
+        // The zone factor by the formula (old, new), looked up when first needed.
+        std::array<double, 2> zonenfaktor{};
+        std::array<bool, 2> zonenfaktorGelesen{};
+    };
+
+    mutable TLohnDaten* m_lohnDaten = nullptr;
     std::unique_ptr<TLStTabBase> m_tab;
+    TLaufwerte m_lauf;
+    // The taxes of other payments of the step, in cents as read back from their values:
+    // wage tax, solidarity surcharge, church-tax base.
+    double m_sbLStCent = 0;
+    double m_sbSolZCent = 0;
+    double m_sbBKCent = 0;
     TSummen m_summen{};
     std::array<double, 5> m_arbeitgeber{};
     // The pay liable to contributions of the last run (in the transition zone its reduced base).

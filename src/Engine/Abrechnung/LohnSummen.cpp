@@ -1,6 +1,7 @@
 // The run of a payroll statement over its pay components: the accumulator block, wage tax with
 // special payments, contributions, the chamber contribution, net pay and the two searches.
 #include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/EntgeltPosten.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
@@ -22,7 +23,7 @@ namespace {
 // Sets a money value from cents.
 void SetzeCent(TDouble& wert, double cent)
 {
-    wert.SetValue(cent * 0.01);
+    wert.SetGanzeCents(cent);
 }
 
 void AddiereCent(TDouble& wert, double cent)
@@ -40,7 +41,32 @@ double Int(double x)
 
 void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
 {
+    std::vector<TEntgeltPosten> posten;
+    posten.reserve(static_cast<std::size_t>(liste.Count()));
+    for (int i = 0; i < liste.Count(); ++i)
+        posten.push_back(TEntgeltPosten::Aus(liste.DetailEntgeltDaten(i)));
+    // The gross found for a component goes back to it, also the last one tried when the run
+    // failed: the list shows it.
+    const auto zurueck = [&liste, &posten] {
+        for (std::size_t i = 0; i < posten.size(); ++i)
+            if (posten[i].brutto.Gesetzt())
+                liste.DetailEntgeltDaten(static_cast<int>(i))
+                    .Brutto()
+                    .SetValue(posten[i].brutto.Wert());
+    };
+    try {
+        PostenBerechnen(posten);
+    } catch (...) {
+        zurueck();
+        throw;
+    }
+    zurueck();
+}
+
+void TLohnBerechnung::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
+{
     TLohnDaten& d = LohnDatenOf();
+    LaufwerteLesen();
     m_summen.fill(0);
     const double lohnsteuerGegeben = d.Lohnsteuer->GetValue();
     for (TDouble* wert :
@@ -50,10 +76,8 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
         wert->SetValue(0);
     d.Zusatztabelle_angewendet->SetValue(false);
 
-    for (int i = 0; i < liste.Count(); ++i) {
-        TDetailEntgelt& c = liste.GetItem(i);
-        const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
-        if (e.NettoVereinb().GetValue() && !e.Pauschal().GetValue())
+    for (TEntgeltPosten& c : posten) {
+        if (c.nettoVereinb && !c.pauschal)
             NetToGross(c);
         else
             EntgeltHinzufuegen(c);
@@ -74,37 +98,42 @@ void TLohnBerechnung::DetailEntgelteBerechnen(TDetailEntgelte& liste)
         d.Lohnsteuer->SetValue(lohnsteuerGegeben);
 }
 
-void TLohnBerechnung::EntgeltHinzufuegen(TDetailEntgelt& c)
+void TLohnBerechnung::EntgeltHinzufuegen(TEntgeltPosten& c)
 {
     const TLohnDaten& d = LohnDatenOf();
-    const TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
-    const bool versorgung = e.Versorgungsbezug().GetValue();
-    const bool sonstig = e.Einmalzahlung().GetValue();
-    const double brutto = e.Brutto().GetCents();
-    const double a = (!d.DetailEntgelt->GetValue() && versorgung) ? 0 : brutto;
+    const bool versorgung = c.versorgungsbezug;
+    const bool sonstig = c.einmalzahlung;
+    // The pension item of a statement without itemised pay counts for the wage tax only.
+    const bool nurVersorgung = !d.DetailEntgelt->GetValue() && versorgung;
 
-    if (e.SozVersPflicht().GetValue())
-        m_summen[sonstig ? sSonstSV : sLfdSV] += a;
-    if (e.Pauschal().GetValue()) {
+    if (c.pauschal) {
+        // The gross of a flat-taxed component follows from its net in this run; its
+        // contributions are levied on that gross, not on the one an earlier run left.
         PauschalEntgelt(c);
+        if (c.sozVersPflicht)
+            m_summen[sonstig ? sSonstSV : sLfdSV] += nurVersorgung ? 0 : c.brutto.Cent();
         return;
     }
-    if (e.StPflicht().GetValue() || e.SozVersPflicht().GetValue())
+    const double brutto = c.brutto.Cent();
+    const double a = nurVersorgung ? 0 : brutto;
+    if (c.sozVersPflicht)
+        m_summen[sonstig ? sSonstSV : sLfdSV] += a;
+    if (c.stPflicht || c.sozVersPflicht)
         m_summen[sonstig ? sSonstPflichtig : sLfdPflichtig] += a;
     else
         m_summen[sFrei] += a;
 
-    if (e.Abfindung().GetValue())
+    if (c.abfindung)
         m_summen[sAbfindung] += a;
-    else if (e.MehrJhrig().GetValue())
+    else if (c.mehrJhrig)
         m_summen[versorgung ? sMehrjVersorgung : sMehrjaehrig] += a;
-    else if (e.StPflicht().GetValue())
+    else if (c.stPflicht)
         m_summen[sonstig ? sSonstSteuer : sLfdSteuer] += a;
 
-    if (versorgung && !e.MehrJhrig().GetValue()) {
+    if (versorgung && !c.mehrJhrig) {
         if (sonstig) {
             m_summen[sSonstVersorgung] += brutto;
-            if (e.Sterbegeld().GetValue())
+            if (c.sterbegeld)
                 m_summen[sSterbegeld] += brutto;
         } else {
             m_summen[sLfdVersorgung] += brutto;
@@ -112,26 +141,41 @@ void TLohnBerechnung::EntgeltHinzufuegen(TDetailEntgelt& c)
     }
 }
 
-void TLohnBerechnung::PauschalEntgelt(TDetailEntgelt& c)
+void TLohnBerechnung::PauschalEntgelt(TEntgeltPosten& c)
 {
     TLohnDaten& d = LohnDatenOf();
-    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
     const double s = SolZSatz(d.Jahr->GetValue());
-    if (e.NettoVereinb().GetValue()) {
+    if (c.nettoVereinb) {
         // The employer bears the flat taxes: the agreed net is the gross.
-        m_summen[sPauschalNetto] += e.Netto().GetCents();
-        e.Brutto().SetValue(e.Netto().GetValue());
+        m_summen[sPauschalNetto] += c.netto.Cent();
+        c.brutto.Setzen(c.netto.Wert());
     } else {
-        const double p = e.PauschSatz().GetValue();
-        const double k = e.PKiStSatz().GetValue();
+        const double p = c.pauschSatz;
+        const double k = c.pKiStSatz;
         const double t = p + (k + s) * p * 0.01;
-        SetzeCent(e.Brutto(), Int(e.Netto().GetCents() * (100 - 100 * t / (100 + t)) * 0.01 + 0.5));
-        const double l = Int(p * 0.01 * e.Brutto().GetCents());
+        c.brutto.SetzenCent(Int(c.netto.Cent() * (100 - 100 * t / (100 + t)) * 0.01 + 0.5));
+        const double l = Int(p * 0.01 * c.brutto.Cent());
         AddiereCent(*d.PauschLStAN, l);
         AddiereCent(*d.PauschSolZAN, Int(0.01 * s * l));
         AddiereCent(*d.PauschKiStAN, Int(k * 0.01 * l));
     }
-    m_summen[e.Einmalzahlung().GetValue() ? sSonstPflichtig : sPauschal] += e.Brutto().GetCents();
+    m_summen[c.einmalzahlung ? sSonstPflichtig : sPauschal] += c.brutto.Cent();
+}
+
+void TLohnBerechnung::LaufwerteLesen()
+{
+    const TLohnDaten& d = LohnDatenOf();
+    m_lauf = TLaufwerte{};
+    m_lauf.freibetrag = d.Freibetrag->GetCents();
+    m_lauf.hinzurechnung = d.Hinzurechnungsbetrag->GetCents();
+    m_lauf.vorteile = d.Vorteile_19a_1_4->GetCents();
+    m_lauf.andereAE = d.AndereAE->GetCents();
+    m_lauf.grenzen = SVGrenzenCent();
+    if (d.TabellenBeitrag->GetValue()) {
+        const int jahr = d.Jahr->GetValue();
+        m_lauf.tabellenstart = BeitragsTabellenWert1(jahr);
+        m_lauf.tabellenschritt = BeitragsTabellenWert2(jahr);
+    }
 }
 
 void TLohnBerechnung::Summen()
@@ -164,21 +208,21 @@ void TLohnBerechnung::LohnsteuerErmitteln()
     if (d.Steuertage->GetValue() == zeitraumTage) {
         t.SetCurr(lcLohn, m_summen[sLfdSteuer]);
         t.SetCurr(lcVersBezug, m_summen[sLfdVersorgung]);
-        t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
-        t.SetDoub(ldHinzurechnung, d.Hinzurechnungsbetrag->GetCents());
+        t.SetDoub(ldFreibetrag, m_lauf.freibetrag);
+        t.SetDoub(ldHinzurechnung, m_lauf.hinzurechnung);
         t.SetInt(liZeitraum, d.Zeitraum->GetValue());
     } else {
         // Part of a period: the tax of the days, each day taxed by the day table.
         tage = d.Steuertage->GetValue() > 0 ? d.Steuertage->GetValue() : 1;
         t.SetCurr(lcLohn, Abschneiden(m_summen[sLfdSteuer] / tage));
         t.SetCurr(lcVersBezug, Abschneiden(m_summen[sLfdVersorgung] / tage));
-        t.SetDoub(ldFreibetrag, Abschneiden(d.Freibetrag->GetCents() / zeitraumTage));
-        t.SetDoub(ldHinzurechnung, Abschneiden(d.Hinzurechnungsbetrag->GetCents() / zeitraumTage));
+        t.SetDoub(ldFreibetrag, Abschneiden(m_lauf.freibetrag / zeitraumTage));
+        t.SetDoub(ldHinzurechnung, Abschneiden(m_lauf.hinzurechnung / zeitraumTage));
         t.SetInt(liZeitraum, TLohnDaten::kTag);
     }
-    SetzeCent(*d.Lohnsteuer, t.GetDoub(leLohnsteuer) * tage + d.SB_LSt->GetCents());
-    SetzeCent(*d.Solidaritaetszuschlag, t.GetDoub(leSolZ) * tage + d.SB_SolZ->GetCents());
-    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + d.SB_BK->GetCents();
+    SetzeCent(*d.Lohnsteuer, t.GetDoub(leLohnsteuer) * tage + m_sbLStCent);
+    SetzeCent(*d.Solidaritaetszuschlag, t.GetDoub(leSolZ) * tage + m_sbSolZCent);
+    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + m_sbBKCent;
     if (t.ZusatztabelleAngewendet())
         d.Zusatztabelle_angewendet->SetValue(true);
 }
@@ -191,11 +235,56 @@ void TLohnBerechnung::KirchensteuerErmitteln()
 
 void TLohnBerechnung::SonstigeBezuegeErmitteln()
 {
-    TLohnDaten& d = LohnDatenOf();
-    if (d.Jahr->GetValue() < 2002) {
-        SonstigeBezuegeDM();
+    const TLohnDaten& d = LohnDatenOf();
+    const bool dm = d.Jahr->GetValue() < 2002;
+    if (!dm && SonstigeBezuegeLeer()) {
+        // Nothing besides the current pay: the tariff has no other payment to tax, and a run
+        // of it would only tax the current pay once more.
+        for (TDouble* wert : {d.SB_LSt, d.SB_BK, d.SB_SolZ})
+            wert->SetValue(0);
+        m_sbLStCent = 0;
+        m_sbSolZCent = 0;
+        m_sbBKCent = 0;
         return;
     }
+    if (dm)
+        SonstigeBezuegeDM();
+    else
+        SonstigeBezuegeTarif();
+    m_sbLStCent = d.SB_LSt->GetCents();
+    m_sbSolZCent = d.SB_SolZ->GetCents();
+    m_sbBKCent = d.SB_BK->GetCents();
+}
+
+TLohnBerechnung::TSonstigeBetraege TLohnBerechnung::SonstigeBetraege() const
+{
+    TSonstigeBetraege b;
+    b.sonstig = m_summen[sSonstSteuer];
+    b.versorgung = m_summen[sSonstVersorgung];
+    b.fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
+    b.kapital = m_summen[sMehrjVersorgung];
+    if (LohnDatenOf().Jahr->GetValue() >= 2025) {
+        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
+        // severance pay and pay for several years as plain other payments.
+        b.sonstig += b.fuenftel + b.kapital;
+        b.versorgung += b.kapital;
+        b.fuenftel = 0;
+        b.kapital = 0;
+    }
+    return b;
+}
+
+bool TLohnBerechnung::SonstigeBezuegeLeer() const
+{
+    const TSonstigeBetraege b = SonstigeBetraege();
+    return b.sonstig == 0 && b.versorgung == 0 && b.fuenftel == 0 && b.kapital == 0 &&
+           m_summen[sSterbegeld] == 0 && m_lauf.vorteile == 0;
+}
+
+void TLohnBerechnung::SonstigeBezuegeTarif()
+{
+    TLohnDaten& d = LohnDatenOf();
+    const TSonstigeBetraege b = SonstigeBetraege();
     const TJahresbetraege& j = d.Jahresbetraege();
     TLStTabBase& t = *m_tab;
     t.SetDoub(ldJahresLohn, j.Entgelt->GetCents());
@@ -204,20 +293,9 @@ void TLohnBerechnung::SonstigeBezuegeErmitteln()
     t.SetDoub(ldJahresHinzurechnung, j.Hinzurechnungsbetrag->GetCents());
     t.SetDoub(ldJahresEntschaedigung, j.Entschaedigungen->GetCents());
     t.SetCurr(lcSterbegeld, m_summen[sSterbegeld]);
-    // The payment, its pension part, and the part taxed by the one-fifth rule.
-    double sonstig = m_summen[sSonstSteuer];
-    double versorgung = m_summen[sSonstVersorgung];
-    double fuenftel = m_summen[sMehrjaehrig] + m_summen[sAbfindung];
-    if (d.Jahr->GetValue() >= 2025) {
-        // Since 2025 the one-fifth rule belongs to the assessment only: the employer taxes
-        // severance pay and pay for several years as plain other payments.
-        sonstig += fuenftel + m_summen[sMehrjVersorgung];
-        versorgung += m_summen[sMehrjVersorgung];
-        fuenftel = 0;
-    } else {
-        t.SetCurr(lcVersKapital, m_summen[sMehrjVersorgung]);
-    }
-    t.SonstigeBezuegeBerechnen(sonstig, versorgung, fuenftel);
+    if (d.Jahr->GetValue() < 2025)
+        t.SetCurr(lcVersKapital, b.kapital);
+    t.SonstigeBezuegeBerechnen(b.sonstig, b.versorgung, b.fuenftel);
     SetzeCent(*d.SB_LSt, t.GetDoub(leLStSonst) + t.GetDoub(leLStFuenftel));
     SetzeCent(*d.SB_BK, t.GetDoub(leKiStBasisSonst) + t.GetDoub(leKiStBasisFuenftel));
     SetzeCent(*d.SB_SolZ, t.GetDoub(leSolZSonst) + t.GetDoub(leSolZFuenftel));
@@ -342,14 +420,13 @@ void TLohnBerechnung::FuenftelRegel()
     m_summen[sSonstSteuer] = sonst;
 }
 
-void TLohnBerechnung::NetToGross(TDetailEntgelt& c)
+void TLohnBerechnung::NetToGross(TEntgeltPosten& c)
 {
-    TDetailEntgeltDaten& e = c.DetailEntgeltDaten();
     const TSummen kopie = m_summen;
     Summen();
     const double n0 = m_summen[sNetto];
-    const double netto = e.Netto().GetCents();
-    e.Brutto().SetValue(e.Netto().GetValue());
+    const double netto = c.netto.Cent();
+    c.brutto.Setzen(c.netto.Wert());
     // Every gross tried: at the edges of the transition zone the net pay jumps, the search then
     // runs in a cycle (of two or more steps) around a net pay that no gross gives.
     std::vector<double> versucht;
@@ -361,13 +438,13 @@ void TLohnBerechnung::NetToGross(TDetailEntgelt& c)
         // Converged: checked before the cycle test, so a found gross never reports a cycle.
         if (std::fabs(differenz) <= 0.0001)
             break;
-        const double brutto = e.Brutto().GetCents();
+        const double brutto = c.brutto.Cent();
         versucht.push_back(brutto);
         const double neu = brutto + differenz;
         if (std::find(versucht.begin(), versucht.end(), neu) != versucht.end())
             throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
-                             e.Netto().GetAsString() + " nicht. Bitte um 0,01 ändern");
-        SetzeCent(e.Brutto(), neu);
+                             FloatToBetragStr(2, c.netto.Wert()) + " nicht. Bitte um 0,01 ändern");
+        c.brutto.SetzenCent(neu);
         if (schritt >= 501)
             throw ELohnberechnung();
     }
@@ -445,28 +522,30 @@ void TLohnBerechnung::CalcSocialInsurance()
     const int monat = d.Monat->GetValue();
     const int svTage = d.SVTage->GetValue();
 
-    const TSVGrenzen grenzen = SVGrenzenCent();
-    const double bbgRV = grenzen.rv;
-    const double bbgAV = grenzen.av;
-    const double bbgKV = grenzen.kv;
-    const bool tabelle = d.TabellenBeitrag->GetValue();
-    const double start = tabelle ? BeitragsTabellenWert1(jahr) : 1.0;
-    const double schritt = tabelle ? BeitragsTabellenWert2(jahr) : 1.0;
+    TLaufwerte& lauf = m_lauf;
+    const double bbgRV = lauf.grenzen.rv;
+    const double bbgAV = lauf.grenzen.av;
+    const double bbgKV = lauf.grenzen.kv;
 
-    TBeitrag b(svTage, 0, start, schritt, bbgKV, bbgRV, EuroFaktor(jahr));
+    TBeitrag b(svTage, 0, lauf.tabellenstart, lauf.tabellenschritt, bbgKV, bbgRV, EuroFaktor(jahr));
     b.SetEntgelt(m_summen[sLfdSV]);
     b.SetEinmalzahlung(m_summen[sSonstSV]);
     b.SetWaehrungskurs(d.Waehrungskurs()->GetStoredValue());
     b.SetKeineBBG(d.KeineBBG->GetValue());
     b.SetEuroRundung(jahr > 2002);
-    b.SetAndereAE(d.AndereAE->GetCents());
+    b.SetAndereAE(lauf.andereAE);
     const bool gleitzone = d.Gleitzone->GetValue();
     b.SetGleitzone(gleitzone);
     // The switch is asked only where the old zone may be kept; a disabled switch reads off.
     const bool neueFormel = NeueGleitzonenregel(jahr, monat, d.NeueGleitzonenFormel->GetValue(),
                                                 b.ZonenentgeltEuroCent());
     b.SetGleitzonenParameter(jahr, monat, neueFormel);
-    b.SetGleitzonenfaktor(Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel));
+    const std::size_t formel = neueFormel ? 1 : 0;
+    if (!lauf.zonenfaktorGelesen[formel]) {
+        lauf.zonenfaktor[formel] = Beitragssaetze().Gleitzonenfaktor(jahr, monat, neueFormel);
+        lauf.zonenfaktorGelesen[formel] = true;
+    }
+    b.SetGleitzonenfaktor(lauf.zonenfaktor[formel]);
     m_beitragspflichtig = b.BeitragspflichtigeEinnahme();
 
     m_arbeitgeber.fill(0);

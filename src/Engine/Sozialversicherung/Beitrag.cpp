@@ -56,7 +56,7 @@ void TBeitrag::SetSatz(TSatzArt art, double wert)
     }
     m_kinderPV = 0;
     m_sachsen = false;
-    Geaendert();
+    SatzGeaendert();
 }
 
 void TBeitrag::SetEntgelt(double cent)
@@ -116,13 +116,13 @@ void TBeitrag::SetKeineBBG(bool keineBBG)
 void TBeitrag::SetKinderPV(int kinder)
 {
     m_kinderPV = kinder;
-    Geaendert();
+    SatzGeaendert();
 }
 
 void TBeitrag::SetNurArbeitnehmer(bool nurArbeitnehmer)
 {
     m_nurArbeitnehmer = nurArbeitnehmer;
-    Geaendert();
+    SatzGeaendert();
 }
 
 void TBeitrag::SetUntergrenze(double cent)
@@ -145,7 +145,7 @@ void TBeitrag::SetPVSachsen(bool sachsen)
         m_arbeitgeberSatz -= verschiebung;
         m_arbeitnehmerSatz += verschiebung;
     }
-    Geaendert();
+    SatzGeaendert();
 }
 
 void TBeitrag::SetGleitzonenParameter(int jahr, int monat, bool neueFormel)
@@ -245,18 +245,17 @@ double TBeitrag::GleitzoneObergrenzeCent(int jahr, int monat, bool neu)
     return 80000.0;
 }
 
-void TBeitrag::Berechnen() const
+void TBeitrag::GrundlageBerechnen() const
 {
-    if (m_berechnet)
+    if (m_grundlageBerechnet)
         return;
-    m_arbeitgeberAnteil = 0.0;
-    m_arbeitnehmerAnteil = 0.0;
+    m_basis = 0.0;
     m_tabellenwert = 0.0;
     double p = m_entgelt + m_einmalzahlung;
     if (p > 0.0) {
         const double g1 = Abschneiden((1.0 / 360.0) * m_grenze1 * m_svTage);
-        const double g2 = Abschneiden((1.0 / 360.0) * m_grenze2 * m_svTage);
         if (m_tabellenschritt > 1.0) {
+            const double g2 = Abschneiden((1.0 / 360.0) * m_grenze2 * m_svTage);
             // The old tables work in the year's currency: each row's contribution is that of
             // the middle of the row, unless a ceiling falls into the row.
             p = Dreisatz(true, 0, p, m_waehrungskurs, m_waehrungsfaktor);
@@ -264,27 +263,40 @@ void TBeitrag::Berechnen() const
                 std::trunc((p - m_tabellenursprung) / m_tabellenschritt) * m_tabellenschritt +
                 m_tabellenursprung;
             const double zeilenende = m_tabellenwert + m_tabellenschritt - 1.0;
-            double basis = m_tabellenwert + std::trunc(m_tabellenschritt * 0.5) - 1.0;
+            m_basis = m_tabellenwert + std::trunc(m_tabellenschritt * 0.5) - 1.0;
             if (!m_keineBBG) {
                 if (zeilenende >= g1)
-                    basis = g1;
+                    m_basis = g1;
                 else if (m_tabellenwert <= g2 && g2 <= zeilenende && p <= g2)
-                    basis = g2;
+                    m_basis = g2;
             }
-            Anteile(basis);
+        } else {
+            m_tabellenwert = p;
+            m_basis = p;
+            if (!m_keineBBG) {
+                const double grenze = Dreisatz(true, 0, g1, m_waehrungsfaktor, m_waehrungskurs);
+                if (p >= grenze)
+                    m_basis = grenze;
+            }
+        }
+    }
+    m_grundlageBerechnet = true;
+}
+
+void TBeitrag::Berechnen() const
+{
+    if (m_berechnet)
+        return;
+    GrundlageBerechnen();
+    m_arbeitgeberAnteil = 0.0;
+    m_arbeitnehmerAnteil = 0.0;
+    if (m_entgelt + m_einmalzahlung > 0.0) {
+        Anteile(m_basis);
+        if (m_tabellenschritt > 1.0) {
             m_arbeitgeberAnteil =
                 Dreisatz(true, 0, m_arbeitgeberAnteil, m_waehrungsfaktor, m_waehrungskurs);
             m_arbeitnehmerAnteil =
                 Dreisatz(true, 0, m_arbeitnehmerAnteil, m_waehrungsfaktor, m_waehrungskurs);
-        } else {
-            m_tabellenwert = p;
-            double basis = p;
-            if (!m_keineBBG) {
-                const double grenze = Dreisatz(true, 0, g1, m_waehrungsfaktor, m_waehrungskurs);
-                if (p >= grenze)
-                    basis = grenze;
-            }
-            Anteile(basis);
         }
     }
     m_berechnet = true;

@@ -79,8 +79,16 @@ public:
     static double GleitzoneObergrenzeCent(int jahr, int monat, bool neu);
 
 private:
-    void Geaendert() { m_berechnet = false; }
+    // A change of what the contribution base depends on; a change of a rate alone (Satz) keeps
+    // the base and recomputes only the shares.
+    void Geaendert()
+    {
+        m_berechnet = false;
+        m_grundlageBerechnet = false;
+    }
+    void SatzGeaendert() { m_berechnet = false; }
     void Berechnen() const;
+    void GrundlageBerechnen() const;
     void Anteile(double basis) const;
     double Anteil(double basis, double satz) const;
     double BemessungsgrundlageGleitzone(TGleitzonenFormel formel) const;
@@ -113,8 +121,11 @@ private:
     double m_obergrenze = 0.0;
     TGleitzonenFormel m_formel = TGleitzonenFormel::k2013;
 
-    // The shares belong to the inputs above while m_berechnet holds.
+    // The shares belong to the inputs above while m_berechnet holds, the base (the pay capped
+    // at the ceiling, in table mode the row) while m_grundlageBerechnet holds.
     mutable bool m_berechnet = false;
+    mutable bool m_grundlageBerechnet = false;
+    mutable double m_basis = 0.0;
     mutable double m_tabellenwert = 0.0;
     mutable double m_arbeitgeberAnteil = 0.0;
     mutable double m_arbeitnehmerAnteil = 0.0;

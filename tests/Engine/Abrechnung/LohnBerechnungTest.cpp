@@ -392,6 +392,38 @@ TEST_F(LohnTest, FlatTaxedComponentCarriesItsTaxes)
     EXPECT_DOUBLE_EQ(d.Nettoentgelt->GetValue(), 81.63 - 16.32 - 0.89 - 1.14);
 }
 
+// The contributions on a flat-taxed contributory component are levied on the gross its new
+// amount gives, at the first run after the change, whether paid currently or once.
+class PauschalSVTest : public LohnTest, public testing::WithParamInterface<bool> {};
+TEST_P(PauschalSVTest, ContributionsFollowTheNewAmountAtOnce)
+{
+    const auto pauschal = [](TLohnDaten& daten, bool einmal, double betrag) {
+        auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+        TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+        v.Betrag().SetValue(betrag);
+        v.Einmalzahlung().SetValue(einmal);
+        v.Pauschal().SetValue(true);
+        daten.DetailEntgelte().Hinzufuegen(v);
+        daten.DetailEntgelt->SetValue(true);
+    };
+    pauschal(d, GetParam(), 1000);
+    d.DetailEntgelte().DetailEntgeltDaten(0).Betrag().SetValue(2000);
+    auto frisch = MakeComponent<TLohnBerechnung>(nullptr, "LOHN2");
+    TLohnDaten& f = frisch->LohnDatenOf();
+    pauschal(f, GetParam(), 2000);
+
+    const double brutto = f.DetailEntgelte().DetailEntgeltDaten(0).Brutto().GetValue();
+    EXPECT_GT(brutto, 1500);
+    EXPECT_DOUBLE_EQ(d.DetailEntgelte().DetailEntgeltDaten(0).Brutto().GetValue(), brutto);
+    EXPECT_DOUBLE_EQ(d.RVBeitrag->GetValue(), Runden(brutto * d.RVSatz->GetValue() * 0.5) * 0.01);
+    for (TDouble* TLohnDaten::*wert :
+         {&TLohnDaten::KVBeitrag, &TLohnDaten::PVBeitrag, &TLohnDaten::RVBeitrag,
+          &TLohnDaten::AVBeitrag, &TLohnDaten::Nettoentgelt})
+        EXPECT_DOUBLE_EQ((d.*wert)->GetValue(), (f.*wert)->GetValue()) << (d.*wert)->Name();
+}
+INSTANTIATE_TEST_SUITE_P(Lohn, PauschalSVTest, testing::Bool(),
+                         [](const auto& i) { return i.param ? "one_off" : "current"; });
+
 // Up to 300 marks of special payments are current pay in the mark years; in euro that limit is
 // 153.38.
 TEST_F(LohnTest, SmallSpecialPaymentsOf2001AreCurrentPay)

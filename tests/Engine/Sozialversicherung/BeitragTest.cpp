@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -499,6 +501,100 @@ TEST(BeitragTabelle, StepZeroMeansExact)
     TBeitrag b(30, 13.5, 465.0, 0.0, kOhneGrenze, kOhneGrenze, 1.0);
     EXPECT_DOUBLE_EQ(b.GetStufe(), 1.0);
     EXPECT_DOUBLE_EQ(b.GetStartwert(), 465.0);
+}
+
+} // namespace
+
+namespace {
+
+// One object serving branch after branch keeps its base while only rates change. After every
+// change its shares must be those of a fresh object given the same changes and read once.
+struct TBeitragSchritt {
+    int art = 0;
+    double zahl = 0;
+    int ganz = 0;
+};
+
+void Anwenden(TBeitrag& b, const TBeitragSchritt& s)
+{
+    switch (s.art) {
+    case 0:
+        b.SetSatz(static_cast<Art>(s.ganz % 3), s.zahl);
+        break;
+    case 1:
+        b.SetEntgelt(s.zahl * 1000);
+        break;
+    case 2:
+        b.SetEinmalzahlung(s.ganz % 2 == 0 ? 0 : s.zahl * 300);
+        break;
+    case 3:
+        b.SetPVSachsen(s.ganz % 2 == 0);
+        break;
+    case 4:
+        b.SetKinderPV(s.ganz % 6);
+        break;
+    case 5:
+        b.SetNurArbeitnehmer(s.ganz % 2 == 0);
+        break;
+    case 6:
+        b.SetBBG(s.zahl * 100000);
+        break;
+    case 7:
+        b.BBGTauschen();
+        break;
+    case 8:
+        b.SetGleitzone(s.ganz % 2 == 0);
+        break;
+    case 9:
+        b.SetAndereAE(s.ganz % 3 == 0 ? s.zahl * 100 : 0);
+        break;
+    case 10:
+        b.SetKeineBBG(s.ganz % 4 == 0);
+        break;
+    case 11:
+        b.SetWaehrungskurs(s.ganz % 2 == 0 ? 1.0 : 1.95583);
+        break;
+    case 12:
+        b.SetGleitzonenParameter(2003 + s.ganz % 24, 1 + s.ganz % 12, s.ganz % 2 == 0);
+        break;
+    case 13:
+        b.SetGleitzonenfaktor(0.6 + s.zahl * 0.01);
+        break;
+    default:
+        b.SetEuroRundung(s.ganz % 5 != 0);
+        break;
+    }
+}
+
+TEST(BeitragGrundlage, ReusedObjectGivesTheSharesOfAFreshOne)
+{
+    std::mt19937 zufall(123);
+    std::uniform_real_distribution<double> zahl(0.0, 25.0);
+    for (int fall = 0; fall < 400; ++fall) {
+        const int tage = 1 + static_cast<int>(zufall() % 30);
+        const bool tabelle = zufall() % 4 == 0;
+        const double grenze1 = 5000000 + zahl(zufall) * 400000;
+        const double grenze2 = 5000000 + zahl(zufall) * 400000;
+        const double faktor = zufall() % 3 == 0 ? 1.95583 : 1.0;
+        const auto neu = [&] {
+            return TBeitrag(tage, 14.6, tabelle ? 451.0 : 1.0, tabelle ? 30.0 : 1.0, grenze1,
+                            grenze2, faktor);
+        };
+        TBeitrag wieder = neu();
+        std::vector<TBeitragSchritt> schritte;
+        for (int i = 0; i < 60; ++i) {
+            schritte.push_back(
+                {static_cast<int>(zufall() % 16), zahl(zufall), static_cast<int>(zufall() % 1000)});
+            Anwenden(wieder, schritte.back());
+            TBeitrag frisch = neu();
+            for (const TBeitragSchritt& s : schritte)
+                Anwenden(frisch, s);
+            ASSERT_EQ(wieder.GetBeitrag(), frisch.GetBeitrag()) << fall << '/' << i;
+            ASSERT_EQ(wieder.GetArbeitgeberAnteil(), frisch.GetArbeitgeberAnteil())
+                << fall << '/' << i;
+            ASSERT_EQ(wieder.GetTabellenwert(), frisch.GetTabellenwert()) << fall << '/' << i;
+        }
+    }
 }
 
 } // namespace
