@@ -14,11 +14,44 @@
 
 static_assert(sizeof(long double) >= 10, "the rounding core needs x87 extended precision");
 
+// An extended-precision constant that no double holds, kept as the double nearest to it and
+// the rest, which a double holds exactly. The FPU loads a double in one step but an extended
+// value only through microcode, and the rounding routines read their constants a few hundred
+// times per wage-tax computation.
+class TExtKonstante {
+public:
+    constexpr explicit TExtKonstante(long double wert)
+        : m_hoch(static_cast<double>(wert)), m_rest(static_cast<double>(wert - m_hoch))
+    {
+    }
+    // The value to the bit, for checks at compile time.
+    constexpr long double Genau() const { return static_cast<long double>(m_hoch) + m_rest; }
+    operator long double() const
+    {
+        // The empty statement keeps the compiler from folding the sum back into one constant.
+        long double wert = m_hoch;
+        asm("" : "+t"(wert));
+        return wert + m_rest;
+    }
+
+private:
+    double m_hoch;
+    double m_rest;
+};
+
 // Rounding bias: a value less than 1e-11 below a half still rounds away from zero.
-inline constexpr long double kRundungsKonstante = 0.50000000001L;
+inline constexpr TExtKonstante kRundungsKonstante{0.50000000001L};
 // Tolerances of the two cutting routines.
-inline constexpr long double kAbschneideToleranz = 0.0001L;
-inline constexpr long double kAbschneideToleranzExt = 0.000001L;
+inline constexpr TExtKonstante kAbschneideToleranz{0.0001L};
+inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
+// Cents to euros, and the tariffs' rounding-up margin.
+inline constexpr TExtKonstante kEinHundertstel{0.01L};
+inline constexpr TExtKonstante kFastEins{0.999999L};
+static_assert(kRundungsKonstante.Genau() == 0.50000000001L &&
+                  kAbschneideToleranz.Genau() == 0.0001L &&
+                  kAbschneideToleranzExt.Genau() == 0.000001L && kEinHundertstel.Genau() == 0.01L &&
+                  kFastEins.Genau() == 0.999999L,
+              "the constants come back to the bit");
 
 // Whole part of x (Int): truncation toward zero in extended precision, the same value as
 // std::trunc, sign of zero included. The tariffs truncate dozens of times per computation:

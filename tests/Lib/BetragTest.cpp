@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -205,3 +206,22 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
 }
 
 } // namespace
+
+TEST(TExtKonstante, GivesTheExtendedValueToTheBit)
+{
+    const struct {
+        TExtKonstante konstante;
+        long double soll;
+    } faelle[] = {{kRundungsKonstante, 0.50000000001L},
+                  {kAbschneideToleranz, 0.0001L},
+                  {kAbschneideToleranzExt, 0.000001L},
+                  {kEinHundertstel, 0.01L},
+                  {kFastEins, 0.999999L},
+                  {TExtKonstante{1.0L / 12}, 1.0L / 12},
+                  {TExtKonstante{1.0L / 360}, 1.0L / 360},
+                  {TExtKonstante{-0.42L}, -0.42L}};
+    for (const auto& f : faelle) {
+        const long double wert = f.konstante;
+        EXPECT_EQ(std::memcmp(&wert, &f.soll, 10), 0) << static_cast<double>(f.soll);
+    }
+}

@@ -185,17 +185,17 @@ public:
     // times per computation).
     static long double AufrundenGanz(long double x)
     {
-        return x >= 0 ? GanzerTeil(x + 0.999999L) : GanzerTeil(x - 0.999999L);
+        return x >= 0 ? GanzerTeil(x + kFastEins) : GanzerTeil(x - kFastEins);
     }
     static long double AbrundenCent(long double x)
     {
-        return x >= 0 ? GanzerTeil((x + 0.000001L) * 100) * 0.01L
-                      : GanzerTeil((x - 0.000001L) * 100) * 0.01L;
+        return x >= 0 ? GanzerTeil((x + kAbschneideToleranzExt) * 100) * kEinHundertstel
+                      : GanzerTeil((x - kAbschneideToleranzExt) * 100) * kEinHundertstel;
     }
     static long double AufrundenCent(long double x)
     {
-        return x >= 0 ? GanzerTeil(x * 100 + 0.999999L) * 0.01L
-                      : GanzerTeil(x * 100 - 0.999999L) * 0.01L;
+        return x >= 0 ? GanzerTeil(x * 100 + kFastEins) * kEinHundertstel
+                      : GanzerTeil(x * 100 - kFastEins) * kEinHundertstel;
     }
     static void Mindestens(double& a, double b)
     {
@@ -251,13 +251,17 @@ protected:
     // at once stalls the FPU for dozens of cycles; this runs several times per computation.
     double AufZeitraumUnten(long double jahresbetrag) const
     {
+        static constexpr TExtKonstante kZwoelftel{1.0L / 12};
+        static constexpr TExtKonstante kDreihundertsechzigstel{1.0L / 360};
+        static_assert(kZwoelftel.Genau() == 1.0L / 12 &&
+                      kDreihundertsechzigstel.Genau() == 1.0L / 360);
         switch (m_int[liZeitraum]) {
         case 2:
-            return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 12)));
+            return Abschneiden(static_cast<double>(jahresbetrag * kZwoelftel));
         case 3:
-            return Abschneiden(static_cast<double>(jahresbetrag * 7 * (1.0L / 360)));
+            return Abschneiden(static_cast<double>(jahresbetrag * 7 * kDreihundertsechzigstel));
         case 4:
-            return Abschneiden(static_cast<double>(jahresbetrag * (1.0L / 360)));
+            return Abschneiden(static_cast<double>(jahresbetrag * kDreihundertsechzigstel));
         default:
             return static_cast<double>(jahresbetrag);
         }
