@@ -143,13 +143,13 @@ long double TLStTab10::AufJahr(double betrag) const
         return 0;
     switch (m_int[liZeitraum]) {
     case 1:
-        return AbrundenCent(betrag * 0.01L);
+        return AbrundenCent(betrag * kEinHundertstel);
     case 2:
-        return AbrundenCent(betrag * 12 * 0.01L);
+        return AbrundenCent(betrag * 12 * kEinHundertstel);
     case 3:
-        return AbrundenCent(betrag * 360 / 7 * 0.01L);
+        return AbrundenCent(betrag * 360 / 7 * kEinHundertstel);
     case 4:
-        return AbrundenCent(betrag * 360 * 0.01L);
+        return AbrundenCent(betrag * 360 * kEinHundertstel);
     default:
         return 0;
     }

@@ -141,19 +141,24 @@ protected:
     long double TarifNachZonen(long double x, const TTarifZonen& z,
                                long double grundfreibetrag) const
     {
+        static constexpr TExtKonstante kZehntausendstel{0.0001L};
+        static constexpr TExtKonstante kSpitzensatz{0.42L};
+        static constexpr TExtKonstante kReichensatz{0.45L};
+        static_assert(kZehntausendstel.Genau() == 0.0001L && kSpitzensatz.Genau() == 0.42L &&
+                      kReichensatz.Genau() == 0.45L);
         long double st = 0;
         if (x < grundfreibetrag + 1) {
             st = 0;
         } else if (x < z.zweiteGrenze) {
-            const long double y = (x - grundfreibetrag) * 0.0001L;
+            const long double y = (x - grundfreibetrag) * kZehntausendstel;
             st = (y * z.a + z.b) * y;
         } else if (x < z.dritteGrenze) {
-            const long double y = (x - (z.zweiteGrenze - 1)) * 0.0001L;
+            const long double y = (x - (z.zweiteGrenze - 1)) * kZehntausendstel;
             st = (y * z.c + z.d) * y + z.e;
         } else if (x < z.vierteGrenze) {
-            st = x * 0.42L - z.f;
+            st = x * kSpitzensatz - z.f;
         } else {
-            st = x * 0.45L - z.g;
+            st = x * kReichensatz - z.g;
         }
         return AbschneidenExt(st) * m_w.kztab;
     }
