@@ -20,12 +20,14 @@ static_assert(sizeof(long double) >= 10, "the rounding core needs x87 extended p
 // times per wage-tax computation.
 class TExtKonstante {
 public:
-    constexpr explicit TExtKonstante(long double wert)
+    // Made at compile time only; a value the two doubles do not give back to the bit does not
+    // compile.
+    consteval explicit TExtKonstante(long double wert)
         : m_hoch(static_cast<double>(wert)), m_rest(static_cast<double>(wert - m_hoch))
     {
+        if (static_cast<long double>(m_hoch) + m_rest != wert)
+            throw "TExtKonstante: the value is not exact";
     }
-    // The value to the bit, for checks at compile time.
-    constexpr long double Genau() const { return static_cast<long double>(m_hoch) + m_rest; }
     operator long double() const
     {
         // The empty statement keeps the compiler from folding the sum back into one constant.
@@ -47,11 +49,6 @@ inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
 // Cents to euros, and the tariffs' rounding-up margin.
 inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
-static_assert(kRundungsKonstante.Genau() == 0.50000000001L &&
-                  kAbschneideToleranz.Genau() == 0.0001L &&
-                  kAbschneideToleranzExt.Genau() == 0.000001L && kEinHundertstel.Genau() == 0.01L &&
-                  kFastEins.Genau() == 0.999999L,
-              "the constants come back to the bit");
 
 // Whole part of x (Int): truncation toward zero in extended precision, the same value as
 // std::trunc, sign of zero included. The tariffs truncate dozens of times per computation:

@@ -144,8 +144,6 @@ protected:
         static constexpr TExtKonstante kZehntausendstel{0.0001L};
         static constexpr TExtKonstante kSpitzensatz{0.42L};
         static constexpr TExtKonstante kReichensatz{0.45L};
-        static_assert(kZehntausendstel.Genau() == 0.0001L && kSpitzensatz.Genau() == 0.42L &&
-                      kReichensatz.Genau() == 0.45L);
         long double st = 0;
         if (x < grundfreibetrag + 1) {
             st = 0;

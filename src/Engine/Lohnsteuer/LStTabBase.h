@@ -253,8 +253,6 @@ protected:
     {
         static constexpr TExtKonstante kZwoelftel{1.0L / 12};
         static constexpr TExtKonstante kDreihundertsechzigstel{1.0L / 360};
-        static_assert(kZwoelftel.Genau() == 1.0L / 12 &&
-                      kDreihundertsechzigstel.Genau() == 1.0L / 360);
         switch (m_int[liZeitraum]) {
         case 2:
             return Abschneiden(static_cast<double>(jahresbetrag * kZwoelftel));
