@@ -205,6 +205,73 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
     EXPECT_EQ(GanzerTeil(-zwei63 + 1), -zwei63 + 1);
 }
 
+constexpr long double kUnendlich = std::numeric_limits<long double>::infinity();
+
+// The reference: the value rounded to a double, cut, and widened again.
+long double UeberDouble(long double x)
+{
+    return Abschneiden(static_cast<double>(x));
+}
+
+bool BitGleich(long double a, long double b)
+{
+    return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
+}
+
+TEST(AbschneidenAlsDouble, GivesWhatTheWayThroughTheDoubleGives)
+{
+    const long double werte[] = {0.0L, -0.0L, 0.5L, -0.5L, 28.99995L, -28.99995L, 5.9999L,
+                                 -5.9999L, 5.99989999L, 1e15L, -1e15L, 0x1p52L, -0x1p52L,
+                                 0x1p52L - 0.5L, 0x1p60L, 1e300L,
+                                 // Below 2^-1000 a negative value becomes a double -0 or a
+                                 // subnormal.
+                                 -0x1p-1001L, -0x1p-1080L, 0x1p-1080L, -0x1p-1000L,
+                                 std::numeric_limits<long double>::denorm_min(),
+                                 -std::numeric_limits<long double>::denorm_min(), kUnendlich, -kUnendlich,
+                                 std::numeric_limits<long double>::quiet_NaN()};
+    for (const long double x : werte)
+        EXPECT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
+}
+
+TEST(AbschneidenAlsDouble, AgreesNextToEveryWholeNumberAndOverAllMagnitudes)
+{
+    // Just below and above n - tolerance, where rounding to a double can cross the whole
+    // number: each step is one unit in the last place of the extended value.
+    std::mt19937_64 gen(20261209);
+    for (int i = 0; i < 20000; ++i) {
+        const long double n = static_cast<long double>(gen() % 100000000) *
+                              ((gen() & 1) != 0 ? -1 : 1);
+        long double x = n >= 0 ? n - 0.0001L : n + 0.0001L;
+        for (int k = 0; k < 20; ++k)
+            x = std::nextafter(x, -kUnendlich);
+        for (int k = 0; k < 40; ++k) {
+            ASSERT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x)))
+                << static_cast<double>(x);
+            x = std::nextafter(x, kUnendlich);
+        }
+    }
+    std::uniform_real_distribution<double> exponent(-30, 60);
+    for (int i = 0; i < 200000; ++i) {
+        const long double x = std::exp2(static_cast<long double>(exponent(gen))) *
+                              ((gen() & 1) != 0 ? -1 : 1);
+        ASSERT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
+    }
+}
+
+TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
+{
+    const struct {
+        double x;
+        bool ganz;
+    } faelle[] = {{0.0, true},     {-0.0, true},   {450000, true},       {-17, true},
+                  {0.5, false},    {-0.01, false}, {4503599627370495.0, true},
+                  {4503599627370496.0, false},     {1e300, false},
+                  {std::numeric_limits<double>::infinity(), false},
+                  {std::numeric_limits<double>::quiet_NaN(), false}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(IstGanzeZahl(f.x), f.ganz) << f.x;
+}
+
 } // namespace
 
 TEST(TExtKonstante, GivesTheExtendedValueToTheBit)

@@ -46,7 +46,7 @@ private:
 long double TLStTab02::UPRUND54(long double x)
 {
     // Euro tables step by 36 euros.
-    return Abschneiden(static_cast<double>(x * (1.0L / 36))) * 36.0L;
+    return AbschneidenAlsDouble(x * (1.0L / 36)) * 36.0L;
 }
 
 double TLStTab02::Tabellenkonstante() const

@@ -93,7 +93,7 @@ void TLStTab04::SteuernBerechnen()
 
 void TLStTab04::Tabellenstufe(long double einkommen)
 {
-    TLStTab90::Tabellenstufe(Abschneiden(static_cast<double>(einkommen * (1.0L / 36))) * 36.0L);
+    TLStTab90::Tabellenstufe(AbschneidenAlsDouble(einkommen * (1.0L / 36)) * 36.0L);
 }
 
 void TLStTab04::VersorgungUndAlter()
@@ -290,10 +290,10 @@ long double TLStTab04::TarifKlasse5und6(long double x) const
     const long double steuer = Klasse5und6Wert(k.zweiteGrenze);
     if (k.dritteGrenze > 0 && z > k.dritteGrenze) {
         // The flow charts cut after adding the fixed amount and again after the top rate.
-        const double mitFest = Abschneiden(static_cast<double>(steuer + k.festbetrag));
-        return Abschneiden(static_cast<double>(mitFest + (z - k.dritteGrenze) * 0.45L));
+        const double mitFest = AbschneidenAlsDouble(steuer + k.festbetrag);
+        return AbschneidenAlsDouble(mitFest + (z - k.dritteGrenze) * 0.45L);
     }
-    return Abschneiden(static_cast<double>(k.satz * (z - k.zweiteGrenze) + steuer));
+    return AbschneidenAlsDouble(k.satz * (z - k.zweiteGrenze) + steuer);
 }
 
 void TLStTab04::Solidaritaetszuschlag()

@@ -178,7 +178,7 @@ protected:
     long double VorsorgeHalbRunden(long double x) const override { return AufrundenCent(x); }
     long double Einheit(long double einkommen) const override
     {
-        return Abschneiden(static_cast<double>(einkommen));
+        return AbschneidenAlsDouble(einkommen);
     }
     const TTarif04& TarifWerte() const override;
     TKlasse5und6Grenzen04 Klasse5und6Grenzen() const override;

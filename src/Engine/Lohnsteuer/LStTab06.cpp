@@ -54,10 +54,10 @@ void TLStTab06::Tabellenfreibetraege()
     const int klasse = Steuerklasse();
     b.anp = 0;
     if (IstPositiv(b.zvbez) && b.zvbez < b.versZuschlag)
-        b.versZuschlag = Abschneiden(static_cast<double>(b.zvbez));
+        b.versZuschlag = AbschneidenAlsDouble(b.zvbez);
     if (klasse <= 5 && b.zvbez > 0) {
         const long double rest = b.zvbez - b.versZuschlag;
-        b.anp = rest >= 102 ? 102 : Abschneiden(static_cast<double>(rest));
+        b.anp = rest >= 102 ? 102 : AbschneidenAlsDouble(rest);
     }
     if (klasse == 6)
         ZuschlagLoeschen();
@@ -74,7 +74,7 @@ void TLStTab06::Tabellenfreibetraege()
 
 void TLStTab06::ArbeitnehmerpauschbetragAlt()
 {
-    m_b.anp = Abschneiden(static_cast<double>(m_b.zre4 + m_b.anp - m_b.zvbez));
+    m_b.anp = AbschneidenAlsDouble(m_b.zre4 + m_b.anp - m_b.zvbez);
 }
 
 long double TLStTab06::RentenTeil(long double w) const
@@ -98,7 +98,7 @@ long double TLStTab06::VorsorgeGekuerzt(long double anteil, long double gekuerzt
 
 long double TLStTab06::Einkommen() const
 {
-    return Abschneiden(static_cast<double>(m_b.zre4 - m_b.ztabfb - m_b.vsp));
+    return AbschneidenAlsDouble(m_b.zre4 - m_b.ztabfb - m_b.vsp);
 }
 
 double TLStTab06::FuenftelSteuer(double lohnMit, double c, double t1)

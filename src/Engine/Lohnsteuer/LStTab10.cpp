@@ -82,7 +82,7 @@ bool TLStTab10::ParameterStandPasst() const
 void TLStTab10::ParameterSetzen()
 {
     if (ParameterStandPasst()) {
-        m_w = m_parameterStand.werte;
+        ArbeitswerteLoeschen();
         return;
     }
     m_parameterStand.gueltig = false;
@@ -90,21 +90,21 @@ void TLStTab10::ParameterSetzen()
     Parameter();
     if (m_int[liSteuerklasse] >= 5) {
         // The table divisor is 1 in these classes, as it is before the table allowances.
-        m_w.klasse5und6Grenze1 = Klasse5und6Wert(m_w.grenze1);
-        m_w.klasse5und6Grenze2 = Klasse5und6Wert(m_w.grenze2);
-        m_w.klasse5und6Grenzwerte = true;
+        m_p.klasse5und6Grenze1 = Klasse5und6Wert(m_p.grenze1);
+        m_p.klasse5und6Grenze2 = Klasse5und6Wert(m_p.grenze2);
+        m_p.klasse5und6Grenzwerte = true;
     }
     TParameterStand& p = m_parameterStand;
     std::memcpy(p.eingabenBool, m_bool, sizeof m_bool);
     std::memcpy(p.eingabenInt, m_int, sizeof m_int);
     std::memcpy(p.eingabenDoub, m_doub, sizeof m_doub);
-    p.werte = m_w;
     p.gueltig = true;
 }
 
 void TLStTab10::ZwischenwerteLoeschen()
 {
-    m_w = TWerte{};
+    m_p = TJahresParameter{};
+    ArbeitswerteLoeschen();
 }
 
 void TLStTab10::Parameter()
@@ -112,28 +112,28 @@ void TLStTab10::Parameter()
     // The employee alone pays the fund's additional rate (until 2014 the special contribution of
     // 0.9 %); Saxony shifts one point of the care contribution to the employee.
     const long double kvSatz = m_doub[ldKVSatz];
-    m_w.kvSatzAN = 0.005L * kvSatz + 0.01L * m_doub[ldKVZusatzSatz];
-    m_w.kvSatzAG = 0.005L * kvSatz;
+    m_p.kvSatzAN = 0.005L * kvSatz + 0.01L * m_doub[ldKVZusatzSatz];
+    m_p.kvSatzAG = 0.005L * kvSatz;
     const long double pvSatz = m_doub[ldPVSatz];
     if (m_bool[lbPVSachsen]) {
-        m_w.pvSatzAN = 0.005L * (pvSatz + 1.0L);
-        m_w.pvSatzAG = 0.005L * (pvSatz - 1.0L);
+        m_p.pvSatzAN = 0.005L * (pvSatz + 1.0L);
+        m_p.pvSatzAG = 0.005L * (pvSatz - 1.0L);
     } else {
-        m_w.pvSatzAN = 0.005L * pvSatz;
-        m_w.pvSatzAG = m_w.pvSatzAN;
+        m_p.pvSatzAN = 0.005L * pvSatz;
+        m_p.pvSatzAG = m_p.pvSatzAN;
     }
     if (m_bool[lbKinderlos])
-        m_w.pvSatzAN += 0.01L * m_doub[ldPVKinderlosSatz];
-    m_w.bbgKV = m_doub[ldBBGKV];
-    m_w.bbgRV = m_doub[ldBBGRV];
+        m_p.pvSatzAN += 0.01L * m_doub[ldPVKinderlosSatz];
+    m_p.bbgKV = m_doub[ldBBGKV];
+    m_p.bbgRV = m_doub[ldBBGRV];
     if (m_int[liRVArt] < 2) {
-        m_w.rvSatzAN = 0.005L * m_doub[ldRVSatz];
-        m_w.rvAnteil = RVAnteil();
+        m_p.rvSatzAN = 0.005L * m_doub[ldRVSatz];
+        m_p.rvAnteil = RVAnteil();
     }
-    m_w.grenze1 = 9429;
-    m_w.grenze2 = 26441;
-    m_w.grenze3 = 200584;
-    m_w.solzFreigrenze = 972;
+    m_p.grenze1 = 9429;
+    m_p.grenze2 = 26441;
+    m_p.grenze3 = 200584;
+    m_p.solzFreigrenze = 972;
 }
 
 long double TLStTab10::AufJahr(double betrag) const
@@ -245,7 +245,7 @@ void TLStTab10::Bemessungsgrundlagen()
 
 void TLStTab10::Tabellenstufe(long double einkommen)
 {
-    const double stufe = Abschneiden(static_cast<double>(einkommen * (1.0L / 36))) * 36;
+    const double stufe = AbschneidenAlsDouble(einkommen * (1.0L / 36)) * 36;
     m_erg[leStufeUnten] = PeriodenBetrag(static_cast<long double>(stufe) * 100);
     static constexpr double kBreite[] = {0, 3599, 299, 69, 9};
     const int zeitraum = m_int[liZeitraum];
@@ -261,12 +261,14 @@ void TLStTab10::LaufenderBezug()
     m_arbeitnehmerpauschbetrag = static_cast<double>(w.anp);
     m_altersentlastungsbetrag = static_cast<double>(w.altersentlastung);
     m_versorgungsfreibetrag = static_cast<double>(w.versFreibetrag);
-    w.lstJahr = Abschneiden(static_cast<double>(steuer * w.faktor));
-    m_erg[leLohnsteuer] = PeriodenBetrag(static_cast<long double>(w.lstJahr) * 100);
+    // Whole euros, the same in a double: the period result reads the register, not the store.
+    const long double lstJahr = AbschneidenAlsDouble(steuer * w.faktor);
+    w.lstJahr = static_cast<double>(lstJahr);
+    m_erg[leLohnsteuer] = PeriodenBetrag(lstJahr * 100);
     if (m_doub[ldKinderfreibetraege] > 0) {
         w.ztabfb += w.kfb;
         Bemessungsgrundlagen();
-        w.jbmg = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * w.faktor));
+        w.jbmg = AbschneidenAlsDouble(JahreslohnsteuerErmitteln() * w.faktor);
     } else {
         w.jbmg = w.lstJahr;
     }
@@ -279,7 +281,7 @@ void TLStTab10::Tabellenfreibetraege()
     const int stkl = m_int[liSteuerklasse];
     w.anp = 0;
     if (w.zvbez >= 0 && w.zvbez < w.versZuschlag)
-        w.versZuschlag = Abschneiden(static_cast<double>(w.zvbez));
+        w.versZuschlag = AbschneidenAlsDouble(w.zvbez);
     if (stkl < 6) {
         if (w.zvbez > 0) {
             if (w.zvbez - w.versZuschlag < 102)
@@ -354,13 +356,13 @@ long double TLStTab10::JahreslohnsteuerErmitteln()
     if (w.zve < 0) {
         w.zve = AbrundenCent((w.zve + fuenftel) / 5);
         SteuerAusEinkommen();
-        w.st = Abschneiden(static_cast<double>(w.st * 5));
+        w.st = AbschneidenAlsDouble(w.st * 5);
     } else {
         SteuerAusEinkommen();
         const long double ohne = w.st;
         w.zve = AbrundenCent(w.zve + fuenftel / 5);
         SteuerAusEinkommen();
-        w.st = Abschneiden(static_cast<double>((w.st - ohne) * 5 + ohne));
+        w.st = AbschneidenAlsDouble((w.st - ohne) * 5 + ohne);
     }
     return w.st;
 }
@@ -373,25 +375,25 @@ void TLStTab10::Vorsorgepauschale()
     if (m_int[liRVArt] > 1) {
         w.vsp1 = 0;
     } else {
-        HoechstensExt(w.zre4vp, w.bbgRV);
-        w.vsp1 = AbrundenCent(w.zre4vp * w.rvAnteil);
-        w.vsp1 = AbrundenCent(w.vsp1 * w.rvSatzAN);
+        HoechstensExt(w.zre4vp, m_p.bbgRV);
+        w.vsp1 = AbrundenCent(w.zre4vp * m_p.rvAnteil);
+        w.vsp1 = AbrundenCent(w.vsp1 * m_p.rvSatzAN);
     }
     w.vsp2 = AbrundenCent(w.zre4vp * 0.12L);
     HoechstensExt(w.vsp2, stkl == 3 ? 3000 : 1900);
     w.vspn = AufrundenGanz(w.vsp1 + w.vsp2);
 
-    HoechstensExt(w.zre4vp, w.bbgKV);
+    HoechstensExt(w.zre4vp, m_p.bbgKV);
     if (m_int[liKVArt] > 0) {
         if (stkl == 6) {
             w.vsp3 = 0;
         } else {
             w.vsp3 = m_curr[lcPKVBeitrag] * 12 * 0.01L;
             if (m_int[liKVArt] == 2)
-                w.vsp3 = AbrundenCent(w.vsp3 - w.zre4vp * (w.kvSatzAG + w.pvSatzAG));
+                w.vsp3 = AbrundenCent(w.vsp3 - w.zre4vp * (m_p.kvSatzAG + m_p.pvSatzAG));
         }
     } else {
-        w.vsp3 = AbrundenCent(w.zre4vp * (w.kvSatzAN + w.pvSatzAN));
+        w.vsp3 = AbrundenCent(w.zre4vp * (m_p.kvSatzAN + m_p.pvSatzAN));
     }
     w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
     MindestensExt(w.vsp, w.vspn);
@@ -409,32 +411,32 @@ long double TLStTab10::Klasse5und6Wert(long double a) const
     const long double st1 = Tarif(a * 1.25L);
     const long double st2 = Tarif(a * 0.75L);
     const long double differenz = (st1 - st2) * 2;
-    const long double mindest = Abschneiden(static_cast<double>(a * 0.14L));
+    const long double mindest = AbschneidenAlsDouble(a * 0.14L);
     return mindest > differenz ? mindest : differenz;
 }
 
 long double TLStTab10::TarifKlasse5und6(long double x) const
 {
-    const TWerte& w = m_w;
+    const TJahresParameter& p = m_p;
     const long double zzx = AbschneidenExt(x);
     long double st = 0;
-    if (zzx > w.grenze2) {
-        st = w.klasse5und6Grenzwerte ? w.klasse5und6Grenze2 : Klasse5und6Wert(w.grenze2);
-        if (zzx > w.grenze3) {
+    if (zzx > p.grenze2) {
+        st = p.klasse5und6Grenzwerte ? p.klasse5und6Grenze2 : Klasse5und6Wert(p.grenze2);
+        if (zzx > p.grenze3) {
             // Cut after each of the two steps.
-            st = Abschneiden(static_cast<double>(st + (w.grenze3 - w.grenze2) * 0.42L));
-            st = Abschneiden(static_cast<double>(st + (zzx - w.grenze3) * 0.45L));
+            st = AbschneidenAlsDouble(st + (p.grenze3 - p.grenze2) * 0.42L);
+            st = AbschneidenAlsDouble(st + (zzx - p.grenze3) * 0.45L);
         } else {
-            st = Abschneiden(static_cast<double>(st + (zzx - w.grenze2) * 0.42L));
+            st = AbschneidenAlsDouble(st + (zzx - p.grenze2) * 0.42L);
         }
     } else {
         st = Klasse5und6Wert(zzx);
-        if (zzx > w.grenze1) {
+        if (zzx > p.grenze1) {
             const long double vergleich = st;
             const long double grenzwert =
-                w.klasse5und6Grenzwerte ? w.klasse5und6Grenze1 : Klasse5und6Wert(w.grenze1);
+                p.klasse5und6Grenzwerte ? p.klasse5und6Grenze1 : Klasse5und6Wert(p.grenze1);
             const long double hoch =
-                Abschneiden(static_cast<double>(grenzwert + (zzx - w.grenze1) * 0.42L));
+                AbschneidenAlsDouble(grenzwert + (zzx - p.grenze1) * 0.42L);
             st = hoch < vergleich ? hoch : vergleich;
         }
     }
@@ -444,7 +446,7 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
 void TLStTab10::Solidaritaetszuschlag()
 {
     TWerte& w = m_w;
-    w.solzFreigrenzeTabelle = w.solzFreigrenze * w.kztab;
+    w.solzFreigrenzeTabelle = m_p.solzFreigrenze * w.kztab;
     if (w.jbmg > w.solzFreigrenzeTabelle) {
         // In cents: 5.5 % of the base, at most 20 % of its excess over the exemption limit.
         double solz = Abschneiden(w.jbmg * 5.5);
@@ -482,7 +484,7 @@ void TLStTab10::SonstigeBezuege()
     w.jahresVersBezug = AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug) * 0.01L);
     w.sterbegeldSonst = m_curr[lcSterbegeld];
     VersorgungSonstigeBezuege();
-    w.lstMit = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
+    w.lstMit = AbschneidenAlsDouble(JahreslohnsteuerErmitteln() * 100);
     SonstigeBezuegeErgebnis(w.lstMit - w.lstOhne);
     m_erg[leKiStBasisSonst] = m_bool[lbKirchensteuer] ? m_erg[leLStSonst] : 0;
 }
@@ -498,7 +500,7 @@ void TLStTab10::OhneSonstigeBezuege()
     Bemessungsgrundlagen();
     VorsorgeEntschaedigungOhne();
     Tabellenfreibetraege();
-    w.lstOhne = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
+    w.lstOhne = AbschneidenAlsDouble(JahreslohnsteuerErmitteln() * 100);
 }
 
 void TLStTab10::OhneSonstigeBezuegeOderGemerkt()
@@ -570,12 +572,12 @@ void TLStTab10::SonstigeBezuegeFuenftel()
         AbrundenCent((m_doub[ldJahresVersBezug] + m_sonstigerVersBezug + kapital) * 0.01L);
     w.kennVMT = 2;
     VersorgungSonstigeBezuege();
-    double voll = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
+    double voll = AbschneidenAlsDouble(JahreslohnsteuerErmitteln() * 100);
     Bemessungsgrundlagen();
     w.zre4vp = AbrundenCent(w.zre4vp - m_doub[ldJahresEntschaedigung] * 0.01L -
                             m_doub[ldSonstEntschaedigung] * 0.01L);
     w.kennVMT = 1;
-    const double fuenftel = Abschneiden(static_cast<double>(JahreslohnsteuerErmitteln() * 100));
+    const double fuenftel = AbschneidenAlsDouble(JahreslohnsteuerErmitteln() * 100);
     w.kennVMT = 0;
     double stv = fuenftel - basis;
     voll -= basis;

@@ -26,9 +26,9 @@ public:
     std::string Name() const override { return "2010"; }
 
 protected:
-    // Working amounts of one computation; ZwischenwerteLoeschen clears them.
-    struct TWerte {
-        // Year parameters.
+    // The year parameters: rates, ceilings and limits, set up by Parameter from the inputs
+    // that are no amounts of the period. A computation only reads them.
+    struct TJahresParameter {
         long double rvAnteil = 0; // share of the pension contribution that counts
         long double rvSatzAN = 0;
         long double alvSatzAN = 0;
@@ -41,14 +41,18 @@ protected:
         double grenze1 = 0; // wage limits of tax classes 5 and 6
         double grenze2 = 0;
         double grenze3 = 0;
-        double solzFreigrenze = 0;        // per table unit
-        double solzFreigrenzeTabelle = 0; // scaled by the table divisor
-        double faktor = 1;
+        double solzFreigrenze = 0; // per table unit
         // The tariff values of tax classes 5 and 6 at grenze1 and grenze2, when set up with the
         // year parameters (otherwise computed where needed).
         bool klasse5und6Grenzwerte = false;
         long double klasse5und6Grenze1 = 0;
         long double klasse5und6Grenze2 = 0;
+    };
+    // Working amounts of one computation; each computation begins with them cleared
+    // (ArbeitswerteLoeschen).
+    struct TWerte {
+        double solzFreigrenzeTabelle = 0; // scaled by the table divisor
+        double faktor = 0;                // 1 when cleared
         // Annual amounts.
         long double jahresLohn = 0;
         long double jahresVersBezug = 0;
@@ -72,7 +76,7 @@ protected:
         double sap = 0;      // special-expenses lump sum
         double efa = 0;      // single-parent relief
         double kfb = 0;      // child allowances
-        int kztab = 1;       // table divisor
+        int kztab = 0;       // table divisor, 1 when cleared
         long double ztabfb = 0;
         // Provision allowance.
         long double vsp1 = 0; // pension part
@@ -100,7 +104,17 @@ protected:
     void Berechnen() override;
     void Tabellenstufe(long double einkommen) override;
 
+    // Clears the working amounts and the year parameters.
     virtual void ZwischenwerteLoeschen();
+    // Clears the working amounts. Every member but two is cleared to zero, which the compiler
+    // writes in place; a default of 1 in the type would have it build a cleared copy first
+    // and copy that.
+    void ArbeitswerteLoeschen()
+    {
+        m_w = TWerte{};
+        m_w.faktor = 1;
+        m_w.kztab = 1;
+    }
     virtual void Parameter();
     void Jahreswerte() final;
     long double AufJahr(double betrag) const final;
@@ -125,7 +139,7 @@ protected:
             w.zve = 0;
             w.x = 0;
         } else {
-            w.x = Abschneiden(static_cast<double>(w.zve / w.kztab));
+            w.x = AbschneidenAlsDouble(w.zve / w.kztab);
         }
         w.st = m_int[liSteuerklasse] < 5 ? Tarif(w.x) : TarifKlasse5und6(w.x);
     }
@@ -184,23 +198,23 @@ protected:
     // The factor applied to a tax difference in cents: cut to whole euros.
     double MitFaktor(double differenzCent) const;
 
-    // Clears the working amounts and sets up the year parameters, or takes both from the last
+    // Clears the working amounts and sets up the year parameters, or keeps those of the last
     // computation when none of the inputs they depend on changed since.
     void ParameterSetzen();
 
+    TJahresParameter m_p;
     TWerte m_w;
     double m_efaVorgabe = 1308; // single-parent relief of the year
 
 private:
-    // The working amounts as ParameterSetzen left them, with the inputs they came from. The
-    // year parameters read the flags, whole-number and double inputs only, never the amounts of
-    // the period: a new wage finds them unchanged.
+    // The inputs the year parameters in m_p were set up from. The year parameters read the
+    // flags, whole-number and double inputs only, never the amounts of the period: a new wage
+    // finds them unchanged.
     struct TParameterStand {
         bool gueltig = false;
         bool eingabenBool[kAnzahlBool] = {};
         std::int32_t eingabenInt[kAnzahlInt] = {};
         double eingabenDoub[kAnzahlDoub] = {};
-        TWerte werte;
     };
     bool ParameterStandPasst() const;
     TParameterStand m_parameterStand;

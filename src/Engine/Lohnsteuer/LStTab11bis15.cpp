@@ -48,7 +48,7 @@ void TLStTab13::InitRVSatz()
 void TLStTab13::Parameter()
 {
     TLStTab12::Parameter();
-    m_w.grenze1 = 9550;
+    m_p.grenze1 = 9550;
 }
 
 long double TLStTab13::Tarif(long double x) const
@@ -73,7 +73,7 @@ void TLStTab14::InitBBG()
 void TLStTab14::Parameter()
 {
     TLStTab13::Parameter();
-    m_w.grenze1 = 9763;
+    m_p.grenze1 = 9763;
 }
 
 long double TLStTab14::Tarif(long double x) const
@@ -107,9 +107,9 @@ void TLStTab15geaendert::InitKinderfreibetrag()
 void TLStTab15geaendert::Parameter()
 {
     TLStTab15::Parameter();
-    m_w.grenze1 = 9873;
-    m_w.grenze2 = 26441;
-    m_w.grenze3 = 200584;
+    m_p.grenze1 = 9873;
+    m_p.grenze2 = 26441;
+    m_p.grenze3 = 200584;
 }
 
 long double TLStTab15geaendert::Tarif(long double x) const

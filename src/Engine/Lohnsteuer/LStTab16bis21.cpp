@@ -22,9 +22,9 @@ void TLStTab16::InitKinderfreibetrag()
 void TLStTab16::Parameter()
 {
     TLStTab15geaendert::Parameter();
-    m_w.grenze1 = 10070;
-    m_w.grenze2 = 26832;
-    m_w.grenze3 = 203557;
+    m_p.grenze1 = 10070;
+    m_p.grenze2 = 26832;
+    m_p.grenze3 = 203557;
 }
 
 long double TLStTab16::Tarif(long double x) const
@@ -54,9 +54,9 @@ void TLStTab17::InitKinderfreibetrag()
 void TLStTab17::Parameter()
 {
     TLStTab16::Parameter();
-    m_w.grenze1 = 10240;
-    m_w.grenze2 = 27029;
-    m_w.grenze3 = 205043;
+    m_p.grenze1 = 10240;
+    m_p.grenze2 = 27029;
+    m_p.grenze3 = 205043;
 }
 
 long double TLStTab17::Tarif(long double x) const
@@ -91,9 +91,9 @@ void TLStTab18::InitRVSatz()
 void TLStTab18::Parameter()
 {
     TLStTab17::Parameter();
-    m_w.grenze1 = 10440;
-    m_w.grenze2 = 27475;
-    m_w.grenze3 = 208426;
+    m_p.grenze1 = 10440;
+    m_p.grenze2 = 27475;
+    m_p.grenze3 = 208426;
 }
 
 long double TLStTab18::Tarif(long double x) const
@@ -126,11 +126,11 @@ void TLStTab19::Parameter()
     TLStTab18::Parameter();
     // The employer's share that a private insurance is lowered by counts half the average
     // additional rate of the year.
-    m_w.kvSatzAN = 0.005L * m_doub[ldKVSatz] + 0.005L * m_doub[ldKVZusatzSatz];
-    m_w.kvSatzAG = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzDurchschnitt]);
-    m_w.grenze1 = 10635;
-    m_w.grenze2 = 27980;
-    m_w.grenze3 = 212261;
+    m_p.kvSatzAN = 0.005L * m_doub[ldKVSatz] + 0.005L * m_doub[ldKVZusatzSatz];
+    m_p.kvSatzAG = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzDurchschnitt]);
+    m_p.grenze1 = 10635;
+    m_p.grenze2 = 27980;
+    m_p.grenze3 = 212261;
 }
 
 long double TLStTab19::Tarif(long double x) const
@@ -161,9 +161,9 @@ void TLStTab20::InitKinderfreibetrag()
 void TLStTab20::Parameter()
 {
     TLStTab19::Parameter();
-    m_w.grenze1 = 10898;
-    m_w.grenze2 = 28526;
-    m_w.grenze3 = 216400;
+    m_p.grenze1 = 10898;
+    m_p.grenze2 = 28526;
+    m_p.grenze3 = 216400;
 }
 
 long double TLStTab20::Tarif(long double x) const
@@ -194,10 +194,10 @@ void TLStTab21::InitKinderfreibetrag()
 void TLStTab21::Parameter()
 {
     TLStTab20::Parameter();
-    m_w.grenze1 = 11237;
-    m_w.grenze2 = 28959;
-    m_w.grenze3 = 219690;
-    m_w.solzFreigrenze = 16956;
+    m_p.grenze1 = 11237;
+    m_p.grenze2 = 28959;
+    m_p.grenze3 = 219690;
+    m_p.solzFreigrenze = 16956;
 }
 
 long double TLStTab21::Tarif(long double x) const
@@ -210,7 +210,7 @@ long double TLStTab21::Tarif(long double x) const
 void TLStTab21::Solidaritaetszuschlag()
 {
     TWerte& w = m_w;
-    w.solzFreigrenzeTabelle = w.solzFreigrenze * w.kztab;
+    w.solzFreigrenzeTabelle = m_p.solzFreigrenze * w.kztab;
     if (w.jbmg > w.solzFreigrenzeTabelle) {
         // In cents: 5.5 % of the base, at most 11.9 % of its excess over the exemption limit.
         double solz = Abschneiden(w.jbmg * 5.5);
@@ -235,7 +235,7 @@ void TLStTab21::SolidaritaetszuschlagSonstige()
         w.zve -= w.kfb;
         SteuerAusEinkommen();
     }
-    const double basis = Abschneiden(static_cast<double>(w.st * w.faktor));
+    const double basis = AbschneidenAlsDouble(w.st * w.faktor);
     m_erg[leSolZSonst] =
         basis > w.solzFreigrenzeTabelle ? Abschneiden(m_erg[leLStSonst] * 5.5 * 0.01) : 0;
 }

@@ -21,11 +21,11 @@ void TLStTab22::InitBBG()
 void TLStTab22::Parameter()
 {
     TLStTab21::Parameter();
-    m_w.kvSatzAN = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzSatz]);
-    m_w.kvSatzAG = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzDurchschnitt]);
-    m_w.grenze1 = 11480;
-    m_w.grenze2 = 29298;
-    m_w.grenze3 = 222260;
+    m_p.kvSatzAN = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzSatz]);
+    m_p.kvSatzAG = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzDurchschnitt]);
+    m_p.grenze1 = 11480;
+    m_p.grenze2 = 29298;
+    m_p.grenze3 = 222260;
 }
 
 long double TLStTab22::Tarif(long double x) const
@@ -73,7 +73,7 @@ void TLStTab22geaendert::InitTarifwerte()
 void TLStTab22geaendert::Parameter()
 {
     TLStTab22::Parameter();
-    m_w.grenze1 = 11793;
+    m_p.grenze1 = 11793;
 }
 
 long double TLStTab22geaendert::Tarif(long double x) const
@@ -104,10 +104,10 @@ void TLStTab23::InitKinderfreibetrag()
 void TLStTab23::Parameter()
 {
     TLStTab22geaendert::Parameter();
-    m_w.grenze1 = 12485;
-    m_w.grenze2 = 31404;
-    m_w.grenze3 = 222260;
-    m_w.solzFreigrenze = 17543;
+    m_p.grenze1 = 12485;
+    m_p.grenze2 = 31404;
+    m_p.grenze3 = 222260;
+    m_p.solzFreigrenze = 17543;
 }
 
 long double TLStTab23::Tarif(long double x) const
@@ -130,12 +130,12 @@ void TLStTab23geaendert2::Parameter()
         return;
     // Half a year at the old and half at the new care rate.
     if (m_bool[lbPVSachsen]) {
-        m_w.pvSatzAN = 0.021125L;
-        m_w.pvSatzAG = 0.011125L;
+        m_p.pvSatzAN = 0.021125L;
+        m_p.pvSatzAG = 0.011125L;
     } else {
-        m_w.pvSatzAN = 0.016125L;
-        m_w.pvSatzAG = 0.016125L;
+        m_p.pvSatzAN = 0.016125L;
+        m_p.pvSatzAG = 0.016125L;
     }
     if (m_bool[lbKinderlos])
-        m_w.pvSatzAN += 0.00475L;
+        m_p.pvSatzAN += 0.00475L;
 }

@@ -22,10 +22,10 @@ void TLStTab24::Parameter()
 {
     // The averaged care shares belonged to 2023 alone.
     TLStTab23geaendert::Parameter();
-    m_w.grenze1 = 13279;
-    m_w.grenze2 = 33380;
-    m_w.grenze3 = 222260;
-    m_w.solzFreigrenze = 18130;
+    m_p.grenze1 = 13279;
+    m_p.grenze2 = 33380;
+    m_p.grenze3 = 222260;
+    m_p.solzFreigrenze = 18130;
 }
 
 long double TLStTab24::Tarif(long double x) const
@@ -39,7 +39,7 @@ void TLStTab24geaendert::Parameter()
 {
     TLStTab24::Parameter();
     if (!m_bool[lbKinderlos])
-        m_w.pvSatzAN -= 0.0025L * m_int[liPVKinder];
+        m_p.pvSatzAN -= 0.0025L * m_int[liPVKinder];
 }
 
 void TLStTab25::Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
@@ -132,10 +132,10 @@ void TLStTab25::Parameter()
     TLStTab24geaendert::Parameter();
     // One pension ceiling for the whole country: kind 1 now means no statutory pension.
     if (m_int[liRVArt] >= 1) {
-        m_w.rvSatzAN = 0;
-        m_w.rvAnteil = 0;
+        m_p.rvSatzAN = 0;
+        m_p.rvAnteil = 0;
     }
-    m_w.grenze1 = 13432;
+    m_p.grenze1 = 13432;
 }
 
 long double TLStTab25::Tarif(long double x) const
@@ -167,9 +167,9 @@ void TLStTab25geaendert::InitKinderfreibetrag()
 void TLStTab25geaendert::Parameter()
 {
     TLStTab25::Parameter();
-    m_w.grenze1 = 13785;
-    m_w.grenze2 = 34240;
-    m_w.solzFreigrenze = 19950;
+    m_p.grenze1 = 13785;
+    m_p.grenze2 = 34240;
+    m_p.solzFreigrenze = 19950;
 }
 
 long double TLStTab25geaendert::Tarif(long double x) const

@@ -23,22 +23,22 @@ void TLStTab26::InitKinderfreibetrag()
 
 void TLStTab26::Parameter()
 {
-    TWerte& w = m_w;
-    w.rvSatzAN = 0.005L * m_doub[ldRVSatz];
-    w.alvSatzAN = 0.005L * m_doub[ldAVSatz];
-    w.kvSatzAN = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzSatz]);
+    TJahresParameter& p = m_p;
+    p.rvSatzAN = 0.005L * m_doub[ldRVSatz];
+    p.alvSatzAN = 0.005L * m_doub[ldAVSatz];
+    p.kvSatzAN = 0.005L * (m_doub[ldKVSatz] + m_doub[ldKVZusatzSatz]);
     const long double pvSatz = m_doub[ldPVSatz];
-    w.pvSatzAN = m_bool[lbPVSachsen] ? 0.005L * (pvSatz + 1.0L) : 0.005L * pvSatz;
+    p.pvSatzAN = m_bool[lbPVSachsen] ? 0.005L * (pvSatz + 1.0L) : 0.005L * pvSatz;
     if (m_bool[lbKinderlos])
-        w.pvSatzAN += 0.01L * m_doub[ldPVKinderlosSatz];
+        p.pvSatzAN += 0.01L * m_doub[ldPVKinderlosSatz];
     else
-        w.pvSatzAN -= 0.0025L * m_int[liPVKinder];
-    w.bbgKV = m_doub[ldBBGKV];
-    w.bbgRV = m_doub[ldBBGRV];
-    w.grenze1 = 14071;
-    w.grenze2 = 34939;
-    w.grenze3 = 222260;
-    w.solzFreigrenze = 20350;
+        p.pvSatzAN -= 0.0025L * m_int[liPVKinder];
+    p.bbgKV = m_doub[ldBBGKV];
+    p.bbgRV = m_doub[ldBBGRV];
+    p.grenze1 = 14071;
+    p.grenze2 = 34939;
+    p.grenze3 = 222260;
+    p.solzFreigrenze = 20350;
 }
 
 long double TLStTab26::Tarif(long double x) const
@@ -50,10 +50,10 @@ long double TLStTab26::Tarif(long double x) const
 
 long double TLStTab26::Klasse5und6Wert(long double a) const
 {
-    const long double st1 = Tarif(Abschneiden(static_cast<double>(a * 1.25L)));
-    const long double st2 = Tarif(Abschneiden(static_cast<double>(a * 0.75L)));
+    const long double st1 = Tarif(AbschneidenAlsDouble(a * 1.25L));
+    const long double st2 = Tarif(AbschneidenAlsDouble(a * 0.75L));
     const long double differenz = (st1 - st2) * 2;
-    const long double mindest = Abschneiden(static_cast<double>(a * 0.14L));
+    const long double mindest = AbschneidenAlsDouble(a * 0.14L);
     return mindest > differenz ? mindest : differenz;
 }
 
@@ -61,7 +61,7 @@ inline void TLStTab26::VorsorgeKrankenPflege()
 {
     TWerte& w = m_w;
     if (m_int[liKVArt] == 0) {
-        w.vsp3 = AbrundenCent(std::min(w.zre4vp, w.bbgKV) * (w.kvSatzAN + w.pvSatzAN));
+        w.vsp3 = AbrundenCent(std::min(w.zre4vp, m_p.bbgKV) * (m_p.kvSatzAN + m_p.pvSatzAN));
     } else if (m_int[liSteuerklasse] == 6) {
         w.vsp3 = 0;
     } else {
@@ -75,7 +75,7 @@ inline void TLStTab26::VorsorgeHoechstbetrag()
 {
     // Unemployment, health and care together count up to 1900 euros; the pension part on top.
     TWerte& w = m_w;
-    const long double alv = AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.alvSatzAN);
+    const long double alv = AbrundenCent(std::min(w.zre4vp, m_p.bbgRV) * m_p.alvSatzAN);
     long double begrenzt = alv + w.vsp3;
     HoechstensExt(begrenzt, 1900);
     w.vspn = AufrundenGanz(w.vsp1 + begrenzt);
@@ -85,7 +85,7 @@ inline void TLStTab26::VorsorgeHoechstbetrag()
 void TLStTab26::Vorsorgepauschale()
 {
     TWerte& w = m_w;
-    w.vsp1 = m_int[liRVArt] != 1 ? AbrundenCent(std::min(w.zre4vp, w.bbgRV) * w.rvSatzAN) : 0;
+    w.vsp1 = m_int[liRVArt] != 1 ? AbrundenCent(std::min(w.zre4vp, m_p.bbgRV) * m_p.rvSatzAN) : 0;
     VorsorgeKrankenPflege();
     w.vsp = AufrundenGanz(w.vsp3 + w.vsp1);
     if (m_int[liKeineAV] != 1 && m_int[liSteuerklasse] != 6)

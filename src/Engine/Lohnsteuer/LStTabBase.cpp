@@ -40,6 +40,7 @@ TLStTabBase::TLStTabBase()
 
 void TLStTabBase::Init()
 {
+    m_dmFaktor = DMFaktor();
     InitTarifwerte();
     InitBBG();
     InitKinderfreibetrag();
@@ -92,12 +93,8 @@ void TLStTabBase::PruefeInt(int index, std::int32_t wert)
     }
 }
 
-// Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
-// nothing beyond ten thousand billion units.
-void TLStTabBase::PruefeBetrag(char art, const char* methode, int index, double wert)
+void TLStTabBase::BetragUngueltig(char art, const char* methode, int index)
 {
-    if (std::isfinite(wert) && std::fabs(wert) <= 1e15)
-        return;
     char text[128];
     std::snprintf(text, sizeof text, "Betrag außerhalb des Wertebereichs (%s, %d)", methode, index);
     throw ELStTabEingabe(art, index, text);
@@ -128,10 +125,12 @@ void TLStTabBase::SetCurr(int index, double wert)
         UnbekannterIndex("SetCurr", index);
     PruefeBetrag('c', "SetCurr", index, wert);
     double umgerechnet = 0;
-    if (CurrGenutzt(index))
-        umgerechnet = m_doub[ldKurs] == DMFaktor()
-                          ? Runden(wert)
-                          : Dreisatz(true, 0, wert, m_doub[ldKurs], DMFaktor());
+    if (CurrGenutzt(index)) {
+        if (m_doub[ldKurs] != m_dmFaktor)
+            umgerechnet = Dreisatz(true, 0, wert, m_doub[ldKurs], m_dmFaktor);
+        else
+            umgerechnet = IstGanzeZahl(wert) ? wert + 0.0 : Runden(wert);
+    }
     if (m_curr[index] != umgerechnet) {
         m_curr[index] = umgerechnet;
         m_berechnet = false;
@@ -267,18 +266,11 @@ double TLStTabBase::FreibetragUmgerechnet() const
     return InAnzeige(m_doub[ldFreibetrag]);
 }
 
-double TLStTabBase::InAnzeige(double betrag, int dezimalen) const
+double TLStTabBase::InAnzeigeUmrechnen(double betrag, int dezimalen) const
 {
-    // Same currency on both sides: the rule of three reduces to rounding, which leaves the
-    // whole amounts the results mostly are as they stand (a zero loses its sign, as in Runden).
-    if (dezimalen == 0 && m_doub[ldKurs] == DMFaktor()) {
-        constexpr double kGanzzahligBis = 4503599627370496.0; // 2^52
-        if (std::fabs(betrag) < kGanzzahligBis &&
-            static_cast<double>(static_cast<std::int64_t>(betrag)) == betrag)
-            return betrag + 0.0;
+    if (dezimalen == 0 && m_doub[ldKurs] == m_dmFaktor)
         return Runden(betrag);
-    }
-    return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, DMFaktor(),
+    return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, m_dmFaktor,
                     m_doub[ldKurs]);
 }
 
@@ -339,19 +331,19 @@ void TLStTabBase::AufZeitraum(long double jahresbetrag, double& unten, double& o
     switch (m_int[liZeitraum]) {
     case 2: {
         const long double z = jahresbetrag * (1.0L / 12);
-        unten = Abschneiden(static_cast<double>(z));
+        unten = AbschneidenAlsDouble(z);
         oben = Runden(static_cast<double>(z + 0.49L));
         break;
     }
     case 3: {
         const long double z = jahresbetrag * 7 * (1.0L / 360);
-        unten = Abschneiden(static_cast<double>(z));
+        unten = AbschneidenAlsDouble(z);
         oben = Runden(static_cast<double>(z + 0.4999L));
         break;
     }
     case 4: {
         const long double z = jahresbetrag * (1.0L / 360);
-        unten = Abschneiden(static_cast<double>(z));
+        unten = AbschneidenAlsDouble(z);
         oben = Runden(static_cast<double>(z + 0.4999L));
         break;
     }

@@ -255,16 +255,24 @@ protected:
         static constexpr TExtKonstante kDreihundertsechzigstel{1.0L / 360};
         switch (m_int[liZeitraum]) {
         case 2:
-            return Abschneiden(static_cast<double>(jahresbetrag * kZwoelftel));
+            return AbschneidenAlsDouble(jahresbetrag * kZwoelftel);
         case 3:
-            return Abschneiden(static_cast<double>(jahresbetrag * 7 * kDreihundertsechzigstel));
+            return AbschneidenAlsDouble(jahresbetrag * 7 * kDreihundertsechzigstel);
         case 4:
-            return Abschneiden(static_cast<double>(jahresbetrag * kDreihundertsechzigstel));
+            return AbschneidenAlsDouble(jahresbetrag * kDreihundertsechzigstel);
         default:
             return static_cast<double>(jahresbetrag);
         }
     }
-    double InAnzeige(double betrag, int dezimalen = 0) const;
+    // A result in the display currency. Inline for the usual case of one currency on both
+    // sides, where the rule of three reduces to rounding and the whole amounts the results
+    // mostly are stand as they are.
+    double InAnzeige(double betrag, int dezimalen = 0) const
+    {
+        if (dezimalen == 0 && m_doub[ldKurs] == m_dmFaktor && IstGanzeZahl(betrag))
+            return betrag + 0.0; // a zero loses its sign, as in Runden
+        return InAnzeigeUmrechnen(betrag, dezimalen);
+    }
 
     int AltersJahr() const;
     // Old-age relief by the first year after the 64th birthday: percentage and maximum.
@@ -306,7 +314,18 @@ private:
     std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
     static void PruefeInt(int index, std::int32_t wert);
-    static void PruefeBetrag(char art, const char* methode, int index, double wert);
+    // Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
+    // nothing beyond ten thousand billion units.
+    static void PruefeBetrag(char art, const char* methode, int index, double wert)
+    {
+        if (!(std::isfinite(wert) && std::fabs(wert) <= 1e15))
+            BetragUngueltig(art, methode, index);
+    }
+    [[noreturn]] static void BetragUngueltig(char art, const char* methode, int index);
+    double InAnzeigeUmrechnen(double betrag, int dezimalen) const;
+    // DMFaktor of the class, kept by Init: inputs and results are converted with it on every
+    // read and write.
+    double m_dmFaktor = 1.95583;
     bool m_berechnet = false;
     // The table step noted by the last computation and not yet worked out.
     bool m_stufeOffen = false;

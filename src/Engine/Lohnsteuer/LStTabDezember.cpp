@@ -79,7 +79,7 @@ template class TLStTabDezember<TLStTab24geaendert>;
 void TLStTab15Dez::Modus(int modus)
 {
     m_modus = modus;
-    m_w.grenze1 = modus == 1 ? 9763 : 9873;
+    m_p.grenze1 = modus == 1 ? 9763 : 9873;
 }
 
 void TLStTab15Dez::Tabellenfreibetraege()
@@ -112,7 +112,7 @@ void TLStTab24Dez::Berechnen()
 void TLStTab24Dez::Modus(int modus)
 {
     m_modus = modus;
-    m_w.grenze1 = modus == 1 ? 13279 : 13432;
+    m_p.grenze1 = modus == 1 ? 13279 : 13432;
     if (modus == 2)
         m_doub[ldGrundfreibetrag] = 11784;
 }
