@@ -75,10 +75,25 @@ inline long double GanzerTeil(long double x)
 #endif
 }
 
+// GanzerTeil of a value above zero, which every rounding routine has once it added its
+// margin to an amount of zero or more: the FPU never gives a negative zero for it, so the sign
+// of a zero result needs no repair.
+inline long double GanzerTeilPositiv(long double x)
+{
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+    long double t = 0;
+    asm("frndint" : "=t"(t) : "0"(x));
+    return t > x ? t - 1 : t;
+#else
+    return std::trunc(x);
+#endif
+}
+
 // Inline like GanzerTeil: a wage-tax computation rounds and cuts a few hundred times.
 inline long double RundenExt(long double x)
 {
-    return x >= 0 ? GanzerTeil(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
+    return x >= 0 ? GanzerTeilPositiv(x + kRundungsKonstante)
+                  : GanzerTeil(x - kRundungsKonstante);
 }
 
 inline double Runden(double x)
@@ -101,7 +116,7 @@ std::int32_t RundenInt(double x);
 inline double Abschneiden(double x)
 {
     const long double e = x;
-    return static_cast<double>(e >= 0 ? GanzerTeil(e + kAbschneideToleranz)
+    return static_cast<double>(e >= 0 ? GanzerTeilPositiv(e + kAbschneideToleranz)
                                       : GanzerTeil(e - kAbschneideToleranz));
 }
 
@@ -122,13 +137,9 @@ inline long double AbschneidenAlsDouble(long double x)
     // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
     // negative x would round to a double zero whose sign picks the other branch.
     if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L)) {
-        long double t = naechste;
-        if (x >= 0) {
-            if (t > y)
-                t -= 1;
-        } else if (t < y) {
-            t += 1;
-        }
+        if (x >= 0)
+            return naechste > y ? naechste - 1 : naechste; // as in GanzerTeilPositiv
+        const long double t = naechste < y ? naechste + 1 : naechste;
         return t != 0 ? t : y * 0.0L;
     }
 #endif
@@ -137,7 +148,8 @@ inline long double AbschneidenAlsDouble(long double x)
 
 inline long double AbschneidenExt(long double x)
 {
-    return x >= 0 ? GanzerTeil(x + kAbschneideToleranzExt) : GanzerTeil(x - kAbschneideToleranzExt);
+    return x >= 0 ? GanzerTeilPositiv(x + kAbschneideToleranzExt)
+                  : GanzerTeil(x - kAbschneideToleranzExt);
 }
 
 // The rule of three A / B * C to `decimals` places, rounded or cut; B = 0 gives A unchanged.

@@ -185,16 +185,16 @@ public:
     // times per computation).
     static long double AufrundenGanz(long double x)
     {
-        return x >= 0 ? GanzerTeil(x + kFastEins) : GanzerTeil(x - kFastEins);
+        return x >= 0 ? GanzerTeilPositiv(x + kFastEins) : GanzerTeil(x - kFastEins);
     }
     static long double AbrundenCent(long double x)
     {
-        return x >= 0 ? GanzerTeil((x + kAbschneideToleranzExt) * 100) * kEinHundertstel
+        return x >= 0 ? GanzerTeilPositiv((x + kAbschneideToleranzExt) * 100) * kEinHundertstel
                       : GanzerTeil((x - kAbschneideToleranzExt) * 100) * kEinHundertstel;
     }
     static long double AufrundenCent(long double x)
     {
-        return x >= 0 ? GanzerTeil(x * 100 + kFastEins) * kEinHundertstel
+        return x >= 0 ? GanzerTeilPositiv(x * 100 + kFastEins) * kEinHundertstel
                       : GanzerTeil(x * 100 - kFastEins) * kEinHundertstel;
     }
     static void Mindestens(double& a, double b)
