@@ -101,6 +101,15 @@ void TLStTab10::ParameterSetzen()
     p.gueltig = true;
 }
 
+void TLStTab10::ArbeitswerteLoeschen()
+{
+    // Every member but two is cleared to zero, which the compiler writes in place; a default
+    // of 1 in the type would have it build a cleared copy first and copy that.
+    m_w = TWerte{};
+    m_w.faktor = 1;
+    m_w.kztab = 1;
+}
+
 void TLStTab10::ZwischenwerteLoeschen()
 {
     m_p = TJahresParameter{};

@@ -106,15 +106,8 @@ protected:
 
     // Clears the working amounts and the year parameters.
     virtual void ZwischenwerteLoeschen();
-    // Clears the working amounts. Every member but two is cleared to zero, which the compiler
-    // writes in place; a default of 1 in the type would have it build a cleared copy first
-    // and copy that.
-    void ArbeitswerteLoeschen()
-    {
-        m_w = TWerte{};
-        m_w.faktor = 1;
-        m_w.kztab = 1;
-    }
+    // Clears the working amounts.
+    void ArbeitswerteLoeschen();
     virtual void Parameter();
     void Jahreswerte() final;
     long double AufJahr(double betrag) const final;
