@@ -92,8 +92,7 @@ inline long double GanzerTeilPositiv(long double x)
 // Inline like GanzerTeil: a wage-tax computation rounds and cuts a few hundred times.
 inline long double RundenExt(long double x)
 {
-    return x >= 0 ? GanzerTeilPositiv(x + kRundungsKonstante)
-                  : GanzerTeil(x - kRundungsKonstante);
+    return x >= 0 ? GanzerTeilPositiv(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
 }
 
 inline double Runden(double x)

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -196,13 +196,35 @@ TEST(GanzerTeil, WieTruncAuchAmRand)
     std::mt19937_64 gen(20261209);
     std::uniform_real_distribution<double> exponent(-20, 66);
     for (int i = 0; i < 200000; ++i) {
-        const long double x = std::exp2(static_cast<long double>(exponent(gen))) *
-                              ((gen() & 1) != 0 ? -1 : 1);
+        const long double x =
+            std::exp2(static_cast<long double>(exponent(gen))) * ((gen() & 1) != 0 ? -1 : 1);
         const long double soll = std::trunc(x);
         ASSERT_TRUE(GanzerTeil(x) == soll && std::signbit(GanzerTeil(x)) == std::signbit(soll))
             << static_cast<double>(x);
     }
     EXPECT_EQ(GanzerTeil(-zwei63 + 1), -zwei63 + 1);
+}
+
+TEST(GanzerTeilPositiv, WieTruncUeberNull)
+{
+    // Above zero the rounding routines skip the sign repair: a zero must still come out +0.
+    const long double werte[] = {std::numeric_limits<long double>::denorm_min(),
+                                 0.3L,
+                                 0.5L,
+                                 0.9999999999999999999L,
+                                 1.0L,
+                                 1.5L,
+                                 2.5L,
+                                 28.99995L,
+                                 9223372036854775808.0L,
+                                 1e30L,
+                                 std::numeric_limits<long double>::infinity()};
+    for (const long double x : werte) {
+        EXPECT_EQ(GanzerTeilPositiv(x), std::trunc(x)) << static_cast<double>(x);
+        EXPECT_FALSE(std::signbit(GanzerTeilPositiv(x))) << static_cast<double>(x);
+    }
+    for (long double x = 0.0625L; x <= 1000; x += 0.0625L)
+        ASSERT_EQ(GanzerTeilPositiv(x), std::trunc(x)) << static_cast<double>(x);
 }
 
 constexpr long double kUnendlich = std::numeric_limits<long double>::infinity();
@@ -220,15 +242,15 @@ bool BitGleich(long double a, long double b)
 
 TEST(AbschneidenAlsDouble, GivesWhatTheWayThroughTheDoubleGives)
 {
-    const long double werte[] = {0.0L, -0.0L, 0.5L, -0.5L, 28.99995L, -28.99995L, 5.9999L,
-                                 -5.9999L, 5.99989999L, 1e15L, -1e15L, 0x1p52L, -0x1p52L,
-                                 0x1p52L - 0.5L, 0x1p60L, 1e300L,
+    const long double werte[] = {0.0L, -0.0L, 0.5L, -0.5L, 28.99995L, -28.99995L, 5.9999L, -5.9999L,
+                                 5.99989999L, 1e15L, -1e15L, 0x1p52L, -0x1p52L, 0x1p52L - 0.5L,
+                                 0x1p60L, 1e300L,
                                  // Below 2^-1000 a negative value becomes a double -0 or a
                                  // subnormal.
                                  -0x1p-1001L, -0x1p-1080L, 0x1p-1080L, -0x1p-1000L,
                                  std::numeric_limits<long double>::denorm_min(),
-                                 -std::numeric_limits<long double>::denorm_min(), kUnendlich, -kUnendlich,
-                                 std::numeric_limits<long double>::quiet_NaN()};
+                                 -std::numeric_limits<long double>::denorm_min(), kUnendlich,
+                                 -kUnendlich, std::numeric_limits<long double>::quiet_NaN()};
     for (const long double x : werte)
         EXPECT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
 }
@@ -239,8 +261,8 @@ TEST(AbschneidenAlsDouble, AgreesNextToEveryWholeNumberAndOverAllMagnitudes)
     // number: each step is one unit in the last place of the extended value.
     std::mt19937_64 gen(20261209);
     for (int i = 0; i < 20000; ++i) {
-        const long double n = static_cast<long double>(gen() % 100000000) *
-                              ((gen() & 1) != 0 ? -1 : 1);
+        const long double n =
+            static_cast<long double>(gen() % 100000000) * ((gen() & 1) != 0 ? -1 : 1);
         long double x = n >= 0 ? n - 0.0001L : n + 0.0001L;
         for (int k = 0; k < 20; ++k)
             x = std::nextafter(x, -kUnendlich);
@@ -252,8 +274,8 @@ TEST(AbschneidenAlsDouble, AgreesNextToEveryWholeNumberAndOverAllMagnitudes)
     }
     std::uniform_real_distribution<double> exponent(-30, 60);
     for (int i = 0; i < 200000; ++i) {
-        const long double x = std::exp2(static_cast<long double>(exponent(gen))) *
-                              ((gen() & 1) != 0 ? -1 : 1);
+        const long double x =
+            std::exp2(static_cast<long double>(exponent(gen))) * ((gen() & 1) != 0 ? -1 : 1);
         ASSERT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
     }
 }
@@ -263,9 +285,15 @@ TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
     const struct {
         double x;
         bool ganz;
-    } faelle[] = {{0.0, true},     {-0.0, true},   {450000, true},       {-17, true},
-                  {0.5, false},    {-0.01, false}, {4503599627370495.0, true},
-                  {4503599627370496.0, false},     {1e300, false},
+    } faelle[] = {{0.0, true},
+                  {-0.0, true},
+                  {450000, true},
+                  {-17, true},
+                  {0.5, false},
+                  {-0.01, false},
+                  {4503599627370495.0, true},
+                  {4503599627370496.0, false},
+                  {1e300, false},
                   {std::numeric_limits<double>::infinity(), false},
                   {std::numeric_limits<double>::quiet_NaN(), false}};
     for (const auto& f : faelle)

@@ -444,8 +444,7 @@ long double TLStTab10::TarifKlasse5und6(long double x) const
             const long double vergleich = st;
             const long double grenzwert =
                 p.klasse5und6Grenzwerte ? p.klasse5und6Grenze1 : Klasse5und6Wert(p.grenze1);
-            const long double hoch =
-                AbschneidenAlsDouble(grenzwert + (zzx - p.grenze1) * 0.42L);
+            const long double hoch = AbschneidenAlsDouble(grenzwert + (zzx - p.grenze1) * 0.42L);
             st = hoch < vergleich ? hoch : vergleich;
         }
     }

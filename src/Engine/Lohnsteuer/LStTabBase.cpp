@@ -440,7 +440,6 @@ void TLStTabBase::ErgebnisseLoeschen()
     m_stufeOffen = false;
 }
 
-
 void TLStTabBase::Tabellenstufe(long double) {}
 
 long double TLStTabBase::UPRUND54(long double x)
