@@ -130,8 +130,8 @@ inline long double AbschneidenAlsDouble(long double x)
     const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
     long double naechste = 0;
     asm("frndint" : "=t"(naechste) : "0"(y));
-    const long double betrag = x >= 0 ? x : -x;
-    const long double abstand = y >= naechste ? y - naechste : naechste - y;
+    const long double betrag = std::fabs(x);
+    const long double abstand = std::fabs(y - naechste);
     // The distance is exact (the two are within a half of each other); the bound leaves a
     // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
     // negative x would round to a double zero whose sign picks the other branch.
