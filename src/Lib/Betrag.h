@@ -50,6 +50,13 @@ inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
 inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
 
+// The whole part of x > 0 from t, the whole number nearest to x: one step back toward zero
+// where t lies above x (see GanzerTeilPositiv).
+inline long double GanzerTeilPositivVonGerundetem(long double t, long double x)
+{
+    return t > x ? t - 1 : t;
+}
+
 // Whole part of x (Int): truncation toward zero in extended precision, the same value as
 // std::trunc, sign of zero included. The tariffs truncate dozens of times per computation:
 // std::trunc switches the FPU's rounding mode twice and a truncating store goes through memory,
@@ -83,7 +90,7 @@ inline long double GanzerTeilPositiv(long double x)
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
     long double t = 0;
     asm("frndint" : "=t"(t) : "0"(x));
-    return t > x ? t - 1 : t;
+    return GanzerTeilPositivVonGerundetem(t, x);
 #else
     return std::trunc(x);
 #endif
@@ -106,6 +113,13 @@ inline bool IstGanzeZahl(double x)
 {
     return std::fabs(x) < 4503599627370496.0 &&
            static_cast<double>(static_cast<std::int64_t>(x)) == x;
+}
+
+// Runden for amounts that are mostly whole already: a whole amount stands as it is (a zero
+// loses its sign, as in Runden) without the way through the FPU.
+inline double RundenFallsNoetig(double x)
+{
+    return IstGanzeZahl(x) ? x + 0.0 : Runden(x);
 }
 
 // Rounds to a signed 32-bit integer; values beyond that range are clamped to its ends
@@ -136,10 +150,7 @@ inline long double AbschneidenAlsDouble(long double x)
     // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
     // negative x would round to a double zero whose sign picks the other branch.
     if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L)) {
-        if (x >= 0)
-            return naechste > y ? naechste - 1 : naechste; // as in GanzerTeilPositiv
-        const long double t = naechste < y ? naechste + 1 : naechste;
-        return t != 0 ? t : y * 0.0L;
+        return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
     }
 #endif
     return Abschneiden(static_cast<double>(x));

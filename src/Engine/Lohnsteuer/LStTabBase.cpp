@@ -129,7 +129,7 @@ void TLStTabBase::SetCurr(int index, double wert)
         if (m_doub[ldKurs] != m_dmFaktor)
             umgerechnet = Dreisatz(true, 0, wert, m_doub[ldKurs], m_dmFaktor);
         else
-            umgerechnet = IstGanzeZahl(wert) ? wert + 0.0 : Runden(wert);
+            umgerechnet = RundenFallsNoetig(wert);
     }
     if (m_curr[index] != umgerechnet) {
         m_curr[index] = umgerechnet;
@@ -264,14 +264,6 @@ void TLStTabBase::SonstigeBezuegeBerechnen(double a, double b, double c)
 double TLStTabBase::FreibetragUmgerechnet() const
 {
     return InAnzeige(m_doub[ldFreibetrag]);
-}
-
-double TLStTabBase::InAnzeigeUmrechnen(double betrag, int dezimalen) const
-{
-    if (dezimalen == 0 && m_doub[ldKurs] == m_dmFaktor)
-        return Runden(betrag);
-    return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, m_dmFaktor,
-                    m_doub[ldKurs]);
 }
 
 std::unique_ptr<TLStTabBase> TLStTabBase::NeueInstanz() const

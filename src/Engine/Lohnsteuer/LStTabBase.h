@@ -264,14 +264,14 @@ protected:
             return static_cast<double>(jahresbetrag);
         }
     }
-    // A result in the display currency. Inline for the usual case of one currency on both
-    // sides, where the rule of three reduces to rounding and the whole amounts the results
-    // mostly are stand as they are.
+    // A result in the display currency. With one currency on both sides the rule of three
+    // reduces to rounding, which the whole amounts the results mostly are skip.
     double InAnzeige(double betrag, int dezimalen = 0) const
     {
-        if (dezimalen == 0 && m_doub[ldKurs] == m_dmFaktor && IstGanzeZahl(betrag))
-            return betrag + 0.0; // a zero loses its sign, as in Runden
-        return InAnzeigeUmrechnen(betrag, dezimalen);
+        if (dezimalen == 0 && m_doub[ldKurs] == m_dmFaktor)
+            return RundenFallsNoetig(betrag);
+        return Dreisatz(true, static_cast<unsigned char>(dezimalen), betrag, m_dmFaktor,
+                        m_doub[ldKurs]);
     }
 
     int AltersJahr() const;
@@ -322,7 +322,6 @@ private:
             BetragUngueltig(art, methode, index);
     }
     [[noreturn]] static void BetragUngueltig(char art, const char* methode, int index);
-    double InAnzeigeUmrechnen(double betrag, int dezimalen) const;
     // DMFaktor of the class, kept by Init: inputs and results are converted with it on every
     // read and write.
     double m_dmFaktor = 1.95583;
