@@ -76,7 +76,7 @@ void TDouble::SetGanzeCents(double cent)
     // product misses cent by less than the cut's tolerance of 0.0001, so the cut gives
     // cent / 100 (and a zero of either sign gives +0).
     constexpr double kGrenze = 1e11;
-    if (m_decimals != 2 || !(std::fabs(cent) < kGrenze) || cent != std::trunc(cent)) {
+    if (m_decimals != 2 || !(std::fabs(cent) < kGrenze) || !IstGanzeZahl(cent)) {
         SetValue(cent * 0.01);
         return;
     }
