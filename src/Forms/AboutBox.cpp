@@ -5,8 +5,6 @@
 #include "Gui/XoTimer.h"
 #include "Platform/ShellFolder.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -25,12 +23,6 @@ namespace {
 int g_bild = 0;
 
 } // namespace
-
-TUrlOeffner& UrlOeffner()
-{
-    static TUrlOeffner oeffner = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
-    return oeffner;
-}
 
 TFoAboutBox::TFoAboutBox(QWidget* parent)
     : TBaseForm(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint)
@@ -155,11 +147,5 @@ QPixmap TFoAboutBox::BildNr(int nummer)
 
 void TFoAboutBox::LinkOeffnen(const QString& datei)
 {
-    const QString pfad = QString::fromStdString(ShellFolders().ProgramDirectory()) + datei;
-    if (!QFileInfo(pfad).isFile()) {
-        ShowFehler(QStringLiteral("\"%1\" nicht gefunden!").arg(pfad));
-        return;
-    }
-    if (!UrlOeffner()(QUrl::fromLocalFile(pfad)))
-        ShowFehler(QStringLiteral("\"%1\" kann nicht geöffnet werden.").arg(pfad));
+    DokumentOeffnen(QString::fromStdString(ShellFolders().ProgramDirectory()) + datei);
 }

@@ -7,16 +7,9 @@
 
 #include <QPixmap>
 #include <QString>
-#include <QUrl>
-
-#include <functional>
 
 class QLabel;
 class QPushButton;
-
-// Opens a document with the desktop's default program; tests put their own in place.
-using TUrlOeffner = std::function<bool(const QUrl&)>;
-TUrlOeffner& UrlOeffner();
 
 class TFoAboutBox : public TBaseForm {
     Q_OBJECT

@@ -44,8 +44,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -54,7 +52,6 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QToolButton>
-#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -724,14 +721,7 @@ void TMainForm::TrayProgrammStarten()
 
 void TMainForm::AnleitungOeffnen()
 {
-    const QString pfad =
-        QString::fromStdString(ShellFolders().ProgramDirectory()) + "Anleitung.pdf";
-    if (!QFileInfo::exists(pfad)) {
-        ShowFehler("Die Anleitung \"" + pfad + "\" wurde nicht gefunden.");
-        return;
-    }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(pfad)))
-        ShowFehler("Die Anleitung \"" + pfad + "\" konnte nicht geöffnet werden.");
+    DokumentOeffnen(QString::fromStdString(ShellFolders().ProgramDirectory()) + "Anleitung.pdf");
 }
 
 void TMainForm::LStTabelleOeffnen()

@@ -4,8 +4,47 @@
 #include "Lib/Meldung.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QWidget>
+
+namespace {
+
+void KeinAnzeigeprogramm(const QString& pfad)
+{
+    const QFileInfo datei(pfad);
+    ShowFehler(QStringLiteral("Für \"%1\" ist kein Anzeigeprogramm eingerichtet.\n"
+                              "Die Datei liegt im Ordner \"%2\".")
+                   .arg(datei.fileName(), QDir::toNativeSeparators(datei.absolutePath())));
+}
+
+// xdg-open hands the file to the desktop's program for its type; its exit code tells whether
+// there was one. It runs beside the program, so a viewer that stays open blocks nothing, and the
+// process object lives until it ends (a viewer left open at program end is not killed).
+void DesktopOeffnen(const QString& pfad)
+{
+    auto* prozess = new QProcess;
+    prozess->setProcessChannelMode(QProcess::ForwardedChannels);
+    prozess->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(prozess, &QProcess::finished, prozess,
+                     [prozess, pfad](int code, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || code != 0)
+                             KeinAnzeigeprogramm(pfad);
+                         prozess->deleteLater();
+                     });
+    QObject::connect(prozess, &QProcess::errorOccurred, prozess,
+                     [prozess, pfad](QProcess::ProcessError fehler) {
+                         if (fehler != QProcess::FailedToStart)
+                             return;
+                         KeinAnzeigeprogramm(pfad);
+                         prozess->deleteLater();
+                     });
+    prozess->start(QStringLiteral("xdg-open"), {pfad});
+}
+
+} // namespace
 
 TGuiHooks DefaultGuiHooks()
 {
@@ -23,6 +62,7 @@ TGuiHooks DefaultGuiHooks()
                         QApplication::activeWindow());
         return box.exec() != QMessageBox::Cancel;
     };
+    hooks.oeffnen = DesktopOeffnen;
     return hooks;
 }
 
@@ -42,6 +82,16 @@ void ShowFehler(const QString& text)
 {
     if (GuiHooks().fehler)
         GuiHooks().fehler(text);
+}
+
+void DokumentOeffnen(const QString& pfad)
+{
+    if (!QFileInfo(pfad).isFile()) {
+        ShowFehler(QStringLiteral("\"%1\" nicht gefunden!").arg(pfad));
+        return;
+    }
+    if (GuiHooks().oeffnen)
+        GuiHooks().oeffnen(pfad);
 }
 
 void InstallMeldungsHook()

@@ -1,6 +1,7 @@
 #pragma once
-// Everything of the GUI layer that waits for the user or makes a noise goes through these hooks:
-// beeps, error boxes, modal dialogs and the short waits of the calculator tape. The program keeps
+// Everything of the GUI layer that waits for the user, makes a noise or starts another program
+// goes through these hooks: beeps, error boxes, modal dialogs, the short waits of the calculator
+// tape and the desktop's viewer for a document. The program keeps
 // the defaults; tests replace a hook to count beeps, answer a dialog or skip a wait, and restore
 // the previous set afterwards (TGuiHooks is a plain value, so saving a copy is enough).
 #include <QString>
@@ -28,6 +29,8 @@ struct TGuiHooks {
     // end, a use of a process-wide object after it. With `abbrechbar` the user may cancel (OK
     // and Cancel); false when cancelled.
     std::function<bool(const QString& text, const QString& caption, bool abbrechbar)> meldung;
+    // Opens a file with the desktop's program for its type (the PDF viewer for the manual).
+    std::function<void(const QString& pfad)> oeffnen;
 };
 
 // The program-wide hooks; the defaults beep, show a message box, run an event loop and wait.
@@ -37,6 +40,9 @@ TGuiHooks DefaultGuiHooks();
 
 void MessageBeep(TBeepArt art);
 void ShowFehler(const QString& text);
+// Opens one of the program's own documents with the desktop's program for it. A missing file is
+// reported, and so is a desktop without a program for it, with the folder the file lies in.
+void DokumentOeffnen(const QString& pfad);
 
 // Sends the framework's messages to the meldung hook (the program does so while its
 // application object lives); RemoveMeldungsHook sends them back to stderr.

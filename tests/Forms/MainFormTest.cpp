@@ -203,12 +203,20 @@ TEST_F(MainFormTest, NoLabelShowsAnAmpersandAndTitlesAreExact)
     }
 }
 
-TEST_F(MainFormTest, MissingManualIsReported)
+TEST_F(MainFormTest, ManualMenuOpensTheManualBesideTheProgramOrSaysItIsMissing)
 {
+    const std::string anleitung = ShellFolders().ProgramDirectory() + "Anleitung.pdf";
     auto fenster = NeuesFenster();
     fenster->Item("miAnleitung")->trigger();
     ASSERT_EQ(m_fehler.size(), 1);
-    EXPECT_TRUE(m_fehler.front().contains("Anleitung.pdf")) << m_fehler.front().toStdString();
+    EXPECT_TRUE(m_fehler.front().contains(QString::fromStdString(anleitung)))
+        << m_fehler.front().toStdString();
+    EXPECT_TRUE(m_geoeffnet.isEmpty());
+
+    Schreibe(anleitung, "%PDF-1.4\n");
+    fenster->Item("miAnleitung")->trigger();
+    EXPECT_EQ(m_geoeffnet, QStringList{QString::fromStdString(anleitung)});
+    EXPECT_EQ(m_fehler.size(), 1);
 }
 
 TEST_F(MainFormTest, StatusLineAndSpeedPanelFollowTheirSwitches)

@@ -21,6 +21,7 @@ void GuiHookFixture::SetUp()
         m_meldungen << text;
         return true;
     };
+    GuiHooks().oeffnen = [this](const QString& pfad) { m_geoeffnet << pfad; };
 }
 
 void GuiHookFixture::TearDown()

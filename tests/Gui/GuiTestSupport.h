@@ -25,6 +25,8 @@ protected:
     QStringList m_meldungen;
     // Answers a modal window; the default closes it with result 0 (cancelled).
     std::function<int(QWidget&)> m_modalAntwort;
+    // The documents handed to the desktop's viewer.
+    QStringList m_geoeffnet;
 
 private:
     TGuiHooks m_saved;
