@@ -92,8 +92,25 @@ QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls)
     auto* h = new QHBoxLayout(zeile);
     h->setContentsMargins(0, 0, 0, 0);
     h->setSpacing(6);
-    for (QWidget* control : controls)
+    // Tab runs along the row as it reads, whatever order the controls were made in.
+    QWidget* erstes = nullptr;
+    QWidget* vorher = nullptr;
+    for (QWidget* control : controls) {
         h->addWidget(control, qobject_cast<QAbstractButton*>(control) ? 0 : 1);
+        if (!(control->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (vorher)
+            QWidget::setTabOrder(vorher, control);
+        else
+            erstes = control;
+        vorher = control;
+    }
+    // A caption whose buddy is the row (its letter with Alt, a click beside the fields) focuses
+    // the row's first field; Tab passes the row itself by.
+    if (erstes) {
+        zeile->setFocusProxy(erstes);
+        zeile->setFocusPolicy(Qt::ClickFocus);
+    }
     return zeile;
 }
 
