@@ -86,7 +86,7 @@ void TFoEStVergleich::Aufbauen()
     ZeilenAufbauen(*steuer, kZeilen);
     steuer->setColumnMinimumWidth(4, 100);
     steuer->setColumnStretch(4, 1);
-    KnoepfeAufbauen(*seite, {});
+    KnoepfeAufbauen(*seite, {}, QBoxLayout::LeftToRight);
     seite->addStretch(1);
 }
 

@@ -31,6 +31,7 @@ protected:
 private:
     void Aufbauen();
     void DetailsZeigen();
+    void GroesseAnpassen();
     // The inputs shown only as two values together: "Steuertage / SVTage" and the like.
     void KombiFuellen(int fall);
 

@@ -75,7 +75,7 @@ QGridLayout* SeitenGitter(QWidget& panel, QVBoxLayout& spalte, const QString& ti
     auto* gitter = new QGridLayout(box);
     gitter->setContentsMargins(6, 2, 6, 4);
     gitter->setVerticalSpacing(2);
-    gitter->setHorizontalSpacing(10);
+    gitter->setHorizontalSpacing(6);
     int spalteNr = 1;
     for (const QString& kopf : koepfe) {
         auto* label = new QLabel("<b>" + kopf + "</b>", box);
@@ -106,10 +106,11 @@ QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls)
         vorher = control;
     }
     // A caption whose buddy is the row (its letter with Alt, a click beside the fields) focuses
-    // the row's first field; Tab passes the row itself by.
+    // the row's first field; Tab passes the row itself by. The policy comes first: set later, it
+    // would pass on to the field.
     if (erstes) {
-        zeile->setFocusProxy(erstes);
         zeile->setFocusPolicy(Qt::ClickFocus);
+        zeile->setFocusProxy(erstes);
     }
     return zeile;
 }
