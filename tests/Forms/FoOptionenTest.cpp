@@ -1,6 +1,7 @@
 #include "Forms/FoOptionen.h"
 
 #include "Forms/OptionenSeiten.h"
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCButton.h"
@@ -304,6 +305,27 @@ TEST_F(FoOptionenTest, EveryPageFitsTheWorkAreaAlsoInLargePrint)
         EXPECT_LE(dialog->frameGeometry().width(), 1366);
         EXPECT_LE(dialog->frameGeometry().height(), 768 - 40) << "large " << gross;
     }
+}
+
+TEST_F(FoOptionenTest, EveryPageShowsWholeInTheProgramsBoldPrint)
+{
+    Ausfuehrbar("XoLStTabUpdater");
+    InstallOptionenAnzeige();
+    auto dialog = Dialog();
+    const QWidget& sichtbar = *dialog->PageContainer()->viewport();
+    for (int seite = 1; seite <= 13; ++seite) {
+        dialog->SetActivePage(seite);
+        QApplication::processEvents();
+        const TFormpanel* panel = dialog->ActivePageForm()->Panel();
+        EXPECT_TRUE(panel->font().bold()) << "page " << seite;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            const QRect r(label->mapTo(&sichtbar, QPoint()), label->sizeHint());
+            EXPECT_TRUE(!label->isVisible() || sichtbar.rect().contains(r))
+                << "page " << seite << " " << label->text().toStdString();
+        }
+    }
+    dialog.reset();
+    SetAnzeigeOptionen(nullptr);
 }
 
 TEST_F(FoOptionenTest, PagesWorkWithoutTheDialog)
