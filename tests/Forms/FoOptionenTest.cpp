@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -318,10 +319,11 @@ TEST_F(FoOptionenTest, EveryPageShowsWholeInTheProgramsBoldPrint)
         QApplication::processEvents();
         const TFormpanel* panel = dialog->ActivePageForm()->Panel();
         EXPECT_TRUE(panel->font().bold()) << "page " << seite;
-        for (const QLabel* label : panel->findChildren<QLabel*>()) {
-            const QRect r(label->mapTo(&sichtbar, QPoint()), label->sizeHint());
-            EXPECT_TRUE(!label->isVisible() || sichtbar.rect().contains(r))
-                << "page " << seite << " " << label->text().toStdString();
+        EXPECT_FALSE(dialog->PageContainer()->horizontalScrollBar()->isVisible()) << seite;
+        for (const QWidget* w : panel->findChildren<QWidget*>()) {
+            const QRect r(w->mapTo(&sichtbar, QPoint()), w->size().expandedTo(w->sizeHint()));
+            EXPECT_TRUE(!w->isVisible() || sichtbar.rect().contains(r))
+                << "page " << seite << " " << w->objectName().toStdString();
         }
     }
     dialog.reset();
