@@ -103,7 +103,8 @@ void TCustomFoOptionen::ZeilenAufbauen(std::span<const TOptionenZeile> zeilen)
     raster->setVerticalSpacing(kZeilenAbstand);
     raster->setHorizontalSpacing(8);
     m_spalte->addLayout(raster);
-    raster->addWidget(new QLabel(QStringLiteral("Wert"), Panel()), 0, 1, Qt::AlignRight | Qt::AlignBottom);
+    raster->addWidget(new QLabel(QStringLiteral("Wert"), Panel()), 0, 1,
+                      Qt::AlignRight | Qt::AlignBottom);
     raster->addWidget(new QLabel(QStringLiteral("Vorgabe"), Panel()), 0, 3,
                       Qt::AlignRight | Qt::AlignBottom);
 

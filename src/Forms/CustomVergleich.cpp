@@ -143,6 +143,14 @@ QLabel* TCustomVergleich::Zelle(QGridLayout& gitter, const QString& name, int ze
     return label;
 }
 
+void TCustomVergleich::SeitengroesseAnpassen()
+{
+    Panel()->layout()->activate();
+    const QSize groesse = Panel()->layout()->sizeHint();
+    Panel()->SetFitHeight(groesse.height());
+    Panel()->SetFitWidth(groesse.width());
+}
+
 void TCustomVergleich::ZeilenAufbauen(QGridLayout& gitter, std::span<const TVergleichsZeile> zeilen)
 {
     for (const TVergleichsZeile& z : zeilen) {

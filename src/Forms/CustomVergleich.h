@@ -78,6 +78,9 @@ protected:
                             std::span<const char* const> captions);
     // An empty label in the grid, right-aligned; its object name is `name`.
     QLabel* Zelle(QGridLayout& gitter, const QString& name, int zeile, int spalte);
+    // The page as large as what it shows: the host fits it and scrolls no empty space, and a text
+    // wider than its column widens the page instead of being cut.
+    void SeitengroesseAnpassen();
     // "Neu" and "Ändern" at the end of `ziel`, in a row or a column (`richtung`), with the page's
     // own buttons at its start.
     QPushButton* Knopf(const char* name, const QString& text);

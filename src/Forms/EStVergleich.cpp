@@ -105,4 +105,5 @@ void TFoEStVergleich::AfterRefresh()
             ->setText(est && est->Grundtabelle().GetValue() ? "Grundtabelle" : "Splittingtabelle");
     }
     ZeilenFuellen(kZeilen);
+    SeitengroesseAnpassen();
 }

@@ -193,8 +193,8 @@ void TFoStKlVergleich::Aufbauen()
 
     eingaben->addStretch(1);
 
-    QGridLayout* ergebnis = SeitenGitter(*Panel(), *ergebnisse, "Lohnsteuer",
-                                         {"Ehegatte A", "Ehegatte B", "Zusammen"});
+    QGridLayout* ergebnis =
+        SeitenGitter(*Panel(), *ergebnisse, "Lohnsteuer", {"Ehegatte A", "Ehegatte B", "Zusammen"});
     const char* const klassen[][4] = {{"III / V", "ebLStA3", "ebLStB5", "ebLStA3B5"},
                                       {"IV / IV", "ebLStA4", "ebLStB4", "ebLStA4B4"},
                                       {"V / III", "ebLStA5", "ebLStB3", "ebLStA5B3"}};

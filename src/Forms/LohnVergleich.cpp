@@ -209,18 +209,9 @@ void TFoLohnVergleich::DetailsZeigen()
 {
     m_paDetail->setVisible(m_details);
     m_bnDetail->setText(m_details ? "Deta&ils aus" : "Deta&ils ein");
-    GroesseAnpassen();
+    SeitengroesseAnpassen();
 }
 
-void TFoLohnVergleich::GroesseAnpassen()
-{
-    // The page is as large as what it shows: the host fits it and scrolls no empty space, and a
-    // text wider than its column widens the page instead of being cut.
-    Panel()->layout()->activate();
-    const QSize groesse = Panel()->layout()->sizeHint();
-    Panel()->SetFitHeight(groesse.height());
-    Panel()->SetFitWidth(groesse.width());
-}
 
 void TFoLohnVergleich::BindControls()
 {
@@ -241,7 +232,7 @@ void TFoLohnVergleich::AfterRefresh()
         if (lohn && std::round(lohn->KindergeldImNetto() * 100) == 0 && !label->text().isEmpty())
             label->setText("(" + label->text() + ")");
     }
-    GroesseAnpassen();
+    SeitengroesseAnpassen();
 }
 
 void TFoLohnVergleich::KombiFuellen(int fall)

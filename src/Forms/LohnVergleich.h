@@ -31,7 +31,6 @@ protected:
 private:
     void Aufbauen();
     void DetailsZeigen();
-    void GroesseAnpassen();
     // The inputs shown only as two values together: "Steuertage / SVTage" and the like.
     void KombiFuellen(int fall);
 

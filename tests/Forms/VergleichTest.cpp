@@ -306,8 +306,8 @@ TEST_F(VergleichTest, DefaultWindowShowsTheComparisonResultsAndButtonsWhole)
                  {"stJahr1", "stNetto3", "stNetto4", "bnDetail", "bnNeu", "bnAendern"});
 
     m_fenster->SetActivePage(7);
-    ganzSichtbar("tax-class comparison", {"ebBruttoA", "ebLStA3B5", "ebLStA4B4", "ebLStA5B3",
-                                          "stErgebnis"});
+    ganzSichtbar("tax-class comparison",
+                 {"ebBruttoA", "ebLStA3B5", "ebLStA4B4", "ebLStA5B3", "stErgebnis"});
 }
 
 TEST_F(VergleichTest, CombinedLabelsOfDisabledValuesAreEmpty)
