@@ -265,7 +265,7 @@ struct TProgrammSchrift {
     TProgrammSchrift& operator=(const TProgrammSchrift&) = delete;
 };
 
-TEST_F(VergleichTest, DefaultWindowShowsTheComparisonResultsAndButtonsWhole)
+TEST_F(VergleichTest, DefaultWindowFitsSmallScreensAndShowsTheComparisonResultsWhole)
 {
     const TProgrammSchrift schrift;
     m_fenster.reset();
