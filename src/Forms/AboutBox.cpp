@@ -78,8 +78,8 @@ TFoAboutBox::TFoAboutBox(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(paInfo);
     layout->addLayout(knoepfe);
-
-    setFixedSize(sizeHint());
+    // The box takes the size of its texts, also after the bold or large print is applied.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     BildZeigen();
     TimerMngr().AddTimer(kIntervallMs, TXoMethod(this, &TFoAboutBox::Animieren));
 }

@@ -103,8 +103,10 @@ void TCustomFoOptionen::ZeilenAufbauen(std::span<const TOptionenZeile> zeilen)
     raster->setVerticalSpacing(kZeilenAbstand);
     raster->setHorizontalSpacing(8);
     m_spalte->addLayout(raster);
-    raster->addWidget(new QLabel(QStringLiteral("Wert"), Panel()), 0, 1, Qt::AlignRight);
-    raster->addWidget(new QLabel(QStringLiteral("Vorgabe"), Panel()), 0, 3, Qt::AlignRight);
+    raster->addWidget(new QLabel(QStringLiteral("Wert"), Panel()), 0, 1,
+                      Qt::AlignRight | Qt::AlignBottom);
+    raster->addWidget(new QLabel(QStringLiteral("Vorgabe"), Panel()), 0, 3,
+                      Qt::AlignRight | Qt::AlignBottom);
 
     QWidget* paAbWerte = nullptr;
     QVBoxLayout* abSpalte = nullptr;
@@ -112,7 +114,9 @@ void TCustomFoOptionen::ZeilenAufbauen(std::span<const TOptionenZeile> zeilen)
     if (mitAb) {
         auto* cbAbDatum = new TMVCComboBox(this, Panel());
         cbAbDatum->setObjectName("cbAbDatum");
-        auto* kopf = new QHBoxLayout;
+        // The caption above its month: the column is no wider than the valid-from edits below.
+        auto* kopf = new QVBoxLayout;
+        kopf->setSpacing(2);
         kopf->addWidget(Beschriftung(QStringLiteral("Ä&nderung ab:"), cbAbDatum));
         kopf->addWidget(cbAbDatum);
         raster->addLayout(kopf, 0, 4);

@@ -143,6 +143,14 @@ QLabel* TCustomVergleich::Zelle(QGridLayout& gitter, const QString& name, int ze
     return label;
 }
 
+void TCustomVergleich::SeitengroesseAnpassen()
+{
+    Panel()->layout()->activate();
+    const QSize groesse = Panel()->layout()->sizeHint();
+    Panel()->SetFitHeight(groesse.height());
+    Panel()->SetFitWidth(groesse.width());
+}
+
 void TCustomVergleich::ZeilenAufbauen(QGridLayout& gitter, std::span<const TVergleichsZeile> zeilen)
 {
     for (const TVergleichsZeile& z : zeilen) {
@@ -165,7 +173,6 @@ void TCustomVergleich::FallZeilenAufbauen(QGridLayout& gitter, std::span<const T
             auto* label = new TMVCLabel(this, Panel());
             label->setObjectName(bindungen[i].control + QString::number(fall));
             label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            label->setMinimumWidth(80);
             gitter.addWidget(label, zeile, fall);
         }
     }
@@ -178,8 +185,8 @@ QPushButton* TCustomVergleich::Knopf(const char* name, const QString& text)
     return knopf;
 }
 
-void TCustomVergleich::KnoepfeAufbauen(QVBoxLayout& spalte,
-                                       std::initializer_list<QPushButton*> vorne)
+void TCustomVergleich::KnoepfeAufbauen(QBoxLayout& ziel, std::initializer_list<QPushButton*> vorne,
+                                       QBoxLayout::Direction richtung)
 {
     QPushButton* neu = Knopf("bnNeu", "&Neu");
     neu->setToolTip("Neuen Jahresvergleich beginnen");
@@ -187,14 +194,14 @@ void TCustomVergleich::KnoepfeAufbauen(QVBoxLayout& spalte,
     QPushButton* aendern = Knopf("bnAendern", "&Ändern");
     aendern->setToolTip("Das zweite Jahr ändern");
     connect(aendern, &QPushButton::clicked, this, &TCustomVergleich::bnAendernClick);
-    auto* zeile = new QHBoxLayout;
-    zeile->setContentsMargins(4, 2, 4, 2);
+    auto* reihe = new QBoxLayout(richtung);
+    reihe->setContentsMargins(4, 2, 4, 2);
     for (QPushButton* knopf : vorne)
-        zeile->addWidget(knopf);
-    zeile->addStretch(1);
-    zeile->addWidget(neu);
-    zeile->addWidget(aendern);
-    spalte.addLayout(zeile);
+        reihe->addWidget(knopf);
+    reihe->addStretch(1);
+    reihe->addWidget(neu);
+    reihe->addWidget(aendern);
+    ziel.addLayout(reihe);
 }
 
 void TCustomVergleich::bnNeuClick()

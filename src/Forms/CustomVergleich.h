@@ -13,6 +13,7 @@
 #include "Forms/VergleichNachricht.h"
 #include "Gui/PageForm.h"
 
+#include <QBoxLayout>
 #include <QColor>
 #include <QString>
 
@@ -21,7 +22,6 @@
 class QGridLayout;
 class QLabel;
 class QPushButton;
-class QVBoxLayout;
 class TDaten;
 class TVergleichBerechnung;
 
@@ -78,9 +78,14 @@ protected:
                             std::span<const char* const> captions);
     // An empty label in the grid, right-aligned; its object name is `name`.
     QLabel* Zelle(QGridLayout& gitter, const QString& name, int zeile, int spalte);
-    // "Neu" and "Ändern" (and the page's own buttons before them) in a row.
+    // The page as large as what it shows: the host fits it and scrolls no empty space, and a text
+    // wider than its column widens the page instead of being cut.
+    void SeitengroesseAnpassen();
+    // "Neu" and "Ändern" at the end of `ziel`, in a row or a column (`richtung`), with the page's
+    // own buttons at its start.
     QPushButton* Knopf(const char* name, const QString& text);
-    void KnoepfeAufbauen(QVBoxLayout& spalte, std::initializer_list<QPushButton*> vorne);
+    void KnoepfeAufbauen(QBoxLayout& ziel, std::initializer_list<QPushButton*> vorne,
+                         QBoxLayout::Direction richtung);
 
 private:
     TVergleichArt m_art;

@@ -86,7 +86,7 @@ void TFoEStVergleich::Aufbauen()
     ZeilenAufbauen(*steuer, kZeilen);
     steuer->setColumnMinimumWidth(4, 100);
     steuer->setColumnStretch(4, 1);
-    KnoepfeAufbauen(*seite, {});
+    KnoepfeAufbauen(*seite, {}, QBoxLayout::LeftToRight);
     seite->addStretch(1);
 }
 
@@ -105,4 +105,5 @@ void TFoEStVergleich::AfterRefresh()
             ->setText(est && est->Grundtabelle().GetValue() ? "Grundtabelle" : "Splittingtabelle");
     }
     ZeilenFuellen(kZeilen);
+    SeitengroesseAnpassen();
 }

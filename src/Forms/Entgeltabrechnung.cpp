@@ -190,11 +190,16 @@ void TFoEntgeltabrechnung::PeriodeAufbauen(QVBoxLayout& spalte)
     QFormLayout* zeitraum = SeitenGruppe(*Panel(), spalte, "Abrechnungszeitraum");
     zeitraum->addRow("&Jahr:", Neu<TMVCComboBox>("cbJahr"));
     zeitraum->addRow("&Zeitraum:", Neu<TMVCComboBox>("cbLZZ"));
+    auto* steuertage = Neu<TMVCZahlEdit>("ebSteuertage");
     auto* svTage = Beschriftung("stSVTage", "S&V-Tage:");
     auto* svTageFeld = Neu<TMVCZahlEdit>("ebSVTage");
     svTage->setBuddy(svTageFeld);
-    zeitraum->addRow("St&euertage:", SeitenZeile(*Panel(), {Neu<TMVCZahlEdit>("ebSteuertage"),
-                                                            svTage, svTageFeld}));
+    // Days have three digits: narrow fields leave the page's width to the wider rows.
+    for (QWidget* tage : {steuertage, svTageFeld})
+        tage->setMaximumWidth(tage->fontMetrics().horizontalAdvance("0000000"));
+    QWidget* tageZeile = SeitenZeile(*Panel(), {steuertage, svTage, svTageFeld});
+    static_cast<QHBoxLayout*>(tageZeile->layout())->addStretch(1);
+    zeitraum->addRow("St&euertage:", tageZeile);
 
     QFormLayout* karte = SeitenGruppe(*Panel(), spalte, "Lohnsteuermerkmale");
     karte->addRow("Steuer&klasse:", Neu<TMVCComboBox>("cbStKl"));

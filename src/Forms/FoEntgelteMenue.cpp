@@ -12,8 +12,10 @@
 #include <QDropEvent>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
+#include <QStandardItemModel>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -37,6 +39,18 @@ TEntgelteListe::TEntgelteListe(TBerechnungForm* owner, QWidget* parent) : TMVCLi
     // A move would let Qt take the dragged items out of the list: the model moves them.
     setDefaultDropAction(Qt::CopyAction);
     setDropIndicatorShown(true);
+    // The captions above the columns, in the frame above the rows.
+    auto* captions = new QStandardItemModel(0, 2, this);
+    captions->setHorizontalHeaderLabels({"Bezeichnung", "Betrag"});
+    captions->setHeaderData(1, Qt::Horizontal, int(Qt::AlignRight | Qt::AlignVCenter),
+                            Qt::TextAlignmentRole);
+    m_kopf = new QHeaderView(Qt::Horizontal, this);
+    m_kopf->setObjectName("hdEntgelte");
+    m_kopf->setModel(captions);
+    m_kopf->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_kopf->setSectionsClickable(false);
+    m_kopf->setStretchLastSection(true);
+    m_kopf->setFocusPolicy(Qt::NoFocus);
 }
 
 QStringList TEntgelteListe::mimeTypes() const
@@ -53,8 +67,14 @@ void TEntgelteListe::resizeEvent(QResizeEvent* event)
 void TEntgelteListe::SpaltenAnpassen()
 {
     const int betrag = fontMetrics().horizontalAdvance("yy-000x000x000x00");
+    const int kopfHoehe = m_kopf->sizeHint().height();
+    if (viewportMargins().top() != kopfHoehe)
+        setViewportMargins(0, kopfHoehe, 0, 0);
     SetColumnWidth(0, std::max(0, viewport()->width() - betrag - 4));
     SetColumnWidth(1, betrag);
+    const QRect zeilen = viewport()->geometry();
+    m_kopf->setGeometry(zeilen.left(), zeilen.top() - kopfHoehe, zeilen.width(), kopfHoehe);
+    m_kopf->resizeSection(0, ColumnWidth(0));
 }
 
 int TEntgelteListe::Zielzeile(const QDropEvent& event) const
@@ -237,8 +257,13 @@ void TFoEntgelteMenue::Verschieben(int zeile)
 void TFoEntgelteMenue::Neu()
 {
     auto neu = MakeComponent<TDetailEntgelt>(nullptr, std::string());
-    if (TBerechnungDialog::Execute<TFoEntgelt>(*neu) && Menue())
-        Menue()->MenueDaten().DetailEntgelte().Hinzufuegen(neu->DetailEntgeltDaten());
+    if (!TBerechnungDialog::Execute<TFoEntgelt>(*neu) || !Menue())
+        return;
+    // Only the new item is marked, so that "Ändern" and "Löschen" act on it alone.
+    TDetailEntgelte& liste = Menue()->MenueDaten().DetailEntgelte();
+    for (int i = 0; i < liste.Count(); ++i)
+        liste.GetItem(i).SetMarkiert(false);
+    liste.Hinzufuegen(neu->DetailEntgeltDaten());
 }
 
 void TFoEntgelteMenue::Aendern()

@@ -15,6 +15,9 @@ class TLohnBerechnung;
 
 // The pay list: the amount column right-aligned and as wide as the largest amount; drags carry
 // the list's own format only, and the list never moves its items itself.
+class QHeaderView;
+
+// The list of pay items in two columns, "Bezeichnung" and "Betrag", under their captions.
 class TEntgelteListe : public TMVCListBox {
     Q_OBJECT
 public:
@@ -35,6 +38,8 @@ protected:
 private:
     int Zielzeile(const QDropEvent& event) const;
     void SpaltenAnpassen();
+
+    QHeaderView* m_kopf = nullptr;
 };
 
 class TFoEntgelteMenue : public TListenDialog {

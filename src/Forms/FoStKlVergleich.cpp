@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -108,17 +109,24 @@ template <class T> T* TFoStKlVergleich::Neu(const QString& name)
 
 void TFoStKlVergleich::Aufbauen()
 {
-    auto* seite = new QVBoxLayout(Panel());
+    // The spouses' inputs on the left, the wage tax of each combination beside them: the answer
+    // stands in view in a window of the payroll page's size.
+    auto* seite = new QHBoxLayout(Panel());
     seite->setContentsMargins(4, 2, 4, 2);
     seite->setSpacing(4);
+    auto* eingaben = new QVBoxLayout;
+    auto* ergebnisse = new QVBoxLayout;
+    seite->addLayout(eingaben, 3);
+    seite->addLayout(ergebnisse, 2);
 
-    QFormLayout* zeitraum = SeitenGruppe(*Panel(), *seite, "Zeitraum");
+    QFormLayout* zeitraum = SeitenGruppe(*Panel(), *eingaben, "Zeitraum");
     auto* lzz = Neu<TMVCComboBox>("cbLZZ");
     auto* lzzLabel = new QLabel("&Zeitraum:", Panel());
     lzzLabel->setBuddy(lzz);
     zeitraum->addRow("&Jahr:", SeitenZeile(*Panel(), {Neu<TMVCComboBox>("cbJahr"), lzzLabel, lzz}));
 
-    QGridLayout* gitter = SeitenGitter(*Panel(), *seite, "Ehegatten", {"Ehegatte A", "Ehegatte B"});
+    QGridLayout* gitter =
+        SeitenGitter(*Panel(), *eingaben, "Ehegatten", {"Ehegatte A", "Ehegatte B"});
     // Built row by row, A before B, so the tab key runs along a row.
     // Caption letters leave the menus' letters (D, B, A, T, O) free.
     const auto zeile = [&](const QString& caption, auto machen) {
@@ -183,8 +191,10 @@ void TFoStKlVergleich::Aufbauen()
     gitter->setColumnStretch(1, 1);
     gitter->setColumnStretch(2, 1);
 
+    eingaben->addStretch(1);
+
     QGridLayout* ergebnis =
-        SeitenGitter(*Panel(), *seite, "Lohnsteuer", {"Ehegatte A", "Ehegatte B", "Zusammen"});
+        SeitenGitter(*Panel(), *ergebnisse, "Lohnsteuer", {"Ehegatte A", "Ehegatte B", "Zusammen"});
     const char* const klassen[][4] = {{"III / V", "ebLStA3", "ebLStB5", "ebLStA3B5"},
                                       {"IV / IV", "ebLStA4", "ebLStB4", "ebLStA4B4"},
                                       {"V / III", "ebLStA5", "ebLStB3", "ebLStA5B3"}};
@@ -198,7 +208,7 @@ void TFoStKlVergleich::Aufbauen()
     auto* text = Neu<TMVCLabel>("stErgebnis");
     text->setWordWrap(true);
     ergebnis->addWidget(text, ergebnis->rowCount(), 0, 1, 4);
-    seite->addStretch(1);
+    ergebnisse->addStretch(1);
 }
 
 TStKlVergleichBerechnung* TFoStKlVergleich::StKlVergleichBerechnung() const

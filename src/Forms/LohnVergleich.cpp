@@ -63,7 +63,7 @@ constexpr const char* kCaptions[] = {
     "AG-Zuschuss private KV/PV",
     "Versorgungsbeginn",
     "Monate Versorgung",
-    "Bemessungsgrundl. Versorgung",
+    "Bezug 1. voller Monat",
     "Sonderzahlungen",
     "Krankenkasse",
     "Tabellenbeitrag",
@@ -178,8 +178,14 @@ void TFoLohnVergleich::Aufbauen()
             Zelle(*detail, kombi.label + QString::number(fall), zeile, fall);
     }
 
+    // The buttons stand beside the amounts, so that the page with details stays short enough
+    // for the window it opens in.
+    auto* unten = new QHBoxLayout;
+    seite->addLayout(unten);
+    auto* betraege = new QVBoxLayout;
+    unten->addLayout(betraege, 1);
     QGridLayout* entgelt =
-        SeitenGitter(*Panel(), *seite, "Entgelt", {"1. Jahr", "2. Jahr", "Differenz"});
+        SeitenGitter(*Panel(), *betraege, "Entgelt", {"1. Jahr", "2. Jahr", "Differenz"});
     m_paEntgelt = entgelt->parentWidget();
     m_paEntgelt->setObjectName("paEntgelt");
     ZeilenAufbauen(*entgelt, kZeilen);
@@ -188,7 +194,7 @@ void TFoLohnVergleich::Aufbauen()
 
     m_bnDetail = Knopf("bnDetail", "Deta&ils ein");
     connect(m_bnDetail, &QPushButton::clicked, this, &TFoLohnVergleich::bnDetailClick);
-    KnoepfeAufbauen(*seite, {m_bnDetail});
+    KnoepfeAufbauen(*unten, {m_bnDetail}, QBoxLayout::TopToBottom);
     seite->addStretch(1);
     DetailsZeigen();
 }
@@ -203,10 +209,9 @@ void TFoLohnVergleich::DetailsZeigen()
 {
     m_paDetail->setVisible(m_details);
     m_bnDetail->setText(m_details ? "Deta&ils aus" : "Deta&ils ein");
-    // The page is as tall as what it shows: the host fits it and scrolls no empty space.
-    Panel()->layout()->activate();
-    Panel()->SetFitHeight(Panel()->layout()->sizeHint().height());
+    SeitengroesseAnpassen();
 }
+
 
 void TFoLohnVergleich::BindControls()
 {
@@ -227,6 +232,7 @@ void TFoLohnVergleich::AfterRefresh()
         if (lohn && std::round(lohn->KindergeldImNetto() * 100) == 0 && !label->text().isEmpty())
             label->setText("(" + label->text() + ")");
     }
+    SeitengroesseAnpassen();
 }
 
 void TFoLohnVergleich::KombiFuellen(int fall)

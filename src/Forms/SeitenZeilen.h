@@ -18,7 +18,8 @@ QFormLayout* SeitenGruppe(QWidget& panel, QVBoxLayout& spalte, const QString& ti
 // per heading (row 0 holds the headings).
 QGridLayout* SeitenGitter(QWidget& panel, QVBoxLayout& spalte, const QString& titel,
                           std::initializer_list<QString> koepfe);
-// The controls side by side without margins of their own; buttons keep their size.
+// The controls side by side without margins of their own; buttons keep their size. Tab runs
+// along the row, and focusing the row focuses its first field.
 QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls);
 // Every group box of the panel: its title, then each shown row as caption and field text (the
 // fields of a grid row side by side).

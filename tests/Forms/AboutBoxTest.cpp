@@ -1,5 +1,6 @@
 #include "Forms/AboutBox.h"
 
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/XoTimer.h"
 #include "Support/OptionenUmgebung.h"
@@ -55,6 +56,16 @@ TEST_F(AboutBoxTest, ShowsNameVersionAndTheFixedLines)
     ASSERT_TRUE(QTest::qWaitForWindowActive(box.get()));
     QTest::keyClick(box.get(), Qt::Key_Return);
     EXPECT_EQ(box->ModalResult(), mrOk);
+}
+
+TEST_F(AboutBoxTest, EveryTextFitsTheBoxInTheProgramsBoldPrint)
+{
+    InstallOptionenAnzeige();
+    auto box = Box();
+    SetAnzeigeOptionen(nullptr);
+    EXPECT_TRUE(box->stLiesMich->font().bold());
+    for (const QLabel* label : box->paInfo->findChildren<QLabel*>())
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->objectName().toStdString();
 }
 
 TEST_F(AboutBoxTest, AnimationGoesOnAfterReopeningAndEndsWithTheBox)

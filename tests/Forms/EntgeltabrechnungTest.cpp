@@ -47,6 +47,19 @@ TEST_F(EntgeltabrechnungTest, BindingTableBindsEachControlOnceToAValueOfTheState
     BindungenPruefen(*m_seite->Panel(), TFoEntgeltabrechnung::Bindungen(), *d, 69);
 }
 
+TEST_F(EntgeltabrechnungTest, TabGoesFromAFieldToTheButtonBesideIt)
+{
+    const std::pair<const char*, const char*> kSchritte[] = {
+        {"cbKasse", "bnSVAendernNeu"}, {"edBGS", "bnBGS"}, {"chDetailEntgelt", "bnDetailEntgelt"}};
+    for (const auto& [von, nach] : kSchritte) {
+        auto* feld = m_seite->Control<QWidget>(von);
+        feld->setFocus();
+        QTest::keyClick(feld, Qt::Key_Tab);
+        ASSERT_NE(QApplication::focusWidget(), nullptr) << von;
+        EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), nach) << von;
+    }
+}
+
 TEST_F(EntgeltabrechnungTest, TypingTheGrossPayRecomputesTheStatement)
 {
     Tippen("ebEntgelt", "3000,00");

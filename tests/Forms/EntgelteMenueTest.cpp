@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +207,28 @@ TEST_F(EntgelteMenueTest, DefaultButtonFollowsTheMarks)
     EXPECT_FALSE(aendern->isEnabled());
     EXPECT_TRUE(Knopf("bnLoeschen")->isEnabled());
     EXPECT_EQ(Kopie().AnzahlMarkierte(), 2);
+}
+
+TEST_F(EntgelteMenueTest, NewItemIsTheOnlyMarkedOneUnderTheColumnCaptions)
+{
+    Posten({{"Gehalt", 3000, false}});
+    Oeffnen();
+    auto* kopf = m_dialog->findChild<QHeaderView*>("hdEntgelte");
+    ASSERT_NE(kopf, nullptr);
+    EXPECT_TRUE(kopf->isVisible());
+    EXPECT_EQ(kopf->model()->headerData(0, Qt::Horizontal).toString(), "Bezeichnung");
+    EXPECT_EQ(kopf->model()->headerData(1, Qt::Horizontal).toString(), "Betrag");
+    EXPECT_EQ(kopf->sectionSize(0), m_liste->ColumnWidth(0));
+    EXPECT_LE(kopf->geometry().bottom(), m_liste->viewport()->geometry().top());
+
+    ZeileKlicken(*m_liste, 0);
+    Antwort<TFoEntgelt>([](TFoEntgelt& e) { return EntgeltEingeben(e, "VWL", "40,00"); });
+    QTest::mouseClick(Knopf("bnNeu"), Qt::LeftButton);
+    ASSERT_EQ(Kopie().Count(), 2);
+    EXPECT_FALSE(Kopie().GetItem(0).Markiert());
+    EXPECT_TRUE(Kopie().GetItem(1).Markiert());
+    EXPECT_EQ(m_liste->selectedItems().size(), 1);
+    EXPECT_TRUE(Knopf("bnAendern")->isEnabled());
 }
 
 TEST_F(EntgelteMenueTest, DeleteAsksOnceNamingOneEntryOrCountingSeveral)

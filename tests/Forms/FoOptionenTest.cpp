@@ -1,6 +1,7 @@
 #include "Forms/FoOptionen.h"
 
 #include "Forms/OptionenSeiten.h"
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCButton.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -304,6 +306,28 @@ TEST_F(FoOptionenTest, EveryPageFitsTheWorkAreaAlsoInLargePrint)
         EXPECT_LE(dialog->frameGeometry().width(), 1366);
         EXPECT_LE(dialog->frameGeometry().height(), 768 - 40) << "large " << gross;
     }
+}
+
+TEST_F(FoOptionenTest, EveryPageShowsWholeInTheProgramsBoldPrint)
+{
+    Ausfuehrbar("XoLStTabUpdater");
+    InstallOptionenAnzeige();
+    auto dialog = Dialog();
+    const QWidget& sichtbar = *dialog->PageContainer()->viewport();
+    for (int seite = 1; seite <= 13; ++seite) {
+        dialog->SetActivePage(seite);
+        QApplication::processEvents();
+        const TFormpanel* panel = dialog->ActivePageForm()->Panel();
+        EXPECT_TRUE(panel->font().bold()) << "page " << seite;
+        EXPECT_FALSE(dialog->PageContainer()->horizontalScrollBar()->isVisible()) << seite;
+        for (const QWidget* w : panel->findChildren<QWidget*>()) {
+            const QRect r(w->mapTo(&sichtbar, QPoint()), w->size().expandedTo(w->sizeHint()));
+            EXPECT_TRUE(!w->isVisible() || sichtbar.rect().contains(r))
+                << "page " << seite << " " << w->objectName().toStdString();
+        }
+    }
+    dialog.reset();
+    SetAnzeigeOptionen(nullptr);
 }
 
 TEST_F(FoOptionenTest, PagesWorkWithoutTheDialog)

@@ -13,6 +13,7 @@
 #include "Forms/Entgeltabrechnung.h"
 #include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
+#include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCButton.h"
@@ -32,6 +33,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -253,6 +255,59 @@ TEST_F(VergleichTest, DetailsComeAndGoAndThePageFitsTheScreen)
     QTest::keyClick(detail, Qt::Key_Space);
     EXPECT_FALSE(seite->DruckText().contains("BERECHNUNGSDATEN"));
     EXPECT_TRUE(seite->DruckText().first().startsWith("Jahresvergleich - Lohn"));
+}
+
+// The program's display options (bold print) for the life of the object.
+struct TProgrammSchrift {
+    TProgrammSchrift() { InstallOptionenAnzeige(); }
+    ~TProgrammSchrift() { SetAnzeigeOptionen(nullptr); }
+    TProgrammSchrift(const TProgrammSchrift&) = delete;
+    TProgrammSchrift& operator=(const TProgrammSchrift&) = delete;
+};
+
+TEST_F(VergleichTest, DefaultWindowFitsSmallScreensAndShowsTheComparisonResultsWhole)
+{
+    const TProgrammSchrift schrift;
+    m_fenster.reset();
+    FensterOeffnen(1);
+    // A fresh start sizes the window to the payroll page: it fits 1366 x 768 and 1280 x 720 with
+    // room for a frame and a title bar; the window keeps that size on the other pages.
+    const QSize standard(m_fenster->DefaultWidth(), m_fenster->DefaultHeight());
+    EXPECT_LE(standard.width(), 1280 - 8);
+    EXPECT_LE(standard.height(), 720 - 32);
+    m_fenster->resize(standard);
+    const auto ganzSichtbar = [this](const char* seite, std::initializer_list<const char*> namen) {
+        QCoreApplication::processEvents();
+        const TPageContainer& bereich = *m_fenster->PageContainer();
+        EXPECT_FALSE(bereich.horizontalScrollBar()->isVisible()) << seite;
+        EXPECT_FALSE(bereich.verticalScrollBar()->isVisible()) << seite;
+        for (const char* name : namen) {
+            QWidget* w = C<QWidget>(name);
+            const QRect r(w->mapTo(bereich.viewport(), QPoint()), w->size());
+            EXPECT_TRUE(w->isVisible() && bereich.viewport()->rect().contains(r))
+                << seite << " " << name;
+        }
+        for (const QLabel* label : m_fenster->ActivePageForm()->Panel()->findChildren<QLabel*>())
+            if (label->isVisible() && !label->wordWrap()) {
+                EXPECT_GE(label->width(), label->sizeHint().width())
+                    << seite << " " << label->text().toStdString();
+            }
+    };
+
+    Waehlen("cbJahr", "2025 ab");
+    Tippen("ebEntgelt", "3000,00");
+    Druecken("bnVergleich");
+    Waehlen("cbJahr", "2026");
+    Druecken("bnVergleich");
+    ASSERT_EQ(Seite(), 3);
+    Druecken("bnDetail");
+    EXPECT_TRUE(Text("stJahr1").startsWith("2025 ab")) << Text("stJahr1").toStdString();
+    ganzSichtbar("wage comparison",
+                 {"stJahr1", "stNetto3", "stNetto4", "bnDetail", "bnNeu", "bnAendern"});
+
+    m_fenster->SetActivePage(7);
+    ganzSichtbar("tax-class comparison",
+                 {"ebBruttoA", "ebLStA3B5", "ebLStA4B4", "ebLStA5B3", "stErgebnis"});
 }
 
 TEST_F(VergleichTest, CombinedLabelsOfDisabledValuesAreEmpty)
