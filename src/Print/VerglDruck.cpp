@@ -112,9 +112,10 @@ void TVergleichText::ZeileVergleich(const QString& label, const QString& s1, con
         return;
     QString zeile = label;
     const std::pair<const QString&, int> spalten[] = {{s1, 37}, {s2, 52}, {s3, 66}};
+    // A text that reaches past its column still keeps a blank to what precedes it.
     for (const auto& [text, spalte] : spalten)
         if (!Blank(text))
-            zeile = BisSpalte(zeile, text, spalte);
+            zeile = BisSpalte(zeile + " ", text, spalte);
     if (!Blank(s4))
         zeile += " " + s4;
     m_zeilen << zeile;

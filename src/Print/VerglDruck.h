@@ -59,8 +59,8 @@ private:
     int m_x4 = 0;
 };
 
-// The text lines of a comparison: columns 1 to 3 ending at columns 37, 52 and 66, the remark
-// after a blank.
+// The text lines of a comparison: columns 1 to 3 ending at columns 37, 52 and 66 (or further
+// right, a blank after what precedes them), the remark after a blank.
 class TVergleichText {
 public:
     explicit TVergleichText(const TVergleichsFaelle& faelle) : m_faelle(faelle) {}
