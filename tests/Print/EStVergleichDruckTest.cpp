@@ -141,6 +141,34 @@ TEST_F(EStVerglDruckTest, ZeroDifferencePrintedOnPaperLeftOutInText)
     EXPECT_EQ(zeile.size(), 52) << zeile.toStdString();
 }
 
+// Progression income and commercial income: equal or not, the differences are printed.
+const TEingaben kGewerbe1 = {{"Jahr", "2026"},          {"Grundtabelle", "Nein"},
+                             {"ZVE", "65000"},          {"ProgressEink", "5000"},
+                             {"GewStMessbetrag", "400"}, {"Gewerbesteuer", "1600"},
+                             {"GewerblEink", "20000"},  {"SummeEink", "70000"}};
+const TEingaben kGewerbe2 = {{"Jahr", "2025"},
+                             {"ZVE", "60000"},
+                             {"GewerblEink", "25000"},
+                             {"SummeEink", "75000"}};
+
+TEST_F(EStVerglDruckTest, DifferencesOfProgressionAndCommercialIncome)
+{
+    Faelle(kGewerbe1, kGewerbe2);
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    const struct {
+        const char* label;
+        QStringList spalten;
+    } zeilen[] = {
+        {"Einkommensteuer nach §32b:",
+         {"10.530,00 Euro", "9.275,00 Euro", "-1.255,00 Euro", "Entlastung"}},
+        {"Progressionseinkünfte:", {"5.000,00 Euro", "5.000,00 Euro", "0,00 Euro"}},
+        {"Gewerbliche Einkünfte:", {"20.000,00 Euro", "25.000,00 Euro", "5.000,00 Euro"}},
+        {"Summe der Einkünfte:", {"70.000,00 Euro", "75.000,00 Euro", "5.000,00 Euro"}},
+    };
+    for (const auto& z : zeilen)
+        EXPECT_EQ(Zeile(canvas, z.label), z.spalten) << z.label;
+}
+
 struct Fall {
     const char* name;
     TEingaben fall1;
@@ -155,6 +183,7 @@ const Fall kFaelle[] = {
     {"estvgl_2001",
      {{"Jahr", "2001"}, {"WJAbweichend", "Ja"}, {"ZVE", "45000"}},
      {{"Jahr", "2001"}, {"WJAbweichend", "Nein"}, {"Grundtabelle", "Nein"}, {"ZVE", "45000"}}},
+    {"estvgl_gewerbe", kGewerbe1, kGewerbe2},
 };
 
 class EStVerglTextTest : public EStVerglDruckTest, public testing::WithParamInterface<Fall> {};

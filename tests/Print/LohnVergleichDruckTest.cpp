@@ -98,6 +98,16 @@ TEST_F(LohnVerglDruckTest, NameOfCaseOneIsNotPrinted)
     EXPECT_NE(canvas.Text("Berechnungsdaten"), nullptr);
 }
 
+TEST_F(LohnVerglDruckTest, ValueOfNeitherCaseHasNoDifference)
+{
+    Faelle({{"Jahrliste", "2026"}, {"Entgelt", "3000"}, {"Kinderlos", "Nein"}},
+           {{"Entgelt", "3200"}});
+    std::unique_ptr<TVtDruckLohnVergleich> p;
+    const TAufzeichnungsCanvas canvas = Gedruckt(false, p);
+    ASSERT_NE(canvas.Text("Pflegeversicherung:"), nullptr);
+    EXPECT_EQ(canvas.Text("Pflegeversicherung Zuschlag:"), nullptr);
+}
+
 struct Fall {
     const char* name;
     bool details;
