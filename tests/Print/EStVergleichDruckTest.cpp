@@ -91,7 +91,7 @@ protected:
 
 TEST_F(EStVerglDruckTest, FourColumnsFromTheMarginsAndTheWidestLabel)
 {
-    Faelle({{"Jahr", "2026"}, {"ZVE", "50000"}}, {{"ZVE", "100000"}});
+    Faelle({{"Jahr", "2026"}, {"ZVE", "5000"}}, {{"ZVE", "20000"}});
     const TAufzeichnungsCanvas canvas = Gedruckt();
     const TVtDruckEStVergleich& p = *druck;
     // B 20, normal font 21 (10 per character), "X" 10 wide at B.
@@ -106,10 +106,11 @@ TEST_F(EStVerglDruckTest, FourColumnsFromTheMarginsAndTheWidestLabel)
     EXPECT_EQ(p.X2(), p.X1() + schritt);
     // Amounts end at their columns, the remark starts at X4.
     const QStringList zve = Zeile(canvas, "Zu versteuerndes Einkommen:");
-    ASSERT_EQ(zve, (QStringList{"50.000,00 Euro", "100.000,00 Euro", "50.000,00 Euro"}));
-    EXPECT_EQ(canvas.Text("100.000,00 Euro")->x2, p.X2());
+    EXPECT_EQ(zve, (QStringList{"5.000,00 Euro", "20.000,00 Euro", "15.000,00 Euro"}));
     const QStringList est = Zeile(canvas, "Festzusetzende Einkommensteuer:");
     ASSERT_EQ(est.size(), 4);
+    EXPECT_EQ(canvas.Text(est[0])->x2, p.X1());
+    EXPECT_EQ(canvas.Text(est[1])->x2, p.X2());
     EXPECT_EQ(est[3], "Mehrbelastung");
     EXPECT_EQ(canvas.Text("Mehrbelastung")->x, p.X4());
     // The year line, a rule, then the table one and a half lines below.
@@ -167,6 +168,16 @@ TEST_F(EStVerglDruckTest, DifferencesOfProgressionAndCommercialIncome)
     };
     for (const auto& z : zeilen)
         EXPECT_EQ(Zeile(canvas, z.label), z.spalten) << z.label;
+}
+
+TEST_F(EStVerglDruckTest, LargeAmountsKeepApartWithinTheMargins)
+{
+    Faelle({{"Jahr", "2026"}, {"ZVE", "150000"}}, {{"ZVE", "320000"}});
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    EXPECT_EQ(Ueberschneidungen(canvas, druck->XLinks(), druck->XRechts(), druck->Zeichenbreite()),
+              QStringList());
+    EXPECT_EQ(Zeile(canvas, "Zu versteuerndes Einkommen:"),
+              (QStringList{"150.000,00 Euro", "320.000,00 Euro", "170.000,00 Euro"}));
 }
 
 struct Fall {
