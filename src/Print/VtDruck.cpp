@@ -70,13 +70,6 @@ void TVtDruck::Zeilenvorschub(double faktor)
     m_vorgeschoben = true;
 }
 
-void TVtDruck::Folgezeile()
-{
-    // The line unit is smaller than the normal font's own line: wrapped lines would touch.
-    m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
-    m_vorgeschoben = true;
-}
-
 bool TVtDruck::Platz()
 {
     if (m_abgeschnitten)
@@ -124,6 +117,13 @@ QStringList TVtDruck::Umbrechen(const QString& text, int breite) const
     if (!zeile.isEmpty())
         zeilen << zeile;
     return zeilen;
+}
+
+void TVtDruck::Folgezeile()
+{
+    // The line unit is smaller than the normal font's own line: wrapped lines would touch.
+    m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
+    m_vorgeschoben = true;
 }
 
 void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& rechts)
