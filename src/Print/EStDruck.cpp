@@ -153,10 +153,8 @@ TVtDruckEinkommensteuer::TVtDruckEinkommensteuer(const TEStDaten& daten) : m_dat
 
 void TVtDruckEinkommensteuer::Zeile(const QString& label, const QString& wert)
 {
-    TextAus(XLinks(), label);
-    if (!wert.isEmpty())
-        TextAus(XRechts() - Canvas().TextBreite(wert + Einheit), wert + Einheit);
-    Zeilenvorschub(1.5);
+    // Every value printed is an amount, so the base's right column gives it its unit.
+    TVtDruck::Zeile(label, QString(), wert);
 }
 
 void TVtDruckEinkommensteuer::DruckeSeite()

@@ -15,7 +15,8 @@ public:
     void DruckeSeite() override;
 
     // The label at the left margin; a value with its unit ending at the right margin; then one
-    // and a half lines down.
+    // and a half lines down. A label that would come closer than two characters to the value
+    // wraps.
     void Zeile(const QString& label, const QString& wert);
 
 private:

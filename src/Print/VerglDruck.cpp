@@ -5,6 +5,7 @@
 #include "MVCFrame/DoubleValue.h"
 #include "Print/LohnDru.h"
 
+#include <algorithm>
 #include <utility>
 
 QString Bemerkung(double d, bool vorzeichen)
@@ -67,13 +68,43 @@ void TVtDruckVergleich::ZeileVergleich(const QString& label, const QString& s1,
     if (Blank(s1) && Blank(s2) && Blank(s3) && Blank(s4))
         return;
     TextAus(XLinks(), label);
-    const std::pair<const QString&, int> spalten[] = {{s1, m_x1}, {s2, m_x2}, {s3, m_x3}};
-    for (const auto& [text, x] : spalten)
-        if (!Blank(text))
-            TextAus(x - Canvas().TextBreite(text), text);
-    if (!Blank(s4))
-        TextAus(m_x4, s4);
+    // Each text keeps a character's gap to the one before it, moving right where it must; one
+    // that no longer fits before the right margin goes on one line down in its own column, and
+    // one wider than the whole line is shortened.
+    const int abstand = Zeichenbreite();
+    int ende = label.isEmpty() ? XLinks() - abstand : XLinks() + Canvas().TextBreite(label);
+    const struct {
+        const QString& text;
+        int kante;
+        bool rechtsbuendig;
+    } spalten[] = {{s1, m_x1, true}, {s2, m_x2, true}, {s3, m_x3, true}, {s4, m_x4, false}};
+    for (const auto& [text, kante, rechtsbuendig] : spalten) {
+        if (Blank(text))
+            continue;
+        const int breite = Canvas().TextBreite(text);
+        const int eigene = rechtsbuendig ? kante - breite : kante;
+        int x = std::max(eigene, ende + abstand);
+        if (x + breite > XRechts() && ende >= XLinks() && breite <= XRechts() - XLinks()) {
+            Folgezeile();
+            x = std::clamp(eigene, XLinks(), XRechts() - breite);
+        }
+        const QString gedruckt = Gekuerzt(text, XRechts() - x);
+        TextAus(x, gedruckt);
+        ende = x + Canvas().TextBreite(gedruckt);
+    }
     Zeilenvorschub(1.5);
+}
+
+QString TVtDruckVergleich::Gekuerzt(const QString& text, int breite) const
+{
+    if (Canvas().TextBreite(text) <= breite)
+        return text;
+    for (qsizetype n = text.size() - 1; n > 0; --n) {
+        const QString kuerzer = text.left(n).trimmed() + "...";
+        if (Canvas().TextBreite(kuerzer) <= breite)
+            return kuerzer;
+    }
+    return "...";
 }
 
 QString TVtDruckVergleich::WertMitWaehrung(const TDaten& daten, const TDaten& waehrung,
@@ -112,9 +143,10 @@ void TVergleichText::ZeileVergleich(const QString& label, const QString& s1, con
         return;
     QString zeile = label;
     const std::pair<const QString&, int> spalten[] = {{s1, 37}, {s2, 52}, {s3, 66}};
+    // A text that reaches past its column still keeps a blank to what precedes it.
     for (const auto& [text, spalte] : spalten)
         if (!Blank(text))
-            zeile = BisSpalte(zeile, text, spalte);
+            zeile = BisSpalte(zeile + " ", text, spalte);
     if (!Blank(s4))
         zeile += " " + s4;
     m_zeilen << zeile;

@@ -29,7 +29,8 @@ public:
     TVtDruckVergleich(const TVergleichsFaelle& faelle, QString breiteLabel, int zeilenZehntel);
 
     // Nothing when all four columns are blank; else the label, columns 1 to 3 ending at X1 to
-    // X3, column 4 starting at X4, and one and a half lines down.
+    // X3, column 4 starting at X4, and one and a half lines down. No text comes closer than a
+    // character to the one before it or runs past the right margin (see the definition).
     void ZeileVergleich(const QString& label, const QString& s1, const QString& s2,
                         const QString& s3, const QString& s4);
     // The value of both cases and the difference, each with its currency.
@@ -45,6 +46,8 @@ public:
 protected:
     // The columns from the page's margins, in the normal font; called first by every page.
     void SpaltenEinrichten();
+    // The text, or as much of it as fits into `breite` followed by "...".
+    QString Gekuerzt(const QString& text, int breite) const;
     const TVergleichsFaelle& Faelle() const { return m_faelle; }
 
 private:
@@ -59,8 +62,8 @@ private:
     int m_x4 = 0;
 };
 
-// The text lines of a comparison: columns 1 to 3 ending at columns 37, 52 and 66, the remark
-// after a blank.
+// The text lines of a comparison: columns 1 to 3 ending at columns 37, 52 and 66 (or further
+// right, a blank after what precedes them), the remark after a blank.
 class TVergleichText {
 public:
     explicit TVergleichText(const TVergleichsFaelle& faelle) : m_faelle(faelle) {}

@@ -90,18 +90,83 @@ void TVtDruck::TextAus(int x, const QString& text)
         m_canvas->TextAus(x, m_y, text);
 }
 
+QStringList TVtDruck::Umbrechen(const QString& text, int breite) const
+{
+    if (text.trimmed().isEmpty() || m_canvas->TextBreite(text.trimmed()) <= breite)
+        return {text};
+    QStringList zeilen;
+    QString zeile;
+    for (const QString& wort : text.split(' ', Qt::SkipEmptyParts)) {
+        const QString laenger = zeile.isEmpty() ? wort : zeile + ' ' + wort;
+        if (m_canvas->TextBreite(laenger) <= breite) {
+            zeile = laenger;
+            continue;
+        }
+        if (!zeile.isEmpty())
+            zeilen << zeile;
+        zeile = wort;
+        // A word wider than the line is cut where it must be, at least one letter a line.
+        while (zeile.size() > 1 && m_canvas->TextBreite(zeile) > breite) {
+            qsizetype n = zeile.size() - 1;
+            while (n > 1 && m_canvas->TextBreite(zeile.left(n)) > breite)
+                --n;
+            zeilen << zeile.left(n);
+            zeile = zeile.mid(n);
+        }
+    }
+    if (!zeile.isEmpty())
+        zeilen << zeile;
+    return zeilen;
+}
+
+void TVtDruck::Folgezeile()
+{
+    // The line unit is smaller than the normal font's own line: wrapped lines would touch.
+    m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
+    m_vorgeschoben = true;
+}
+
 void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& rechts)
 {
-    TextAus(m_xLinks, label);
-    if (!mitte.isEmpty()) {
-        const int frueheste = m_xLinks + m_canvas->TextBreite(label) + 2 * m_zeichenbreite;
-        TextAus(std::max(m_xMitte - m_canvas->TextBreite(mitte), frueheste), mitte);
-    }
+    const int abstand = 2 * m_zeichenbreite;
+    // The right text stays where the amounts stand; label and middle text keep a gap to it.
+    int grenze = m_xRechts;
+    int xRechtsText = 0;
+    QString rechtsText;
     if (!rechts.isEmpty()) {
         const QChar erstes = rechts.front();
         const bool zahl = erstes.isDigit() || erstes == '-' || erstes == '.' || erstes == '/';
-        const int x = m_xRechts - m_canvas->TextBreite(rechts + Einheit);
-        TextAus(x, zahl ? rechts + Einheit : rechts);
+        xRechtsText = m_xRechts - m_canvas->TextBreite(rechts + Einheit);
+        rechtsText = zahl ? rechts + Einheit : rechts;
+        grenze = xRechtsText - abstand;
+    }
+    // A label too long for its room wraps, leaving the middle text up to half the line; the
+    // middle and right texts stand on the label's last line.
+    const int platzMitte =
+        mitte.isEmpty() ? 0
+                        : std::min(m_canvas->TextBreite(mitte), (grenze - m_xLinks) / 2) + abstand;
+    const QStringList labelZeilen = Umbrechen(label, grenze - platzMitte - m_xLinks);
+    // The middle text never closer than the gap to the label's last line, wrapped before the
+    // right text or the margin.
+    const int frueheste = m_xLinks + m_canvas->TextBreite(labelZeilen.back()) + abstand;
+    const QStringList teile =
+        mitte.isEmpty() ? QStringList() : Umbrechen(mitte, grenze - frueheste);
+    int breite = 0;
+    for (const QString& teil : teile)
+        breite = std::max(breite, m_canvas->TextBreite(teil));
+    const int xMitteText = std::max(std::min(m_xMitte, grenze) - breite, frueheste);
+    for (qsizetype i = 0; i + 1 < labelZeilen.size(); ++i) {
+        TextAus(m_xLinks, labelZeilen[i]);
+        Folgezeile();
+    }
+    TextAus(m_xLinks, labelZeilen.back());
+    if (!teile.isEmpty())
+        TextAus(xMitteText, teile.front());
+    if (!rechtsText.isEmpty())
+        TextAus(xRechtsText, rechtsText);
+    for (qsizetype i = 1; i < teile.size(); ++i) {
+        Folgezeile();
+        TextAus(xMitteText, teile[i]);
     }
     Zeilenvorschub(1.5);
 }

@@ -71,7 +71,9 @@ public:
 
     // Label at the left margin, a middle text ending at the middle column (never closer than two
     // characters to the label), a right text ending with Einheit at the right margin; then 1.5
-    // lines down. A right text that is no number starts where a number with unit would.
+    // lines down. A right text that is no number starts where a number with unit would. A label
+    // or middle text that would come closer than two characters to what follows it, or run past
+    // the right margin, wraps onto further lines: nothing is lost.
     void Zeile(const QString& label, const QString& mitte, const QString& rechts);
 
     virtual void DatumRechts();
@@ -101,6 +103,11 @@ public:
 
 protected:
     TDruckCanvas& Canvas() const { return *m_canvas; }
+    // One line of the normal font further down, for a text continued on the next line.
+    void Folgezeile();
+    // The text in the current font in lines no wider than `breite`, broken at blanks (a word
+    // wider than that is cut); a text that fits is kept as it is.
+    QStringList Umbrechen(const QString& text, int breite) const;
     // The normal font, bold (table headings).
     void SchriftFett();
 

@@ -5,7 +5,10 @@
 #include "Print/DruckCanvas.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <algorithm>
+#include <tuple>
 #include <vector>
 
 struct TAufruf {
@@ -111,6 +114,33 @@ private:
     TDruckSchrift m_schrift;
     std::vector<TAufruf> m_aufrufe;
 };
+
+// Every text that starts left of `links`, ends right of `rechts`, or comes closer than `abstand`
+// to the text before it on its line; empty for a sound page. Blanks ending a text do not count.
+inline QStringList Ueberschneidungen(const TAufzeichnungsCanvas& canvas, int links, int rechts,
+                                     int abstand)
+{
+    std::vector<TAufruf> texte = canvas.Texte();
+    std::erase_if(texte, [](const TAufruf& a) { return a.text.trimmed().isEmpty(); });
+    std::sort(texte.begin(), texte.end(), [](const TAufruf& a, const TAufruf& b) {
+        return std::tie(a.seite, a.y, a.x) < std::tie(b.seite, b.y, b.x);
+    });
+    QStringList fehler;
+    int ende = 0;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        const TAufruf& a = texte[i];
+        const bool neueZeile = i == 0 || a.seite != texte[i - 1].seite || a.y != texte[i - 1].y;
+        if (a.x < links || (!neueZeile && a.x < ende + abstand))
+            fehler << QString("%1 bei %2").arg(a.text).arg(a.x);
+        QString sichtbar = a.text;
+        while (sichtbar.endsWith(' '))
+            sichtbar.chop(1);
+        ende = a.x + static_cast<int>(sichtbar.size()) * (a.schrift.hoehe / 2);
+        if (ende > rechts)
+            fehler << QString("%1 bis %2").arg(a.text).arg(ende);
+    }
+    return fehler;
+}
 
 class TAufzeichnungsAuftrag : public TDruckAuftrag {
 public:

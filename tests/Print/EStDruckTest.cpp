@@ -131,13 +131,41 @@ TEST_F(EStDruckTest, BusinessIncomeLabelledByItsSection)
     ASSERT_FALSE(d().GewStMessbetrag().IsEnabled());
     QStringList labels = Labels(Gedruckt());
     EXPECT_TRUE(labels.contains("Gewerbliche Einkünfte (§32c):  "));
-    EXPECT_EQ(labels.contains("Entlastungsbetrag für gewerbliche Einkünfte (§32c):  "),
+    // The long relief label wraps before its amount.
+    EXPECT_EQ(labels.join(' ').contains("Entlastungsbetrag für gewerbliche Einkünfte (§32c):"),
               d().EB32c().IsEnabled());
     Eingeben({{"Jahr", "2010"}, {"GewStMessbetrag", "2000"}, {"GewerblEink", "150000"}});
     ASSERT_TRUE(d().GewStMessbetrag().IsEnabled());
     labels = Labels(Gedruckt());
     EXPECT_TRUE(labels.contains("Gewerbliche Einkünfte (§35):  "));
     EXPECT_TRUE(labels.contains("Gewerbesteuer-Messbetrag (§35):  "));
+}
+
+TEST_F(EStDruckTest, LongLabelKeepsItsGapToTheAmount)
+{
+    const struct {
+        const char* messbetrag;
+        const char* gewerbesteuer;
+        const char* einkuenfte;
+        QString ermaessigung;
+    } faelle[] = {
+        {"4000", "16000", "200000", "16.000,00"},
+        {"40000", "160000", "1000000", "160.000,00"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.einkuenfte);
+        Eingeben({{"Jahr", "2026"},
+                  {"GewStMessbetrag", f.messbetrag},
+                  {"Gewerbesteuer", f.gewerbesteuer},
+                  {"GewerblEink", f.einkuenfte},
+                  {"SummeEink", f.einkuenfte},
+                  {"ZVE", f.einkuenfte}});
+        const TAufzeichnungsCanvas canvas = Gedruckt();
+        EXPECT_NE(canvas.Text(f.ermaessigung + druck->Einheit), nullptr);
+        EXPECT_EQ(Ueberschneidungen(canvas, druck->XLinks(), druck->XRechts(),
+                                    2 * druck->Zeichenbreite()),
+                  QStringList());
+    }
 }
 
 // Stored calculations: the text form must stay as it is, column for column.

@@ -91,7 +91,7 @@ protected:
 
 TEST_F(EStVerglDruckTest, FourColumnsFromTheMarginsAndTheWidestLabel)
 {
-    Faelle({{"Jahr", "2026"}, {"ZVE", "50000"}}, {{"ZVE", "100000"}});
+    Faelle({{"Jahr", "2026"}, {"ZVE", "5000"}}, {{"ZVE", "20000"}});
     const TAufzeichnungsCanvas canvas = Gedruckt();
     const TVtDruckEStVergleich& p = *druck;
     // B 20, normal font 21 (10 per character), "X" 10 wide at B.
@@ -106,10 +106,11 @@ TEST_F(EStVerglDruckTest, FourColumnsFromTheMarginsAndTheWidestLabel)
     EXPECT_EQ(p.X2(), p.X1() + schritt);
     // Amounts end at their columns, the remark starts at X4.
     const QStringList zve = Zeile(canvas, "Zu versteuerndes Einkommen:");
-    ASSERT_EQ(zve, (QStringList{"50.000,00 Euro", "100.000,00 Euro", "50.000,00 Euro"}));
-    EXPECT_EQ(canvas.Text("100.000,00 Euro")->x2, p.X2());
+    EXPECT_EQ(zve, (QStringList{"5.000,00 Euro", "20.000,00 Euro", "15.000,00 Euro"}));
     const QStringList est = Zeile(canvas, "Festzusetzende Einkommensteuer:");
     ASSERT_EQ(est.size(), 4);
+    EXPECT_EQ(canvas.Text(est[0])->x2, p.X1());
+    EXPECT_EQ(canvas.Text(est[1])->x2, p.X2());
     EXPECT_EQ(est[3], "Mehrbelastung");
     EXPECT_EQ(canvas.Text("Mehrbelastung")->x, p.X4());
     // The year line, a rule, then the table one and a half lines below.
@@ -141,6 +142,44 @@ TEST_F(EStVerglDruckTest, ZeroDifferencePrintedOnPaperLeftOutInText)
     EXPECT_EQ(zeile.size(), 52) << zeile.toStdString();
 }
 
+// Progression income and commercial income: equal or not, the differences are printed.
+const TEingaben kGewerbe1 = {{"Jahr", "2026"},          {"Grundtabelle", "Nein"},
+                             {"ZVE", "65000"},          {"ProgressEink", "5000"},
+                             {"GewStMessbetrag", "400"}, {"Gewerbesteuer", "1600"},
+                             {"GewerblEink", "20000"},  {"SummeEink", "70000"}};
+const TEingaben kGewerbe2 = {{"Jahr", "2025"},
+                             {"ZVE", "60000"},
+                             {"GewerblEink", "25000"},
+                             {"SummeEink", "75000"}};
+
+TEST_F(EStVerglDruckTest, DifferencesOfProgressionAndCommercialIncome)
+{
+    Faelle(kGewerbe1, kGewerbe2);
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    const struct {
+        const char* label;
+        QStringList spalten;
+    } zeilen[] = {
+        {"Einkommensteuer nach §32b:",
+         {"10.530,00 Euro", "9.275,00 Euro", "-1.255,00 Euro", "Entlastung"}},
+        {"Progressionseinkünfte:", {"5.000,00 Euro", "5.000,00 Euro", "0,00 Euro"}},
+        {"Gewerbliche Einkünfte:", {"20.000,00 Euro", "25.000,00 Euro", "5.000,00 Euro"}},
+        {"Summe der Einkünfte:", {"70.000,00 Euro", "75.000,00 Euro", "5.000,00 Euro"}},
+    };
+    for (const auto& z : zeilen)
+        EXPECT_EQ(Zeile(canvas, z.label), z.spalten) << z.label;
+}
+
+TEST_F(EStVerglDruckTest, LargeAmountsKeepApartWithinTheMargins)
+{
+    Faelle({{"Jahr", "2026"}, {"ZVE", "150000"}}, {{"ZVE", "320000"}});
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    EXPECT_EQ(Ueberschneidungen(canvas, druck->XLinks(), druck->XRechts(), druck->Zeichenbreite()),
+              QStringList());
+    EXPECT_EQ(Zeile(canvas, "Zu versteuerndes Einkommen:"),
+              (QStringList{"150.000,00 Euro", "320.000,00 Euro", "170.000,00 Euro"}));
+}
+
 struct Fall {
     const char* name;
     TEingaben fall1;
@@ -155,6 +194,7 @@ const Fall kFaelle[] = {
     {"estvgl_2001",
      {{"Jahr", "2001"}, {"WJAbweichend", "Ja"}, {"ZVE", "45000"}},
      {{"Jahr", "2001"}, {"WJAbweichend", "Nein"}, {"Grundtabelle", "Nein"}, {"ZVE", "45000"}}},
+    {"estvgl_gewerbe", kGewerbe1, kGewerbe2},
 };
 
 class EStVerglTextTest : public EStVerglDruckTest, public testing::WithParamInterface<Fall> {};

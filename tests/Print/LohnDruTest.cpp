@@ -144,6 +144,30 @@ TEST_F(LohnDruTest, StatementOf2026PrintsItsLinesInOrder)
     EXPECT_LT(folge.indexOf("Rentenversicherung:"), folge.indexOf("Auszahlung:"));
 }
 
+TEST_F(LohnDruTest, LongTypedTextsWrapApartFromLabelsAndAmounts)
+{
+    KassenAnlegen();
+    Eingeben({{"Jahrliste", "2026"}, {"KasseName", kKasse100}});
+    Posten(kKasse100, 150000, true);
+    Eingeben({{"DetailEntgelt", "Ja"}});
+    const TAufzeichnungsCanvas canvas = Gedruckt();
+    EXPECT_EQ(
+        Ueberschneidungen(canvas, druck->XLinks(), druck->XRechts(), 2 * druck->Zeichenbreite()),
+        QStringList());
+    // Nothing typed is lost: the wrapped lines, in order, make up the whole text again.
+    const std::vector<TAufruf> aufrufe = canvas.Texte();
+    QStringList texte;
+    for (const TAufruf& a : aufrufe)
+        texte << a.text;
+    const QString alle = texte.join(' ');
+    EXPECT_TRUE(alle.contains(QString("Krankenkasse: ") + kKasse100));
+    EXPECT_TRUE(alle.contains(kKasse100 + QString(" 150.000,00") + druck->Einheit));
+    // A wrapped line lies a line of its font below, which is more than the line unit.
+    const qsizetype kasse = texte.indexOf("Krankenkasse:");
+    ASSERT_GE(kasse, 0);
+    EXPECT_EQ(aufrufe[kasse + 2].y - aufrufe[kasse + 1].y, druck->HoeheNormal());
+}
+
 TEST_F(LohnDruTest, UndeterminedNetPayPrintsQuestionMarks)
 {
     Eingeben({{"Jahrliste", "2026"},

@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -96,6 +97,46 @@ TEST_F(LohnVerglDruckTest, NameOfCaseOneIsNotPrinted)
     for (const TAufruf& a : canvas.Texte())
         EXPECT_FALSE(a.text.startsWith("Name:")) << a.text.toStdString();
     EXPECT_NE(canvas.Text("Berechnungsdaten"), nullptr);
+}
+
+TEST_F(LohnVerglDruckTest, ValueOfNeitherCaseHasNoDifference)
+{
+    Faelle({{"Jahrliste", "2026"}, {"Entgelt", "3000"}, {"Kinderlos", "Nein"}},
+           {{"Entgelt", "3200"}});
+    std::unique_ptr<TVtDruckLohnVergleich> p;
+    const TAufzeichnungsCanvas canvas = Gedruckt(false, p);
+    ASSERT_NE(canvas.Text("Pflegeversicherung:"), nullptr);
+    EXPECT_EQ(canvas.Text("Pflegeversicherung Zuschlag:"), nullptr);
+}
+
+TEST_F(LohnVerglDruckTest, LongFundNamesAndLargeAmountsKeepApartWithinTheMargins)
+{
+    const struct {
+        QString kasse;
+        const char* entgelt1;
+        const char* entgelt2;
+        bool gekuerzt;
+    } faelle[] = {
+        {kKasse33, "3000", "3200", false},
+        {kKasse100, "150000", "320000", true},
+    };
+    KassenAnlegen();
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.kasse.toStdString());
+        const QByteArray kasse = f.kasse.toUtf8();
+        Faelle({{"Jahrliste", "2026"}, {"Entgelt", f.entgelt1}, {"KasseName", kasse.constData()}},
+               {{"Entgelt", f.entgelt2}, {"KasseName", kKasse33}});
+        std::unique_ptr<TVtDruckLohnVergleich> p;
+        const TAufzeichnungsCanvas canvas = Gedruckt(true, p);
+        EXPECT_EQ(Ueberschneidungen(canvas, p->XLinks(), p->XRechts(), p->Zeichenbreite()),
+                  QStringList());
+        // Case 1's fund whole where it fits on the line, else shortened as far as it must be.
+        const std::vector<TAufruf> texte = canvas.Texte();
+        EXPECT_TRUE(std::ranges::any_of(texte, [&](const TAufruf& a) {
+            return f.gekuerzt ? a.text.endsWith("...") && f.kasse.startsWith(a.text.chopped(3))
+                              : a.text == f.kasse;
+        }));
+    }
 }
 
 struct Fall {

@@ -111,6 +111,10 @@ void TVergleichBerechnung::Calculate()
         wert1->AssignTo(arbeit);
         if (kursVerschieden && !IstSatz(d1, *wert1))
             arbeit.Dreisatz(d1.Waehrungskurs()->GetValue(), d2.Waehrungskurs()->GetValue());
+        // A value either case asks for has a difference, even where the difference's own
+        // inputs would not ask for it (equal progression income gives 0); one neither asks for
+        // has none.
+        diff->SetFlag(TValue::vfEnabled, wert1->IsEnabled() || wert2->IsEnabled());
         diff->SetValue(wert2->GetValue() - arbeit.GetValue());
     }
 }

@@ -5,7 +5,8 @@
 //   TVergleichDaten       the container of the three calculations: case 1 ("<name>1"), case 2
 //                         ("<name>2") and the difference ("<name>Diff"), all of one class
 //   TVergleichBerechnung  fills the difference: case 2 minus case 1 at every number value, with
-//                         case 1's amounts first put into case 2's currency
+//                         case 1's amounts first put into case 2's currency; a difference value
+//                         is enabled exactly when the value is enabled in either case
 //
 // The cases are copies of calculations the user made elsewhere: they are never written to or read
 // from a settings file, and the difference is read-only and tells nobody of its changes.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -42,6 +43,8 @@ protected:
     TDaten* CreateDaten() override { return CreateComponent<TTestDaten>(this, Name()); }
     void Calculate() override
     {
+        // The tax is asked for only where there is an amount.
+        D().Wert("Steuer").SetFlag(TValue::vfEnabled, D().Wert("Betrag").GetValue() != 0);
         D().Wert("Steuer").SetValue(D().Wert("Betrag").GetValue() * D().Wert("Satz").GetValue() *
                                     0.01);
     }
@@ -105,6 +108,27 @@ TEST_F(VerglBrgTest, DifferenceIsCaseTwoMinusCaseOne)
         EXPECT_DOUBLE_EQ(Diff("Betrag"), f.betrag);
         EXPECT_DOUBLE_EQ(Diff("Satz"), f.satz);
         EXPECT_DOUBLE_EQ(Diff("Steuer"), f.steuer);
+    }
+}
+
+TEST_F(VerglBrgTest, DifferenceIsEnabledWhereEitherCaseIs)
+{
+    // Equal amounts give a difference of 0, for which the calculation itself would not ask.
+    const struct {
+        const char* betrag1;
+        const char* betrag2;
+        bool aktiv;
+    } faelle[] = {
+        {"100", "100", true},
+        {"0", "250", true},
+        {"250", "0", true},
+        {"0", "0", false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.betrag1) + " " + f.betrag2);
+        Fall(1, f.betrag1, "10");
+        Fall(2, f.betrag2, "10");
+        EXPECT_EQ(D(m_vgl->DatenDiff()).Wert("Steuer").IsEnabled(), f.aktiv);
     }
 }
 
