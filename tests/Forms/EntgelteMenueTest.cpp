@@ -472,10 +472,10 @@ TEST_F(EntgelteMenueTest, ComponentDialogTypesEveryKindOfInput)
 // dialog and its items; a new text is refused in words, and the item is kept all the same.
 TEST_F(EntgelteMenueTest, AReadOnlyReferenceFileOffersItsTextsReadOnce)
 {
+    const TFileLayerFake schicht;
     const std::string datei = BezuegeDatei();
     DateiSchreiben(datei, "Gehalt\r\nUrlaubsgeld\r\n");
     Posten({{"Gehalt", 3000, false}, {"Urlaubsgeld", 500, true}, {"Prämie", 100, true}});
-    const TFileLayerFake schicht;
     const TSchreibsperre sperre(datei, m_umgebung.Xdg().Wurzel());
     QStringList angeboten;
     Antwort<TFoEntgelt>([&angeboten](TFoEntgelt& e) {

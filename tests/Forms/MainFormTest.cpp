@@ -434,13 +434,15 @@ TEST_P(ListendateiTest, TheStoredFundAndCurrencyStayAndAreReportedOnce)
     EXPECT_EQ(hauptfenster->Lohn().LohnDatenOf().KVZBSatz->GetAsString(), "2,45");
     EXPECT_EQ(m_fehler.size(), 2);
 }
+std::string ListendateiName(const testing::TestParamInfo<Listendatei>& i)
+{
+    static const char* const kNamen[] = {"folder", "empty", "random", "missing"};
+    return kNamen[static_cast<int>(i.param)];
+}
 INSTANTIATE_TEST_SUITE_P(Forms, ListendateiTest,
                          testing::Values(Listendatei::Ordner, Listendatei::Leer,
                                          Listendatei::Zufall, Listendatei::Fehlt),
-                         [](const auto& i) {
-                             const char* namen[] = {"folder", "empty", "random", "missing"};
-                             return std::string(namen[static_cast<int>(i.param)]);
-                         });
+                         ListendateiName);
 
 TEST_F(MainFormTest, WageTaxTableOpensAndItsCloseItemFollows)
 {
