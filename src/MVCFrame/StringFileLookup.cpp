@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <ostream>
 #include <string>
@@ -75,28 +76,32 @@ TStand StandVon(const struct stat& st)
     return {st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim)};
 }
 
+// Shared, not copied: a question whether a text is among them copies nothing.
+using TZeilen = std::shared_ptr<const TStrings>;
+
 struct TGelesen {
     TStand stand;
-    TStrings zeilen;
+    TZeilen zeilen;
 };
 
 std::mutex gGelesenMutex;
 std::map<std::string, TGelesen> gGelesen;
 
-bool AusDemSpeicher(const std::string& datei, const TStand& stand, TStrings& zeilen)
+TZeilen AusDemSpeicher(const std::string& datei, const TStand& stand)
 {
     const std::lock_guard lock(gGelesenMutex);
     const auto it = gGelesen.find(datei);
     if (it == gGelesen.end() || !(it->second.stand == stand))
-        return false;
-    zeilen = it->second.zeilen;
-    return true;
+        return nullptr;
+    return it->second.zeilen;
 }
 
-void Merken(const std::string& datei, const TStand& stand, const TStrings& zeilen)
+TZeilen Merken(const std::string& datei, const TStand& stand, TStrings zeilen)
 {
+    auto geteilt = std::make_shared<const TStrings>(std::move(zeilen));
     const std::lock_guard lock(gGelesenMutex);
-    gGelesen[datei] = {stand, zeilen};
+    gGelesen[datei] = {stand, geteilt};
+    return geteilt;
 }
 
 // Opens (or creates) and locks the file for a change. Returns -1 with `fehler` set when another
@@ -169,9 +174,8 @@ TStrings ZeilenLesen(int fd, const std::string& datei)
     if (::fstat(fd, &st) != 0)
         DateiFehler(datei, errno);
     const TStand stand = StandVon(st);
-    TStrings zeilen;
-    if (AusDemSpeicher(datei, stand, zeilen))
-        return zeilen;
+    if (const TZeilen gelesen = AusDemSpeicher(datei, stand))
+        return *gelesen;
     std::string inhalt;
     char puffer[65536];
     for (;;) {
@@ -187,33 +191,28 @@ TStrings ZeilenLesen(int fd, const std::string& datei)
             DateiFehler(datei, EFBIG);
         inhalt.append(puffer, static_cast<std::size_t>(n));
     }
-    zeilen = Zeilen(inhalt);
-    Merken(datei, stand, zeilen);
-    return zeilen;
+    return *Merken(datei, stand, Zeilen(inhalt));
 }
 
 // Reading takes neither write access nor a lock: every save replaces the file whole, so a reader
 // sees the old or the new list. A missing file is an empty list.
-TStrings NurLesen(const std::string& datei)
+TZeilen NurLesen(const std::string& datei)
 {
     struct stat st {};
     if (::stat(datei.c_str(), &st) != 0) {
         if (errno == ENOENT)
-            return {};
+            return std::make_shared<const TStrings>();
         DateiFehler(datei, errno);
     }
     const TStand stand = StandVon(st);
-    TStrings zeilen;
-    if (AusDemSpeicher(datei, stand, zeilen))
-        return zeilen;
+    if (TZeilen gelesen = AusDemSpeicher(datei, stand))
+        return gelesen;
     std::string inhalt;
     if (const int fehler = ReadWholeFile(datei, inhalt, kMaxTextDatei); fehler == ENOENT)
-        return zeilen;
+        return std::make_shared<const TStrings>();
     else if (fehler != 0)
         DateiFehler(datei, fehler);
-    zeilen = Zeilen(inhalt);
-    Merken(datei, stand, zeilen);
-    return zeilen;
+    return Merken(datei, stand, Zeilen(inhalt));
 }
 
 // Written through a temporary file renamed over the old one: a failure never leaves half a file.
@@ -245,10 +244,18 @@ TStrings TStringFileLookup::Lesen() const
 {
     if (m_dateiName.empty())
         return {};
-    TStrings zeilen = NurLesen(m_dateiName);
+    TStrings zeilen = *NurLesen(m_dateiName);
     if (Sortiert())
         std::sort(zeilen.begin(), zeilen.end());
     return zeilen;
+}
+
+bool TStringFileLookup::Enthaelt(const std::string& text) const
+{
+    if (m_dateiName.empty())
+        return false;
+    const TZeilen zeilen = NurLesen(m_dateiName);
+    return std::find(zeilen->begin(), zeilen->end(), text) != zeilen->end();
 }
 
 void TStringFileLookup::Aendern(const std::function<bool(TStrings&)>& action,

@@ -27,6 +27,8 @@ public:
     void DeleteCurrent();
     // The file's lines (sorted when the lookup is).
     TStrings GetList();
+    // Whether `text` is one of the file's lines.
+    bool Enthaelt(const std::string& text) const;
     void SaveToStream(std::ostream& stream);
 
     // "GETLIST" gives the file's lines, "DELETE" removes the current text (unless read-only).
