@@ -2,6 +2,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Stammdaten/Waehrung.h"
+#include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/ProgrammStart.h"
 #include "Forms/Titel.h"
@@ -415,6 +416,8 @@ TEST_P(ListendateiTest, TheStoredFundAndCurrencyStayAndAreReportedOnce)
         const auto* box = hauptfenster->findChild<QComboBox*>("cbKasse");
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->currentText(), "BKK Test") << "shown as chosen";
+        KrankenkassenMenue(*hauptfenster);
+        EXPECT_EQ(d.KasseName->GetValue(), "BKK Test") << "the funds dialog, cancelled";
         // The page read again and a copy of the data set: still one message per name.
         hauptfenster->EinstellungenLesen(1);
         ASSERT_EQ(m_fehler.size(), 2) << m_fehler.join("|").toStdString();
