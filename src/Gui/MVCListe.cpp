@@ -274,7 +274,8 @@ void TMVCComboBox::Refresh()
         // A stored choice that the list does not hold (its file unreadable, missing or without
         // it) is still the one chosen, and shown so.
         const std::string gewaehlt = ini->GetValue();
-        if (!gewaehlt.empty() && std::find(choices.begin(), choices.end(), gewaehlt) == choices.end())
+        if (!gewaehlt.empty() &&
+            std::find(choices.begin(), choices.end(), gewaehlt) == choices.end())
             choices.push_back(gewaehlt);
         SetzeItems(choices);
     }

@@ -84,9 +84,11 @@ bool TStringIniLookup::UngeprueftBehalten(const std::string& text) const
     static std::set<std::pair<std::string, std::string>> gemeldet;
     if (gemeldet.emplace(datei, text).second) {
         struct stat st {};
-        const std::string grund = unlesbar                              ? " kann nicht gelesen werden."
-                                  : ::stat(datei.c_str(), &st) != 0 ? " fehlt."
-                                                                    : " führt \"" + text + "\" nicht.";
+        std::string grund = " führt \"" + text + "\" nicht.";
+        if (unlesbar)
+            grund = " kann nicht gelesen werden.";
+        else if (::stat(datei.c_str(), &st) != 0)
+            grund = " fehlt.";
         Meldung(datei + grund + "\n\"" + text +
                     "\" bleibt gewählt, wie es gespeichert ist, kann aber nicht geladen werden.",
                 Name(), false);

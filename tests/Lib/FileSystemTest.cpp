@@ -59,8 +59,12 @@ TEST(FileModes, NewFilesAndFoldersAreTheUsersAloneExistingOnesKeepTheirs)
     ASSERT_EQ(WriteFileAtomic(dir.Datei("geteilt.ini"), "[B]\n"), 0);
     ::umask(umaskVorher);
     const std::pair<const char*, mode_t> erwartet[] = {
-        {"neu", 0700},          {"neu/tiefer", 0700},  {"alt", 0755},
-        {"alt/neu", 0700},      {"neu/tiefer/VANTRL32.INI", 0600}, {"geteilt.ini", 0644},
+        {"neu", 0700},
+        {"neu/tiefer", 0700},
+        {"alt", 0755},
+        {"alt/neu", 0700},
+        {"neu/tiefer/VANTRL32.INI", 0600},
+        {"geteilt.ini", 0644},
     };
     for (const auto& [pfad, want] : erwartet)
         EXPECT_EQ(modus(dir.Datei(pfad)), want) << pfad;
