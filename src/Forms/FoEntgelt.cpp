@@ -43,6 +43,8 @@ TFoEntgelt::TFoEntgelt(QWidget* parent) : TEintragDialog(parent)
     m_text->setEditable(true);
     m_text->setInsertPolicy(QComboBox::NoInsert);
     m_text->setMinimumWidth(260);
+    // Its width is not measured from the texts: a file of many thousand would take seconds.
+    m_text->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     textZeile->addWidget(m_text, 1);
     textZeile->addWidget(new QLabel("(optional)", this));
     m_txtLoeschen = Gebunden(Neu<TMVCButton>(this, this, "bnTxtLoeschen"), "TextLoeschen");
@@ -91,8 +93,7 @@ void TFoEntgelt::Speichern()
     // The component is fine without its text among the offers: a file that cannot be written
     // is reported, and the dialog closes all the same.
     try {
-        const TStrings texte = text.GetList();
-        if (std::find(texte.begin(), texte.end(), einzeilig) == texte.end())
+        if (!text.Enthaelt(einzeilig))
             text.AddCurrent();
     } catch (const std::exception& e) {
         ShowFehler(QString::fromStdString(e.what()));

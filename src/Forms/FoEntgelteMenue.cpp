@@ -160,9 +160,20 @@ TFoEntgelteMenue::TFoEntgelteMenue(QWidget* parent) : TListenDialog(parent)
            "Jahreshinzurechnungsbetrag lt. LSt-Karte (in ", true);
     check("chNegJAL", "NegJAL", "Ne&gativer Jahresarbeitslohn");
     check("chManuBBG", "ManuBBG", "&Beitragsbemessungsgrenzen manuell");
+    // The entered ceilings are those of the months paid so far, not of the year; the payroll
+    // keeps the statutory one for a ceiling left at 0.
+    auto* hinweis = new QLabel("Grenzen für die bisher abgerechneten Monate des Jahres\n"
+                               "(0,00: die gesetzliche Grenze)",
+                               m_sonstigeBez);
+    hinweis->setObjectName("stBBGHinweis");
+    f->addRow(hinweis);
     betrag("ebBBGKV", "BBGKV", "stBBGKV", "Krankenversicherung  (in ", true);
     betrag("ebBBGRV", "BBGRV", "stBBGRV", "Rentenversicherung  (in ", true);
     betrag("ebBBGAV", "BBGAV", "stBBGAV", "Arbeitslosenversicherung  (in ", true);
+    for (const char* name : {"ebBBGKV", "ebBBGRV", "ebBBGAV"})
+        m_sonstigeBez->findChild<QWidget*>(name)->setToolTip(
+            "Beitragsbemessungsgrenze für die bisher abgerechneten Monate des Jahres; "
+            "0,00 steht für die gesetzliche Grenze");
     Haupt()->addWidget(m_sonstigeBez);
     // The dialog is as large as its contents: hiding the group shrinks it, showing it grows it.
     Haupt()->setSizeConstraint(QLayout::SetFixedSize);

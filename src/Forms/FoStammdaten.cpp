@@ -275,15 +275,22 @@ std::optional<QString> EditWaehrung(const QString& name)
     return EintragBearbeiten<TFoWaehrung>(name, &TWaehrung::Laden);
 }
 
-void KasseNachladen(TLohnBerechnung& lohn)
+bool KasseGelistet(const TLohnBerechnung& lohn)
 {
-    TLohnDaten& d = lohn.LohnDatenOf();
-    // A fund that has gone leaves no rates behind: the statement falls back on the year's.
+    const TLohnDaten& d = lohn.LohnDatenOf();
     TStrings kassen;
     d.KasseName->GetChoices(kassen);
     const std::string name = d.KasseName->GetValue();
-    if (!name.empty() && std::find(kassen.begin(), kassen.end(), name) == kassen.end()) {
-        d.KasseName->SetValue(std::string());
+    return !name.empty() && std::find(kassen.begin(), kassen.end(), name) != kassen.end();
+}
+
+void KasseNachladen(TLohnBerechnung& lohn, bool warGelistet)
+{
+    // A fund deleted in the dialog leaves no rates behind: the statement falls back on the
+    // year's. One the list did not hold before (its file unreadable, missing or without it)
+    // stays chosen as stored.
+    if (warGelistet && !KasseGelistet(lohn)) {
+        lohn.LohnDatenOf().KasseName->SetValue(std::string());
         lohn.BeitragssaetzeSetzen();
         return;
     }
@@ -293,9 +300,10 @@ void KasseNachladen(TLohnBerechnung& lohn)
 void KasseWaehlen(TLohnBerechnung& lohn)
 {
     TLohnDaten& d = lohn.LohnDatenOf();
+    const bool gelistet = KasseGelistet(lohn);
     if (const auto kasse = TFoKassenMenue::Ausfuehren(Q(d.KasseName->GetValue())))
         d.KasseName->SetValue(kasse->toStdString());
-    KasseNachladen(lohn);
+    KasseNachladen(lohn, gelistet);
 }
 
 void WaehrungWaehlen(TValue& waehrungName)
@@ -324,10 +332,11 @@ void KrankenkassenMenue(const TPageContainerForm& fenster)
         KasseWaehlen(*lohn);
         return;
     }
+    const bool gelistet = lohn && KasseGelistet(*lohn);
     TFoKassenMenue::Ausfuehren(QString());
     // The statement, shown or not, must not keep a fund deleted here.
     if (lohn)
-        KasseNachladen(*lohn);
+        KasseNachladen(*lohn, gelistet);
 }
 
 void WaehrungenMenue(const TPageContainerForm& fenster)

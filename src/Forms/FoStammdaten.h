@@ -103,9 +103,11 @@ protected:
 std::optional<QString> EditKasse(const QString& name);
 std::optional<QString> EditWaehrung(const QString& name);
 
-// The statement takes its fund's rates again, or the year's rates when the fund has been deleted
-// (its name is emptied).
-void KasseNachladen(TLohnBerechnung& lohn);
+// Whether the statement's fund is one of the funds file's list.
+bool KasseGelistet(const TLohnBerechnung& lohn);
+// The statement takes its fund's rates again, or the year's rates when the fund, listed before
+// (`warGelistet`), has been deleted (its name is emptied).
+void KasseNachladen(TLohnBerechnung& lohn, bool warGelistet);
 // The funds dialog over a payroll statement, its fund selected; on OK the chosen fund becomes
 // "KasseName"; then KasseNachladen.
 void KasseWaehlen(TLohnBerechnung& lohn);

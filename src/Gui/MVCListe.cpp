@@ -271,6 +271,12 @@ void TMVCComboBox::Refresh()
     } else if (const auto* ini = dynamic_cast<const TStringIniLookup*>(m_value)) {
         TStrings choices;
         ini->GetChoices(choices);
+        // A stored choice that the list does not hold (its file unreadable, missing or without
+        // it) is still the one chosen, and shown so.
+        const std::string gewaehlt = ini->GetValue();
+        if (!gewaehlt.empty() &&
+            std::find(choices.begin(), choices.end(), gewaehlt) == choices.end())
+            choices.push_back(gewaehlt);
         SetzeItems(choices);
     }
     const QString text = Q(m_value->GetDisplayText());

@@ -196,7 +196,8 @@ void ForceDirectories(std::string_view pfad)
         if (eltern != p)
             ForceDirectories(eltern);
     }
-    if (::mkdir(p.c_str(), 0777) != 0 && !(errno == EEXIST && DirectoryExists(p)))
+    // Folders of the program's own files are the user's alone, as the files are.
+    if (::mkdir(p.c_str(), 0700) != 0 && !(errno == EEXIST && DirectoryExists(p)))
         RaiseSystemError(errno, p);
 }
 
@@ -283,8 +284,10 @@ int WriteFileAtomic(const std::string& pfad, std::string_view inhalt)
         ::unlink(temp.c_str());
         return code;
     };
+    // A new file is the user's alone (settings and statements hold personal data); an existing
+    // one keeps the mode its owner gave it.
     struct stat alt {};
-    const mode_t modus = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : 0644;
+    const mode_t modus = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : 0600;
     if (::fchmod(fd.Get(), modus) != 0)
         return scheitern(errno);
     if (const int e = Schicht().WriteAll(fd.Get(), inhalt); e != 0)

@@ -28,10 +28,11 @@ std::string SystemFehlerText(int code);
 
 // True when the path names a directory (symbolic links followed).
 bool DirectoryExists(std::string_view pfad);
-// Creates the directory and every missing parent, outermost first; an existing directory is left
-// alone. Trailing delimiters are ignored and a stored '\' is a delimiter; the walk ends at the
-// root (or at the start of a relative path). Raises Exception "Das Verzeichnis kann nicht
-// erstellt werden" for an empty path and ESystemError when a directory cannot be created.
+// Creates the directory and every missing parent, outermost first, readable by the user alone
+// (mode 0700); an existing directory is left alone. Trailing delimiters are ignored and a stored
+// '\' is a delimiter; the walk ends at the root (or at the start of a relative path). Raises
+// Exception "Das Verzeichnis kann nicht erstellt werden" for an empty path and ESystemError when a
+// directory cannot be created.
 void ForceDirectories(std::string_view pfad);
 
 // Reads a whole regular file into `inhalt`; returns 0 or the errno (ENOENT for a missing file,
@@ -40,11 +41,11 @@ int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxB
 // Replaces the file by `inhalt` so that a reader (and a crash) sees either the old or the new
 // file, never a part: a temporary file "<name>.tmp-XXXXXX" in the same directory, written and
 // flushed to disk, renamed over the old one, then the directory flushed. An existing file keeps
-// its permissions. A symbolic link is followed to the file it names, which is replaced while the
-// link stays; when the folder of that file is missing, the result is ENOENT and nothing changes.
-// Temporary files that saves of the same file left behind when they were killed are removed
-// (only those of no save still running). Returns 0 or the errno of the step that failed; the old
-// file is then untouched and no temporary file is left.
+// its permissions; a new one is readable by the user alone (mode 0600). A symbolic link is followed
+// to the file it names, which is replaced while the link stays; when the folder of that file is
+// missing, the result is ENOENT and nothing changes. Temporary files that saves of the same file
+// left behind when they were killed are removed (only those of no save still running). Returns 0 or
+// the errno of the step that failed; the old file is then untouched and no temporary file is left.
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt);
 
 // The reads and the steps of a save that touch the disk, in one place so that tests can count the

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <map>
+#include <memory>
+#include <mutex>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -43,13 +46,72 @@ private:
     RaiseSystemError(fehler, "Die Datei " + datei + " kann nicht bearbeitet werden.");
 }
 
-// Opens (or creates) and locks the file. Returns -1 with `fehler` set when another program holds
-// it or it cannot be opened for now; throws on errors that waiting will not cure.
-int OeffnenUndSperren(const std::string& datei, int& fehler)
+bool Schreibgeschuetzt(int fehler)
+{
+    return fehler == EACCES || fehler == EPERM || fehler == EROFS;
+}
+
+// A change of the list that the file does not allow: said in words, not as a system error.
+[[noreturn]] void SchreibFehler(const std::string& datei, int fehler, const std::string& zweck)
+{
+    if (Schreibgeschuetzt(fehler))
+        throw ESystemError("Die Datei " + datei + " ist schreibgeschützt.\n" + zweck, fehler);
+    DateiFehler(datei, fehler);
+}
+
+// The lines of a file as last read, with the file's state then: every pay item and every
+// dialog asks for the reference texts, and a file of megabytes is read again only when it
+// changed (a save replaces it, so its inode changes; an edit in place changes its time).
+struct TStand {
+    unsigned long long dev = 0, ino = 0;
+    long long size = 0, mtimeNs = 0;
+    bool operator==(const TStand&) const = default;
+};
+
+TStand StandVon(const struct stat& st)
+{
+    const auto ns = [](const timespec& t) {
+        return static_cast<long long>(t.tv_sec) * 1000000000LL + t.tv_nsec;
+    };
+    return {st.st_dev, st.st_ino, st.st_size, ns(st.st_mtim)};
+}
+
+// Shared, not copied: a question whether a text is among them copies nothing.
+using TZeilen = std::shared_ptr<const TStrings>;
+
+struct TGelesen {
+    TStand stand;
+    TZeilen zeilen;
+};
+
+std::mutex gGelesenMutex;
+std::map<std::string, TGelesen> gGelesen;
+
+TZeilen AusDemSpeicher(const std::string& datei, const TStand& stand)
+{
+    const std::lock_guard lock(gGelesenMutex);
+    const auto it = gGelesen.find(datei);
+    if (it == gGelesen.end() || !(it->second.stand == stand))
+        return nullptr;
+    return it->second.zeilen;
+}
+
+TZeilen Merken(const std::string& datei, const TStand& stand, TStrings zeilen)
+{
+    auto geteilt = std::make_shared<const TStrings>(std::move(zeilen));
+    const std::lock_guard lock(gGelesenMutex);
+    gGelesen[datei] = {stand, geteilt};
+    return geteilt;
+}
+
+// Opens (or creates) and locks the file for a change. Returns -1 with `fehler` set when another
+// program holds it or it cannot be opened for now; throws on errors that waiting will not cure.
+int OeffnenUndSperren(const std::string& datei, int& fehler, const std::string& zweck)
 {
     int fd = ::open(datei.c_str(), O_RDWR | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
-        fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        // The names it holds are the user's alone.
+        fd = ::open(datei.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd < 0 && errno == ENOENT) {
             // The directory is missing: create it with all its parents, then try again.
             const std::string verzeichnis = std::filesystem::path(datei).parent_path().string();
@@ -61,8 +123,9 @@ int OeffnenUndSperren(const std::string& datei, int& fehler)
     }
     if (fd < 0) {
         fehler = errno;
-        if (fehler == EISDIR || fehler == ENOTDIR || fehler == ENAMETOOLONG || fehler == ELOOP)
-            DateiFehler(datei, fehler);
+        if (fehler == EISDIR || fehler == ENOTDIR || fehler == ENAMETOOLONG || fehler == ELOOP ||
+            Schreibgeschuetzt(fehler))
+            SchreibFehler(datei, fehler, zweck);
         return -1;
     }
     // A pipe or a device in place of the text file would hang the program or fill its memory.
@@ -87,23 +150,8 @@ int OeffnenUndSperren(const std::string& datei, int& fehler)
     return fd;
 }
 
-TStrings ZeilenLesen(int fd, const std::string& datei)
+TStrings Zeilen(const std::string& inhalt)
 {
-    std::string inhalt;
-    char puffer[4096];
-    for (;;) {
-        const ssize_t n = ::read(fd, puffer, sizeof puffer);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            DateiFehler(datei, errno);
-        }
-        if (n == 0)
-            break;
-        if (inhalt.size() + static_cast<std::size_t>(n) > kMaxTextDatei)
-            DateiFehler(datei, EFBIG);
-        inhalt.append(puffer, static_cast<std::size_t>(n));
-    }
     TStrings zeilen;
     std::size_t anfang = 0;
     while (anfang < inhalt.size()) {
@@ -119,14 +167,62 @@ TStrings ZeilenLesen(int fd, const std::string& datei)
     return zeilen;
 }
 
+// The lines of the open, locked file; those read before when it has not changed since.
+TStrings ZeilenLesen(int fd, const std::string& datei)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        DateiFehler(datei, errno);
+    const TStand stand = StandVon(st);
+    if (const TZeilen gelesen = AusDemSpeicher(datei, stand))
+        return *gelesen;
+    std::string inhalt;
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, puffer, sizeof puffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            DateiFehler(datei, errno);
+        }
+        if (n == 0)
+            break;
+        if (inhalt.size() + static_cast<std::size_t>(n) > kMaxTextDatei)
+            DateiFehler(datei, EFBIG);
+        inhalt.append(puffer, static_cast<std::size_t>(n));
+    }
+    return *Merken(datei, stand, Zeilen(inhalt));
+}
+
+// Reading takes neither write access nor a lock: every save replaces the file whole, so a reader
+// sees the old or the new list. A missing file is an empty list.
+TZeilen NurLesen(const std::string& datei)
+{
+    struct stat st {};
+    if (::stat(datei.c_str(), &st) != 0) {
+        if (errno == ENOENT)
+            return std::make_shared<const TStrings>();
+        DateiFehler(datei, errno);
+    }
+    const TStand stand = StandVon(st);
+    if (TZeilen gelesen = AusDemSpeicher(datei, stand))
+        return gelesen;
+    std::string inhalt;
+    if (const int fehler = ReadWholeFile(datei, inhalt, kMaxTextDatei); fehler == ENOENT)
+        return std::make_shared<const TStrings>();
+    else if (fehler != 0)
+        DateiFehler(datei, fehler);
+    return Merken(datei, stand, Zeilen(inhalt));
+}
+
 // Written through a temporary file renamed over the old one: a failure never leaves half a file.
-void ZeilenSchreiben(const std::string& datei, const TStrings& zeilen)
+void ZeilenSchreiben(const std::string& datei, const TStrings& zeilen, const std::string& zweck)
 {
     std::string inhalt;
     for (const std::string& zeile : zeilen)
         inhalt += zeile + "\r\n";
     if (const int fehler = WriteFileAtomic(datei, inhalt))
-        DateiFehler(datei, fehler);
+        SchreibFehler(datei, fehler, zweck);
 }
 
 } // namespace
@@ -144,14 +240,33 @@ void TStringFileLookup::SetWiederholung(int versuche, std::chrono::milliseconds 
     m_pause = pause;
 }
 
-void TStringFileLookup::FileAccess(const std::function<bool(TStrings&)>& action)
+TStrings TStringFileLookup::Lesen() const
+{
+    if (m_dateiName.empty())
+        return {};
+    TStrings zeilen = *NurLesen(m_dateiName);
+    if (Sortiert())
+        std::sort(zeilen.begin(), zeilen.end());
+    return zeilen;
+}
+
+bool TStringFileLookup::Enthaelt(const std::string& text) const
+{
+    if (m_dateiName.empty())
+        return false;
+    const TZeilen zeilen = NurLesen(m_dateiName);
+    return std::find(zeilen->begin(), zeilen->end(), text) != zeilen->end();
+}
+
+void TStringFileLookup::Aendern(const std::function<bool(TStrings&)>& action,
+                                const std::string& zweck)
 {
     if (m_dateiName.empty())
         return;
     int fehlschlaege = 0;
     int fehler = 0;
     int fd = -1;
-    while ((fd = OeffnenUndSperren(m_dateiName, fehler)) < 0) {
+    while ((fd = OeffnenUndSperren(m_dateiName, fehler, zweck)) < 0) {
         ++fehlschlaege;
         if (fehlschlaege == 2)
             MVCApplication().DoBeginWait();
@@ -169,52 +284,48 @@ void TStringFileLookup::FileAccess(const std::function<bool(TStrings&)>& action)
     if (Sortiert())
         std::sort(zeilen.begin(), zeilen.end());
     if (action(zeilen))
-        ZeilenSchreiben(m_dateiName, zeilen);
+        ZeilenSchreiben(m_dateiName, zeilen, zweck);
 }
 
 void TStringFileLookup::AddCurrent()
 {
     const std::string text = GetStoredString();
-    FileAccess([&](TStrings& zeilen) {
-        if (std::find(zeilen.begin(), zeilen.end(), text) != zeilen.end())
-            return false;
-        zeilen.push_back(text);
-        if (Sortiert())
-            std::sort(zeilen.begin(), zeilen.end());
-        return true;
-    });
+    Aendern(
+        [&](TStrings& zeilen) {
+            if (std::find(zeilen.begin(), zeilen.end(), text) != zeilen.end())
+                return false;
+            zeilen.push_back(text);
+            if (Sortiert())
+                std::sort(zeilen.begin(), zeilen.end());
+            return true;
+        },
+        "\"" + text + "\" kann nicht in die Liste aufgenommen werden.");
 }
 
 void TStringFileLookup::DeleteCurrent()
 {
     const std::string text = GetStoredString();
-    FileAccess([&](TStrings& zeilen) {
-        const auto it = std::find(zeilen.begin(), zeilen.end(), text);
-        if (it == zeilen.end())
-            return false;
-        zeilen.erase(it);
-        return true;
-    });
+    Aendern(
+        [&](TStrings& zeilen) {
+            const auto it = std::find(zeilen.begin(), zeilen.end(), text);
+            if (it == zeilen.end())
+                return false;
+            zeilen.erase(it);
+            return true;
+        },
+        "\"" + text + "\" kann nicht aus der Liste gelöscht werden.");
     SetValue(std::string());
 }
 
 TStrings TStringFileLookup::GetList()
 {
-    TStrings liste;
-    FileAccess([&](TStrings& zeilen) {
-        liste = zeilen;
-        return false;
-    });
-    return liste;
+    return Lesen();
 }
 
 void TStringFileLookup::SaveToStream(std::ostream& stream)
 {
-    FileAccess([&](TStrings& zeilen) {
-        for (const std::string& zeile : zeilen)
-            stream << zeile << "\r\n";
-        return false;
-    });
+    for (const std::string& zeile : Lesen())
+        stream << zeile << "\r\n";
 }
 
 void TStringFileLookup::ExecuteCommand(std::string_view command, std::string_view param,

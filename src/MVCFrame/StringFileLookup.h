@@ -1,9 +1,11 @@
 #pragma once
 // TStringFileLookup: a text whose choices are the lines of a text file (the saved employee names,
-// the reference texts of pay components). Every file operation opens the file locked against
-// other writers, reads its lines, runs one action on them and writes them back when the action
-// changed them. A file that another program holds is tried again every 300 ms, for a few seconds
-// at most; then the operation fails with an error instead of waiting for ever.
+// the reference texts of pay components). Listing the lines needs no write access and no lock;
+// a file that has not changed since it was last read is not read again. A change opens the file
+// locked against other writers, reads its lines, runs one action on them and writes them back
+// when the action changed them. A file that another program holds is tried again every 300 ms,
+// for a few seconds at most; then the change fails with an error instead of waiting for ever. A
+// file that may not be written fails at once, saying so.
 #include "MVCFrame/StringValue.h"
 
 #include <chrono>
@@ -25,6 +27,8 @@ public:
     void DeleteCurrent();
     // The file's lines (sorted when the lookup is).
     TStrings GetList();
+    // Whether `text` is one of the file's lines.
+    bool Enthaelt(const std::string& text) const;
     void SaveToStream(std::ostream& stream);
 
     // "GETLIST" gives the file's lines, "DELETE" removes the current text (unless read-only).
@@ -36,8 +40,11 @@ public:
     void SetWiederholung(int versuche, std::chrono::milliseconds pause);
 
 private:
-    // Runs `action` on the file's lines; writes them back when it returns true.
-    void FileAccess(const std::function<bool(TStrings&)>& action);
+    // The file's lines (sorted when the lookup is); none while the file is missing.
+    TStrings Lesen() const;
+    // Runs `action` on the file's lines under the lock; writes them back when it returns true.
+    // `zweck` says what fails when the file may not be written.
+    void Aendern(const std::function<bool(TStrings&)>& action, const std::string& zweck);
 
     std::string m_dateiName;
     int m_versuche = kStandardVersuche;

@@ -78,14 +78,54 @@ void TStringIniLookup::GetChoices(TStrings& list) const
 bool TStringIniLookup::UngeprueftBehalten(const std::string& text) const
 {
     const std::string datei = JoinPath(m_iniPfad, m_iniDatei);
-    if (!IniDateiUnlesbar(datei))
+    const bool unlesbar = IniDateiUnlesbar(datei);
+    if (!unlesbar && !m_gespeichert)
         return false;
     static std::set<std::pair<std::string, std::string>> gemeldet;
-    if (gemeldet.emplace(datei, text).second)
-        Meldung(datei + " kann nicht gelesen werden.\n\"" + text +
+    if (gemeldet.emplace(datei, text).second) {
+        struct stat st {};
+        std::string grund = " führt \"" + text + "\" nicht.";
+        if (unlesbar)
+            grund = " kann nicht gelesen werden.";
+        else if (::stat(datei.c_str(), &st) != 0)
+            grund = " fehlt.";
+        Meldung(datei + grund + "\n\"" + text +
                     "\" bleibt gewählt, wie es gespeichert ist, kann aber nicht geladen werden.",
                 Name(), false);
+    }
     return true;
+}
+
+// Marks the sets of its lifetime as those of a stored choice.
+class TStringIniLookup::TGespeichert {
+public:
+    explicit TGespeichert(TStringIniLookup& lookup) : m_lookup(lookup)
+    {
+        m_lookup.m_gespeichert = true;
+    }
+    ~TGespeichert() { m_lookup.m_gespeichert = false; }
+    TGespeichert(const TGespeichert&) = delete;
+    TGespeichert& operator=(const TGespeichert&) = delete;
+
+private:
+    TStringIniLookup& m_lookup;
+};
+
+void TStringIniLookup::LoadFromIni(const TXIniFile& ini, const std::string& section)
+{
+    const TGespeichert gespeichert(*this);
+    SetAsString(ini.ReadString(section, Name(), GetDefaultAsString()));
+}
+
+void TStringIniLookup::AssignTo(TValue& dest) const
+{
+    auto* lookup = dynamic_cast<TStringIniLookup*>(&dest);
+    if (!lookup) {
+        TString::AssignTo(dest);
+        return;
+    }
+    const TGespeichert gespeichert(*lookup);
+    TString::AssignTo(dest);
 }
 
 void TStringIniLookup::ExecuteCommand(std::string_view command, std::string_view param,

@@ -5,7 +5,9 @@
 //
 // When the file cannot be read (not a readable regular file, or its folder is missing, as on a
 // share that is not mounted), a choice cannot be checked: it is kept as it was stored, so that
-// the next save does not erase it, and the user is told once per file and name.
+// the next save does not erase it, and the user is told once per file and name. A stored choice
+// (loaded from settings, or copied from another value) that the list read does not hold, because
+// the file is missing, empty or damaged, is kept and told in the same way.
 #include "MVCFrame/StringValue.h"
 
 // True when the choices of `datei` cannot be read: it exists but is no readable regular file of
@@ -28,14 +30,20 @@ public:
     virtual void GetChoices(TStrings& list) const;
     void ExecuteCommand(std::string_view command, std::string_view param,
                         TStrings& result) override;
+    void LoadFromIni(const TXIniFile& ini, const std::string& section) override;
+    void AssignTo(TValue& dest) const override;
 
 protected:
     bool Validate(std::string& newText, const TValidateEvent& method) override;
     // A text that is not among the choices: true (kept unchecked, reported once) when the file
-    // cannot be read.
+    // cannot be read or the text is a stored choice.
     bool UngeprueftBehalten(const std::string& text) const;
 
 private:
+    // While set, the text being set is a stored choice, which the list need not hold.
+    class TGespeichert;
+    bool m_gespeichert = false;
+
     std::string m_iniDatei;
     std::string m_iniPfad;
     std::string m_section;

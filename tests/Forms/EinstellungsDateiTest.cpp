@@ -10,6 +10,7 @@
 #include <chrono>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
 
 namespace {
 
@@ -36,6 +37,26 @@ TEST_F(EinstellungsDateiTest, LiesInTheDataDirectoryGivenWithoutDelimiter)
         fenster.close();
     }
     EXPECT_EQ(TIniFile(daten + "/VANTRL32.INI").ReadString("MainForm", "Version", ""), "5.01");
+}
+
+// The settings hold an employee's personal data: a first save creates the folder and the file
+// for the user alone, whatever the umask.
+TEST_F(EinstellungsDateiTest, AFirstSaveIsTheUsersAlone)
+{
+    const std::string daten = m_xdg.Ordner("daten") + "/neu/";
+    const mode_t vorher = ::umask(022);
+    {
+        TMainForm fenster(daten);
+        fenster.init();
+        fenster.close();
+    }
+    ::umask(vorher);
+    struct stat ordner {};
+    struct stat datei {};
+    ASSERT_EQ(::stat(daten.c_str(), &ordner), 0);
+    ASSERT_EQ(::stat((daten + "VANTRL32.INI").c_str(), &datei), 0);
+    EXPECT_EQ(ordner.st_mode & 0777, 0700u);
+    EXPECT_EQ(datei.st_mode & 0777, 0600u);
 }
 
 // Years of pages and cases make a settings file of 15 MB; closing writes it once and its cost

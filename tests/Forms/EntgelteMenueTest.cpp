@@ -12,6 +12,8 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "MVCFrame/StringListValue.h"
+#include "Support/FileLayerFake.h"
+#include "Support/Schreibsperre.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -487,6 +489,38 @@ TEST_F(EntgelteMenueTest, ComponentDialogTypesEveryKindOfInput)
     });
     EXPECT_FALSE(TBerechnungDialog::Execute<TFoEntgelt>(*entgelt));
     EXPECT_EQ(DateiLesen(BezuegeDatei()).find(text), std::string::npos);
+}
+
+// A reference-texts file the user may not write: its texts are offered, read once for the
+// dialog and its items; a new text is refused in words, and the item is kept all the same.
+TEST_F(EntgelteMenueTest, AReadOnlyReferenceFileOffersItsTextsReadOnce)
+{
+    const TFileLayerFake schicht;
+    const std::string datei = BezuegeDatei();
+    DateiSchreiben(datei, "Gehalt\r\nUrlaubsgeld\r\n");
+    Posten({{"Gehalt", 3000, false}, {"Urlaubsgeld", 500, true}, {"Prämie", 100, true}});
+    const TSchreibsperre sperre(datei, m_umgebung.Xdg().Wurzel());
+    QStringList angeboten;
+    Antwort<TFoEntgelt>([&angeboten](TFoEntgelt& e) {
+        for (int i = 0; i < e.cbText()->count(); ++i)
+            angeboten << e.cbText()->itemText(i);
+        return EntgeltEingeben(e, "VWL", "40,00");
+    });
+    Antwort<TFoEntgelteMenue>([](TFoEntgelteMenue& dialog) {
+        QTest::mouseClick(dialog.bnNeu(), Qt::LeftButton);
+        QTest::mouseClick(dialog.bnNeu(), Qt::LeftButton);
+        QTest::mouseClick(dialog.bnOK(), Qt::LeftButton);
+        return dialog.ModalResult();
+    });
+    auto* lohn = dynamic_cast<TLohnBerechnung*>(m_seite->Berechnung());
+    ASSERT_NE(lohn, nullptr);
+    EXPECT_TRUE(TFoEntgelteMenue::Ausfuehren(*lohn));
+    EXPECT_EQ(angeboten, (QStringList{"Gehalt", "Urlaubsgeld", "Gehalt", "Urlaubsgeld"}));
+    EXPECT_EQ(schicht.Lesevorgaenge(datei), 1);
+    EXPECT_EQ(d->DetailEntgelte().Count(), 5);
+    ASSERT_EQ(m_fehler.size(), 2) << m_fehler.join("|").toStdString();
+    EXPECT_TRUE(m_fehler[0].contains("ist schreibgeschützt")) << m_fehler[0].toStdString();
+    EXPECT_EQ(DateiLesen(datei), "Gehalt\r\nUrlaubsgeld\r\n");
 }
 
 TEST_F(EntgelteMenueTest, ScreenshotsOfThePayItemDialogs)

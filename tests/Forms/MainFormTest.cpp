@@ -1,6 +1,8 @@
 #include "Forms/MainForm.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Stammdaten/Kasse.h"
+#include "Engine/Stammdaten/Waehrung.h"
+#include "Forms/FoStammdaten.h"
 #include "Forms/LStTabelle.h"
 #include "Forms/ProgrammStart.h"
 #include "Forms/Titel.h"
@@ -21,6 +23,7 @@
 #include "Support/Schreibsperre.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
@@ -363,35 +366,71 @@ TEST_F(MainFormTest, SaveCommandsReportWhatCannotBeWrittenSaveTheRestAndTheProgr
     EXPECT_EQ(Inhalt(fenster), fensterJetzt);
 }
 
-TEST_F(MainFormTest, AnUnreadableFundsFileKeepsTheStoredFundAndSaysSoOnce)
+// A funds or currencies file that cannot be read, or does not list the stored choice (missing,
+// as on a share that is not mounted, empty, damaged): the choice stays as stored and is reported
+// once per name.
+enum class Listendatei { Ordner, Leer, Zufall, Fehlt };
+class ListendateiTest : public MainFormTest, public testing::WithParamInterface<Listendatei> {
+protected:
+    static void Stoeren(const std::string& datei, Listendatei art)
+    {
+        std::filesystem::remove(datei);
+        if (art == Listendatei::Ordner) {
+            std::filesystem::create_directories(datei);
+        } else if (art == Listendatei::Leer) {
+            Schreibe(datei, "");
+        } else if (art == Listendatei::Zufall) {
+            std::string bytes;
+            unsigned x = 12345;
+            for (int i = 0; i < 4096; ++i) {
+                x = x * 1103515245u + 12345u;
+                bytes += static_cast<char>(x >> 16);
+            }
+            Schreibe(datei, bytes);
+        }
+    }
+};
+
+TEST_P(ListendateiTest, TheStoredFundAndCurrencyStayAndAreReportedOnce)
 {
     const std::string fenster = m_verzeichnis + "VANTRL32.INI";
     const std::string kassen = KassenDateiName();
+    const std::string waehrungen = WaehrungenDateiName();
     const std::string kassenInhalt =
         "[Krankenkassen]\nN0=BKK Test\n[BKK Test]\nZusatzbeitragssatz=2,45\n";
     Schreibe(kassen, kassenInhalt);
+    Schreibe(waehrungen, "[Waehrungen]\nN0=Franken\n[Franken]\nKuerzel=CHF\nKurs=0,93\n");
     {
         auto hauptfenster = NeuesFenster();
         hauptfenster->NachDemErzeugen("");
-        hauptfenster->Lohn().LohnDatenOf().KasseName->SetAsString("BKK Test");
+        TLohnDaten& d = hauptfenster->Lohn().LohnDatenOf();
+        d.KasseName->SetAsString("BKK Test");
+        d.WaehrungName->SetAsString("Franken");
         hauptfenster->close();
     }
     const std::string gespeichert = Inhalt(fenster);
     ASSERT_NE(gespeichert.find("KasseName=BKK Test"), std::string::npos) << gespeichert;
-    // A folder where the funds file should be: it cannot be read.
-    std::filesystem::remove(kassen);
-    std::filesystem::create_directories(kassen);
+    ASSERT_NE(gespeichert.find("WaehrungName=Franken"), std::string::npos) << gespeichert;
+    Stoeren(kassen, GetParam());
+    Stoeren(waehrungen, GetParam());
     {
         auto hauptfenster = NeuesFenster();
         hauptfenster->NachDemErzeugen("");
         hauptfenster->show();
         TLohnDaten& d = hauptfenster->Lohn().LohnDatenOf();
         EXPECT_EQ(d.KasseName->GetValue(), "BKK Test");
+        EXPECT_EQ(d.WaehrungName->GetValue(), "Franken");
         EXPECT_EQ(d.KVZBSatz->GetAsString(), "2,45");
-        // The page read again and a copy of the data set: still one message.
+        const auto* box = hauptfenster->findChild<QComboBox*>("cbKasse");
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->currentText(), "BKK Test") << "shown as chosen";
+        KrankenkassenMenue(*hauptfenster);
+        EXPECT_EQ(d.KasseName->GetValue(), "BKK Test") << "the funds dialog, cancelled";
+        // The page read again and a copy of the data set: still one message per name.
         hauptfenster->EinstellungenLesen(1);
-        ASSERT_EQ(m_fehler.size(), 1) << m_fehler.join("|").toStdString();
-        EXPECT_TRUE(m_fehler[0].contains("BKK Test")) << m_fehler[0].toStdString();
+        ASSERT_EQ(m_fehler.size(), 2) << m_fehler.join("|").toStdString();
+        EXPECT_TRUE(m_fehler.join("|").contains("\"BKK Test\"")) << m_fehler[0].toStdString();
+        EXPECT_TRUE(m_fehler.join("|").contains("\"Franken\"")) << m_fehler[1].toStdString();
         EXPECT_TRUE(hauptfenster->isVisible());
         hauptfenster->close();
     }
@@ -404,8 +443,17 @@ TEST_F(MainFormTest, AnUnreadableFundsFileKeepsTheStoredFundAndSaysSoOnce)
     auto hauptfenster = NeuesFenster();
     hauptfenster->NachDemErzeugen("");
     EXPECT_EQ(hauptfenster->Lohn().LohnDatenOf().KVZBSatz->GetAsString(), "2,45");
-    EXPECT_EQ(m_fehler.size(), 1);
+    EXPECT_EQ(m_fehler.size(), 2);
 }
+std::string ListendateiName(const testing::TestParamInfo<Listendatei>& i)
+{
+    static const char* const kNamen[] = {"folder", "empty", "random", "missing"};
+    return kNamen[static_cast<int>(i.param)];
+}
+INSTANTIATE_TEST_SUITE_P(Forms, ListendateiTest,
+                         testing::Values(Listendatei::Ordner, Listendatei::Leer,
+                                         Listendatei::Zufall, Listendatei::Fehlt),
+                         ListendateiName);
 
 TEST_F(MainFormTest, WageTaxTableOpensAndItsCloseItemFollows)
 {

@@ -5,6 +5,8 @@
 
 #include <cerrno>
 #include <string>
+#include <sys/stat.h>
+#include <utility>
 
 namespace {
 
@@ -36,6 +38,36 @@ TEST(ForceDirectories, AFileInTheWayRaisesWithTheSystemText)
         EXPECT_NE(text.find(SystemFehlerText(EEXIST)), std::string::npos);
         EXPECT_NE(text.find(dir.Datei("datei")), std::string::npos);
     }
+}
+
+// Settings and statements hold personal data: what the program creates is its user's alone,
+// whatever the umask; what exists keeps the mode its owner gave it.
+TEST(FileModes, NewFilesAndFoldersAreTheUsersAloneExistingOnesKeepTheirs)
+{
+    TempDir dir;
+    const mode_t umaskVorher = ::umask(022);
+    const auto modus = [](const std::string& pfad) {
+        struct stat st {};
+        return ::stat(pfad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+    };
+    ForceDirectories(dir.Datei("neu/tiefer"));
+    ::mkdir(dir.Datei("alt").c_str(), 0755);
+    ForceDirectories(dir.Datei("alt/neu"));
+    ASSERT_EQ(WriteFileAtomic(dir.Datei("neu/tiefer/VANTRL32.INI"), "[A]\n"), 0);
+    TempDir::Schreiben(dir.Datei("geteilt.ini"), "[A]\n");
+    ::chmod(dir.Datei("geteilt.ini").c_str(), 0644);
+    ASSERT_EQ(WriteFileAtomic(dir.Datei("geteilt.ini"), "[B]\n"), 0);
+    ::umask(umaskVorher);
+    const std::pair<const char*, mode_t> erwartet[] = {
+        {"neu", 0700},
+        {"neu/tiefer", 0700},
+        {"alt", 0755},
+        {"alt/neu", 0700},
+        {"neu/tiefer/VANTRL32.INI", 0600},
+        {"geteilt.ini", 0644},
+    };
+    for (const auto& [pfad, want] : erwartet)
+        EXPECT_EQ(modus(dir.Datei(pfad)), want) << pfad;
 }
 
 TEST(RaiseSystemError, WithoutACode)

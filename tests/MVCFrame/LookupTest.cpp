@@ -8,9 +8,12 @@
 #include "MVCFrame/StringFileLookup.h"
 #include "MVCFrame/StringIniLookup.h"
 #include "MVCFrame/StringListValue.h"
+#include "Support/FileLayerFake.h"
+#include "Support/Schreibsperre.h"
 
 #include <fcntl.h>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -199,6 +202,61 @@ TEST_F(LookupTest, AChoiceWhoseFileCannotBeReadIsKeptAndReportedOnce)
     SetMeldungsHook(vorher);
 }
 
+// A stored choice (loaded from the settings, or copied) that the list read does not hold is
+// kept as stored and reported once per name; a choice set by hand is still checked.
+struct ListenFall {
+    const char* name;
+    bool vorhanden;
+    std::string inhalt;
+};
+const ListenFall kListenFaelle[] = {
+    {"missing", false, ""},
+    {"empty", true, ""},
+    {"random", true, std::string("\x9f\x01\xff[\x00=\n\xfe]N0\x80", 12)},
+};
+class GespeicherteWahlTest : public MVCTest, public testing::WithParamInterface<ListenFall> {};
+TEST_P(GespeicherteWahlTest, IsKeptAndReportedOnce)
+{
+    const ListenFall& f = GetParam();
+    std::vector<std::string> meldungen;
+    const TMeldungsHook vorher =
+        SetMeldungsHook([&meldungen](const std::string& text, const std::string&, bool) {
+            meldungen.push_back(text);
+            return true;
+        });
+    if (f.vorhanden) {
+        std::ofstream(Datei("SVBEITRG.INI"), std::ios::binary) << f.inhalt;
+        std::ofstream(Datei("WAEHRUNG.INI"), std::ios::binary) << f.inhalt;
+    }
+    std::ofstream(Datei("VANTRL32.INI")) << "[Seite]\nKasseName=BKK Test\nWaehrungName=Franken\n";
+    const TXIniFile ini(Datei("VANTRL32.INI"));
+    const auto neu = [this](const std::string& name) -> std::unique_ptr<TStringIniLookup> {
+        if (name == "KasseName")
+            return std::make_unique<TStringIniLookup>(nullptr, name, 0, "", "SVBEITRG.INI",
+                                                      tempDir.string(), "Krankenkassen");
+        return std::make_unique<TWaehrungStringIniLookup>(nullptr, name, 0, "Euro", "WAEHRUNG.INI",
+                                                          tempDir.string(), "Waehrungen");
+    };
+    for (const std::string name : {"KasseName", "WaehrungName"}) {
+        const std::string gespeichert = name == "KasseName" ? "BKK Test" : "Franken";
+        const auto wert = neu(name);
+        wert->LoadFromIni(ini, "Seite");
+        EXPECT_EQ(wert->GetValue(), gespeichert);
+        wert->LoadFromIni(ini, "Seite");
+        const auto kopie = neu(name);
+        wert->AssignTo(*kopie);
+        EXPECT_EQ(kopie->GetValue(), gespeichert) << "a copy keeps it too";
+        kopie->SetAsString("Andere");
+        EXPECT_NE(kopie->GetValue(), "Andere") << "set by hand: checked against the list";
+    }
+    ASSERT_EQ(meldungen.size(), 2u);
+    EXPECT_NE(meldungen[0].find("\"BKK Test\" bleibt gewählt"), std::string::npos) << meldungen[0];
+    EXPECT_NE(meldungen[1].find("\"Franken\" bleibt gewählt"), std::string::npos) << meldungen[1];
+    SetMeldungsHook(vorher);
+}
+INSTANTIATE_TEST_SUITE_P(MVCFrame, GespeicherteWahlTest, testing::ValuesIn(kListenFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(LookupTest, WhichChoiceFilesCannotBeRead)
 {
     const std::filesystem::path datei = tempDir / "SVBEITRG.INI";
@@ -235,7 +293,7 @@ TEST_F(LookupTest, FileLookupAddsDeletesAndLists)
     EXPECT_EQ(stream.str(), "Müller\r\n");
 }
 
-TEST_F(LookupTest, FileLookupGivesUpOnALockedFile)
+TEST_F(LookupTest, FileLookupListsALockedFileButGivesUpChangingIt)
 {
     const std::string datei = Datei("BEZUEGE.TXT");
     std::ofstream(datei) << "Lohn\n";
@@ -247,13 +305,46 @@ TEST_F(LookupTest, FileLookupGivesUpOnALockedFile)
     MVCApplication().OnEndWait = [&] { ++fertig; };
     TStringFileLookup texte(nullptr, "Bezeichnung", 0, datei);
     texte.SetWiederholung(3, std::chrono::milliseconds(1));
-    EXPECT_THROW(texte.GetList(), Exception);
+    EXPECT_EQ(texte.GetList(), (TStrings{"Lohn"}));
+    texte.SetValue("Gehalt");
+    EXPECT_THROW(texte.AddCurrent(), Exception);
     EXPECT_EQ(warten, 1);
     EXPECT_EQ(fertig, 1);
     ::close(fd);
-    EXPECT_EQ(texte.GetList(), (TStrings{"Lohn"}));
+    texte.AddCurrent();
+    EXPECT_EQ(texte.GetList(), (TStrings{"Lohn", "Gehalt"}));
     MVCApplication().OnBeginWait = nullptr;
     MVCApplication().OnEndWait = nullptr;
+}
+
+// A file that may not be written is listed all the same, read once while it is unchanged; adding
+// to it fails at once with a message in words.
+TEST_F(LookupTest, FileLookupListsAReadOnlyFile)
+{
+    const std::string datei = Datei("BEZUEGE.TXT");
+    std::ofstream(datei) << "Lohn\r\nGehalt\r\n";
+    TStringFileLookup texte(nullptr, "Bezeichnung", 0, datei);
+    texte.SetValue("Urlaubsgeld");
+    const TFileLayerFake schicht;
+    {
+        const TSchreibsperre sperre(datei, tempDir);
+        EXPECT_EQ(texte.GetList(), (TStrings{"Lohn", "Gehalt"}));
+        EXPECT_EQ(TStringFileLookup(nullptr, "Kopie", 0, datei).GetList(),
+                  (TStrings{"Lohn", "Gehalt"}));
+        EXPECT_EQ(schicht.Lesevorgaenge(datei), 1);
+        try {
+            texte.AddCurrent();
+            FAIL() << "added to a read-only file";
+        } catch (const Exception& e) {
+            EXPECT_NE(std::string(e.what()).find("ist schreibgeschützt.\n\"Urlaubsgeld\" kann "
+                                                 "nicht in die Liste aufgenommen werden"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
+    texte.AddCurrent();
+    EXPECT_EQ(texte.GetList(), (TStrings{"Lohn", "Gehalt", "Urlaubsgeld"}));
+    EXPECT_EQ(schicht.Lesevorgaenge(datei), 2) << "read again after the change";
 }
 
 // A pipe, a device or a huge file in place of the text file: reported, never read without end.

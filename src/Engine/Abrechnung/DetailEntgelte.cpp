@@ -153,8 +153,7 @@ void TDetailEntgelt::Calculate()
     bool gespeichert = false;
     if (!text.empty()) {
         try {
-            const TStrings liste = d.Bezeichnung().GetList();
-            gespeichert = std::find(liste.begin(), liste.end(), text) != liste.end();
+            gespeichert = d.Bezeichnung().Enthaelt(text);
         } catch (const Exception&) {
             // An unreadable reference file offers nothing to delete.
         }

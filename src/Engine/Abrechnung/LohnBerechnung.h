@@ -61,7 +61,8 @@ public:
     double BBGKVJahrCent() const;
     double BBGRVKnappschaftCent() const;
     // The annual ceilings the contributions use, in cents of the year's currency: health and
-    // care, pension (the miners' where chosen), unemployment; entered ones while they are chosen.
+    // care, pension (the miners' where chosen), unemployment; those entered above 0 while entered
+    // ceilings are chosen.
     struct TSVGrenzen {
         double kv = 0;
         double rv = 0;

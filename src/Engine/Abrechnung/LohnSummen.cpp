@@ -500,17 +500,19 @@ TLohnBerechnung::TSVGrenzen TLohnBerechnung::SVGrenzenCent() const
     const TLohnDaten& d = LohnDatenOf();
     const TJahresbetraege& j = d.Jahresbetraege();
     const int svTage = d.SVTage->GetValue();
-    TSVGrenzen g;
+    TSVGrenzen g{.kv = BBGKVJahrCent(), .rv = BBGRVKnappschaftCent(), .av = BBGRVCent()};
     if (d.DetailEntgelt->GetValue() && j.ManuBBG->GetValue()) {
-        // Ceilings entered for the period; without days there is no period to scale them to.
+        // Ceilings entered for the months paid so far; without days there is no period to scale
+        // them to. A ceiling left at 0 is none entered: no ceiling of the law is 0, and with it
+        // every contribution would vanish, so the statutory one stays.
         const double faktor = svTage > 0 ? 360.0 / svTage : 0;
-        g.rv = Runden(j.BBGRV->GetCents() * faktor);
-        g.av = Runden(j.BBGAV->GetCents() * faktor);
-        g.kv = Runden(j.BBGKV->GetCents() * faktor);
-    } else {
-        g.rv = BBGRVKnappschaftCent();
-        g.av = BBGRVCent();
-        g.kv = BBGKVJahrCent();
+        const auto eingegeben = [faktor](const TDouble& grenze, double& cent) {
+            if (grenze.GetCents() > 0)
+                cent = Runden(grenze.GetCents() * faktor);
+        };
+        eingegeben(*j.BBGRV, g.rv);
+        eingegeben(*j.BBGAV, g.av);
+        eingegeben(*j.BBGKV, g.kv);
     }
     return g;
 }
@@ -624,7 +626,7 @@ void TLohnBerechnung::KammerBerechnung()
             steuerpflichtig += m_summen[sAbfindung];
         bremen->SetBetrag(steuerpflichtig * 0.01);
         bremen->SetTage(d.Steuertage->GetValue());
-        bremen->SetJahr(jahr);
+        bremen->SetJahr(jahr, d.Monat->GetValue());
         kammer = std::move(bremen);
         break;
     }

@@ -317,7 +317,7 @@ void TGeringfuegigBerechnung::KammerBerechnen(double e)
     kammer.SetBetrag(e);
     kammer.SetTage(d.Steuertage().GetValue());
     // The year's currency factor too: the exemption limit up to 2001 is in marks.
-    kammer.SetJahr(d.Jahr());
+    kammer.SetJahr(d.Jahr(), d.Monat());
     kammer.SetKurs(d.Kurs());
     d.Kammerbeitrag().SetValue(kammer.Beitrag());
 }

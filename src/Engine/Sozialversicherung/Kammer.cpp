@@ -1,6 +1,5 @@
 #include "Engine/Sozialversicherung/Kammer.h"
 
-#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Lib/Betrag.h"
@@ -15,13 +14,12 @@ namespace {
 // The chambers' contributions have been 0.15 percent since 1990. Bremen's rate is 0.14 percent
 // from 2023 and 0.12 percent from 2025 (published by the Bremen finance authority). Bremen's
 // exemption limit was 500 marks and became 250 euro with the currency; from 2020 only pay above
-// 450 euro paid, from 2023 only pay above the limit of marginal employment.
+// the month's limit of marginal employment pays (450 euro, 520 from October 2022).
 constexpr double kKammerSatz = 0.15;
 constexpr double kKammerSatzBr2023 = 0.14;
 constexpr double kKammerSatzBr2025 = 0.12;
 constexpr double kFreigrenzeDM = 500.0;
 constexpr double kFreigrenzeEuro = 250.0;
-constexpr double kFreigrenzeEuro2020 = 450.0;
 
 // The limits exempt a pay up to and including the amount: the first cent assessed is above it.
 constexpr double ErsterCentDarueber(double grenze)
@@ -47,16 +45,14 @@ double KammerBeitragssatzBr(int jahr)
     return jahr >= 2023 ? kKammerSatzBr2023 : kKammerSatz;
 }
 
-double KammerFreigrenzeBr(int jahr)
+double KammerFreigrenzeBr(int jahr, int monat)
 {
     if (jahr >= kErstesOptionenJahr)
         return KammernOptionen(jahr).FreigrenzeBr();
     if (jahr < 1990)
         return 0.0;
-    if (jahr >= 2023)
-        return ErsterCentDarueber(TBeitrag::GeringfuegigkeitsgrenzeCent(jahr, 1, true) / 100.0);
     if (jahr >= 2020)
-        return ErsterCentDarueber(kFreigrenzeEuro2020);
+        return ErsterCentDarueber(GeringfuegigkeitsgrenzeMonat(jahr, monat));
     return jahr <= 2001 ? kFreigrenzeDM : kFreigrenzeEuro;
 }
 
@@ -96,10 +92,10 @@ double TKammer::BeitragVon(double grundlage) const
     return Dreisatz(true, 2, beitrag, m_faktor, m_kurs);
 }
 
-void TKammerBremen::SetJahr(int jahr)
+void TKammerBremen::SetJahr(int jahr, int monat)
 {
     SetSatz(KammerBeitragssatzBr(jahr));
-    SetFreigrenze(KammerFreigrenzeBr(jahr));
+    SetFreigrenze(KammerFreigrenzeBr(jahr, monat));
     SetFaktor(EuroFaktor(jahr));
 }
 

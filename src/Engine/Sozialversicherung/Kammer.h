@@ -14,10 +14,10 @@
 #include <optional>
 
 // The rate of the Bremen chamber in percent, its monthly exemption limit (marks up to 2001, euro
-// after) and the rate of the Saarland chamber, of a year: built in up to 2025, from the options
-// of the year after.
+// after; from 2020 the first cent above the month's limit of marginal employment) and the rate
+// of the Saarland chamber, of a year: built in up to 2025, from the options of the year after.
 double KammerBeitragssatzBr(int jahr);
-double KammerFreigrenzeBr(int jahr);
+double KammerFreigrenzeBr(int jahr, int monat);
 double KammerBeitragssatzSL(int jahr);
 // Whether severance pay is assessed by the Bremen chamber: up to 2021.
 bool KammerAbfindungBr(int jahr);
@@ -65,9 +65,9 @@ public:
     // Monthly, in the year's own currency.
     void SetFreigrenze(double freigrenze) { m_freigrenze = freigrenze; }
     double Freigrenze() const { return m_freigrenze; }
-    // Rate and exemption limit of the year, and the year's currency factor, so that the limit
+    // Rate and exemption limit of the month, and the year's currency factor, so that the limit
     // (500 marks up to 2001) is compared in the currency it is given in.
-    void SetJahr(int jahr);
+    void SetJahr(int jahr, int monat);
 
     double Bemessungsgrundlage() const override;
 

@@ -45,12 +45,26 @@ TDaten* TKasse::CreateDaten()
     return CreateComponent<TKasseDaten>(this, Name());
 }
 
+namespace {
+
+// Whether the file's list names the fund, as the fund's choices are checked.
+bool Gelistet(const TXIniFile& ini, const std::string& name)
+{
+    for (const std::string& zeile : ini.ReadSectionValues(kKassenSektion))
+        if (zeile.substr(zeile.find('=') + 1) == name)
+            return true;
+    return false;
+}
+
+} // namespace
+
 void TKasse::LoadKasse(const std::string& name)
 {
     const std::string datei = KassenDateiName();
-    m_geladen = name.empty() || !IniDateiUnlesbar(datei);
-    // Unreadable, the file would give every value its default: the fund keeps what it has.
+    // Unreadable, or without the fund (missing, empty, damaged), the file would give every value
+    // its default: the fund keeps what it has.
     const TXIniFile ini(datei);
+    m_geladen = name.empty() || (!IniDateiUnlesbar(datei) && Gelistet(ini, name));
     if (!name.empty() && m_geladen)
         Daten().LoadFromIni(ini, name);
     KasseDaten().Bezeichnung().SetValue(name);

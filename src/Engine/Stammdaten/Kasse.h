@@ -61,7 +61,8 @@ public:
 
     // Loads the fund `name` (an empty name loads nothing), then reports completion.
     void LoadKasse(const std::string& name);
-    // False after a fund was named whose file cannot be read: the fund keeps the values it had
+    // False after a fund was named whose file cannot be read or does not list it (missing, empty,
+    // damaged): the fund keeps the values it had
     // (those stored with the page), and the payroll takes none of them over as new.
     bool Geladen() const { return m_geladen; }
     // Saves the fund under its "Bezeichnung". Raises, with nothing written, when the name is

@@ -174,6 +174,48 @@ TEST_F(LohnTest, NoDaysNeverDivideByZero)
     EXPECT_EQ(d.RVBeitrag->GetValue(), 0);
 }
 
+// Ceilings entered by hand for the months paid so far: one left at 0 or empty is the statutory
+// one, never a ceiling of 0 that would leave a contributory employee without contributions.
+struct ManuBBGFall {
+    const char* name;
+    const char* kv;
+    const char* rv;
+    bool kvGesetzlich;
+    bool rvGesetzlich;
+};
+const ManuBBGFall kManuBBG[] = {
+    {"zero", "0,00", "0,00", true, true},
+    {"empty", "", "", true, true},
+    {"entered", "1.000,00", "1.000,00", false, false},
+    {"health_entered_only", "1.000,00", "", false, true},
+};
+class ManuBBGTest : public LohnTest, public testing::WithParamInterface<ManuBBGFall> {};
+TEST_P(ManuBBGTest, AnEmptyCeilingIsTheStatutoryOne)
+{
+    const ManuBBGFall& f = GetParam();
+    auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    TDetailEntgeltDaten& v = vorlage->DetailEntgeltDaten();
+    v.Betrag().SetValue(4250);
+    d.DetailEntgelte().Hinzufuegen(v);
+    v.Betrag().SetValue(2000);
+    v.Einmalzahlung().SetValue(true);
+    d.DetailEntgelte().Hinzufuegen(v);
+    d.DetailEntgelt->SetValue(true);
+    const double kv = d.KVBeitrag->GetValue();
+    const double rv = d.RVBeitrag->GetValue();
+    ASSERT_GT(kv, 0);
+    TJahresbetraege& j = d.Jahresbetraege();
+    j.BBGKV->SetAsString(f.kv);
+    j.BBGRV->SetAsString(f.rv);
+    j.BBGAV->SetAsString(f.rv);
+    j.ManuBBG->SetValue(true);
+    EXPECT_EQ(d.KVBeitrag->GetValue() == kv, f.kvGesetzlich) << d.KVBeitrag->GetValue();
+    EXPECT_EQ(d.RVBeitrag->GetValue() == rv, f.rvGesetzlich) << d.RVBeitrag->GetValue();
+    EXPECT_GT(d.AVBeitrag->GetValue(), 0);
+}
+INSTANTIATE_TEST_SUITE_P(Lohn, ManuBBGTest, testing::ValuesIn(kManuBBG),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST_F(LohnTest, ChamberOfBremenNamesItself)
 {
     d.Kammer->SetValue(true);
@@ -183,7 +225,7 @@ TEST_F(LohnTest, ChamberOfBremenNamesItself)
     EXPECT_DOUBLE_EQ(d.Kammerbeitrag->GetValue(),
                      Abschneiden(3000 * KammerBeitragssatzBr(2026)) * 0.01);
     EXPECT_GT(d.Kammerbeitrag->GetValue(), 0);
-    d.Entgelt->SetValue(KammerFreigrenzeBr(2026) - 0.01); // below the exemption limit
+    d.Entgelt->SetValue(KammerFreigrenzeBr(2026, 1) - 0.01); // below the exemption limit
     EXPECT_EQ(d.Kammerbeitrag->GetValue(), 0);
     d.Entgelt->SetValue(3000);
     d.KammerLand->SetValue(1);

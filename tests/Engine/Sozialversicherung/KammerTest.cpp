@@ -59,51 +59,49 @@ TEST(KammerBremen, YearSetsRateLimitAndCurrencyFactor)
     // 2001 its pay must still be compared with the limit in marks.
     TKammerBremen k;
     k.SetBetrag(300);
-    k.SetJahr(2001);
+    k.SetJahr(2001, 1);
     EXPECT_DOUBLE_EQ(k.Satz(), 0.15);
     EXPECT_DOUBLE_EQ(k.Freigrenze(), 500.0);
     EXPECT_DOUBLE_EQ(k.Faktor(), 1.95583);
     EXPECT_DOUBLE_EQ(k.Beitrag(), 0.45);
-    k.SetJahr(2002);
+    k.SetJahr(2002, 1);
     EXPECT_DOUBLE_EQ(k.Freigrenze(), 250.0);
     EXPECT_DOUBLE_EQ(k.Faktor(), 1.0);
     EXPECT_DOUBLE_EQ(k.Beitrag(), 0.45);
 }
 
-TEST(KammerBremen, From2023PayAboveTheMarginalLimitPays)
-{
-    TKammerBremen k;
-    k.SetJahr(2024);
-    k.SetBetrag(538.00);
-    EXPECT_DOUBLE_EQ(k.Beitrag(), 0.0);
-    k.SetBetrag(538.01);
-    EXPECT_DOUBLE_EQ(k.Beitrag(), 0.75); // 75.32 cents, cut
-}
-
 // Bremen: "more than 450 euro" pays from 2020 (the chamber's contribution order as reported in
-// 2021); 0.12 percent from 2025 (the Bremen finance authority's page on the chamber's
-// contributions). Fractions of a cent are dropped.
+// 2021), "more than 520 euro" from October 2022 (the chamber's page), and so on with the limit
+// of marginal employment; 0.14 percent from 2023, 0.12 percent from 2025 (the Bremen finance
+// authority's page on the chamber's contributions). Fractions of a cent are dropped.
 struct BremenJahrFall {
     const char* name;
     int jahr;
+    int monat;
     double betrag;
     double want;
 };
 const BremenJahrFall kBremenJahre[] = {
-    {"y2019_250_assessed", 2019, 250.00, 0.37}, {"y2020_450_exempt", 2020, 450.00, 0.0},
-    {"y2020_450_01", 2020, 450.01, 0.67},       {"y2022_450_exempt", 2022, 450.00, 0.0},
-    {"y2023_520_01", 2023, 520.01, 0.72},       {"y2024_3000", 2024, 3000.00, 4.20},
-    {"y2025_556_exempt", 2025, 556.00, 0.0},    {"y2025_556_01", 2025, 556.01, 0.66},
-    {"y2025_3000", 2025, 3000.00, 3.60},
+    {"y2019_250_assessed", 2019, 1, 250.00, 0.37}, {"y2020_450_exempt", 2020, 1, 450.00, 0.0},
+    {"y2020_450_01", 2020, 1, 450.01, 0.67},       {"sep2022_450_exempt", 2022, 9, 450.00, 0.0},
+    {"sep2022_520", 2022, 9, 520.00, 0.78},        {"sep2022_520_01", 2022, 9, 520.01, 0.78},
+    {"oct2022_520_exempt", 2022, 10, 520.00, 0.0}, {"oct2022_520_01", 2022, 10, 520.01, 0.78},
+    {"dec2022_520_exempt", 2022, 12, 520.00, 0.0}, {"y2023_520_exempt", 2023, 1, 520.00, 0.0},
+    {"y2023_520_01", 2023, 1, 520.01, 0.72},       {"y2024_538_exempt", 2024, 1, 538.00, 0.0},
+    {"y2024_538_01", 2024, 1, 538.01, 0.75},       {"y2024_3000", 2024, 6, 3000.00, 4.20},
+    {"y2025_556_exempt", 2025, 1, 556.00, 0.0},    {"y2025_556_01", 2025, 12, 556.01, 0.66},
+    {"y2025_3000", 2025, 1, 3000.00, 3.60},        {"y2026_603_exempt", 2026, 1, 603.00, 0.0},
+    {"y2026_603_01", 2026, 10, 603.01, 0.72},
 };
 class KammerBremenJahrTest : public testing::TestWithParam<BremenJahrFall> {};
-TEST_P(KammerBremenJahrTest, RateAndLimitOfTheYear)
+TEST_P(KammerBremenJahrTest, RateAndLimitOfTheMonth)
 {
+    const TOptionenUmgebung umgebung;
     const BremenJahrFall& f = GetParam();
     TKammerBremen k;
-    k.SetJahr(f.jahr);
+    k.SetJahr(f.jahr, f.monat);
     k.SetBetrag(f.betrag);
-    EXPECT_DOUBLE_EQ(k.Beitrag(), f.want) << f.jahr << " pay=" << f.betrag;
+    EXPECT_DOUBLE_EQ(k.Beitrag(), f.want) << f.jahr << "/" << f.monat << " pay=" << f.betrag;
 }
 INSTANTIATE_TEST_SUITE_P(Engine, KammerBremenJahrTest, testing::ValuesIn(kBremenJahre),
                          [](const auto& i) { return std::string(i.param.name); });
@@ -130,30 +128,31 @@ TEST(KammerWerte, BuiltInAndFromTheOptions)
 {
     const TOptionenUmgebung umgebung;
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(1989), 0.0);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1989), 0.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1989, 1), 0.0);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(1990), 0.15);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1990), 500.0);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2001), 500.0);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2002), 250.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(1990, 1), 500.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2001, 1), 500.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2002, 1), 250.0);
     EXPECT_TRUE(KammerAbfindungBr(2021));
     EXPECT_FALSE(KammerAbfindungBr(2022));
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2019), 250.0);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2020), 450.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2019, 1), 250.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2020, 1), 450.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2022), 0.15);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022), 450.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022, 9), 450.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2022, 10), 520.01);
     // From 2023: 0.14 percent of pay above the marginal-employment limit; 0.12 from 2025.
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2023), 0.14);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2024), 0.14);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2025), 0.12);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2023), 520.01);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2024), 538.01);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2025), 556.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2023, 1), 520.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2024, 1), 538.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2025, 1), 556.01);
     EXPECT_DOUBLE_EQ(KammerBeitragssatzSL(2025), 0.15);
     OptionenVtrl().KammernDaten(2027).FindValue("FreigrenzeBr")->SetAsString("300");
     EXPECT_DOUBLE_EQ(KammerBeitragssatzBr(2026), 0.12) << "the 2025 rate goes on by default";
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2026), 603.01);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2027), 300.0);
-    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2035), 300.0) << "later years use 2027";
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2026, 1), 603.01);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2027, 1), 300.0);
+    EXPECT_DOUBLE_EQ(KammerFreigrenzeBr(2035, 1), 300.0) << "later years use 2027";
     EXPECT_DOUBLE_EQ(KammerBeitragssatzSL(2026), 0.15);
 }
 
