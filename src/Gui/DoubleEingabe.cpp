@@ -48,6 +48,7 @@ void TFoDoubleEingabe::SetWert(double wert)
 
 int TFoDoubleEingabe::ShowModalBei(int x, int y)
 {
+    AlsDialog(*this);
     adjustSize();
     MoveFormInScreen(*this, x, y);
     setProperty("modalResult", mrNone);

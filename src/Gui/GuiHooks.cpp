@@ -5,7 +5,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 TGuiHooks DefaultGuiHooks()
 {
@@ -22,6 +24,22 @@ TGuiHooks DefaultGuiHooks()
                         abbrechbar ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok,
                         QApplication::activeWindow());
         return box.exec() != QMessageBox::Cancel;
+    };
+    hooks.rahmen = [](const QWidget& fenster) -> std::optional<QMargins> {
+        const QWindow* handle = fenster.windowHandle();
+        if (!fenster.isWindow() || !fenster.isVisible() || !handle)
+            return std::nullopt;
+        const QMargins rahmen = handle->frameMargins();
+        if (rahmen.isNull())
+            return std::nullopt;
+        return rahmen;
+    };
+    hooks.arbeitsbereich = [] {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            return area.isValid() ? area : screen->geometry();
+        }
+        return QRect(0, 0, 1024, 768);
     };
     return hooks;
 }

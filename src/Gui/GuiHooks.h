@@ -1,11 +1,16 @@
 #pragma once
 // Everything of the GUI layer that waits for the user or makes a noise goes through these hooks:
-// beeps, error boxes, modal dialogs and the short waits of the calculator tape. The program keeps
-// the defaults; tests replace a hook to count beeps, answer a dialog or skip a wait, and restore
-// the previous set afterwards (TGuiHooks is a plain value, so saving a copy is enough).
+// beeps, error boxes, modal dialogs and the short waits of the calculator tape; so does what only
+// the window system knows, the frame around a window and the work area. The program keeps the
+// defaults; tests replace a hook to count beeps, answer a dialog, skip a wait or put a screen of
+// their own in place, and restore the previous set afterwards (TGuiHooks is a plain value, so
+// saving a copy is enough).
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -28,6 +33,11 @@ struct TGuiHooks {
     // end, a use of a process-wide object after it. With `abbrechbar` the user may cancel (OK
     // and Cancel); false when cancelled.
     std::function<bool(const QString& text, const QString& caption, bool abbrechbar)> meldung;
+    // The frame the window manager drew around a top-level window (title bar and borders), or
+    // nothing while it has not framed it yet.
+    std::function<std::optional<QMargins>(const QWidget&)> rahmen;
+    // The desktop work area: the screen without panels and docks.
+    std::function<QRect()> arbeitsbereich;
 };
 
 // The program-wide hooks; the defaults beep, show a message box, run an event loop and wait.

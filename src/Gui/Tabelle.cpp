@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -240,7 +241,8 @@ void TTabelle::BetragZuZeile(double betrag)
 void TTabelle::GeheZuBetrag()
 {
     m_klickAnstehend = false;
-    TFoDoubleEingabe dialog;
+    // Transient for the table, so that it shows above a table that stays on top.
+    TFoDoubleEingabe dialog(this);
     dialog.init();
     dialog.Betrag1()->SetDezimalstellen(0);
     dialog.Betrag1()->SetMaxLength(11);
@@ -309,6 +311,27 @@ QLabel* TTabelle::KopfLabel(const char* name, const QString& text, int breite,
     label->setContentsMargins(0, 0, 4, 0);
     label->setWordWrap(true);
     return label;
+}
+
+void TTabelle::SetPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    if (!menu)
+        return;
+    const auto hinweisZeigen = [](const QString& hinweis) {
+        if (TXoForm* haupt = MainForm()) {
+            QStatusTipEvent tip(hinweis);
+            QCoreApplication::sendEvent(haupt, &tip);
+        }
+    };
+    QList<QMenu*> menues = menu->findChildren<QMenu*>();
+    menues.prepend(menu);
+    for (QMenu* m : menues) {
+        m->setToolTipsVisible(true);
+        connect(m, &QMenu::hovered, this,
+                [hinweisZeigen](QAction* item) { hinweisZeigen(item->statusTip()); });
+    }
+    connect(menu, &QMenu::aboutToHide, this, [hinweisZeigen] { hinweisZeigen(QString()); });
 }
 
 QAction* TTabelle::PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,

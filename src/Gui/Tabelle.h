@@ -155,9 +155,10 @@ public:
     // Adds an item to a menu of the window's popup whose key works while the window has the focus.
     QAction* PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
                        std::function<void()> aktion, const char* name = nullptr);
-    // The form's popup: right click, and Shift+F10 or Alt+F10.
+    // The form's popup: right click, and Shift+F10 or Alt+F10. An item's hint (why it is not
+    // available, say) shows as its tooltip and in the main window's status line.
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void SetPopupMenu(QMenu* menu);
 
     TTabellenFlaeche* PaintBox1() const { return m_paintBox; }
     TTabellenScrollBar* ScrollBar1() const { return m_scrollBar; }
