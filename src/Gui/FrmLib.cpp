@@ -54,13 +54,30 @@ bool OhneRahmen(const QWidget& fenster)
            typ == Qt::Popup || typ == Qt::ToolTip || typ == Qt::SplashScreen;
 }
 
+// A window already on the display whose frame the toolkit does not know yet is placed by its
+// inner corner; any other by its frame's.
+bool InnenPlaziert(const QWidget& fenster)
+{
+    return fenster.testAttribute(Qt::WA_WState_Created) &&
+           fenster.frameGeometry() == fenster.geometry();
+}
+
+// Where a window is, is sure once the toolkit knows its frame, and before the window exists when
+// it was moved there; a window not moved is placed by the window manager.
+bool LageBekannt(const QWidget& fenster)
+{
+    return fenster.testAttribute(Qt::WA_WState_Created) ? !InnenPlaziert(fenster)
+                                                        : fenster.testAttribute(Qt::WA_Moved);
+}
+
 std::optional<QMargins> EchterRahmen(const QWidget& fenster)
 {
     const auto& rahmen = GuiHooks().rahmen;
     return rahmen ? rahmen(fenster) : std::optional<QMargins>(QMargins());
 }
 
-// Cuts the window to the room inside its frame and moves it into the work area.
+// Cuts the window to the room inside its frame and moves it into the work area, once it is sure
+// where it is.
 void Einpassen(QWidget& fenster, const QMargins& rahmen)
 {
     if (fenster.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
@@ -70,12 +87,14 @@ void Einpassen(QWidget& fenster, const QMargins& rahmen)
         fenster.size().boundedTo(work.size().shrunkBy(rahmen)).expandedTo(QSize(1, 1));
     if (innen != fenster.size())
         fenster.resize(innen);
+    if (!LageBekannt(fenster))
+        return;
     // A minimum size may keep the window larger than asked: placed as it is.
-    const QSize aussen = fenster.size().grownBy(rahmen);
+    const QRect aussen = Aussenrechteck(fenster);
     const QRect ziel =
-        RechteckImArbeitsbereich(fenster.x(), fenster.y(), aussen.width(), aussen.height(), work);
-    if (ziel.topLeft() != fenster.pos())
-        fenster.move(ziel.topLeft());
+        RechteckImArbeitsbereich(aussen.x(), aussen.y(), aussen.width(), aussen.height(), work);
+    if (ziel.topLeft() != aussen.topLeft())
+        RahmenNach(fenster, ziel.topLeft());
 }
 
 // Fits a window once more when it is first exposed: the window manager has framed it by then.
@@ -153,7 +172,17 @@ QMargins Fensterrahmen(const QWidget& fenster)
 
 QRect Aussenrechteck(const QWidget& fenster)
 {
-    return QRect(fenster.pos(), fenster.size().grownBy(Fensterrahmen(fenster)));
+    const QMargins rahmen = Fensterrahmen(fenster);
+    QPoint ecke = fenster.pos();
+    if (InnenPlaziert(fenster))
+        ecke -= QPoint(rahmen.left(), rahmen.top());
+    return QRect(ecke, fenster.size().grownBy(rahmen));
+}
+
+void RahmenNach(QWidget& fenster, const QPoint& ecke)
+{
+    const QMargins rahmen = Fensterrahmen(fenster);
+    fenster.move(InnenPlaziert(fenster) ? ecke + QPoint(rahmen.left(), rahmen.top()) : ecke);
 }
 
 void InArbeitsbereichHalten(QWidget& fenster)
@@ -162,7 +191,7 @@ void InArbeitsbereichHalten(QWidget& fenster)
         return;
     Einpassen(fenster, Fensterrahmen(fenster));
     QWindow* handle = fenster.windowHandle();
-    if (handle && !OhneRahmen(fenster) && !EchterRahmen(fenster) &&
+    if (handle && !OhneRahmen(fenster) && (InnenPlaziert(fenster) || !EchterRahmen(fenster)) &&
         !handle->findChild<TRahmenNachpruefung*>(QString(), Qt::FindDirectChildrenOnly))
         new TRahmenNachpruefung(fenster, *handle);
 }
@@ -224,15 +253,15 @@ void CenterForm(const QWidget& over, QWidget& form)
     const int h = aussen.height();
     const int left = std::max(std::min(mitte.x() - w / 2, work.x() + work.width() - w), work.x());
     const int top = std::max(std::min(mitte.y() - h / 2, work.y() + work.height() - h), work.y());
-    form.move(left, top);
+    RahmenNach(form, QPoint(left, top));
 }
 
 void MoveFormInScreen(QWidget& form, int x, int y)
 {
     const QRect work = GetWorkArea();
     const QSize aussen = Aussenrechteck(form).size();
-    form.move(KeepInside(x, aussen.width(), work.x(), work.width()),
-              KeepInside(y, aussen.height(), work.y(), work.height()));
+    RahmenNach(form, QPoint(KeepInside(x, aussen.width(), work.x(), work.width()),
+                            KeepInside(y, aussen.height(), work.y(), work.height())));
 }
 
 QPoint CenterOfRect(const QRect& rect)

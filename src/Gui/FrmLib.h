@@ -18,8 +18,10 @@ QRect GetWorkArea();
 // or, before it has framed the window, the frame of another window it has framed, else a usual
 // title bar and border. Frameless windows and popups have none.
 QMargins Fensterrahmen(const QWidget& fenster);
-// The window on the screen, frame included: a window's position is that of its frame.
+// The window on the screen, frame included.
 QRect Aussenrechteck(const QWidget& fenster);
+// Moves a window so that its frame's top left corner is at `ecke`.
+void RahmenNach(QWidget& fenster, const QPoint& ecke);
 // Keeps a top-level window, frame included, whole inside the work area: cut to the room inside
 // the frame, then moved in; now, and once more when the window manager has framed the window (it
 // tells the real frame only then). Maximised and minimised windows are left alone.

@@ -147,7 +147,7 @@ void TXoForm::CenterOnOwner()
         return;
     }
     const QRect work = GetWorkArea();
-    move(CenterRectInWorkArea(Aussenrechteck(*this), work, work));
+    RahmenNach(*this, CenterRectInWorkArea(Aussenrechteck(*this), work, work));
 }
 
 void TXoForm::FitToWorkArea()
@@ -158,7 +158,7 @@ void TXoForm::FitToWorkArea()
         r.moveTop(r.height() > work.height() ? work.y() : work.y() + work.height() - r.height());
     if (r.x() + r.width() > work.x() + work.width())
         r.moveLeft(r.width() > work.width() ? work.x() : work.x() + work.width() - r.width());
-    move(r.topLeft());
+    RahmenNach(*this, r.topLeft());
 }
 
 void TXoForm::SetGrosseSchrift(bool value)
@@ -213,13 +213,13 @@ QRect TXoForm::GetNormalBounds() const
         if (normal.isValid())
             return normal;
     }
-    return QRect(pos(), size());
+    return QRect(Aussenrechteck(*this).topLeft(), size());
 }
 
 void TXoForm::SetNormalBounds(const QRect& bounds)
 {
     // Setting the bounds never shows the window.
-    move(bounds.topLeft());
+    RahmenNach(*this, bounds.topLeft());
     resize(bounds.size());
 }
 

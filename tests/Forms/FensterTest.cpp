@@ -78,7 +78,7 @@ TEST_F(FensterTest, TheDialogsOfATableShowAboveItAtThePlaceTheTableGives)
             const QWidget& tabelle = *t->PaintBox1();
             const QPoint ort = f.daneben ? tabelle.mapToGlobal(QPoint(tabelle.width(), 0))
                                          : tabelle.mapToGlobal(QPoint(20, 20));
-            EXPECT_EQ(dialog.pos(), ort) << f.name;
+            EXPECT_EQ(Aussenrechteck(dialog).topLeft(), ort) << f.name;
             return static_cast<int>(mrCancel);
         });
         ASSERT_TRUE(Aktivieren(*t)) << f.name;
