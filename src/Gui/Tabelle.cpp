@@ -318,20 +318,32 @@ void TTabelle::SetPopupMenu(QMenu* menu)
     m_popupMenu = menu;
     if (!menu)
         return;
-    const auto hinweisZeigen = [](const QString& hinweis) {
-        if (TXoForm* haupt = MainForm()) {
-            QStatusTipEvent tip(hinweis);
-            QCoreApplication::sendEvent(haupt, &tip);
-        }
-    };
     QList<QMenu*> menues = menu->findChildren<QMenu*>();
     menues.prepend(menu);
     for (QMenu* m : menues) {
         m->setToolTipsVisible(true);
-        connect(m, &QMenu::hovered, this,
-                [hinweisZeigen](QAction* item) { hinweisZeigen(item->statusTip()); });
+        // The keys reach only available items; the mouse also the others, which say why not.
+        connect(m, &QMenu::hovered, this, [this](QAction* item) { HinweisZeigen(item); });
+        m->installEventFilter(this);
     }
-    connect(menu, &QMenu::aboutToHide, this, [hinweisZeigen] { hinweisZeigen(QString()); });
+    connect(menu, &QMenu::aboutToHide, this, [this] { HinweisZeigen(nullptr); });
+}
+
+void TTabelle::HinweisZeigen(const QAction* item)
+{
+    if (TXoForm* haupt = MainForm()) {
+        QStatusTipEvent tip(item ? item->statusTip() : QString());
+        QCoreApplication::sendEvent(haupt, &tip);
+    }
+}
+
+bool TTabelle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            HinweisZeigen(menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+    }
+    return TXoForm::eventFilter(watched, event);
 }
 
 QAction* TTabelle::PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QStatusTipEvent>
+#include <QTest>
 
 #include <memory>
 
@@ -157,8 +158,13 @@ TEST_F(LStTabelleTest, APopupItemSaysWhyItIsNotAvailableInItsTooltipAndTheStatus
         emit m_fenster->PopupMenu()->aboutToShow();
         EXPECT_FALSE(f.item->isEnabled()) << f.hinweis;
         EXPECT_EQ(f.item->toolTip(), f.hinweis);
-        f.item->hover();
+        // The mouse on the item, in the menu that holds it.
+        auto* menu = qobject_cast<QMenu*>(f.item->associatedObjects().value(0));
+        ASSERT_NE(menu, nullptr) << f.hinweis;
+        menu->popup(QPoint(10, 10));
+        QTest::mouseMove(menu, menu->actionGeometry(f.item).center());
         EXPECT_EQ(haupt.hinweis, f.hinweis);
+        menu->close();
     }
     for (const QMenu* menu : m_fenster->PopupMenu()->findChildren<QMenu*>())
         EXPECT_TRUE(menu->toolTipsVisible()) << menu->title().toStdString();
