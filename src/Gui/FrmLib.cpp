@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QThread>
 #include <QWidget>
