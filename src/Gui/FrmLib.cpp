@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 #include <QShortcut>
 #include <QThread>
 #include <QWidget>
@@ -235,9 +236,17 @@ void AlsDialog(QWidget& fenster)
 
 void DialogTasten(QWidget& fenster, QAbstractButton& standard, QAbstractButton& abbrechen)
 {
+    // A button that has the focus is the one Enter presses.
+    const auto enter = [&fenster, &standard] {
+        auto* knopf = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (knopf && knopf->window() == &fenster)
+            knopf->click();
+        else
+            standard.click();
+    };
     for (const auto taste : {Qt::Key_Return, Qt::Key_Enter})
         QObject::connect(new QShortcut(QKeySequence(taste), &fenster), &QShortcut::activated,
-                         &standard, &QAbstractButton::click);
+                         &fenster, enter);
     QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &fenster), &QShortcut::activated,
                      &abbrechen, &QAbstractButton::click);
 }

@@ -42,8 +42,8 @@ QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over);
 // modal window has.
 void AlsDialog(QWidget& fenster);
 
-// Enter presses `standard` and Esc presses `abbrechen` wherever the focus is in the window: a plain
-// window has no default and cancel buttons of its own.
+// Enter presses `standard` (or the push button that has the focus) and Esc presses `abbrechen`
+// wherever the focus is in the window: a plain window has no default and cancel buttons of its own.
 void DialogTasten(QWidget& fenster, QAbstractButton& standard, QAbstractButton& abbrechen);
 
 // Centres `form` over the widget `over` (in screen coordinates), kept inside the work area with

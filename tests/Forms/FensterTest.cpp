@@ -167,6 +167,7 @@ TEST_F(FensterTest, EscCancelsAndEnterPressesTheDefaultButtonInThePlainDialogs)
         {"Druck Entgeltabrechnung", "cbArbeitnehmer", Qt::Key_Return, true},
         {"Druck Entgeltabrechnung", "cbAbrgZeitraum", Qt::Key_Enter, true},
         {"Druck Entgeltabrechnung", "cbAbrgZeitraum", Qt::Key_Escape, false},
+        {"Druck Entgeltabrechnung", "MyButton2", Qt::Key_Return, false},
     };
     for (const auto& f : faelle) {
         const std::string fall = std::string(f.dialog) + " " + f.feld;
