@@ -1,5 +1,6 @@
 #include "Forms/AbrgDruck.h"
 
+#include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/FileSystem.h"
 #include "Lib/StrLib.h"
@@ -68,6 +69,8 @@ TFoAbrgDruck::TFoAbrgDruck(QWidget* parent) : TBaseForm(parent, Qt::Dialog)
     connect(m_bnANLoeschen, &QPushButton::clicked, this, &TFoAbrgDruck::bnANLoeschenClick);
     connect(m_bnDrucken, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
     connect(abbrechen, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+    // Also from the two combo boxes: while a list is open, Enter picks its entry instead.
+    DialogTasten(*this, *m_bnDrucken, *abbrechen);
 }
 
 std::string TFoAbrgDruck::ArbeitnehmerDatei()

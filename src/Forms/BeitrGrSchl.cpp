@@ -1,5 +1,7 @@
 #include "Forms/BeitrGrSchl.h"
 
+#include "Gui/FrmLib.h"
+
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -81,6 +83,7 @@ TFoBeitrGrSchl::TFoBeitrGrSchl(const TStringBGS::TLimits& grenzen, QWidget* pare
     haupt->addLayout(knoepfe);
     connect(ok, &QPushButton::clicked, this, [this] { SetModalResult(mrOk); });
     connect(abbrechen, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
+    DialogTasten(*this, *ok, *abbrechen);
 }
 
 std::optional<QString> TFoBeitrGrSchl::Ausfuehren(const QString& schluessel,

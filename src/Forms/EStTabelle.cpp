@@ -5,6 +5,7 @@
 #include "Engine/Einkommensteuer/EStTabBase.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
+#include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/Betrag.h"
 
@@ -135,6 +136,7 @@ TFoEStTabelle* TFoEStTabelle::Zeigen(int jahr, const std::string& waehrungStr, d
     fenster->show();
     // Only a shown window has the real sizes of its parts: the height again, now exact.
     fenster->HoeheAnpassen();
+    InArbeitsbereichHalten(*fenster);
     return fenster;
 }
 
@@ -167,7 +169,7 @@ TEStTabellenZeile TFoEStTabelle::Zeile(double betrag) const
 void TFoEStTabelle::GeheZuZVE()
 {
     // Whole units of the display currency: the table's amounts are not cents.
-    TFoDoubleEingabe dialog;
+    TFoDoubleEingabe dialog(this);
     dialog.init();
     dialog.Betrag1()->SetDezimalstellen(0);
     dialog.Betrag1()->SetMaxLength(10);

@@ -5,9 +5,11 @@
 #include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/DoubleEingabe.h"
+#include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Lib/Betrag.h"
 
+#include <QAction>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -43,6 +45,13 @@ QString SolZSatzText(int jahr)
     // As the tables print it: "7,5" and "3,75".
     const unsigned char stellen = satz * 10 == std::trunc(satz * 10) ? 1 : 2;
     return "SolZ: " + Text(FloatToBetragStr(stellen, satz)) + " v.H.";
+}
+
+// An item's hint: in the status line and as its tooltip, so that a disabled item says why.
+void Hinweis(QAction& item, const QString& text)
+{
+    item.setStatusTip(text);
+    item.setToolTip(text);
 }
 
 } // namespace
@@ -181,8 +190,7 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
 
     const bool ohneGeburtsdatum = v.jahr >= 2005 && !v.geburtsdatumBekannt;
     m_miAltersentlastung->setEnabled(!ohneGeburtsdatum);
-    m_miAltersentlastung->setStatusTip(ohneGeburtsdatum ? "Geburtsdatum fehlt!" : "");
-    m_miAltersentlastung->setToolTip(m_miAltersentlastung->statusTip());
+    Hinweis(*m_miAltersentlastung, ohneGeburtsdatum ? "Geburtsdatum fehlt!" : "");
     setWindowTitle(
         Text("LSt-Tabelle " + m_tab->Name() + " (" + v.zeitraumName + ") " + v.waehrungName));
     m_paTabHinweis->setVisible(v.jahr >= 2004);
@@ -208,6 +216,7 @@ TFoLStTabelle* TFoLStTabelle::Zeigen(const TLStTabelleVorgaben& vorgaben)
     const int rest = fenster->height() - fenster->PaintBox1()->height();
     fenster->resize(fenster->width(),
                     rest + kSichtbareZeilen * std::max(fenster->ZeilenHoehe(), 1));
+    InArbeitsbereichHalten(*fenster);
     return fenster;
 }
 
@@ -256,7 +265,7 @@ void TFoLStTabelle::MehrKinderClick()
         MessageBeep(TBeepArt::Fehler);
         return;
     }
-    TFoDoubleEingabe dialog;
+    TFoDoubleEingabe dialog(this);
     dialog.init();
     dialog.setWindowTitle("Kinderfreibeträge");
     dialog.Betrag1()->SetDezimalstellen(1);
@@ -306,12 +315,12 @@ void TFoLStTabelle::PopupAktualisieren()
 {
     const int klasse = Steuerklasse();
     m_miMehr->setEnabled(klasse < 5);
-    m_miMehr->setStatusTip(klasse < 5
-                               ? "Anzahl der Kinderfreibeträge für die Tabelle wählen."
-                               : "Nicht verfügbar, weil Steuerklasse V oder VI eingestellt ist.");
+    Hinweis(*m_miMehr, klasse < 5
+                           ? "Anzahl der Kinderfreibeträge für die Tabelle wählen."
+                           : "Nicht verfügbar, weil Steuerklasse V oder VI eingestellt ist.");
     m_miKinderNull->setEnabled(klasse != 2);
-    m_miKinderNull->setStatusTip(
-        klasse == 2 ? "Nicht verfügbar, weil Steuerklasse II eingestellt ist." : "");
+    Hinweis(*m_miKinderNull,
+            klasse == 2 ? "Nicht verfügbar, weil Steuerklasse II eingestellt ist." : "");
     if (m_tab) {
         m_miAltersentlastung->setChecked(m_tab->GetBool(lbAltersentlastung));
         m_miRVFrei->setChecked(m_tab->GetInt(liRVArt) == m_rvFrei);

@@ -808,6 +808,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
     } catch (const std::exception& e) {
         ShowFehler(QString::fromStdString(e.what()));
     }
+    // The table windows go with the main window, each as on its own close, so that the program
+    // ends.
+    CloseFormsOfClass(TTabelle::staticMetaObject);
     event->accept();
     TPageMainForm::closeEvent(event);
 }

@@ -117,7 +117,7 @@ TFoSVTabelle* TFoSVTabelle::Zeigen(const TSVTabellenVorgaben& vorgaben)
     // Only a shown window has the real sizes of its parts: the height again, now exact.
     fenster->HoeheAnpassen();
     // Wherever the window manager put it, the whole table stays on the screen.
-    MoveFormInScreen(*fenster, fenster->x(), fenster->y());
+    InArbeitsbereichHalten(*fenster);
     return fenster;
 }
 

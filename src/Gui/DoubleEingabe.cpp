@@ -48,6 +48,10 @@ void TFoDoubleEingabe::SetWert(double wert)
 
 int TFoDoubleEingabe::ShowModalBei(int x, int y)
 {
+    AlsDialog(*this);
+    // Wide enough for the whole title beside the frame's buttons, before it is placed: a window
+    // resized once shown is placed by its inner corner.
+    setMinimumWidth(std::max(minimumWidth(), fontMetrics().horizontalAdvance(windowTitle()) + 140));
     adjustSize();
     MoveFormInScreen(*this, x, y);
     setProperty("modalResult", mrNone);
@@ -64,8 +68,6 @@ void TFoDoubleEingabe::bnOKClick()
 
 void TFoDoubleEingabe::showEvent(QShowEvent* event)
 {
-    // Wide enough for the whole title beside the frame's buttons.
-    setMinimumWidth(std::max(minimumWidth(), fontMetrics().horizontalAdvance(windowTitle()) + 140));
     TBaseForm::showEvent(event);
     m_betrag->setFocus();
     m_betrag->selectAll();

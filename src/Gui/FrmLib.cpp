@@ -11,11 +11,14 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPointer>
-#include <QScreen>
+#include <QPushButton>
+#include <QShortcut>
 #include <QThread>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -30,21 +33,102 @@ int CenterSpan(int size, int overStart, int overSize, int workStart, int workSiz
     return pos;
 }
 
-// Pulls a span of `size` at `pos` back into [0, screenSize).
-int KeepOnScreen(int pos, int size, int screenSize)
+// Pulls a span of `size` at `pos` back into [start, start + length).
+int KeepInside(int pos, int size, int start, int length)
 {
-    if (pos + size > screenSize)
-        pos = size > screenSize ? 0 : screenSize - size;
-    if (pos < 0)
-        pos = size > screenSize ? screenSize - size : 0;
+    if (pos + size > start + length)
+        pos = size > length ? start : start + length - size;
+    if (pos < start)
+        pos = size > length ? start + length - size : start;
     return pos;
 }
 
+// A frame as window managers commonly draw it, for a window not framed yet: rather too large than
+// too small, so that the title bar stays on the screen.
+constexpr QMargins kUeblicherRahmen(8, 32, 8, 8);
+
+bool OhneRahmen(const QWidget& fenster)
+{
+    const Qt::WindowType typ = fenster.windowType();
+    return !fenster.isWindow() || fenster.windowFlags().testFlag(Qt::FramelessWindowHint) ||
+           typ == Qt::Popup || typ == Qt::ToolTip || typ == Qt::SplashScreen;
+}
+
+// A window already on the display whose frame the toolkit does not know yet is placed by its
+// inner corner; any other by its frame's.
+bool InnenPlaziert(const QWidget& fenster)
+{
+    return fenster.testAttribute(Qt::WA_WState_Created) &&
+           fenster.frameGeometry() == fenster.geometry();
+}
+
+// Where a window is, is sure once the toolkit knows its frame, and before the window exists when
+// it was moved there; a window not moved is placed by the window manager.
+bool LageBekannt(const QWidget& fenster)
+{
+    return fenster.testAttribute(Qt::WA_WState_Created) ? !InnenPlaziert(fenster)
+                                                        : fenster.testAttribute(Qt::WA_Moved);
+}
+
+std::optional<QMargins> EchterRahmen(const QWidget& fenster)
+{
+    const auto& rahmen = GuiHooks().rahmen;
+    return rahmen ? rahmen(fenster) : std::optional<QMargins>(QMargins());
+}
+
+// Cuts the window to the room inside its frame and moves it into the work area, once it is sure
+// where it is.
+void Einpassen(QWidget& fenster, const QMargins& rahmen)
+{
+    if (fenster.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    const QRect work = GetWorkArea();
+    const QSize innen =
+        fenster.size().boundedTo(work.size().shrunkBy(rahmen)).expandedTo(QSize(1, 1));
+    if (innen != fenster.size())
+        fenster.resize(innen);
+    if (!LageBekannt(fenster))
+        return;
+    // A minimum size may keep the window larger than asked: placed as it is.
+    const QRect aussen = Aussenrechteck(fenster);
+    const QRect ziel =
+        RechteckImArbeitsbereich(aussen.x(), aussen.y(), aussen.width(), aussen.height(), work);
+    if (ziel.topLeft() != aussen.topLeft())
+        RahmenNach(fenster, ziel.topLeft());
+}
+
+// Fits a window once more when it is first exposed: the window manager has framed it by then.
+class TRahmenNachpruefung : public QObject {
+public:
+    TRahmenNachpruefung(QWidget& fenster, QWindow& handle) : QObject(&handle), m_fenster(&fenster)
+    {
+        handle.installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // Moved after the exposure has been handled, not in its middle.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [fenster = m_fenster] {
+                    if (fenster)
+                        Einpassen(*fenster, Fensterrahmen(*fenster));
+                },
+                Qt::QueuedConnection);
+            deleteLater();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QPointer<QWidget> m_fenster;
+};
+
 QRect ScreenRect(const QWidget& widget)
 {
-    const QWidget* top = widget.isWindow() ? &widget : nullptr;
-    if (top)
-        return widget.frameGeometry();
+    if (widget.isWindow())
+        return Aussenrechteck(widget);
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
 }
 
@@ -67,13 +151,49 @@ private:
 
 QRect GetWorkArea()
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        if (area.isValid())
-            return area;
-        return screen->geometry();
+    return GuiHooks().arbeitsbereich ? GuiHooks().arbeitsbereich() : QRect(0, 0, 1024, 768);
+}
+
+QMargins Fensterrahmen(const QWidget& fenster)
+{
+    if (OhneRahmen(fenster))
+        return {};
+    if (const auto eigener = EchterRahmen(fenster))
+        return *eigener;
+    // The window manager draws the frames of the program's windows alike.
+    for (const QWidget* anderes : QApplication::topLevelWidgets()) {
+        if (anderes == &fenster || OhneRahmen(*anderes))
+            continue;
+        if (const auto rahmen = EchterRahmen(*anderes))
+            return *rahmen;
     }
-    return QRect(0, 0, 1024, 768);
+    return kUeblicherRahmen;
+}
+
+QRect Aussenrechteck(const QWidget& fenster)
+{
+    const QMargins rahmen = Fensterrahmen(fenster);
+    QPoint ecke = fenster.pos();
+    if (InnenPlaziert(fenster))
+        ecke -= QPoint(rahmen.left(), rahmen.top());
+    return QRect(ecke, fenster.size().grownBy(rahmen));
+}
+
+void RahmenNach(QWidget& fenster, const QPoint& ecke)
+{
+    const QMargins rahmen = Fensterrahmen(fenster);
+    fenster.move(InnenPlaziert(fenster) ? ecke + QPoint(rahmen.left(), rahmen.top()) : ecke);
+}
+
+void InArbeitsbereichHalten(QWidget& fenster)
+{
+    if (!fenster.isWindow())
+        return;
+    Einpassen(fenster, Fensterrahmen(fenster));
+    QWindow* handle = fenster.windowHandle();
+    if (handle && !OhneRahmen(fenster) && (InnenPlaziert(fenster) || !EchterRahmen(fenster)) &&
+        !handle->findChild<TRahmenNachpruefung*>(QString(), Qt::FindDirectChildrenOnly))
+        new TRahmenNachpruefung(fenster, *handle);
 }
 
 QRect RechteckImArbeitsbereich(std::int64_t links, std::int64_t oben, std::int64_t breite,
@@ -103,25 +223,53 @@ QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over)
     return CenterRectInWorkArea(rect, over, GetWorkArea());
 }
 
+void AlsDialog(QWidget& fenster)
+{
+    const Qt::WindowFlags alt = fenster.windowFlags();
+    const Qt::WindowFlags neu = (alt & ~(Qt::WindowType_Mask | Qt::WindowMinMaxButtonsHint |
+                                         Qt::WindowFullscreenButtonHint)) |
+                                Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (neu != alt)
+        fenster.setWindowFlags(neu);
+}
+
+void DialogTasten(QWidget& fenster, QAbstractButton& standard, QAbstractButton& abbrechen)
+{
+    // A button that has the focus is the one Enter presses.
+    const auto enter = [&fenster, &standard] {
+        auto* knopf = qobject_cast<QPushButton*>(QApplication::focusWidget());
+        if (knopf && knopf->window() == &fenster)
+            knopf->click();
+        else
+            standard.click();
+    };
+    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter})
+        QObject::connect(new QShortcut(QKeySequence(taste), &fenster), &QShortcut::activated,
+                         &fenster, enter);
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_Escape), &fenster), &QShortcut::activated,
+                     &abbrechen, &QAbstractButton::click);
+}
+
 void CenterForm(const QWidget& over, QWidget& form)
 {
     const QRect o = ScreenRect(over);
     const QPoint mitte(o.x() + o.width() / 2, o.y() + o.height() / 2);
     const QRect work = GetWorkArea();
-    const int w = form.frameGeometry().width();
-    const int h = form.frameGeometry().height();
+    const QSize aussen = Aussenrechteck(form).size();
+    const int w = aussen.width();
+    const int h = aussen.height();
     const int left = std::max(std::min(mitte.x() - w / 2, work.x() + work.width() - w), work.x());
     const int top = std::max(std::min(mitte.y() - h / 2, work.y() + work.height() - h), work.y());
-    form.move(left, top);
+    RahmenNach(form, QPoint(left, top));
 }
 
 void MoveFormInScreen(QWidget& form, int x, int y)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int w = form.frameGeometry().width();
-    const int h = form.frameGeometry().height();
-    form.move(KeepOnScreen(x, w, size.width()), KeepOnScreen(y, h, size.height()));
+    const QRect work = GetWorkArea();
+    const QSize aussen = Aussenrechteck(form).size();
+    RahmenNach(form, QPoint(KeepInside(x, aussen.width(), work.x(), work.width()),
+                            KeepInside(y, aussen.height(), work.y(), work.height())));
 }
 
 QPoint CenterOfRect(const QRect& rect)

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -63,6 +65,22 @@ TGuiHooks DefaultGuiHooks()
         return box.exec() != QMessageBox::Cancel;
     };
     hooks.oeffnen = DesktopOeffnen;
+    hooks.rahmen = [](const QWidget& fenster) -> std::optional<QMargins> {
+        const QWindow* handle = fenster.windowHandle();
+        if (!fenster.isWindow() || !fenster.isVisible() || !handle)
+            return std::nullopt;
+        const QMargins rahmen = handle->frameMargins();
+        if (rahmen.isNull())
+            return std::nullopt;
+        return rahmen;
+    };
+    hooks.arbeitsbereich = [] {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            return area.isValid() ? area : screen->geometry();
+        }
+        return QRect(0, 0, 1024, 768);
+    };
     return hooks;
 }
 

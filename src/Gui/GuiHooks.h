@@ -1,12 +1,16 @@
 #pragma once
-// Everything of the GUI layer that waits for the user, makes a noise or starts another program
-// goes through these hooks: beeps, error boxes, modal dialogs, the short waits of the calculator
-// tape and the desktop's viewer for a document. The program keeps
-// the defaults; tests replace a hook to count beeps, answer a dialog or skip a wait, and restore
-// the previous set afterwards (TGuiHooks is a plain value, so saving a copy is enough).
+// Everything of the GUI layer that waits for the user, makes a noise or starts another program goes
+// through these hooks: beeps, error boxes, modal dialogs, the short waits of the calculator tape
+// and the desktop's viewer for a document; so does what only the window system knows, the frame
+// around a window and the work area. The program keeps the defaults; tests replace a hook to count
+// beeps, answer a dialog, skip a wait or put a screen of their own in place, and restore the
+// previous set afterwards (TGuiHooks is a plain value, so saving a copy is enough).
+#include <QMargins>
+#include <QRect>
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -31,6 +35,11 @@ struct TGuiHooks {
     std::function<bool(const QString& text, const QString& caption, bool abbrechbar)> meldung;
     // Opens a file with the desktop's program for its type (the PDF viewer for the manual).
     std::function<void(const QString& pfad)> oeffnen;
+    // The frame the window manager drew around a top-level window (title bar and borders), or
+    // nothing while it has not framed it yet.
+    std::function<std::optional<QMargins>(const QWidget&)> rahmen;
+    // The desktop work area: the screen without panels and docks.
+    std::function<QRect()> arbeitsbereich;
 };
 
 // The program-wide hooks; the defaults beep, show a message box, run an event loop and wait.

@@ -1,5 +1,6 @@
 #include "Gui/PageContainerForm.h"
 
+#include "Gui/FrmLib.h"
 #include "Gui/PageForm.h"
 #include "Lib/IniFile.h"
 
@@ -8,7 +9,6 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -75,23 +75,8 @@ void TPageContainerForm::FitToPage()
 
 void TPageContainerForm::InArbeitsflaeche()
 {
-    const QScreen* bildschirm = screen();
-    if (!bildschirm || (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
-        return;
     // Never larger than the work area (less the frame): a page taller than the screen scrolls.
-    const QRect flaeche = bildschirm->availableGeometry();
-    const QSize rahmen = frameGeometry().size() - geometry().size();
-    const QSize groesse = size().boundedTo(flaeche.size() - rahmen);
-    if (groesse != size())
-        resize(groesse);
-    // A window near the screen's edge moves in.
-    QRect aussen(frameGeometry().topLeft(), groesse + rahmen);
-    aussen.moveRight(std::min(aussen.right(), flaeche.right()));
-    aussen.moveBottom(std::min(aussen.bottom(), flaeche.bottom()));
-    aussen.moveLeft(std::max(aussen.left(), flaeche.left()));
-    aussen.moveTop(std::max(aussen.top(), flaeche.top()));
-    if (aussen.topLeft() != frameGeometry().topLeft())
-        move(aussen.topLeft());
+    InArbeitsbereichHalten(*this);
 }
 
 void TPageContainerForm::SetActivePage(int n)

@@ -271,6 +271,7 @@ void TFoRechner::Aktivieren()
 
 int TFoRechner::ShowModal()
 {
+    AlsDialog(*this);
     setProperty("modalResult", 0);
     if (QWidget* aktiv = QApplication::activeWindow(); aktiv && aktiv != this)
         CenterForm(*aktiv, *this);

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStatusTipEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -240,7 +241,8 @@ void TTabelle::BetragZuZeile(double betrag)
 void TTabelle::GeheZuBetrag()
 {
     m_klickAnstehend = false;
-    TFoDoubleEingabe dialog;
+    // Transient for the table, so that it shows above a table that stays on top.
+    TFoDoubleEingabe dialog(this);
     dialog.init();
     dialog.Betrag1()->SetDezimalstellen(0);
     dialog.Betrag1()->SetMaxLength(11);
@@ -309,6 +311,39 @@ QLabel* TTabelle::KopfLabel(const char* name, const QString& text, int breite,
     label->setContentsMargins(0, 0, 4, 0);
     label->setWordWrap(true);
     return label;
+}
+
+void TTabelle::SetPopupMenu(QMenu* menu)
+{
+    m_popupMenu = menu;
+    if (!menu)
+        return;
+    QList<QMenu*> menues = menu->findChildren<QMenu*>();
+    menues.prepend(menu);
+    for (QMenu* m : menues) {
+        m->setToolTipsVisible(true);
+        // The keys reach only available items; the mouse also the others, which say why not.
+        connect(m, &QMenu::hovered, this, [this](QAction* item) { HinweisZeigen(item); });
+        m->installEventFilter(this);
+    }
+    connect(menu, &QMenu::aboutToHide, this, [this] { HinweisZeigen(nullptr); });
+}
+
+void TTabelle::HinweisZeigen(const QAction* item)
+{
+    if (TXoForm* haupt = MainForm()) {
+        QStatusTipEvent tip(item ? item->statusTip() : QString());
+        QCoreApplication::sendEvent(haupt, &tip);
+    }
+}
+
+bool TTabelle::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        if (auto* menu = qobject_cast<QMenu*>(watched))
+            HinweisZeigen(menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
+    }
+    return TXoForm::eventFilter(watched, event);
 }
 
 QAction* TTabelle::PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,

@@ -155,9 +155,10 @@ public:
     // Adds an item to a menu of the window's popup whose key works while the window has the focus.
     QAction* PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
                        std::function<void()> aktion, const char* name = nullptr);
-    // The form's popup: right click, and Shift+F10 or Alt+F10.
+    // The form's popup: right click, and Shift+F10 or Alt+F10. An item's hint (why it is not
+    // available, say) shows as its tooltip and in the main window's status line.
     QMenu* PopupMenu() const { return m_popupMenu; }
-    void SetPopupMenu(QMenu* menu) { m_popupMenu = menu; }
+    void SetPopupMenu(QMenu* menu);
 
     TTabellenFlaeche* PaintBox1() const { return m_paintBox; }
     TTabellenScrollBar* ScrollBar1() const { return m_scrollBar; }
@@ -193,11 +194,15 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // The hint of the popup item under the mouse, available or not.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class TTabellenFlaeche;
 
     std::int64_t Jetzt() const;
+    // Shows the item's hint in the main window's status line (none: clears it).
+    void HinweisZeigen(const QAction* item);
     void GeometrieAnpassen();
 
     bool m_klickAnstehend = false;

@@ -16,8 +16,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QShowEvent>
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -100,6 +102,10 @@ void TXoForm::ZeigeEditPopup(QWidget& control, const QPoint& pos)
 
 int TXoForm::ShowModal()
 {
+    AlsDialog(*this);
+    // Centred at the size it will show with.
+    if (!testAttribute(Qt::WA_Resized))
+        adjustSize();
     CenterOnOwner();
     setProperty("modalResult", mrNone);
     return GuiHooks().modal ? GuiHooks().modal(*this) : mrNone;
@@ -114,6 +120,13 @@ void TXoForm::SetModalResult(int result)
 int TXoForm::ModalResult() const
 {
     return property("modalResult").toInt();
+}
+
+void TXoForm::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (isWindow() && !event->spontaneous())
+        InArbeitsbereichHalten(*this);
 }
 
 void TXoForm::closeEvent(QCloseEvent* event)
@@ -134,18 +147,18 @@ void TXoForm::CenterOnOwner()
         return;
     }
     const QRect work = GetWorkArea();
-    move(CenterRectInWorkArea(frameGeometry(), work, work));
+    RahmenNach(*this, CenterRectInWorkArea(Aussenrechteck(*this), work, work));
 }
 
 void TXoForm::FitToWorkArea()
 {
     const QRect work = GetWorkArea();
-    QRect r = frameGeometry();
+    QRect r = Aussenrechteck(*this);
     if (r.y() + r.height() > work.y() + work.height())
         r.moveTop(r.height() > work.height() ? work.y() : work.y() + work.height() - r.height());
     if (r.x() + r.width() > work.x() + work.width())
         r.moveLeft(r.width() > work.width() ? work.x() : work.x() + work.width() - r.width());
-    move(r.topLeft());
+    RahmenNach(*this, r.topLeft());
 }
 
 void TXoForm::SetGrosseSchrift(bool value)
@@ -172,8 +185,7 @@ void TXoForm::ScaleBy(int m, int d)
     if (!isWindow())
         return;
     // Larger, but never beyond the work area (a window of 638 x 648 grows past a 768-line screen).
-    const QSize rahmen = frameGeometry().size() - size();
-    const QSize platz = GetWorkArea().size() - rahmen;
+    const QSize platz = GetWorkArea().size().shrunkBy(Fensterrahmen(*this));
     resize(std::min(width() * m / d, platz.width()), std::min(height() * m / d, platz.height()));
     if (isVisible())
         FitToWorkArea();
@@ -201,13 +213,13 @@ QRect TXoForm::GetNormalBounds() const
         if (normal.isValid())
             return normal;
     }
-    return QRect(pos(), size());
+    return QRect(Aussenrechteck(*this).topLeft(), size());
 }
 
 void TXoForm::SetNormalBounds(const QRect& bounds)
 {
     // Setting the bounds never shows the window.
-    move(bounds.topLeft());
+    RahmenNach(*this, bounds.topLeft());
     resize(bounds.size());
 }
 
@@ -215,12 +227,17 @@ void TXoForm::LoadPosition(const TIniFile& ini)
 {
     const std::string abschnitt = Abschnitt(*this);
     setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
-    // Whatever the file says, the window opens whole on the work area.
-    SetNormalBounds(RechteckImArbeitsbereich(ini.ReadInteger(abschnitt, "Links", 0),
-                                             ini.ReadInteger(abschnitt, "Oben", 0),
-                                             ini.ReadInteger(abschnitt, "Breite", DefaultWidth()),
-                                             ini.ReadInteger(abschnitt, "Hoehe", DefaultHeight()),
-                                             GetWorkArea()));
+    // Whatever the file says, the window opens whole on the work area, its frame included: the
+    // position is the frame's, the size the inner one.
+    const QMargins rahmen = Fensterrahmen(*this);
+    const std::int64_t breite = ini.ReadInteger(abschnitt, "Breite", DefaultWidth());
+    const std::int64_t hoehe = ini.ReadInteger(abschnitt, "Hoehe", DefaultHeight());
+    const QRect aussen = RechteckImArbeitsbereich(
+        ini.ReadInteger(abschnitt, "Links", 0), ini.ReadInteger(abschnitt, "Oben", 0),
+        breite + rahmen.left() + rahmen.right(), hoehe + rahmen.top() + rahmen.bottom(),
+        GetWorkArea());
+    SetNormalBounds(
+        QRect(aussen.topLeft(), aussen.size().shrunkBy(rahmen).expandedTo(QSize(1, 1))));
     if (ini.ReadBool(abschnitt, "Maximiert", false))
         setWindowState(windowState() | Qt::WindowMaximized);
 }

@@ -105,6 +105,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A window is kept whole inside the work area, its frame included.
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void ScaleBy(int m, int d);
 

@@ -290,6 +290,7 @@ TEST_F(FoOptionenTest, UpdatePageChecksTheRhythmAndShowsTheLastSearch)
 
 TEST_F(FoOptionenTest, EveryPageFitsTheWorkAreaAlsoInLargePrint)
 {
+    Bildschirm({1366, 768}, {4, 30, 4, 4});
     Ausfuehrbar("XoLStTabUpdater");
     for (const bool gross : {false, true}) {
         TOptionenUmgebung::Starten().AllgemeinDaten().Schalter("GrosseSchrift").SetValue(gross);

@@ -8,8 +8,11 @@
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QStatusTipEvent>
+#include <QTest>
 
 #include <memory>
 
@@ -126,6 +129,47 @@ TEST_F(LStTabelleTest, ClassTwoNeedsAtLeastHalfAChild)
     EXPECT_EQ(m_fenster->stKinderFB()->text(), "mit 2,0 Kinderfreibeträgen");
     m_fenster->PopupAktualisieren();
     EXPECT_FALSE(m_fenster->miKinderNull()->isEnabled());
+}
+
+TEST_F(LStTabelleTest, APopupItemSaysWhyItIsNotAvailableInItsTooltipAndTheStatusLine)
+{
+    // The main window's status line shows the hint of the item under the mouse.
+    struct : TXoForm {
+        QString hinweis;
+        bool event(QEvent* e) override
+        {
+            if (e->type() == QEvent::StatusTip)
+                hinweis = static_cast<QStatusTipEvent*>(e)->tip();
+            return TXoForm::event(e);
+        }
+    } haupt;
+    TXoForm::SetMainForm(&haupt);
+    const struct {
+        int klasse;
+        QAction* item;
+        const char* hinweis;
+    } faelle[] = {
+        {5, m_fenster->miMehr(), "Nicht verfügbar, weil Steuerklasse V oder VI eingestellt ist."},
+        {2, m_fenster->miKinderNull(), "Nicht verfügbar, weil Steuerklasse II eingestellt ist."},
+        {1, m_fenster->miAltersentlastung(), "Geburtsdatum fehlt!"},
+    };
+    for (const auto& f : faelle) {
+        m_fenster->SetSteuerklasse(f.klasse);
+        emit m_fenster->PopupMenu()->aboutToShow();
+        EXPECT_FALSE(f.item->isEnabled()) << f.hinweis;
+        EXPECT_EQ(f.item->toolTip(), f.hinweis);
+        // The mouse on the item, in the menu that holds it.
+        auto* menu = qobject_cast<QMenu*>(f.item->associatedObjects().value(0));
+        ASSERT_NE(menu, nullptr) << f.hinweis;
+        menu->popup(QPoint(10, 10));
+        QTest::mouseMove(menu, menu->actionGeometry(f.item).center());
+        EXPECT_EQ(haupt.hinweis, f.hinweis);
+        menu->close();
+    }
+    for (const QMenu* menu : m_fenster->PopupMenu()->findChildren<QMenu*>())
+        EXPECT_TRUE(menu->toolTipsVisible()) << menu->title().toStdString();
+    EXPECT_TRUE(m_fenster->PopupMenu()->toolTipsVisible());
+    TXoForm::SetMainForm(nullptr);
 }
 
 TEST_F(LStTabelleTest, MoreChildrenRoundToHalves)

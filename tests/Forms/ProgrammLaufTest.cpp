@@ -6,6 +6,7 @@
 #include "Forms/Titel.h"
 
 #include "Gui/GuiTestSupport.h"
+#include "Gui/Tabelle.h"
 #include "Gui/XoApp.h"
 #include "Gui/XoTimer.h"
 #include "Lib/InstChck.h"
@@ -99,6 +100,19 @@ TEST_F(ProgrammLaufTest, ANormalStartAndExitLeaveNothingBehind)
     EXPECT_TRUE(MVCApplicationSingleton().Finalized());
     EXPECT_TRUE(InstanceCheckerSingleton().Finalized());
     EXPECT_EQ(InstanceCheckerSingleton().Existing(), nullptr);
+}
+
+TEST_F(ProgrammLaufTest, ClosingTheMainWindowClosesEveryTableAndEndsTheProgram)
+{
+    EXPECT_EQ(
+        Laufen([] {
+            for (const char* item : {"miLStTabelleOeffnen", "miSVTabelleOeffnen", "miESt2026"})
+                Hauptfenster()->Item(item)->trigger();
+            EXPECT_TRUE(FormOfClassExists(TTabelle::staticMetaObject));
+        }),
+        0);
+    EXPECT_FALSE(FormOfClassExists(TTabelle::staticMetaObject));
+    EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join('\n').toStdString();
 }
 
 TEST_F(ProgrammLaufTest, AValueNeverFreedIsReportedAtExit)

@@ -1,12 +1,13 @@
 #include "Gui/FrmLib.h"
 
+#include "Gui/XoForm.h"
 #include "GuiTestSupport.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QTest>
 #include <QWidget>
 
 namespace {
@@ -49,17 +50,41 @@ TEST(FrmLib, CenterOfRectRoundsHalvesTowardZero)
     EXPECT_EQ(CenterOfRect(QRect(-5, -3, 4, 2)), QPoint(-3, -2));
 }
 
-TEST(FrmLib, MoveFormInScreenPullsAWideFormToTheRightEdge)
+class FensterLage : public GuiHookFixture {};
+
+TEST_F(FensterLage, MoveFormInScreenKeepsTheFrameInsideTheWorkArea)
 {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
+    Bildschirm({1366, 768}, {4, 30, 4, 4});
     QWidget form;
-    form.resize(screen.width() + 100, 100);
+    form.resize(1366 + 100, 100);
     MoveFormInScreen(form, -200, 10);
-    EXPECT_EQ(form.x(), -100);
+    EXPECT_EQ(form.x(), 1366 - (1366 + 108)) << "wider than the work area: its right edge there";
     EXPECT_EQ(form.y(), 10);
     form.resize(200, 100);
-    MoveFormInScreen(form, screen.width() - 50, screen.height());
-    EXPECT_EQ(form.pos(), QPoint(screen.width() - 200, screen.height() - 100));
+    MoveFormInScreen(form, 1366 - 50, 768);
+    EXPECT_EQ(form.pos(), QPoint(1366 - 208, 768 - 134));
+    EXPECT_TRUE(ImArbeitsbereich(form));
+}
+
+TEST_F(FensterLage, AWindowFramedOnlyOnceShownIsFittedAgainWithItsFrame)
+{
+    Bildschirm({1280, 720}, {});
+    // The window manager tells the frame only once it has shown the window; its title bar is
+    // taller than the usual one.
+    bool gerahmt = false;
+    GuiHooks().rahmen = [&gerahmt](const QWidget&) {
+        return gerahmt ? std::optional<QMargins>(QMargins(6, 60, 6, 6)) : std::nullopt;
+    };
+    TXoForm fenster;
+    fenster.resize(300, 200);
+    fenster.move(100, 720 - 250);
+    fenster.show();
+    EXPECT_TRUE(ImArbeitsbereich(fenster)) << "with the usual frame";
+    gerahmt = true;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenster));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(ImArbeitsbereich(fenster)) << Aussenrechteck(fenster).bottom();
+    EXPECT_EQ(Aussenrechteck(fenster).bottom(), 719);
 }
 
 TEST(FrmLib, SetControlEnabledGivesEditsTheButtonFaceOnly)

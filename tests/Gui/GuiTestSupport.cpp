@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "Gui/FrmLib.h"
+
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
@@ -27,6 +29,17 @@ void GuiHookFixture::SetUp()
 void GuiHookFixture::TearDown()
 {
     GuiHooks() = m_saved;
+}
+
+void GuiHookFixture::Bildschirm(QSize groesse, QMargins rahmen)
+{
+    GuiHooks().arbeitsbereich = [groesse] { return QRect(QPoint(0, 0), groesse); };
+    GuiHooks().rahmen = [rahmen](const QWidget&) { return std::optional<QMargins>(rahmen); };
+}
+
+bool GuiHookFixture::ImArbeitsbereich(const QWidget& fenster)
+{
+    return GetWorkArea().contains(Aussenrechteck(fenster));
 }
 
 QString SaveScreenshot(QWidget& widget, const QString& name)

@@ -4,6 +4,8 @@
 // afterwards, and a helper that saves a widget's picture for a look at the result.
 #include "Gui/GuiHooks.h"
 
+#include <QMargins>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,11 @@ class GuiHookFixture : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A screen of that size as the work area, and a window manager that draws `rahmen` around
+    // every window it frames (offscreen windows have no frame of their own).
+    static void Bildschirm(QSize groesse, QMargins rahmen);
+    // The window, frame included, lies whole inside the work area.
+    static bool ImArbeitsbereich(const QWidget& fenster);
 
     int m_beeps = 0;
     int m_fehlerBeeps = 0;

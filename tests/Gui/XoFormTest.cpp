@@ -235,13 +235,15 @@ TEST_P(LageTest, AStoredPlacementIsBroughtBackOntoTheWorkArea)
     QTemporaryDir dir;
     const std::string datei = (dir.path() + "/Pos.ini").toStdString();
     std::ofstream(datei) << "[Eingabeform]\n" << GetParam().zeilen;
-    Eingabeform form;
-    form.LoadPosition(TIniFile(datei));
-    const QRect work = GetWorkArea();
-    const QRect lage = form.GetNormalBounds();
-    EXPECT_TRUE(work.contains(lage)) << GetParam().zeilen;
-    EXPECT_GE(lage.width(), 1);
-    EXPECT_GE(lage.height(), 1);
+    // The whole window, title bar and borders included, on either screen.
+    for (const QSize groesse : {QSize(1366, 768), QSize(1280, 720)}) {
+        Bildschirm(groesse, {4, 30, 4, 4});
+        Eingabeform form;
+        form.LoadPosition(TIniFile(datei));
+        EXPECT_TRUE(ImArbeitsbereich(form)) << GetParam().zeilen << Aussenrechteck(form).bottom();
+        EXPECT_GE(form.width(), 1);
+        EXPECT_GE(form.height(), 1);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Gui, LageTest, testing::ValuesIn(kLageFaelle),
@@ -309,13 +311,13 @@ TEST_F(XoFormTest, ShowModalFormAnswersOk)
 
 TEST_F(XoFormTest, CenterOnOwnerWithoutOwnerUsesTheWorkArea)
 {
+    Bildschirm({1366, 768}, {4, 30, 4, 4});
     Eingabeform form;
     form.resize(200, 100);
     QApplication::setActiveWindow(nullptr);
     form.CenterOnOwner();
-    const QRect work = GetWorkArea();
-    EXPECT_TRUE(work.contains(form.frameGeometry()));
-    EXPECT_EQ(form.frameGeometry().center().x() / 2, work.center().x() / 2);
+    EXPECT_TRUE(ImArbeitsbereich(form));
+    EXPECT_EQ(Aussenrechteck(form).center(), QRect(0, 0, 1366, 768).center());
 }
 
 } // namespace
@@ -324,13 +326,14 @@ namespace {
 
 TEST_F(XoFormTest, FitToWorkAreaPullsTheFormBackIn)
 {
+    Bildschirm({1280, 720}, {4, 30, 4, 4});
     const QRect work = GetWorkArea();
     Eingabeform form;
     form.resize(300, 200);
     form.move(work.right() - 100, work.bottom() - 50);
     form.FitToWorkArea();
-    EXPECT_EQ(form.frameGeometry().right(), work.right());
-    EXPECT_EQ(form.frameGeometry().bottom(), work.bottom());
+    EXPECT_EQ(Aussenrechteck(form).right(), work.right());
+    EXPECT_EQ(Aussenrechteck(form).bottom(), work.bottom());
     form.resize(work.width() + 50, 100);
     form.FitToWorkArea();
     EXPECT_EQ(form.x(), work.x());
