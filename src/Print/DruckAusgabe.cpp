@@ -97,6 +97,10 @@ void TextDateiSchreiben(const QString& datei, const QStringList& zeilen)
 void AufDruckerDrucken(TVtDruck& druck)
 {
     TSanduhr sanduhr;
+    // Declared before the job, so that it runs after the job has ended, also on failure.
+    struct TDanach {
+        ~TDanach() { DruckerBereitHalten(); }
+    } danach;
     TQtDruckAuftrag auftrag(Drucker());
     druck.Drucken(auftrag);
 }
