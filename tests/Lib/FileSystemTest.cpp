@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -36,6 +37,20 @@ TEST(ForceDirectories, AFileInTheWayRaisesWithTheSystemText)
         EXPECT_NE(text.find(SystemFehlerText(EEXIST)), std::string::npos);
         EXPECT_NE(text.find(dir.Datei("datei")), std::string::npos);
     }
+}
+
+TEST(SystemFehlerText, GermanWhateverTheLocale)
+{
+    const std::pair<int, const char*> faelle[] = {
+        {EACCES, "Zugriff verweigert"},
+        {EPERM, "Vorgang nicht zulässig"},
+        {ENOSPC, "Kein Speicherplatz auf dem Gerät"},
+        {ENOENT, "Datei oder Verzeichnis nicht gefunden"},
+        {EROFS, "Dateisystem nur lesbar"},
+        {9999, "Systemfehler 9999"},
+    };
+    for (const auto& [code, text] : faelle)
+        EXPECT_EQ(SystemFehlerText(code), text) << code;
 }
 
 TEST(RaiseSystemError, WithoutACode)
