@@ -5,7 +5,8 @@
 //                     takes every size from that canvas's clip rectangle and resolution, and draws
 //                     one page through the virtual page body. Lines advance in line units; a line
 //                     that would run off the sheet goes on on a new sheet where the device has
-//                     one (paper, PDF) and is left out where it has not (the preview).
+//                     one (paper, PDF) and is left out where it has not (the preview). Each
+//                     further sheet starts with a short heading: title, date and sheet number.
 //   TDruckText        the text form of a printout: fixed-width lines for the clipboard and for
 //                     printing to a file.
 //   HeuteAlsText      today as printed on every printout ("dd.mm.yyyy"), fixed by tests.
@@ -82,6 +83,9 @@ public:
     virtual void SchriftTitel();
     virtual void SchriftNormal();
     virtual void SchriftKursiv();
+    // The title in the heading of each further sheet: Kopfzeile's text unless a printout names
+    // more (the employee).
+    virtual QString Folgetitel() const { return m_kopftext; }
 
     // The metrics of the page being drawn (valid after SeiteEinrichten).
     bool Vorgeschoben() const { return m_vorgeschoben; }
@@ -96,6 +100,8 @@ public:
     int XRechts() const { return m_xRechts; }
     int YOben() const { return m_yOben; }
     int Y() const { return m_y; }
+    // The sheet being drawn, from 1.
+    int Blatt() const { return m_blatt; }
     // 0.25 mm in pixels at `pixelProZoll`, halves to even.
     static int StiftBreite(int pixelProZoll);
 
@@ -108,8 +114,13 @@ private:
     void Schrift(int hoehe, bool fett, bool kursiv);
     // Before a line at Y: a new sheet when it would run off this one.
     bool Platz();
+    // The heading of a further sheet, in italics; the font in use before is restored.
+    void Folgekopf();
 
     TDruckCanvas* m_canvas = nullptr;
+    TDruckSchrift m_schrift;
+    QString m_kopftext;
+    int m_blatt = 1;
     bool m_vorgeschoben = false;
     // Nothing more fits and the device has no further sheet.
     bool m_abgeschnitten = false;
