@@ -14,9 +14,9 @@
 //
 // A new printout derives from TVtDruck, overrides DruckeSeite (which starts with Kopfzeile), and
 // writes its lines with TextAus, Zeilenvorschub, Linie and the three fonts. Its creator sets
-// Kopien and Titel and calls Drucken with a print job (TQtDruckAuftrag over Drucker() for paper,
-// or AufDruckerDrucken in DruckAusgabe.h); the preview calls SeiteEinrichten with its image's
-// canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
+// Kopien and Titel and prints it with AufDruckerDrucken (DruckAusgabe.h), which keeps the
+// program's printer usable after a failed job, or calls Drucken with a print job of its own (a
+// TQtDruckAuftrag over a PDF printer); the preview calls SeiteEinrichten with its image's canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
 // sets Schema to TDruckSchema::Prozedur and its margins, and is otherwise written the same way.
 #include "Lib/Datum.h"
 #include "Print/DruckCanvas.h"
