@@ -1,11 +1,13 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 
 #include "Engine/Geringfuegig/Geringf.h"
+#include "Forms/AbrgDruck.h"
 #include "Forms/SeitenZeilen.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "Lib/Betrag.h"
+#include "Lib/Exception.h"
 #include "MVCFrame/IntegerLookup.h"
 #include "MVCFrame/IntegerValue.h"
 #include "MVCFrame/StringValue.h"
@@ -328,7 +330,15 @@ void TFoGeringfuegigBeschaeftigt::WahlSetzen(const char* wahl, int wert)
 
 void TFoGeringfuegigBeschaeftigt::Drucken(int copies)
 {
-    if (const TGeringfuegigDaten* d = Daten())
+    TGeringfuegigDaten* d = Daten();
+    if (!d)
+        return;
+    // The statement carries the employee's name and the period, asked for as on page 1.
+    TValue* arbeitnehmer = d->FindValue("Arbeitnehmer");
+    TValue* zeitraum = d->FindValue("AbrgZeitraum");
+    if (!arbeitnehmer || !zeitraum)
+        throw Exception("Druck: Name und Abrechnungszeitraum fehlen in \"" + d->Name() + "\".");
+    if (TFoAbrgDruck::Ausfuehren(QString(), *arbeitnehmer, true, *zeitraum))
         DruckeGeringfuegig(*d, copies, Panel()->window()->windowTitle());
 }
 

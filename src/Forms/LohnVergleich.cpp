@@ -131,7 +131,7 @@ void TFoLohnVergleich::Drucken(int copies)
     TVergleichBerechnung* b = VergleichBerechnung();
     auto* fall2 = dynamic_cast<TLohnDaten*>(Fall(2));
     if (b && fall2 &&
-        TFoAbrgDruck::Ausfuehren("Druck " + windowTitle(), *fall2->Arbeitnehmer, true,
+        TFoAbrgDruck::Ausfuehren("Druck " + windowTitle(), *fall2->Arbeitnehmer, false,
                                  *fall2->AbrgZeitraum))
         DruckeLohnVergleich(b->VergleichDaten(), copies, m_details,
                             Panel()->window()->windowTitle());

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <climits>
 #include <cstdint>
-#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -160,9 +159,76 @@ TFileLayer& Schicht()
 
 std::string SystemFehlerText(int code)
 {
-    char buf[256];
-    // The GNU strerror_r returns a pointer that may or may not be buf.
-    return ::strerror_r(code, buf, sizeof buf);
+    // The system's own texts follow the locale of the process, which is often English.
+    switch (code) {
+    case EPERM:
+        return "Vorgang nicht zulässig";
+    case ENOENT:
+        return "Datei oder Verzeichnis nicht gefunden";
+    case EINTR:
+        return "Unterbrochener Systemaufruf";
+    case EIO:
+        return "Ein-/Ausgabefehler";
+    case ENXIO:
+        return "Gerät oder Adresse nicht vorhanden";
+    case EBADF:
+        return "Ungültiger Dateizugriff";
+    case EAGAIN:
+        return "Vorübergehend nicht verfügbar";
+    case ENOMEM:
+        return "Nicht genügend Speicher";
+    case EACCES:
+        return "Zugriff verweigert";
+    case EBUSY:
+        return "Gerät oder Ressource belegt";
+    case EEXIST:
+        return "Datei existiert bereits";
+    case EXDEV:
+        return "Verschieben über Dateisystemgrenzen nicht möglich";
+    case ENODEV:
+        return "Gerät nicht vorhanden";
+    case ENOTDIR:
+        return "Kein Verzeichnis";
+    case EISDIR:
+        return "Ist ein Verzeichnis";
+    case EINVAL:
+        return "Ungültiges Argument";
+    case ENFILE:
+    case EMFILE:
+        return "Zu viele offene Dateien";
+    case ETXTBSY:
+        return "Datei wird gerade ausgeführt";
+    case EFBIG:
+        return "Datei zu groß";
+    case ENOSPC:
+        return "Kein Speicherplatz auf dem Gerät";
+    case EROFS:
+        return "Dateisystem nur lesbar";
+    case EMLINK:
+        return "Zu viele Verweise";
+    case EPIPE:
+        return "Die Gegenseite liest nicht mehr";
+    case ENAMETOOLONG:
+        return "Dateiname zu lang";
+    case ENOLCK:
+        return "Keine Sperren verfügbar";
+    case ENOTEMPTY:
+        return "Verzeichnis nicht leer";
+    case ELOOP:
+        return "Zu viele Ebenen symbolischer Verweise";
+    case EOPNOTSUPP:
+        return "Vorgang nicht unterstützt";
+    case ETIMEDOUT:
+        return "Zeitüberschreitung";
+    case ECONNREFUSED:
+        return "Verbindung abgelehnt";
+    case ESTALE:
+        return "Veralteter Verweis auf eine Netzwerkdatei";
+    case EDQUOT:
+        return "Speicherkontingent überschritten";
+    default:
+        return "Systemfehler " + std::to_string(code);
+    }
 }
 
 void RaiseSystemError(int code, std::string_view text)

@@ -2,7 +2,7 @@
 // Directories, whole-file reads and atomic writes, and the system's error text.
 //
 // Every failure names the errno text, so that a message tells the user what went wrong
-// ("Keine Berechtigung", "Datei oder Verzeichnis nicht gefunden") and not only that it did.
+// ("Zugriff verweigert", "Datei oder Verzeichnis nicht gefunden") and not only that it did.
 #include "Lib/Exception.h"
 
 #include <cstddef>
@@ -19,7 +19,8 @@ private:
     int m_code;
 };
 
-// The system's message text for an errno value.
+// The reason an errno value stands for, in German words whatever the locale; "Systemfehler <n>" for
+// a value without a text of its own.
 std::string SystemFehlerText(int code);
 // Raises ESystemError: "Fehler des Betriebssystems. Code: <n>.", a line break, the system's text
 // for the code, a line break and `text`; with code 0 "Eine Funktion des Betriebssystems ist

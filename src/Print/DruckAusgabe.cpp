@@ -4,17 +4,23 @@
 #include "Gui/ListenDialog.h"
 #include "Gui/XoApp.h"
 #include "Lib/Exception.h"
+#include "Lib/FileSystem.h"
 #include "Print/QtDruckCanvas.h"
 #include "Print/VtDruck.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <string>
+#include <string_view>
+#include <sys/stat.h>
 
 namespace {
 
@@ -84,19 +90,29 @@ bool TextDateiAusgeben(QWidget* parent, const QStringList& zeilen)
 
 void TextDateiSchreiben(const QString& datei, const QStringList& zeilen)
 {
-    QSaveFile ausgabe(datei);
-    if (!ausgabe.open(QIODevice::WriteOnly))
-        throw Exception("Die Datei \"" + datei.toStdString() +
-                        "\" kann nicht angelegt werden: " + ausgabe.errorString().toStdString());
+    const std::string pfad = QFile::encodeName(datei).toStdString();
+    const auto scheitern = [&datei](const std::string& grund) {
+        throw Exception("Der Text kann nicht in die Datei \"" + datei.toStdString() +
+                        "\" geschrieben werden: " + grund);
+    };
+    // A named pipe or a device would take the file's place (or block the program).
+    struct stat st {};
+    if (::stat(pfad.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+        scheitern(S_ISDIR(st.st_mode) ? SystemFehlerText(EISDIR) : "Keine gewöhnliche Datei");
     const QByteArray text = ZeilenText(zeilen).toUtf8();
-    if (ausgabe.write(text) != text.size() || !ausgabe.commit())
-        throw Exception("Die Datei \"" + datei.toStdString() +
-                        "\" kann nicht geschrieben werden: " + ausgabe.errorString().toStdString());
+    if (const int fehler =
+            WriteFileAtomic(pfad, std::string_view(text.constData(), std::size_t(text.size())));
+        fehler != 0)
+        scheitern(SystemFehlerText(fehler));
 }
 
 void AufDruckerDrucken(TVtDruck& druck)
 {
     TSanduhr sanduhr;
+    // Declared before the job, so that it runs after the job has ended, also on failure.
+    struct TDanach {
+        ~TDanach() { DruckerBereitHalten(); }
+    } danach;
     TQtDruckAuftrag auftrag(Drucker());
     druck.Drucken(auftrag);
 }

@@ -23,7 +23,9 @@ std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent);
 // it. False when the user cancels; an empty list asks nothing. Raises when the file cannot be
 // written, and then leaves no part of it behind.
 bool TextDateiAusgeben(QWidget* parent, const QStringList& zeilen);
-// Writes the lines in UTF-8, each ended by CR LF, replacing the file as a whole.
+// Writes the lines in UTF-8, each ended by CR LF, replacing the file as a whole: a failure (a full
+// disk, a missing folder, a named pipe in the file's place) raises and leaves the old file as it
+// was and no new one.
 void TextDateiSchreiben(const QString& datei, const QStringList& zeilen);
 
 // Prints `druck` on the program's printer with the hourglass shown.

@@ -214,6 +214,12 @@ void TVtDruckEntgeltabrechnung::DruckeSeite()
     Abrechnung();
 }
 
+QString TVtDruckEntgeltabrechnung::Folgetitel() const
+{
+    const QString name = Anzeige(Wert("Arbeitnehmer")).trimmed();
+    return name.isEmpty() ? TVtDruck::Folgetitel() : TVtDruck::Folgetitel() + ", " + name;
+}
+
 void TVtDruckEntgeltabrechnung::Berechnungsdaten()
 {
     for (const auto& [label, name] : kGrunddaten)

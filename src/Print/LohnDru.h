@@ -15,6 +15,8 @@ public:
     explicit TVtDruckEntgeltabrechnung(const TLohnDaten& daten) : m_druckDaten(daten) {}
 
     void DruckeSeite() override;
+    // The title with the employee's name, where one is entered.
+    QString Folgetitel() const override;
 
     // The base's line, printed only with `drucken`.
     void Zeile(const QString& label, const QString& mitte, const QString& rechts,

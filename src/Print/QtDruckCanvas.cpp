@@ -1,9 +1,61 @@
 #include "Print/QtDruckCanvas.h"
 
+#include "Lib/FileSystem.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPen>
 #include <QPrinter>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// The errno that keeps `datei` from being written, 0 when none shows. Opened without creating and
+// without blocking (a named pipe), so that asking leaves nothing behind.
+int SchreibFehler(const QString& datei)
+{
+    const int fd = ::open(QFile::encodeName(datei).constData(),
+                          O_WRONLY | O_APPEND | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return 0;
+    }
+    if (errno != ENOENT)
+        return errno;
+    const QByteArray ordner = QFile::encodeName(QFileInfo(datei).absolutePath());
+    return ::access(ordner.constData(), W_OK | X_OK) == 0 ? 0 : errno;
+}
+
+// Why the printer did not start, in the user's words.
+std::string StartFehler(const QPrinter& drucker)
+{
+    const QString datei = drucker.outputFileName();
+    if (!datei.isEmpty()) {
+        const int fehler = SchreibFehler(datei);
+        return "Der Druck in die Datei \"" + datei.toStdString() +
+               "\" konnte nicht gestartet werden" +
+               (fehler != 0 ? ": " + SystemFehlerText(fehler) : std::string()) + ".";
+    }
+    // Without a printer, Qt offers a PDF engine that has no file to write to.
+    if (drucker.outputFormat() == QPrinter::PdfFormat || drucker.printerName().isEmpty())
+        return "Der Druck konnte nicht gestartet werden: Kein Drucker eingerichtet.";
+    return "Der Druck auf \"" + drucker.printerName().toStdString() +
+           "\" konnte nicht gestartet werden.";
+}
+
+QPrinter*& DruckerZeiger()
+{
+    // Kept to the end of the process: the printer's settings outlive every window.
+    static QPrinter* drucker = new QPrinter(QPrinter::HighResolution);
+    return drucker;
+}
+
+} // namespace
 
 TQtDruckCanvas::TQtDruckCanvas(QPainter& painter, QPaintDevice& geraet, QPrinter* drucker)
     : m_painter(painter), m_geraet(geraet), m_drucker(drucker)
@@ -98,11 +150,8 @@ TDruckCanvas& TQtDruckAuftrag::Beginnen(const QString& titel)
 {
     m_drucker.setDocName(titel);
     // A printer that cannot start is a failure the user must hear of, not an empty success.
-    if (!m_painter.begin(&m_drucker)) {
-        const QString ziel = m_drucker.outputFileName().isEmpty() ? m_drucker.printerName()
-                                                                  : m_drucker.outputFileName();
-        throw EDruckFehler("Der Druck konnte nicht gestartet werden (" + ziel.toStdString() + ").");
-    }
+    if (!m_painter.begin(&m_drucker))
+        throw EDruckFehler(StartFehler(m_drucker));
     m_canvas = std::make_unique<TQtDruckCanvas>(m_painter, m_drucker, &m_drucker);
     return *m_canvas;
 }
@@ -116,7 +165,22 @@ void TQtDruckAuftrag::Beenden()
 
 QPrinter& Drucker()
 {
-    // Kept to the end of the process: the printer's settings outlive every window.
-    static QPrinter* drucker = new QPrinter(QPrinter::HighResolution);
-    return *drucker;
+    return *DruckerZeiger();
+}
+
+void DruckerBereitHalten()
+{
+    QPrinter*& drucker = DruckerZeiger();
+    if (drucker->printerState() == QPrinter::Idle)
+        return;
+    auto* neu = new QPrinter(QPrinter::HighResolution);
+    if (drucker->outputFileName().isEmpty())
+        neu->setPrinterName(drucker->printerName());
+    else
+        neu->setOutputFileName(drucker->outputFileName());
+    neu->setPageLayout(drucker->pageLayout());
+    neu->setColorMode(drucker->colorMode());
+    neu->setDuplex(drucker->duplex());
+    delete drucker;
+    drucker = neu;
 }

@@ -55,3 +55,7 @@ private:
 
 // The program's one printer, whose settings the print dialog keeps from one print to the next.
 QPrinter& Drucker();
+// After a job: a printer left in another state than idle takes no further job or setting (Qt's
+// PDF engine stays active when it has no file to write), so a new one with the same printer or
+// file, page and colour takes its place.
+void DruckerBereitHalten();

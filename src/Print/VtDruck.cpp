@@ -22,6 +22,7 @@ void TVtDruck::SeiteEinrichten(TDruckCanvas& canvas)
 {
     m_canvas = &canvas;
     m_abgeschnitten = false;
+    m_blatt = 1;
     const QRect clip = canvas.ClipRect();
     // The clip's edges as the device counts them (the row below the last), or the page's.
     const int unten = Schema.seitenGroesse ? canvas.PageSize().height() : clip.y() + clip.height();
@@ -32,7 +33,8 @@ void TVtDruck::SeiteEinrichten(TDruckCanvas& canvas)
     m_hoeheKursiv = b * 30 / 19;
     m_hoeheTitel = b * 35 / 19;
     m_pixelProZoll = canvas.PixelProZoll();
-    canvas.SetSchrift(TDruckSchrift{"Arial", b, false, false});
+    m_schrift = TDruckSchrift{"Arial", b, false, false};
+    canvas.SetSchrift(m_schrift);
     m_zeichenbreite = canvas.TextBreite("X");
     m_zeilenhoehe = b * Schema.zeilenZehntel / 10;
     m_xLinks = m_zeichenbreite * RandLinks;
@@ -80,8 +82,25 @@ bool TVtDruck::Platz()
         m_abgeschnitten = true;
         return false;
     }
+    ++m_blatt;
     m_y = m_yOben;
+    Folgekopf();
     return true;
+}
+
+void TVtDruck::Folgekopf()
+{
+    const TDruckSchrift schrift = m_schrift;
+    Schrift(m_hoeheNormal, false, true);
+    if (const QString titel = Folgetitel(); !titel.isEmpty())
+        m_canvas->TextAus(m_xLinks, m_y, titel);
+    const QString rechts = HeuteAlsText() + ", Blatt " + QString::number(m_blatt);
+    m_canvas->TextAus(m_xRechts - m_canvas->TextBreite(rechts), m_y, rechts);
+    m_y += m_zeilenhoehe * 3 / 2;
+    m_canvas->Linie(m_xLinks, m_y, m_xRechts, m_y);
+    m_y += m_zeilenhoehe * 3 / 2;
+    m_schrift = schrift;
+    m_canvas->SetSchrift(schrift);
 }
 
 void TVtDruck::TextAus(int x, const QString& text)
@@ -179,6 +198,7 @@ void TVtDruck::DatumRechts()
 
 void TVtDruck::Kopfzeile(const QString& text)
 {
+    m_kopftext = text;
     m_y = m_yOben;
     SchriftTitel();
     TextAus(m_xLinks, text);
@@ -204,7 +224,8 @@ void TVtDruck::Zwischentitel(const QString& text)
 
 void TVtDruck::Schrift(int hoehe, bool fett, bool kursiv)
 {
-    m_canvas->SetSchrift(TDruckSchrift{"Arial", hoehe, fett, kursiv});
+    m_schrift = TDruckSchrift{"Arial", hoehe, fett, kursiv};
+    m_canvas->SetSchrift(m_schrift);
 }
 
 void TVtDruck::SchriftTitel()

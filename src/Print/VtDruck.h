@@ -5,7 +5,8 @@
 //                     takes every size from that canvas's clip rectangle and resolution, and draws
 //                     one page through the virtual page body. Lines advance in line units; a line
 //                     that would run off the sheet goes on on a new sheet where the device has
-//                     one (paper, PDF) and is left out where it has not (the preview).
+//                     one (paper, PDF) and is left out where it has not (the preview). Each
+//                     further sheet starts with a short heading: title, date and sheet number.
 //   TDruckText        the text form of a printout: fixed-width lines for the clipboard and for
 //                     printing to a file.
 //   HeuteAlsText      today as printed on every printout ("dd.mm.yyyy"), fixed by tests.
@@ -13,9 +14,9 @@
 //
 // A new printout derives from TVtDruck, overrides DruckeSeite (which starts with Kopfzeile), and
 // writes its lines with TextAus, Zeilenvorschub, Linie and the three fonts. Its creator sets
-// Kopien and Titel and calls Drucken with a print job (TQtDruckAuftrag over Drucker() for paper,
-// or AufDruckerDrucken in DruckAusgabe.h); the preview calls SeiteEinrichten with its image's
-// canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
+// Kopien and Titel and prints it with AufDruckerDrucken (DruckAusgabe.h), which keeps the
+// program's printer usable after a failed job, or calls Drucken with a print job of its own (a
+// TQtDruckAuftrag over a PDF printer); the preview calls SeiteEinrichten with its image's canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
 // sets Schema to TDruckSchema::Prozedur and its margins, and is otherwise written the same way.
 #include "Lib/Datum.h"
 #include "Print/DruckCanvas.h"
@@ -84,6 +85,9 @@ public:
     virtual void SchriftTitel();
     virtual void SchriftNormal();
     virtual void SchriftKursiv();
+    // The title in the heading of each further sheet: Kopfzeile's text unless a printout names
+    // more (the employee).
+    virtual QString Folgetitel() const { return m_kopftext; }
 
     // The metrics of the page being drawn (valid after SeiteEinrichten).
     bool Vorgeschoben() const { return m_vorgeschoben; }
@@ -98,6 +102,8 @@ public:
     int XRechts() const { return m_xRechts; }
     int YOben() const { return m_yOben; }
     int Y() const { return m_y; }
+    // The sheet being drawn, from 1.
+    int Blatt() const { return m_blatt; }
     // 0.25 mm in pixels at `pixelProZoll`, halves to even.
     static int StiftBreite(int pixelProZoll);
 
@@ -115,8 +121,13 @@ private:
     void Schrift(int hoehe, bool fett, bool kursiv);
     // Before a line at Y: a new sheet when it would run off this one.
     bool Platz();
+    // The heading of a further sheet, in italics; the font in use before is restored.
+    void Folgekopf();
 
     TDruckCanvas* m_canvas = nullptr;
+    TDruckSchrift m_schrift;
+    QString m_kopftext;
+    int m_blatt = 1;
     bool m_vorgeschoben = false;
     // Nothing more fits and the device has no further sheet.
     bool m_abgeschnitten = false;

@@ -7,11 +7,14 @@
 
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +32,62 @@ int BildschirmPixelProZoll()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInchY())) : 96;
+}
+
+// One sheet of a printout on the preview's single image: the drawing of the other sheets is
+// dropped, and every new sheet is granted, so that the printout runs to its end and its sheets
+// are counted. Fonts are set on every sheet, as widths are measured with them.
+class TBlattCanvas : public TDruckCanvas {
+public:
+    TBlattCanvas(TDruckCanvas& bild, int gezeigt) : m_bild(bild), m_gezeigt(gezeigt) {}
+
+    int Blaetter() const { return m_blatt; }
+
+    QRect ClipRect() const override { return m_bild.ClipRect(); }
+    QSize PageSize() const override { return m_bild.PageSize(); }
+    int PixelProZoll() const override { return m_bild.PixelProZoll(); }
+    void SetSchrift(const TDruckSchrift& schrift) override { m_bild.SetSchrift(schrift); }
+    int TextBreite(const QString& text) const override { return m_bild.TextBreite(text); }
+    void TextAus(int x, int y, const QString& text) override
+    {
+        if (Gezeigt())
+            m_bild.TextAus(x, y, text);
+    }
+    void SetStiftBreite(int breite) override { m_bild.SetStiftBreite(breite); }
+    void Linie(int x1, int y1, int x2, int y2) override
+    {
+        if (Gezeigt())
+            m_bild.Linie(x1, y1, x2, y2);
+    }
+    void Fuellen(const QRect& rect, const QColor& farbe) override
+    {
+        if (Gezeigt())
+            m_bild.Fuellen(rect, farbe);
+    }
+    bool NeueSeite() override
+    {
+        ++m_blatt;
+        return true;
+    }
+
+private:
+    bool Gezeigt() const { return m_blatt == m_gezeigt; }
+
+    TDruckCanvas& m_bild;
+    int m_gezeigt;
+    int m_blatt = 1;
+};
+
+QToolButton* BlattKnopf(QWidget* parent, const char* name, Qt::ArrowType pfeil,
+                        const QString& hinweis)
+{
+    auto* knopf = new QToolButton(parent);
+    knopf->setObjectName(name);
+    knopf->setArrowType(pfeil);
+    knopf->setToolTip(hinweis);
+    knopf->setAccessibleName(hinweis);
+    knopf->setFocusPolicy(Qt::StrongFocus);
+    return knopf;
 }
 
 } // namespace
@@ -83,6 +142,23 @@ TFoVtPrintPreview::TFoVtPrintPreview(QWidget* parent) : TPageForm(parent)
     blatt.setDotsPerMeterY(proMeter);
     m_bild->Bild() = blatt;
     m_bild->OnMouseDown = [this](QPoint punkt) { BildMouseDown(punkt); };
+    m_blattLeiste = new QWidget(Panel());
+    m_blattLeiste->setObjectName("paBlatt");
+    m_blattLeiste->setAutoFillBackground(true);
+    m_bnVoriges = BlattKnopf(m_blattLeiste, "bnVorigesBlatt", Qt::LeftArrow, "Voriges Blatt");
+    m_stBlatt = new QLabel(m_blattLeiste);
+    m_stBlatt->setObjectName("stBlatt");
+    m_bnNaechstes =
+        BlattKnopf(m_blattLeiste, "bnNaechstesBlatt", Qt::RightArrow, "Nächstes Blatt");
+    auto* leiste = new QHBoxLayout(m_blattLeiste);
+    leiste->setContentsMargins(4, 2, 4, 2);
+    leiste->addWidget(m_bnVoriges);
+    leiste->addWidget(m_stBlatt);
+    leiste->addWidget(m_bnNaechstes);
+    connect(m_bnVoriges, &QToolButton::clicked, this, [this] { BlattZeigen(m_blatt - 1); });
+    connect(m_bnNaechstes, &QToolButton::clicked, this, [this] { BlattZeigen(m_blatt + 1); });
+    m_blattLeiste->move(5, 5);
+    m_blattLeiste->hide();
     Panel()->setMinimumSize(kMinimum);
     Panel()->setAutoFillBackground(true);
     QPalette farben = Panel()->palette();
@@ -162,6 +238,15 @@ void TFoVtPrintPreview::BildMouseDown(QPoint punkt)
                                              viewport->width() / 2 + m_bild->x());
 }
 
+void TFoVtPrintPreview::BlattZeigen(int blatt)
+{
+    const int neu = std::clamp(blatt, 1, m_blaetter);
+    if (neu == m_blatt)
+        return;
+    m_blatt = neu;
+    AfterRefresh();
+}
+
 void TFoVtPrintPreview::AfterRefresh()
 {
     QImage& bild = m_bild->Bild();
@@ -178,15 +263,34 @@ void TFoVtPrintPreview::AfterRefresh()
             QRect(r.left() + m_rand, r.bottom() + 1 - m_rand, r.width() - m_rand, m_rand),
             farben.color(QPalette::Text));
         painter.fillRect(blatt, farben.color(QPalette::Base));
+        m_blaetter = 1;
         try {
-            if (TVtPrintPreviewBerechnung* preview = PreviewBerechnung();
-                preview && preview->Druck()) {
+            TVtPrintPreviewBerechnung* preview = PreviewBerechnung();
+            const TVtDruck* druck = preview ? preview->Druck() : nullptr;
+            if (druck != m_gezeichnet)
+                m_blatt = 1;
+            m_gezeichnet = druck;
+            if (druck) {
                 TQtDruckCanvas canvas(painter, bild);
-                preview->Druck()->SeiteEinrichten(canvas);
+                TBlattCanvas blatt(canvas, m_blatt);
+                preview->Druck()->SeiteEinrichten(blatt);
+                m_blaetter = blatt.Blaetter();
             }
         } catch (const std::exception& e) {
             ShowFehler(QString::fromStdString(e.what()));
         }
     }
+    // A sheet the printout no longer has (its data got shorter) shows its last one.
+    if (m_blatt > m_blaetter) {
+        m_blatt = m_blaetter;
+        AfterRefresh();
+        return;
+    }
+    m_stBlatt->setText(QString("Blatt %1 von %2").arg(m_blatt).arg(m_blaetter));
+    m_bnVoriges->setEnabled(m_blatt > 1);
+    m_bnNaechstes->setEnabled(m_blatt < m_blaetter);
+    m_blattLeiste->adjustSize();
+    m_blattLeiste->setVisible(m_blaetter > 1);
+    m_blattLeiste->raise();
     m_bild->update();
 }

@@ -2,7 +2,8 @@
 // The print preview, page 6 of the main window: one object printout drawn on the image of a
 // portrait A4 sheet (5 pixels per millimetre plus a shadow margin), scaled into the page with
 // the sheet's proportions. A click on the sheet toggles a magnified view centred on the clicked
-// point.
+// point. A printout longer than one sheet is paged through sheet by sheet, with the buttons of
+// a small bar in the page's corner that names the sheet shown.
 //
 //   TVtPrintPreviewDaten        the preview's data set: no values.
 //   TVtPrintPreviewBerechnung   "PreviewBerechnung": owns the printout shown.
@@ -17,7 +18,9 @@
 #include <functional>
 #include <memory>
 
+class QLabel;
 class QScrollArea;
+class QToolButton;
 class TVtDruck;
 
 class TVtPrintPreviewDaten : public TDaten {
@@ -80,7 +83,15 @@ public:
     void BildMouseDown(QPoint punkt);
     void PanelResize();
 
+    // The sheet shown (from 1) and the printout's sheets; another sheet is drawn at once.
+    int Blatt() const { return m_blatt; }
+    int Blaetter() const { return m_blaetter; }
+    void BlattZeigen(int blatt);
+
     TVorschauBild* Bild() const { return m_bild; }
+    QWidget* BlattLeiste() const { return m_blattLeiste; }
+    QToolButton* bnVorigesBlatt() const { return m_bnVoriges; }
+    QToolButton* bnNaechstesBlatt() const { return m_bnNaechstes; }
     int Rand() const { return m_rand; }
     bool Vergroessert() const { return m_vergroessert; }
     TVtPrintPreviewBerechnung* PreviewBerechnung() const;
@@ -96,6 +107,14 @@ private:
     void PanelGroesse(QSize minimum);
 
     TVorschauBild* m_bild = nullptr;
+    QWidget* m_blattLeiste = nullptr;
+    QToolButton* m_bnVoriges = nullptr;
+    QLabel* m_stBlatt = nullptr;
+    QToolButton* m_bnNaechstes = nullptr;
+    // The printout last drawn: a new one starts on its first sheet.
+    const TVtDruck* m_gezeichnet = nullptr;
+    int m_blatt = 1;
+    int m_blaetter = 1;
     int m_rand = 0;
     bool m_vergroessert = false;
 };

@@ -3,6 +3,8 @@
 // magnified view.
 #include "DialogTestSupport.h"
 #include "Forms/AbrgDruck.h"
+#include "Lib/FileSystem.h"
+#include "Support/FileLayerFake.h"
 #include "Print/LohnDru.h"
 #include "Print/PdfSeiten.h"
 #include "Print/QtDruckCanvas.h"
@@ -12,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPainter>
@@ -20,6 +23,9 @@
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace {
 
@@ -69,10 +75,10 @@ protected:
             return dialog.result();
         });
     }
-    // Answers the save dialog with the file name typed.
+    // Answers the save dialog with the file name typed, as `datei` reads then.
     void DateiAntwort(const QString& datei)
     {
-        Antwort<QFileDialog>([datei](QFileDialog& dialog) {
+        Antwort<QFileDialog>([&datei](QFileDialog& dialog) {
             EXPECT_EQ(dialog.selectedFiles().value(0).section('/', -1), "VANTRL.TXT");
             dialog.show();
             QApplication::processEvents();
@@ -134,12 +140,34 @@ TEST_F(DruckenTest, SpeedButtonOnlyBeepsWhileThePrinterIsBusy)
     laufend.end();
 }
 
-TEST_F(DruckenTest, PrinterThatCannotStartIsReported)
+TEST_F(DruckenTest, PrinterThatCannotStartSaysWhyAndTheNextPrintWorks)
 {
-    Drucker().setOutputFileName(m_ausgabe + "/fehlt/druck.pdf");
-    QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
-    ASSERT_EQ(m_fehler.size(), 1);
-    EXPECT_TRUE(m_fehler.front().startsWith("Der Druck konnte nicht gestartet werden"));
+    const struct {
+        QString datei;
+        QString meldung;
+    } faelle[] = {
+        // No printer set up (the tests' print server cannot be reached): Qt's engine has no
+        // output and stays active.
+        {"", "Der Druck konnte nicht gestartet werden: Kein Drucker eingerichtet."},
+        {m_ausgabe + "/fehlt/druck.pdf",
+         "Der Druck in die Datei \"" + m_ausgabe +
+             "/fehlt/druck.pdf\" konnte nicht gestartet werden: " +
+             QString::fromStdString(SystemFehlerText(ENOENT)) + "."},
+    };
+    for (const auto& fall : faelle) {
+        m_fehler.clear();
+        Drucker().setOutputFileName(fall.datei);
+        QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+        ASSERT_EQ(m_fehler.size(), 1) << fall.datei.toStdString();
+        EXPECT_EQ(m_fehler.front(), fall.meldung);
+        // Printing goes on: the speed button prints, into a file that works.
+        Drucker().setOutputFileName(m_ausgabe + "/druck.pdf");
+        QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+        EXPECT_EQ(m_fehler.size(), 1);
+        EXPECT_EQ(m_fehlerBeeps, 0);
+        EXPECT_EQ(PdfSeiten(m_ausgabe + "/druck.pdf"), 1) << fall.datei.toStdString();
+        QFile::remove(m_ausgabe + "/druck.pdf");
+    }
 }
 
 TEST_F(DruckenTest, TextFileAsOnTheClipboard)
@@ -173,16 +201,47 @@ TEST_F(DruckenTest, TextFileAsOnTheClipboard)
     EXPECT_TRUE(QString::fromStdString(DateiLesen(datei.toStdString())).contains("5.000,00"));
 }
 
-TEST_F(DruckenTest, UnwritableTextFileIsReportedAndLeavesNoFile)
+TEST_F(DruckenTest, TextFileThatCannotBeWrittenIsReportedAndKeepsTheOldFile)
 {
-    const QString datei = m_ausgabe + "/fehlt/abrechnung.txt";
-    DruckDialogAntwort(1, true);
+    const QString ordner = m_ausgabe + "/text";
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    const struct {
+        const char* name;
+        bool alt;
+        TFileLayerFake::Schritt schritt;
+        QString grund;
+    } faelle[] = {
+        {"fehlt/a.txt", false, TFileLayerFake::Schritt::Keiner,
+         QString::fromStdString(SystemFehlerText(ENOENT))},
+        {"voll.txt", true, TFileLayerFake::Schritt::Schreiben,
+         QString::fromStdString(SystemFehlerText(ENOSPC))},
+        {"neu.txt", false, TFileLayerFake::Schritt::Schreiben,
+         QString::fromStdString(SystemFehlerText(ENOSPC))},
+        {"fifo.txt", false, TFileLayerFake::Schritt::Keiner, "Keine gewöhnliche Datei"},
+    };
+    ASSERT_EQ(::mkfifo((ordner + "/fifo.txt").toLocal8Bit().constData(), 0600), 0);
+    QString datei;
     DateiAntwort(datei);
-    m_fenster->Item("miDrucken")->trigger();
-    ASSERT_EQ(m_fehler.size(), 1);
-    EXPECT_TRUE(m_fehler.front().contains("kann nicht angelegt werden"))
-        << m_fehler.front().toStdString();
-    EXPECT_FALSE(QFile::exists(datei));
+    DruckDialogAntwort(1, true);
+    m_jaAntwort = true;
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        datei = ordner + "/" + fall.name;
+        if (fall.alt)
+            DateiSchreiben(datei.toStdString(), "alt\r\n");
+        const QStringList vorher = QDir(ordner).entryList(QDir::Files | QDir::System);
+        TFileLayerFake schicht;
+        schicht.Scheitern(fall.schritt, ENOSPC);
+        m_fehler.clear();
+        m_fenster->Item("miDrucken")->trigger();
+        ASSERT_EQ(m_fehler.size(), 1);
+        EXPECT_EQ(m_fehler.front(), "Der Text kann nicht in die Datei \"" + datei +
+                                        "\" geschrieben werden: " + fall.grund);
+        EXPECT_EQ(QDir(ordner).entryList(QDir::Files | QDir::System), vorher);
+        if (fall.alt) {
+            EXPECT_EQ(DateiLesen(datei.toStdString()), "alt\r\n");
+        }
+    }
 }
 
 TEST_F(DruckenTest, CancelledPrintDialogPrintsNothing)

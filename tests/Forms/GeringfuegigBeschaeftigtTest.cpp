@@ -1,6 +1,7 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 
 #include "Engine/Geringfuegig/Geringf.h"
+#include "Forms/AbrgDruck.h"
 #include "Forms/MainForm.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
@@ -19,12 +20,18 @@
 #include "MVCFrame/IntegerValue.h"
 #include "MVCFrame/JahrListe.h"
 #include "MVCFrame/StringValue.h"
+#include "Print/PdfSeiten.h"
+#include "Print/QtDruckCanvas.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
 #include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
@@ -418,6 +425,31 @@ TEST_F(GeringfuegigBeschaeftigtTest, PrintingAndCopyingThePageWork)
     ASSERT_FALSE(text.isEmpty());
     EXPECT_TRUE(text.first().startsWith("Entgeltabrechnung "));
     EXPECT_TRUE(text.last().startsWith(QString(8, ' ') + "Netto:"));
+}
+
+TEST_F(GeringfuegigBeschaeftigtTest, PrintAsksForNameAndPeriodFirst)
+{
+    SeiteZeigen();
+    const QString pdf = QString::fromStdString(m_umgebung.Xdg().Ordner("ausgabe")) + "/gfb.pdf";
+    Drucker().setOutputFileName(pdf);
+    int dialoge = 0;
+    m_modalAntwort = [&dialoge](QWidget& w) {
+        auto* dialog = dynamic_cast<TFoAbrgDruck*>(&w);
+        EXPECT_NE(dialog, nullptr) << w.objectName().toStdString();
+        if (!dialog)
+            return 0;
+        ++dialoge;
+        EXPECT_FALSE(dialog->gbZeitraum()->isHidden());
+        dialog->cbArbeitnehmer()->setEditText("Erika Muster");
+        dialog->cbAbrgZeitraum()->setEditText("Dezember 2026");
+        QTest::mouseClick(dialog->bnDrucken(), Qt::LeftButton);
+        return dialog->ModalResult();
+    };
+    QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+    EXPECT_EQ(dialoge, 1);
+    EXPECT_EQ(d->FindValue("Arbeitnehmer")->GetAsString(), "Erika Muster");
+    EXPECT_EQ(d->FindValue("AbrgZeitraum")->GetAsString(), "Dezember 2026");
+    EXPECT_EQ(PdfSeiten(pdf), 1);
 }
 
 TEST_F(GeringfuegigBeschaeftigtTest, PageFitsTheScreenAndIsPictured)

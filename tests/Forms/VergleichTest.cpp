@@ -8,6 +8,7 @@
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Einkommensteuer/EStDaten.h"
 #include "Engine/Vergleich/StKlVergleich.h"
+#include "Forms/AbrgDruck.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/Einkommensteuer.h"
 #include "Forms/Entgeltabrechnung.h"
@@ -29,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -217,6 +219,25 @@ TEST_F(VergleichTest, WageComparisonRoundTripThroughThePayrollPage)
     EXPECT_EQ(Text("stEntgelt1"), "3.000,00 Euro");
     EXPECT_EQ(Text("stEntgelt2"), "3.500,00 Euro");
     EXPECT_EQ(Text("stEntgelt3"), "500,00 Euro");
+}
+
+TEST_F(VergleichTest, WageComparisonAsksForTheNameWithoutThePeriod)
+{
+    ZweiLohnJahre("3250,00");
+    ASSERT_EQ(Seite(), 3);
+    int dialoge = 0;
+    m_modalAntwort = [&dialoge](QWidget& w) {
+        auto* dialog = dynamic_cast<TFoAbrgDruck*>(&w);
+        EXPECT_NE(dialog, nullptr) << w.objectName().toStdString();
+        if (dialog) {
+            ++dialoge;
+            EXPECT_FALSE(dialog->cbArbeitnehmer()->isHidden());
+            EXPECT_TRUE(dialog->gbZeitraum()->isHidden());
+        }
+        return 0;
+    };
+    QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+    EXPECT_EQ(dialoge, 1);
 }
 
 TEST_F(VergleichTest, DetailsComeAndGoAndThePageFitsTheScreen)

@@ -70,6 +70,20 @@ TEST(FileModes, NewFilesAndFoldersAreTheUsersAloneExistingOnesKeepTheirs)
         EXPECT_EQ(modus(dir.Datei(pfad)), want) << pfad;
 }
 
+TEST(SystemFehlerText, GermanWhateverTheLocale)
+{
+    const std::pair<int, const char*> faelle[] = {
+        {EACCES, "Zugriff verweigert"},
+        {EPERM, "Vorgang nicht zulässig"},
+        {ENOSPC, "Kein Speicherplatz auf dem Gerät"},
+        {ENOENT, "Datei oder Verzeichnis nicht gefunden"},
+        {EROFS, "Dateisystem nur lesbar"},
+        {9999, "Systemfehler 9999"},
+    };
+    for (const auto& [code, text] : faelle)
+        EXPECT_EQ(SystemFehlerText(code), text) << code;
+}
+
 TEST(RaiseSystemError, WithoutACode)
 {
     try {

@@ -202,19 +202,34 @@ TEST_F(LohnDruTest, ItemisedPayListsTaxableItemsAboveAndTaxFreeBelowTheNetPay)
     EXPECT_EQ(Rechts(canvas, "Auslagenersatz"), "80,00" + einheit);
 }
 
-TEST_F(LohnDruTest, LongItemisedStatementGoesOnOnAFurtherSheet)
+TEST_F(LohnDruTest, LongItemisedStatementGoesOnOnAFurtherSheetUnderAShortHeading)
 {
-    Eingeben({{"Jahrliste", "2026"}});
-    for (int i = 1; i <= 60; ++i)
-        Posten(QString("Posten %1").arg(i).toUtf8().constData(), 10 * i, true);
+    Eingeben({{"Jahrliste", "2026"}, {"Arbeitnehmer", "Erika Muster"}});
+    for (int i = 1; i <= 37; ++i)
+        Posten(QString("Zulage Nr. %1").arg(i).toUtf8().constData(), 10 * i, true);
     Eingeben({{"DetailEntgelt", "Ja"}});
     const TAufzeichnungsCanvas papier = Gedruckt(true);
-    EXPECT_GT(papier.Seiten(), 1);
-    EXPECT_NE(papier.Text("Posten 60"), nullptr);
-    EXPECT_NE(papier.Text("Auszahlung:"), nullptr);
-    // The preview's single sheet shows the first part and nothing off the sheet.
+    ASSERT_EQ(papier.Seiten(), 2);
+    ASSERT_NE(papier.Text("Auszahlung:"), nullptr);
+    EXPECT_EQ(papier.Text("Auszahlung:")->seite, 2);
+    std::vector<TAufruf> blatt2;
+    for (const TAufruf& a : papier.Texte())
+        if (a.seite == 2)
+            blatt2.push_back(a);
+    ASSERT_GE(blatt2.size(), 3u);
+    // Title with the name on the left, date and sheet number on the right, then the lines.
+    EXPECT_EQ(blatt2[0].text, "Entgeltabrechnung 2026, Erika Muster");
+    EXPECT_EQ(blatt2[0].x, druck->XLinks());
+    EXPECT_EQ(blatt2[0].y, druck->YOben());
+    EXPECT_TRUE(blatt2[0].schrift.kursiv);
+    EXPECT_EQ(blatt2[1].text, "09.12.2026, Blatt 2");
+    EXPECT_EQ(blatt2[1].x2, druck->XRechts());
+    EXPECT_EQ(blatt2[1].y, druck->YOben());
+    EXPECT_GE(blatt2[2].y, druck->YOben() + 2 * druck->Zeilenhoehe());
+    EXPECT_FALSE(blatt2[2].schrift.kursiv);
+    // A device without further sheets shows the first part and nothing off the sheet.
     const TAufzeichnungsCanvas blatt = Gedruckt(false);
-    EXPECT_NE(blatt.Text("Posten 1"), nullptr);
+    EXPECT_NE(blatt.Text("Zulage Nr. 1"), nullptr);
     EXPECT_EQ(blatt.Text("Auszahlung:"), nullptr);
     for (const TAufruf& a : blatt.Texte())
         EXPECT_LT(a.y, 1493);

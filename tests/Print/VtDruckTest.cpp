@@ -206,8 +206,9 @@ TEST(VtDruck, LongPageGoesOnOnANewSheet)
     druck.seite = HundertZeilen;
     druck.SeiteEinrichten(canvas);
     const std::vector<TAufruf> texte = canvas.Texte();
-    EXPECT_EQ(texte.size(), 100u);
-    EXPECT_GT(canvas.Seiten(), 1);
+    // The lines, and the further sheet's heading (no title here: date and sheet number).
+    EXPECT_EQ(texte.size(), 101u);
+    EXPECT_EQ(canvas.Seiten(), 2);
     const TAufruf* weiter = nullptr;
     for (const TAufruf& a : texte) {
         EXPECT_LE(a.y + druck.Zeilenhoehe(), 1493 - druck.YOben()) << a.text.toStdString();
@@ -215,7 +216,9 @@ TEST(VtDruck, LongPageGoesOnOnANewSheet)
             weiter = &a;
     }
     ASSERT_NE(weiter, nullptr);
+    EXPECT_EQ(weiter->text, HeuteAlsText() + ", Blatt 2");
     EXPECT_EQ(weiter->y, druck.YOben());
+    EXPECT_EQ(weiter[1].y, druck.YOben() + 2 * (druck.Zeilenhoehe() * 3 / 2));
 }
 
 TEST(VtDruck, SingleSheetShowsWhatFitsAndNothingBelow)

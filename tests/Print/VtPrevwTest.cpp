@@ -7,6 +7,9 @@
 #include "Lib/Component.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -68,6 +71,59 @@ TEST(VtPrevw, SecondPrintoutFreesTheFirstTheSameOneNothing)
 }
 
 class VtPrevwFormTest : public GuiHookFixture {};
+
+// A printout of `zeilen` lines.
+class TZeilenDruck : public TVtDruck {
+public:
+    explicit TZeilenDruck(int zeilen) : m_zeilen(zeilen) {}
+    void DruckeSeite() override
+    {
+        Kopfzeile("Vorschau");
+        for (int i = 1; i <= m_zeilen; ++i)
+            Zeile(QString("Zeile %1").arg(i), QString(), QString());
+    }
+
+private:
+    int m_zeilen;
+};
+
+TEST_F(VtPrevwFormTest, LongPrintoutIsPagedSheetBySheet)
+{
+    auto preview = MakeComponent<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+    TFoVtPrintPreview form;
+    form.init();
+    form.SetBerechnung(preview.get());
+    const QImage& bild = form.Bild()->Bild();
+    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    form.Refresh();
+    ASSERT_EQ(form.Blaetter(), 3);
+    EXPECT_EQ(form.Blatt(), 1);
+    EXPECT_FALSE(form.BlattLeiste()->isHidden());
+    EXPECT_EQ(form.BlattLeiste()->findChild<QLabel*>("stBlatt")->text(), "Blatt 1 von 3");
+    EXPECT_FALSE(form.bnVorigesBlatt()->isEnabled());
+    const QImage blatt1 = bild.copy();
+    QTest::mouseClick(form.bnNaechstesBlatt(), Qt::LeftButton);
+    EXPECT_EQ(form.Blatt(), 2);
+    EXPECT_NE(bild, blatt1);
+    QTest::mouseClick(form.bnNaechstesBlatt(), Qt::LeftButton);
+    EXPECT_EQ(form.Blatt(), 3);
+    EXPECT_FALSE(form.bnNaechstesBlatt()->isEnabled());
+    QTest::mouseClick(form.bnVorigesBlatt(), Qt::LeftButton);
+    QTest::mouseClick(form.bnVorigesBlatt(), Qt::LeftButton);
+    EXPECT_EQ(bild, blatt1);
+
+    // A printout of one sheet has no bar; a new one starts on its first sheet.
+    preview->SetDruck(std::make_unique<TZeilenDruck>(3));
+    form.Refresh();
+    EXPECT_EQ(form.Blaetter(), 1);
+    EXPECT_TRUE(form.BlattLeiste()->isHidden());
+    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    form.BlattZeigen(3);
+    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    form.Refresh();
+    EXPECT_EQ(form.Blatt(), 1);
+    form.SetBerechnung(nullptr);
+}
 
 TEST_F(VtPrevwFormTest, SheetWithShadowAndThePrintout)
 {
