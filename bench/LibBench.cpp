@@ -1,10 +1,10 @@
 #include "Lib/Betrag.h"
 #include "Lib/IniFile.h"
+#include "Support/TempXdg.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 
 static void BM_FloatToBetragStr(benchmark::State& state)
@@ -28,8 +28,8 @@ BENCHMARK(BM_StrToBetragFloat);
 // changes collected, the file written once, atomically and durably.
 static void BM_IniSavePage(benchmark::State& state)
 {
-    const std::string datei =
-        (std::filesystem::temp_directory_path() / "vt_bench_page.ini").string();
+    const TTempXdg ordner;
+    const std::string datei = ordner.Home() + "page.ini";
     const int n = static_cast<int>(state.range(0));
     int runde = 0;
     for (auto _ : state) {
@@ -41,15 +41,14 @@ static void BM_IniSavePage(benchmark::State& state)
         ini.UpdateFile();
         ++runde;
     }
-    std::remove(datei.c_str());
 }
 BENCHMARK(BM_IniSavePage)->Arg(10)->Arg(150)->Unit(benchmark::kMillisecond);
 
 // Saving 150 changed values into a settings file of `range` MB (years of pages and cases).
 static void BM_IniSaveLargeFile(benchmark::State& state)
 {
-    const std::string datei =
-        (std::filesystem::temp_directory_path() / "vt_bench_large.ini").string();
+    const TTempXdg ordner;
+    const std::string datei = ordner.Home() + "large.ini";
     {
         std::string text;
         for (int s = 0; text.size() < static_cast<std::size_t>(state.range(0)) << 20; ++s) {
@@ -71,14 +70,13 @@ static void BM_IniSaveLargeFile(benchmark::State& state)
         ini.UpdateFile();
         ++runde;
     }
-    std::remove(datei.c_str());
 }
 BENCHMARK(BM_IniSaveLargeFile)->Arg(1)->Arg(4)->Arg(15)->Unit(benchmark::kMillisecond);
 
 static void BM_IniReadPage(benchmark::State& state)
 {
-    const std::string datei =
-        (std::filesystem::temp_directory_path() / "vt_bench_read.ini").string();
+    const TTempXdg ordner;
+    const std::string datei = ordner.Home() + "read.ini";
     {
         TXIniFile ini(datei);
         for (int i = 0; i < 100; ++i)
@@ -90,6 +88,5 @@ static void BM_IniReadPage(benchmark::State& state)
             benchmark::DoNotOptimize(
                 ini.ReadString("Entgeltabrechnung", "Wert" + std::to_string(i), "0"));
     }
-    std::remove(datei.c_str());
 }
 BENCHMARK(BM_IniReadPage)->Unit(benchmark::kMicrosecond);

@@ -1,35 +1,21 @@
 // A full payroll statement of 2026 and a net-to-gross search, each from a change of the given
-// amount to the finished results (what the page waits for after a keystroke).
+// amount to the finished results (what the page waits for after a keystroke). Each reads the
+// options and directories from a temporary home of its own, never the user's.
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"
 
+#include "Support/OptionenUmgebung.h"
+
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
 
-// The options and directories are read from a temporary home, never the user's.
-void TemporaeresHeim()
-{
-    static const bool angelegt = [] {
-        std::string muster = (std::filesystem::temp_directory_path() / "vt-bench-XXXXXX").string();
-        if (mkdtemp(muster.data()) == nullptr)
-            return false;
-        setenv("HOME", muster.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (muster + "/.config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (muster + "/.local/share").c_str(), 1);
-        return true;
-    }();
-    (void)angelegt;
-}
-
 void BM_Abrechnung2026(benchmark::State& state)
 {
-    TemporaeresHeim();
+    const TOptionenUmgebung heim;
     auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
     TLohnDaten& d = lohn->LohnDatenOf();
     d.Steuerklasse->SetValue(3);
@@ -45,7 +31,7 @@ BENCHMARK(BM_Abrechnung2026);
 
 void BM_NettoZuBrutto2026(benchmark::State& state)
 {
-    TemporaeresHeim();
+    const TOptionenUmgebung heim;
     auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
     TLohnDaten& d = lohn->LohnDatenOf();
     double netto = 2500;
@@ -61,7 +47,7 @@ BENCHMARK(BM_NettoZuBrutto2026);
 // change of the agreed net.
 void BM_NettoZuBruttoBezuege2026(benchmark::State& state)
 {
-    TemporaeresHeim();
+    const TOptionenUmgebung heim;
     auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
     TLohnDaten& d = lohn->LohnDatenOf();
     auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());

@@ -4,35 +4,35 @@
 #include "Engine/Stammdaten/StammListe.h"
 #include "Lib/IniFile.h"
 #include "MVCFrame/StringIniLookup.h"
+#include "Support/TempXdg.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace {
 
-// A funds file of `n` funds in a folder of its own; returns the folder.
-std::string KassenDatei(int n)
+// A funds file of `n` funds in the benchmark's temporary folder, removed with it; returns the
+// folder holding the file.
+std::string KassenDatei(const TTempXdg& heim, int n)
 {
-    const std::filesystem::path ordner =
-        std::filesystem::temp_directory_path() / ("vt_bench_kassen_" + std::to_string(n));
-    std::filesystem::create_directories(ordner);
-    std::ofstream datei(ordner / "SVBEITRG.INI", std::ios::binary);
+    const std::string ordner = heim.Ordner("kassen");
+    std::ofstream datei(ordner + "/SVBEITRG.INI", std::ios::binary);
     datei << "[Krankenkassen]\n";
     for (int i = 0; i < n; ++i)
         datei << "N" << i << "=Kasse " << i << "\n";
     for (int i = 0; i < n; ++i)
         datei << "[Kasse " << i << "]\nZusatzbeitragssatz=2,45\nBBG_OstKV=0\n";
-    return ordner.string();
+    return ordner;
 }
 
 // The first reading of the choices (at the start, and after the file changed).
 void BM_AuswahlLesen(benchmark::State& state)
 {
+    const TTempXdg heim;
     const int n = static_cast<int>(state.range(0));
-    const std::string ordner = KassenDatei(n);
+    const std::string ordner = KassenDatei(heim, n);
     TStrings choices;
     for (auto _ : state) {
         const TStringIniLookup kasse(nullptr, "KasseName", 0, "", "SVBEITRG.INI", ordner,
@@ -47,8 +47,9 @@ BENCHMARK(BM_AuswahlLesen)->RangeMultiplier(4)->Range(312, 5000)->Complexity();
 // Every refresh of a page while the file stays as it is.
 void BM_AuswahlErneutLesen(benchmark::State& state)
 {
+    const TTempXdg heim;
     const int n = static_cast<int>(state.range(0));
-    const TStringIniLookup kasse(nullptr, "KasseName", 0, "", "SVBEITRG.INI", KassenDatei(n),
+    const TStringIniLookup kasse(nullptr, "KasseName", 0, "", "SVBEITRG.INI", KassenDatei(heim, n),
                                  "Krankenkassen");
     TStrings choices;
     for (auto _ : state) {
@@ -61,8 +62,9 @@ BENCHMARK(BM_AuswahlErneutLesen)->RangeMultiplier(4)->Range(312, 5000)->Complexi
 
 void BM_AuswahlPruefen(benchmark::State& state)
 {
+    const TTempXdg heim;
     const int n = static_cast<int>(state.range(0));
-    TStringIniLookup kasse(nullptr, "KasseName", 0, "", "SVBEITRG.INI", KassenDatei(n),
+    TStringIniLookup kasse(nullptr, "KasseName", 0, "", "SVBEITRG.INI", KassenDatei(heim, n),
                            "Krankenkassen");
     const std::string letzte = "Kasse " + std::to_string(n - 1);
     for (auto _ : state) {
@@ -75,8 +77,9 @@ BENCHMARK(BM_AuswahlPruefen)->RangeMultiplier(4)->Range(312, 5000)->Complexity()
 
 void BM_SchluesselSuchen(benchmark::State& state)
 {
+    const TTempXdg heim;
     const int n = static_cast<int>(state.range(0));
-    TXIniFile ini(KassenDatei(n) + "/SVBEITRG.INI");
+    TXIniFile ini(KassenDatei(heim, n) + "/SVBEITRG.INI");
     TStammListe liste(ini, "Krankenkassen");
     for (auto _ : state)
         benchmark::DoNotOptimize(liste.SchluesselVon("Kasse 0"));

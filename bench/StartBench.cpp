@@ -7,13 +7,11 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Forms/MainForm.h"
-#include "Gui/BergForm.h"
 #include "Lib/IniFile.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/Daten.h"
+#include "QtAnwendung.h"
 #include "Support/OptionenUmgebung.h"
-
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
@@ -22,17 +20,6 @@
 #include <utility>
 
 namespace {
-
-void Anwendung()
-{
-    static int argc = 1;
-    static char name[] = "bench_start";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static const bool hook = (InstallDatenGeaendertHook(), true);
-    (void)hook;
-}
 
 void Setzen(const TDaten& daten, const char* name, const char* text)
 {

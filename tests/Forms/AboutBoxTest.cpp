@@ -4,6 +4,7 @@
 #include "Gui/GuiTestSupport.h"
 #include "Gui/XoTimer.h"
 #include "Support/OptionenUmgebung.h"
+#include "Support/Warten.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -74,9 +75,9 @@ TEST_F(AboutBoxTest, AnimationGoesOnAfterReopeningAndEndsWithTheBox)
     auto box = Box();
     EXPECT_EQ(TimerMngr().Count(), vorher + 1);
     const int start = TFoAboutBox::Bild();
-    QTest::qWait(4 * TFoAboutBox::kIntervallMs);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return TFoAboutBox::Bild() != start; }, kGeduldMs))
+        << "the picture moves on";
     const int weiter = TFoAboutBox::Bild();
-    EXPECT_NE(weiter, start) << "the picture moves on";
     const QImage gezeigt = box->Image->pixmap().toImage();
     EXPECT_EQ(gezeigt, TFoAboutBox::BildNr(weiter).toImage());
     box.reset();

@@ -9,7 +9,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPointer>
@@ -231,25 +230,4 @@ TEST_F(EStTabelleTest, WindowFitsTheScreenWithSeventeenRows)
         items << a->text();
     EXPECT_EQ(items, QStringList({"&Gehe zu ZVE...", "&Schließen"}));
     EXPECT_FALSE(SaveScreenshot(*t, "est-tabelle").isEmpty());
-}
-
-TEST_F(EStTabelleTest, PaintingOnePageOfRows)
-{
-    TFoEStTabelle* t = TFoEStTabelle::ZeigenPeriode(2026);
-    ASSERT_NE(t, nullptr);
-    t->BetragZuZeile(50000);
-    constexpr int kSeiten = 50;
-    int benutzt = 0;
-    QElapsedTimer uhr;
-    uhr.start();
-    for (int i = 0; i < kSeiten; ++i) {
-        t->ScrollBar1()->setValue(t->ScrollBar1()->value() + TFoEStTabelle::kSichtbareZeilen);
-        benutzt += t->PaintBox1()->grab().width();
-    }
-    const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6 / kSeiten;
-    RecordProperty("ms_pro_seite", QString::number(ms, 'f', 3).toStdString());
-    std::printf("[ paint    ] one page of %d rows: %.3f ms\n", TFoEStTabelle::kSichtbareZeilen, ms);
-    EXPECT_GT(benutzt, 0);
-    // A page must paint well within a frame even on a busy machine.
-    EXPECT_LT(ms, 50.0);
 }

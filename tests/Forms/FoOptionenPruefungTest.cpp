@@ -8,6 +8,7 @@
 #include "MVCFrame/Daten.h"
 #include "Support/DateiBestand.h"
 #include "Support/OptionenUmgebung.h"
+#include "Support/Warten.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -65,8 +66,7 @@ protected:
     static void Mnemonik(TFoOptionenPruefung& dialog, Qt::Key taste)
     {
         QTest::keyClick(&dialog, taste, Qt::AltModifier);
-        for (int i = 0; i < 50 && dialog.ModalResult() == mrNone; ++i)
-            QTest::qWait(20);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return dialog.ModalResult() != mrNone; }, kGeduldMs));
     }
     static QLineEdit* Edit(const TFoOptionenPruefung& dialog, const char* name)
     {

@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
@@ -23,7 +22,6 @@
 #include <QTest>
 #include <QToolButton>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -308,24 +306,4 @@ TEST_F(SVTabelleTest, StaysOnTopAsTheOptionSays)
     OptionenTabelle().GetValue(0).SetAsBoolean(false);
     QApplication::processEvents();
     EXPECT_FALSE(t->ImVordergrund());
-}
-
-TEST_F(SVTabelleTest, PaintingOnePageOfRows)
-{
-    TFoSVTabelle* t = Oeffnen();
-    ASSERT_NE(t, nullptr);
-    t->BetragZuZeile(100000);
-    constexpr int kSeiten = 50;
-    int benutzt = 0;
-    QElapsedTimer uhr;
-    uhr.start();
-    for (int i = 0; i < kSeiten; ++i) {
-        t->ScrollBar1()->setValue(t->ScrollBar1()->value() + t->SichtbareZeilen());
-        benutzt += t->PaintBox1()->grab().width();
-    }
-    const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6 / kSeiten;
-    RecordProperty("ms_pro_seite", QString::number(ms, 'f', 3).toStdString());
-    std::printf("[ paint    ] one page of %d rows: %.3f ms\n", t->SichtbareZeilen(), ms);
-    EXPECT_GT(benutzt, 0);
-    EXPECT_LT(ms, 50.0);
 }

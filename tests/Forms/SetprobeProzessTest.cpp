@@ -3,6 +3,7 @@
 #include "Lib/IniFile.h"
 #include "Support/DateiBestand.h"
 #include "Support/TempXdg.h"
+#include "Support/Warten.h"
 
 #include <QProcess>
 
@@ -91,7 +92,7 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         });
     }
     setprobe.start(kProgramm, {});
-    ASSERT_TRUE(setprobe.waitForFinished(20000)) << "no question may wait here";
+    ASSERT_TRUE(setprobe.waitForFinished(kGeduldMs)) << "no question may wait here";
     const std::string fehler = setprobe.readAllStandardError().toStdString();
 
     EXPECT_EQ(setprobe.exitStatus(), QProcess::NormalExit);

@@ -26,6 +26,7 @@
 #include "Print/StKlVergleichDruck.h"
 #include "Print/VtPrevw.h"
 #include "Support/OptionenUmgebung.h"
+#include "Support/Warten.h"
 
 #include <QAction>
 #include <QApplication>
@@ -267,8 +268,8 @@ TEST_F(VergleichTest, DetailsComeAndGoAndThePageFitsTheScreen)
     EXPECT_EQ(seite->Panel()->FitHeight(), ohne);
     // Alt with the caption's letter presses it too.
     QTest::keyClick(m_fenster.get(), Qt::Key_I, Qt::AltModifier);
-    QTest::qWait(200); // a mnemonic presses the button as if clicked, after a short delay
-    EXPECT_TRUE(seite->Details());
+    // A mnemonic presses the button as if clicked, after a short delay.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return seite->Details(); }, kGeduldMs));
     // Printed, not previewed; the text lists the calculation inputs while the details show.
     EXPECT_FALSE(m_fenster->Button("bnPreview")->isEnabled());
     EXPECT_TRUE(m_fenster->Button("bnDrucken")->isEnabled());

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <iterator>
 #include <random>
 
@@ -206,22 +205,21 @@ TEST_P(IniUtf16Test, ReadByItsByteOrderMarkAndWrittenBackAsSuch)
 INSTANTIATE_TEST_SUITE_P(Lib, IniUtf16Test, testing::ValuesIn(kUtf16),
                          [](const auto& i) { return std::string(i.param.name); });
 
-// Random files, built from the bytes that steer the reader, for a few seconds: reading and
-// writing back an unchanged text gives its bytes; a value set reads back; other values stay.
-TEST(Fuzz, IniReaderForAFewSeconds)
+// Random files, built from the bytes that steer the reader, a fixed number of them whatever the
+// machine's speed: reading and writing back an unchanged text gives its bytes; a value set reads
+// back; other values stay.
+TEST(Fuzz, IniReaderOnRandomFiles)
 {
     const std::string teile[] = {
         "[",     "]",    "=",    ";",    "\"",   "'",    " ",  "\t",   "\r",           "\n",
         "S",     "k",    "\xC3", "\xA4", "\xFF", "\xFE", "\0", "\x80", "\xEF\xBB\xBF", "Wert",
         "[S]\n", "k=v\n"};
+    constexpr int kRunden = 50000;
     std::mt19937 rng(20261209);
     std::uniform_int_distribution<std::size_t> teil(0, std::size(teile) - 1);
     std::uniform_int_distribution<int> laenge(0, 120);
     std::uniform_int_distribution<int> bom(0, 5);
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    int runden = 0;
-    while (std::chrono::steady_clock::now() < ende) {
-        ++runden;
+    for (int runden = 1; runden <= kRunden; ++runden) {
         std::string bytes = bom(rng) == 0 ? "\xFF\xFE" : bom(rng) == 0 ? "\xFE\xFF" : "";
         for (int n = laenge(rng); n > 0; --n)
             bytes += teile[teil(rng)];
@@ -246,7 +244,6 @@ TEST(Fuzz, IniReaderForAFewSeconds)
         geaendert.EraseSection(section);
         ASSERT_FALSE(TIniDokument::Parse(geaendert.Serialize()).HasSection(section)) << runden;
     }
-    EXPECT_GT(runden, 1000);
 }
 
 } // namespace

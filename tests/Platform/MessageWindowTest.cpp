@@ -2,11 +2,13 @@
 #include "Platform/ProzessStart.h"
 
 #include "Support/TempXdg.h"
+#include "Support/Warten.h"
 
 #include <QCoreApplication>
 #include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -32,7 +34,7 @@ TEST(MessageWindow, PostedLineArrivesAtTheWindowOfClassAndTitle)
     ASSERT_TRUE(fenster.Oeffnen(kKlasse, kTitel));
     QSignalSpy spy(&fenster, &TMessageWindow::NachrichtErhalten);
     EXPECT_TRUE(PostWindowMessage(kKlasse, kTitel, "CloseXoLStTabTrayApp"));
-    ASSERT_TRUE(spy.wait(2000));
+    ASSERT_TRUE(spy.wait(kGeduldMs));
     EXPECT_EQ(spy.at(0).at(0).toString(), "CloseXoLStTabTrayApp");
 }
 
@@ -63,12 +65,12 @@ TEST(MessageWindow, OverlongLineFromAStrangerIsDropped)
     QSignalSpy spy(&fenster, &TMessageWindow::NachrichtErhalten);
     QLocalSocket fremder;
     fremder.connectToServer(MessageWindowName(kKlasse, kTitel));
-    ASSERT_TRUE(fremder.waitForConnected(1000));
+    ASSERT_TRUE(fremder.waitForConnected(kGeduldMs));
     fremder.write(QByteArray(TMessageWindow::kMaxZeile * 4, 'x'));
-    fremder.waitForBytesWritten(1000);
+    fremder.waitForBytesWritten(kGeduldMs);
     EXPECT_FALSE(spy.wait(300));
     EXPECT_TRUE(PostWindowMessage(kKlasse, kTitel, "danach"));
-    ASSERT_TRUE(spy.wait(2000));
+    ASSERT_TRUE(spy.wait(kGeduldMs));
     EXPECT_EQ(spy.last().at(0).toString(), "danach");
 }
 
@@ -79,9 +81,9 @@ void Schreiben(const QByteArray& daten)
 {
     QLocalSocket fremder;
     fremder.connectToServer(MessageWindowName(kKlasse, kTitel));
-    ASSERT_TRUE(fremder.waitForConnected(1000));
+    ASSERT_TRUE(fremder.waitForConnected(kGeduldMs));
     fremder.write(daten);
-    fremder.waitForBytesWritten(1000);
+    fremder.waitForBytesWritten(kGeduldMs);
     fremder.disconnectFromServer();
 }
 
@@ -121,8 +123,8 @@ TEST_P(MessageWindowZeilen, OneBoundedLinePerConnection)
     Schreiben(fall.daten);
     // A proper message afterwards shows that everything before it has been dealt with.
     ASSERT_TRUE(PostWindowMessage(kKlasse, kTitel, "Ende"));
-    for (int i = 0; i < 100 && (spy.isEmpty() || spy.last().at(0).toString() != "Ende"); ++i)
-        spy.wait(20);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !spy.isEmpty() && spy.last().at(0).toString() == "Ende"; }, kGeduldMs));
     QStringList erhalten;
     for (const auto& signal : spy)
         erhalten << signal.at(0).toString();
@@ -154,7 +156,7 @@ TEST(MessageWindow, SocketLeftByAKilledProgramIsTakenOver)
     ASSERT_TRUE(fenster.Oeffnen(kKlasse, kTitel)) << fenster.Fehler().toStdString();
     QSignalSpy spy(&fenster, &TMessageWindow::NachrichtErhalten);
     EXPECT_TRUE(PostWindowMessage(kKlasse, kTitel, "CloseXoLStTabTrayApp"));
-    EXPECT_TRUE(spy.wait(2000));
+    EXPECT_TRUE(spy.wait(kGeduldMs));
 }
 
 TEST(MessageWindow, LiveWindowIsNotTakenOverAndSaysWhy)
@@ -167,7 +169,7 @@ TEST(MessageWindow, LiveWindowIsNotTakenOverAndSaysWhy)
     EXPECT_FALSE(zweites.Fehler().isEmpty());
     QSignalSpy spy(&erstes, &TMessageWindow::NachrichtErhalten);
     EXPECT_TRUE(PostWindowMessage(kKlasse, kTitel, "noch da"));
-    EXPECT_TRUE(spy.wait(2000));
+    EXPECT_TRUE(spy.wait(kGeduldMs));
 }
 
 TEST(ProzessStart, MissingAndNotExecutableAreTold)
@@ -189,9 +191,7 @@ TEST(ProzessStart, StartsAProgramDetached)
     std::ofstream(skript) << "#!/bin/sh\ntouch \"$1\"\n";
     chmod(skript.c_str(), 0700);
     ASSERT_EQ(ProgrammStarten(skript, {marke}), 0);
-    for (int i = 0; i < 100 && access(marke.c_str(), F_OK) != 0; ++i)
-        usleep(20000);
-    EXPECT_EQ(access(marke.c_str(), F_OK), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return access(marke.c_str(), F_OK) == 0; }, kGeduldMs));
 }
 
 int main(int argc, char** argv)

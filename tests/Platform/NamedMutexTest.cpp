@@ -1,6 +1,7 @@
 #include "Platform/NamedMutex.h"
 
 #include "Support/TempXdg.h"
+#include "Support/Warten.h"
 
 #include <gtest/gtest.h>
 
@@ -130,7 +131,7 @@ TEST(NamedMutex, ProgramStartedByTheHolderDoesNotKeepTheLock)
         std::getline(comm, name);
         return name;
     };
-    for (int i = 0; i < 200 && programm() != "sleep"; ++i)
+    for (int i = 0; i < kGeduldMs / 10 && programm() != "sleep"; ++i)
         usleep(10000);
     ASSERT_EQ(programm(), "sleep");
     mutex.reset();

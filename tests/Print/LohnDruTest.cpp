@@ -79,6 +79,7 @@ protected:
         return "(keine Zeile " + label + ")";
     }
 
+    TOptionenUmgebung m_umgebung;
     std::unique_ptr<TLohnBerechnung> lohn;
     std::unique_ptr<TVtDruckEntgeltabrechnung> druck;
 };

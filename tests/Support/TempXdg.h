@@ -21,7 +21,10 @@ public:
         Setze("HOME", Ordner("home"));
         Setze("XDG_CONFIG_HOME", Ordner("home/.config"));
         Setze("XDG_DATA_HOME", Ordner("home/.local/share"));
+        // The runtime folder is the user's own, as Qt and the XDG rules require.
         Setze("XDG_RUNTIME_DIR", Ordner("run"));
+        std::filesystem::permissions(m_wurzel / "run", std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::replace);
     }
     ~TTempXdg()
     {

@@ -240,7 +240,7 @@ TEST_F(TrayLauncherTest, OnlyTheCloseMessageEndsIt)
     ASSERT_TRUE(PostWindowMessage(kTrayKlasse, kTrayTitel, "closexolsttabtrayapp"));
     EXPECT_FALSE(ende.wait(300));
     ASSERT_TRUE(PostWindowMessage(kTrayKlasse, kTrayTitel, "CloseXoLStTabTrayApp"));
-    EXPECT_TRUE(ende.wait(2000));
+    EXPECT_TRUE(ende.wait(kGeduldMs));
     EXPECT_TRUE(launcher->Beendet());
     // The entry stays: closing by the main program says nothing about the next login.
     EXPECT_TRUE(Existiert(EintragDatei()));

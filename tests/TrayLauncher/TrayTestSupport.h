@@ -7,6 +7,8 @@
 #include "TrayLauncher/LStTabTrayIconApplication.h"
 #include "TrayLauncher/TrayHooks.h"
 
+#include "Support/Warten.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocalSocket>
@@ -42,7 +44,7 @@ struct TTrayProtokoll {
 };
 
 // Waits, processing events, until the condition holds; false after `ms`.
-inline bool WartenBis(const std::function<bool()>& bedingung, int ms = 5000)
+inline bool WartenBis(const std::function<bool()>& bedingung, int ms = kGeduldMs)
 {
     QElapsedTimer uhr;
     uhr.start();

@@ -5,6 +5,7 @@
 #include "Gui/GuiTestSupport.h"
 #include "Gui/XoForm.h"
 #include "Support/OptionenUmgebung.h"
+#include "Support/Warten.h"
 #include "TrayTestSupport.h"
 
 #include <QFile>
@@ -55,20 +56,23 @@ TEST_F(UebergabeTest, StartOfTheMainProgramClosesTheRunningLauncher)
     ASSERT_TRUE(WartenBis(LauncherAntwortet));
     auto fenster = Hauptfenster();
     fenster->NachDemErzeugen("");
-    ASSERT_TRUE(launcher.waitForFinished(5000));
+    ASSERT_TRUE(launcher.waitForFinished(kGeduldMs));
     EXPECT_EQ(launcher.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(launcher.exitCode(), 0);
 }
 
-TEST_F(UebergabeTest, EndOfTheMainProgramStartsTheLauncherBesideIt)
+// As the build lays the programs out: the main program's folder there holds the launcher.
+TEST_F(UebergabeTest, EndOfTheMainProgramStartsTheLauncherBesideItInTheBuild)
 {
-    ASSERT_TRUE(QFile::copy(kProgramm, QString::fromStdString(Programm()) + "VtrlTray"));
+    const TProgrammOrdner build(VT_PROGRAMM_ORDNER);
     TMainForm::SetSchalter("InfobereichSymbol", true);
     Hauptfenster().reset();
     ASSERT_TRUE(WartenBis([] { return LauncherAntwortet() && Existiert(EintragDatei()); }));
     std::ifstream eintrag(EintragDatei());
     const std::string inhalt((std::istreambuf_iterator<char>(eintrag)), {});
-    EXPECT_NE(inhalt.find("Exec=\"" + Programm() + "VtrlTray\""), std::string::npos) << inhalt;
+    EXPECT_NE(inhalt.find("Exec=\"" + build.ProgramDirectory() + "VtrlTray\""),
+              std::string::npos)
+        << inhalt;
     EXPECT_TRUE(m_fehler.isEmpty());
 }
 

@@ -23,7 +23,7 @@ protected:
     {
         for (auto& p : m_prozesse) {
             p->kill();
-            p->waitForFinished(2000);
+            p->waitForFinished(kGeduldMs);
         }
     }
 
@@ -36,7 +36,7 @@ protected:
         p.setProcessEnvironment(umgebung);
         p.setWorkingDirectory(ordner);
         p.start(programm, argumente);
-        EXPECT_TRUE(p.waitForStarted(5000)) << programm.toStdString();
+        EXPECT_TRUE(p.waitForStarted(kGeduldMs)) << programm.toStdString();
         return p;
     }
 
@@ -51,7 +51,7 @@ protected:
 
     static int ExitCode(QProcess& p)
     {
-        if (!p.waitForFinished(10000))
+        if (!p.waitForFinished(kGeduldMs))
             return -1;
         return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
     }
@@ -102,7 +102,7 @@ TEST_F(VtrlTrayProzess, KilledLauncherLeavesNothingThatStopsTheNext)
 {
     QProcess& erster = Laufender();
     erster.kill();
-    ASSERT_TRUE(erster.waitForFinished(5000));
+    ASSERT_TRUE(erster.waitForFinished(kGeduldMs));
     // Its socket file is still there, nobody answers it.
     ASSERT_TRUE(Existiert(MessageWindowName(kTrayKlasse, kTrayTitel).toStdString()));
     ASSERT_FALSE(LauncherAntwortet());

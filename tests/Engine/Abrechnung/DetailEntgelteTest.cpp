@@ -2,6 +2,7 @@
 // the reference texts' file.
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Lib/IniFile.h"
+#include "Support/TempXdg.h"
 
 #include <gtest/gtest.h>
 
@@ -97,8 +98,8 @@ TEST_F(DetailEntgelteTest, MovingMarkedComponents)
 
 TEST_F(DetailEntgelteTest, LoadSkipsSectionsWithAnotherNumber)
 {
-    const auto datei = std::filesystem::temp_directory_path() / "vt-detail-test.ini";
-    std::filesystem::remove(datei);
+    const TTempXdg ordner;
+    const auto datei = ordner.Wurzel() / "detail.ini";
     {
         TXIniFile ini(datei.string());
         ini.WriteInteger("S", "BezugAnzahl", 3);
@@ -113,7 +114,6 @@ TEST_F(DetailEntgelteTest, LoadSkipsSectionsWithAnotherNumber)
     ASSERT_EQ(liste->Count(), 2);
     EXPECT_DOUBLE_EQ(Betrag(0), 100);
     EXPECT_DOUBLE_EQ(Betrag(1), 300);
-    std::filesystem::remove(datei);
 }
 
 TEST_F(DetailEntgelteTest, AssignCopiesTheComponents)
@@ -128,8 +128,8 @@ TEST_F(DetailEntgelteTest, AssignCopiesTheComponents)
 
 TEST(BezuegeDatei, MissingFileGetsTheTwelveStandardTexts)
 {
-    const auto datei = std::filesystem::temp_directory_path() / "vt-bezuege" / "BEZUEGE.TXT";
-    std::filesystem::remove_all(datei.parent_path());
+    const TTempXdg ordner;
+    const auto datei = ordner.Wurzel() / "bezuege" / "BEZUEGE.TXT";
     BezuegeDateiAnlegen(datei.string());
     std::ifstream in(datei);
     std::string zeile;
@@ -148,7 +148,6 @@ TEST(BezuegeDatei, MissingFileGetsTheTwelveStandardTexts)
     std::ifstream wieder(datei);
     std::getline(wieder, zeile);
     EXPECT_EQ(zeile, "Eigenes\r");
-    std::filesystem::remove_all(datei.parent_path());
 }
 
 TEST(BezuegeDatei, StoredTextCanBeDeleted)

@@ -3,6 +3,7 @@
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Abrechnung/LohnTestSupport.h"
 #include "Lib/IniFile.h"
+#include "Support/TempXdg.h"
 
 #include <filesystem>
 #include <string>
@@ -174,8 +175,8 @@ TEST_F(LohnTest, EnteringAnAmountMakesItTheGivenOne)
 // The itemised components live in the page's own section, where stored files have them.
 TEST_F(LohnTest, ComponentsStoredInThePagesSection)
 {
-    const auto datei = std::filesystem::temp_directory_path() / "vt-lohn-ini-test.ini";
-    std::filesystem::remove(datei);
+    const TTempXdg ordner;
+    const auto datei = ordner.Wurzel() / "seite.ini";
     auto vorlage = MakeComponent<TDetailEntgelt>(nullptr, std::string());
     vorlage->DetailEntgeltDaten().Betrag().SetValue(1234.5);
     d.DetailEntgelte().Hinzufuegen(vorlage->DetailEntgeltDaten());
@@ -198,13 +199,12 @@ TEST_F(LohnTest, ComponentsStoredInThePagesSection)
     ASSERT_EQ(g.DetailEntgelte().Count(), 2);
     EXPECT_DOUBLE_EQ(g.DetailEntgelte().DetailEntgeltDaten(1).Betrag().GetValue(), 1234.5);
     EXPECT_TRUE(g.Equals(d));
-    std::filesystem::remove(datei);
 }
 
 TEST_F(LohnTest, LoadedYearIsTheYearSeenLast)
 {
-    const auto datei = std::filesystem::temp_directory_path() / "vt-lohn-jahr-test.ini";
-    std::filesystem::remove(datei);
+    const TTempXdg ordner;
+    const auto datei = ordner.Wurzel() / "jahr.ini";
     {
         TXIniFile ini(datei.string());
         ini.WriteString("MainForm", "Version", "5.01");
@@ -219,7 +219,6 @@ TEST_F(LohnTest, LoadedYearIsTheYearSeenLast)
     EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 1000);
     d.Jahr->SetValue(2002);
     EXPECT_DOUBLE_EQ(d.Freibetrag->GetValue(), 511.29);
-    std::filesystem::remove(datei);
 }
 
 // The east's own ceilings from the currency union of July 1990; one health ceiling from 2001.
