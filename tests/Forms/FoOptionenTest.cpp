@@ -311,6 +311,7 @@ TEST_F(FoOptionenTest, EveryPageFitsTheWorkAreaAlsoInLargePrint)
 
 TEST_F(FoOptionenTest, EveryPageShowsWholeInTheProgramsBoldPrint)
 {
+    Bildschirm({1366, 768}, {4, 30, 4, 4});
     Ausfuehrbar("XoLStTabUpdater");
     InstallOptionenAnzeige();
     auto dialog = Dialog();

@@ -56,6 +56,7 @@ protected:
         return canvas;
     }
 
+    TOptionenUmgebung m_umgebung;
     std::unique_ptr<TVergleichBerechnung> vgl;
     std::unique_ptr<TLohnBerechnung> lohn;
 };
