@@ -229,6 +229,9 @@ TMVCComboBox::TMVCComboBox(TBerechnungForm* owner, QWidget* parent)
 
 void TMVCComboBox::SetzeItems(const std::vector<std::string>& items)
 {
+    if (items == m_items && count() == static_cast<int>(items.size()))
+        return;
+    m_items = items;
     QStringList neu;
     for (const std::string& text : items)
         neu << Q(text);
