@@ -110,6 +110,11 @@ const TDDEItem* TCustomDDEServerTopic::FindItem(std::string_view name) const
     return it == m_items.end() ? nullptr : &*it;
 }
 
+void TCustomDDEServerTopic::Unbekannt(std::string_view name) const
+{
+    UnbekanntesElement(name, m_name);
+}
+
 TDDEItem* TCustomDDEServerTopic::Find(std::string_view name)
 {
     return const_cast<TDDEItem*>(FindItem(name));

@@ -54,6 +54,8 @@ public:
     // Every item, "TopicItemList" first; names compare case-insensitively.
     const std::vector<TDDEItem>& Items() const { return m_items; }
     const TDDEItem* FindItem(std::string_view name) const;
+    // The refusal of an item that the topic does not have.
+    [[noreturn]] void Unbekannt(std::string_view name) const;
 
     // A client's conversation with this topic opens and closes.
     void Connect();

@@ -12,11 +12,6 @@
 
 namespace {
 
-std::string Gross(const QString& text)
-{
-    return text.toUpper().toStdString();
-}
-
 // Object path elements allow letters, digits and "_" only; other topics cannot be published.
 bool AlsPfadMoeglich(const QString& topic)
 {
@@ -194,7 +189,7 @@ TDDEAntwort TDDEServer::Disconnect(const QString& caller, const QString& topic)
 TDDEAntwort TDDEServer::Request(const QString& caller, const QString& topic, const QString& item)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
-        return QString::fromStdString(t.Request(item.toStdString()));
+        return QString::fromStdString(t.Request(ExaktesItem(t, item).name));
     });
 }
 
@@ -202,7 +197,7 @@ TDDEAntwort TDDEServer::Poke(const QString& caller, const QString& topic, const 
                              const QString& text)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
-        t.Poke(item.toStdString(), text.toStdString());
+        t.Poke(ExaktesItem(t, item).name, text.toStdString());
         return QString();
     });
 }
@@ -219,7 +214,7 @@ TDDEAntwort TDDEServer::StartAdvise(const QString& caller, const QString& topic,
                                     const QString& item)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech* gespraech) {
-        gespraech->advise.insert(Gross(AdviseItem(t, item)));
+        gespraech->advise.insert(ExaktesItem(t, item).name);
         return QString();
     });
 }
@@ -227,20 +222,20 @@ TDDEAntwort TDDEServer::StartAdvise(const QString& caller, const QString& topic,
 TDDEAntwort TDDEServer::StopAdvise(const QString& caller, const QString& topic, const QString& item)
 {
     return Aufruf(caller, topic, false, [&](TValueDDEServerTopic& t, TGespraech* gespraech) {
-        const QString name = AdviseItem(t, item);
+        const std::string& name = ExaktesItem(t, item).name;
         if (gespraech)
-            gespraech->advise.erase(Gross(name));
+            gespraech->advise.erase(name);
         return QString();
     });
 }
 
-QString TDDEServer::AdviseItem(TValueDDEServerTopic& topic, const QString& item)
+const TDDEItem& TDDEServer::ExaktesItem(const TValueDDEServerTopic& topic, const QString& item)
 {
-    // An advise link names an item that exists: the same refusal as a request.
-    if (const TDDEItem* gefunden = topic.FindItem(item.toStdString()))
-        return QString::fromStdString(gefunden->name);
-    topic.Request(item.toStdString()); // throws
-    return item;
+    const std::string name = item.toStdString();
+    const TDDEItem* gefunden = topic.FindItem(name);
+    if (!gefunden || gefunden->name != name)
+        topic.Unbekannt(name);
+    return *gefunden;
 }
 
 void TDDEServer::TopicHinzu(TValueDDEServerTopic& topic)
@@ -286,10 +281,9 @@ void TDDEServer::ItemGeaendert(const TCustomDDEServerTopic& topic, const TDDEIte
     const QString pfad = '/' + QString::fromStdString(topic.Name());
     const QString name = QString::fromStdString(item.name);
     const QString text = QString::fromStdString(item.text);
-    const std::string gross = Gross(name);
     // One signal per advise link, addressed to its caller: no other process hears the value.
     for (const auto& [schluessel, gespraech] : m_gespraeche) {
-        if (schluessel.second != topic.Name() || gespraech.advise.count(gross) == 0)
+        if (schluessel.second != topic.Name() || gespraech.advise.count(item.name) == 0)
             continue;
         QDBusMessage signal = QDBusMessage::createTargetedSignal(
             schluessel.first, pfad, kDDEInterface, QStringLiteral("ItemChanged"));

@@ -13,6 +13,9 @@
 // while serving it are answered with a D-Bus error carrying the German message; nothing is
 // thrown into the event loop.
 //
+// Names are exact on the bus, as its object paths are: "/lohn" is no topic and "lohnsteuer" no
+// item; Request, Poke, StartAdvise and StopAdvise refuse an unknown item alike.
+//
 // Without a session bus, or when another program owns the name, the server stays inactive and
 // the program runs without it.
 #include "Lib/Event.h"
@@ -68,7 +71,7 @@ public:
 private:
     using TSchluessel = std::pair<QString, std::string>; // caller, topic
     struct TGespraech {
-        std::set<std::string> advise; // item names, upper-cased
+        std::set<std::string> advise; // item names
     };
 
     // Runs one call: the conversation opens (unless `oeffnen` is false) and every exception
@@ -81,8 +84,8 @@ private:
     void Schliessen(TSchluessel schluessel);
     void ClientGegangen(const QString& caller);
     bool CallerDa(const QString& caller) const;
-    // The item's own name; EDDEError for an unknown item.
-    static QString AdviseItem(TValueDDEServerTopic& topic, const QString& item);
+    // The item of exactly that name; EDDEError for any other.
+    static const TDDEItem& ExaktesItem(const TValueDDEServerTopic& topic, const QString& item);
     bool HatGespraeche(const QString& caller) const;
     void TopicHinzu(TValueDDEServerTopic& topic);
     void TopicWeg(const std::string& name);

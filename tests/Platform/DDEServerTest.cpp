@@ -144,7 +144,7 @@ TEST_F(DDEServerTest, ExecuteAndPokeRecomputeThePayroll)
               {"'SET Jahr=2026\\r\\nset monat=1\\r\\nSET Steuerklasse=1\\r\\n"
                "SET Kirchensteuersatz=9\\r\\nSET KVZBSatz=2,90\\r\\nSET Kinderlos=1'"});
     ASSERT_EQ(exec.code, 0) << exec.fehler.toStdString();
-    const TLauf poke = Gdbus("LOHN", "Poke", {"'entgelt'", "'4000,00'"});
+    const TLauf poke = Gdbus("LOHN", "Poke", {"'Entgelt'", "'4000,00'"});
     ASSERT_EQ(poke.code, 0) << poke.fehler.toStdString();
     EXPECT_EQ(D().Lohnsteuer->GetDisplayText(), "524,50");
     const TLauf request = Gdbus("LOHN", "Request", {"'Lohnsteuer'"});
@@ -159,13 +159,15 @@ TEST_F(DDEServerTest, RefusalsAreErrorRepliesAndTheServerGoesOn)
          std::vector<std::pair<QString, QStringList>>{{"Request", {"'Gibtsnicht'"}},
                                                       {"Poke", {"'Gibtsnicht'", "'1'"}},
                                                       {"StartAdvise", {"'Gibtsnicht'"}},
-                                                      {"StopAdvise", {"'Gibtsnicht'"}}}) {
+                                                      {"StopAdvise", {"'Gibtsnicht'"}},
+                                                      {"Request", {"'lohnsteuer'"}},
+                                                      {"StopAdvise", {"'lohnsteuer'"}}}) {
         const TLauf lauf = Gdbus("LOHN", methode, args);
         EXPECT_NE(lauf.code, 0) << methode.toStdString();
         EXPECT_TRUE(lauf.fehler.contains("de.Tovar.Vantrl32.Error")) << lauf.fehler.toStdString();
         EXPECT_TRUE(lauf.fehler.contains("Das Element")) << lauf.fehler.toStdString();
     }
-    const TLauf topics = Gdbus("System", "Request", {"'topics'"});
+    const TLauf topics = Gdbus("System", "Request", {"'Topics'"});
     EXPECT_EQ(topics.aus.trimmed(), "('System\\tLOHN',)");
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
 }
