@@ -281,7 +281,8 @@ void TMVCComboBox::Refresh()
         // The refresh that the box's own write causes keeps what the user is typing.
         if (currentText() != text && !Schreibt())
             setEditText(text);
-    } else {
+    } else if (currentText() != text) {
+        // Searching the choices costs more than the whole rest of a refresh: only on a change.
         const int index = findText(text, Qt::MatchExactly);
         if (currentIndex() != index)
             setCurrentIndex(index);

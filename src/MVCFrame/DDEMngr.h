@@ -6,7 +6,9 @@
 //   TServerTopicDaten     the data set of the fixed topic "System".
 // A transport (Platform/DDEServer.h for D-Bus) calls Connect/Disconnect, Request, Poke and
 // Execute on a topic, and listens to OnTopicAdded, OnTopicRemoved and OnItemChanged to publish
-// topics and to advise its clients. Everything runs on one thread.
+// topics and to advise its clients. An item takes its value's text once the changes have settled
+// (after the calculation), so a client hears each final text once and no intermediate one.
+// Everything runs on one thread.
 #include "Lib/Event.h"
 #include "Lib/Exception.h"
 #include "Lib/Singleton.h"

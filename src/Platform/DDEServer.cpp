@@ -278,13 +278,19 @@ void TDDEServer::ItemGeaendert(const TCustomDDEServerTopic& topic, const TDDEIte
 {
     if (m_objekte.count(topic.Name()) == 0)
         return;
-    const QString pfad = '/' + QString::fromStdString(topic.Name());
-    const QString name = QString::fromStdString(item.name);
-    const QString text = QString::fromStdString(item.text);
     // One signal per advise link, addressed to its caller: no other process hears the value.
+    // Most changes have no link: the texts are made for the first one only.
+    QString pfad;
+    QString name;
+    QString text;
     for (const auto& [schluessel, gespraech] : m_gespraeche) {
         if (schluessel.second != topic.Name() || gespraech.advise.count(item.name) == 0)
             continue;
+        if (pfad.isEmpty()) {
+            pfad = '/' + QString::fromStdString(topic.Name());
+            name = QString::fromStdString(item.name);
+            text = QString::fromStdString(item.text);
+        }
         QDBusMessage signal = QDBusMessage::createTargetedSignal(
             schluessel.first, pfad, kDDEInterface, QStringLiteral("ItemChanged"));
         signal << name << text;
