@@ -14,7 +14,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
 #include <cstdio>
 #include <exception>
 
