@@ -1,6 +1,8 @@
 // Setprobe, the options check: puts the stored contribution rates and child benefit of 2026
-// back to the built-in values, silently or after asking. Takes no arguments. Exit code 0, or 1
-// when the options could not be read or saved: a calling installer must see the failure.
+// back to the built-in values, silently or after asking. Takes no arguments. Exit code 0; 1 when
+// the options could not be read or saved; 2 when a question was due but there is no screen to
+// ask on (the values it would have asked about stay as stored). A calling installer must see
+// both.
 #include "Forms/FoOptionenPruefung.h"
 #include "Gui/GuiHooks.h"
 #include "Options/OptionenPruefung.h"
@@ -13,22 +15,33 @@
 
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace {
 
-// On a platform without a screen (an installer's headless run) nobody could close a message
-// box: the message then goes to stderr only.
+constexpr int kNichtGefragt = 2;
+
+// Without a screen (an installer's headless run) nobody could answer a window: the program
+// then runs without any, and a window system it cannot reach would end it at once.
 bool BildschirmDa()
 {
-    const QString plattform = QGuiApplication::platformName();
-    return plattform != QLatin1String("offscreen") && plattform != QLatin1String("minimal");
+    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (plattform.startsWith("offscreen") || plattform.startsWith("minimal"))
+        return false;
+    if (plattform.startsWith("xcb"))
+        return x11;
+    if (plattform.startsWith("wayland"))
+        return wayland;
+    return !plattform.isEmpty() || x11 || wayland;
 }
 
-void Melden(const std::exception& e)
+void Melden(const std::exception& e, bool bildschirm)
 {
     std::fprintf(stderr, "%s\n", e.what());
     std::fflush(stderr);
-    if (BildschirmDa())
+    if (bildschirm)
         ShowFehler(QString::fromStdString(e.what()));
 }
 
@@ -36,15 +49,31 @@ void Melden(const std::exception& e)
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    const bool bildschirm = BildschirmDa();
+    const std::unique_ptr<QCoreApplication> app =
+        bildschirm ? std::make_unique<QApplication>(argc, argv)
+                   : std::make_unique<QCoreApplication>(argc, argv);
     // The name, not a display name: the platform would add that to every window title.
-    QApplication::setApplicationName(QStringLiteral("XoLStTab Optionsupdate"));
+    QCoreApplication::setApplicationName(QStringLiteral("XoLStTab Optionsupdate"));
+    bool nichtGefragt = false;
+    const TOptionenFrage frage = [&](TOptionenSeite seite) {
+        if (bildschirm)
+            return OptionenZuruecksetzenFragen(seite);
+        nichtGefragt = true;
+        return false;
+    };
     int exitCode = 0;
     try {
-        exitCode = TOptionsBeitragssaetzeCheck(OptionenZuruecksetzenFragen).Run();
-        exitCode = TOptionsKindergeldCheck(OptionenZuruecksetzenFragen).Run();
+        exitCode = TOptionsBeitragssaetzeCheck(frage).Run();
+        exitCode = TOptionsKindergeldCheck(frage).Run();
+        if (nichtGefragt) {
+            std::fprintf(stderr, "Setprobe: Die Werte für 2026 in den Optionen sind nicht aktuell. "
+                                 "Ohne Bildschirm kann nicht gefragt werden, sie bleiben "
+                                 "unverändert.\n");
+            exitCode = kNichtGefragt;
+        }
     } catch (const std::exception& e) {
-        Melden(e);
+        Melden(e, bildschirm);
         exitCode = 1;
     }
     OptionenVtrlSingleton().Finalize();

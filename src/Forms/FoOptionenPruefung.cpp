@@ -1,12 +1,18 @@
 #include "Forms/FoOptionenPruefung.h"
 
 #include "Forms/OptionenSeiten.h"
+#include "Gui/FrmLib.h"
 #include "Gui/PageForm.h"
 #include "Options/OptionenVtrl.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -16,6 +22,22 @@ namespace {
 constexpr int kJahr = 2026;
 constexpr int kJa = 1;
 constexpr int kNein = 2;
+// The size of the design, and what the window system puts around a dialog (title bar, border).
+constexpr int kBreite = 401;
+constexpr int kHoehe = 433;
+const QSize kFensterrahmen(16, 40);
+
+// "&Rentenversicherung:" -> "Rentenversicherung:"; "&&" stays a literal "&".
+QString OhneKuerzel(const QString& text)
+{
+    QString ohne;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        ohne += text[i];
+    }
+    return ohne;
+}
 
 } // namespace
 
@@ -74,16 +96,51 @@ TFoOptionenPruefung::TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* 
     Pages().AddPage("", "", &optionen.Beitragssaetze(kJahr),
                     TPageClass::Of<TFoOptionenBeitragssaetze>());
     Pages().AddPage("", "", &optionen.Kindergeld(kJahr), TPageClass::Of<TFoOptionenKindergeld>());
-    setFixedSize(401, 433);
+    setFixedSize(kBreite, kHoehe);
     bnJa->setFocus();
 }
 
 void TFoOptionenPruefung::PageChanged()
 {
-    // The page itself takes no input; the container around it stays usable, so that a page
-    // wider or taller than the dialog can still be scrolled.
-    if (TPageForm* seite = ActivePageForm())
-        seite->Panel()->setEnabled(false);
+    TPageForm* seite = ActivePageForm();
+    if (!seite)
+        return;
+    // The values asked about must be readable: the page looks as in the options dialog, its
+    // fields read-only rather than greyed out. It takes no focus and no click; the wheel goes
+    // through to the container, which scrolls.
+    TFormpanel* panel = seite->Panel();
+    for (QWidget* control : panel->findChildren<QWidget*>()) {
+        control->setFocusPolicy(Qt::NoFocus);
+        control->setAttribute(Qt::WA_TransparentForMouseEvents);
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->setReadOnly(true);
+            SetEditColours(*edit, true, true);
+        }
+        // A caption's Alt key would lead nowhere and take the letter from "&Ja" or "&Nein".
+        if (auto* beschriftung = qobject_cast<QLabel*>(control); beschriftung && beschriftung->buddy())
+            beschriftung->setText(OhneKuerzel(beschriftung->text()));
+    }
+    // Large enough for the page's contents (not the larger area of the options dialog), within
+    // the screen's work area; scroll bars beyond that.
+    const QSize inhalt = panel->layout() ? panel->layout()->sizeHint()
+                                         : QSize(panel->FitWidth(), panel->FitHeight());
+    panel->SetFitWidth(inhalt.width());
+    panel->SetFitHeight(inhalt.height());
+    QScrollArea* bereich = PageContainer();
+    bereich->setMinimumSize(inhalt);
+    QSize gross = sizeHint();
+    if (const QScreen* bildschirm = screen()) {
+        const QSize platz = bildschirm->availableGeometry().size() - kFensterrahmen;
+        const QSize ueber = (gross - platz).expandedTo(QSize(0, 0));
+        if (!ueber.isNull()) {
+            // The scroll bar of the direction that does not fit takes room of the other.
+            const int leiste = bereich->verticalScrollBar()->sizeHint().width();
+            bereich->setMinimumSize(inhalt - ueber + QSize(ueber.height() > 0 ? leiste : 0,
+                                                           ueber.width() > 0 ? leiste : 0));
+            gross = sizeHint().boundedTo(platz);
+        }
+    }
+    setFixedSize(gross.expandedTo(QSize(kBreite, kHoehe)));
 }
 
 bool OptionenZuruecksetzenFragen(TOptionenSeite seite)

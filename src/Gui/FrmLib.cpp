@@ -18,6 +18,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -287,7 +288,16 @@ void SetEditColours(QWidget& edit, bool enabled, bool readOnly)
         enabled && !readOnly ? standard.color(QPalette::Base) : standard.color(QPalette::Button);
     const QColor schrift = enabled ? standard.color(QPalette::Text)
                                    : standard.color(QPalette::Disabled, QPalette::Text);
-    for (const auto gruppe : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    constexpr QPalette::ColorGroup kGruppen[] = {QPalette::Active, QPalette::Inactive,
+                                                  QPalette::Disabled};
+    // Every refresh of a page comes here for every field: a palette set anew, even an equal
+    // one, makes the widget polish and repaint itself.
+    if (std::all_of(std::begin(kGruppen), std::end(kGruppen), [&](QPalette::ColorGroup gruppe) {
+            return palette.color(gruppe, QPalette::Base) == hintergrund &&
+                   palette.color(gruppe, QPalette::Text) == schrift;
+        }))
+        return;
+    for (const auto gruppe : kGruppen) {
         palette.setColor(gruppe, QPalette::Base, hintergrund);
         palette.setColor(gruppe, QPalette::Text, schrift);
     }

@@ -229,6 +229,9 @@ TMVCComboBox::TMVCComboBox(TBerechnungForm* owner, QWidget* parent)
 
 void TMVCComboBox::SetzeItems(const std::vector<std::string>& items)
 {
+    if (items == m_items && count() == static_cast<int>(items.size()))
+        return;
+    m_items = items;
     QStringList neu;
     for (const std::string& text : items)
         neu << Q(text);
@@ -284,7 +287,8 @@ void TMVCComboBox::Refresh()
         // The refresh that the box's own write causes keeps what the user is typing.
         if (currentText() != text && !Schreibt())
             setEditText(text);
-    } else {
+    } else if (currentText() != text) {
+        // Searching the choices costs more than the whole rest of a refresh: only on a change.
         const int index = findText(text, Qt::MatchExactly);
         if (currentIndex() != index)
             setCurrentIndex(index);

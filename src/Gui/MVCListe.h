@@ -60,4 +60,7 @@ protected:
 private:
     void SetzeItems(const std::vector<std::string>& items);
     void Change();
+
+    // The choices as last put into the box: a refresh with the same ones touches nothing.
+    std::vector<std::string> m_items;
 };

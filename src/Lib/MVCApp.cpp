@@ -52,6 +52,12 @@ void TMVCApplication::Broadcast(const TDaten* sender, const std::function<void(T
     }
 }
 
+void TMVCApplication::EndSettling()
+{
+    if (m_settling > 0 && --m_settling == 0)
+        OnSettled();
+}
+
 TDaten* TMVCApplication::Item(int index) const
 {
     VT_ASSERT(index >= 0 && index < Count(), "MVCApplication: Index außerhalb der Liste");

@@ -33,6 +33,11 @@ public:
 
     void DoValueChanged(TDaten* daten, TValue* value) { OnValueChanged(daten, value); }
     void DoBeginWait() { OnBeginWait(); }
+    // A data set enters or leaves an update or the passing on of a change. Values seen inside
+    // may be intermediate (a calculation clears its results first); OnSettled fires when the
+    // last bracket of all data sets has ended.
+    void BeginSettling() { ++m_settling; }
+    void EndSettling();
     void DoEndWait() { OnEndWait(); }
 
     int Count() const { return static_cast<int>(m_daten.size()); }
@@ -43,12 +48,14 @@ public:
     TEvent<> OnBeginWait;
     // Fires for every change of a value, also inside BeginUpdate/EndUpdate.
     TEvent<TDaten*, TValue*> OnValueChanged;
+    TEvent<> OnSettled;
 
 private:
     friend class TSingleton<TMVCApplication>;
     TMVCApplication() = default;
 
     std::vector<TDaten*> m_daten;
+    int m_settling = 0;
 };
 
 TMVCApplication& MVCApplication();

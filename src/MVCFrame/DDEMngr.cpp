@@ -90,6 +90,11 @@ void TextLaengePruefen(std::string_view text)
     throw EDDEError("Das Element \"" + gezeigt + "\" gibt es im Thema \"" + topic + "\" nicht.");
 }
 
+[[noreturn]] void NichtAngenommen(const std::string& item)
+{
+    throw EDDEError("Der Text für das Element \"" + item + "\" wird nicht angenommen.");
+}
+
 } // namespace
 
 TCustomDDEServerTopic::TCustomDDEServerTopic(TMVCDDEManager& manager, std::string name)
@@ -103,6 +108,11 @@ const TDDEItem* TCustomDDEServerTopic::FindItem(std::string_view name) const
     const auto it = std::find_if(m_items.begin(), m_items.end(),
                                  [name](const TDDEItem& i) { return GleicherName(i.name, name); });
     return it == m_items.end() ? nullptr : &*it;
+}
+
+void TCustomDDEServerTopic::Unbekannt(std::string_view name) const
+{
+    UnbekanntesElement(name, m_name);
 }
 
 TDDEItem* TCustomDDEServerTopic::Find(std::string_view name)
@@ -128,6 +138,14 @@ void TCustomDDEServerTopic::SetItemText(TDDEItem& item, std::string text)
 {
     item.text = AlsItemText(text);
     m_manager.OnItemChanged(*this, item);
+}
+
+void TCustomDDEServerTopic::Vormerken(TDDEItem& item)
+{
+    if (item.vorgemerkt)
+        return;
+    item.vorgemerkt = true;
+    m_manager.m_vorgemerkt.emplace_back(this, &item);
 }
 
 void TCustomDDEServerTopic::Connect()
@@ -161,19 +179,17 @@ void TCustomDDEServerTopic::Poke(std::string_view name, std::string_view text)
     TDDEItem* item = Find(name);
     if (!item)
         UnbekanntesElement(name, m_name);
-    TDDEBusyGuard busy(m_manager);
+    // A result is the calculation's to set, read-only or not.
     TValue* value = item->value;
-    if (!value || value->IsReadOnly()) {
-        // Nothing changes; the client hears the current text again.
-        SetItemText(*item, value ? value->GetDisplayText() : item->text);
-        return;
-    }
+    if (!value || value->IsReadOnly() || value->HasFlag(TValue::vfComputed))
+        NichtAngenommen(item->name);
+    TDDEBusyGuard busy(m_manager);
     m_manager.OnBeforeChange();
+    const TValue::TSetStand vorher = value->SetStand();
     value->SetAsString(text);
-    // A refused or unchanged text sends no change of its own: the item still shows the value.
-    std::string anzeige = AlsItemText(value->GetDisplayText());
-    if (item->text != anzeige)
-        SetItemText(*item, std::move(anzeige));
+    // The value keeps its content and the page shows it again; the client hears of the refusal.
+    if (value->Abgelehnt(vorher))
+        NichtAngenommen(item->name);
 }
 
 void TCustomDDEServerTopic::Execute(std::string_view text)
@@ -221,7 +237,7 @@ TValueDDEServerTopic::TValueDDEServerTopic(TMVCDDEManager& manager, TDaten& date
 void TValueDDEServerTopic::ValueChanged(TValue& value)
 {
     if (TDDEItem* item = FindValueItem(value))
-        SetItemText(*item, value.GetDisplayText());
+        Vormerken(*item);
 }
 
 void TServerTopicDaten::CreateValues()
@@ -239,6 +255,7 @@ TMVCDDEManager::TMVCDDEManager()
         [this](TDaten* daten, TValue* value) { ValueChanged(daten, value); });
     m_datenUnregistered = MVCApplication().OnDatenUnregistered.Connect(
         [this](TDaten* daten) { DatenUnregistered(daten); });
+    m_settled = MVCApplication().OnSettled.Connect([this] { Nachreichen(); });
     m_system = MakeComponent<TServerTopicDaten>(nullptr, "System");
     RegisterTopic(*m_system);
     m_system->SysItems->SetValue(m_topics.front()->TopicItemList());
@@ -250,6 +267,8 @@ TMVCDDEManager::~TMVCDDEManager()
     // call back into this manager.
     m_valueChanged.Disconnect();
     m_datenUnregistered.Disconnect();
+    m_settled.Disconnect();
+    m_vorgemerkt.clear();
     m_topics.clear();
     m_daten.clear();
     m_system.reset();
@@ -297,6 +316,23 @@ void TMVCDDEManager::ValueChanged(TDaten* daten, TValue* value)
         m_topics[static_cast<std::size_t>(it - m_daten.begin())]->ValueChanged(*value);
 }
 
+void TMVCDDEManager::Nachreichen() noexcept
+{
+    // Taken out first: a value that changes while the items are advised is marked anew.
+    const auto liste = std::move(m_vorgemerkt);
+    m_vorgemerkt.clear();
+    for (const auto& [topic, item] : liste) {
+        item->vorgemerkt = false;
+        try {
+            std::string text = AlsItemText(item->value->GetDisplayText());
+            if (text != item->text)
+                topic->SetItemText(*item, std::move(text));
+        } catch (...) {
+            // A text that cannot be read now is read at the value's next change.
+        }
+    }
+}
+
 void TMVCDDEManager::DatenUnregistered(TDaten* daten)
 {
     const auto it = std::find(m_daten.begin(), m_daten.end(), daten);
@@ -307,6 +343,9 @@ void TMVCDDEManager::DatenUnregistered(TDaten* daten)
     // The topic's open conversations end with it.
     const int offen = m_topics[index]->ConnectionCount();
     m_connections -= offen;
+    std::erase_if(m_vorgemerkt, [&](const auto& eintrag) {
+        return eintrag.first == m_topics[index].get();
+    });
     m_daten.erase(it);
     m_topics.erase(m_topics.begin() + static_cast<std::ptrdiff_t>(index));
     // A topic that no longer exists is no longer offered.

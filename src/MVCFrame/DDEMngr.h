@@ -6,7 +6,9 @@
 //   TServerTopicDaten     the data set of the fixed topic "System".
 // A transport (Platform/DDEServer.h for D-Bus) calls Connect/Disconnect, Request, Poke and
 // Execute on a topic, and listens to OnTopicAdded, OnTopicRemoved and OnItemChanged to publish
-// topics and to advise its clients. Everything runs on one thread.
+// topics and to advise its clients. An item takes its value's text once the changes have settled
+// (after the calculation), so a client hears each final text once and no intermediate one.
+// Everything runs on one thread.
 #include "Lib/Event.h"
 #include "Lib/Exception.h"
 #include "Lib/Singleton.h"
@@ -16,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class TMVCDDEManager;
@@ -35,6 +38,7 @@ struct TDDEItem {
     std::string name;
     std::string text;
     TValue* value = nullptr;
+    bool vorgemerkt = false; // its value changed; the text follows once the changes settle
 };
 
 class TCustomDDEServerTopic {
@@ -52,6 +56,8 @@ public:
     // Every item, "TopicItemList" first; names compare case-insensitively.
     const std::vector<TDDEItem>& Items() const { return m_items; }
     const TDDEItem* FindItem(std::string_view name) const;
+    // The refusal of an item that the topic does not have.
+    [[noreturn]] void Unbekannt(std::string_view name) const;
 
     // A client's conversation with this topic opens and closes.
     void Connect();
@@ -59,8 +65,8 @@ public:
 
     // The item's text; EDDEError for an unknown item. OnRequest follows.
     std::string Request(std::string_view item);
-    // New text for an item's value (SetAsString); EDDEError for an unknown item or a text too
-    // long. A read-only value keeps its content and its current text is advised again.
+    // New text for an item's value (SetAsString); EDDEError for an unknown item, a text too
+    // long, a read-only or computed value, and a text the value refuses (it keeps its content).
     void Poke(std::string_view item, std::string_view text);
     // Value commands, one per line: "COMMAND NAME=PARAMETER".
     void Execute(std::string_view lines);
@@ -69,6 +75,8 @@ protected:
     TDDEItem& AddItem(std::string name, std::string text, TValue* value);
     // Sets the item's text and advises it, also when it is unchanged.
     void SetItemText(TDDEItem& item, std::string text);
+    // The value of the item changed: its text is brought up to date once the changes settle.
+    void Vormerken(TDDEItem& item);
     TDDEItem* Find(std::string_view name);
     TDDEItem* FindValueItem(const TValue& value);
 
@@ -139,6 +147,8 @@ private:
     friend class TCustomDDEServerTopic;
     TMVCDDEManager();
     void ValueChanged(TDaten* daten, TValue* value);
+    // Advises the final text of every item whose value changed, once, in change order.
+    void Nachreichen() noexcept;
     void DatenUnregistered(TDaten* daten);
     void TopicsNeuSchreiben();
     void Connected(TCustomDDEServerTopic& topic);
@@ -149,10 +159,12 @@ private:
     std::vector<TDaten*> m_daten;
     std::vector<std::unique_ptr<TValueDDEServerTopic>> m_topics;
     std::unique_ptr<TServerTopicDaten> m_system;
+    std::vector<std::pair<TCustomDDEServerTopic*, TDDEItem*>> m_vorgemerkt;
     // Declared last, so that they are unhooked first: no registry event reaches a half-freed
     // manager.
     TEventConnection m_valueChanged;
     TEventConnection m_datenUnregistered;
+    TEventConnection m_settled;
 };
 
 // Keeps the manager busy for a scope ("Status" "Busy"), also when an exception leaves it.

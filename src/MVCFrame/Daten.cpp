@@ -94,6 +94,8 @@ TDaten::~TDaten()
 {
     if (m_registered)
         MVCApplication().Unregister(this);
+    if (m_updateCount > 0)
+        MVCApplication().EndSettling();
     if (auto* container = dynamic_cast<TDatenContainer*>(Owner()))
         container->RemoveDaten(*this);
     while (!m_values.empty()) {
@@ -156,10 +158,17 @@ TValueOnChange& TDaten::AddValueOnChange(TValue* value, TValueOnChange::THandler
     return m_listeners.Add(value, std::move(handler));
 }
 
+void TDaten::BeginUpdate()
+{
+    if (m_updateCount++ == 0)
+        MVCApplication().BeginSettling();
+}
+
 void TDaten::EndUpdate()
 {
     VT_ASSERT(m_updateCount > 0, "Ein EndUpdate zuviel");
-    --m_updateCount;
+    if (--m_updateCount == 0)
+        MVCApplication().EndSettling();
 }
 
 void TDaten::Changed()
@@ -170,6 +179,13 @@ void TDaten::Changed()
 
 void TDaten::ValueChanged(const void* sender, TValue* value)
 {
+    // The values are final once the change has been passed on and calculated.
+    struct TSettling {
+        TSettling() { MVCApplication().BeginSettling(); }
+        ~TSettling() { MVCApplication().EndSettling(); }
+        TSettling(const TSettling&) = delete;
+        TSettling& operator=(const TSettling&) = delete;
+    } settling;
     m_modified = true;
     if (value && sender == value)
         MVCApplication().DoValueChanged(this, value);

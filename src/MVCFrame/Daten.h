@@ -85,7 +85,7 @@ public:
     // Registers the one listener of a value.
     TValueOnChange& AddValueOnChange(TValue* value, TValueOnChange::THandler handler);
 
-    void BeginUpdate() { ++m_updateCount; }
+    void BeginUpdate();
     void EndUpdate();
     bool IsUpdating() const { return m_updateCount > 0; }
     // After a block of changes: notifies once, without a value.

@@ -54,6 +54,7 @@ TJahrListe::TJahrListe(TDaten* daten, std::string name, TValueCreateFlags flags)
 void TJahrListe::AddDatum(int jahr, int monat)
 {
     m_liste.Add({jahr, monat, 1});
+    m_captionsGueltig = false;
     ItemAdded();
 }
 
@@ -66,6 +67,7 @@ void TJahrListe::AddItem(const std::string&, int object)
 void TJahrListe::ClearItems()
 {
     m_liste.Clear();
+    m_captionsGueltig = false;
     TCustomIntegerLookup::ClearItems();
 }
 
@@ -78,6 +80,8 @@ int TJahrListe::BisMonat(int index) const
 
 TStrings TJahrListe::Captions() const
 {
+    if (m_captionsGueltig && m_captionsDefault == GetDefault() && m_captionsMinimum == Minimum())
+        return m_captions;
     // The default entry's year: later years are marked when the default lies above the minimum.
     const int defaultIndex = GetDefault() - Minimum();
     const bool markieren = GetDefault() > Minimum() && defaultIndex < m_liste.Count();
@@ -98,6 +102,10 @@ TStrings TJahrListe::Captions() const
             caption += " ab " + TagMonat(1, von);
         captions.push_back(caption);
     }
+    m_captions = captions;
+    m_captionsGueltig = true;
+    m_captionsDefault = GetDefault();
+    m_captionsMinimum = Minimum();
     return captions;
 }
 

@@ -56,4 +56,10 @@ private:
     int SelectedIndex() const;
 
     TDateList m_liste;
+    // The captions as last made, for the list, default and minimum they were made for: a page
+    // asks for them at every refresh.
+    mutable TStrings m_captions;
+    mutable bool m_captionsGueltig = false;
+    mutable int m_captionsDefault = 0;
+    mutable int m_captionsMinimum = 0;
 };

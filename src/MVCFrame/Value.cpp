@@ -149,6 +149,7 @@ void TValue::AssignTo(TValue& dest) const
 
 void TValue::Change()
 {
+    ++m_changes;
     SetFlag(vfChangePending, false);
     if (OnChange)
         OnChange(*this);
@@ -156,6 +157,7 @@ void TValue::Change()
 
 void TValue::AfterSet()
 {
+    ++m_stores;
     SetFlag(vfUndetermined, false);
     Change();
 }

@@ -102,6 +102,18 @@ public:
     virtual void Change();
     virtual void AfterSet();
 
+    // How many notifications and stores the value has made: a set that notified without storing
+    // was refused (validation, range, malformed text).
+    struct TSetStand {
+        std::uint32_t changes = 0;
+        std::uint32_t stores = 0;
+    };
+    TSetStand SetStand() const { return {m_changes, m_stores}; }
+    bool Abgelehnt(TSetStand vorher) const
+    {
+        return m_changes != vorher.changes && m_stores == vorher.stores;
+    }
+
     TChangeEvent OnChange;
     TGetValueEvent OnGetValue;
 
@@ -121,4 +133,6 @@ private:
     std::string m_name;
     TDaten* m_daten = nullptr;
     std::uint16_t m_flags = 0;
+    std::uint32_t m_changes = 0;
+    std::uint32_t m_stores = 0;
 };

@@ -1,8 +1,10 @@
 #include "Platform/DDEServer.h"
 
+#include "Lib/Meldung.h"
 #include "MVCFrame/DDEMngr.h"
 
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDBusServiceWatcher>
 #include <QRegularExpression>
 
@@ -10,17 +12,34 @@
 
 namespace {
 
-std::string Gross(const QString& text)
-{
-    return text.toUpper().toStdString();
-}
-
 // Object path elements allow letters, digits and "_" only; other topics cannot be published.
 bool AlsPfadMoeglich(const QString& topic)
 {
     static const QRegularExpression kElement(QStringLiteral("^[A-Za-z0-9_]+$"));
     return kElement.match(topic).hasMatch();
 }
+
+// While a call is served, the model's notices are collected for the reply instead of being shown:
+// a message box would run a nested event loop inside the call. Questions are declined.
+class TMeldungenSammeln {
+public:
+    TMeldungenSammeln()
+        : m_vorher(SetMeldungsHook([this](const std::string& text, const std::string&,
+                                          bool abbrechbar) {
+              m_meldungen += (m_meldungen.empty() ? "" : "\n") + text;
+              return !abbrechbar;
+          }))
+    {
+    }
+    ~TMeldungenSammeln() { SetMeldungsHook(std::move(m_vorher)); }
+    TMeldungenSammeln(const TMeldungenSammeln&) = delete;
+    TMeldungenSammeln& operator=(const TMeldungenSammeln&) = delete;
+    const std::string& Meldungen() const { return m_meldungen; }
+
+private:
+    std::string m_meldungen;
+    TMeldungsHook m_vorher;
+};
 
 } // namespace
 
@@ -71,29 +90,42 @@ template <class F>
 TDDEAntwort TDDEServer::Aufruf(const QString& caller, const QString& topic, bool oeffnen,
                                F&& arbeit)
 {
+    bool beobachtet = false;
+    TDDEAntwort antwort;
     try {
         TValueDDEServerTopic* t = m_manager.FindTopic(topic.toStdString());
         if (!t)
             throw EDDEError("Das Thema \"" + topic.toStdString() + "\" gibt es nicht.");
         if (oeffnen)
-            t = &Oeffnen(caller, topic);
+            t = &Oeffnen(caller, topic, beobachtet);
         TGespraech* gespraech = nullptr;
         if (const auto it = m_gespraeche.find({caller, t->Name()}); it != m_gespraeche.end())
             gespraech = &it->second;
-        return TDDEAntwort{true, arbeit(*t, gespraech)};
+        const TMeldungenSammeln meldungen;
+        antwort.text = arbeit(*t, gespraech);
+        if (!meldungen.Meldungen().empty())
+            antwort = TDDEAntwort{false, QString::fromStdString(meldungen.Meldungen())};
     } catch (const std::exception& e) {
-        return TDDEAntwort{false, QString::fromStdString(e.what())};
+        antwort = TDDEAntwort{false, QString::fromStdString(e.what())};
     } catch (...) {
-        return TDDEAntwort{false, QStringLiteral("Unbekannter Fehler im Automatisierungsserver.")};
+        antwort = TDDEAntwort{false, QStringLiteral("Unbekannter Fehler im Automatisierungsserver.")};
     }
+    // A caller that left before its first call was served sends no name-owner change any more:
+    // once it is watched, the bus is asked whether it is still there. Its call has been served
+    // (a poke sent without waiting for the reply still counts).
+    if (beobachtet && !CallerDa(caller))
+        ClientGegangen(caller);
+    return antwort;
 }
 
-TValueDDEServerTopic& TDDEServer::Oeffnen(const QString& caller, const QString& topic)
+TValueDDEServerTopic& TDDEServer::Oeffnen(const QString& caller, const QString& topic,
+                                          bool& beobachtet)
 {
     TValueDDEServerTopic* t = m_manager.FindTopic(topic.toStdString());
     const TSchluessel schluessel{caller, t->Name()};
     if (m_gespraeche.count(schluessel) == 0) {
-        if (m_watcher && !caller.isEmpty() && !HatGespraeche(caller))
+        beobachtet = m_watcher && !caller.isEmpty() && !HatGespraeche(caller);
+        if (beobachtet)
             m_watcher->addWatchedService(caller);
         m_gespraeche.emplace(schluessel, TGespraech{});
         t->Connect();
@@ -101,7 +133,19 @@ TValueDDEServerTopic& TDDEServer::Oeffnen(const QString& caller, const QString& 
     return *t;
 }
 
-void TDDEServer::Schliessen(const TSchluessel& schluessel)
+bool TDDEServer::CallerDa(const QString& caller) const
+{
+    QDBusMessage frage = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
+    frage << caller;
+    // Blocking without an event loop: the bus itself answers at once.
+    const QDBusMessage antwort = m_bus.call(frage, QDBus::Block);
+    return antwort.type() != QDBusMessage::ReplyMessage ||
+           antwort.arguments().value(0).toBool();
+}
+
+void TDDEServer::Schliessen(TSchluessel schluessel)
 {
     if (m_gespraeche.erase(schluessel) == 0)
         return;
@@ -145,7 +189,7 @@ TDDEAntwort TDDEServer::Disconnect(const QString& caller, const QString& topic)
 TDDEAntwort TDDEServer::Request(const QString& caller, const QString& topic, const QString& item)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
-        return QString::fromStdString(t.Request(item.toStdString()));
+        return QString::fromStdString(t.Request(ExaktesItem(t, item).name));
     });
 }
 
@@ -153,7 +197,7 @@ TDDEAntwort TDDEServer::Poke(const QString& caller, const QString& topic, const 
                              const QString& text)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech*) {
-        t.Poke(item.toStdString(), text.toStdString());
+        t.Poke(ExaktesItem(t, item).name, text.toStdString());
         return QString();
     });
 }
@@ -170,23 +214,28 @@ TDDEAntwort TDDEServer::StartAdvise(const QString& caller, const QString& topic,
                                     const QString& item)
 {
     return Aufruf(caller, topic, true, [&](TValueDDEServerTopic& t, TGespraech* gespraech) {
-        // An advise link needs an item that exists: the same refusal as a request.
-        const TDDEItem* gefunden = t.FindItem(item.toStdString());
-        if (!gefunden)
-            t.Request(item.toStdString());
-        else
-            gespraech->advise.insert(Gross(QString::fromStdString(gefunden->name)));
+        gespraech->advise.insert(ExaktesItem(t, item).name);
         return QString();
     });
 }
 
 TDDEAntwort TDDEServer::StopAdvise(const QString& caller, const QString& topic, const QString& item)
 {
-    return Aufruf(caller, topic, false, [&](TValueDDEServerTopic&, TGespraech* gespraech) {
+    return Aufruf(caller, topic, false, [&](TValueDDEServerTopic& t, TGespraech* gespraech) {
+        const std::string& name = ExaktesItem(t, item).name;
         if (gespraech)
-            gespraech->advise.erase(Gross(item));
+            gespraech->advise.erase(name);
         return QString();
     });
+}
+
+const TDDEItem& TDDEServer::ExaktesItem(const TValueDDEServerTopic& topic, const QString& item)
+{
+    const std::string name = item.toStdString();
+    const TDDEItem* gefunden = topic.FindItem(name);
+    if (!gefunden || gefunden->name != name)
+        topic.Unbekannt(name);
+    return *gefunden;
 }
 
 void TDDEServer::TopicHinzu(TValueDDEServerTopic& topic)
@@ -227,16 +276,25 @@ void TDDEServer::TopicWeg(const std::string& name)
 
 void TDDEServer::ItemGeaendert(const TCustomDDEServerTopic& topic, const TDDEItem& item)
 {
-    const auto objekt = m_objekte.find(topic.Name());
-    if (objekt == m_objekte.end())
+    if (m_objekte.count(topic.Name()) == 0)
         return;
-    const std::string gross = Gross(QString::fromStdString(item.name));
+    // One signal per advise link, addressed to its caller: no other process hears the value.
+    // Most changes have no link: the texts are made for the first one only.
+    QString pfad;
+    QString name;
+    QString text;
     for (const auto& [schluessel, gespraech] : m_gespraeche) {
-        if (schluessel.second == topic.Name() && gespraech.advise.count(gross) > 0) {
-            emit static_cast<TDDETopicObjekt*>(objekt->second)
-                ->ItemChanged(QString::fromStdString(item.name), QString::fromStdString(item.text));
-            return;
+        if (schluessel.second != topic.Name() || gespraech.advise.count(item.name) == 0)
+            continue;
+        if (pfad.isEmpty()) {
+            pfad = '/' + QString::fromStdString(topic.Name());
+            name = QString::fromStdString(item.name);
+            text = QString::fromStdString(item.text);
         }
+        QDBusMessage signal = QDBusMessage::createTargetedSignal(
+            schluessel.first, pfad, kDDEInterface, QStringLiteral("ItemChanged"));
+        signal << name << text;
+        m_bus.send(signal);
     }
 }
 

@@ -4,10 +4,17 @@
 // "de.Tovar.Vantrl32.Topic".
 //
 // A conversation is a caller's unique bus name with one topic. It opens with Connect() or the
-// caller's first call and closes with Disconnect() or when the caller leaves the bus; its advise
-// links end with it. Every advised change of an item is sent as the signal ItemChanged, in
-// change order. A refused call (unknown item, text too long, a value that failed) is answered
-// with a D-Bus error carrying the German message; nothing is thrown into the event loop.
+// caller's first call and closes with Disconnect() or when the caller leaves the bus (also when
+// it left before its first call was served); its advise links end with it. Every advised change
+// of an item is sent as the signal ItemChanged to each caller that advises the item on that
+// topic and to no one else, in change order. Every call is answered at once and in call order:
+// nothing the server does for a caller opens a window or runs a nested event loop. A refused
+// call (unknown item, text too long, a text the value refused) and a notice the model gives
+// while serving it are answered with a D-Bus error carrying the German message; nothing is
+// thrown into the event loop.
+//
+// Names are exact on the bus, as its object paths are: "/lohn" is no topic and "lohnsteuer" no
+// item; Request, Poke, StartAdvise and StopAdvise refuse an unknown item alike.
 //
 // Without a session bus, or when another program owns the name, the server stays inactive and
 // the program runs without it.
@@ -64,16 +71,21 @@ public:
 private:
     using TSchluessel = std::pair<QString, std::string>; // caller, topic
     struct TGespraech {
-        std::set<std::string> advise; // item names, upper-cased
+        std::set<std::string> advise; // item names
     };
 
     // Runs one call: the conversation opens (unless `oeffnen` is false) and every exception
     // becomes a refusal.
     template <class F>
     TDDEAntwort Aufruf(const QString& caller, const QString& topic, bool oeffnen, F&& arbeit);
-    TValueDDEServerTopic& Oeffnen(const QString& caller, const QString& topic);
-    void Schliessen(const TSchluessel& schluessel);
+    // Opens the conversation; `beobachtet` tells whether the caller has just begun to be watched.
+    TValueDDEServerTopic& Oeffnen(const QString& caller, const QString& topic, bool& beobachtet);
+    // By value: the key may be the one of the node it erases.
+    void Schliessen(TSchluessel schluessel);
     void ClientGegangen(const QString& caller);
+    bool CallerDa(const QString& caller) const;
+    // The item of exactly that name; EDDEError for any other.
+    static const TDDEItem& ExaktesItem(const TValueDDEServerTopic& topic, const QString& item);
     bool HatGespraeche(const QString& caller) const;
     void TopicHinzu(TValueDDEServerTopic& topic);
     void TopicWeg(const std::string& name);
@@ -107,6 +119,7 @@ public slots:
     void StopAdvise(const QString& item);
 
 signals:
+    // Declared for the interface description only: the server sends it to each advising caller.
     void ItemChanged(const QString& item, const QString& text);
 
 private:

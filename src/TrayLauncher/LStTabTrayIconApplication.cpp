@@ -6,11 +6,14 @@
 #include "Platform/ShellFolder.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPainter>
 #include <QPixmap>
 #include <QSystemTrayIcon>
+#include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 
@@ -82,7 +85,32 @@ TTrayStart TLStTabTrayIconApplication::Startup()
         TrayStartFehler(m_hooks, QString::fromStdString(e.what()));
         return TTrayStart::Fehler;
     }
+    if (m_hooks.infobereich && !m_hooks.infobereich())
+        AufInfobereichWarten();
     return TTrayStart::Laeuft;
+}
+
+void TLStTabTrayIconApplication::AufInfobereichWarten()
+{
+    // Asked again and again: a notification area gives no signal when it comes up.
+    constexpr int kSchrittMs = 250;
+    auto* uhr = new QTimer(this);
+    QElapsedTimer frist;
+    frist.start();
+    connect(uhr, &QTimer::timeout, this, [this, uhr, frist] {
+        if (m_beendet || m_hooks.infobereich()) {
+            uhr->deleteLater();
+            return;
+        }
+        if (frist.elapsed() < m_hooks.infobereichFristMs)
+            return;
+        uhr->deleteLater();
+        // The autostart entry stays: at the next login there may be a notification area.
+        TrayStartFehler(m_hooks, kKeinInfobereich);
+        m_exitCode = 1;
+        Beenden();
+    });
+    uhr->start(std::min(kSchrittMs, m_hooks.infobereichFristMs));
 }
 
 void TLStTabTrayIconApplication::IconAnlegen()

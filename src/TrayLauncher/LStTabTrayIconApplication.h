@@ -36,6 +36,13 @@ inline const QString kTrayTip = QStringLiteral("Vantrel 2026");
 // The main program's file, beside the launcher.
 inline constexpr const char* kHauptprogramm = "Vantrl32";
 
+// Without a notification area nobody could open the program or end the launcher: it says so and
+// names the option that stops the main program from starting it.
+inline const QString kKeinInfobereich = QStringLiteral(
+    "Es wurde kein Infobereich der Kontrollleiste gefunden, das Symbol von Vantrel 2026 kann "
+    "nicht angezeigt werden. Das Symbol lässt sich in Vantrel unter \"Optionen...\", "
+    "\"Allgemein\" mit \"Schnellstartsymbol anzeigen (Task-Leiste)\" abschalten.");
+
 // The autostart entry acts at login, not at a system start: the question says so.
 inline const QString kAutostartFrage = QStringLiteral("Symbol bei der nächsten Anmeldung laden?");
 
@@ -61,6 +68,8 @@ public:
     void QueryExit();
 
     bool Beendet() const { return m_beendet; }
+    // 0, or 1 when no notification area appeared in time.
+    int ExitCode() const { return m_exitCode; }
     QSystemTrayIcon* Icon() const { return m_icon; }
     QMenu* Menu() const { return m_menu.get(); }
 
@@ -72,6 +81,7 @@ private:
     void NachrichtErhalten(const QString& nachricht);
     void Beenden();
     void IconAnlegen();
+    void AufInfobereichWarten();
 
     TTrayHooks m_hooks;
     std::unique_ptr<TNamedMutex> m_mutex;
@@ -80,6 +90,7 @@ private:
     TMessageWindow* m_fenster = nullptr;
     QSystemTrayIcon* m_icon = nullptr;
     bool m_beendet = false;
+    int m_exitCode = 0;
 };
 
 // Shows an error that keeps the launcher from running, in a box and on stderr (nobody may be

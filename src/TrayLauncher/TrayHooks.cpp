@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 
 TTrayHooks DefaultTrayHooks()
 {
@@ -27,5 +28,6 @@ TTrayHooks DefaultTrayHooks()
         box.exec();
     };
     hooks.starten = [](const std::string& pfad) { return ProgrammStarten(pfad); };
+    hooks.infobereich = [] { return QSystemTrayIcon::isSystemTrayAvailable(); };
     return hooks;
 }

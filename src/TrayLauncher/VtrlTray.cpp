@@ -38,7 +38,7 @@ int VtrlTrayAusfuehren(const QStringList& argumente, const TTrayHooks& hooks,
         break;
     }
     QObject::connect(&launcher, &TLStTabTrayIconApplication::Ende, qApp,
-                     [] { QCoreApplication::exit(0); });
+                     [&launcher] { QCoreApplication::exit(launcher.ExitCode()); });
     if (nachDemStart)
         nachDemStart(launcher);
     return QApplication::exec();

@@ -30,6 +30,7 @@ enum class Stoerung {
 
 struct Fall {
     const char* name;
+    bool ohneDisplay; // no window system at all, rather than offscreen
     const char* gespeichert; // the shared OPTIONEN.INI; nullptr: none (a fresh install)
     Stoerung stoerung;
     int exitCode;
@@ -45,10 +46,20 @@ void PrintTo(const Fall& fall, std::ostream* os)
 
 const char* const kNurAbWert = "[BBG2026]\nBBG_KV=6000\n[Beitragssaetze2026]\nAVSatzAb=3,0\n";
 
+// Valid-from values changed and stored with their date: the user would be asked.
+const char* const kFrage = "[BBG2026]\nBBG_KV=6000\n[Beitragssaetze2026]\nAbDatum=1.7.\nRVSatzAb=19,0\n";
+const char* const kOhneBildschirm = "Ohne Bildschirm kann nicht gefragt werden";
+
 const Fall kFaelle[] = {
-    {"fresh_install", nullptr, Stoerung::Keine, 0, nullptr, true, {}},
-    {"silent_reset", kNurAbWert, Stoerung::Keine, 0, nullptr, false, {}},
+    {"fresh_install", false, nullptr, Stoerung::Keine, 0, nullptr, true, {}},
+    {"silent_reset", false, kNurAbWert, Stoerung::Keine, 0, nullptr, false, {}},
+    {"silent_reset_without_display", true, kNurAbWert, Stoerung::Keine, 0, nullptr, false, {}},
+    {"question_offscreen", false, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
+     {"AbDatum", "RVSatzAb"}},
+    {"question_without_display", true, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
+     {"AbDatum", "RVSatzAb"}},
     {"save_fails",
+     false,
      kNurAbWert,
      Stoerung::SpeichernScheitert,
      1,
@@ -56,6 +67,7 @@ const Fall kFaelle[] = {
      true,
      {"AVSatzAb"}},
     {"unreadable_options",
+     false,
      nullptr,
      Stoerung::Unlesbar,
      1,
@@ -83,6 +95,10 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
     QProcess setprobe;
     QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
     umgebung.insert("QT_QPA_PLATFORM", "offscreen");
+    if (fall.ohneDisplay) {
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            umgebung.remove(name);
+    }
     setprobe.setProcessEnvironment(umgebung);
     if (fall.stoerung == Stoerung::SpeichernScheitert) {
         setprobe.setChildProcessModifier([] {

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,6 +21,8 @@ public:
     TIntegerLookup* rhythmus = nullptr;
     TDateValue* datum = nullptr;
     TString* ergebnis = nullptr;
+    TDouble* betrag = nullptr;
+    TString* summe = nullptr;
 
 protected:
     void CreateValues() override
@@ -28,6 +32,8 @@ protected:
         rhythmus = new TIntegerLookup(this, "Rhythmus", 0, {"Tag", "Woche", "Monat", "Nie"});
         datum = new TDateValue(this, "Datum", 0, SetDatum(1, 1, 2026));
         ergebnis = new TString(this, "Ergebnis", cfReadOnly | cfComputed, "fest");
+        betrag = new TDouble(this, "Betrag");
+        summe = new TString(this, "Summe", cfComputed);
     }
 };
 
@@ -69,9 +75,10 @@ TEST_F(DDEMngrTest, ItemsFollowTheValueOrderAfterTheItemList)
     for (const TDDEItem& item : topic->Items())
         namen.push_back(item.name);
     EXPECT_EQ(namen, (std::vector<std::string>{"TopicItemList", "Text", "Jahr", "Rhythmus", "Datum",
-                                               "Ergebnis"}));
-    EXPECT_EQ(topic->ItemCount(), 5);
-    EXPECT_EQ(topic->TopicItemList(), "TopicItemList\tText\tJahr\tRhythmus\tDatum\tErgebnis");
+                                               "Ergebnis", "Betrag", "Summe"}));
+    EXPECT_EQ(topic->ItemCount(), 7);
+    EXPECT_EQ(topic->TopicItemList(),
+              "TopicItemList\tText\tJahr\tRhythmus\tDatum\tErgebnis\tBetrag\tSumme");
     EXPECT_EQ(Text("jahr"), "2026");
     EXPECT_EQ(topic->Request("TOPICITEMLIST"), topic->TopicItemList());
 }
@@ -94,33 +101,72 @@ struct PokeFall {
     const char* item;
     const char* text;
     const char* erwartet;
+    bool angenommen;
 };
 const PokeFall kPokes[] = {
-    {"text", "Text", "Neu", "Neu"},
-    {"name_case_insensitive", "tExT", "klein", "klein"},
-    {"date_as_stored", "Datum", "20260315", "15.03.2026"},
-    {"year_out_of_range_refused", "Jahr", "1800", "2026"},
-    {"lookup_by_caption", "Rhythmus", "Monat", "Monat"},
-    {"read_only_unchanged", "Ergebnis", "anders", "fest"},
+    {"text", "Text", "Neu", "Neu", true},
+    {"name_case_insensitive", "tExT", "klein", "klein", true},
+    {"date_as_stored", "Datum", "20260315", "15.03.2026", true},
+    {"lookup_by_caption", "Rhythmus", "Monat", "Monat", true},
+    {"amount", "Betrag", "4.000,00", "4.000,00", true},
+    {"year_out_of_range", "Jahr", "1800", "2026", false},
+    {"unknown_caption", "Rhythmus", "Jahr", "Tag", false},
+    {"amount_too_large", "Betrag", "1e308", "0,00", false},
+    {"amount_not_a_number", "Betrag", "NaN", "0,00", false},
+    {"amount_two_decimal_commas", "Betrag", "4.000,00,00", "0,00", false},
+    {"amount_with_currency_sign", "Betrag", "\u20ac100", "0,00", false},
+    {"read_only", "Ergebnis", "anders", "fest", false},
+    {"computed", "Summe", "anders", "", false},
+    {"item_list", "TopicItemList", "x", "TopicItemList\tText\tJahr\tRhythmus\tDatum\tErgebnis\tBetrag\tSumme",
+     false},
 };
 class DDEPokeTest : public DDEMngrTest, public testing::WithParamInterface<PokeFall> {};
 
+// An accepted text is advised once; a refused one is an error naming the item, and the item and
+// the value stay as they were.
 TEST_P(DDEPokeTest, ItemHoldsTheValuesDisplayText)
 {
     const PokeFall& f = GetParam();
-    topic->Poke(f.item, f.text);
     const TDDEItem* item = topic->FindItem(f.item);
+    if (f.angenommen) {
+        topic->Poke(f.item, f.text);
+        EXPECT_EQ(log, (std::vector<std::string>{"System.Status=Busy",
+                                                 "TEST." + item->name + "=" + f.erwartet,
+                                                 "System.Status=Ready"}));
+    } else {
+        try {
+            topic->Poke(f.item, f.text);
+            ADD_FAILURE() << "accepted";
+        } catch (const EDDEError& e) {
+            EXPECT_EQ(e.what(),
+                      "Der Text für das Element \"" + item->name + "\" wird nicht angenommen.");
+        }
+        EXPECT_EQ(std::count(log.begin(), log.end(), "TEST." + item->name + "=" + item->text), 0);
+    }
     EXPECT_EQ(item->text, f.erwartet);
-    EXPECT_EQ(item->text, item->value->GetDisplayText());
-    // The client hears the item's text at least once, also when nothing changed.
-    ASSERT_FALSE(log.empty());
-    EXPECT_NE(std::find(log.begin(), log.end(), "TEST." + item->name + "=" + f.erwartet),
-              log.end());
+    if (item->value) {
+        EXPECT_EQ(item->text, item->value->GetDisplayText());
+    }
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
     EXPECT_EQ(System("Status"), "Ready");
 }
 INSTANTIATE_TEST_SUITE_P(DDE, DDEPokeTest, testing::ValuesIn(kPokes),
                          [](const auto& i) { return std::string(i.param.name); });
+
+// A calculation clears its result before it sets it: the client hears the final text only.
+TEST_F(DDEMngrTest, OnlyTheSettledResultIsAdvised)
+{
+    daten->OnChange = [this](TDaten& d, TValue*) {
+        const TUpdateGuard update(d);
+        daten->summe->SetValue("0,00");
+        daten->summe->SetValue(daten->betrag->GetAsString());
+    };
+    topic->Poke("Betrag", "3333");
+    topic->Poke("Betrag", "3.333,00");
+    EXPECT_EQ(log, (std::vector<std::string>{"System.Status=Busy", "TEST.Betrag=3.333,00",
+                                             "TEST.Summe=3.333,00", "System.Status=Ready",
+                                             "System.Status=Busy", "System.Status=Ready"}));
+}
 
 struct ExecuteFall {
     const char* name;
@@ -207,7 +253,7 @@ TEST_F(DDEMngrTest, ConnectionCountsAndEvents)
     EXPECT_TRUE(m.HasConnections());
     topic->Request("Text");
     topic->Poke("Text", "neu");
-    topic->Poke("Ergebnis", "neu");
+    EXPECT_THROW(topic->Poke("Ergebnis", "neu"), EDDEError);
     topic->Disconnect();
     topic->Disconnect();
     system->Disconnect();

@@ -6,6 +6,7 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Lib/MVCApp.h"
+#include "Lib/Meldung.h"
 #include "MVCFrame/DDEMngr.h"
 #include "Support/OptionenUmgebung.h"
 
@@ -19,7 +20,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -141,7 +144,7 @@ TEST_F(DDEServerTest, ExecuteAndPokeRecomputeThePayroll)
               {"'SET Jahr=2026\\r\\nset monat=1\\r\\nSET Steuerklasse=1\\r\\n"
                "SET Kirchensteuersatz=9\\r\\nSET KVZBSatz=2,90\\r\\nSET Kinderlos=1'"});
     ASSERT_EQ(exec.code, 0) << exec.fehler.toStdString();
-    const TLauf poke = Gdbus("LOHN", "Poke", {"'entgelt'", "'4000,00'"});
+    const TLauf poke = Gdbus("LOHN", "Poke", {"'Entgelt'", "'4000,00'"});
     ASSERT_EQ(poke.code, 0) << poke.fehler.toStdString();
     EXPECT_EQ(D().Lohnsteuer->GetDisplayText(), "524,50");
     const TLauf request = Gdbus("LOHN", "Request", {"'Lohnsteuer'"});
@@ -155,13 +158,16 @@ TEST_F(DDEServerTest, RefusalsAreErrorRepliesAndTheServerGoesOn)
     for (const auto& [methode, args] :
          std::vector<std::pair<QString, QStringList>>{{"Request", {"'Gibtsnicht'"}},
                                                       {"Poke", {"'Gibtsnicht'", "'1'"}},
-                                                      {"StartAdvise", {"'Gibtsnicht'"}}}) {
+                                                      {"StartAdvise", {"'Gibtsnicht'"}},
+                                                      {"StopAdvise", {"'Gibtsnicht'"}},
+                                                      {"Request", {"'lohnsteuer'"}},
+                                                      {"StopAdvise", {"'lohnsteuer'"}}}) {
         const TLauf lauf = Gdbus("LOHN", methode, args);
         EXPECT_NE(lauf.code, 0) << methode.toStdString();
         EXPECT_TRUE(lauf.fehler.contains("de.Tovar.Vantrl32.Error")) << lauf.fehler.toStdString();
         EXPECT_TRUE(lauf.fehler.contains("Das Element")) << lauf.fehler.toStdString();
     }
-    const TLauf topics = Gdbus("System", "Request", {"'topics'"});
+    const TLauf topics = Gdbus("System", "Request", {"'Topics'"});
     EXPECT_EQ(topics.aus.trimmed(), "('System\\tLOHN',)");
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
 }
@@ -183,6 +189,97 @@ TEST_F(DDEServerTest, AdvisedChangesArriveInChangeOrder)
     EXPECT_LT(stelle(lohnsteuer), stelle("signal System/Status=Ready")) << lauf.aus.toStdString();
     EXPECT_FALSE(lauf.aus.contains("error")) << lauf.aus.toStdString();
     EXPECT_TRUE(AlleGespraecheZu());
+}
+
+// Each refusal is an error reply naming the item; the value keeps its content.
+TEST_F(DDEServerTest, RefusedPokesAreErrorReplies)
+{
+    const std::pair<const char*, const char*> pokes[] = {
+        {"Entgelt", "1e308"},      {"Entgelt", "NaN"},        {"Entgelt", "4.000,00,00"},
+        {"Entgelt", "\u20ac100"},  {"Entgelt", "2026-03-15"}, {"Steuerklasse", "7"},
+        {"Monat", "13"},           {"WaehrungStr", "DM"},
+    };
+    D().Entgelt->SetValue(2000);
+    const std::string vorher = D().Entgelt->GetDisplayText();
+    QStringList args;
+    for (const auto& [item, text] : pokes)
+        args << QString("poke:LOHN/%1=%2").arg(item, text);
+    const TLauf lauf = DdeClient(args);
+    const QStringList zeilen = lauf.aus.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(zeilen.size(), static_cast<int>(std::size(pokes))) << lauf.aus.toStdString();
+    for (std::size_t i = 0; i < std::size(pokes); ++i) {
+        EXPECT_TRUE(zeilen[static_cast<int>(i)].startsWith("error de.Tovar.Vantrl32.Error"));
+        EXPECT_TRUE(zeilen[static_cast<int>(i)].endsWith(
+            QString("\"%1\" wird nicht angenommen.").arg(pokes[i].first)))
+            << zeilen[static_cast<int>(i)].toStdString();
+    }
+    EXPECT_EQ(D().Entgelt->GetDisplayText(), vorher);
+    EXPECT_TRUE(AlleGespraecheZu());
+}
+
+// A notice of the model while a call is served (a lookup whose file cannot be read) opens no
+// window: the hook below would run a nested loop as a message box does. The notice is the
+// reply, and the next call finds the server free, in call order.
+TEST_F(DDEServerTest, ANoticeDuringACallIsTheErrorReply)
+{
+    const std::string ordner =
+        VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kWaehrungen).GetValue();
+    ASSERT_TRUE(std::filesystem::create_directories(ordner + "/WAEHRUNG.INI"));
+    int gezeigt = 0;
+    const TMeldungsHook vorher = SetMeldungsHook([&](const std::string&, const std::string&, bool) {
+        ++gezeigt;
+        QEventLoop box;
+        QTimer::singleShot(200, &box, &QEventLoop::quit);
+        box.exec();
+        return true;
+    });
+    const TLauf lauf = DdeClient({"poke:LOHN/WaehrungName=Dollar", "poke:LOHN/WaehrungName=Euro",
+                                  "request:LOHN/WaehrungName", "request:System/Status"});
+    SetMeldungsHook(vorher);
+    EXPECT_EQ(gezeigt, 0);
+    EXPECT_TRUE(lauf.aus.startsWith("error de.Tovar.Vantrl32.Error")) << lauf.aus.toStdString();
+    EXPECT_TRUE(lauf.aus.contains("WAEHRUNG.INI kann nicht gelesen werden"));
+    EXPECT_TRUE(lauf.aus.endsWith("\nrequest LOHN/WaehrungName=Euro\nrequest System/Status=Ready\n"))
+        << lauf.aus.toStdString();
+}
+
+// Changes go to the callers that advise the item, not to every process on the bus.
+TEST_F(DDEServerTest, OnlyAdvisingCallersHearOfAChange)
+{
+    TProzess lauscher(VT_DDECLIENT, {"connect:LOHN", "listen:LOHN", "hold"});
+    ASSERT_TRUE(TProzess::Bis([&] { return lauscher.Ausgabe().contains("holding"); }));
+    const TLauf lauf = DdeClient({"advise:LOHN/Entgelt", "poke:LOHN/Entgelt=3.333,00",
+                                  "wait:LOHN/Entgelt=3.333,00"});
+    EXPECT_TRUE(lauf.aus.contains("signal LOHN/Entgelt=3.333,00")) << lauf.aus.toStdString();
+    EXPECT_FALSE(lauscher.Ausgabe().contains("signal")) << lauscher.Ausgabe().toStdString();
+}
+
+// Callers that sent a call without waiting for the reply and left before the server served it:
+// their calls count, their conversations close.
+TEST_F(DDEServerTest, CallersGoneBeforeTheirCallCloseTheirConversations)
+{
+    for (int i = 0; i < 5; ++i) {
+        QProcess sender;
+        sender.start("dbus-send", {"--session", "--type=method_call", QString("--dest=") + kDDEService, "/LOHN",
+                                   QString(kDDEInterface) + ".Poke", "string:Entgelt",
+                                   QString("string:%1").arg(1000 + i)});
+        ASSERT_TRUE(sender.waitForFinished(kWarteMs));
+    }
+    EXPECT_TRUE(TProzess::Bis([this] { return D().Entgelt->GetDisplayText() == "1.004,00"; }));
+    EXPECT_TRUE(AlleGespraecheZu());
+}
+
+// Conversations on two topics that are still open when the server goes.
+TEST_F(DDEServerTest, TheServerGoesWhileCallersHoldConversations)
+{
+    TProzess erster(VT_DDECLIENT, {"connect:LOHN", "connect:System", "hold"});
+    TProzess zweiter(VT_DDECLIENT, {"connect:System", "advise:LOHN/Entgelt", "hold"});
+    ASSERT_TRUE(TProzess::Bis([&] {
+        return erster.Ausgabe().contains("holding") && zweiter.Ausgabe().contains("holding");
+    }));
+    EXPECT_EQ(server->GespraechCount(), 4);
+    server.reset();
+    EXPECT_EQ(MVCDDEManager().ConnectionCount(), 0);
 }
 
 TEST_F(DDEServerTest, AVanishedClientClosesItsConversation)

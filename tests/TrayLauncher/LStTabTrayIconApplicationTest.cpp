@@ -323,3 +323,47 @@ TEST(TrayHooks, ErrorBoxCaptionedWithTheLaunchersTitle)
     BoxBeantworten("Vantrel Tray Icon 2026", "\"/x/Vantrl32\" nicht gefunden!", {"OK"}, "OK");
     DefaultTrayHooks().fehler("\"/x/Vantrl32\" nicht gefunden!");
 }
+
+namespace {
+
+struct InfobereichFall {
+    const char* name;
+    int daNachAbfragen; // the notification area is there from this query on; -1: never
+    bool endet;
+};
+
+const InfobereichFall kInfobereichFaelle[] = {
+    {"never_ends_with_one_and_says_how_to_switch_it_off", -1, true},
+    {"coming_up_late_keeps_the_launcher", 3, false},
+};
+
+class TrayLauncherInfobereich : public TrayLauncherTest,
+                                public testing::WithParamInterface<InfobereichFall> {};
+
+} // namespace
+
+TEST_P(TrayLauncherInfobereich, WaitsForTheNotificationArea)
+{
+    const InfobereichFall& fall = GetParam();
+    int abfragen = 0;
+    TTrayHooks hooks = m_protokoll.Hooks();
+    hooks.infobereich = [&] {
+        ++abfragen;
+        return fall.daNachAbfragen >= 0 && abfragen >= fall.daNachAbfragen;
+    };
+    hooks.infobereichFristMs = 300;
+    TLStTabTrayIconApplication launcher(hooks);
+    ASSERT_EQ(launcher.Startup(), TTrayStart::Laeuft);
+    QSignalSpy ende(&launcher, &TLStTabTrayIconApplication::Ende);
+    WartenBis([&] { return launcher.Beendet(); }, 1500);
+    EXPECT_EQ(launcher.Beendet(), fall.endet);
+    EXPECT_EQ(launcher.ExitCode(), fall.endet ? 1 : 0);
+    EXPECT_EQ(m_protokoll.fehler, fall.endet ? QStringList(kKeinInfobereich) : QStringList());
+    EXPECT_TRUE(kKeinInfobereich.contains("Schnellstartsymbol anzeigen (Task-Leiste)"));
+    // The entry stays for the next login.
+    EXPECT_TRUE(Existiert(EintragDatei()));
+}
+
+INSTANTIATE_TEST_SUITE_P(TrayLauncher, TrayLauncherInfobereich,
+                         testing::ValuesIn(kInfobereichFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });

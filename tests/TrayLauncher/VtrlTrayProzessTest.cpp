@@ -182,3 +182,30 @@ TEST_F(VtrlTrayProzess, EntryThatCannotBeWrittenEndsWithOneAndSaysWhyOnStderr)
     EXPECT_TRUE(gezeigt.startsWith("Fehler: ")) << gezeigt.toStdString();
     EXPECT_FALSE(LauncherLaeuft());
 }
+
+TEST_F(VtrlTrayProzess, SlashXNeedsNoDisplay)
+{
+    QProcess& laufender = Laufender();
+    QProcessEnvironment ohneBildschirm = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        ohneBildschirm.remove(name);
+    EXPECT_EQ(ExitCode(Starten(kProgramm, {"/x"}, ohneBildschirm)), 0);
+    EXPECT_EQ(ExitCode(laufender), 0);
+    EXPECT_FALSE(Existiert(EintragDatei()));
+}
+
+TEST_F(VtrlTrayProzess, WithoutANotificationAreaTheLauncherEndsWithOne)
+{
+    const QString ordner = QString::fromStdString(m_xdg.Ordner("prog"));
+    ASSERT_TRUE(QFile::copy(kTreiber, ordner + "/VtrlTray"));
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    umgebung.insert("VT_TREIBER_INFOBEREICH", "nie");
+    QProcess& launcher = Starten(ordner + "/VtrlTray", {}, umgebung);
+    EXPECT_EQ(ExitCode(launcher), 1);
+    EXPECT_EQ(QString::fromUtf8(launcher.readAllStandardOutput()),
+              "Fehler: " + kKeinInfobereich + "\n");
+    EXPECT_TRUE(QString::fromUtf8(launcher.readAllStandardError())
+                    .contains("VtrlTray: " + kKeinInfobereich + "\n"));
+    EXPECT_TRUE(Existiert(EintragDatei()));
+    EXPECT_FALSE(LauncherLaeuft());
+}

@@ -1,7 +1,8 @@
 // Test driver: runs the tray launcher's program block as VtrlTray does. Its message boxes write
 // "Fehler: <text>" or "Frage: <text>" to stdout and return at once (the question is answered
 // "Abbrechen"), since offscreen nobody could click them. With VT_TREIBER_AKTION=oeffnen it
-// chooses the menu's default item "&Vantrel öffnen" once the launcher is up.
+// chooses the menu's default item "&Vantrel öffnen" once the launcher is up; with
+// VT_TREIBER_INFOBEREICH=nie no notification area comes up within a tenth of a second.
 #include "TrayLauncher/LStTabTrayIconApplication.h"
 #include "TrayLauncher/VtrlTray.h"
 
@@ -30,6 +31,10 @@ int main(int argc, char** argv)
         Ausgeben("Frage", text);
         return TTrayAntwort::Abbrechen;
     };
+    if (qgetenv("VT_TREIBER_INFOBEREICH") == "nie") {
+        hooks.infobereich = [] { return false; };
+        hooks.infobereichFristMs = 100;
+    }
     const bool oeffnen = qgetenv("VT_TREIBER_AKTION") == "oeffnen";
     return VtrlTrayAusfuehren(
         QApplication::arguments().mid(1), hooks, [oeffnen](TLStTabTrayIconApplication& launcher) {

@@ -5,6 +5,7 @@
 //   poke:TOPIC/ITEM=TEXT      -> nothing (errors: "error NAME MESSAGE")
 //   exec:TOPIC/LINES          -> nothing ("\n" in LINES is a line break)
 //   advise:TOPIC/ITEM         -> each change later: "signal TOPIC/ITEM=TEXT"
+//   listen:TOPIC              -> prints the topic's signals that reach this client, advising nothing
 //   connect:TOPIC
 //   wait:TEXT                 -> waits (at most 120 s) until a printed signal line contains TEXT
 //   hold                      -> prints "holding" and stays connected until killed
@@ -162,13 +163,14 @@ int main(int argc, char** argv)
             Rufen(topic, "Poke", {item, text});
         } else if (verb == "exec") {
             Rufen(topic, "Execute", {QString(pfad).replace("\\n", "\r\n")});
-        } else if (verb == "advise") {
+        } else if (verb == "advise" || verb == "listen") {
             if (!verbunden.contains(topic)) {
                 verbunden.insert(topic);
                 bus.connect(kService, "/" + topic, kInterface, "ItemChanged", &client,
                             SLOT(ItemChanged(QDBusMessage)));
             }
-            Rufen(topic, "StartAdvise", {item});
+            if (verb == "advise")
+                Rufen(topic, "StartAdvise", {item});
         } else if (verb == "connect") {
             Rufen(topic, "Connect", {});
         } else if (verb == "wait") {
