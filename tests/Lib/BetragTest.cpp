@@ -181,6 +181,9 @@ TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
 // significant bits, written out exactly, whatever the machine's long double.
 TEST(ExtKonstante, HoldsTheExtendedValueOnEveryMachine)
 {
+    static constexpr TExtKonstantePortabel kZwoelftel{1.0L / 12};
+    static constexpr TExtKonstantePortabel kDreihundertsechzigstel{1.0L / 360};
+    static constexpr TExtKonstantePortabel kMinusSpitzensatz{-0.42L};
     const struct {
         long double konstante;
         long double soll;
@@ -189,17 +192,18 @@ TEST(ExtKonstante, HoldsTheExtendedValueOnEveryMachine)
                   {kAbschneideToleranzExt, 0x8.637bd05af6c69b6p-23L},
                   {kEinHundertstel, 0xa.3d70a3d70a3d70ap-10L},
                   {kFastEins, 0xf.fffef39085f4a12p-4L},
-                  {TExtKonstantePortabel{1.0L / 12}, 0xa.aaaaaaaaaaaaaabp-7L},
-                  {TExtKonstantePortabel{1.0L / 360}, 0xb.60b60b60b60b60bp-12L},
-                  {TExtKonstantePortabel{-0.42L}, -0xd.70a3d70a3d70a3dp-5L}};
+                  {kZwoelftel, 0xa.aaaaaaaaaaaaaabp-7L},
+                  {kDreihundertsechzigstel, 0xb.60b60b60b60b60bp-12L},
+                  {kMinusSpitzensatz, -0xd.70a3d70a3d70a3dp-5L}};
     for (const auto& f : faelle)
         EXPECT_EQ(f.konstante, f.soll) << static_cast<double>(f.soll);
 #ifdef VT_X87_RUNDEN
-    const long double x87[] = {TExtKonstanteX87{0.50000000001L}, TExtKonstanteX87{1.0L / 12},
-                               TExtKonstanteX87{-0.42L}};
-    const long double portabel[] = {TExtKonstantePortabel{0.50000000001L},
-                                    TExtKonstantePortabel{1.0L / 12},
-                                    TExtKonstantePortabel{-0.42L}};
+    // The two doubles of the x87 give the same bits.
+    static constexpr TExtKonstanteX87 kZwoelftelX87{1.0L / 12};
+    static constexpr TExtKonstanteX87 kMinusSpitzensatzX87{-0.42L};
+    static constexpr TExtKonstanteX87 kRundungsKonstanteX87{0.50000000001L};
+    const long double x87[] = {kZwoelftelX87, kMinusSpitzensatzX87, kRundungsKonstanteX87};
+    const long double portabel[] = {kZwoelftel, kMinusSpitzensatz, 0x8.00000000afebff1p-4L};
     for (std::size_t i = 0; i < std::size(x87); ++i)
         EXPECT_EQ(std::memcmp(&x87[i], &portabel[i], 10), 0) << static_cast<double>(x87[i]);
 #endif
