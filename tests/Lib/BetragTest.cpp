@@ -177,8 +177,8 @@ TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
         EXPECT_EQ(IstGanzeZahl(f.x), f.ganz) << f.x;
 }
 
-// The constants as the spec of the amount core gives them: the nearest values with 64
-// significant bits, written out exactly, whatever the machine's long double.
+// The constants of the amount core: the nearest values with 64 significant bits, written out
+// exactly, whatever the machine's long double.
 TEST(ExtKonstante, HoldsTheExtendedValueOnEveryMachine)
 {
     static constexpr TExtKonstantePortabel kZwoelftel{1.0L / 12};
