@@ -22,6 +22,7 @@ std::int32_t RundenInt(double x)
     return static_cast<std::int32_t>(r);
 }
 
+template <class Kern>
 double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)
 {
     if (b == 0)
@@ -38,9 +39,14 @@ double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, dou
         p *= 10.0L;
     // The scaled value passes through a double, as it does on its way into Runden/Abschneiden.
     const double scaled = static_cast<double>(decimals == 0 ? q : q * p);
-    const long double whole = rundenFlag ? Runden(scaled) : Abschneiden(scaled);
+    const long double whole = rundenFlag ? Runden<Kern>(scaled) : Abschneiden<Kern>(scaled);
     return static_cast<double>(decimals == 0 ? whole : whole / p);
 }
+
+template double Dreisatz<TRechenkernPortabel>(bool, unsigned char, double, double, double);
+#ifdef VT_X87_RUNDEN
+template double Dreisatz<TRechenkernX87>(bool, unsigned char, double, double, double);
+#endif
 
 double EuroFaktor(int jahr)
 {

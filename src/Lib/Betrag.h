@@ -4,29 +4,81 @@
 // Money is a double with a fixed number of decimal places. Explicit rounding (Runden, Dreisatz)
 // goes half away from zero with a tiny bias, so that a value a hair below a half (the usual
 // binary representation error) still rounds up. Cutting (Abschneiden) adds a tolerance, so that
-// 28.99995 is read as the 29 it was meant to be. The arithmetic runs in 80-bit extended precision
-// and is stored back to double, which decides the last bit of many tax amounts.
+// 28.99995 is read as the 29 it was meant to be. The arithmetic runs in extended precision and is
+// stored back to double, which decides the last bit of many tax amounts.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
-static_assert(sizeof(long double) >= 10, "the rounding core needs x87 extended precision");
+// The constants and results are those of the 64 significant bits of the x87's extended format;
+// a wider long double (128 bits on arm64) computes with the same constants and gives the same
+// cents.
+static_assert(std::numeric_limits<long double>::digits >= 64,
+              "the rounding core needs a long double of at least 64 significant bits");
 
-// An extended-precision constant that no double holds, kept as the double nearest to it and
-// the rest, which a double holds exactly. The FPU loads a double in one step but an extended
-// value only through microcode, and the rounding routines read their constants a few hundred
-// times per wage-tax computation.
-class TExtKonstante {
+// The x87 variants of the whole part and of the constants are faster than the plain C++ ones
+// (figures in bench/README.md). They are compiled wherever an x87 is there, so that the tests
+// compare them with the plain definitions bit for bit; VT_PORTABLE_RUNDEN forces the plain ones.
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && __LDBL_MANT_DIG__ == 64
+#define VT_X87_RUNDEN 1
+#endif
+
+// The value to 64 significant bits, rounded to the nearest (ties to even).
+consteval long double AufErweitert(long double wert)
+{
+    if (std::numeric_limits<long double>::digits == 64 || wert == 0)
+        return wert;
+    const long double betrag = wert < 0 ? -wert : wert;
+    // Powers of two scale exactly: the significand as a number in [2^63, 2^64).
+    long double skala = 1;
+    while (betrag * skala >= 0x1p64L)
+        skala /= 2;
+    while (betrag * skala < 0x1p63L)
+        skala *= 2;
+    const long double signifikand = betrag * skala;
+    const auto ganz = static_cast<std::uint64_t>(signifikand);
+    const long double rest = signifikand - static_cast<long double>(ganz);
+    long double gerundet = static_cast<long double>(ganz);
+    if (rest > 0.5L || (rest == 0.5L && (ganz & 1) != 0))
+        gerundet += 1;
+    return wert < 0 ? -gerundet / skala : gerundet / skala;
+}
+
+// An extended constant: a long double holding the value to 64 significant bits.
+class TExtKonstantePortabel {
+public:
+    consteval explicit TExtKonstantePortabel(long double wert) : m_wert(AufErweitert(wert)) {}
+    constexpr operator long double() const { return m_wert; }
+
+private:
+    long double m_wert;
+};
+
+// The whole part (Int: truncation toward zero keeping the float type, sign of zero included),
+// in plain C++. GanzerTeilPositiv is the same for a value above zero, which every rounding
+// routine has once it added its margin to an amount of zero or more.
+struct TRechenkernPortabel {
+    static long double GanzerTeil(long double x) { return std::trunc(x); }
+    static long double GanzerTeilPositiv(long double x) { return std::trunc(x); }
+    // Abschneiden of x rounded to a double, as a long double (defined below Abschneiden).
+    static long double AbschneidenAlsDouble(long double x);
+};
+
+#ifdef VT_X87_RUNDEN
+// The same constant for the x87: the double nearest to it and the rest, which a double holds
+// exactly. The FPU loads doubles faster than extended values.
+class TExtKonstanteX87 {
 public:
     // Made at compile time only; a value the two doubles do not give back to the bit does not
     // compile.
-    consteval explicit TExtKonstante(long double wert)
+    consteval explicit TExtKonstanteX87(long double wert)
         : m_hoch(static_cast<double>(wert)), m_rest(static_cast<double>(wert - m_hoch))
     {
         if (static_cast<long double>(m_hoch) + m_rest != wert)
-            throw "TExtKonstante: the value is not exact";
+            throw "TExtKonstanteX87: the value is not exact";
     }
     operator long double() const
     {
@@ -41,6 +93,50 @@ private:
     double m_rest;
 };
 
+// The whole part on the x87: the FPU rounds in place to the nearest (the mode it always runs
+// in) and one step back toward zero makes that the truncation, without switching the rounding
+// mode as std::trunc does.
+struct TRechenkernX87 {
+    // The whole part of x > 0 from t, the whole number nearest to x.
+    static long double GanzerTeilPositivVonGerundetem(long double t, long double x)
+    {
+        return t > x ? t - 1 : t;
+    }
+    static long double GanzerTeil(long double x)
+    {
+        // Beyond 2^63 every value is whole; infinity and NaN pass through unchanged.
+        long double t = 0;
+        asm("frndint" : "=t"(t) : "0"(x));
+        if (x >= 0) {
+            if (t > x)
+                t -= 1;
+        } else if (t < x) {
+            t += 1;
+        }
+        // A zero takes the sign of x (|x| < 1 here): x * 0 gives it without asking the FPU
+        // for the sign.
+        return t != 0 ? t : x * 0.0L;
+    }
+    // Above zero the FPU never gives a negative zero, so the sign needs no repair.
+    static long double GanzerTeilPositiv(long double x)
+    {
+        long double t = 0;
+        asm("frndint" : "=t"(t) : "0"(x));
+        return GanzerTeilPositivVonGerundetem(t, x);
+    }
+    // Without the store and load of the double where x lies far enough from a whole number.
+    static long double AbschneidenAlsDouble(long double x);
+};
+#endif
+
+#if defined(VT_X87_RUNDEN) && !defined(VT_PORTABLE_RUNDEN)
+using TExtKonstante = TExtKonstanteX87;
+using TRechenkern = TRechenkernX87;
+#else
+using TExtKonstante = TExtKonstantePortabel;
+using TRechenkern = TRechenkernPortabel;
+#endif
+
 // Rounding bias: a value less than 1e-11 below a half still rounds away from zero.
 inline constexpr TExtKonstante kRundungsKonstante{0.50000000001L};
 // Tolerances of the two cutting routines.
@@ -50,62 +146,82 @@ inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
 inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
 
-// The whole part of x > 0 from t, the whole number nearest to x: one step back toward zero
-// where t lies above x (see GanzerTeilPositiv).
-inline long double GanzerTeilPositivVonGerundetem(long double t, long double x)
-{
-    return t > x ? t - 1 : t;
-}
+// The rounding and cutting routines, each defined once on the whole part of a Rechenkern (the
+// default is the one this build computes with; the tests name both). Inline: a wage-tax
+// computation rounds and cuts a few hundred times.
 
-// Whole part of x (Int): truncation toward zero in extended precision, the same value as
-// std::trunc, sign of zero included. The tariffs truncate dozens of times per computation:
-// std::trunc switches the FPU's rounding mode twice and a truncating store goes through memory,
-// so the FPU rounds in place instead (to the nearest, the mode it always runs in) and one step
-// back toward zero makes that the truncation.
+template <class Kern = TRechenkern>
 inline long double GanzerTeil(long double x)
 {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    // Beyond 2^63 every value is whole; infinity and NaN pass through unchanged.
-    long double t = 0;
-    asm("frndint" : "=t"(t) : "0"(x));
-    if (x >= 0) {
-        if (t > x)
-            t -= 1;
-    } else if (t < x) {
-        t += 1;
-    }
-    // A zero takes the sign of x (|x| < 1 here): x * 0 gives it without asking the FPU for
-    // the sign, which would wait for every operation in flight.
-    return t != 0 ? t : x * 0.0L;
-#else
-    return std::trunc(x);
-#endif
+    return Kern::GanzerTeil(x);
 }
 
-// GanzerTeil of a value above zero, which every rounding routine has once it added its
-// margin to an amount of zero or more: the FPU never gives a negative zero for it, so the sign
-// of a zero result needs no repair.
+template <class Kern = TRechenkern>
 inline long double GanzerTeilPositiv(long double x)
 {
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    long double t = 0;
-    asm("frndint" : "=t"(t) : "0"(x));
-    return GanzerTeilPositivVonGerundetem(t, x);
-#else
-    return std::trunc(x);
-#endif
+    return Kern::GanzerTeilPositiv(x);
 }
 
-// Inline like GanzerTeil: a wage-tax computation rounds and cuts a few hundred times.
+template <class Kern = TRechenkern>
 inline long double RundenExt(long double x)
 {
-    return x >= 0 ? GanzerTeilPositiv(x + kRundungsKonstante) : GanzerTeil(x - kRundungsKonstante);
+    return x >= 0 ? Kern::GanzerTeilPositiv(x + kRundungsKonstante)
+                  : Kern::GanzerTeil(x - kRundungsKonstante);
 }
 
+template <class Kern = TRechenkern>
 inline double Runden(double x)
 {
-    return static_cast<double>(RundenExt(x));
+    return static_cast<double>(RundenExt<Kern>(x));
 }
+
+template <class Kern = TRechenkern>
+inline double Abschneiden(double x)
+{
+    const long double e = x;
+    return static_cast<double>(e >= 0 ? Kern::GanzerTeilPositiv(e + kAbschneideToleranz)
+                                      : Kern::GanzerTeil(e - kAbschneideToleranz));
+}
+
+template <class Kern = TRechenkern>
+inline long double AbschneidenExt(long double x)
+{
+    return x >= 0 ? Kern::GanzerTeilPositiv(x + kAbschneideToleranzExt)
+                  : Kern::GanzerTeil(x - kAbschneideToleranzExt);
+}
+
+// Abschneiden of x rounded to a double, as a long double: the same value to the bit, sign of
+// zero included.
+template <class Kern = TRechenkern>
+inline long double AbschneidenAlsDouble(long double x)
+{
+    return Kern::AbschneidenAlsDouble(x);
+}
+
+inline long double TRechenkernPortabel::AbschneidenAlsDouble(long double x)
+{
+    return Abschneiden<TRechenkernPortabel>(static_cast<double>(x));
+}
+
+#ifdef VT_X87_RUNDEN
+// Rounding x to a double moves it by at most 2^-53 |x|, so unless x plus the tolerance lies
+// that close to a whole number, cutting x itself cuts the double to the same number; the rare
+// value that close takes the way through the double.
+inline long double TRechenkernX87::AbschneidenAlsDouble(long double x)
+{
+    const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
+    long double naechste = 0;
+    asm("frndint" : "=t"(naechste) : "0"(y));
+    const long double betrag = std::fabs(x);
+    const long double abstand = std::fabs(y - naechste);
+    // The distance is exact (the two are within a half of each other); the bound leaves a
+    // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
+    // negative x would round to a double zero whose sign picks the other branch.
+    if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L))
+        return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
+    return Abschneiden<TRechenkernX87>(static_cast<double>(x));
+}
+#endif
 
 // Whether x is a whole number that a double holds with room to spare (below 2^52): such an
 // amount rounds to itself (a zero to +0).
@@ -126,44 +242,13 @@ inline double RundenFallsNoetig(double x)
 // (a plain conversion would be undefined).
 std::int32_t RundenInt(double x);
 
-inline double Abschneiden(double x)
-{
-    const long double e = x;
-    return static_cast<double>(e >= 0 ? GanzerTeilPositiv(e + kAbschneideToleranz)
-                                      : GanzerTeil(e - kAbschneideToleranz));
-}
-
-// Abschneiden of x rounded to a double, as a long double: the same value to the bit, sign of
-// zero included. Rounding an extended value to a double takes the FPU a store and a load (about
-// 9 ns), and the result the same again on its way back. Rounding moves x by at most 2^-53 |x|,
-// so unless x plus the tolerance lies that close to a whole number, cutting x itself cuts the
-// double to the same number; the rare value that close takes the way through the double.
-inline long double AbschneidenAlsDouble(long double x)
-{
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-    const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
-    long double naechste = 0;
-    asm("frndint" : "=t"(naechste) : "0"(y));
-    const long double betrag = std::fabs(x);
-    const long double abstand = std::fabs(y - naechste);
-    // The distance is exact (the two are within a half of each other); the bound leaves a
-    // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
-    // negative x would round to a double zero whose sign picks the other branch.
-    if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L)) {
-        return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
-    }
-#endif
-    return Abschneiden(static_cast<double>(x));
-}
-
-inline long double AbschneidenExt(long double x)
-{
-    return x >= 0 ? GanzerTeilPositiv(x + kAbschneideToleranzExt)
-                  : GanzerTeil(x - kAbschneideToleranzExt);
-}
-
 // The rule of three A / B * C to `decimals` places, rounded or cut; B = 0 gives A unchanged.
+template <class Kern = TRechenkern>
 double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c);
+extern template double Dreisatz<TRechenkernPortabel>(bool, unsigned char, double, double, double);
+#ifdef VT_X87_RUNDEN
+extern template double Dreisatz<TRechenkernX87>(bool, unsigned char, double, double, double);
+#endif
 
 // DM per euro for the years up to 2001, 1.0 afterwards.
 double EuroFaktor(int jahr);

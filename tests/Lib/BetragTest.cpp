@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -155,131 +157,6 @@ TEST(EuroFaktor, DmUpTo2001)
     EXPECT_DOUBLE_EQ(EuroFaktor(2026), 1.0);
 }
 
-TEST(GanzerTeil, WieTruncAuchAmRand)
-{
-    const long double zwei63 = 9223372036854775808.0L;
-    const long double werte[] = {0.0L,
-                                 -0.0L,
-                                 0.5L,
-                                 -0.5L,
-                                 0.9999999999999999999L,
-                                 -0.9999999999999999999L,
-                                 1.0L,
-                                 0.7L,
-                                 -0.7L,
-                                 2.5L,
-                                 -2.5L,
-                                 3.5L,
-                                 -3.5L,
-                                 zwei63 + 0.5L * zwei63,
-                                 28.99995L,
-                                 123456789.999999L,
-                                 -98765.4321L,
-                                 zwei63 - 1,
-                                 zwei63,
-                                 -zwei63,
-                                 1e30L,
-                                 -1e30L,
-                                 std::numeric_limits<long double>::infinity(),
-                                 -std::numeric_limits<long double>::infinity(),
-                                 std::numeric_limits<long double>::denorm_min(),
-                                 -std::numeric_limits<long double>::denorm_min()};
-    for (const long double x : werte) {
-        const long double soll = std::trunc(x);
-        EXPECT_EQ(GanzerTeil(x), soll) << static_cast<double>(x);
-        EXPECT_EQ(std::signbit(GanzerTeil(x)), std::signbit(soll)) << static_cast<double>(x);
-    }
-    for (long double x = -1000; x <= 1000; x += 0.125L)
-        EXPECT_EQ(GanzerTeil(x), std::trunc(x)) << static_cast<double>(x);
-    EXPECT_TRUE(std::isnan(GanzerTeil(std::numeric_limits<long double>::quiet_NaN())));
-    // Every magnitude up to beyond 2^63, both signs, to the bit.
-    std::mt19937_64 gen(20261209);
-    std::uniform_real_distribution<double> exponent(-20, 66);
-    for (int i = 0; i < 200000; ++i) {
-        const long double x =
-            std::exp2(static_cast<long double>(exponent(gen))) * ((gen() & 1) != 0 ? -1 : 1);
-        const long double soll = std::trunc(x);
-        ASSERT_TRUE(GanzerTeil(x) == soll && std::signbit(GanzerTeil(x)) == std::signbit(soll))
-            << static_cast<double>(x);
-    }
-    EXPECT_EQ(GanzerTeil(-zwei63 + 1), -zwei63 + 1);
-}
-
-TEST(GanzerTeilPositiv, WieTruncUeberNull)
-{
-    // Above zero the rounding routines skip the sign repair: a zero must still come out +0.
-    const long double werte[] = {std::numeric_limits<long double>::denorm_min(),
-                                 0.3L,
-                                 0.5L,
-                                 0.9999999999999999999L,
-                                 1.0L,
-                                 1.5L,
-                                 2.5L,
-                                 28.99995L,
-                                 9223372036854775808.0L,
-                                 1e30L,
-                                 std::numeric_limits<long double>::infinity()};
-    for (const long double x : werte) {
-        EXPECT_EQ(GanzerTeilPositiv(x), std::trunc(x)) << static_cast<double>(x);
-        EXPECT_FALSE(std::signbit(GanzerTeilPositiv(x))) << static_cast<double>(x);
-    }
-    for (long double x = 0.0625L; x <= 1000; x += 0.0625L)
-        ASSERT_EQ(GanzerTeilPositiv(x), std::trunc(x)) << static_cast<double>(x);
-}
-
-constexpr long double kUnendlich = std::numeric_limits<long double>::infinity();
-
-// The reference: the value rounded to a double, cut, and widened again.
-long double UeberDouble(long double x)
-{
-    return Abschneiden(static_cast<double>(x));
-}
-
-bool BitGleich(long double a, long double b)
-{
-    return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
-}
-
-TEST(AbschneidenAlsDouble, GivesWhatTheWayThroughTheDoubleGives)
-{
-    const long double werte[] = {0.0L, -0.0L, 0.5L, -0.5L, 28.99995L, -28.99995L, 5.9999L, -5.9999L,
-                                 5.99989999L, 1e15L, -1e15L, 0x1p52L, -0x1p52L, 0x1p52L - 0.5L,
-                                 0x1p60L, 1e300L,
-                                 // Below 2^-1000 a negative value becomes a double -0 or a
-                                 // subnormal.
-                                 -0x1p-1001L, -0x1p-1080L, 0x1p-1080L, -0x1p-1000L,
-                                 std::numeric_limits<long double>::denorm_min(),
-                                 -std::numeric_limits<long double>::denorm_min(), kUnendlich,
-                                 -kUnendlich, std::numeric_limits<long double>::quiet_NaN()};
-    for (const long double x : werte)
-        EXPECT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
-}
-
-TEST(AbschneidenAlsDouble, AgreesNextToEveryWholeNumberAndOverAllMagnitudes)
-{
-    // Just below and above n - tolerance, where rounding to a double can cross the whole
-    // number: each step is one unit in the last place of the extended value.
-    std::mt19937_64 gen(20261209);
-    for (int i = 0; i < 20000; ++i) {
-        const long double n =
-            static_cast<long double>(gen() % 100000000) * ((gen() & 1) != 0 ? -1 : 1);
-        long double x = n >= 0 ? n - 0.0001L : n + 0.0001L;
-        for (int k = 0; k < 20; ++k)
-            x = std::nextafter(x, -kUnendlich);
-        for (int k = 0; k < 40; ++k) {
-            ASSERT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x)))
-                << static_cast<double>(x);
-            x = std::nextafter(x, kUnendlich);
-        }
-    }
-    std::uniform_real_distribution<double> exponent(-30, 60);
-    for (int i = 0; i < 200000; ++i) {
-        const long double x =
-            std::exp2(static_cast<long double>(exponent(gen))) * ((gen() & 1) != 0 ? -1 : 1);
-        ASSERT_TRUE(BitGleich(AbschneidenAlsDouble(x), UeberDouble(x))) << static_cast<double>(x);
-    }
-}
-
 TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
 {
     const struct {
@@ -300,23 +177,134 @@ TEST(IstGanzeZahl, OnlyWholeNumbersADoubleHoldsWithRoomToSpare)
         EXPECT_EQ(IstGanzeZahl(f.x), f.ganz) << f.x;
 }
 
-} // namespace
-
-TEST(TExtKonstante, GivesTheExtendedValueToTheBit)
+// The constants of the amount core: the nearest values with 64 significant bits, written out
+// exactly, whatever the machine's long double.
+TEST(ExtKonstante, HoldsTheExtendedValueOnEveryMachine)
 {
+    static constexpr TExtKonstantePortabel kZwoelftel{1.0L / 12};
+    static constexpr TExtKonstantePortabel kDreihundertsechzigstel{1.0L / 360};
+    static constexpr TExtKonstantePortabel kMinusSpitzensatz{-0.42L};
     const struct {
-        TExtKonstante konstante;
+        long double konstante;
         long double soll;
-    } faelle[] = {{kRundungsKonstante, 0.50000000001L},
-                  {kAbschneideToleranz, 0.0001L},
-                  {kAbschneideToleranzExt, 0.000001L},
-                  {kEinHundertstel, 0.01L},
-                  {kFastEins, 0.999999L},
-                  {TExtKonstante{1.0L / 12}, 1.0L / 12},
-                  {TExtKonstante{1.0L / 360}, 1.0L / 360},
-                  {TExtKonstante{-0.42L}, -0.42L}};
-    for (const auto& f : faelle) {
-        const long double wert = f.konstante;
-        EXPECT_EQ(std::memcmp(&wert, &f.soll, 10), 0) << static_cast<double>(f.soll);
+    } faelle[] = {{kRundungsKonstante, 0x8.00000000afebff1p-4L},
+                  {kAbschneideToleranz, 0xd.1b71758e219652cp-17L},
+                  {kAbschneideToleranzExt, 0x8.637bd05af6c69b6p-23L},
+                  {kEinHundertstel, 0xa.3d70a3d70a3d70ap-10L},
+                  {kFastEins, 0xf.fffef39085f4a12p-4L},
+                  {kZwoelftel, 0xa.aaaaaaaaaaaaaabp-7L},
+                  {kDreihundertsechzigstel, 0xb.60b60b60b60b60bp-12L},
+                  {kMinusSpitzensatz, -0xd.70a3d70a3d70a3dp-5L}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(f.konstante, f.soll) << static_cast<double>(f.soll);
+#ifdef VT_X87_RUNDEN
+    // The two doubles of the x87 give the same bits.
+    static constexpr TExtKonstanteX87 kZwoelftelX87{1.0L / 12};
+    static constexpr TExtKonstanteX87 kMinusSpitzensatzX87{-0.42L};
+    static constexpr TExtKonstanteX87 kRundungsKonstanteX87{0.50000000001L};
+    const long double x87[] = {kZwoelftelX87, kMinusSpitzensatzX87, kRundungsKonstanteX87};
+    const long double portabel[] = {kZwoelftel, kMinusSpitzensatz, 0x8.00000000afebff1p-4L};
+    for (std::size_t i = 0; i < std::size(x87); ++i)
+        EXPECT_EQ(std::memcmp(&x87[i], &portabel[i], 10), 0) << static_cast<double>(x87[i]);
+#endif
+}
+
+#ifdef VT_X87_RUNDEN
+
+bool BitGleich(long double a, long double b)
+{
+    return (a == b && std::signbit(a) == std::signbit(b)) || (std::isnan(a) && std::isnan(b));
+}
+
+const char* const kRoutinen[] = {"GanzerTeil",  "GanzerTeilPositiv", "RundenExt",
+                                 "Runden",      "Abschneiden",       "AbschneidenExt",
+                                 "AbschneidenAlsDouble"};
+
+template <class Kern>
+std::array<long double, std::size(kRoutinen)> AlleRoutinen(long double x)
+{
+    const double d = static_cast<double>(x);
+    return {GanzerTeil<Kern>(x),
+            x > 0 ? GanzerTeilPositiv<Kern>(x) : 0.0L,
+            RundenExt<Kern>(x),
+            Runden<Kern>(d),
+            Abschneiden<Kern>(d),
+            AbschneidenExt<Kern>(x),
+            AbschneidenAlsDouble<Kern>(x)};
+}
+
+// Edge cases, the neighbourhood of every margin (a few units in the last place of the extended
+// value and of the double on both sides) and every magnitude up to beyond 2^63, both signs.
+std::vector<long double> Pruefwerte()
+{
+    constexpr long double kZwei63 = 0x1p63L;
+    constexpr long double kUnendlich = std::numeric_limits<long double>::infinity();
+    std::vector<long double> werte = {0.0L, 0.5L, 0.7L, 1.0L, 2.5L, 3.5L, 0.9999999999999999999L,
+                                      2.499999999995L, 2.4999999999L, 28.99995L, 28.9999995L,
+                                      5.9999L, 5.99989999L, 123456789.999999L, 98765.4321L,
+                                      0x1p52L, 0x1p52L - 0.5L, 1e15L, kZwei63 - 1, kZwei63,
+                                      1.5L * kZwei63, 1e30L, 1e300L, kUnendlich, 0x1p-1000L,
+                                      0x1p-1001L, 0x1p-1080L,
+                                      std::numeric_limits<long double>::denorm_min()};
+    for (std::size_t i = 0, n = werte.size(); i < n; ++i)
+        werte.push_back(-werte[i]);
+    werte.push_back(std::numeric_limits<long double>::quiet_NaN());
+
+    std::mt19937_64 gen(20261209);
+    const long double raender[] = {0.0L, -0.0001L, -0.000001L, -0.50000000001L, 0.5L};
+    for (int i = 0; i < 4000; ++i) {
+        const long double n = static_cast<long double>(gen() % 100000000);
+        for (const long double rand : raender) {
+            for (const long double vorzeichen : {1.0L, -1.0L}) {
+                long double x = vorzeichen * (n + 1 + rand);
+                double d = static_cast<double>(x);
+                for (int k = 0; k < 12; ++k) {
+                    x = std::nextafter(x, -kUnendlich);
+                    d = std::nextafter(d, -HUGE_VAL);
+                }
+                for (int k = 0; k < 24; ++k) {
+                    werte.push_back(x);
+                    werte.push_back(d);
+                    x = std::nextafter(x, kUnendlich);
+                    d = std::nextafter(d, HUGE_VAL);
+                }
+            }
+        }
+    }
+    std::uniform_real_distribution<double> exponent(-30, 66);
+    for (int i = 0; i < 200000; ++i)
+        werte.push_back(std::exp2(static_cast<long double>(exponent(gen))) *
+                        ((gen() & 1) != 0 ? -1 : 1));
+    return werte;
+}
+
+TEST(RechenkernX87, GivesThePortableResultsToTheBit)
+{
+    for (const long double x : Pruefwerte()) {
+        const auto x87 = AlleRoutinen<TRechenkernX87>(x);
+        const auto portabel = AlleRoutinen<TRechenkernPortabel>(x);
+        for (std::size_t i = 0; i < x87.size(); ++i)
+            ASSERT_TRUE(BitGleich(x87[i], portabel[i]))
+                << kRoutinen[i] << '(' << std::hexfloat << x << "): " << x87[i] << " != "
+                << portabel[i];
+    }
+    std::mt19937_64 zufall(42);
+    std::uniform_real_distribution<double> betrag(-1e9, 1e9);
+    const double faktoren[] = {0.0, 1.0, 1.95583, 0.5112918811962185, 100.0, 3.0, 7.0};
+    for (int i = 0; i < 200000; ++i) {
+        double a = betrag(zufall);
+        if (i % 2 == 0)
+            a = std::round(a) + 0.5;
+        const double b = faktoren[zufall() % std::size(faktoren)];
+        const double c = faktoren[zufall() % std::size(faktoren)];
+        const auto decimals = static_cast<unsigned char>(zufall() % 4);
+        const bool runden = (zufall() & 1) != 0;
+        const double x87 = Dreisatz<TRechenkernX87>(runden, decimals, a, b, c);
+        const double portabel = Dreisatz<TRechenkernPortabel>(runden, decimals, a, b, c);
+        ASSERT_TRUE(BitGleich(x87, portabel)) << a << ' ' << b << ' ' << c << ' ' << int(decimals);
     }
 }
+
+#endif
+
+} // namespace

@@ -143,8 +143,8 @@ protected:
     {
         return TarifNachZonen(x, zonen, m_doub[ldGrundfreibetrag]);
     }
-    // Inline, so that the income stays in the FPU: a long double handed to a function goes
-    // through memory, and reading it back at once costs dozens of cycles.
+    // Inline, so that the income stays in the FPU instead of going through memory
+    // (bench/README.md).
     long double TarifNachZonen(long double x, const TTarifZonen& z,
                                long double grundfreibetrag) const
     {

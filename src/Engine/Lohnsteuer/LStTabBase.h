@@ -247,8 +247,8 @@ protected:
 
     // Annual amount to the pay period: lower bound (cut) and upper bound.
     void AufZeitraum(long double jahresbetrag, double& unten, double& oben) const;
-    // Inline: a long double handed to a function travels through memory, and reading it back
-    // at once stalls the FPU for dozens of cycles; this runs several times per computation.
+    // Inline: a long double handed to a function travels through memory (bench/README.md);
+    // this runs several times per computation.
     double AufZeitraumUnten(long double jahresbetrag) const
     {
         static constexpr TExtKonstante kZwoelftel{1.0L / 12};
