@@ -3,12 +3,11 @@
 // under dbus-run-session (offscreen), e.g.
 //   dbus-run-session -- build/bench/bench_dde
 #include "Forms/MainForm.h"
-#include "Gui/BergForm.h"
 #include "MVCFrame/DDEMngr.h"
 #include "Platform/DDEServer.h"
+#include "QtAnwendung.h"
 #include "Support/OptionenUmgebung.h"
 
-#include <QApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -19,17 +18,6 @@
 #include <string>
 
 namespace {
-
-void Anwendung()
-{
-    static int argc = 1;
-    static char name[] = "bench_dde";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    static const bool hook = (InstallDatenGeaendertHook(), true);
-    (void)hook;
-}
 
 // Sends the call and lets the event loop run (the server answers in it) until the reply is in.
 QDBusMessage Rufen(const QDBusConnection& klient, const QString& methode, const QVariantList& args)

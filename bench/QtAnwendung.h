@@ -8,7 +8,7 @@
 inline void Anwendung()
 {
     static int argc = 1;
-    static char name[] = "bench_start";
+    static char name[] = "bench";
     static char* argv[] = {name, nullptr};
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QApplication app(argc, argv);
