@@ -49,6 +49,24 @@ protected:
         return p;
     }
 
+    // The launcher copied into a program folder of the test's own, where it looks for the main
+    // program beside it; returns the folder.
+    QString LauncherImProgrammordner()
+    {
+        const QString ordner = QString::fromStdString(m_xdg.Ordner("prog"));
+        EXPECT_TRUE(QFile::copy(kTreiber, ordner + "/VtrlTray"));
+        return ordner;
+    }
+
+    // That launcher, started with one switch of the test driver set.
+    QProcess& ImProgrammordnerStarten(const QString& ordner, const QString& schalter,
+                                      const QString& wert)
+    {
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(schalter, wert);
+        return Starten(ordner + "/VtrlTray", {}, umgebung);
+    }
+
     static int ExitCode(QProcess& p)
     {
         if (!p.waitForFinished(kGeduldMs))
@@ -127,8 +145,7 @@ TEST_F(VtrlTrayProzess, SlashXAloneOnlyRemovesTheEntry)
 
 TEST_F(VtrlTrayProzess, OpenStartsTheMainProgramWhichDoesNotKeepTheLauncherSingle)
 {
-    const QString ordner = QString::fromStdString(m_xdg.Ordner("prog"));
-    ASSERT_TRUE(QFile::copy(kTreiber, ordner + "/VtrlTray"));
+    const QString ordner = LauncherImProgrammordner();
     // The main program stands in as a script that keeps every descriptor it was given.
     const std::string pidDatei = ordner.toStdString() + "/Vantrl32.pid";
     m_xdg.Schreibe("prog/Vantrl32", "#!/bin/sh\necho $$ > \"$0.pid\"\nexec sleep 30\n");
@@ -161,11 +178,8 @@ TEST_F(VtrlTrayProzess, OpenStartsTheMainProgramWhichDoesNotKeepTheLauncherSingl
 
 TEST_F(VtrlTrayProzess, MissingMainProgramIsToldAndTheLauncherEndsWithZero)
 {
-    const QString ordner = QString::fromStdString(m_xdg.Ordner("prog"));
-    ASSERT_TRUE(QFile::copy(kTreiber, ordner + "/VtrlTray"));
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("VT_TREIBER_AKTION", "oeffnen");
-    QProcess& launcher = Starten(ordner + "/VtrlTray", {}, umgebung);
+    const QString ordner = LauncherImProgrammordner();
+    QProcess& launcher = ImProgrammordnerStarten(ordner, "VT_TREIBER_AKTION", "oeffnen");
     EXPECT_EQ(ExitCode(launcher), 0);
     EXPECT_EQ(launcher.readAllStandardOutput().toStdString(),
               "Fehler: \"" + ordner.toStdString() + "/Vantrl32\" nicht gefunden!\n");
@@ -196,11 +210,8 @@ TEST_F(VtrlTrayProzess, SlashXNeedsNoDisplay)
 
 TEST_F(VtrlTrayProzess, WithoutANotificationAreaTheLauncherEndsWithOne)
 {
-    const QString ordner = QString::fromStdString(m_xdg.Ordner("prog"));
-    ASSERT_TRUE(QFile::copy(kTreiber, ordner + "/VtrlTray"));
-    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
-    umgebung.insert("VT_TREIBER_INFOBEREICH", "nie");
-    QProcess& launcher = Starten(ordner + "/VtrlTray", {}, umgebung);
+    QProcess& launcher =
+        ImProgrammordnerStarten(LauncherImProgrammordner(), "VT_TREIBER_INFOBEREICH", "nie");
     EXPECT_EQ(ExitCode(launcher), 1);
     EXPECT_EQ(QString::fromUtf8(launcher.readAllStandardOutput()),
               "Fehler: " + kKeinInfobereich + "\n");
