@@ -181,7 +181,7 @@ TMainForm::~TMainForm()
     m_ddeAnzeige.reset();
     // First, while window and pages are whole: the message box of a failed start runs its own
     // event loop. Nothing may leave a destructor: the failure is told, not thrown.
-    if (Schalter("InfobereichSymbol")) {
+    if (OptionenVtrl().AllgemeinDaten().InfobereichSymbol()) {
         try {
             TrayProgrammStarten();
         } catch (const std::exception& e) {
@@ -314,11 +314,13 @@ void TMainForm::MenueAufbauen()
     ansicht->addSeparator();
     NeuesItem(ansicht, "miFenstergroesse", "&Fenstergröße anpassen", {}, [this] { FitToPage(); });
     NeuesItem(ansicht, "miMauspalette", "&Mauspalette", {}, [this] {
-        SetSchalter("Mauspalette", !Schalter("Mauspalette"));
+        OptionenVtrl().AllgemeinDaten().SetMauspalette(
+            !OptionenVtrl().AllgemeinDaten().Mauspalette());
         OptionenGeaendert();
     });
     NeuesItem(ansicht, "miStatusleiste", "&Statusleiste", {}, [this] {
-        SetSchalter("Statuszeile", !Schalter("Statuszeile"));
+        OptionenVtrl().AllgemeinDaten().SetStatuszeile(
+            !OptionenVtrl().AllgemeinDaten().Statuszeile());
         OptionenGeaendert();
     });
     ansicht->addSeparator();
@@ -364,7 +366,8 @@ void TMainForm::MenueAufbauen()
     optionen->addSeparator();
     NeuesItem(optionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", {},
               [this] {
-                  SetSchalter("BeimBeendenSpeichern", !Schalter("BeimBeendenSpeichern"));
+                  OptionenVtrl().AllgemeinDaten().SetBeimBeendenSpeichern(
+                      !OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
                   MenueAktualisieren();
               });
 
@@ -505,7 +508,7 @@ void TMainForm::SetActivePage(int n)
 void TMainForm::SeiteZeigen(int n)
 {
     SetActivePage(n);
-    if (Schalter("GroesseAnpassen"))
+    if (OptionenVtrl().AllgemeinDaten().GroesseAnpassen())
         FitToPage();
 }
 
@@ -518,7 +521,7 @@ void TMainForm::SetFetteSchrift(bool bold)
 void TMainForm::ToggleScaling()
 {
     TPageMainForm::ToggleScaling();
-    if (Schalter("GroesseAnpassen"))
+    if (OptionenVtrl().AllgemeinDaten().GroesseAnpassen())
         FitToPage();
     else
         InArbeitsflaeche();
@@ -556,7 +559,7 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
     // Each file on its own; one message lists every file that could not be written.
     TFehlerSammlung fehler;
     fehler.Versuche([alle] { OptionenVtrl().Save(alle); });
-    if (alle || Schalter("BeimBeendenSpeichern")) {
+    if (alle || OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern()) {
         fehler.Versuche([&] {
             fensterDatei([this](TXIniFile& ini) {
                 ini.WriteString(objectName().toStdString(), "Version", kVersion);
@@ -670,9 +673,10 @@ void TMainForm::MenueAktualisieren()
     Button("bnPreview")->setEnabled(seite == 1 || seite == 7);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
-    Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
-    Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
-    Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));
+    Item("miStatusleiste")->setChecked(OptionenVtrl().AllgemeinDaten().Statuszeile());
+    Item("miMauspalette")->setChecked(OptionenVtrl().AllgemeinDaten().Mauspalette());
+    Item("miBeimBeendenSpeichern")
+        ->setChecked(OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
     Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
     Item("miSVTabelleSchliessen")->setEnabled(FormOfClassExists(TFoSVTabelle::staticMetaObject));
     Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
@@ -681,8 +685,8 @@ void TMainForm::MenueAktualisieren()
 
 void TMainForm::OptionenGeaendert()
 {
-    m_paStatuszeile->setVisible(Schalter("Statuszeile"));
-    m_speedPanel->setVisible(Schalter("Mauspalette"));
+    m_paStatuszeile->setVisible(OptionenVtrl().AllgemeinDaten().Statuszeile());
+    m_speedPanel->setVisible(OptionenVtrl().AllgemeinDaten().Mauspalette());
     MenueAktualisieren();
 }
 
