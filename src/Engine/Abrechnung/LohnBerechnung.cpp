@@ -3,7 +3,6 @@
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Stammdaten/Kasse.h"
-#include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Lib/Betrag.h"
 #include "Lib/IniFile.h"
