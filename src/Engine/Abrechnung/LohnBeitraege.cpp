@@ -1,5 +1,6 @@
 // The employee's social-insurance contributions of a payroll run and the employer's shares.
 #include "Engine/Abrechnung/LohnLauf.h"
+
 #include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"

@@ -29,8 +29,8 @@ TTarifEingaben TarifEingabenAus(const TLohnDaten& d)
     e.keineZTab = d.KeineZTab->GetValue();
     e.kinderfreibetraege = StrToBetragFloat(d.Kinderfreibetraege->GetValue());
     e.kirchensteuer = d.Kirchensteuersatz->GetValue() > 0;
-    e.kvSatz = d.BGS->GetZiffer(1) == 3 ? d.KVSatz->GetValue()
-                                        : Beitragssaetze().KVSatzF(jahr, monat);
+    e.kvSatz =
+        d.BGS->GetZiffer(1) == 3 ? d.KVSatz->GetValue() : Beitragssaetze().KVSatzF(jahr, monat);
     e.kvZusatzSatz = d.KVZBSatz->GetValue();
     e.kvZusatzDurchschnitt = Beitragssaetze().KVSatzZB(jahr, monat);
     e.zeitraum = d.Zeitraum->GetValue();

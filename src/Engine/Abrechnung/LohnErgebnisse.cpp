@@ -62,10 +62,10 @@ void LohnErgebnisseSchreiben(const TLohnEingaben& e, const TLohnErgebnisse& r, T
         Ungueltig(e.ausgangswert == TLohnDaten::kAusEntgelt ? *d.Nettoentgelt : *d.Entgelt);
         if (r.fehler == F::kBerechnung) {
             Ungueltig(e.ausgangswert == TLohnDaten::kAusLohnsteuer ? *d.Nettoentgelt
-                                                                    : *d.Lohnsteuer);
-            for (TDouble* wert : {d.Kirchensteuer, d.Solidaritaetszuschlag, d.KVBeitrag,
-                                  d.PVBeitrag, d.KVZBBeitrag, d.PVKLBeitrag, d.RVBeitrag,
-                                  d.AVBeitrag})
+                                                                   : *d.Lohnsteuer);
+            for (TDouble* wert :
+                 {d.Kirchensteuer, d.Solidaritaetszuschlag, d.KVBeitrag, d.PVBeitrag, d.KVZBBeitrag,
+                  d.PVKLBeitrag, d.RVBeitrag, d.AVBeitrag})
                 Ungueltig(*wert);
         }
     }

@@ -1,6 +1,7 @@
 // The employee-chamber contribution of a payroll run: Bremen on the taxable pay, the Saarland on
 // the contributory pay.
 #include "Engine/Abrechnung/LohnLauf.h"
+
 #include "Engine/Sozialversicherung/Kammer.h"
 #include "Lib/Betrag.h"
 

@@ -72,11 +72,10 @@ void TLohnLauf::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
 {
     m_summen = TLohnSummen{};
     m_r.summenGesetzt = true;
-    for (TCentBetrag* betrag :
-         {&m_r.lohnsteuer, &m_r.pauschLStAN, &m_r.kirchensteuer, &m_r.pauschKiStAN,
-          &m_r.solidaritaetszuschlag, &m_r.pauschSolZAN, &m_r.sbLSt, &m_r.sbBK, &m_r.sbSolZ,
-          &m_r.kvBeitrag, &m_r.pvBeitrag, &m_r.kvzbBeitrag, &m_r.pvklBeitrag, &m_r.rvBeitrag,
-          &m_r.avBeitrag})
+    for (TCentBetrag* betrag : {&m_r.lohnsteuer, &m_r.pauschLStAN, &m_r.kirchensteuer,
+                                &m_r.pauschKiStAN, &m_r.solidaritaetszuschlag, &m_r.pauschSolZAN,
+                                &m_r.sbLSt, &m_r.sbBK, &m_r.sbSolZ, &m_r.kvBeitrag, &m_r.pvBeitrag,
+                                &m_r.kvzbBeitrag, &m_r.pvklBeitrag, &m_r.rvBeitrag, &m_r.avBeitrag})
         betrag->Setzen(0);
     m_r.zusatztabelle = false;
     m_r.zusatztabelleGesetzt = true;
@@ -175,13 +174,13 @@ void TLohnLauf::Summen()
     }
     CalcSocialInsurance();
     KammerBerechnung();
-    const double abzuege =
-        Cent(m_r.lohnsteuer, m_e.lohnsteuerSichtbar) +
-        Cent(m_r.solidaritaetszuschlag, m_e.solZSichtbar) +
-        Cent(m_r.kirchensteuer, m_e.kirchensteuerSichtbar) + Cent(m_r.pauschLStAN) +
-        Cent(m_r.pauschSolZAN) + Cent(m_r.pauschKiStAN) + Cent(m_r.kvBeitrag) +
-        Cent(m_r.pvBeitrag) + Cent(m_r.rvBeitrag) + Cent(m_r.kvzbBeitrag) +
-        Cent(m_r.pvklBeitrag) + Cent(m_r.avBeitrag) + Cent(m_r.kammerbeitrag);
+    const double abzuege = Cent(m_r.lohnsteuer, m_e.lohnsteuerSichtbar) +
+                           Cent(m_r.solidaritaetszuschlag, m_e.solZSichtbar) +
+                           Cent(m_r.kirchensteuer, m_e.kirchensteuerSichtbar) +
+                           Cent(m_r.pauschLStAN) + Cent(m_r.pauschSolZAN) + Cent(m_r.pauschKiStAN) +
+                           Cent(m_r.kvBeitrag) + Cent(m_r.pvBeitrag) + Cent(m_r.rvBeitrag) +
+                           Cent(m_r.kvzbBeitrag) + Cent(m_r.pvklBeitrag) + Cent(m_r.avBeitrag) +
+                           Cent(m_r.kammerbeitrag);
     m_summen[sNetto] = m_summen[sLfdPflichtig] + m_summen[sSonstPflichtig] + m_summen[sPauschal] -
                        abzuege + m_summen[sFrei];
 }

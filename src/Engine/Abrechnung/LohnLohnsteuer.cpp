@@ -1,6 +1,7 @@
 // Wage tax and church tax of a payroll run, and the gross pay for a given wage tax.
-#include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Abrechnung/LohnLauf.h"
+
+#include "Engine/Abrechnung/LohnDaten.h"
 #include "Lib/Betrag.h"
 
 #include <algorithm>

@@ -1,7 +1,8 @@
 // The tax of other payments in a payroll run: by the tariff's own procedure from 2002, by the
 // difference method of the annual table with the one-third, half-rate and one-fifth rules before.
-#include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Abrechnung/LohnLauf.h"
+
+#include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Lib/Betrag.h"
 
