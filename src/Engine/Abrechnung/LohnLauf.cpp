@@ -94,11 +94,7 @@ void TLohnLauf::PostenBerechnen(std::vector<TEntgeltPosten>& posten)
     m_r.nettoentgelt.SetzenGanzeCent(m_e.kindergeldImNetto * 100 + m_summen[sNetto]);
     if (m_e.detailEntgelt)
         m_r.versorgungsbezuege.SetzenGanzeCent(m_summen[sLfdVersorgung]);
-    m_r.lohnsteuer.Setzen(m_r.lohnsteuer.Wert() + m_r.pauschLStAN.Wert());
-    m_r.kirchensteuer.Setzen(m_r.kirchensteuer.Wert() + m_r.pauschKiStAN.Wert());
-    m_r.solidaritaetszuschlag.Setzen(m_r.solidaritaetszuschlag.Wert() + m_r.pauschSolZAN.Wert());
-    if (m_e.ausgangswert == TLohnDaten::kAusLohnsteuer)
-        m_r.lohnsteuer.Setzen(m_e.lohnsteuer);
+    SteuernZusammenfassen();
 }
 
 void TLohnLauf::EntgeltHinzufuegen(TEntgeltPosten& c)

@@ -54,6 +54,8 @@ private:
     // LohnLohnsteuer.cpp
     void LohnsteuerErmitteln();
     void KirchensteuerErmitteln();
+    // The taxes shown include the employee's flat-rate taxes; a given wage tax stays as given.
+    void SteuernZusammenfassen();
     void BruttoZurLohnsteuer();
 
     // LohnSonstigeBezuege.cpp

@@ -40,6 +40,15 @@ void TLohnLauf::KirchensteuerErmitteln()
         std::trunc(m_e.kirchensteuersatz * m_summen[sKiStBasis] * 0.01));
 }
 
+void TLohnLauf::SteuernZusammenfassen()
+{
+    m_r.lohnsteuer.Setzen(m_r.lohnsteuer.Wert() + m_r.pauschLStAN.Wert());
+    m_r.kirchensteuer.Setzen(m_r.kirchensteuer.Wert() + m_r.pauschKiStAN.Wert());
+    m_r.solidaritaetszuschlag.Setzen(m_r.solidaritaetszuschlag.Wert() + m_r.pauschSolZAN.Wert());
+    if (m_e.ausgangswert == TLohnDaten::kAusLohnsteuer)
+        m_r.lohnsteuer.Setzen(m_e.lohnsteuer);
+}
+
 void TLohnLauf::BruttoZurLohnsteuer()
 {
     TLStTabBase& t = m_tab;
