@@ -57,6 +57,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <functional>
+#include <iterator>
+#include <optional>
 
 namespace {
 
@@ -68,44 +70,262 @@ constexpr const char* kTrayProgramm = "VtrlTray";
 constexpr const char* kVersion = "5.01";
 constexpr const char* kTitel = "Vantrel 2026";
 
-// The pages of the main window, one row each: the page's registration and, for the pages the
-// user picks, its item in "&Ansicht" and its speed button. Item and button share one action, so
-// they are enabled and checked together. A page without a form class is not built yet: its
-// commands stay disabled.
+// A calculation of the page table, made without owner under the row's name.
+template <class T> std::unique_ptr<TBerechnung> Neu(const std::string& name)
+{
+    return MakeComponent<T>(nullptr, name);
+}
+
+// The year comparison of two calculations of class T.
+template <class T> std::unique_ptr<TBerechnung> NeuerVergleich(const std::string& name)
+{
+    return MakeComponent<TVergleichBerechnung>(nullptr, name, &ErzeugeBerechnung<T>);
+}
+
+// The printouts the print preview shows of a page, over the page's calculation.
+std::unique_ptr<TVtDruck> EntgeltabrechnungDruck(TBerechnung& berechnung)
+{
+    return std::make_unique<TVtDruckEntgeltabrechnung>(
+        dynamic_cast<TLohnBerechnung&>(berechnung).LohnDatenOf());
+}
+
+std::unique_ptr<TVtDruck> StKlVergleichDruck(TBerechnung& berechnung)
+{
+    return std::make_unique<TVtDruckStKlVergleich>(
+        dynamic_cast<TStKlVergleichBerechnung&>(berechnung).StKlVergleichDaten());
+}
+
+// A page's menu item caption and speed-button caption read from its data.
+struct TBeschriftung {
+    QString caption;
+    QString kurz;
+};
+
+// Named after the pay limit: from the data set, not from the page, so that the limit is right
+// also while the page is not shown.
+TBeschriftung GfBBeschriftung(TBerechnung& berechnung)
+{
+    const QString grenze = QString::fromStdString(
+        dynamic_cast<TGeringfuegigBerechnung&>(berechnung).GeringfuegigDaten().GrenzeText());
+    return {TFoGeringfuegigBeschaeftigt::Seitentitel(grenze), grenze};
+}
+
+// The pages of the main window, one row each: all the window knows of a page. The first row is
+// the page shown when none is.
 struct TSeite {
     int nummer;
+    // Page name and settings section, the control focused on the page, its form class. A page
+    // without a form class is not built yet: its commands stay disabled.
     const char* name;
     const char* fokus;
-    const char* berechnung;
-    const char* item;
-    const char* caption;
-    const char* button;
-    const char* kurz;
-    const char* hinweis;
     TPageClass (*klasse)();
+    // The page's calculation: its name (also its data set's and, when published on the
+    // automation bus, the topic's) and its factory.
+    const char* berechnung;
+    std::unique_ptr<TBerechnung> (*erzeugen)(const std::string& name);
+    bool bus = false;
+    // "S&eite lesen" and "Se&ite speichern" read and write the page's own state.
+    bool seitenDatei = false;
+    // The page prints itself ("&Drucken..."); the preview does not.
+    bool druckbar = true;
+    // The printout the print preview shows of the page, or nullptr: no preview.
+    std::unique_ptr<TVtDruck> (*vorschau)(TBerechnung&) = nullptr;
+    // The year comparison of a kind: the page whose calculation fills it, and the page showing it.
+    std::optional<TVergleichArt> fuelltVergleich = {};
+    std::optional<TVergleichArt> zeigtVergleich = {};
+    // For the pages the user picks: the item in "&Ansicht" and the speed button, which share one
+    // action, so they are enabled and checked together.
+    const char* item = nullptr;
+    const char* caption = nullptr;
+    const char* button = nullptr;
+    const char* kurz = nullptr;
+    const char* hinweis = nullptr;
+    // Item, button and hint read from the page's data whenever it changes, or nullptr.
+    TBeschriftung (*beschriftung)(TBerechnung&) = nullptr;
 };
 
 const TSeite kSeiten[] = {
-    {1, "Entgeltabrechnung", "cbJahr", "LOHN", "miAbrechnung", "Entgelt&abrechnung", "bnAbrechnung",
-     "Lohn", "Entgeltabrechnung", &TPageClass::Of<TFoEntgeltabrechnung>},
-    {2, "Einkommensteuer", "cbVZ", "EST", "miESt", "&Einkommensteuer", "bnESt", "ESt",
-     "Einkommensteuer", &TPageClass::Of<TFoEinkommensteuer>},
-    {3, "LohnVergleich", "bnNeu", "LohnVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &TPageClass::Of<TFoLohnVergleich>},
-    {4, "EStVergleich", "bnNeu", "EStVergleich", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &TPageClass::Of<TFoEStVergleich>},
-    // Item, button and hint are named after the pay limit of the page's data (GfBBeschriftungen).
-    {5, "GeringfuegigBeschaeftigt", "cbJahr", "GfB", "miGfB", "", "bnGfB", "", "",
-     &TPageClass::Of<TFoGeringfuegigBeschaeftigt>},
-    {6, "Druckvorschau", "", "PreviewBerechnung", nullptr, nullptr, nullptr, nullptr, nullptr,
-     &TPageClass::Of<TFoVtPrintPreview>},
-    {7, "StKlVergleich", "cbJahr", "StKlVergleich", "miStKlVgl", "Steuerklassen-&Vergleich",
-     "bnStKlVgl", "StKl Vergl", "Steuerklassen-Vergleich", &TPageClass::Of<TFoStKlVergleich>},
+    {.nummer = 1, .name = "Entgeltabrechnung", .fokus = "cbJahr",
+     .klasse = &TPageClass::Of<TFoEntgeltabrechnung>, .berechnung = "LOHN",
+     .erzeugen = &Neu<TLohnBerechnung>, .bus = true, .seitenDatei = true,
+     .vorschau = &EntgeltabrechnungDruck, .fuelltVergleich = TVergleichArt::Lohn,
+     .item = "miAbrechnung", .caption = "Entgelt&abrechnung", .button = "bnAbrechnung",
+     .kurz = "Lohn", .hinweis = "Entgeltabrechnung"},
+    {.nummer = 2, .name = "Einkommensteuer", .fokus = "cbVZ",
+     .klasse = &TPageClass::Of<TFoEinkommensteuer>, .berechnung = "EST",
+     .erzeugen = &Neu<TEStBerechnung>, .bus = true, .seitenDatei = true,
+     .fuelltVergleich = TVergleichArt::ESt, .item = "miESt", .caption = "&Einkommensteuer",
+     .button = "bnESt", .kurz = "ESt", .hinweis = "Einkommensteuer"},
+    {.nummer = 3, .name = "LohnVergleich", .fokus = "bnNeu",
+     .klasse = &TPageClass::Of<TFoLohnVergleich>, .berechnung = "LohnVergleich",
+     .erzeugen = &NeuerVergleich<TLohnBerechnung>, .zeigtVergleich = TVergleichArt::Lohn},
+    {.nummer = 4, .name = "EStVergleich", .fokus = "bnNeu",
+     .klasse = &TPageClass::Of<TFoEStVergleich>, .berechnung = "EStVergleich",
+     .erzeugen = &NeuerVergleich<TEStBerechnung>, .zeigtVergleich = TVergleichArt::ESt},
+    // Item, button and hint are named after the pay limit of the page's data.
+    {.nummer = 5, .name = "GeringfuegigBeschaeftigt", .fokus = "cbJahr",
+     .klasse = &TPageClass::Of<TFoGeringfuegigBeschaeftigt>, .berechnung = "GfB",
+     .erzeugen = &Neu<TGeringfuegigBerechnung>, .bus = true, .seitenDatei = true,
+     .item = "miGfB", .caption = "", .button = "bnGfB", .kurz = "", .hinweis = "",
+     .beschriftung = &GfBBeschriftung},
+    {.nummer = 7, .name = "StKlVergleich", .fokus = "cbJahr",
+     .klasse = &TPageClass::Of<TFoStKlVergleich>, .berechnung = "StKlVergleich",
+     .erzeugen = &Neu<TStKlVergleichBerechnung>, .bus = true, .vorschau = &StKlVergleichDruck,
+     .item = "miStKlVgl", .caption = "Steuerklassen-&Vergleich", .button = "bnStKlVgl",
+     .kurz = "StKl Vergl", .hinweis = "Steuerklassen-Vergleich"},
+    // Last, so that it goes first: its printout reads the data of the pages it shows.
+    {.nummer = 6, .name = "Druckvorschau", .fokus = "",
+     .klasse = &TPageClass::Of<TFoVtPrintPreview>, .berechnung = "PreviewBerechnung",
+     .erzeugen = &Neu<TVtPrintPreviewBerechnung>, .druckbar = false},
 };
+
+// The row of page `nummer`, or nullptr.
+const TSeite* SeiteNummer(int nummer)
+{
+    const auto* seite = std::ranges::find(kSeiten, nummer, &TSeite::nummer);
+    return seite == std::end(kSeiten) ? nullptr : seite;
+}
+
+std::size_t Zeile(const TSeite& seite)
+{
+    return static_cast<std::size_t>(&seite - std::begin(kSeiten));
+}
+
+// The page of a year comparison's kind in the role `rolle` (filling or showing it).
+const TSeite& VergleichsSeite(std::optional<TVergleichArt> TSeite::*rolle, TVergleichArt art)
+{
+    const auto* seite = std::ranges::find(kSeiten, std::optional(art), rolle);
+    VT_ASSERT(seite != std::end(kSeiten), "Jahresvergleich ohne Seite");
+    return *seite;
+}
 
 // The main window's menus in their order. A page's menu goes before the first menu of a higher
 // group, and takes the place of the window's own menu of its group ("&Bearbeiten", group 1).
 enum TMenueGruppe { gDatei = 0, gBearbeiten = 1, gAnsicht, gTabellen, gOptionen, gHilfe };
+
+struct TMenue {
+    TMenueGruppe gruppe;
+    // nullptr: the window's edit menu (CreateEditMenu).
+    const char* caption;
+    // Its items are enabled and checked anew whenever it opens.
+    bool aktualisieren;
+};
+
+const TMenue kMenues[] = {{gDatei, "&Datei", true},       {gBearbeiten, nullptr, false},
+                          {gAnsicht, "&Ansicht", true},   {gTabellen, "&Tabellen", true},
+                          {gOptionen, "&Optionen", true}, {gHilfe, "&?", false}};
+
+enum class TArt {
+    Befehl,     // an item; without a command it is one of a later part of the program, disabled
+    Umschalter, // a checked item (its state set in MenueAktualisieren)
+    Verborgen,  // a help item not offered
+    Trenner,
+    Seiten,  // the items of the pages (kSeiten)
+    Perioden // the submenu of the income-tax tables, one item per tariff period
+};
+
+// One entry of the menus, in its menu's order.
+struct TAktion {
+    TMenueGruppe menu;
+    const char* name;
+    const char* caption;
+    const char* taste;
+    void (*befehl)(TMainForm&);
+    TArt art = TArt::Befehl;
+};
+
+constexpr TAktion Trenner(TMenueGruppe menu)
+{
+    return {menu, nullptr, nullptr, nullptr, nullptr, TArt::Trenner};
+}
+
+const TAktion kAktionen[] = {
+    {gDatei, "miEinstellungenLesen", "Einstellungen &lesen", "Ctrl+O",
+     [](TMainForm& f) { f.EinstellungenLesen(-1); }},
+    {gDatei, "miEinstellungenSpeichern", "Einstellungen &speichern", "Ctrl+S",
+     [](TMainForm& f) { f.EinstellungenSpeichern(-1, true); }},
+    Trenner(gDatei),
+    {gDatei, "miSeiteLesen", "S&eite lesen", nullptr,
+     [](TMainForm& f) { f.EinstellungenLesen(f.PageIndex()); }},
+    {gDatei, "miSeiteSpeichern", "Se&ite speichern", nullptr,
+     [](TMainForm& f) { f.EinstellungenSpeichern(f.PageIndex(), true); }},
+    Trenner(gDatei),
+    {gDatei, "miDrucken", "&Drucken...", "Ctrl+P", [](TMainForm& f) { f.Drucken(); }},
+    Trenner(gDatei),
+    {gDatei, "miBeenden", "&Beenden", nullptr, [](TMainForm& f) { f.miBeendenClick(); }},
+
+    {gAnsicht, nullptr, nullptr, nullptr, nullptr, TArt::Seiten},
+    Trenner(gAnsicht),
+    {gAnsicht, "miFenstergroesse", "&Fenstergröße anpassen", nullptr,
+     [](TMainForm& f) { f.FitToPage(); }},
+    {gAnsicht, "miMauspalette", "&Mauspalette", nullptr,
+     [](TMainForm& f) {
+         OptionenVtrl().AllgemeinDaten().SetMauspalette(
+             !OptionenVtrl().AllgemeinDaten().Mauspalette());
+         f.OptionenGeaendert();
+     },
+     TArt::Umschalter},
+    {gAnsicht, "miStatusleiste", "&Statusleiste", nullptr,
+     [](TMainForm& f) {
+         OptionenVtrl().AllgemeinDaten().SetStatuszeile(
+             !OptionenVtrl().AllgemeinDaten().Statuszeile());
+         f.OptionenGeaendert();
+     },
+     TArt::Umschalter},
+    Trenner(gAnsicht),
+    {gAnsicht, "miRechner", "&Rechner...", nullptr, [](TMainForm& f) { f.miRechnerClick(); }},
+
+    {gTabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", nullptr,
+     [](TMainForm& f) { f.LStTabelleOeffnen(); }},
+    {gTabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", nullptr,
+     [](TMainForm& f) { TFoSVTabelle::Zeigen(SVTabellenVorgabenAus(f.Lohn())); }},
+    {gTabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", nullptr,
+     [](TMainForm& f) { f.ESt().TabelleOeffnen(); }},
+    {gTabellen, "miEStTabellen", "Einkommensteuer-&Tabellen", nullptr, nullptr, TArt::Perioden},
+    Trenner(gTabellen),
+    {gTabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", nullptr,
+     [](TMainForm&) { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); }},
+    {gTabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", nullptr,
+     [](TMainForm&) { CloseFormsOfClass(TFoSVTabelle::staticMetaObject); }},
+    {gTabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", nullptr,
+     [](TMainForm&) { CloseFormsOfClass(TFoEStTabelle::staticMetaObject); }},
+    Trenner(gTabellen),
+    {gTabellen, "miAlleSchliessen", "Alle s&chließen", nullptr,
+     [](TMainForm&) { CloseFormsOfClass(TTabelle::staticMetaObject); }},
+
+    {gOptionen, "miOptionen", "&Optionen...", nullptr, [](TMainForm&) { OptionenBearbeiten(); }},
+    {gOptionen, "miKrankenkassen", "&Krankenkassen...", nullptr,
+     [](TMainForm& f) { KrankenkassenMenue(f); }},
+    {gOptionen, "miWaehrungen", "&Währungen...", nullptr,
+     [](TMainForm& f) { WaehrungenMenue(f); }},
+    Trenner(gOptionen),
+    {gOptionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", nullptr,
+     [](TMainForm& f) {
+         OptionenVtrl().AllgemeinDaten().SetBeimBeendenSpeichern(
+             !OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
+         f.MenueAktualisieren();
+     },
+     TArt::Umschalter},
+
+    {gHilfe, "miInhalt", "&Inhalt", nullptr, nullptr, TArt::Verborgen},
+    {gHilfe, "miIndex", "I&ndex", nullptr, nullptr, TArt::Verborgen},
+    {gHilfe, "miSuchen", "&Suchen", nullptr, nullptr, TArt::Verborgen},
+    {gHilfe, "miHilfeZumFeld", "Hilfe zum &Feld", nullptr, nullptr, TArt::Verborgen},
+    {gHilfe, "miHilfeVerwenden", "&Hilfe verwenden", nullptr, nullptr, TArt::Verborgen},
+    {gHilfe, "miAnleitung", "&Anleitung.pdf", nullptr, [](TMainForm& f) { f.AnleitungOeffnen(); }},
+    {gHilfe, "miInfo", "Inf&o...", nullptr,
+     [](TMainForm&) { TXoForm::ShowModalForm<TFoAboutBox>(); }},
+};
+
+// The income-tax tariff periods of "Einkommensteuer-&Tabellen": caption and first year.
+const std::pair<const char*, int> kEStPerioden[] = {
+    {"1988 / 89", 1988}, {"1990 - 95", 1990}, {"1996 / 97", 1996}, {"1998", 1998},
+    {"1999", 1999},      {"2000", 2000},      {"2001", 2001},      {"2002 / 03", 2002},
+    {"2004", 2004},      {"2005 / 06", 2005}, {"2007 / 08", 2007}, {"2009", 2009},
+    {"2010 - 12", 2010}, {"2013", 2013},      {"2014", 2014},      {"2015", 2015},
+    {"2016", 2016},      {"201&7", 2017},     {"201&8", 2018},     {"201&9", 2019},
+    {"202&0", 2020},     {"202&1", 2021},     {"202&2", 2022},     {"202&3", 2023},
+    {"202&4", 2024},     {"202&5", 2025},     {"202&6", 2026}};
 
 // A command of a menu item or speed button: nothing it raises may leave the event loop (a
 // settings file that cannot be written would end the program and lose the change); the user is
@@ -136,42 +356,26 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
 {
     setObjectName("MainForm");
     PageContainer()->setObjectName("ScrollBox1");
-    // The calculations are named like their pages' data and their automation topics.
-    m_lohn = std::make_unique<TLohnBerechnung>(nullptr, "LOHN");
-    m_lohn->init();
-    m_lohnVergleich = std::make_unique<TVergleichBerechnung>(
-        nullptr, "LohnVergleich", &ErzeugeBerechnung<TLohnBerechnung>);
-    m_lohnVergleich->init();
-    m_est = std::make_unique<TEStBerechnung>(nullptr, "EST");
-    m_est->init();
-    m_estVergleich = std::make_unique<TVergleichBerechnung>(nullptr, "EStVergleich",
-                                                            &ErzeugeBerechnung<TEStBerechnung>);
-    m_estVergleich->init();
-    m_stKlVergleich = std::make_unique<TStKlVergleichBerechnung>(nullptr, "StKlVergleich");
-    m_stKlVergleich->init();
     TFoEStTabelle::AlsTabelleDerBerechnung();
-    m_gfb = std::make_unique<TGeringfuegigBerechnung>(nullptr, "GfB");
-    m_gfb->init();
-    m_preview = std::make_unique<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
-    m_preview->init();
-    // The automation topics, in this order: one row per published calculation.
-    for (const char* topic : {"LOHN", "EST", "GfB", "StKlVergleich"}) {
-        if (TBerechnung* berechnung = BerechnungNamens(topic))
-            MVCDDEManager().RegisterTopic(berechnung->Daten());
-    }
+    m_berechnungen.reserve(std::size(kSeiten));
+    for (const TSeite& seite : kSeiten)
+        m_berechnungen.push_back(seite.erzeugen(seite.berechnung));
     for (const TSeite& seite : kSeiten) {
+        TBerechnung* berechnung = m_berechnungen[Zeile(seite)].get();
+        if (seite.bus)
+            MVCDDEManager().RegisterTopic(berechnung->Daten());
         TPageData data;
         data.Name = seite.name;
         data.ActiveControl = seite.fokus;
-        data.Berechnung = BerechnungNamens(seite.berechnung);
+        data.Berechnung = berechnung;
         data.PageClass = seite.klasse();
-        if (data.Berechnung && data.PageClass.klasse)
+        if (data.PageClass.klasse)
             Pages().SetPage(seite.nummer, std::move(data));
     }
     MenueAufbauen();
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
-    GfBBeschriftungen();
+    SeitenBeschriftungen();
     m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus);
 }
 
@@ -198,16 +402,13 @@ TMainForm::~TMainForm()
     disconnect(qApp, nullptr, this, nullptr);
     if (TXoForm::MainForm() == this)
         TXoForm::SetMainForm(nullptr);
-    // The calculations go one by one, each before what it reads: a data set that goes still
-    // notifies (the automation server's topic list changes), and the window, still listed among
-    // the forms, must find the ones already gone empty rather than half destroyed.
-    m_preview.reset();
-    m_stKlVergleich.reset();
-    m_gfb.reset();
-    m_estVergleich.reset();
-    m_lohnVergleich.reset();
-    m_est.reset();
-    m_lohn.reset();
+    // The calculations go one by one in reverse order, each before what it reads: a data set
+    // that goes still notifies (the automation server's topic list changes), and the window,
+    // still listed among the forms, must find the ones already gone empty rather than half
+    // destroyed.
+    for (auto berechnung = m_berechnungen.rbegin(); berechnung != m_berechnungen.rend();
+         ++berechnung)
+        berechnung->reset();
 }
 
 void TMainForm::init()
@@ -278,114 +479,60 @@ void TMainForm::MenueAufbauen()
     menuBar->setObjectName("MainMenu");
     SetMainMenu(menuBar);
     layout()->setMenuBar(menuBar);
+    for (const TMenue& m : kMenues) {
+        if (!m.caption) {
+            menuBar->addMenu(CreateEditMenu(menuBar));
+            continue;
+        }
+        QMenu* menu = menuBar->addMenu(m.caption);
+        SetGroupIndex(*menu->menuAction(), m.gruppe);
+        for (const TAktion& a : kAktionen) {
+            if (a.menu != m.gruppe)
+                continue;
+            switch (a.art) {
+            case TArt::Trenner:
+                menu->addSeparator();
+                break;
+            case TArt::Seiten:
+                SeitenItems(*menu);
+                break;
+            case TArt::Perioden:
+                EStPeriodenItems(*menu->addMenu(a.caption), a.name);
+                break;
+            default:
+                QAction* item = NeuesItem(
+                    menu, a.name, a.caption, a.taste ? QKeySequence(a.taste) : QKeySequence(),
+                    a.befehl ? std::function<void()>([this, befehl = a.befehl] { befehl(*this); })
+                             : std::function<void()>());
+                item->setCheckable(a.art == TArt::Umschalter);
+                item->setVisible(a.art != TArt::Verborgen);
+            }
+        }
+        if (m.aktualisieren)
+            connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
+    }
+}
 
-    const auto hauptmenue = [menuBar](const QString& caption, TMenueGruppe gruppe) {
-        QMenu* menu = menuBar->addMenu(caption);
-        SetGroupIndex(*menu->menuAction(), gruppe);
-        return menu;
-    };
-    QMenu* datei = hauptmenue("&Datei", gDatei);
-    NeuesItem(datei, "miEinstellungenLesen", "Einstellungen &lesen", QKeySequence("Ctrl+O"),
-              [this] { EinstellungenLesen(-1); });
-    NeuesItem(datei, "miEinstellungenSpeichern", "Einstellungen &speichern", QKeySequence("Ctrl+S"),
-              [this] { EinstellungenSpeichern(-1, true); });
-    datei->addSeparator();
-    NeuesItem(datei, "miSeiteLesen", "S&eite lesen", {},
-              [this] { EinstellungenLesen(PageIndex()); });
-    NeuesItem(datei, "miSeiteSpeichern", "Se&ite speichern", {},
-              [this] { EinstellungenSpeichern(PageIndex(), true); });
-    datei->addSeparator();
-    NeuesItem(datei, "miDrucken", "&Drucken...", QKeySequence("Ctrl+P"), [this] { Drucken(); });
-    datei->addSeparator();
-    NeuesItem(datei, "miBeenden", "&Beenden", {}, [this] { miBeendenClick(); });
-
-    menuBar->addMenu(CreateEditMenu(menuBar));
-
-    QMenu* ansicht = hauptmenue("&Ansicht", gAnsicht);
+void TMainForm::SeitenItems(QMenu& menu)
+{
     for (const TSeite& seite : kSeiten) {
         if (!seite.item)
             continue;
         const int nummer = seite.nummer;
-        QAction* a = NeuesItem(ansicht, seite.item, seite.caption, {},
+        QAction* a = NeuesItem(&menu, seite.item, seite.caption, {},
                                [this, nummer] { SeiteZeigen(nummer); });
         a->setCheckable(true);
         m_seitenAktionen[nummer] = a;
     }
-    ansicht->addSeparator();
-    NeuesItem(ansicht, "miFenstergroesse", "&Fenstergröße anpassen", {}, [this] { FitToPage(); });
-    NeuesItem(ansicht, "miMauspalette", "&Mauspalette", {}, [this] {
-        OptionenVtrl().AllgemeinDaten().SetMauspalette(
-            !OptionenVtrl().AllgemeinDaten().Mauspalette());
-        OptionenGeaendert();
-    });
-    NeuesItem(ansicht, "miStatusleiste", "&Statusleiste", {}, [this] {
-        OptionenVtrl().AllgemeinDaten().SetStatuszeile(
-            !OptionenVtrl().AllgemeinDaten().Statuszeile());
-        OptionenGeaendert();
-    });
-    ansicht->addSeparator();
-    NeuesItem(ansicht, "miRechner", "&Rechner...", {}, [this] { miRechnerClick(); });
+}
 
-    QMenu* tabellen = hauptmenue("&Tabellen", gTabellen);
-    NeuesItem(tabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", {},
-              [this] { LStTabelleOeffnen(); });
-    NeuesItem(tabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", {},
-              [this] { TFoSVTabelle::Zeigen(SVTabellenVorgabenAus(*m_lohn)); });
-    NeuesItem(tabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", {},
-              [this] { m_est->TabelleOeffnen(); });
-    QMenu* estTabellen = tabellen->addMenu("Einkommensteuer-&Tabellen");
-    estTabellen->setObjectName("miEStTabellen");
-    static const std::pair<const char*, int> kEStPerioden[] = {
-        {"1988 / 89", 1988}, {"1990 - 95", 1990}, {"1996 / 97", 1996}, {"1998", 1998},
-        {"1999", 1999},      {"2000", 2000},      {"2001", 2001},      {"2002 / 03", 2002},
-        {"2004", 2004},      {"2005 / 06", 2005}, {"2007 / 08", 2007}, {"2009", 2009},
-        {"2010 - 12", 2010}, {"2013", 2013},      {"2014", 2014},      {"2015", 2015},
-        {"2016", 2016},      {"201&7", 2017},     {"201&8", 2018},     {"201&9", 2019},
-        {"202&0", 2020},     {"202&1", 2021},     {"202&2", 2022},     {"202&3", 2023},
-        {"202&4", 2024},     {"202&5", 2025},     {"202&6", 2026}};
+void TMainForm::EStPeriodenItems(QMenu& menu, const QString& name)
+{
+    menu.setObjectName(name);
     for (const auto& [text, jahr] : kEStPerioden)
-        NeuesItem(estTabellen, QString("miESt%1").arg(jahr), text, {},
+        NeuesItem(&menu, QString("miESt%1").arg(jahr), text, {},
                   [j = jahr] { TFoEStTabelle::ZeigenPeriode(j); })
             ->setData(jahr);
-    tabellen->addSeparator();
-    NeuesItem(tabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", {},
-              [this] { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); });
-    NeuesItem(tabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", {},
-              [] { CloseFormsOfClass(TFoSVTabelle::staticMetaObject); });
-    NeuesItem(tabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", {},
-              [this] { CloseFormsOfClass(TFoEStTabelle::staticMetaObject); });
-    tabellen->addSeparator();
-    NeuesItem(tabellen, "miAlleSchliessen", "Alle s&chließen", {},
-              [this] { CloseFormsOfClass(TTabelle::staticMetaObject); });
-
-    QMenu* optionen = hauptmenue("&Optionen", gOptionen);
-    NeuesItem(optionen, "miOptionen", "&Optionen...", {}, [] { OptionenBearbeiten(); });
-    NeuesItem(optionen, "miKrankenkassen", "&Krankenkassen...", {},
-              [this] { KrankenkassenMenue(*this); });
-    NeuesItem(optionen, "miWaehrungen", "&Währungen...", {}, [this] { WaehrungenMenue(*this); });
-    optionen->addSeparator();
-    NeuesItem(optionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", {},
-              [this] {
-                  OptionenVtrl().AllgemeinDaten().SetBeimBeendenSpeichern(
-                      !OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
-                  MenueAktualisieren();
-              });
-
-    QMenu* hilfe = hauptmenue("&?", gHilfe);
-    for (const auto& [name, text] : {std::pair{"miInhalt", "&Inhalt"},
-                                     {"miIndex", "I&ndex"},
-                                     {"miSuchen", "&Suchen"},
-                                     {"miHilfeZumFeld", "Hilfe zum &Feld"},
-                                     {"miHilfeVerwenden", "&Hilfe verwenden"}})
-        NeuesItem(hilfe, name, text, {}, {})->setVisible(false);
-    NeuesItem(hilfe, "miAnleitung", "&Anleitung.pdf", {}, [this] { AnleitungOeffnen(); });
-    NeuesItem(hilfe, "miInfo", "Inf&o...", {}, [] { ShowModalForm<TFoAboutBox>(); });
-
-    for (QMenu* menu : {datei, ansicht, tabellen, optionen})
-        connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenueAktualisieren);
-    for (QAction* a :
-         {Item("miMauspalette"), Item("miStatusleiste"), Item("miBeimBeendenSpeichern")})
-        a->setCheckable(true);
 }
 
 QToolButton* TMainForm::NeuerButton(const QString& name, const QString& caption,
@@ -487,7 +634,7 @@ void TMainForm::LoadPage(const TIniFile& ini)
 {
     TPageMainForm::LoadPage(ini);
     if (PageIndex() == 0)
-        SetActivePage(1);
+        SetActivePage(kSeiten[0].nummer);
 }
 
 void TMainForm::PageChanged()
@@ -579,37 +726,94 @@ void TMainForm::NachDemErzeugen(const QString& erstesArgument)
         ShowFehler(QString::fromStdString(e.what()));
     }
     if (PageIndex() == 0)
-        SetActivePage(1);
+        SetActivePage(kSeiten[0].nummer);
     m_statusBar->setText(QString::fromStdString(UpdateStatusText(erstesArgument.toStdString())));
 }
 
 TBerechnung* TMainForm::BerechnungNamens(std::string_view name) const
 {
-    for (TBerechnung* berechnung : std::initializer_list<TBerechnung*>{
-             m_lohn.get(), m_est.get(), m_lohnVergleich.get(), m_estVergleich.get(), m_gfb.get(),
-             m_preview.get(), m_stKlVergleich.get()})
+    for (const auto& berechnung : m_berechnungen)
         if (berechnung && name == berechnung->Name())
-            return berechnung;
+            return berechnung.get();
     return nullptr;
+}
+
+template <class T> T& TMainForm::BerechnungAls(std::string_view name) const
+{
+    auto* berechnung = dynamic_cast<T*>(BerechnungNamens(name));
+    VT_ASSERT(berechnung, "Berechnung der Seitentabelle fehlt");
+    return *berechnung;
+}
+
+TBerechnung* TMainForm::BerechnungDerSeite(int nummer) const
+{
+    const TSeite* seite = SeiteNummer(nummer);
+    return seite && Zeile(*seite) < m_berechnungen.size() ? m_berechnungen[Zeile(*seite)].get()
+                                                          : nullptr;
+}
+
+int TMainForm::SeiteDer(const TBerechnung& berechnung) const
+{
+    for (std::size_t zeile = 0; zeile < m_berechnungen.size(); ++zeile) {
+        if (m_berechnungen[zeile].get() == &berechnung)
+            return kSeiten[zeile].nummer;
+    }
+    return 0;
+}
+
+TLohnBerechnung& TMainForm::Lohn() const
+{
+    return BerechnungAls<TLohnBerechnung>("LOHN");
+}
+
+TEStBerechnung& TMainForm::ESt() const
+{
+    return BerechnungAls<TEStBerechnung>("EST");
+}
+
+TGeringfuegigBerechnung& TMainForm::GfB() const
+{
+    return BerechnungAls<TGeringfuegigBerechnung>("GfB");
+}
+
+TVergleichBerechnung& TMainForm::LohnVergleich() const
+{
+    return BerechnungAls<TVergleichBerechnung>("LohnVergleich");
+}
+
+TVergleichBerechnung& TMainForm::EStVergleich() const
+{
+    return BerechnungAls<TVergleichBerechnung>("EStVergleich");
+}
+
+TStKlVergleichBerechnung& TMainForm::StKlVergleich() const
+{
+    return BerechnungAls<TStKlVergleichBerechnung>("StKlVergleich");
+}
+
+TVtPrintPreviewBerechnung& TMainForm::PreviewBerechnung() const
+{
+    return BerechnungAls<TVtPrintPreviewBerechnung>("PreviewBerechnung");
 }
 
 void TMainForm::VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art)
 {
-    const bool lohn = art == TVergleichArt::Lohn;
-    TVergleichBerechnung& vergleich = lohn ? *m_lohnVergleich : *m_estVergleich;
-    const TBerechnung& quelle = lohn ? static_cast<TBerechnung&>(*m_lohn) : *m_est;
+    const TSeite& quelle = VergleichsSeite(&TSeite::fuelltVergleich, art);
+    const TSeite& ziel = VergleichsSeite(&TSeite::zeigtVergleich, art);
+    auto& vergleich = dynamic_cast<TVergleichBerechnung&>(*BerechnungDerSeite(ziel.nummer));
+    const TBerechnung& daten = *BerechnungDerSeite(quelle.nummer);
     switch (befehl) {
     case TVergleichBefehl::Fall1:
-        vergleich.SetDaten1(quelle);
+        vergleich.SetDaten1(daten);
         break;
     case TVergleichBefehl::Fall2:
-        vergleich.SetDaten2(quelle);
-        SeiteZeigen(lohn ? 3 : 4);
+        vergleich.SetDaten2(daten);
+        SeiteZeigen(ziel.nummer);
         break;
     case TVergleichBefehl::Neu:
     case TVergleichBefehl::Aendern:
         // The comparison page that sent this is gone once its calculation page is shown.
-        SeiteZeigen(static_cast<int>(art));
+        SeiteZeigen(quelle.nummer);
         if (auto* seite = dynamic_cast<TFoEntgeltabrechnung*>(ActivePageForm()))
             seite->Jahresvergleich().VergleichNachricht(befehl);
         if (auto* seite = dynamic_cast<TFoEinkommensteuer*>(ActivePageForm()))
@@ -633,19 +837,23 @@ void TMainForm::TitelAktualisieren()
     XoApplication().TrayIcon().SetHint(titel);
 }
 
-void TMainForm::GfBBeschriftungen()
+void TMainForm::SeitenBeschriftungen()
 {
-    // From the data set, not from the page: the limit is right also while page 5 is not shown.
-    const QString grenze = QString::fromStdString(m_gfb->GeringfuegigDaten().GrenzeText());
-    const QString abrechnung = TFoGeringfuegigBeschaeftigt::Seitentitel(grenze);
-    QAction* item = SeitenAktion(5);
-    if (!item)
-        return; // the menus are not built yet
-    item->setText(abrechnung);
-    item->setIconText(grenze);
-    item->setToolTip(abrechnung);
-    item->setStatusTip(QString());
-    TitelAktualisieren();
+    bool beschriftet = false;
+    for (std::size_t zeile = 0; zeile < m_berechnungen.size(); ++zeile) {
+        const TSeite& seite = kSeiten[zeile];
+        QAction* item = SeitenAktion(seite.nummer);
+        if (!seite.beschriftung || !item || !m_berechnungen[zeile])
+            continue; // the menus are not built yet
+        const TBeschriftung beschriftung = seite.beschriftung(*m_berechnungen[zeile]);
+        item->setText(beschriftung.caption);
+        item->setIconText(beschriftung.kurz);
+        item->setToolTip(beschriftung.caption);
+        item->setStatusTip(QString());
+        beschriftet = true;
+    }
+    if (beschriftet)
+        TitelAktualisieren();
 }
 
 void TMainForm::EinfuegeModusAnzeigen()
@@ -664,13 +872,13 @@ void TMainForm::BearbeitenAktualisieren()
 
 void TMainForm::MenueAktualisieren()
 {
-    const int seite = PageIndex();
-    const bool seitenDatei = seite == 1 || seite == 2 || seite == 5;
+    const TSeite* seite = SeiteNummer(PageIndex());
+    const bool seitenDatei = seite && seite->seitenDatei;
     Item("miSeiteLesen")->setEnabled(seitenDatei);
     Item("miSeiteSpeichern")->setEnabled(seitenDatei);
     Item("miDrucken")->setEnabled(SeiteDruckbar());
     Button("bnDrucken")->setEnabled(SeiteDruckbar());
-    Button("bnPreview")->setEnabled(seite == 1 || seite == 7);
+    Button("bnPreview")->setEnabled(seite && seite->vorschau);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
     Item("miStatusleiste")->setChecked(OptionenVtrl().AllgemeinDaten().Statuszeile());
@@ -705,9 +913,14 @@ void TMainForm::DatenGeaendert(TDaten& daten)
     TPageMainForm::DatenGeaendert(daten);
     if (&daten == &OptionenVtrl().AllgemeinDaten())
         OptionenGeaendert();
-    // The calculations notify while they are made: "GfB" may not exist yet.
-    if (m_gfb && &daten == &m_gfb->Daten())
-        GfBBeschriftungen();
+    // The calculations notify while they are made and while they go: a page's may not exist.
+    for (std::size_t zeile = 0; zeile < m_berechnungen.size(); ++zeile) {
+        if (kSeiten[zeile].beschriftung && m_berechnungen[zeile] &&
+            &daten == &m_berechnungen[zeile]->Daten()) {
+            SeitenBeschriftungen();
+            break;
+        }
+    }
 }
 
 void TMainForm::TrayProgrammSchliessen()
@@ -730,17 +943,18 @@ void TMainForm::AnleitungOeffnen()
 
 void TMainForm::LStTabelleOeffnen()
 {
-    TFoLStTabelle::Zeigen(LStTabelleVorgabenAus(m_lohn->LohnDatenOf()));
+    TFoLStTabelle::Zeigen(LStTabelleVorgabenAus(Lohn().LohnDatenOf()));
     MenueAktualisieren();
 }
 
 bool TMainForm::SeiteDruckbar() const
 {
-    const TPageForm* seite = ActivePageForm();
-    if (!seite || PageIndex() == 6)
+    const TPageForm* form = ActivePageForm();
+    const TSeite* seite = SeiteNummer(PageIndex());
+    if (!form || (seite && !seite->druckbar))
         return false;
     // A page whose printout is not built yet disables its own print item.
-    const auto* item = seite->findChild<QAction*>("pmiDrucken");
+    const auto* item = form->findChild<QAction*>("pmiDrucken");
     return !item || item->isEnabled();
 }
 
@@ -782,16 +996,15 @@ void TMainForm::bnDruckenClick()
 
 void TMainForm::Vorschau()
 {
-    std::unique_ptr<TVtDruck> druck;
-    if (PageIndex() == 1)
-        druck = std::make_unique<TVtDruckEntgeltabrechnung>(m_lohn->LohnDatenOf());
-    else if (PageIndex() == 7)
-        druck = std::make_unique<TVtDruckStKlVergleich>(m_stKlVergleich->StKlVergleichDaten());
-    else
+    const TSeite* seite = SeiteNummer(PageIndex());
+    TBerechnung* berechnung = BerechnungDerSeite(PageIndex());
+    if (!seite || !seite->vorschau || !berechnung)
         return;
+    std::unique_ptr<TVtDruck> druck = seite->vorschau(*berechnung);
     druck->Titel = windowTitle();
-    m_preview->SetDruck(std::move(druck));
-    SeiteZeigen(6);
+    TVtPrintPreviewBerechnung& preview = PreviewBerechnung();
+    preview.SetDruck(std::move(druck));
+    SeiteZeigen(SeiteDer(preview));
 }
 
 void TMainForm::TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse)

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -66,8 +67,9 @@ public:
     void NachDemErzeugen(const QString& erstesArgument);
 
     void TitelAktualisieren();
-    // Item, speed button and hint of page 5 from the pay limit of the data of "GfB".
-    void GfBBeschriftungen();
+    // Items, speed buttons and hints of the pages that are named after their data (the pay limit
+    // of "GfB").
+    void SeitenBeschriftungen();
     void EinfuegeModusAnzeigen();
     void BearbeitenAktualisieren();
     void MenueAktualisieren();
@@ -84,23 +86,24 @@ public:
     void Drucken();
     // The page printed once; only a beep while the printer is busy.
     void bnDruckenClick();
-    // The printout of the payroll page handed to the print preview, which is then shown.
+    // The printout of the page shown handed to the print preview, which is then shown.
     void Vorschau();
-    TVtPrintPreviewBerechnung& PreviewBerechnung() const { return *m_preview; }
+    TVtPrintPreviewBerechnung& PreviewBerechnung() const;
 
     // The wage-tax table over the data of the payroll statement.
     void LStTabelleOeffnen();
-    TLohnBerechnung& Lohn() const { return *m_lohn; }
-    TEStBerechnung& ESt() const { return *m_est; }
-    TGeringfuegigBerechnung& GfB() const { return *m_gfb; }
+    void AnleitungOeffnen();
+    TLohnBerechnung& Lohn() const;
+    TEStBerechnung& ESt() const;
+    TGeringfuegigBerechnung& GfB() const;
 
     void TabellenNachricht(TTabellenNachricht art, const QMetaObject& klasse) override;
     // The year comparison: stores "LOHN" or "EST" as a case and shows the comparison page, or
     // hands the comparison back to the calculation page ("Neu", "Ändern").
     void VergleichNachricht(TVergleichBefehl befehl, TVergleichArt art) override;
-    TVergleichBerechnung& LohnVergleich() const { return *m_lohnVergleich; }
-    TVergleichBerechnung& EStVergleich() const { return *m_estVergleich; }
-    TStKlVergleichBerechnung& StKlVergleich() const { return *m_stKlVergleich; }
+    TVergleichBerechnung& LohnVergleich() const;
+    TVergleichBerechnung& EStVergleich() const;
+    TStKlVergleichBerechnung& StKlVergleich() const;
 
     // The one action behind a page's menu item and speed button; nullptr for a page without them.
     QAction* SeitenAktion(int nummer) const;
@@ -118,7 +121,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The menus from the list of their actions.
     void MenueAufbauen();
+    // The items of the pages the user picks; the one of the page shown is checked.
+    void SeitenItems(QMenu& menu);
+    // One item for each tariff period of the income-tax tables.
+    void EStPeriodenItems(QMenu& menu, const QString& name);
     void SpeedPanelAufbauen();
     void StatuszeileAufbauen();
     QAction* NeuesItem(QMenu* menu, const QString& name, const QString& caption,
@@ -126,23 +134,22 @@ private:
     QToolButton* NeuerButton(const QString& name, const QString& caption, const QString& hint,
                              std::function<void()> aktion);
     void SeiteZeigen(int n);
-    void AnleitungOeffnen();
     // An owned calculation by its component name, or nullptr.
     TBerechnung* BerechnungNamens(std::string_view name) const;
+    // The calculation named `name` as class T; raises EAssertionFailed when there is none.
+    template <class T> T& BerechnungAls(std::string_view name) const;
+    // The calculation of page `nummer`, or nullptr.
+    TBerechnung* BerechnungDerSeite(int nummer) const;
+    // The number of the page showing `berechnung`, or 0.
+    int SeiteDer(const TBerechnung& berechnung) const;
     // A speed button that is the menu item's second face: one action, one state.
     QToolButton* ButtonFuer(const QString& name, QAction& item, const QString& caption,
                             const QString& hint);
 
     std::string m_datenVerzeichnis;
-    // The calculations of the pages; freed after the page forms (see the destructor).
-    std::unique_ptr<TLohnBerechnung> m_lohn;
-    std::unique_ptr<TVergleichBerechnung> m_lohnVergleich;
-    std::unique_ptr<TEStBerechnung> m_est;
-    std::unique_ptr<TVergleichBerechnung> m_estVergleich;
-    std::unique_ptr<TStKlVergleichBerechnung> m_stKlVergleich;
-    std::unique_ptr<TGeringfuegigBerechnung> m_gfb;
-    // Its printout reads the payroll data: freed before them.
-    std::unique_ptr<TVtPrintPreviewBerechnung> m_preview;
+    // The calculations of the pages, one for each row of the page table and in its order; freed
+    // after the page forms and in reverse order (see the destructor).
+    std::vector<std::unique_ptr<TBerechnung>> m_berechnungen;
     // The "DDE" field and the DDE manager's events; it goes first (see the destructor).
     std::unique_ptr<TDDEStatusAnzeige> m_ddeAnzeige;
     std::map<QString, QAction*> m_items;

@@ -21,6 +21,19 @@ void TCentBetrag::Setzen(double wert)
     m_wert = geschnitten;
 }
 
+void TCentBetrag::SetzenGanzeCent(double cent)
+{
+    constexpr double kGrenze = 1e11;
+    if (!(std::fabs(cent) < kGrenze) || !IstGanzeZahl(cent)) {
+        Setzen(cent * 0.01);
+        return;
+    }
+    m_gesetzt = true;
+    const double wert = cent == 0 ? 0.0 : cent / 100.0;
+    if (!ZahlGleich(wert, m_wert, kStellen))
+        m_wert = wert;
+}
+
 double TCentBetrag::Cent() const
 {
     return Abschneiden(m_wert * 100);

@@ -13,6 +13,8 @@ public:
 
     void Setzen(double wert);
     void SetzenCent(double cent) { Setzen(cent * 0.01); }
+    // Sets a number of cents as a two-place value's SetGanzeCents does: a whole number exactly.
+    void SetzenGanzeCent(double cent);
     double Wert() const { return m_wert; }
     double Cent() const;
     // Whether a set has been made since construction.

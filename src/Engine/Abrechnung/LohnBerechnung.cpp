@@ -1,12 +1,8 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 
-#include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
-#include "Engine/Abrechnung/DetailEntgelte.h"
-#include "Engine/Abrechnung/EntgeltPosten.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Stammdaten/Kasse.h"
-#include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Lib/Betrag.h"
 #include "Lib/IniFile.h"
@@ -251,27 +247,22 @@ void TLohnBerechnung::BeitragssaetzeSetzen()
 
 double TLohnBerechnung::BBGRVCent() const
 {
-    const TLohnDaten& d = LohnDatenOf();
-    return Beitragsbemessungsgrenzen().BBGRVJahr(d.Jahr->GetValue(), d.Monat->GetValue(),
-                                                 d.OstBBGRV->GetValue(), false) *
-           100;
+    return SVGrenzenGesetzlich(LohnDatenOf()).av;
 }
 
 double TLohnBerechnung::BBGKVJahrCent() const
 {
-    const TLohnDaten& d = LohnDatenOf();
-    return Abschneiden(Beitragsbemessungsgrenzen().BBGKVJahr(
-                           d.Jahr->GetValue(), d.Monat->GetValue(), d.OstBBGKV->GetValue()) *
-                       100);
+    return SVGrenzenGesetzlich(LohnDatenOf()).kv;
 }
 
 double TLohnBerechnung::BBGRVKnappschaftCent() const
 {
-    const TLohnDaten& d = LohnDatenOf();
-    return Beitragsbemessungsgrenzen().BBGRVJahr(d.Jahr->GetValue(), d.Monat->GetValue(),
-                                                 d.OstBBGRV->GetValue(),
-                                                 d.KnappschaftBBG->GetValue()) *
-           100;
+    return SVGrenzenGesetzlich(LohnDatenOf()).rv;
+}
+
+TLohnBerechnung::TSVGrenzen TLohnBerechnung::SVGrenzenCent() const
+{
+    return SVGrenzenAus(LohnDatenOf());
 }
 
 void TLohnBerechnung::BeitraegeFreigeben()
@@ -297,78 +288,9 @@ void TLohnBerechnung::BeitraegeFreigeben()
     frei(d.RVBeitrag, rv == 1 || rv == 2);
 }
 
-void TLohnBerechnung::Ungueltig(TValue& wert)
-{
-    wert.ChangeFlag(TValue::vfUndetermined, true);
-}
-
-void TLohnBerechnung::ErgebnisseUngueltig(bool berechnungsfehler)
-{
-    TLohnDaten& d = LohnDatenOf();
-    const int ausgangswert = d.Ausgangswert->GetValue();
-    Ungueltig(ausgangswert == TLohnDaten::kAusEntgelt ? *d.Nettoentgelt : *d.Entgelt);
-    if (!berechnungsfehler)
-        return;
-    Ungueltig(ausgangswert == TLohnDaten::kAusLohnsteuer ? *d.Nettoentgelt : *d.Lohnsteuer);
-    for (TDouble* wert : {d.Kirchensteuer, d.Solidaritaetszuschlag, d.KVBeitrag, d.PVBeitrag,
-                          d.KVZBBeitrag, d.PVKLBeitrag, d.RVBeitrag, d.AVBeitrag})
-        Ungueltig(*wert);
-}
-
 void TarifEingabenSetzen(TLStTabBase& t, const TLohnDaten& d)
 {
-    const int jahr = d.Jahr->GetValue();
-    const int monat = d.Monat->GetValue();
-    // The rate goes first: the amounts set after it are converted with it.
-    t.SetDoub(ldKurs, d.Waehrungskurs() ? d.Waehrungskurs()->GetStoredValue() : 1.0);
-    t.SetBool(lbAltersentlastung, d.Alter1() == 1);
-    t.SetInt(liKeineAV, d.ALV());
-    t.SetDoub(ldAVSatz, d.AVSatz->GetValue());
-    t.SetDoub(ldFaktor, d.Faktor->GetValue());
-    t.SetBool(lbFaktorAnwenden, d.FaktorAnwenden->GetValue());
-    t.SetDoub(ldFreibetrag, d.Freibetrag->GetCents());
-    const TDatum geburt = d.Geburtsdatum->GetValue();
-    t.SetGeburtsdatum({geburt.Tag, geburt.Monat, geburt.Jahr});
-    t.SetDoub(ldHinzurechnung, d.Hinzurechnungsbetrag->GetCents());
-    t.SetDoub(ldBBGRV, d.BBGRV());
-    t.SetDoub(ldBBGKV, Beitragsbemessungsgrenzen().BBGKVJahr(jahr, monat, false));
-    t.SetBool(lbKeineVSP, d.KeineVSP->GetValue());
-    t.SetBool(lbKeineZTab, d.KeineZTab->GetValue());
-    t.SetDoub(ldKinderfreibetraege, StrToBetragFloat(d.Kinderfreibetraege->GetValue()));
-    t.SetBool(lbKirchensteuer, d.Kirchensteuersatz->GetValue() > 0);
-    t.SetDoub(ldKVSatz, d.BGS->GetZiffer(1) == 3 ? d.KVSatz->GetValue()
-                                                 : Beitragssaetze().KVSatzF(jahr, monat));
-    t.SetDoub(ldKVZusatzSatz, d.KVZBSatz->GetValue());
-    t.SetDoub(ldKVZusatzDurchschnitt, Beitragssaetze().KVSatzZB(jahr, monat));
-    t.SetInt(liZeitraum, d.Zeitraum->GetValue());
-    t.SetInt(liVersMonate, d.MonateVersBez->GetValue());
-    t.SetInt(liKVArt, d.PKV());
-    t.SetCurr(lcPKVBeitrag, d.PrivatKPVBeitrag->GetValue() * 100);
-    t.SetCurr(lcPKVZuschuss, d.PrivatKPVAGZuschuss->GetValue() * 100);
-    t.SetInt(liPVKinder, d.PVA());
-    t.SetBool(lbPVSachsen, d.PVSachsen->GetValue());
-    t.SetDoub(ldPVSatz, d.PVSatz->GetValue());
-    t.SetDoub(ldPVKinderlosSatz, d.PVKLSatz->GetValue());
-    t.SetBool(lbKinderlos, d.Kinderlos->GetValue());
-    t.SetInt(liRVArt, d.KRV());
-    t.SetDoub(ldRVSatz, d.RVSatz->GetValue());
-    t.SetInt(liSteuerklasse, d.Steuerklasse->GetValue());
-    t.SetInt(liVersBeginn, d.Versorgungsbeginn->GetValue());
-    t.SetCurr(lcVersSonder, d.Sonderzahlungen->GetCents());
-    t.SetCurr(lcVersBezug, d.Versorgungsbezuege->GetCents());
-    t.SetCurr(lcVersBemMonat, d.VersBezBemGrdlMonat->GetCents());
-}
-
-void TLohnBerechnung::TarifEingaben()
-{
-    const TLohnDaten& d = LohnDatenOf();
-    TLStTabBase& t = *m_tab;
-    TarifEingabenSetzen(t, d);
-    // What only the statement itself taxes: its pay, the share-scheme advantages among the other
-    // payments, and the general option of the 2005 lump-sum rule.
-    t.SetCurr(lcLohn, d.Entgelt->GetCents());
-    t.SetBool(lbKeinArbeitnehmerpauschbetrag, PAP05FehlerBeheben());
-    t.SetDoub(ldVermoegensbeteiligung, d.Vorteile_19a_1_4->GetCents());
+    TarifEingabenSetzen(t, TarifEingabenAus(d));
 }
 
 void TLohnBerechnung::Calculate()
@@ -385,46 +307,14 @@ void TLohnBerechnung::Calculate()
 
     m_fehlermeldung.clear();
     const int jahr = d.Jahr->GetValue();
-    struct TTarifFreigabe {
-        std::unique_ptr<TLStTabBase>& tab;
-        ~TTarifFreigabe() { tab.reset(); }
-    } freigabe{m_tab};
-    m_tab = CreateLStTab(static_cast<std::uint16_t>(jahr),
-                         static_cast<std::uint16_t>(d.Monat->GetValue()));
-    TarifEingaben();
-
-    try {
-        if (d.DetailEntgelt->GetValue()) {
-            DetailEntgelteBerechnen(d.DetailEntgelte());
-        } else {
-            if (d.Ausgangswert->GetValue() == TLohnDaten::kAusLohnsteuer)
-                BruttoZurLohnsteuer();
-            std::vector<TEntgeltPosten> posten{
-                TEntgeltPosten::Versorgung(d.Versorgungsbezuege->GetValue()),
-                TEntgeltPosten::NettoAbzug(d.NettoAbz->GetValue())};
-            if (d.Ausgangswert->GetValue() == TLohnDaten::kAusNetto)
-                // The given net pay includes the child benefit paid with it; the pay component
-                // must not earn it once more, or every recalculation raises the gross.
-                posten.push_back(TEntgeltPosten::Entgelt(true, d.Nettoentgelt->GetValue() -
-                                                                   d.KindergeldImNetto() +
-                                                                   d.NettoAbz->GetValue()));
-            else
-                posten.push_back(TEntgeltPosten::Entgelt(false, d.Entgelt->GetValue()));
-            PostenBerechnen(posten);
-        }
-    } catch (const ELohnberechnung& e) {
-        m_fehlermeldung = e.what();
-        ErgebnisseUngueltig(true);
-    } catch (const ELStTabError& e) {
-        m_fehlermeldung = e.what();
-        ErgebnisseUngueltig(true);
-    } catch (const std::exception& e) {
-        m_fehlermeldung = e.what();
-        ErgebnisseUngueltig(false);
-    }
-    m_tab.reset();
-    if (jahr == 1991 || jahr == 1992)
-        Ungueltig(*d.Solidaritaetszuschlag);
+    const TLohnEingaben eingaben = LohnEingabenAus(d);
+    const TLohnErgebnisse ergebnisse = LohnRechnen(eingaben);
+    LohnErgebnisseSchreiben(eingaben, ergebnisse, d);
+    m_fehlermeldung = ergebnisse.meldung;
+    if (ergebnisse.summenGesetzt)
+        m_summen = ergebnisse.summen;
+    if (ergebnisse.arbeitgeberGesetzt)
+        m_arbeitgeber = ergebnisse.arbeitgeber;
     d.VersBezBemGrdlMonat->SetFlag(TValue::vfEnabled,
                                    jahr > 2004 && d.Versorgungsbezuege->GetValue() != 0);
     d.Sonderzahlungen->SetFlag(TValue::vfEnabled, d.VersBezBemGrdlMonat->IsEnabled());
