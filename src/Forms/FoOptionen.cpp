@@ -237,7 +237,7 @@ bool OptionenBearbeiten()
     try {
         TOptionenVtrl& optionen = OptionenVtrl();
         const auto infobereich = [&optionen] {
-            return optionen.AllgemeinDaten().Schalter("InfobereichSymbol").GetValue();
+            return optionen.AllgemeinDaten().InfobereichSymbol();
         };
         const bool vorher = infobereich();
         bool ok = false;

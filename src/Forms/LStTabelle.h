@@ -56,7 +56,6 @@ public:
     int Steuerklasse() const;
     // In tenths: 5 is one half.
     int KinderZehntel() const;
-    double KirchensteuerSatz() const { return m_kiStSatz; }
 
     // The popup's commands; refused choices beep and change nothing.
     void SetSteuerklasse(int klasse);

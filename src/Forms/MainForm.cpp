@@ -260,13 +260,15 @@ const TAktion kAktionen[] = {
      [](TMainForm& f) { f.FitToPage(); }},
     {gAnsicht, "miMauspalette", "&Mauspalette", nullptr,
      [](TMainForm& f) {
-         TMainForm::SetSchalter("Mauspalette", !TMainForm::Schalter("Mauspalette"));
+         OptionenVtrl().AllgemeinDaten().SetMauspalette(
+             !OptionenVtrl().AllgemeinDaten().Mauspalette());
          f.OptionenGeaendert();
      },
      TArt::Umschalter},
     {gAnsicht, "miStatusleiste", "&Statusleiste", nullptr,
      [](TMainForm& f) {
-         TMainForm::SetSchalter("Statuszeile", !TMainForm::Schalter("Statuszeile"));
+         OptionenVtrl().AllgemeinDaten().SetStatuszeile(
+             !OptionenVtrl().AllgemeinDaten().Statuszeile());
          f.OptionenGeaendert();
      },
      TArt::Umschalter},
@@ -299,8 +301,8 @@ const TAktion kAktionen[] = {
     Trenner(gOptionen),
     {gOptionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", nullptr,
      [](TMainForm& f) {
-         TMainForm::SetSchalter("BeimBeendenSpeichern",
-                                !TMainForm::Schalter("BeimBeendenSpeichern"));
+         OptionenVtrl().AllgemeinDaten().SetBeimBeendenSpeichern(
+             !OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
          f.MenueAktualisieren();
      },
      TArt::Umschalter},
@@ -383,7 +385,7 @@ TMainForm::~TMainForm()
     m_ddeAnzeige.reset();
     // First, while window and pages are whole: the message box of a failed start runs its own
     // event loop. Nothing may leave a destructor: the failure is told, not thrown.
-    if (Schalter("InfobereichSymbol")) {
+    if (OptionenVtrl().AllgemeinDaten().InfobereichSymbol()) {
         try {
             TrayProgrammStarten();
         } catch (const std::exception& e) {
@@ -653,7 +655,7 @@ void TMainForm::SetActivePage(int n)
 void TMainForm::SeiteZeigen(int n)
 {
     SetActivePage(n);
-    if (Schalter("GroesseAnpassen"))
+    if (OptionenVtrl().AllgemeinDaten().GroesseAnpassen())
         FitToPage();
 }
 
@@ -666,7 +668,7 @@ void TMainForm::SetFetteSchrift(bool bold)
 void TMainForm::ToggleScaling()
 {
     TPageMainForm::ToggleScaling();
-    if (Schalter("GroesseAnpassen"))
+    if (OptionenVtrl().AllgemeinDaten().GroesseAnpassen())
         FitToPage();
     else
         InArbeitsflaeche();
@@ -704,7 +706,7 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
     // Each file on its own; one message lists every file that could not be written.
     TFehlerSammlung fehler;
     fehler.Versuche([alle] { OptionenVtrl().Save(alle); });
-    if (alle || Schalter("BeimBeendenSpeichern")) {
+    if (alle || OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern()) {
         fehler.Versuche([&] {
             fensterDatei([this](TXIniFile& ini) {
                 ini.WriteString(objectName().toStdString(), "Version", kVersion);
@@ -879,9 +881,10 @@ void TMainForm::MenueAktualisieren()
     Button("bnPreview")->setEnabled(seite && seite->vorschau);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
         aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
-    Item("miStatusleiste")->setChecked(Schalter("Statuszeile"));
-    Item("miMauspalette")->setChecked(Schalter("Mauspalette"));
-    Item("miBeimBeendenSpeichern")->setChecked(Schalter("BeimBeendenSpeichern"));
+    Item("miStatusleiste")->setChecked(OptionenVtrl().AllgemeinDaten().Statuszeile());
+    Item("miMauspalette")->setChecked(OptionenVtrl().AllgemeinDaten().Mauspalette());
+    Item("miBeimBeendenSpeichern")
+        ->setChecked(OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
     Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
     Item("miSVTabelleSchliessen")->setEnabled(FormOfClassExists(TFoSVTabelle::staticMetaObject));
     Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
@@ -890,8 +893,8 @@ void TMainForm::MenueAktualisieren()
 
 void TMainForm::OptionenGeaendert()
 {
-    m_paStatuszeile->setVisible(Schalter("Statuszeile"));
-    m_speedPanel->setVisible(Schalter("Mauspalette"));
+    m_paStatuszeile->setVisible(OptionenVtrl().AllgemeinDaten().Statuszeile());
+    m_speedPanel->setVisible(OptionenVtrl().AllgemeinDaten().Mauspalette());
     MenueAktualisieren();
 }
 

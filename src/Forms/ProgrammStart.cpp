@@ -66,7 +66,7 @@ TUpdateLage UpdateLageLesen()
 {
     const TOptionenUpdateDaten& u = OptionenVtrl().UpdateDaten();
     TUpdateLage lage;
-    lage.updaterGestartet = u.Schalter("UpdaterGestartet").GetValue();
+    lage.updaterGestartet = u.UpdaterGestartet();
     if (const auto* rhythmus = dynamic_cast<const TInteger*>(u.FindValue("UpdateRhythmus")))
         lage.rhythmus = rhythmus->GetValue();
     if (const TValue* zuletzt = u.FindValue("ZuletztGesucht"))
@@ -77,7 +77,7 @@ TUpdateLage UpdateLageLesen()
 void UpdateLageSpeichern(const TUpdateLage& lage)
 {
     TOptionenUpdateDaten& u = OptionenVtrl().UpdateDaten();
-    u.Schalter("UpdaterGestartet").SetValue(lage.updaterGestartet);
+    u.SetUpdaterGestartet(lage.updaterGestartet);
     if (TValue* zuletzt = u.FindValue("ZuletztGesucht"))
         zuletzt->SetAsString(lage.zuletztGesucht);
 }
@@ -97,7 +97,7 @@ bool TProgrammStart::Starten()
         OptionenVtrl().Save(false);
         return false;
     }
-    if (TMainForm::Schalter("TitelZeigen"))
+    if (OptionenVtrl().AllgemeinDaten().TitelZeigen())
         TFoTitel::ZeigeTitelfenster(TIniFile(JoinPath(datenVerzeichnis, "VANTRL32.INI")));
     hauptfenster = std::make_unique<TMainForm>(datenVerzeichnis);
     hauptfenster->init();

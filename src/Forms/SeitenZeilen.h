@@ -1,9 +1,8 @@
 #pragma once
 // Row helpers of the calculation pages: a titled group of label/field rows in a column of the
-// page, a row of controls side by side, and the page's groups as text lines ("Seite kopieren").
+// page and a row of controls side by side.
 // Dense like a desktop form, so that a page fits a 1366 x 768 screen without scrolling.
 #include <QString>
-#include <QStringList>
 
 #include <initializer_list>
 
@@ -21,6 +20,3 @@ QGridLayout* SeitenGitter(QWidget& panel, QVBoxLayout& spalte, const QString& ti
 // The controls side by side without margins of their own; buttons keep their size. Tab runs
 // along the row, and focusing the row focuses its first field.
 QWidget* SeitenZeile(QWidget& panel, std::initializer_list<QWidget*> controls);
-// Every group box of the panel: its title, then each shown row as caption and field text (the
-// fields of a grid row side by side).
-QStringList SeitenText(const QWidget& panel);

@@ -34,7 +34,6 @@ public:
     // `fokus` takes the focus after the first press.
     TJahresvergleichKnopf(QPushButton& knopf, TVergleichArt art, QWidget& fokus);
 
-    bool ZweitesJahr() const { return m_zweitesJahr; }
     // The main window's Neu or Aendern; other commands are ignored.
     void VergleichNachricht(TVergleichBefehl befehl);
 

@@ -31,9 +31,6 @@ public:
     void SetMaxLength(int laenge);
     bool Minus() const { return m_regeln.minus; }
     void SetMinus(bool minus) { m_regeln.minus = minus; }
-    bool LeerErlaubt() const { return m_regeln.leerErlaubt; }
-    void SetLeerErlaubt(bool leer) { m_regeln.leerErlaubt = leer; }
-    bool AutoSelect() const { return m_autoSelect; }
     void SetAutoSelect(bool autoSelect) { m_autoSelect = autoSelect; }
 
     // Any text read as an amount ("1.234,5") and shown with the field's places; refused text

@@ -219,11 +219,6 @@ QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over, const QRect& w
         CenterSpan(rect.height(), over.y(), over.height(), workArea.y(), workArea.height()));
 }
 
-QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over)
-{
-    return CenterRectInWorkArea(rect, over, GetWorkArea());
-}
-
 void AlsDialog(QWidget& fenster)
 {
     const Qt::WindowFlags alt = fenster.windowFlags();
@@ -323,11 +318,6 @@ void SetBoldFont(QWidget& control, bool bold)
     }
     for (QWidget* child : control.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         SetBoldFont(*child, bold);
-}
-
-int GetWheelScrollLines()
-{
-    return QApplication::wheelScrollLines();
 }
 
 void Delay(int milliseconds)

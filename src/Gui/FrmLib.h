@@ -36,7 +36,6 @@ QRect RechteckImArbeitsbereich(std::int64_t links, std::int64_t oben, std::int64
 // The top-left point that centres `rect` over `over`, kept inside `workArea` (its origin
 // included: a work area beside a left or top panel does not start at 0).
 QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over, const QRect& workArea);
-QPoint CenterRectInWorkArea(const QRect& rect, const QRect& over);
 
 // Makes a window a dialog: a title and a close button, but no minimise and maximise buttons, as a
 // modal window has.
@@ -66,9 +65,6 @@ void SetEditColours(QWidget& edit, bool enabled, bool readOnly);
 
 // Sets or clears bold in the control's font and in all its children.
 void SetBoldFont(QWidget& control, bool bold);
-
-// Lines to scroll per wheel notch; -1 scrolls a page.
-int GetWheelScrollLines();
 
 // Waits while the application keeps processing its events (through the delay hook).
 void Delay(int milliseconds);

@@ -24,12 +24,6 @@ TMVCCheckBox::TMVCCheckBox(TBerechnungForm* owner, QWidget* parent)
     });
 }
 
-void TMVCCheckBox::SetHideDisabled(bool hide)
-{
-    m_hideDisabled = hide;
-    Refresh();
-}
-
 void TMVCCheckBox::Refresh()
 {
     if (!m_value)
@@ -41,8 +35,6 @@ void TMVCCheckBox::Refresh()
     if (checkState() != state)
         setCheckState(state);
     SetControlEnabled(*this, m_value->IsEnabled());
-    if (m_hideDisabled)
-        setVisible(isEnabled());
 }
 
 void TMVCCheckBox::nextCheckState()

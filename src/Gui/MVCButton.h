@@ -21,14 +21,9 @@ class TMVCCheckBox : public QCheckBox, public TMVCControl {
     Q_OBJECT
 public:
     explicit TMVCCheckBox(TBerechnungForm* owner, QWidget* parent = nullptr);
-    bool HideDisabled() const { return m_hideDisabled; }
-    void SetHideDisabled(bool hide);
     void Refresh() override;
 
 protected:
     // A click never leads into the grey state.
     void nextCheckState() override;
-
-private:
-    bool m_hideDisabled = false;
 };

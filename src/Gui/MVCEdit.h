@@ -13,7 +13,6 @@ class TMVCLabel : public QLabel, public TMVCControl {
     Q_OBJECT
 public:
     explicit TMVCLabel(TBerechnungForm* owner, QWidget* parent = nullptr);
-    bool HideDisabled() const { return m_hideDisabled; }
     void SetHideDisabled(bool hide);
     void Refresh() override;
 

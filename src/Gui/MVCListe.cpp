@@ -302,16 +302,6 @@ void TMVCComboBox::SetItemIndex(int index)
         setCurrentIndex(index);
 }
 
-void TMVCComboBox::SetText(const QString& text)
-{
-    if (text == currentText())
-        return;
-    if (isEditable())
-        setEditText(text);
-    else
-        setCurrentIndex(findText(text, Qt::MatchExactly));
-}
-
 void TMVCComboBox::Change()
 {
     Schreiben([this](TValue& value) {

@@ -48,9 +48,8 @@ public:
     explicit TMVCComboBox(TBerechnungForm* owner, QWidget* parent = nullptr);
     void SetValue(TValue* value) override;
     void Refresh() override;
-    // Setting index or text runs the change handling when they differ.
+    // Setting the index runs the change handling when it differs.
     void SetItemIndex(int index);
-    void SetText(const QString& text);
     void showPopup() override;
 
 protected:

@@ -141,7 +141,6 @@ public:
     void SetEndBetrag(double betrag) { m_endBetrag = betrag; }
     int ZeilenHoehe() const { return m_zeilenHoehe; }
     void SetZeilenHoehe(int hoehe);
-    int TabellenBreite() const { return m_tabellenBreite; }
     // The table's fixed width; the window is as wide as the table and the scroll bar.
     void SetTabellenBreite(int breite);
 

@@ -87,15 +87,3 @@ void TXoApplication::EndBusy()
     if (--m_busy == 0)
         QApplication::restoreOverrideCursor();
 }
-
-void SwitchToWindow(QWidget& window, bool restore)
-{
-    if (!window.isEnabled())
-        return;
-    window.raise();
-    if (restore && window.isVisible()) {
-        if (window.isMinimized())
-            window.showNormal();
-        window.activateWindow();
-    }
-}

@@ -13,8 +13,6 @@
 
 #include <functional>
 
-class QWidget;
-
 class TXoApplication : public QObject {
     Q_OBJECT
 public:
@@ -50,7 +48,3 @@ private:
 
 TXoApplication& XoApplication();
 TSingleton<TXoApplication>& XoApplicationSingleton();
-
-// Brings a window of this program to the front; with `restore` a minimised one (not a maximised
-// one) is restored and gets the focus.
-void SwitchToWindow(QWidget& window, bool restore);

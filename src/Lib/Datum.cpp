@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
-#include <string_view>
 
 TDatum SetDatum(std::int32_t tag, std::int32_t monat, std::int32_t jahr)
 {
@@ -38,48 +37,10 @@ std::string DatumToStr(const TDatum& d)
     return buf;
 }
 
-namespace {
-
-// The digits of s[pos, pos + len) as a number; 0 when the part is missing or holds a non-digit.
-std::int32_t Feld(std::string_view s, std::size_t pos, std::size_t len)
-{
-    if (pos + len > s.size())
-        return 0;
-    std::int32_t n = 0;
-    for (const char c : s.substr(pos, len)) {
-        if (c < '0' || c > '9')
-            return 0;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
-
-} // namespace
-
-TDatum StrToDatum(std::string_view s)
-{
-    return SetDatum(Feld(s, 6, 2), Feld(s, 4, 2), Feld(s, 0, 4));
-}
-
 std::string DatumAlsText(const TDatum& d)
 {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%.2d%c%.2d%c%.4d", static_cast<int>(d.Tag), kDatumsTrenner,
                   static_cast<int>(d.Monat), kDatumsTrenner, static_cast<int>(d.Jahr));
     return buf;
-}
-
-double IIFDouble(bool bedingung, double a, double b)
-{
-    return bedingung ? a : b;
-}
-
-int IIFInt(bool bedingung, int a, int b)
-{
-    return bedingung ? a : b;
-}
-
-std::string IIFStr(bool bedingung, std::string_view a, std::string_view b)
-{
-    return std::string(bedingung ? a : b);
 }

@@ -1,11 +1,10 @@
 #pragma once
-// The date record of the program and its two text forms, plus the small choosers IIF...
+// The date record of the program and its two text forms.
 //
 // Stored dates (INI files, token streams) are eight digits, year, month, day ("20260315").
 // Shown dates are German whatever the host locale: "15.03.2026".
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 struct TDatum {
     std::int32_t Tag = 0;
@@ -27,12 +26,5 @@ int JahreZwischen(const TDatum& von, const TDatum& bis);
 
 // "%.4d%.2d%.2d": year, month, day.
 std::string DatumToStr(const TDatum& d);
-// Reads the first four characters as year, the next two as month, the next two as day; a part
-// that is missing or not a number reads as 0, so bad text gives a cleared date, never an error.
-TDatum StrToDatum(std::string_view s);
 // "dd.mm.yyyy".
 std::string DatumAlsText(const TDatum& d);
-
-double IIFDouble(bool bedingung, double a, double b);
-int IIFInt(bool bedingung, int a, int b);
-std::string IIFStr(bool bedingung, std::string_view a, std::string_view b);

@@ -61,11 +61,6 @@ std::string QuoteLiteral(std::string_view text)
     return result;
 }
 
-std::string ExtractName(std::string_view text)
-{
-    return std::string(text.substr(0, text.find('=')));
-}
-
 std::string ReplaceAll(std::string_view s, std::string_view alt, std::string_view neu)
 {
     if (alt.empty())

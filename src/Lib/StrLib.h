@@ -24,8 +24,6 @@ std::string JoinPath(std::string_view dir, std::string_view rel);
 // single quotes, every control character and every single quote as '#' and its decimal code.
 // "It's" gives 'It'#39's'; an empty text gives ''.
 std::string QuoteLiteral(std::string_view text);
-// The text before the first '=' (the whole text when there is none).
-std::string ExtractName(std::string_view text);
 
 // Replaces every occurrence of `alt` by `neu`; an empty `alt` changes nothing.
 std::string ReplaceAll(std::string_view s, std::string_view alt, std::string_view neu);

@@ -31,32 +31,9 @@ bool IstHexZiffer(char c)
     return IstZiffer(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
 
-char Klein(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool IstFloatZeichen(char c)
 {
     return IstZiffer(c) || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
-}
-
-const char* TokenName(int kind)
-{
-    switch (kind) {
-    case toSymbol:
-        return "Bezeichner";
-    case toString:
-        return "String";
-    case toInteger:
-    case toFloat:
-        return "Zahl";
-    case toOpenTag:
-    case toCloseTag:
-        return "Tag";
-    default:
-        return nullptr;
-    }
 }
 
 } // namespace
@@ -214,24 +191,4 @@ double TXoParser::TokenFloat() const
     if (ec != std::errc() || ende != t.data() + t.size())
         Error("Ungültige Zahl '" + m_tokenText + "'");
     return x;
-}
-
-bool TXoParser::TokenSymbolIs(std::string_view symbol) const
-{
-    if (m_token != toSymbol || symbol.size() != m_tokenText.size())
-        return false;
-    for (std::size_t i = 0; i < symbol.size(); ++i) {
-        if (Klein(symbol[i]) != Klein(m_tokenText[i]))
-            return false;
-    }
-    return true;
-}
-
-void TXoParser::CheckToken(int kind) const
-{
-    if (m_token == kind)
-        return;
-    if (const char* name = TokenName(kind))
-        Error(std::string(name) + " erwartet");
-    Error("'" + std::string(1, static_cast<char>(kind)) + "' erwartet");
 }

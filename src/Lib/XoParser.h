@@ -42,11 +42,6 @@ public:
     std::int64_t TokenInt() const;
     // The number of an integer or float token, read with '.' as the decimal point.
     double TokenFloat() const;
-    // Symbol comparison without regard to case.
-    bool TokenSymbolIs(std::string_view symbol) const;
-    // Raises "<what> erwartet" unless the current token has that kind.
-    void CheckToken(int kind) const;
-    int SourceLine() const { return m_tokenLine; }
 
 private:
     [[noreturn]] void Error(const std::string& text) const;

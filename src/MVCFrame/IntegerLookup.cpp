@@ -171,12 +171,6 @@ bool TIntegerLookupObj::InRange(std::int32_t n) const
     return std::find(m_objects.begin(), m_objects.end(), n) != m_objects.end();
 }
 
-int TIntegerLookupObj::Object(int index) const
-{
-    VT_ASSERT(index >= 0 && index < static_cast<int>(m_objects.size()), "Index ungültig");
-    return m_objects[static_cast<std::size_t>(index)];
-}
-
 bool TIntegerLookupObj::Validate(std::string& newText, const TValidateEvent& method)
 {
     if (!TCustomIntegerLookupStringList::Validate(newText, method))

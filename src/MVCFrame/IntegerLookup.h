@@ -75,7 +75,6 @@ public:
     int GetItemIndex() const override;
     void SetItemIndex(int index) override;
     bool InRange(std::int32_t n) const override;
-    int Object(int index) const;
 
 protected:
     bool Validate(std::string& newText, const TValidateEvent& method) override;

@@ -34,18 +34,6 @@ const TDateList::TDate& TDateList::Get(int index) const
     return m_daten[static_cast<std::size_t>(index)];
 }
 
-int TDateList::GetProp(int index, int property) const
-{
-    if (property == kMonat)
-        return Get(index).monat;
-    if (property == kJahr)
-        return Get(index).jahr;
-    char text[120];
-    std::snprintf(text, sizeof text, "Unbekannter Eigenschaftsindex (%s, %d)", "TDateList",
-                  property);
-    throw Exception(text);
-}
-
 TJahrListe::TJahrListe(TDaten* daten, std::string name, TValueCreateFlags flags)
     : TCustomIntegerLookup(daten, std::move(name), flags)
 {

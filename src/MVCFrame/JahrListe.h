@@ -19,15 +19,10 @@ public:
         int monat = 0;
         int tag = 0;
     };
-    static constexpr int kMonat = 1;
-    static constexpr int kJahr = 2;
-
     void Add(TDate datum) { m_daten.push_back(datum); }
     void Clear() { m_daten.clear(); }
     int Count() const { return static_cast<int>(m_daten.size()); }
     const TDate& Get(int index) const;
-    // Property 1 is the month, 2 the year.
-    int GetProp(int index, int property) const;
 
 private:
     std::vector<TDate> m_daten;

@@ -16,7 +16,9 @@
 //   Daten.h            TDaten: a data set of values and the change propagation
 //   Berechnung.h       TBerechnung: a calculation that owns one data set and recalculates it
 //   DatenContainer.h   TDatenContainer: a data set with child data sets and calculations
-//   Waehrung.h         the currency name by the display option (hook of the options model)
+//   WaehrungsName.h    the currency name by the display option (hook of the options model)
+//   ZahlText.h         checks of number texts before they are converted
+//   DDEMngr.h          TMVCDDEManager: the data sets published as automation topics
 //
 // A change travels one way: a control writes text into its value; the value validates and stores
 // it and calls its data set; the data set marks itself modified, tells the registry of data sets,

@@ -17,7 +17,6 @@ public:
     TStringFileLookup(TDaten* daten, std::string name, TValueCreateFlags flags = 0,
                       std::string dateiName = std::string(), bool sortiert = false);
 
-    const std::string& DateiName() const { return m_dateiName; }
     void SetDateiName(std::string dateiName) { m_dateiName = std::move(dateiName); }
     bool Sortiert() const { return HasFlag(vfClassFlag); }
 

@@ -20,11 +20,7 @@ public:
                      std::string defaultValue, std::string iniDatei, std::string iniPfad,
                      std::string section);
 
-    const std::string& IniDatei() const { return m_iniDatei; }
     const std::string& IniPfad() const { return m_iniPfad; }
-    const std::string& Section() const { return m_section; }
-    void SetIniDatei(std::string datei) { m_iniDatei = std::move(datei); }
-    void SetIniPfad(std::string pfad) { m_iniPfad = std::move(pfad); }
 
     // The section's values in file order (empty when the file or section is missing).
     virtual void GetChoices(TStrings& list) const;

@@ -1,6 +1,5 @@
 #include "MVCFrame/StringValue.h"
 
-#include "Lib/Betrag.h"
 #include "Lib/Exception.h"
 #include "Lib/StrLib.h"
 #include "Lib/XoParser.h"
@@ -41,11 +40,6 @@ void TString::SetDefault(std::string text)
     m_default = std::move(text);
     if (HasFlag(vfCreating))
         m_value = m_default;
-}
-
-double TString::AsFloat() const
-{
-    return StrToBetragFloat(GetValue());
 }
 
 void TString::WriteTo(TStrings& lines) const

@@ -14,8 +14,6 @@ public:
     void SetValue(std::string text);
     const std::string& GetDefault() const { return m_default; }
     void SetDefault(std::string text);
-    // The text read as an amount ("12 EUR" gives 12); 0 when there is no number in it.
-    double AsFloat() const;
 
     void SetAsString(std::string_view text) override { SetValue(std::string(text)); }
     std::string GetDefaultAsString() const override { return m_default; }

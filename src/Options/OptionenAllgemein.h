@@ -15,8 +15,20 @@ class TOptionenAllgemeinDaten : public TOptionenBase {
 public:
     using TOptionenBase::TOptionenBase;
 
+    // The program's switches, one accessor each; each name is its INI key.
     bool BeimBeendenSpeichern() const { return Wert("BeimBeendenSpeichern"); }
+    bool GroesseAnpassen() const { return Wert("GroesseAnpassen"); }
+    bool InfobereichSymbol() const { return Wert("InfobereichSymbol"); }
+    bool KiGImmerImNetto() const { return Wert("KiGImmerImNetto"); }
+    bool Mauspalette() const { return Wert("Mauspalette"); }
+    bool PAP05FehlerBeheben() const { return Wert("PAP05FehlerBeheben"); }
+    bool Statuszeile() const { return Wert("Statuszeile"); }
     bool TabellenImVordergrund() const { return Wert("TabellenImVordergrund"); }
+    bool TitelZeigen() const { return Wert("TitelZeigen"); }
+    // The switches the main window's menu toggles.
+    void SetBeimBeendenSpeichern(bool an) { Schalter("BeimBeendenSpeichern").SetValue(an); }
+    void SetMauspalette(bool an) { Schalter("Mauspalette").SetValue(an); }
+    void SetStatuszeile(bool an) { Schalter("Statuszeile").SetValue(an); }
 
 protected:
     void CreateValues() override;
@@ -46,6 +58,10 @@ public:
     static constexpr int kWoche = 1;
     static constexpr int kMonat = 2;
     static constexpr int kNie = 3;
+
+    // Whether the last run ended for the updater (see the update check at start).
+    bool UpdaterGestartet() const { return Wert("UpdaterGestartet"); }
+    void SetUpdaterGestartet(bool an) { Schalter("UpdaterGestartet").SetValue(an); }
 
 protected:
     void CreateValues() override;

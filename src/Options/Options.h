@@ -6,6 +6,10 @@
 //                  "BenutzerOptionen" read from the user's OPTIONEN.INI when it is created
 // The options container (OptionenVtrl.h) keeps it in step with its general options, in both
 // directions, so a change in the options dialog reaches every window.
+//
+// Headers of this folder that name no class of their own:
+//   OptionenJahr.h      TOptionen...Daten: the statutory values of 2026 and 2027, a group each
+//   OptionenPruefung.h  TOptionsCheck: the options check of Setprobe
 #include "Lib/Singleton.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/Daten.h"

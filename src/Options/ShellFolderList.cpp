@@ -100,13 +100,6 @@ int TShellFolderList::FallbackFolder(int number) const
     }
 }
 
-void TShellFolderList::Clear()
-{
-    m_namen.clear();
-    m_nummern.clear();
-    m_eintraege.clear();
-}
-
 void TShellFolderList::Delete(int index)
 {
     const int nummer = Objects(index);

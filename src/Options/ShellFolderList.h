@@ -28,7 +28,6 @@ public:
     std::string FolderPath(int number) const;
     // The folder to use in place of `number` when this host lacks it.
     int FallbackFolder(int number) const;
-    void Clear();
     void Delete(int index);
 
 private:

@@ -72,11 +72,6 @@ bool TMessageWindow::Oeffnen(const QString& klasse, const QString& titel)
     return true;
 }
 
-bool TMessageWindow::Offen() const
-{
-    return m_server != nullptr && m_server->isListening();
-}
-
 void TMessageWindow::NeueVerbindung()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {

@@ -26,7 +26,6 @@ public:
     // under that address or the socket cannot be created; a socket left behind by a program that
     // ended is removed first.
     bool Oeffnen(const QString& klasse, const QString& titel);
-    bool Offen() const;
     // Why the last Oeffnen failed.
     const QString& Fehler() const { return m_fehler; }
 

@@ -262,7 +262,7 @@ TEST_F(FoOptionenTest, TrayPictureFollowsTheTraySwitch)
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(seite.Control<QLabel>("igSymbolEin")->isVisible());
     EXPECT_TRUE(seite.Control<QLabel>("igSymbolAus")->isVisible());
-    EXPECT_FALSE(dialog->Arbeitskopie().AllgemeinDaten().Schalter("InfobereichSymbol").GetValue());
+    EXPECT_FALSE(dialog->Arbeitskopie().AllgemeinDaten().InfobereichSymbol());
 }
 
 TEST_F(FoOptionenTest, UpdatePageChecksTheRhythmAndShowsTheLastSearch)

@@ -274,7 +274,7 @@ TEST_F(MainFormTest, WithoutSavingOnExitNothingIsWritten)
 {
     auto fenster = NeuesFenster();
     fenster->Item("miBeimBeendenSpeichern")->trigger();
-    EXPECT_FALSE(TMainForm::Schalter("BeimBeendenSpeichern"));
+    EXPECT_FALSE(OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
     fenster->close();
     struct stat st {};
     EXPECT_NE(stat((m_verzeichnis + "VANTRL32.INI").c_str(), &st), 0);
@@ -505,7 +505,7 @@ TEST_P(ProgrammStartTest, StatusTextOfTheUpdatersAnswer)
     const StartFall& f = GetParam();
     TOptionenUmgebung umgebung;
     TOptionenUmgebung::Starten();
-    TMainForm::SetSchalter("TitelZeigen", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("TitelZeigen").SetValue(false);
     TProgrammStart start;
     start.programmVerzeichnis = ShellFolders().ProgramDirectory();
     start.datenVerzeichnis = umgebung.Xdg().Ordner("daten") + "/";
@@ -606,7 +606,7 @@ TEST(ProgrammStart, FiveThousandFundsAndCurrenciesAreReadOnceNotOnEachRecalculat
     InstallDatenGeaendertHook();
     TOptionenUmgebung umgebung;
     TOptionenUmgebung::Starten();
-    TMainForm::SetSchalter("TitelZeigen", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("TitelZeigen").SetValue(false);
     std::string kassen = "[Krankenkassen]\n";
     std::string waehrungen = "[Waehrungen]\n";
     for (int i = 0; i < 5000; ++i) {

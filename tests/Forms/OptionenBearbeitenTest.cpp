@@ -89,10 +89,7 @@ protected:
     {
         QTest::keyClick(dialog.TreeView1, Qt::Key_Escape);
     }
-    static bool Infobereich()
-    {
-        return OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").GetValue();
-    }
+    static bool Infobereich() { return OptionenVtrl().AllgemeinDaten().InfobereichSymbol(); }
     static std::vector<std::string> Schluessel(const std::string& datei, const std::string& sektion)
     {
         std::vector<std::string> namen = TIniFile(datei).ReadSection(sektion);
@@ -125,7 +122,7 @@ TEST_F(OptionenBearbeitenTest, OkAssignsSavesOnlyChangedKeysAndReachesTheOpenWin
     ASSERT_NE(tabelle, nullptr);
     ASSERT_TRUE(tabelle->ImVordergrund());
     // Saving at the end is off: the dialog's OK must save by itself.
-    TMainForm::SetSchalter("BeimBeendenSpeichern", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("BeimBeendenSpeichern").SetValue(false);
 
     const bool ok = Bearbeiten([](TFoOptionen& d) {
         Ankreuzen(d, "chEuroSymbol");
@@ -213,7 +210,7 @@ TEST_F(OptionenBearbeitenTest, FailedSaveIsToldAndTheNewOptionsStayInForce)
 TEST_F(OptionenBearbeitenTest, TraySwitchCreatesAndDeletesTheAutostartEntry)
 {
     TrayProgramm();
-    TMainForm::SetSchalter("InfobereichSymbol", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").SetValue(false);
     EXPECT_TRUE(Bearbeiten([](TFoOptionen& d) {
         Ankreuzen(d, "chInfobereichSymbol");
         Ok(d);
@@ -242,7 +239,7 @@ TEST_F(OptionenBearbeitenTest, TraySwitchCreatesAndDeletesTheAutostartEntry)
 
 TEST_F(OptionenBearbeitenTest, AutostartFailuresAreToldAndTheOptionStaysAsChosen)
 {
-    TMainForm::SetSchalter("InfobereichSymbol", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").SetValue(false);
     const auto einschalten = [](TFoOptionen& d) {
         Ankreuzen(d, "chInfobereichSymbol");
         Ok(d);
@@ -257,7 +254,7 @@ TEST_F(OptionenBearbeitenTest, AutostartFailuresAreToldAndTheOptionStaysAsChosen
     // The autostart folder cannot be made: a file stands in its place.
     TrayProgramm();
     m_xdg.Schreibe("home/.config/autostart", "kein Ordner");
-    TMainForm::SetSchalter("InfobereichSymbol", false);
+    OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").SetValue(false);
     m_fehler.clear();
     EXPECT_TRUE(Bearbeiten(einschalten));
     EXPECT_EQ(m_fehler.size(), 1);

@@ -42,8 +42,6 @@ TEST(QuoteLiteral, QuotesRunsAndCodesTheRest)
 
 TEST(StrLib, SmallHelpers)
 {
-    EXPECT_EQ(ExtractName("Key=Value=x"), "Key");
-    EXPECT_EQ(ExtractName("NoValue"), "NoValue");
     EXPECT_EQ(ReplaceAll("a--b--c", "--", "+"), "a+b+c");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
     EXPECT_EQ(ReplaceChar("a\\b\\c", '\\', '/'), "a/b/c");
@@ -78,15 +76,11 @@ TEST(Datum, JahreZwischenCountsWholeYears)
     EXPECT_EQ(JahreZwischen(geburt, SetDatum(1, 2, 2026)), 35);
 }
 
-TEST(Datum, TextFormsRoundTrip)
+TEST(Datum, StoredAndShownForms)
 {
     const TDatum d = SetDatum(5, 3, 2026);
     EXPECT_EQ(DatumToStr(d), "20260305");
-    EXPECT_TRUE(DatumGleich(StrToDatum("20260305"), d));
     EXPECT_EQ(DatumAlsText(d), "05.03.2026");
-    EXPECT_TRUE(DatumGleich(StrToDatum("2026"), SetDatum(0, 0, 2026)));
-    EXPECT_TRUE(DatumGleich(StrToDatum("??"), TDatum{}));
-    EXPECT_TRUE(DatumGleich(StrToDatum("2026xx05"), SetDatum(5, 0, 2026)));
 }
 
 TEST(Datum, HeuteIsPlausible)

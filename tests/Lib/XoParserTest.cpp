@@ -74,7 +74,6 @@ TEST(XoParser, ErrorsAreParserErrors)
     EXPECT_THROW(TXoParser("99999999999999999999").TokenInt(), EParserError);
     EXPECT_THROW(TXoParser("1-2").TokenFloat(), EParserError);
     EXPECT_THROW(TXoParser("abc").TokenInt(), EParserError);
-    EXPECT_THROW(TXoParser("abc").CheckToken(toString), EParserError);
     try {
         TXoParser("\n\n'open");
         FAIL();
@@ -92,13 +91,6 @@ TEST(XoParser, QuoteLiteralReadsBack)
         EXPECT_EQ(p.Token(), toString) << QuoteLiteral(t);
         EXPECT_EQ(p.TokenString(), t);
     }
-}
-
-TEST(XoParser, SymbolComparisonIgnoresCase)
-{
-    TXoParser p("Wahr");
-    EXPECT_TRUE(p.TokenSymbolIs("WAHR"));
-    EXPECT_FALSE(p.TokenSymbolIs("Wah"));
 }
 
 TEST(XoParser, RandomBytesNeverEscapeAsAnythingButParserErrors)

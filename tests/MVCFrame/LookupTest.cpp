@@ -114,8 +114,6 @@ TEST_F(LookupTest, JahrListeCaptionsAndPeriods)
     liste.SetJahr(2026);
     EXPECT_EQ(liste.GetJahr(), 2026);
     EXPECT_THROW(liste.SetJahr(2023), Exception);
-    EXPECT_EQ(liste.Daten().GetProp(0, TDateList::kJahr), 2024);
-    EXPECT_THROW(liste.Daten().GetProp(0, 3), Exception);
 }
 
 TEST_F(LookupTest, StringListValueSelectionAndUpdateBracket)

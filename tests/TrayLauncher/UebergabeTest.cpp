@@ -4,6 +4,7 @@
 
 #include "Gui/GuiTestSupport.h"
 #include "Gui/XoForm.h"
+#include "Options/OptionenVtrl.h"
 #include "Support/OptionenUmgebung.h"
 #include "Support/Warten.h"
 #include "TrayTestSupport.h"
@@ -65,7 +66,7 @@ TEST_F(UebergabeTest, StartOfTheMainProgramClosesTheRunningLauncher)
 TEST_F(UebergabeTest, EndOfTheMainProgramStartsTheLauncherBesideItInTheBuild)
 {
     const TProgrammOrdner build(VT_PROGRAMM_ORDNER);
-    TMainForm::SetSchalter("InfobereichSymbol", true);
+    OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").SetValue(true);
     Hauptfenster().reset();
     ASSERT_TRUE(WartenBis([] { return LauncherAntwortet() && Existiert(EintragDatei()); }));
     std::ifstream eintrag(EintragDatei());
@@ -103,7 +104,7 @@ TEST_P(UebergabeEnde, FailureIsShownBeforeTheWindowGoesAndNothingIsThrown)
         QFile(QString::fromStdString(Programm()) + "VtrlTray")
             .setPermissions(QFile::ReadOwner | QFile::ExeOwner | QFile::WriteOwner);
     }
-    TMainForm::SetSchalter("InfobereichSymbol", fall.schalter);
+    OptionenVtrl().AllgemeinDaten().Schalter("InfobereichSymbol").SetValue(fall.schalter);
     auto fenster = Hauptfenster();
     const TMainForm* offen = nullptr;
     GuiHooks().fehler = [&](const QString& text) {

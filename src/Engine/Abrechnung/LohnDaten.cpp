@@ -134,12 +134,12 @@ std::string EinStellig(double x)
 
 bool KiGImmerImNetto()
 {
-    return OptionenVtrl().AllgemeinDaten().Schalter("KiGImmerImNetto").GetValue();
+    return OptionenVtrl().AllgemeinDaten().KiGImmerImNetto();
 }
 
 bool PAP05FehlerBeheben()
 {
-    return OptionenVtrl().AllgemeinDaten().Schalter("PAP05FehlerBeheben").GetValue();
+    return OptionenVtrl().AllgemeinDaten().PAP05FehlerBeheben();
 }
 
 void TLohnDaten::CreateValues()

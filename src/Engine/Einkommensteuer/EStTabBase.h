@@ -74,7 +74,6 @@ public:
     std::int64_t TabellenEinkommen() const { return m_tabellenEinkommen; }
     std::int64_t TarifSteuer() const { return m_tarifSteuer; }
     std::int64_t StufenEinkommen() const { return m_stufenEinkommen; }
-    std::int64_t Grundfreibetrag() const { return m_grundfreibetrag; }
 
 protected:
     TEStTabBase() = default;

@@ -194,7 +194,7 @@ void TGeringfuegigBerechnung::Lohnsteuerkarte()
     tab->SetDoub(ldKVZusatzSatz, saetze.KVSatzZB(jahr, monat));
     tab->SetDoub(ldKVZusatzDurchschnitt, saetze.KVSatzZB(jahr, monat));
     tab->SetBool(lbKeinArbeitnehmerpauschbetrag,
-                 OptionenVtrl().AllgemeinDaten().Schalter("PAP05FehlerBeheben").GetValue());
+                 OptionenVtrl().AllgemeinDaten().PAP05FehlerBeheben());
     tab->SetDoub(ldPVSatz, saetze.PVSatz(jahr, monat));
     tab->SetDoub(ldPVKinderlosSatz, saetze.PVSatzKinderlos(jahr, monat));
     tab->SetInt(liRVArt, d.RVArt());

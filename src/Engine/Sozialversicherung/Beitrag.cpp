@@ -125,18 +125,6 @@ void TBeitrag::SetNurArbeitnehmer(bool nurArbeitnehmer)
     SatzGeaendert();
 }
 
-void TBeitrag::SetUntergrenze(double cent)
-{
-    m_untergrenze = cent;
-    Geaendert();
-}
-
-void TBeitrag::SetObergrenze(double cent)
-{
-    m_obergrenze = cent;
-    Geaendert();
-}
-
 void TBeitrag::SetPVSachsen(bool sachsen)
 {
     if (sachsen != m_sachsen) {

@@ -50,8 +50,6 @@ public:
     void SetKinderPV(int kinder);
     // The whole rate is the employee's (the care surcharge of the childless).
     void SetNurArbeitnehmer(bool nurArbeitnehmer);
-    void SetUntergrenze(double cent);
-    void SetObergrenze(double cent);
     // Moves half a percentage point of care from the employer to the employee or back.
     void SetPVSachsen(bool sachsen);
     // The zone formula and the zone limits of the year and month.

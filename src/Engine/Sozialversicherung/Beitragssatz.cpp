@@ -1,9 +1,9 @@
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 
 #include "Engine/Sozialversicherung/AktuelleJahreswerte.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Sozialversicherung/JahresTabelle.h"
-#include "Lib/Betrag.h"
 
 #include <span>
 
@@ -183,7 +183,7 @@ double TBeitragssatz::Gleitzonenfaktor(int jahr, int monat, bool neueFormel) con
                            (AlteGleitzonenregelWaehlbar(jahr, monat) && !neueFormel);
     if (mitSteuer)
         pauschal += 2.0;
-    return Runden(pauschal / gesamt * 10000.0) * 0.0001;
+    return TBeitrag::GleitzonenfaktorRunden(pauschal, gesamt);
 }
 
 bool TBeitragssatz::PVKinderabschlag(int jahr, int monat)

@@ -82,7 +82,6 @@ public:
     double Grenze() const { return m_grenze; }
     // A month's pay up to this limit is marginal employment and pays nothing.
     void SetGeringfuegigkeitsgrenze(double grenze) { m_geringfuegig = grenze; }
-    double Geringfuegigkeitsgrenze() const { return m_geringfuegig; }
     // In the transition zone the reduced base (display currency) is assessed in place of the pay;
     // whether the pay is marginal is still decided on the pay.
     void SetGleitzonenbasis(double betrag) { m_gleitzonenbasis = betrag; }
