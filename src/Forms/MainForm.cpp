@@ -898,16 +898,6 @@ void TMainForm::OptionenGeaendert()
     MenueAktualisieren();
 }
 
-bool TMainForm::Schalter(const char* name)
-{
-    return OptionenVtrl().AllgemeinDaten().Schalter(name).GetValue();
-}
-
-void TMainForm::SetSchalter(const char* name, bool wert)
-{
-    OptionenVtrl().AllgemeinDaten().Schalter(name).SetValue(wert);
-}
-
 void TMainForm::DatenGeaendert(TDaten& daten)
 {
     TPageMainForm::DatenGeaendert(daten);

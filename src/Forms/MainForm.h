@@ -42,11 +42,6 @@ public:
     ~TMainForm() override;
     void init() override;
 
-    // A switch of the general options ("BeimBeendenSpeichern", "Mauspalette", "Statuszeile",
-    // "GroesseAnpassen", "InfobereichSymbol", "TitelZeigen").
-    static bool Schalter(const char* name);
-    static void SetSchalter(const char* name, bool wert);
-
     void DatenGeaendert(TDaten& daten) override;
 
     int DefaultHeight() const override;

@@ -245,11 +245,6 @@ TDetailEntgelt& TDetailEntgelte::NeuesItem()
     return *item;
 }
 
-void TDetailEntgelte::ItemEinfuegen(TDetailEntgelt* item, int position)
-{
-    m_items.insert(m_items.begin() + position, item);
-}
-
 TDetailEntgelt* TDetailEntgelte::ItemEntnehmen(int position)
 {
     TDetailEntgelt* item = m_items[static_cast<std::size_t>(position)];
@@ -347,23 +342,6 @@ void TDetailEntgelte::Anhaengen(const std::function<void(TDetailEntgeltDaten&)>&
     }
     d.Changed();
     ListeGeaendert();
-}
-
-void TDetailEntgelte::EntgeltAnhaengen(bool netto, double betrag)
-{
-    Anhaengen([&](TDetailEntgeltDaten& d) {
-        d.NettoVereinb().SetValue(netto);
-        d.Betrag().SetValue(betrag);
-    });
-}
-
-void TDetailEntgelte::NettoAbzugAnhaengen(double betrag)
-{
-    Anhaengen([&](TDetailEntgeltDaten& d) {
-        d.Betrag().SetValue(-betrag);
-        d.StPflicht().SetValue(false);
-        d.SozVersPflicht().SetValue(false);
-    });
 }
 
 void TDetailEntgelte::VersorgungAnhaengen(double betrag)

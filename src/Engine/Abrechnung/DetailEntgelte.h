@@ -8,8 +8,8 @@
 //   TDetailEntgelteDaten  the summary of the list for the page and the printout
 //   TDetailEntgelte       the ordered list of components, stored in the payroll page's section
 //                         ("BezugAnzahl" and one section per component)
-// The payroll calculation runs over the list; without an itemised list it builds a temporary one
-// from the plain amounts (EntgeltAnhaengen, NettoAbzugAnhaengen, VersorgungAnhaengen).
+// The payroll calculation runs over the list; without an itemised list it runs over the plain
+// amounts of the statement.
 #include "MVCFrame/Berechnung.h"
 #include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/Daten.h"
@@ -137,9 +137,7 @@ public:
     int AnzahlMarkierte() const;
     void Leeren();
 
-    // Components of the plain (not itemised) statement.
-    void EntgeltAnhaengen(bool netto, double betrag);
-    void NettoAbzugAnhaengen(double betrag);
+    // Appends a pension component of the amount.
     void VersorgungAnhaengen(double betrag);
 
     void Assign(const TBerechnung& source) override;
@@ -160,7 +158,6 @@ protected:
 private:
     // A new component without owner, owned by the list from then on.
     TDetailEntgelt& NeuesItem();
-    void ItemEinfuegen(TDetailEntgelt* item, int position);
     // Takes the component out of the list without freeing it.
     TDetailEntgelt* ItemEntnehmen(int position);
     void Anhaengen(const std::function<void(TDetailEntgeltDaten&)>& fuellen);

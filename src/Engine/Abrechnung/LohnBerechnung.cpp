@@ -245,21 +245,6 @@ void TLohnBerechnung::BeitragssaetzeSetzen()
     d.Changed();
 }
 
-double TLohnBerechnung::BBGRVCent() const
-{
-    return SVGrenzenGesetzlich(LohnDatenOf()).av;
-}
-
-double TLohnBerechnung::BBGKVJahrCent() const
-{
-    return SVGrenzenGesetzlich(LohnDatenOf()).kv;
-}
-
-double TLohnBerechnung::BBGRVKnappschaftCent() const
-{
-    return SVGrenzenGesetzlich(LohnDatenOf()).rv;
-}
-
 TLohnBerechnung::TSVGrenzen TLohnBerechnung::SVGrenzenCent() const
 {
     return SVGrenzenAus(LohnDatenOf());

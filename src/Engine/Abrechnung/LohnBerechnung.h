@@ -40,9 +40,6 @@ public:
 
     void KasseLaden();
     void BeitragssaetzeSetzen();
-    double BBGRVCent() const;
-    double BBGKVJahrCent() const;
-    double BBGRVKnappschaftCent() const;
     // The annual ceilings the contributions use, in cents of the year's currency (SVGrenzenAus).
     using TSVGrenzen = ::TSVGrenzen;
     TSVGrenzen SVGrenzenCent() const;
