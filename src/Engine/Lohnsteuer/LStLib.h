@@ -5,6 +5,7 @@
 // inputs, reads its results and frees it. The classes form one chain, each deriving from the
 // tariff period before it:
 //   LStTabBase.h      TLStTabBase: inputs, results, change tracking, currency, table steps
+//   LStTarifwerte.h   the values of each period: allowances, ceilings, zones, limits, rates
 //   LStTab90.h        1990 to 1992: the pfennig table procedure
 //   LStTab93.h        1993 to 1995: supplementary table, solidarity surcharge from 1995
 //   LStTab96.h        1996 to 2001: tariffs by zones, child allowances for the surcharge only
