@@ -20,6 +20,9 @@
 //   LStTab24bis25.h   2024 and 2025 with their amendments
 //   LStTabDezember.h  the December recomputations of 2015 and 2024
 //   LStTab26.h        2026 and later
+// A new period is a constant of its values in LStTarifwerte.h, a class after the last one that
+// returns it from Tarifwerte (and overrides only the steps whose flow changed) and a row in the
+// period table of LStLib.cpp.
 #include "Engine/Lohnsteuer/LStTab26.h"
 #include "Engine/Lohnsteuer/LStTabDezember.h"
 
@@ -35,6 +38,6 @@ template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab()
     return tab;
 }
 
-// The tariff of a year (1990 and later; every year from 2026 takes the tariff of 2026) and a
-// month (1..12). Raises Exception for an invalid month or a year before 1990.
+// The tariff of a year (1990 and later; every year after the last period takes the tariff of
+// that period, from 2026 the tariff of 2026) and a month (1..12). Raises Exception for an invalid month or a year before 1990.
 std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t monat);
