@@ -2,6 +2,7 @@
 
 #include "Lib/Exception.h"
 
+#include <cstddef>
 #include <iterator>
 
 namespace {
@@ -58,6 +59,22 @@ constexpr TTarifZeitraum kZeitraeume[] = {
     {2025, 3, &ErzeugeLStTab<TLStTab25geaendert>},
     {2026, 1, &ErzeugeLStTab<TLStTab26>},
 };
+
+constexpr bool ZeitraeumeGeordnet()
+{
+    for (std::size_t i = 0; i < std::size(kZeitraeume); ++i) {
+        const TTarifZeitraum& z = kZeitraeume[i];
+        if (z.abMonat < 1 || z.abMonat > 12)
+            return false;
+        if (i > 0) {
+            const TTarifZeitraum& v = kZeitraeume[i - 1];
+            if (z.jahr < v.jahr || (z.jahr == v.jahr && z.abMonat <= v.abMonat))
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(ZeitraeumeGeordnet(), "Tarifzeiträume nicht aufsteigend nach Jahr und Monat");
 
 } // namespace
 
