@@ -39,5 +39,6 @@ template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab()
 }
 
 // The tariff of a year (1990 and later; every year after the last period takes the tariff of
-// that period, from 2026 the tariff of 2026) and a month (1..12). Raises Exception for an invalid month or a year before 1990.
+// that period, from 2026 the tariff of 2026) and a month (1..12). Raises Exception for an invalid
+// month or a year before 1990.
 std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t monat);

@@ -6,8 +6,8 @@
 // the allowances built into the table and the provision allowance, taxed by the tariff formula
 // and brought back to the period. The other payments are taxed as the difference of the annual
 // tax with and without them; multi-year pay by the one-fifth rule. Each later period returns its
-// values (LStTarifwerte.h) from Tarifwerte and overrides only the steps whose rules changed. Money in the working amounts is in euros with cents
-// unless a name says cents.
+// values (LStTarifwerte.h) from Tarifwerte and overrides only the steps whose rules changed. Money
+// in the working amounts is in euros with cents unless a name says cents.
 #include "Engine/Lohnsteuer/LStTab08.h"
 
 class TLStTab10 : public TLStTab09a {
