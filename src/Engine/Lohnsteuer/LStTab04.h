@@ -166,7 +166,7 @@ public:
     std::string Name() const override { return "2005"; }
 
 protected:
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2005; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2005; }
     void VersorgungUndAlter() override;
     void LohnNachFreibetraegen() override;
     void LohnNachJahresfreibetraegen() override;

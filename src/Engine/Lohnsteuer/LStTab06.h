@@ -13,7 +13,7 @@ public:
     std::string Name() const override { return "2006"; }
 
 protected:
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2006; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2006; }
     void VersorgungJahr(double hoechst, double zuschlag) override;
     void LohnNachFreibetraegen() override;
     void LohnNachJahresfreibetraegen() override;
@@ -40,7 +40,7 @@ public:
     std::string Name() const override { return "2007"; }
 
 protected:
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2007; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2007; }
     void Versorgungsfreibetraege() override;
     long double VorsorgeRunden(long double x) const override { return AbschneidenExt(x); }
     // The flow chart of 2007 rounds up to 1/100 cent and carries the fraction on.

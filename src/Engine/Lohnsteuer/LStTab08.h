@@ -39,7 +39,7 @@ protected:
         std::int32_t m_alteMonate;
     };
 
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2008; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2008; }
     void Berechnen() override;
     void Versorgungsfreibetraege() override;
     long double AufJahr(double betrag) const override;
@@ -71,7 +71,7 @@ public:
     std::string Name() const override { return "2009"; }
 
 protected:
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2009; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2009; }
     void Jahreslohnsteuer() override;
     void SterbegeldImFreibetrag() override {}
     void ArbeitnehmerpauschbetragAlt() override;

@@ -265,7 +265,7 @@ void TLStTab10::LaufenderBezug()
 void TLStTab10::Tabellenfreibetraege()
 {
     TWerte& w = m_w;
-    const TTarifwerte& werte = *m_werte;
+    const TLStTarifwerte& werte = *m_werte;
     const int stkl = m_int[liSteuerklasse];
     w.anp = 0;
     if (w.zvbez >= 0 && w.zvbez < w.versZuschlag)

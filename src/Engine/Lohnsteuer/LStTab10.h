@@ -13,7 +13,7 @@
 class TLStTab10 : public TLStTab09a {
 public:
     std::string Name() const override { return "2010"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2010; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2010; }
 
 protected:
     // The year parameters: rates, ceilings and limits, set up by Parameter from the inputs

@@ -7,7 +7,7 @@
 class TLStTab11 : public TLStTab10 {
 public:
     std::string Name() const override { return "2011"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2011; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2011; }
 
 protected:
     void VorsorgeEntschaedigungOhne() override;
@@ -26,7 +26,7 @@ protected:
 class TLStTab12 : public TLStTab11 {
 public:
     std::string Name() const override { return "2012"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2012; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2012; }
 
 protected:
     bool KeinSonstigerBezug() const override { return m_sonstigerBezug == 0; }
@@ -35,13 +35,13 @@ protected:
 class TLStTab13 : public TLStTab12 {
 public:
     std::string Name() const override { return "2013"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2013; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2013; }
 };
 
 class TLStTab14 : public TLStTab13 {
 public:
     std::string Name() const override { return "2014"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2014; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2014; }
 };
 
 // 2015 as first published: the health contribution's special part became the fund's
@@ -49,7 +49,7 @@ public:
 class TLStTab15 : public TLStTab14 {
 public:
     std::string Name() const override { return "2015"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2015; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2015; }
 };
 
 // 2015 as amended in the summer: higher basic allowance, child allowance and single-parent
@@ -57,5 +57,5 @@ public:
 class TLStTab15geaendert : public TLStTab15 {
 public:
     std::string Name() const override { return "2015 geändert"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2015geaendert; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2015geaendert; }
 };

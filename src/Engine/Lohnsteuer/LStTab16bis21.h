@@ -7,7 +7,7 @@
 class TLStTab16 : public TLStTab15geaendert {
 public:
     std::string Name() const override { return "2016"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2016; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2016; }
 
 protected:
     bool VersorgungsfreibetragBisBezug() const override { return true; }
@@ -16,20 +16,20 @@ protected:
 class TLStTab17 : public TLStTab16 {
 public:
     std::string Name() const override { return "2017"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2017; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2017; }
 };
 
 class TLStTab18 : public TLStTab17 {
 public:
     std::string Name() const override { return "2018"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2018; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2018; }
 };
 
 // 2019: the additional health contribution is shared by employer and employee again.
 class TLStTab19 : public TLStTab18 {
 public:
     std::string Name() const override { return "2019"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2019; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2019; }
 
 protected:
     void Parameter() override;
@@ -38,7 +38,7 @@ protected:
 class TLStTab20 : public TLStTab19 {
 public:
     std::string Name() const override { return "2020"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2020; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2020; }
 };
 
 // 2021: solidarity surcharge only above the high exemption limit, with the 11.9 % transition;
@@ -46,7 +46,7 @@ public:
 class TLStTab21 : public TLStTab20 {
 public:
     std::string Name() const override { return "2021"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2021; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2021; }
 
 protected:
     void Solidaritaetszuschlag() override;

@@ -8,7 +8,7 @@
 class TLStTab22 : public TLStTab21 {
 public:
     std::string Name() const override { return "2022"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2022; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2022; }
 
 protected:
     void Parameter() override;
@@ -21,21 +21,21 @@ protected:
 class TLStTab22geaendert : public TLStTab22 {
 public:
     std::string Name() const override { return "2022"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2022geaendert; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2022geaendert; }
 };
 
 // January to March 2023: the whole pension contribution counts.
 class TLStTab23 : public TLStTab22geaendert {
 public:
     std::string Name() const override { return "2023"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2023; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2023; }
 };
 
 // April to June 2023: higher employee lump sum and single-parent relief.
 class TLStTab23geaendert : public TLStTab23 {
 public:
     std::string Name() const override { return "2023"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2023geaendert; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2023geaendert; }
 };
 
 // July to December 2023: the care contribution changed mid-year; an annual computation takes

@@ -7,7 +7,7 @@
 class TLStTab24 : public TLStTab23geaendert2 {
 public:
     std::string Name() const override { return "2024"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2024; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2024; }
 
 protected:
     void Parameter() override;
@@ -28,7 +28,7 @@ protected:
 class TLStTab25 : public TLStTab24geaendert {
 public:
     std::string Name() const override { return "2025"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2025; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2025; }
 
 protected:
     void Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
@@ -44,5 +44,5 @@ protected:
 class TLStTab25geaendert : public TLStTab25 {
 public:
     std::string Name() const override { return "2025"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2025geaendert; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2025geaendert; }
 };

@@ -8,7 +8,7 @@
 class TLStTab26 : public TLStTab25geaendert {
 public:
     std::string Name() const override { return "2026"; }
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerte2026; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2026; }
 
 protected:
     void Parameter() override;

@@ -65,7 +65,7 @@ protected:
         double kuerzung; // rate by which the advance deduction shrinks
     };
 
-    const TTarifwerte& Tarifwerte() const override { return kTarifwerteBis2004; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerteBis2004; }
     void Berechnen() override;
     void Tabellenstufe(long double einkommen) override;
 

@@ -42,7 +42,7 @@ void TLStTabBase::Init()
 {
     m_dmFaktor = DMFaktor();
     m_werte = &Tarifwerte();
-    const TTarifwerte& w = *m_werte;
+    const TLStTarifwerte& w = *m_werte;
     m_doub[ldGrundfreibetrag] = w.grundfreibetrag;
     m_doub[ldKinderfreibetrag] = w.kinderfreibetrag;
     m_doub[ldBBGKV] = w.bbgKV;

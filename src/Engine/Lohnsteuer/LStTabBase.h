@@ -177,7 +177,7 @@ public:
 
     virtual std::string Name() const = 0;
     // The values of the tariff period.
-    virtual const TTarifwerte& Tarifwerte() const = 0;
+    virtual const TLStTarifwerte& Tarifwerte() const = 0;
     virtual double DMFaktor() const { return 1.95583; }
 
     // Table view: first amount, step and last amount of a table step for the pay period.
@@ -288,7 +288,7 @@ protected:
 
     // The period's values, kept by Init (a December recomputation points it at the values of
     // the months before for a while).
-    const TTarifwerte* m_werte = &kTarifwerteBis2004;
+    const TLStTarifwerte* m_werte = &kTarifwerteBis2004;
     // Raw access for the year classes (no conversion, no change tracking).
     bool m_bool[kAnzahlBool] = {};
     std::int32_t m_int[kAnzahlInt] = {};

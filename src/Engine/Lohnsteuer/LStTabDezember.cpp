@@ -90,7 +90,7 @@ void TLStTab15Dez::Tabellenfreibetraege()
     }
     // Until November: child allowance and single-parent relief of the first 2015 tariff.
     TBewahren<double> kinderfreibetrag(m_doub[ldKinderfreibetrag]);
-    TBewahren<const TTarifwerte*> werte(m_werte);
+    TBewahren<const TLStTarifwerte*> werte(m_werte);
     m_werte = &kTarifwerte2015;
     m_doub[ldKinderfreibetrag] = m_werte->kinderfreibetrag;
     TLStTab15geaendert::Tabellenfreibetraege();

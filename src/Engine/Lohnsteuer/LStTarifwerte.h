@@ -19,7 +19,7 @@ struct TTarifZonen {
     double g;
 };
 
-struct TTarifwerte {
+struct TLStTarifwerte {
     // Defaults of the double inputs of the same names (ldGrundfreibetrag ..); a caller may set
     // others.
     double grundfreibetrag = 0;      // basic allowance, § 32a Abs. 1 Satz 2 Nr. 1 EStG
@@ -49,19 +49,19 @@ struct TTarifwerte {
 };
 
 // 1990 to 2004: no input defaults.
-inline constexpr TTarifwerte kTarifwerteBis2004{};
+inline constexpr TLStTarifwerte kTarifwerteBis2004{};
 
-inline constexpr TTarifwerte kTarifwerte2005{.bbgRV = 62400, .rvSatz = 19.5, .rvAnteil = 0.2};
-inline constexpr TTarifwerte kTarifwerte2006{
+inline constexpr TLStTarifwerte kTarifwerte2005{.bbgRV = 62400, .rvSatz = 19.5, .rvAnteil = 0.2};
+inline constexpr TLStTarifwerte kTarifwerte2006{
     .kinderfreibetrag = 5808, .bbgRV = 63000, .rvSatz = 19.5, .rvAnteil = 0.24};
-inline constexpr TTarifwerte kTarifwerte2007{
+inline constexpr TLStTarifwerte kTarifwerte2007{
     .kinderfreibetrag = 5808, .bbgRV = 63000, .rvSatz = 19.9, .rvAnteil = 0.28};
-inline constexpr TTarifwerte kTarifwerte2008{
+inline constexpr TLStTarifwerte kTarifwerte2008{
     .kinderfreibetrag = 5808, .bbgRV = 63600, .rvSatz = 19.9, .rvAnteil = 0.32};
-inline constexpr TTarifwerte kTarifwerte2009{
+inline constexpr TLStTarifwerte kTarifwerte2009{
     .kinderfreibetrag = 6024, .bbgRV = 64800, .rvSatz = 19.9, .rvAnteil = 0.36};
 
-inline constexpr TTarifwerte kTarifwerte2010{
+inline constexpr TLStTarifwerte kTarifwerte2010{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
     .bbgKV = 45000,
@@ -79,7 +79,7 @@ inline constexpr TTarifwerte kTarifwerte2010{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2011{
+inline constexpr TLStTarifwerte kTarifwerte2011{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
     .bbgKV = 44550,
@@ -97,7 +97,7 @@ inline constexpr TTarifwerte kTarifwerte2011{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2012{
+inline constexpr TLStTarifwerte kTarifwerte2012{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
     .bbgKV = 45900,
@@ -115,7 +115,7 @@ inline constexpr TTarifwerte kTarifwerte2012{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2013{
+inline constexpr TLStTarifwerte kTarifwerte2013{
     .grundfreibetrag = 8130,
     .kinderfreibetrag = 7008,
     .bbgKV = 47250,
@@ -133,7 +133,7 @@ inline constexpr TTarifwerte kTarifwerte2013{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2014{
+inline constexpr TLStTarifwerte kTarifwerte2014{
     .grundfreibetrag = 8354,
     .kinderfreibetrag = 7008,
     .bbgKV = 48600,
@@ -152,7 +152,7 @@ inline constexpr TTarifwerte kTarifwerte2014{
 };
 
 // 2015 as first published: the tariff of 2014.
-inline constexpr TTarifwerte kTarifwerte2015{
+inline constexpr TLStTarifwerte kTarifwerte2015{
     .grundfreibetrag = 8354,
     .kinderfreibetrag = 7008,
     .bbgKV = 49500,
@@ -171,7 +171,7 @@ inline constexpr TTarifwerte kTarifwerte2015{
 };
 
 // 2015 as amended in the summer.
-inline constexpr TTarifwerte kTarifwerte2015geaendert{
+inline constexpr TLStTarifwerte kTarifwerte2015geaendert{
     .grundfreibetrag = 8472,
     .kinderfreibetrag = 7152,
     .bbgKV = 49500,
@@ -189,7 +189,7 @@ inline constexpr TTarifwerte kTarifwerte2015geaendert{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2016{
+inline constexpr TLStTarifwerte kTarifwerte2016{
     .grundfreibetrag = 8652,
     .kinderfreibetrag = 7248,
     .bbgKV = 50850,
@@ -207,7 +207,7 @@ inline constexpr TTarifwerte kTarifwerte2016{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2017{
+inline constexpr TLStTarifwerte kTarifwerte2017{
     .grundfreibetrag = 8820,
     .kinderfreibetrag = 7356,
     .bbgKV = 52200,
@@ -225,7 +225,7 @@ inline constexpr TTarifwerte kTarifwerte2017{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2018{
+inline constexpr TLStTarifwerte kTarifwerte2018{
     .grundfreibetrag = 9000,
     .kinderfreibetrag = 7428,
     .bbgKV = 53100,
@@ -243,7 +243,7 @@ inline constexpr TTarifwerte kTarifwerte2018{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2019{
+inline constexpr TLStTarifwerte kTarifwerte2019{
     .grundfreibetrag = 9168,
     .kinderfreibetrag = 7620,
     .bbgKV = 54450,
@@ -262,7 +262,7 @@ inline constexpr TTarifwerte kTarifwerte2019{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2020{
+inline constexpr TLStTarifwerte kTarifwerte2020{
     .grundfreibetrag = 9408,
     .kinderfreibetrag = 7812,
     .bbgKV = 56250,
@@ -281,7 +281,7 @@ inline constexpr TTarifwerte kTarifwerte2020{
     .solzFreigrenze = 972,
 };
 
-inline constexpr TTarifwerte kTarifwerte2021{
+inline constexpr TLStTarifwerte kTarifwerte2021{
     .grundfreibetrag = 9744,
     .kinderfreibetrag = 8388,
     .bbgKV = 58050,
@@ -301,7 +301,7 @@ inline constexpr TTarifwerte kTarifwerte2021{
 };
 
 // January to May 2022.
-inline constexpr TTarifwerte kTarifwerte2022{
+inline constexpr TLStTarifwerte kTarifwerte2022{
     .grundfreibetrag = 9984,
     .kinderfreibetrag = 8388,
     .bbgKV = 58050,
@@ -321,7 +321,7 @@ inline constexpr TTarifwerte kTarifwerte2022{
 };
 
 // June to December 2022.
-inline constexpr TTarifwerte kTarifwerte2022geaendert{
+inline constexpr TLStTarifwerte kTarifwerte2022geaendert{
     .grundfreibetrag = 10347,
     .kinderfreibetrag = 8388,
     .bbgKV = 58050,
@@ -341,7 +341,7 @@ inline constexpr TTarifwerte kTarifwerte2022geaendert{
 };
 
 // January to March 2023.
-inline constexpr TTarifwerte kTarifwerte2023{
+inline constexpr TLStTarifwerte kTarifwerte2023{
     .grundfreibetrag = 10908,
     .kinderfreibetrag = 8952,
     .bbgKV = 59850,
@@ -361,7 +361,7 @@ inline constexpr TTarifwerte kTarifwerte2023{
 };
 
 // April to December 2023.
-inline constexpr TTarifwerte kTarifwerte2023geaendert{
+inline constexpr TLStTarifwerte kTarifwerte2023geaendert{
     .grundfreibetrag = 10908,
     .kinderfreibetrag = 8952,
     .bbgKV = 59850,
@@ -381,7 +381,7 @@ inline constexpr TTarifwerte kTarifwerte2023geaendert{
 };
 
 // 2024 until the December recomputation.
-inline constexpr TTarifwerte kTarifwerte2024{
+inline constexpr TLStTarifwerte kTarifwerte2024{
     .grundfreibetrag = 11604,
     .kinderfreibetrag = 9312,
     .bbgKV = 62100,
@@ -401,7 +401,7 @@ inline constexpr TTarifwerte kTarifwerte2024{
 };
 
 // January and February 2025; also the whole of 2024 in its December recomputation.
-inline constexpr TTarifwerte kTarifwerte2025{
+inline constexpr TLStTarifwerte kTarifwerte2025{
     .grundfreibetrag = 11784,
     .kinderfreibetrag = 9540,
     .bbgKV = 66150,
@@ -421,7 +421,7 @@ inline constexpr TTarifwerte kTarifwerte2025{
 };
 
 // March to December 2025.
-inline constexpr TTarifwerte kTarifwerte2025geaendert{
+inline constexpr TLStTarifwerte kTarifwerte2025geaendert{
     .grundfreibetrag = 12096,
     .kinderfreibetrag = 9600,
     .bbgKV = 66150,
@@ -441,7 +441,7 @@ inline constexpr TTarifwerte kTarifwerte2025geaendert{
 };
 
 // 2026 and every later year.
-inline constexpr TTarifwerte kTarifwerte2026{
+inline constexpr TLStTarifwerte kTarifwerte2026{
     .grundfreibetrag = 12348,
     .kinderfreibetrag = 9756,
     .bbgKV = 69750,
