@@ -4,8 +4,9 @@
 // A tariff class returns its period's values from Tarifwerte; TLStTabBase::Init takes the input
 // defaults from them, and the computation of 2010 and later reads the rest. A period that keeps
 // all values of the period before it (a change of the flow alone) has no constant of its own.
-// The table procedure of 1990 to 2004 keeps its formulas and allowances in its own tables
-// (LStTab90.h .. LStTab04.h).
+// Until 2009 the tariff formulas, table allowances and limits stay in the tables of their
+// classes (LStTab90.h .. LStTab08.h); the constants here give those years only their input
+// defaults and the pension share.
 
 // The five zones of the income-tax formula of § 32a Abs. 1 EStG; x is the taxable income per
 // table unit.
