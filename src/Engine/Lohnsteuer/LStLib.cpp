@@ -2,53 +2,58 @@
 
 #include "Lib/Exception.h"
 
+#include <cstddef>
+#include <iterator>
+
 namespace {
 
-std::unique_ptr<TLStTabBase> VorZweitausendzehn(std::uint16_t jahr)
+// The tariff periods in order: a period applies from its month on until the next one begins.
+struct TTarifZeitraum {
+    std::uint16_t jahr;
+    std::uint16_t abMonat;
+    std::unique_ptr<TLStTabBase> (*erzeugen)();
+};
+
+constexpr TTarifZeitraum kZeitraeume[] = {
+    {1990, 1, &ErzeugeLStTab<TLStTab90>},           {1992, 1, &ErzeugeLStTab<TLStTab92>},
+    {1993, 1, &ErzeugeLStTab<TLStTab93>},           {1994, 1, &ErzeugeLStTab<TLStTab94>},
+    {1995, 1, &ErzeugeLStTab<TLStTab95>},           {1996, 1, &ErzeugeLStTab<TLStTab96>},
+    {1997, 1, &ErzeugeLStTab<TLStTab97>},           {1998, 1, &ErzeugeLStTab<TLStTab98>},
+    {1999, 1, &ErzeugeLStTab<TLStTab99>},           {2000, 1, &ErzeugeLStTab<TLStTab00>},
+    {2001, 1, &ErzeugeLStTab<TLStTab01>},           {2002, 1, &ErzeugeLStTab<TLStTab02>},
+    {2004, 1, &ErzeugeLStTab<TLStTab04>},           {2005, 1, &ErzeugeLStTab<TLStTab05>},
+    {2006, 1, &ErzeugeLStTab<TLStTab06>},           {2007, 1, &ErzeugeLStTab<TLStTab07>},
+    {2008, 1, &ErzeugeLStTab<TLStTab08>},           {2009, 1, &ErzeugeLStTab<TLStTab09a>},
+    {2010, 1, &ErzeugeLStTab<TLStTab10>},           {2011, 1, &ErzeugeLStTab<TLStTab11>},
+    {2011, 12, &ErzeugeLStTab<TLStTab11Dez>},       {2012, 1, &ErzeugeLStTab<TLStTab12>},
+    {2013, 1, &ErzeugeLStTab<TLStTab13>},           {2014, 1, &ErzeugeLStTab<TLStTab14>},
+    {2015, 1, &ErzeugeLStTab<TLStTab15>},           {2015, 12, &ErzeugeLStTab<TLStTab15Dez>},
+    {2016, 1, &ErzeugeLStTab<TLStTab16>},           {2017, 1, &ErzeugeLStTab<TLStTab17>},
+    {2018, 1, &ErzeugeLStTab<TLStTab18>},           {2019, 1, &ErzeugeLStTab<TLStTab19>},
+    {2020, 1, &ErzeugeLStTab<TLStTab20>},           {2021, 1, &ErzeugeLStTab<TLStTab21>},
+    {2022, 1, &ErzeugeLStTab<TLStTab22>},           {2022, 6, &ErzeugeLStTab<TLStTab22geaendert>},
+    {2023, 1, &ErzeugeLStTab<TLStTab23>},           {2023, 4, &ErzeugeLStTab<TLStTab23geaendert>},
+    {2023, 7, &ErzeugeLStTab<TLStTab23geaendert2>}, {2024, 1, &ErzeugeLStTab<TLStTab24>},
+    {2024, 4, &ErzeugeLStTab<TLStTab24geaendert>},  {2024, 12, &ErzeugeLStTab<TLStTab24Dez>},
+    {2025, 1, &ErzeugeLStTab<TLStTab25>},           {2025, 3, &ErzeugeLStTab<TLStTab25geaendert>},
+    {2026, 1, &ErzeugeLStTab<TLStTab26>},
+};
+
+constexpr bool ZeitraeumeGeordnet()
 {
-    switch (jahr) {
-    case 1990:
-    case 1991:
-        return ErzeugeLStTab<TLStTab90>();
-    case 1992:
-        return ErzeugeLStTab<TLStTab92>();
-    case 1993:
-        return ErzeugeLStTab<TLStTab93>();
-    case 1994:
-        return ErzeugeLStTab<TLStTab94>();
-    case 1995:
-        return ErzeugeLStTab<TLStTab95>();
-    case 1996:
-        return ErzeugeLStTab<TLStTab96>();
-    case 1997:
-        return ErzeugeLStTab<TLStTab97>();
-    case 1998:
-        return ErzeugeLStTab<TLStTab98>();
-    case 1999:
-        return ErzeugeLStTab<TLStTab99>();
-    case 2000:
-        return ErzeugeLStTab<TLStTab00>();
-    case 2001:
-        return ErzeugeLStTab<TLStTab01>();
-    case 2002:
-    case 2003:
-        return ErzeugeLStTab<TLStTab02>();
-    case 2004:
-        return ErzeugeLStTab<TLStTab04>();
-    case 2005:
-        return ErzeugeLStTab<TLStTab05>();
-    case 2006:
-        return ErzeugeLStTab<TLStTab06>();
-    case 2007:
-        return ErzeugeLStTab<TLStTab07>();
-    case 2008:
-        return ErzeugeLStTab<TLStTab08>();
-    case 2009:
-        return ErzeugeLStTab<TLStTab09a>();
-    default:
-        throw Exception("LStLib/CreateLStTab: Ungültiges Jahr");
+    for (std::size_t i = 0; i < std::size(kZeitraeume); ++i) {
+        const TTarifZeitraum& z = kZeitraeume[i];
+        if (z.abMonat < 1 || z.abMonat > 12)
+            return false;
+        if (i > 0) {
+            const TTarifZeitraum& v = kZeitraeume[i - 1];
+            if (z.jahr < v.jahr || (z.jahr == v.jahr && z.abMonat <= v.abMonat))
+                return false;
+        }
     }
+    return true;
 }
+static_assert(ZeitraeumeGeordnet(), "Tarifzeiträume nicht aufsteigend nach Jahr und Monat");
 
 } // namespace
 
@@ -56,47 +61,10 @@ std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t mona
 {
     if (monat < 1 || monat > 12)
         throw Exception("LStLib/CreateLStTab: Ungültiger Monat");
-    if (jahr >= 2026)
-        return ErzeugeLStTab<TLStTab26>();
-    switch (jahr) {
-    case 2010:
-        return ErzeugeLStTab<TLStTab10>();
-    case 2011:
-        return monat == 12 ? ErzeugeLStTab<TLStTab11Dez>() : ErzeugeLStTab<TLStTab11>();
-    case 2012:
-        return ErzeugeLStTab<TLStTab12>();
-    case 2013:
-        return ErzeugeLStTab<TLStTab13>();
-    case 2014:
-        return ErzeugeLStTab<TLStTab14>();
-    case 2015:
-        return monat == 12 ? ErzeugeLStTab<TLStTab15Dez>() : ErzeugeLStTab<TLStTab15>();
-    case 2016:
-        return ErzeugeLStTab<TLStTab16>();
-    case 2017:
-        return ErzeugeLStTab<TLStTab17>();
-    case 2018:
-        return ErzeugeLStTab<TLStTab18>();
-    case 2019:
-        return ErzeugeLStTab<TLStTab19>();
-    case 2020:
-        return ErzeugeLStTab<TLStTab20>();
-    case 2021:
-        return ErzeugeLStTab<TLStTab21>();
-    case 2022:
-        return monat < 6 ? ErzeugeLStTab<TLStTab22>() : ErzeugeLStTab<TLStTab22geaendert>();
-    case 2023:
-        if (monat < 4)
-            return ErzeugeLStTab<TLStTab23>();
-        return monat < 7 ? ErzeugeLStTab<TLStTab23geaendert>()
-                         : ErzeugeLStTab<TLStTab23geaendert2>();
-    case 2024:
-        if (monat < 4)
-            return ErzeugeLStTab<TLStTab24>();
-        return monat < 12 ? ErzeugeLStTab<TLStTab24geaendert>() : ErzeugeLStTab<TLStTab24Dez>();
-    case 2025:
-        return monat < 3 ? ErzeugeLStTab<TLStTab25>() : ErzeugeLStTab<TLStTab25geaendert>();
-    default:
-        return VorZweitausendzehn(jahr);
+    // From the newest period back: the current years find theirs at once.
+    for (auto z = std::rbegin(kZeitraeume); z != std::rend(kZeitraeume); ++z) {
+        if (jahr > z->jahr || (jahr == z->jahr && monat >= z->abMonat))
+            return z->erzeugen();
     }
+    throw Exception("LStLib/CreateLStTab: Ungültiges Jahr");
 }

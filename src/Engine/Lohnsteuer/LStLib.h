@@ -5,6 +5,7 @@
 // inputs, reads its results and frees it. The classes form one chain, each deriving from the
 // tariff period before it:
 //   LStTabBase.h      TLStTabBase: inputs, results, change tracking, currency, table steps
+//   LStTarifwerte.h   the values of each period: allowances, ceilings, zones, limits, rates
 //   LStTab90.h        1990 to 1992: the pfennig table procedure
 //   LStTab93.h        1993 to 1995: supplementary table, solidarity surcharge from 1995
 //   LStTab96.h        1996 to 2001: tariffs by zones, child allowances for the surcharge only
@@ -19,6 +20,9 @@
 //   LStTab24bis25.h   2024 and 2025 with their amendments
 //   LStTabDezember.h  the December recomputations of 2015 and 2024
 //   LStTab26.h        2026 and later
+// A new period is a constant of its values in LStTarifwerte.h, a class after the last one that
+// returns it from Tarifwerte (and overrides only the steps whose flow changed) and a row in the
+// period table of LStLib.cpp.
 #include "Engine/Lohnsteuer/LStTab26.h"
 #include "Engine/Lohnsteuer/LStTabDezember.h"
 
@@ -34,6 +38,7 @@ template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab()
     return tab;
 }
 
-// The tariff of a year (1990 and later; every year from 2026 takes the tariff of 2026) and a
-// month (1..12). Raises Exception for an invalid month or a year before 1990.
+// The tariff of a year (1990 and later; every year after the last period takes the tariff of
+// that period, from 2026 the tariff of 2026) and a month (1..12). Raises Exception for an invalid
+// month or a year before 1990.
 std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t monat);

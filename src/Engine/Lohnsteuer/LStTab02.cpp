@@ -93,7 +93,7 @@ void TLStTab02::Tabellenfreibetraege()
 
 long double TLStTab02::VorsorgepauschaleAlt()
 {
-    return VorsorgepauschaleMit({0.2, 3068, 1334, 667, 1134});
+    return VorsorgepauschaleMit({0.2, 3068, 1334, 667, 1134, 0.16});
 }
 
 void TLStTab02::Jahreslohnsteuer()

@@ -503,7 +503,7 @@ void TLStTab05::Tabellenfreibetraege()
 
 long double TLStTab05::RentenTeil(long double w) const
 {
-    return 0.005L * m_doub[ldRVSatz] * w * RVAnteil();
+    return 0.005L * m_doub[ldRVSatz] * w * m_werte->rvAnteil;
 }
 
 long double TLStTab05::KrankenTeil(long double w) const

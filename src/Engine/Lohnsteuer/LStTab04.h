@@ -166,8 +166,7 @@ public:
     std::string Name() const override { return "2005"; }
 
 protected:
-    void InitBBG() override { m_doub[ldBBGRV] = 62400; }
-    void InitRVSatz() override { m_doub[ldRVSatz] = 19.5; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2005; }
     void VersorgungUndAlter() override;
     void LohnNachFreibetraegen() override;
     void LohnNachJahresfreibetraegen() override;
@@ -185,7 +184,6 @@ protected:
     double FuenftelSteuer(double lohnMit, double c, double t1) override;
 
     virtual long double AufJahr(double betrag) const;
-    virtual double RVAnteil() const { return 0.2; }
     // Pension allowance and old-age relief are rounded up to whole cents (2007: to 1/100 cent).
     virtual long double VersorgungAufrunden(long double cent) const { return AufrundenGanz(cent); }
     // The period share of an annual amount in cents, rounded up.

@@ -80,7 +80,7 @@ void TLStTab06::ArbeitnehmerpauschbetragAlt()
 long double TLStTab06::RentenTeil(long double w) const
 {
     // The flow charts cut the share and the contribution on it to cents.
-    const long double anteil = AbrundenCent(w * RVAnteil());
+    const long double anteil = AbrundenCent(w * m_werte->rvAnteil);
     return AbrundenCent(anteil * (0.005L * m_doub[ldRVSatz]));
 }
 

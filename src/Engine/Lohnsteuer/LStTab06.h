@@ -13,14 +13,12 @@ public:
     std::string Name() const override { return "2006"; }
 
 protected:
-    void InitBBG() override { m_doub[ldBBGRV] = 63000; }
-    void InitKinderfreibetrag() override { m_doub[ldKinderfreibetrag] = 5808; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2006; }
     void VersorgungJahr(double hoechst, double zuschlag) override;
     void LohnNachFreibetraegen() override;
     void LohnNachJahresfreibetraegen() override;
     void Versorgungsfreibetraege() override;
     void Tabellenfreibetraege() override;
-    double RVAnteil() const override { return 0.24; }
     long double RentenTeil(long double w) const override;
     long double VorsorgeAnteil() const override;
     long double VorsorgeGekuerzt(long double anteil, long double gekuerzt) const override;
@@ -42,7 +40,7 @@ public:
     std::string Name() const override { return "2007"; }
 
 protected:
-    void InitRVSatz() override { m_doub[ldRVSatz] = 19.9; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2007; }
     void Versorgungsfreibetraege() override;
     long double VorsorgeRunden(long double x) const override { return AbschneidenExt(x); }
     // The flow chart of 2007 rounds up to 1/100 cent and carries the fraction on.
@@ -50,7 +48,6 @@ protected:
     long double VorsorgeGekuerzt(long double anteil, long double gekuerzt) const override;
     const TTarif04& TarifWerte() const override;
     TKlasse5und6Grenzen04 Klasse5und6Grenzen() const override;
-    double RVAnteil() const override { return 0.28; }
     bool IstPositiv(long double betrag) const override { return betrag >= 0; }
     bool SonstigerBezugLeer(double bezug) const override { return bezug == 0; }
     void SonstigeBezuegeSteuer(double differenz) override;

@@ -39,11 +39,10 @@ protected:
         std::int32_t m_alteMonate;
     };
 
-    void InitBBG() override { m_doub[ldBBGRV] = 63600; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2008; }
     void Berechnen() override;
     void Versorgungsfreibetraege() override;
     long double AufJahr(double betrag) const override;
-    double RVAnteil() const override { return 0.32; }
     long double VorsorgeAnteil() const override { return AbrundenCent(0.2L * m_b.zre4vp); }
     long double VorsorgeVorwegLohn() const override { return m_b.zre4vp; }
     long double VorsorgeVorweg(long double divisor) const override;
@@ -72,10 +71,8 @@ public:
     std::string Name() const override { return "2009"; }
 
 protected:
-    void InitBBG() override { m_doub[ldBBGRV] = 64800; }
-    void InitKinderfreibetrag() override { m_doub[ldKinderfreibetrag] = 6024; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2009; }
     void Jahreslohnsteuer() override;
-    double RVAnteil() const override { return 0.36; }
     void SterbegeldImFreibetrag() override {}
     void ArbeitnehmerpauschbetragAlt() override;
     void SterbegeldUebernehmen() override;

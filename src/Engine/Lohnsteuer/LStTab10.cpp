@@ -6,28 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-void TLStTab10::InitTarifwerte()
-{
-    m_doub[ldGrundfreibetrag] = 8004;
-    m_efaVorgabe = 1308;
-}
-
-void TLStTab10::InitBBG()
-{
-    m_doub[ldBBGKV] = 45000;
-    m_doub[ldBBGRV] = 66000;
-}
-
-void TLStTab10::InitKinderfreibetrag()
-{
-    m_doub[ldKinderfreibetrag] = 7008;
-}
-
-void TLStTab10::InitRVSatz()
-{
-    m_doub[ldRVSatz] = 19.9;
-}
-
 void TLStTab10::Berechnen()
 {
     TZeitraumBewahren bewahren(m_int[liZeitraum], m_int[liVersMonate]);
@@ -137,12 +115,12 @@ void TLStTab10::Parameter()
     m_p.bbgRV = m_doub[ldBBGRV];
     if (m_int[liRVArt] < 2) {
         m_p.rvSatzAN = 0.005L * m_doub[ldRVSatz];
-        m_p.rvAnteil = RVAnteil();
+        m_p.rvAnteil = m_werte->rvAnteil;
     }
-    m_p.grenze1 = 9429;
-    m_p.grenze2 = 26441;
-    m_p.grenze3 = 200584;
-    m_p.solzFreigrenze = 972;
+    m_p.grenze1 = m_werte->grenze1;
+    m_p.grenze2 = m_werte->grenze2;
+    m_p.grenze3 = m_werte->grenze3;
+    m_p.solzFreigrenze = m_werte->solzFreigrenze;
 }
 
 long double TLStTab10::AufJahr(double betrag) const
@@ -287,16 +265,17 @@ void TLStTab10::LaufenderBezug()
 void TLStTab10::Tabellenfreibetraege()
 {
     TWerte& w = m_w;
+    const TLStTarifwerte& werte = *m_werte;
     const int stkl = m_int[liSteuerklasse];
     w.anp = 0;
     if (w.zvbez >= 0 && w.zvbez < w.versZuschlag)
         w.versZuschlag = AbschneidenAlsDouble(w.zvbez);
     if (stkl < 6) {
         if (w.zvbez > 0) {
-            if (w.zvbez - w.versZuschlag < 102)
+            if (w.zvbez - w.versZuschlag < werte.versorgungspauschbetrag)
                 w.anp = AufrundenGanz(w.zvbez - w.versZuschlag);
             else
-                w.anp = 102;
+                w.anp = werte.versorgungspauschbetrag;
         }
     } else {
         w.versZuschlag = 0;
@@ -316,25 +295,25 @@ void TLStTab10::Tabellenfreibetraege()
     const double kinder = m_doub[ldKinderfreibetraege] * m_doub[ldKinderfreibetrag];
     switch (stkl) {
     case 1:
-        w.sap = 36;
+        w.sap = werte.sonderausgabenPauschbetrag;
         w.kfb = std::trunc(kinder);
         break;
     case 2:
-        w.efa = m_efaVorgabe;
-        w.sap = 36;
+        w.efa = werte.entlastungsbetrag;
+        w.sap = werte.sonderausgabenPauschbetrag;
         w.kfb = std::trunc(kinder);
         break;
     case 3:
         w.kztab = 2;
-        w.sap = 36;
+        w.sap = werte.sonderausgabenPauschbetrag;
         w.kfb = std::trunc(kinder);
         break;
     case 4:
-        w.sap = 36;
+        w.sap = werte.sonderausgabenPauschbetrag;
         w.kfb = std::trunc(kinder * 0.5);
         break;
     case 5:
-        w.sap = 36;
+        w.sap = werte.sonderausgabenPauschbetrag;
         break;
     default:
         break;
@@ -410,9 +389,7 @@ void TLStTab10::Vorsorgepauschale()
 
 long double TLStTab10::Tarif(long double x) const
 {
-    static constexpr TTarifZonen kZonen{912.17, 1400,  13470, 228.74, 2397,
-                                        1038,   52882, 8172,  250731, 15694};
-    return TarifNachZonen(x, kZonen);
+    return TarifNachZonen(x, m_werte->zonen);
 }
 
 long double TLStTab10::Klasse5und6Wert(long double a) const

@@ -5,25 +5,15 @@
 // the period is extrapolated to a year, lowered by the pension allowance, the old-age relief and
 // the allowances built into the table and the provision allowance, taxed by the tariff formula
 // and brought back to the period. The other payments are taxed as the difference of the annual
-// tax with and without them; multi-year pay by the one-fifth rule. Each later year overrides the
-// steps whose rules or constants changed. Money in the working amounts is in euros with cents
-// unless a name says cents.
+// tax with and without them; multi-year pay by the one-fifth rule. Each later period returns its
+// values (LStTarifwerte.h) from Tarifwerte and overrides only the steps whose rules changed. Money
+// in the working amounts is in euros with cents unless a name says cents.
 #include "Engine/Lohnsteuer/LStTab08.h"
-
-// The five zones of the income-tax formula; x is the taxable income per table unit.
-struct TTarifZonen {
-    double a, b;         // zone 2: (y * a + b) * y, y from the basic allowance
-    double zweiteGrenze; // zone 3 from here: (z * c + d) * z + e, z from zweiteGrenze - 1
-    double c, d, e;
-    double dritteGrenze; // zone 4 from here: 0.42 * x - f
-    double f;
-    double vierteGrenze; // zone 5 from here: 0.45 * x - g
-    double g;
-};
 
 class TLStTab10 : public TLStTab09a {
 public:
     std::string Name() const override { return "2010"; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2010; }
 
 protected:
     // The year parameters: rates, ceilings and limits, set up by Parameter from the inputs
@@ -97,10 +87,6 @@ protected:
         int kennVMT = 0; // 0 ordinary, 1 one-fifth rule, 2 full part of the one-fifth rule
     };
 
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    void InitRVSatz() override;
     void Berechnen() override;
     void Tabellenstufe(long double einkommen) override;
 
@@ -120,7 +106,7 @@ protected:
     void Bemessungsgrundlagen() final;
     virtual void LaufenderBezug();
     virtual void Tabellenfreibetraege();
-    virtual double Arbeitnehmerpauschbetrag() const { return 920; }
+    virtual double Arbeitnehmerpauschbetrag() const { return m_werte->arbeitnehmerpauschbetrag; }
     void Jahreslohnsteuer() final;
     // The same, giving the annual tax (also left in m_w.st) straight from the FPU.
     long double JahreslohnsteuerErmitteln();
@@ -137,7 +123,6 @@ protected:
         w.st = m_int[liSteuerklasse] < 5 ? Tarif(w.x) : TarifKlasse5und6(w.x);
     }
     virtual void Vorsorgepauschale();
-    virtual double RVAnteil() const { return 0.4; }
     virtual long double Tarif(long double x) const;
     long double TarifNachZonen(long double x, const TTarifZonen& zonen) const
     {
@@ -197,7 +182,6 @@ protected:
 
     TJahresParameter m_p;
     TWerte m_w;
-    double m_efaVorgabe = 1308; // single-parent relief of the year
 
 private:
     // The inputs the year parameters in m_p were set up from. The year parameters read the

@@ -7,84 +7,48 @@
 class TLStTab16 : public TLStTab15geaendert {
 public:
     std::string Name() const override { return "2016"; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2016; }
 
 protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 0.64; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
     bool VersorgungsfreibetragBisBezug() const override { return true; }
 };
 
 class TLStTab17 : public TLStTab16 {
 public:
     std::string Name() const override { return "2017"; }
-
-protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 0.68; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2017; }
 };
 
 class TLStTab18 : public TLStTab17 {
 public:
     std::string Name() const override { return "2018"; }
-
-protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    void InitRVSatz() override;
-    double RVAnteil() const override { return 0.72; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2018; }
 };
 
 // 2019: the additional health contribution is shared by employer and employee again.
 class TLStTab19 : public TLStTab18 {
 public:
     std::string Name() const override { return "2019"; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2019; }
 
 protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 0.76; }
     void Parameter() override;
-    long double Tarif(long double x) const override;
 };
 
 class TLStTab20 : public TLStTab19 {
 public:
     std::string Name() const override { return "2020"; }
-
-protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 0.8; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2020; }
 };
 
-// 2021: solidarity surcharge only above 16956 euros of tax, with the 11.9 % transition; the
-// surcharges of the other payments and of the one-fifth part follow the same limit.
+// 2021: solidarity surcharge only above the high exemption limit, with the 11.9 % transition;
+// the surcharges of the other payments and of the one-fifth part follow the same limit.
 class TLStTab21 : public TLStTab20 {
 public:
     std::string Name() const override { return "2021"; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2021; }
 
 protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 0.84; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
     void Solidaritaetszuschlag() override;
     void SolidaritaetszuschlagSonstige() override;
     void SolidaritaetszuschlagFuenftel() override;

@@ -8,52 +8,34 @@
 class TLStTab22 : public TLStTab21 {
 public:
     std::string Name() const override { return "2022"; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2022; }
 
 protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    double RVAnteil() const override { return 0.88; }
     void Parameter() override;
-    long double Tarif(long double x) const override;
     bool KeinSonstigerBezug() const override;
     void VorsorgeBemessungSonstige() override;
     void SonstigeBezuegeErgebnis(double differenz) override;
 };
 
-// June to December 2022: basic allowance 10347, employee lump sum 1200.
+// June to December 2022: higher basic allowance and employee lump sum.
 class TLStTab22geaendert : public TLStTab22 {
 public:
     std::string Name() const override { return "2022"; }
-
-protected:
-    void InitTarifwerte() override;
-    double Arbeitnehmerpauschbetrag() const override { return 1200; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2022geaendert; }
 };
 
-// January to March 2023: basic allowance 10908, the whole pension contribution counts.
+// January to March 2023: the whole pension contribution counts.
 class TLStTab23 : public TLStTab22geaendert {
 public:
     std::string Name() const override { return "2023"; }
-
-protected:
-    void InitTarifwerte() override;
-    void InitBBG() override;
-    void InitKinderfreibetrag() override;
-    double RVAnteil() const override { return 1.0; }
-    void Parameter() override;
-    long double Tarif(long double x) const override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2023; }
 };
 
-// April to June 2023: employee lump sum 1230 and single-parent relief 4260.
+// April to June 2023: higher employee lump sum and single-parent relief.
 class TLStTab23geaendert : public TLStTab23 {
 public:
     std::string Name() const override { return "2023"; }
-
-protected:
-    void InitTarifwerte() override;
-    double Arbeitnehmerpauschbetrag() const override { return 1230; }
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerte2023geaendert; }
 };
 
 // July to December 2023: the care contribution changed mid-year; an annual computation takes

@@ -1,38 +1,9 @@
 #include "Engine/Lohnsteuer/LStTab24bis25.h"
 
-void TLStTab24::InitTarifwerte()
-{
-    TLStTab23geaendert2::InitTarifwerte();
-    m_doub[ldGrundfreibetrag] = 11604;
-    m_doub[ldKVZusatzDurchschnitt] = 1.7;
-}
-
-void TLStTab24::InitBBG()
-{
-    m_doub[ldBBGKV] = 62100;
-    m_doub[ldBBGRV] = 90600;
-}
-
-void TLStTab24::InitKinderfreibetrag()
-{
-    m_doub[ldKinderfreibetrag] = 9312;
-}
-
 void TLStTab24::Parameter()
 {
     // The averaged care shares belonged to 2023 alone.
     TLStTab23geaendert::Parameter();
-    m_p.grenze1 = 13279;
-    m_p.grenze2 = 33380;
-    m_p.grenze3 = 222260;
-    m_p.solzFreigrenze = 18130;
-}
-
-long double TLStTab24::Tarif(long double x) const
-{
-    static constexpr TTarifZonen kZonen{922.98,  1400,  17006,    181.19, 2397,
-                                        1025.38, 66761, 10602.13, 277826, 18936.88};
-    return TarifNachZonen(x, kZonen);
 }
 
 void TLStTab24geaendert::Parameter()
@@ -109,24 +80,6 @@ long double TLStTab25::VersorgungsHoechstbetragAnteilig(double hoechstbetrag, in
     return AufrundenGanz(hoechstbetrag * (1.0L / 12) * monate);
 }
 
-void TLStTab25::InitTarifwerte()
-{
-    TLStTab24geaendert::InitTarifwerte();
-    m_doub[ldGrundfreibetrag] = 11784;
-    m_doub[ldKVZusatzDurchschnitt] = 2.5;
-}
-
-void TLStTab25::InitBBG()
-{
-    m_doub[ldBBGKV] = 66150;
-    m_doub[ldBBGRV] = 96600;
-}
-
-void TLStTab25::InitKinderfreibetrag()
-{
-    m_doub[ldKinderfreibetrag] = 9540;
-}
-
 void TLStTab25::Parameter()
 {
     TLStTab24geaendert::Parameter();
@@ -135,12 +88,6 @@ void TLStTab25::Parameter()
         m_p.rvSatzAN = 0;
         m_p.rvAnteil = 0;
     }
-    m_p.grenze1 = 13432;
-}
-
-long double TLStTab25::Tarif(long double x) const
-{
-    return TarifNachZonen(x, kZonen);
 }
 
 void TLStTab25::SonstigeBezuegeFuenftel()
@@ -151,30 +98,4 @@ void TLStTab25::SonstigeBezuegeFuenftel()
 bool TLStTab25::CurrGenutzt(int index) const
 {
     return index != lcEntschaedigung && index != lcVersKapital;
-}
-
-void TLStTab25geaendert::InitTarifwerte()
-{
-    TLStTab25::InitTarifwerte();
-    m_doub[ldGrundfreibetrag] = 12096;
-}
-
-void TLStTab25geaendert::InitKinderfreibetrag()
-{
-    m_doub[ldKinderfreibetrag] = 9600;
-}
-
-void TLStTab25geaendert::Parameter()
-{
-    TLStTab25::Parameter();
-    m_p.grenze1 = 13785;
-    m_p.grenze2 = 34240;
-    m_p.solzFreigrenze = 19950;
-}
-
-long double TLStTab25geaendert::Tarif(long double x) const
-{
-    static constexpr TTarifZonen kZonen{932.30,  1400,  17444,    176.64, 2397,
-                                        1015.13, 68481, 10911.92, 277826, 19246.67};
-    return TarifNachZonen(x, kZonen);
 }

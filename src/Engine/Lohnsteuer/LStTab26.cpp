@@ -4,23 +4,6 @@
 
 #include <algorithm>
 
-void TLStTab26::InitTarifwerte()
-{
-    TLStTab25geaendert::InitTarifwerte();
-    m_doub[ldGrundfreibetrag] = 12348;
-}
-
-void TLStTab26::InitBBG()
-{
-    m_doub[ldBBGKV] = 69750;
-    m_doub[ldBBGRV] = 101400;
-}
-
-void TLStTab26::InitKinderfreibetrag()
-{
-    m_doub[ldKinderfreibetrag] = 9756;
-}
-
 void TLStTab26::Parameter()
 {
     TJahresParameter& p = m_p;
@@ -35,17 +18,10 @@ void TLStTab26::Parameter()
         p.pvSatzAN -= 0.0025L * m_int[liPVKinder];
     p.bbgKV = m_doub[ldBBGKV];
     p.bbgRV = m_doub[ldBBGRV];
-    p.grenze1 = 14071;
-    p.grenze2 = 34939;
-    p.grenze3 = 222260;
-    p.solzFreigrenze = 20350;
-}
-
-long double TLStTab26::Tarif(long double x) const
-{
-    static constexpr TTarifZonen kZonen{914.51,  1400,  17800,    173.10, 2397,
-                                        1034.87, 69879, 11135.63, 277826, 19470.38};
-    return TarifNachZonen(x, kZonen);
+    p.grenze1 = m_werte->grenze1;
+    p.grenze2 = m_werte->grenze2;
+    p.grenze3 = m_werte->grenze3;
+    p.solzFreigrenze = m_werte->solzFreigrenze;
 }
 
 long double TLStTab26::Klasse5und6Wert(long double a) const

@@ -6,12 +6,6 @@
 #include <cmath>
 #include <cstdint>
 
-void TLStTab90::InitTarifwerte()
-{
-    m_vorwegKuerzung = 0.12;
-    m_versHoechst = 480000;
-}
-
 int TLStTab90::Steuerklasse() const
 {
     // A tax class above 6 is taken as 6.
@@ -45,7 +39,7 @@ void TLStTab90::Berechnen()
 
 void TLStTab90::VersorgungUndAlter()
 {
-    VersorgungUndAlterMit(m_versHoechst, 372000, false);
+    VersorgungUndAlterMit(VersorgungsHoechstbetrag(), 372000, false);
 }
 
 void TLStTab90::VersorgungUndAlterMit(double versHoechst, double altersHoechst,
@@ -153,7 +147,7 @@ void TLStTab90::TabellenfreibetraegeMit(const TTabellenfreibetragsWerte& werte)
 
 long double TLStTab90::VorsorgepauschaleAlt()
 {
-    return VorsorgepauschaleMit({0.18, 4000, 2340, 1170, 2000});
+    return VorsorgepauschaleMit({0.18, 4000, 2340, 1170, 2000, 0.12});
 }
 
 long double TLStTab90::VorsorgepauschaleMit(const TVorsorgeWerte& werte)
@@ -169,7 +163,7 @@ long double TLStTab90::VorsorgepauschaleMit(const TVorsorgeWerte& werte)
     } else {
         // The advance deduction shrinks with the wage; what the share exceeds it by counts in
         // full up to the basic maximum and by half up to the half maximum.
-        const double vorweg = std::max(0.0, werte.vorweg * d - m_vorwegKuerzung * u);
+        const double vorweg = std::max(0.0, werte.vorweg * d - werte.kuerzung * u);
         if (vorweg >= basis) {
             p = basis;
         } else {

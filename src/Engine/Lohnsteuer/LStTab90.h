@@ -62,9 +62,10 @@ protected:
         double hoechst;  // basic maximum
         double halb;     // half maximum
         double gekuerzt; // reduced maximum (pension-insurance kind 1)
+        double kuerzung; // rate by which the advance deduction shrinks
     };
 
-    void InitTarifwerte() override;
+    const TLStTarifwerte& Tarifwerte() const override { return kTarifwerteBis2004; }
     void Berechnen() override;
     void Tabellenstufe(long double einkommen) override;
 
@@ -76,6 +77,8 @@ protected:
     virtual long double TarifKlasse5und6(long double x) const;
     virtual void KinderEntlastung();
     virtual double KinderfreibetragTabelle() const { return 3024; }
+    // Annual maximum of the pension allowance, pfennig.
+    virtual double VersorgungsHoechstbetrag() const { return 480000; }
 
     // The steps that the later classes share with their own constants.
     void VersorgungUndAlterMit(double versHoechst, double altersHoechst, bool mitHinzurechnung);
@@ -100,8 +103,6 @@ protected:
     static double Tarif1990(double x);
 
     TTabellenWerte m_t;
-    double m_vorwegKuerzung = 0.12; // rate by which the advance deduction shrinks
-    double m_versHoechst = 480000;  // annual maximum of the pension allowance, pfennig
 };
 
 // 1992: higher child allowances in the table.

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 double TLStTab93::GetValue(int index)
 {
@@ -12,15 +11,10 @@ double TLStTab93::GetValue(int index)
     return TLStTab92::GetValue(index);
 }
 
-void TLStTab93::InitTarifwerte()
+const TLStTab93::TZusatzGrenzen& TLStTab93::ZusatzGrenzen() const
 {
-    TLStTab92::InitTarifwerte();
-    m_vorwegKuerzung = 0.16;
-    m_versHoechst = 600000;
-    const double grenze1[] = {1857, 1857, 2228, 1114};
-    const double grenze2[] = {1233, 1233, 1482, 741};
-    std::copy(std::begin(grenze1), std::end(grenze1), m_zusatzGrenze1);
-    std::copy(std::begin(grenze2), std::end(grenze2), m_zusatzGrenze2);
+    static constexpr TZusatzGrenzen kGrenzen{{1857, 1857, 2228, 1114}, {1233, 1233, 1482, 741}};
+    return kGrenzen;
 }
 
 void TLStTab93::ZwischenwerteLoeschen()
@@ -56,7 +50,7 @@ void TLStTab93::Jahreslohnsteuer()
 
 long double TLStTab93::VorsorgepauschaleAlt()
 {
-    return VorsorgepauschaleMit({0.18, 6000, 2610, 1305, 2000});
+    return VorsorgepauschaleMit({0.18, 6000, 2610, 1305, 2000, 0.16});
 }
 
 long double TLStTab93::TarifKlasse5und6(long double x) const
@@ -67,7 +61,7 @@ long double TLStTab93::TarifKlasse5und6(long double x) const
 double TLStTab93::ErsteGrenze() const
 {
     const int klasse = Steuerklasse();
-    return klasse >= 1 && klasse <= 4 ? m_zusatzGrenze1[klasse - 1] : 0;
+    return klasse >= 1 && klasse <= 4 ? ZusatzGrenzen().erste[klasse - 1] : 0;
 }
 
 double TLStTab93::Zusatzsteuer()
@@ -95,24 +89,20 @@ void TLStTab93::Zusatztabelle()
 {
     const double zusatzsteuer = Zusatzsteuer();
     const int klasse = Steuerklasse();
-    const double grenze2 = klasse >= 1 && klasse <= 4 ? m_zusatzGrenze2[klasse - 1] : 0;
+    const double grenze2 = klasse >= 1 && klasse <= 4 ? ZusatzGrenzen().zweite[klasse - 1] : 0;
     ZusatztabelleAnwenden(zusatzsteuer, std::max(0.0, (zusatzsteuer - grenze2) * 3));
 }
 
-void TLStTab94::InitTarifwerte()
+const TLStTab93::TZusatzGrenzen& TLStTab94::ZusatzGrenzen() const
 {
-    TLStTab93::InitTarifwerte();
-    const double grenze1[] = {1564, 1564, 3128, 1564};
-    const double grenze2[] = {1038, 1038, 2076, 1038};
-    std::copy(std::begin(grenze1), std::end(grenze1), m_zusatzGrenze1);
-    std::copy(std::begin(grenze2), std::end(grenze2), m_zusatzGrenze2);
+    static constexpr TZusatzGrenzen kGrenzen{{1564, 1564, 3128, 1564}, {1038, 1038, 2076, 1038}};
+    return kGrenzen;
 }
 
-void TLStTab95::InitTarifwerte()
+const TLStTab93::TZusatzGrenzen& TLStTab95::ZusatzGrenzen() const
 {
-    TLStTab94::InitTarifwerte();
-    const double grenze1[] = {1892, 1892, 3784, 1892};
-    std::copy(std::begin(grenze1), std::end(grenze1), m_zusatzGrenze1);
+    static constexpr TZusatzGrenzen kGrenzen{{1892, 1892, 3784, 1892}, {1038, 1038, 2076, 1038}};
+    return kGrenzen;
 }
 
 void TLStTab95::Zusatztabelle()

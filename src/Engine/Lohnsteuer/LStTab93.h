@@ -13,12 +13,20 @@ public:
     double GetValue(int index) override;
 
 protected:
-    void InitTarifwerte() override;
+    // Classes 1 to 4: the tax below which the supplementary table applies, and the limit of
+    // its cap.
+    struct TZusatzGrenzen {
+        double erste[4];
+        double zweite[4];
+    };
+
     void Berechnen() override;
+    double VersorgungsHoechstbetrag() const override { return 600000; }
 
     virtual void ZwischenwerteLoeschen();
     virtual void Jahreslohnsteuer();
     virtual void Zusatztabelle();
+    virtual const TZusatzGrenzen& ZusatzGrenzen() const;
     // There is no solidarity surcharge before 1995.
     virtual void Solidaritaetszuschlag() {}
     long double VorsorgepauschaleAlt() override;
@@ -30,9 +38,6 @@ protected:
     void ZusatztabelleAnwenden(double zusatzsteuer, double kappung);
     // Classes 1 to 4: the tax below which the table applies, and the limit of the cap.
     double ErsteGrenze() const;
-
-    double m_zusatzGrenze1[4] = {};
-    double m_zusatzGrenze2[4] = {};
 };
 
 class TLStTab94 : public TLStTab93 {
@@ -40,7 +45,7 @@ public:
     std::string Name() const override { return "1994"; }
 
 protected:
-    void InitTarifwerte() override;
+    const TZusatzGrenzen& ZusatzGrenzen() const override;
 };
 
 // 1995: the supplementary table caps by a fixed formula; the solidarity surcharge begins.
@@ -49,7 +54,7 @@ public:
     std::string Name() const override { return "1995"; }
 
 protected:
-    void InitTarifwerte() override;
+    const TZusatzGrenzen& ZusatzGrenzen() const override;
     void Zusatztabelle() override;
     void Solidaritaetszuschlag() override;
 };

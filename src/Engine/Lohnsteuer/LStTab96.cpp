@@ -92,7 +92,7 @@ void TLStTab96::Tabellenfreibetraege()
 
 long double TLStTab96::VorsorgepauschaleAlt()
 {
-    return VorsorgepauschaleMit({0.2, 6000, 2610, 1305, 2214});
+    return VorsorgepauschaleMit({0.2, 6000, 2610, 1305, 2214, 0.16});
 }
 
 void TLStTab96::Jahreslohnsteuer()
@@ -159,7 +159,7 @@ double TLStTab01::TabellenEnde()
 
 void TLStTab01::VersorgungUndAlter()
 {
-    VersorgungUndAlterMit(m_versHoechst, 372000, true);
+    VersorgungUndAlterMit(VersorgungsHoechstbetrag(), 372000, true);
 }
 
 void TLStTab01::Versorgungsfreibetraege()

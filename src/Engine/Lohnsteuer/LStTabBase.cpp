@@ -41,10 +41,14 @@ TLStTabBase::TLStTabBase()
 void TLStTabBase::Init()
 {
     m_dmFaktor = DMFaktor();
-    InitTarifwerte();
-    InitBBG();
-    InitKinderfreibetrag();
-    InitRVSatz();
+    m_werte = &Tarifwerte();
+    const TLStTarifwerte& w = *m_werte;
+    m_doub[ldGrundfreibetrag] = w.grundfreibetrag;
+    m_doub[ldKinderfreibetrag] = w.kinderfreibetrag;
+    m_doub[ldBBGKV] = w.bbgKV;
+    m_doub[ldBBGRV] = w.bbgRV;
+    m_doub[ldRVSatz] = w.rvSatz;
+    m_doub[ldKVZusatzDurchschnitt] = w.kvZusatzDurchschnitt;
 }
 
 void TLStTabBase::UnbekannterIndex(const char* methode, int index)

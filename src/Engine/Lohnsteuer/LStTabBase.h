@@ -4,12 +4,15 @@
 // TLStTabBase holds the indexed inputs and results, tracks changes (a result is recomputed on the
 // next read after any input changed), converts amounts between the display currency and the
 // tariff's currency, and answers the table-step amounts of the wage-tax table view. One class per
-// tariff period derives from it in a single chain (TLStTab90 .. TLStTab26, see LStLib.h) and
-// overrides the steps whose rules changed; CreateLStTab picks the class of a year and month.
+// tariff period derives from it in a single chain (TLStTab90 .. TLStTab26, see LStLib.h), returns
+// its period's values (LStTarifwerte.h) from Tarifwerte and overrides the steps whose rules
+// changed; CreateLStTab picks the class of a year and month.
 //
 // Amounts are doubles in the smallest unit of the tariff currency: cents, or pfennig for the
 // years before 2002. A caller sets the currency rate (double input 21) to the units of its own
 // currency per euro; inputs are converted on entry and results on exit.
+#include "Engine/Lohnsteuer/LStTarifwerte.h"
+
 #include "Lib/Betrag.h"
 #include "Lib/Exception.h"
 
@@ -137,7 +140,8 @@ public:
     TLStTabBase(const TLStTabBase&) = delete;
     TLStTabBase& operator=(const TLStTabBase&) = delete;
 
-    // Second construction phase: the year defaults (the factory calls it).
+    // Second construction phase: the period's values and the input defaults taken from them
+    // (the factory calls it).
     void Init();
 
     void SetBool(int index, bool wert);
@@ -172,6 +176,8 @@ public:
     double FreibetragUmgerechnet() const;
 
     virtual std::string Name() const = 0;
+    // The values of the tariff period.
+    virtual const TLStTarifwerte& Tarifwerte() const = 0;
     virtual double DMFaktor() const { return 1.95583; }
 
     // Table view: first amount, step and last amount of a table step for the pay period.
@@ -222,12 +228,6 @@ protected:
     // Pension allowance by the year the pensions began: percentage, supplement, maximum.
     virtual void Versorgungsfreibetrag(int jahr, double& prozentsatz, double& zuschlag,
                                        double& hoechstbetrag) const;
-    // Year defaults, run by Init in this order.
-    virtual void InitTarifwerte() {}
-    virtual void InitBBG() {}
-    virtual void InitKinderfreibetrag() {}
-    virtual void InitRVSatz() {}
-
     // Results 4 and 5 (the table step of the taxable wage) for the pay period.
     virtual void Tabellenstufe(long double einkommen);
     // Notes the wage whose table step results 4 and 5 show: the step is worked out when one of
@@ -286,6 +286,9 @@ protected:
     void SetzeBerechnet() { m_berechnet = true; }
     void BerechneWennNoetig();
 
+    // The period's values, kept by Init (a December recomputation points it at the values of
+    // the months before for a while).
+    const TLStTarifwerte* m_werte = &kTarifwerteBis2004;
     // Raw access for the year classes (no conversion, no change tracking).
     bool m_bool[kAnzahlBool] = {};
     std::int32_t m_int[kAnzahlInt] = {};

@@ -79,7 +79,7 @@ template class TLStTabDezember<TLStTab24geaendert>;
 void TLStTab15Dez::Modus(int modus)
 {
     m_modus = modus;
-    m_p.grenze1 = modus == 1 ? 9763 : 9873;
+    m_p.grenze1 = (modus == 1 ? kTarifwerte2015 : kTarifwerte2015geaendert).grenze1;
 }
 
 void TLStTab15Dez::Tabellenfreibetraege()
@@ -90,16 +90,16 @@ void TLStTab15Dez::Tabellenfreibetraege()
     }
     // Until November: child allowance and single-parent relief of the first 2015 tariff.
     TBewahren<double> kinderfreibetrag(m_doub[ldKinderfreibetrag]);
-    TBewahren<double> entlastung(m_efaVorgabe);
-    m_doub[ldKinderfreibetrag] = 7008;
-    m_efaVorgabe = 1308;
+    TBewahren<const TLStTarifwerte*> werte(m_werte);
+    m_werte = &kTarifwerte2015;
+    m_doub[ldKinderfreibetrag] = m_werte->kinderfreibetrag;
     TLStTab15geaendert::Tabellenfreibetraege();
 }
 
 long double TLStTab15Dez::Tarif(long double x) const
 {
     if (m_modus == 1)
-        return TarifNachZonen(x, TLStTab14::kZonen, 8354);
+        return TarifNachZonen(x, kTarifwerte2015.zonen, kTarifwerte2015.grundfreibetrag);
     return TLStTab15geaendert::Tarif(x);
 }
 
@@ -112,9 +112,9 @@ void TLStTab24Dez::Berechnen()
 void TLStTab24Dez::Modus(int modus)
 {
     m_modus = modus;
-    m_p.grenze1 = modus == 1 ? 13279 : 13432;
+    m_p.grenze1 = (modus == 1 ? kTarifwerte2024 : kTarifwerte2025).grenze1;
     if (modus == 2)
-        m_doub[ldGrundfreibetrag] = 11784;
+        m_doub[ldGrundfreibetrag] = kTarifwerte2025.grundfreibetrag;
 }
 
 void TLStTab24Dez::Tabellenfreibetraege()
@@ -124,13 +124,13 @@ void TLStTab24Dez::Tabellenfreibetraege()
         return;
     }
     TBewahren<double> kinderfreibetrag(m_doub[ldKinderfreibetrag]);
-    m_doub[ldKinderfreibetrag] = 9540;
+    m_doub[ldKinderfreibetrag] = kTarifwerte2025.kinderfreibetrag;
     TLStTab24geaendert::Tabellenfreibetraege();
 }
 
 long double TLStTab24Dez::Tarif(long double x) const
 {
     if (m_modus == 2)
-        return TarifNachZonen(x, TLStTab25::kZonen);
+        return TarifNachZonen(x, kTarifwerte2025.zonen);
     return TLStTab24geaendert::Tarif(x);
 }

@@ -27,8 +27,9 @@ protected:
     double m_kist[2] = {};
 };
 
-// December 2015: the allowances of the amended 2015 tariff apply to the whole year.
-class TLStTab15Dez : public TLStTabDezember<TLStTab15geaendert> {
+// December 2015: the allowances of the amended 2015 tariff apply to the whole year; mode 1 takes
+// the values of the first 2015 tariff.
+class TLStTab15Dez final : public TLStTabDezember<TLStTab15geaendert> {
 public:
     std::string Name() const override { return "2015 Dezember"; }
 
@@ -38,8 +39,9 @@ protected:
     long double Tarif(long double x) const override;
 };
 
-// December 2024: basic allowance 11784 and child allowance 9540 for the whole of 2024.
-class TLStTab24Dez : public TLStTabDezember<TLStTab24geaendert> {
+// December 2024: the basic allowance and child allowance of 2025 (first tariff) for the whole of
+// 2024, in mode 2.
+class TLStTab24Dez final : public TLStTabDezember<TLStTab24geaendert> {
 public:
     std::string Name() const override { return "2024 Dezember"; }
 
