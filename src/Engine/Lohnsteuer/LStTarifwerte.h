@@ -448,7 +448,7 @@ inline constexpr TLStTarifwerte kTarifwerte2026{
     .bbgKV = 69750,
     .bbgRV = 101400,
     .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 2.5,
+    .kvZusatzDurchschnitt = 2.9,
     .rvAnteil = 1.0,
     .zonen = {914.51, 1400, 17800, 173.10, 2397, 1034.87, 69879, 11135.63, 277826, 19470.38},
     .arbeitnehmerpauschbetrag = 1230,
