@@ -4,8 +4,12 @@
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
 #include "Engine/Sozialversicherung/Beitrag.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Kindergeld.h"
+#include "Engine/Stammdaten/Waehrung.h"
 #include "Forms/AbrgDruck.h"
 #include "Print/LohnDru.h"
 #include "Forms/BeitrGrSchl.h"
@@ -415,14 +419,16 @@ void TFoEntgeltabrechnung::AfterRefresh()
         return;
     const int jahr = d->Jahr->GetValue();
     const int monat = d->Monat->GetValue();
-    m_paKindergeld->setVisible(jahr >= 1996);
-    m_paMZTab->setVisible(jahr < 1996);
+    const bool kindergeld = KindergeldAufAbrechnung(jahr);
+    m_paKindergeld->setVisible(kindergeld);
+    m_paMZTab->setVisible(!kindergeld);
     m_chOstBBGKV->setVisible(!d->Gleitzone->IsEnabled());
     const bool plSt = d->PLSt->GetValue();
     m_bnVergleich->setVisible(!plSt);
     m_chMTabZ->setVisible(!d->PLSt->IsEnabled());
-    m_chTabBeitrag->setVisible(jahr < 2005);
-    m_chKinderlos->setVisible(jahr >= 2005);
+    const bool kinderlos = TBeitragssatz::PVZuschlagKinderlose(jahr);
+    m_chTabBeitrag->setVisible(!kinderlos);
+    m_chKinderlos->setVisible(kinderlos);
 
     const int ausgang = d->Ausgangswert->GetValue();
     m_rbEntgeltEingabe->setChecked(ausgang == TLohnDaten::kAusEntgelt);
@@ -432,22 +438,23 @@ void TFoEntgeltabrechnung::AfterRefresh()
 
     KiFBMarkieren();
 
-    const QString ende = jahr >= 2002 ? "Euro):" : "DM):";
+    const QString ende = QString::fromUtf8(WaehrungDesJahres(jahr)) + "):";
     m_stLStKFB->setText("&Freibetrag (" + ende);
     m_stHinzur->setText("Hinzurechng.(" + ende);
     m_chGleitzone->setText(GleitzonenText(jahr, monat));
     m_chGleitzone->setToolTip(GleitzonenHinweis(jahr, monat));
     m_chNeueGleitzonenFormel->setToolTip(
-        jahr < 2022 ? "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro"
-                    : "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro");
-    m_stVersBezBemGrdlMonat->setText(d->Versorgungsbeginn->GetValue() >= 2005
-                                         ? "Bezug für den ersten vollen Monat:"
-                                         : "Bezug für den Monat Januar 2005:");
-    const QString pkv =
-        jahr < 2026 ? "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
-                      "Pflegeversicherung"
-                    : "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "
-                      "Basiskranken- und Pflege-Pflichtversicherung";
+        NeueGleitzonenformelVon2022(jahr) ? "Für Neubeschäftigte ab 1.10.2022 oder über 520,- Euro"
+                                          : "Für Neubeschäftigte ab 1.1.2013 oder über 450,- Euro");
+    m_stVersBezBemGrdlMonat->setText(
+        VersorgungsbezugErsterVollerMonat(d->Versorgungsbeginn->GetValue())
+            ? "Bezug für den ersten vollen Monat:"
+            : "Bezug für den Monat Januar 2005:");
+    const QString pkv = PrivateKVBeitraegeBescheinigt(jahr)
+                            ? "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "
+                              "Basiskranken- und Pflege-Pflichtversicherung"
+                            : "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- "
+                              "und Pflegeversicherung";
     m_stPrivatKPVBeitrag->setToolTip(pkv);
     m_ebPrivatKPVBeitrag->setToolTip(pkv);
 }
@@ -504,7 +511,7 @@ bool TFoEntgeltabrechnung::eventFilter(QObject* watched, QEvent* event)
         const TLohnDaten* d = LohnDaten();
         // From 2005 the pensions need their start year and months: they are typed in the
         // pension panel. The field that passed the focus on keeps no selection.
-        if (d && d->Jahr->GetValue() >= 2005) {
+        if (d && VersorgungsbeginnMassgeblich(d->Jahr->GetValue())) {
             VersBezOeffnen();
             return true;
         }
@@ -600,7 +607,8 @@ void TFoEntgeltabrechnung::bnDetailEntgeltClick()
     if (!TFoEntgelteMenue::Ausfuehren(*lohn))
         return;
     // From 2005 a pension needs its start year and months: the panel asks for them.
-    if (d.Jahr->GetValue() >= 2005 && !versorgungVorher && EnthaeltVersorgung(d.DetailEntgelte())) {
+    if (VersorgungsbeginnMassgeblich(d.Jahr->GetValue()) && !versorgungVorher &&
+        EnthaeltVersorgung(d.DetailEntgelte())) {
         m_paVersBez->show();
         Control<QWidget>("edVersorgungsbeginn")->setFocus();
     }

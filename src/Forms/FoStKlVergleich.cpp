@@ -1,6 +1,7 @@
 #include "Forms/FoStKlVergleich.h"
 
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Vergleich/StKlVergleich.h"
 #include "Forms/BeitrGrSchl.h"
 #include "Forms/SeitenZeilen.h"
@@ -249,7 +250,7 @@ void TFoStKlVergleich::AfterRefresh()
         m_cbKiFB[e]->setCurrentIndex(
             m_cbKiFB[e]->findText(QString::fromStdString(d->Kinderfreibetraege->GetAsString())));
     }
-    const bool ab2026 = Ehegatte(0)->Jahr->GetValue() >= 2026;
+    const bool ab2026 = PrivateKVBeitraegeBescheinigt(Ehegatte(0)->Jahr->GetValue());
     m_stPrivatKPVAGZuschuss->setVisible(ab2026);
     const QString hinweis =
         ab2026 ? "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "

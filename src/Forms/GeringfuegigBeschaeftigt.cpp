@@ -1,6 +1,7 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 
 #include "Engine/Geringfuegig/Geringf.h"
+#include "Engine/Stammdaten/Waehrung.h"
 #include "Forms/AbrgDruck.h"
 #include "Forms/SeitenZeilen.h"
 #include "Gui/MVCButton.h"

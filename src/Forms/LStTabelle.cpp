@@ -1,6 +1,7 @@
 #include "Forms/LStTabelle.h"
 
 #include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Gui/BetragEdit.h"
@@ -188,12 +189,12 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
     m_anfang = m_tab->TabellenAnfang();
     m_schritt = m_tab->TabellenSchritt();
 
-    const bool ohneGeburtsdatum = v.jahr >= 2005 && !v.geburtsdatumBekannt;
+    const bool ohneGeburtsdatum = AltersentlastungNachGeburtsjahr(v.jahr) && !v.geburtsdatumBekannt;
     m_miAltersentlastung->setEnabled(!ohneGeburtsdatum);
     Hinweis(*m_miAltersentlastung, ohneGeburtsdatum ? "Geburtsdatum fehlt!" : "");
     setWindowTitle(
         Text("LSt-Tabelle " + m_tab->Name() + " (" + v.zeitraumName + ") " + v.waehrungName));
-    m_paTabHinweis->setVisible(v.jahr >= 2004);
+    m_paTabHinweis->setVisible(LohnsteuerOhneStufen(v.jahr));
     m_stSolZSatz->setText(SolZSatzText(v.jahr));
     m_kiStSatz = v.kirchensteuersatz;
     m_stKiStSatz->setText(SatzText(m_kiStSatz));
