@@ -250,15 +250,15 @@ void TFoStKlVergleich::AfterRefresh()
         m_cbKiFB[e]->setCurrentIndex(
             m_cbKiFB[e]->findText(QString::fromStdString(d->Kinderfreibetraege->GetAsString())));
     }
-    const bool ab2026 = PrivateKVBeitraegeBescheinigt(Ehegatte(0)->Jahr->GetValue());
-    m_stPrivatKPVAGZuschuss->setVisible(ab2026);
+    const bool bescheinigt = PrivateKVBeitraegeBescheinigt(Ehegatte(0)->Jahr->GetValue());
+    m_stPrivatKPVAGZuschuss->setVisible(bescheinigt);
     const QString hinweis =
-        ab2026 ? "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "
-                 "Basiskranken- und Pflege-Pflichtversicherung"
-               : "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
-                 "Pflegeversicherung";
+        bescheinigt ? "Festgestellte oder bescheinigte Monats-Beiträge zur privaten "
+                      "Basiskranken- und Pflege-Pflichtversicherung"
+                    : "Dem AG mitgeteilte monatl. Zahlungen des AN zur privaten Kranken- und "
+                      "Pflegeversicherung";
     for (int e = 0; e < 2; ++e) {
-        m_ebPrivatKPVAGZuschuss[e]->setVisible(ab2026);
+        m_ebPrivatKPVAGZuschuss[e]->setVisible(bescheinigt);
         m_ebPrivatKPVBeitrag[e]->setToolTip(hinweis);
     }
 }

@@ -250,11 +250,11 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
 {
     const TLohnDaten& d = m_druckDaten;
     const TValue& kindergeld = Wert("Kindergeld");
-    const bool vor1999 = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
+    const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
     // What the net pay shown above "Auszahlung" leaves out: child benefit paid with it, tax-free
     // items, the net deduction.
     double summe = d.KindergeldImNetto();
-    bool netto = kindergeld.IsEnabled() && (vor1999 || Zahl(kindergeld) != 0);
+    bool netto = kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0);
 
     const std::vector<TPosten> posten = Posten(d);
     if (!posten.empty()) {
@@ -317,7 +317,7 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
             BetragZeile(Anzeige(Wert("NettoAbzText")) + ":", "NettoAbz");
         }
         if (kindergeld.IsEnabled()) {
-            if (vor1999)
+            if (mitLohn)
                 Zeile("Kindergeld", QString(), Anzeige(kindergeld));
             else if (KiGImmerImNetto())
                 BetragZeile("Kindergeld", "Kindergeld");
@@ -392,8 +392,8 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
     for (const auto& [label, name] : kGrunddaten)
         t.WertZeile(label, name);
     const TValue& kindergeld = t.Wert("Kindergeld");
-    const bool vor1999 = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
-    if (kindergeld.IsEnabled() && (vor1999 || Zahl(kindergeld) != 0))
+    const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
+    if (kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0))
         t.Zeile(QString("Kinder (-geld):").leftJustified(32) + Anzeige(t.Wert("Kinder")));
     for (const auto& [label, name] : kMerkmale)
         t.WertZeile(label, name);
@@ -435,7 +435,7 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
         t.Zeile(Anzeige(t.Wert("Kammerbezeichnung")) + ":", "Kammerbeitrag");
     t.Zeile(Anzeige(t.Wert("NettoAbzText")) + ":", "NettoAbz");
     if (kindergeld.IsEnabled()) {
-        if (vor1999)
+        if (mitLohn)
             t.Zeile("Kindergeld:", "Kindergeld");
         else if (Zahl(kindergeld) != 0) {
             if (KiGImmerImNetto())
