@@ -4,7 +4,7 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Abrechnung/LohnSVTabelle.h"
 #include "Forms/EStTabelle.h"
-#include "Forms/SVTabelle.h"
+#include "Forms/FoSVTabelle.h"
 #include "QtAnwendung.h"
 #include "Support/OptionenUmgebung.h"
 

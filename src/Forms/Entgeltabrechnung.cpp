@@ -18,7 +18,7 @@
 #include "Forms/LStTabelle.h"
 #include "Forms/SeitenZeilen.h"
 #include "Forms/VergleichNachricht.h"
-#include "Forms/SVTabelle.h"
+#include "Forms/FoSVTabelle.h"
 #include "Forms/TabellenSymbol.h"
 #include "Engine/Abrechnung/LohnSVTabelle.h"
 #include "Gui/MVCButton.h"

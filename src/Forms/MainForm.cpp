@@ -19,7 +19,7 @@
 #include "Forms/GeringfuegigBeschaeftigt.h"
 #include "Forms/LohnVergleich.h"
 #include "Forms/LStTabelle.h"
-#include "Forms/SVTabelle.h"
+#include "Forms/FoSVTabelle.h"
 #include "Forms/UpdatePruefung.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"

@@ -1,4 +1,4 @@
-#include "Forms/SVTabelle.h"
+#include "Forms/FoSVTabelle.h"
 
 #include "DialogTestSupport.h"
 #include "Engine/Abrechnung/LohnBerechnung.h"

@@ -1,4 +1,4 @@
-#include "Forms/SVTabelle.h"
+#include "Forms/FoSVTabelle.h"
 
 #include "Gui/FrmLib.h"
 #include "Lib/Betrag.h"
