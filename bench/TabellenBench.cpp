@@ -3,8 +3,8 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Abrechnung/LohnSVTabelle.h"
-#include "Forms/EStTabelle.h"
-#include "Forms/SVTabelle.h"
+#include "Forms/Tabellen/EStTabelle.h"
+#include "Forms/Tabellen/FoSVTabelle.h"
 #include "QtAnwendung.h"
 #include "Support/OptionenUmgebung.h"
 

@@ -3,7 +3,7 @@
 // the options could not be read or saved; 2 when a question was due but there is no screen to
 // ask on (the values it would have asked about stay as stored). A calling installer must see
 // both.
-#include "Forms/FoOptionenPruefung.h"
+#include "Forms/Optionen/FoOptionenPruefung.h"
 #include "Gui/GuiHooks.h"
 #include "Options/OptionenPruefung.h"
 #include "Options/OptionenTabelle.h"

@@ -10,6 +10,7 @@
 //   Geringfuegig/Geringf.h             TGeringfuegigDaten and TGeringfuegigBerechnung
 //   Lohnsteuer/LStLib.h                CreateLStTab, the wage-tax tariff of a year and month, and
 //                                      the map of the tariff classes
+//   Lohnsteuer/LStRegeln.h             the wage-tax rules the windows show by year
 //   Lohnsteuer/SolZSatz.h              the solidarity surcharge's rate by year
 //   Lohnsteuer/TabConst.h              NeinJa, the truth texts of printouts
 //   Sozialversicherung/Gleitzone.h     the transition zone's rules month by month

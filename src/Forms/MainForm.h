@@ -5,7 +5,7 @@
 //
 // Start-up and shut-down around it live in ProgrammStart.h; the tray launcher is closed when the
 // window is created and started again at exit when the tray option is on.
-#include "Forms/VergleichNachricht.h"
+#include "Forms/Seiten/VergleichNachricht.h"
 #include "Gui/PageMainForm.h"
 #include "Gui/Tabelle.h"
 #include "Lib/Meldung.h"

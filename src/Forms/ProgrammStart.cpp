@@ -1,7 +1,7 @@
 #include "Forms/ProgrammStart.h"
 
 #include "Forms/MainForm.h"
-#include "Forms/Titel.h"
+#include "Forms/Start/Titel.h"
 #include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"

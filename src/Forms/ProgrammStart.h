@@ -2,7 +2,7 @@
 // The start of the main program, in this order: the program's mutex, the application title, the
 // update check (when the outside updater is started the program ends at once), the title window,
 // the main window and the calculator, then the settings and the updater's answer.
-#include "Forms/UpdatePruefung.h"
+#include "Forms/Start/UpdatePruefung.h"
 
 #include <QStringList>
 

@@ -2,6 +2,7 @@
 
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/LohnDaten.h"
+#include "Engine/Sozialversicherung/Kindergeld.h"
 #include "Lib/Betrag.h"
 #include "Lib/Exception.h"
 #include "MVCFrame/DateValue.h"
@@ -225,7 +226,8 @@ void TVtDruckEntgeltabrechnung::Berechnungsdaten()
     for (const auto& [label, name] : kGrunddaten)
         WertZeile(label, name);
     const TValue& kindergeld = Wert("Kindergeld");
-    if (kindergeld.IsEnabled() && (m_druckDaten.Jahr->GetValue() < 1999 || Zahl(kindergeld) != 0))
+    if (kindergeld.IsEnabled() &&
+        (KindergeldMitLohnAusgezahlt(m_druckDaten.Jahr->GetValue()) || Zahl(kindergeld) != 0))
         Zeile("Kinder (-geld):", Anzeige(Wert("Kinder")), QString());
     for (const auto& [label, name] : kMerkmale)
         WertZeile(label, name);
@@ -248,11 +250,11 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
 {
     const TLohnDaten& d = m_druckDaten;
     const TValue& kindergeld = Wert("Kindergeld");
-    const bool vor1999 = d.Jahr->GetValue() < 1999;
+    const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
     // What the net pay shown above "Auszahlung" leaves out: child benefit paid with it, tax-free
     // items, the net deduction.
     double summe = d.KindergeldImNetto();
-    bool netto = kindergeld.IsEnabled() && (vor1999 || Zahl(kindergeld) != 0);
+    bool netto = kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0);
 
     const std::vector<TPosten> posten = Posten(d);
     if (!posten.empty()) {
@@ -315,7 +317,7 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
             BetragZeile(Anzeige(Wert("NettoAbzText")) + ":", "NettoAbz");
         }
         if (kindergeld.IsEnabled()) {
-            if (vor1999)
+            if (mitLohn)
                 Zeile("Kindergeld", QString(), Anzeige(kindergeld));
             else if (KiGImmerImNetto())
                 BetragZeile("Kindergeld", "Kindergeld");
@@ -390,8 +392,8 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
     for (const auto& [label, name] : kGrunddaten)
         t.WertZeile(label, name);
     const TValue& kindergeld = t.Wert("Kindergeld");
-    const bool vor1999 = d.Jahr->GetValue() < 1999;
-    if (kindergeld.IsEnabled() && (vor1999 || Zahl(kindergeld) != 0))
+    const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
+    if (kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0))
         t.Zeile(QString("Kinder (-geld):").leftJustified(32) + Anzeige(t.Wert("Kinder")));
     for (const auto& [label, name] : kMerkmale)
         t.WertZeile(label, name);
@@ -433,7 +435,7 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
         t.Zeile(Anzeige(t.Wert("Kammerbezeichnung")) + ":", "Kammerbeitrag");
     t.Zeile(Anzeige(t.Wert("NettoAbzText")) + ":", "NettoAbz");
     if (kindergeld.IsEnabled()) {
-        if (vor1999)
+        if (mitLohn)
             t.Zeile("Kindergeld:", "Kindergeld");
         else if (Zahl(kindergeld) != 0) {
             if (KiGImmerImNetto())

@@ -263,7 +263,7 @@ QString WaehrungVonJahr(int jahr)
 {
     // Loaded for the one look-up and freed again: the file may have changed since the last one.
     auto waehrung = MakeComponent<TWaehrung>(nullptr, std::string());
-    waehrung->Laden(jahr >= 2002 ? kWaehrungEuro : kWaehrungDM);
+    waehrung->Laden(WaehrungDesJahres(jahr));
     return QString::fromStdString(waehrung->WaehrungDaten().Kuerzel().GetValue());
 }
 

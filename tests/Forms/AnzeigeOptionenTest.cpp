@@ -1,8 +1,8 @@
 // The display options as the program installs them: the windows of a fresh installation are bold,
 // and switching large print in the options enlarges a window that is open.
-#include "Forms/Entgeltabrechnung.h"
 #include "Forms/HauptfensterTestSupport.h"
 #include "Forms/MainForm.h"
+#include "Forms/Seiten/Entgeltabrechnung.h"
 
 #include "Gui/AnzeigeOptionen.h"
 #include "Gui/BergForm.h"

@@ -2,7 +2,7 @@
 // as a text file, the page on the clipboard, the speed buttons, and the print preview with its
 // magnified view.
 #include "DialogTestSupport.h"
-#include "Forms/AbrgDruck.h"
+#include "Forms/Dialoge/AbrgDruck.h"
 #include "Lib/FileSystem.h"
 #include "Support/FileLayerFake.h"
 #include "Print/LohnDru.h"

@@ -1,9 +1,9 @@
 // Windows and dialogs as a user meets them: a table's dialogs show above the table, every window
 // lies whole inside the work area with its frame, and Esc and Enter work in the plain dialogs.
 #include "DialogTestSupport.h"
-#include "Forms/AbrgDruck.h"
-#include "Forms/BeitrGrSchl.h"
-#include "Forms/LStTabelle.h"
+#include "Forms/Dialoge/AbrgDruck.h"
+#include "Forms/Dialoge/BeitrGrSchl.h"
+#include "Forms/Tabellen/LStTabelle.h"
 #include "Gui/DoubleEingabe.h"
 #include "Gui/FrmLib.h"
 #include "Gui/Tabelle.h"

@@ -3,8 +3,8 @@
 // of a fresh installation, shown and active, closed again after each test with whatever it left
 // in the event queue.
 #include "Engine/Abrechnung/LohnDaten.h"
-#include "Forms/Entgeltabrechnung.h"
 #include "Forms/MainForm.h"
+#include "Forms/Seiten/Entgeltabrechnung.h"
 #include "Gui/BergForm.h"
 #include "Gui/GuiTestSupport.h"
 #include "Gui/MVCControl.h"

@@ -2,10 +2,10 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Stammdaten/Waehrung.h"
-#include "Forms/FoStammdaten.h"
-#include "Forms/LStTabelle.h"
+#include "Forms/Dialoge/FoStammdaten.h"
+#include "Forms/Tabellen/LStTabelle.h"
 #include "Forms/ProgrammStart.h"
-#include "Forms/Titel.h"
+#include "Forms/Start/Titel.h"
 
 #include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"

@@ -3,7 +3,7 @@
 // never freed comes last and reaches the message hook.
 #include "Forms/MainForm.h"
 #include "Forms/ProgrammStart.h"
-#include "Forms/Titel.h"
+#include "Forms/Start/Titel.h"
 
 #include "Gui/GuiTestSupport.h"
 #include "Gui/Tabelle.h"

@@ -10,7 +10,7 @@
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Forms/MainForm.h"
 #include "Forms/ProgrammStart.h"
-#include "Forms/Titel.h"
+#include "Forms/Start/Titel.h"
 #include "Gui/BergForm.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"

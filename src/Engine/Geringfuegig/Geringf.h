@@ -28,8 +28,6 @@ class TLStTabBase;
 class TString;
 class TWaehrungStringIniLookup;
 
-// The currency the law of a year states its amounts in: "DM" up to 2001, "Euro" from 2002.
-const char* WaehrungDesJahres(int jahr);
 // The limit of marginal employment of a month as the page and the main window name it: whole
 // units and the year's currency ("630-DM", "325-Euro", "603-Euro").
 std::string GeringfuegigkeitsgrenzeText(int jahr, int monat);

@@ -61,11 +61,6 @@ std::string Prozent(double satz)
 
 } // namespace
 
-const char* WaehrungDesJahres(int jahr)
-{
-    return EuroFaktor(jahr) == 1.0 ? kWaehrungEuro : kWaehrungDM;
-}
-
 std::string GeringfuegigkeitsgrenzeText(int jahr, int monat)
 {
     return FloatToBetragStr(0, GeringfuegigkeitsgrenzeMonat(jahr, monat)) + "-" +

@@ -196,6 +196,11 @@ bool TBeitragssatz::ZusatzbeitragParitaetisch(int jahr)
     return jahr >= 2019;
 }
 
+bool TBeitragssatz::PVZuschlagKinderlose(int jahr)
+{
+    return jahr >= 2005;
+}
+
 TBeitragssatz& Beitragssaetze()
 {
     static TBeitragssatz saetze;

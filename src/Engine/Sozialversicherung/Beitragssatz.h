@@ -48,6 +48,9 @@ public:
     static bool PVKinderabschlag(int jahr, int monat);
     // From 2019 the employer bears half of the health additional rate; before, the employee alone.
     static bool ZusatzbeitragParitaetisch(int jahr);
+    // From 2005 the childless pay a care surcharge; the old contribution tables belong to the
+    // years before.
+    static bool PVZuschlagKinderlose(int jahr);
 
 private:
     TBeitragssatz() = default;

@@ -47,6 +47,11 @@ bool AlteGleitzonenregelWaehlbar(int jahr, int monat)
            (GleitzonenStand(jahr, monat) == TGleitzonenStand::kUebergang2022 && jahr <= 2023);
 }
 
+bool NeueGleitzonenformelVon2022(int jahr)
+{
+    return jahr >= 2022;
+}
+
 bool NeueGleitzonenregel(int jahr, int monat, bool schalter, double monatsentgeltEuroCent)
 {
     if (!AlteGleitzonenregelWaehlbar(jahr, monat))

@@ -28,6 +28,10 @@ bool RVMinderungAbwaehlbar(int jahr, int monat);
 // Whether the old rules may be kept after a reform: 2013 and 2014, October 2022 to December 2023.
 bool AlteGleitzonenregelWaehlbar(int jahr, int monat);
 
+// Whether the switch for the new zone formula means the reform of October 2022 (from 2022)
+// rather than that of 2013.
+bool NeueGleitzonenformelVon2022(int jahr);
+
 // Whether the reform's limits and formula apply to a monthly pay (euro cents, all jobs). Where
 // the old rules may be kept they hold only while `schalter` is off and only for pay up to the new
 // lower limit: pay above it is in the new zone whatever the switch says. Elsewhere `schalter` is

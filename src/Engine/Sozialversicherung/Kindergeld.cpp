@@ -106,3 +106,13 @@ TKindergeld& KindergeldTabelle()
     static TKindergeld tabelle;
     return tabelle;
 }
+
+bool KindergeldAufAbrechnung(int jahr)
+{
+    return jahr >= 1996;
+}
+
+bool KindergeldMitLohnAusgezahlt(int jahr)
+{
+    return jahr <= 1998;
+}

@@ -23,3 +23,10 @@ private:
 };
 
 TKindergeld& KindergeldTabelle();
+
+// From 1996 child benefit is part of the payroll statement; before, the statement has the
+// additional wage-tax table of 1993 to 1995 in its place.
+bool KindergeldAufAbrechnung(int jahr);
+// Up to 1998 the employer paid the child benefit out with the wage, so the statement shows it
+// whatever its amount.
+bool KindergeldMitLohnAusgezahlt(int jahr);

@@ -1,6 +1,7 @@
 #include "Engine/Stammdaten/Waehrung.h"
 
 #include "Engine/Stammdaten/StammListe.h"
+#include "Lib/Betrag.h"
 #include "Lib/Exception.h"
 #include "Lib/IniDokument.h"
 #include "Lib/IniFile.h"
@@ -18,6 +19,11 @@ std::string WaehrungenDateiName()
 {
     const TPfadString& pfad = VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kWaehrungen);
     return JoinPath(pfad.GetAsString(), "WAEHRUNG.INI");
+}
+
+const char* WaehrungDesJahres(int jahr)
+{
+    return EuroFaktor(jahr) == 1.0 ? kWaehrungEuro : kWaehrungDM;
 }
 
 bool IstFesteWaehrung(std::string_view name)

@@ -33,6 +33,8 @@ inline constexpr double kKursDM = 1.95583;
 std::string WaehrungenDateiName();
 // "DM" or "Euro" (names compared like section names).
 bool IstFesteWaehrung(std::string_view name);
+// The currency the law of a year states its amounts in: "DM" up to 2001, "Euro" from 2002.
+const char* WaehrungDesJahres(int jahr);
 
 class TWaehrungDaten : public TDaten {
 public:

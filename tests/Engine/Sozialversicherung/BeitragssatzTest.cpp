@@ -260,6 +260,12 @@ TEST(Beitragssatz, RulesOfTheYearAtTheirBoundaries)
     EXPECT_TRUE(TBeitragssatz::ZusatzbeitragParitaetisch(2019));
 }
 
+TEST(Beitragssatz, CareSurchargeOfTheChildlessFrom2005)
+{
+    EXPECT_FALSE(TBeitragssatz::PVZuschlagKinderlose(2004));
+    EXPECT_TRUE(TBeitragssatz::PVZuschlagKinderlose(2005));
+}
+
 TEST(SVLib, ContributionTableStartAndStep)
 {
     EXPECT_EQ(BeitragsTabellenWert1(2000), 465);

@@ -81,6 +81,12 @@ TEST_P(GleitzonenRegelTest, NewRulesByPayAndSwitch)
 INSTANTIATE_TEST_SUITE_P(Engine, GleitzonenRegelTest, testing::ValuesIn(kRegelFaelle),
                          [](const auto& i) { return std::string(i.param.name); });
 
+TEST(Gleitzone, SwitchOfTheNewFormulaMeansTheReformOf2022From2022)
+{
+    EXPECT_FALSE(NeueGleitzonenformelVon2022(2021));
+    EXPECT_TRUE(NeueGleitzonenformelVon2022(2022));
+}
+
 struct GrenzeFall {
     const char* name;
     int jahr;

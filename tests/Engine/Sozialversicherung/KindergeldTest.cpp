@@ -85,4 +85,12 @@ TEST(Kindergeld, LaterYearsUse2027AndRoundEachChild)
     EXPECT_EQ(KindergeldTabelle().Kindergeld(6, 2030, 1), 4 * 265 + 2 * 266);
 }
 
+TEST(Kindergeld, OnTheStatementFrom1996PaidWithTheWageUntil1998)
+{
+    EXPECT_FALSE(KindergeldAufAbrechnung(1995));
+    EXPECT_TRUE(KindergeldAufAbrechnung(1996));
+    EXPECT_TRUE(KindergeldMitLohnAusgezahlt(1998));
+    EXPECT_FALSE(KindergeldMitLohnAusgezahlt(1999));
+}
+
 } // namespace

@@ -367,4 +367,10 @@ TEST_F(StammdatenTest, DeletingEuroWithAnotherDeletesOnlyTheOther)
     EXPECT_EQ(Lesen(WaehrungenDateiName()), "[Waehrungen]\nN0=Krone\n[Krone]\nKurs=7,46\n");
 }
 
+TEST(Waehrung, MarksUpTo2001EuroFrom2002)
+{
+    EXPECT_STREQ(WaehrungDesJahres(2001), "DM");
+    EXPECT_STREQ(WaehrungDesJahres(2002), "Euro");
+}
+
 } // namespace
