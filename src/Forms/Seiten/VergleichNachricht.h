@@ -14,7 +14,7 @@
 #include <QPushButton>
 
 enum class TVergleichBefehl { Fall1 = 1, Fall2 = 2, Neu = 3, Aendern = 4 };
-// The kind is also the number of the page that fills the comparison.
+// The calculation compared; the main window's page table names the pages that fill and show it.
 enum class TVergleichArt { Lohn = 1, ESt = 2 };
 
 // The main window hears the notices through this interface.
