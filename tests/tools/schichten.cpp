@@ -8,9 +8,9 @@
 #include <fstream>
 #include <iostream>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -29,9 +29,24 @@ std::string ObersterOrdner(const std::string& datei) { return datei.substr(0, da
 
 std::string Ordner(const std::string& datei) { return fs::path(datei).parent_path().string(); }
 
+// The file a line includes by quotes ("Lib/StrLib.h"), or an empty string.
+std::string Include(const std::string& zeile)
+{
+    std::size_t i = zeile.find_first_not_of(" \t");
+    if (i == std::string::npos || zeile[i] != '#')
+        return {};
+    i = zeile.find_first_not_of(" \t", i + 1);
+    if (i == std::string::npos || zeile.compare(i, 7, "include") != 0)
+        return {};
+    i = zeile.find_first_not_of(" \t", i + 7);
+    if (i == std::string::npos || zeile[i] != '"')
+        return {};
+    const std::size_t ende = zeile.find('"', i + 1);
+    return ende == std::string::npos ? std::string() : zeile.substr(i + 1, ende - i - 1);
+}
+
 Graph DateienLesen(const fs::path& src)
 {
-    static const std::regex include(R"(^\s*#\s*include\s+\"([^\"]+)\")");
     Graph dateien;
     for (const auto& eintrag : fs::recursive_directory_iterator(src)) {
         const auto endung = eintrag.path().extension();
@@ -40,10 +55,9 @@ Graph DateienLesen(const fs::path& src)
         auto& ziele = dateien[fs::relative(eintrag.path(), src).generic_string()];
         std::ifstream datei(eintrag.path());
         std::string zeile;
-        std::smatch treffer;
         while (std::getline(datei, zeile))
-            if (std::regex_search(zeile, treffer, include))
-                ziele.insert(treffer[1]);
+            if (std::string ziel = Include(zeile); !ziel.empty())
+                ziele.insert(std::move(ziel));
     }
     return dateien;
 }

@@ -1,6 +1,8 @@
 // The flow-chart computation of 2004 to 2009: tariff formulas, tax classes 5 and 6, provision
 // allowance, employee lump sum, other payments and the one-fifth rule.
 #include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStTab26.h"
+#include "Engine/Lohnsteuer/LStTabDezember.h"
 #include "Engine/Lohnsteuer/LStTabTestSupport.h"
 
 #include <gtest/gtest.h>

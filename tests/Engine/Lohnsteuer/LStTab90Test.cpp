@@ -2,6 +2,8 @@
 // solidarity surcharge, child allowances and the change from DM to euros.
 #include "Engine/Einkommensteuer/EStTab.h"
 #include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStTab26.h"
+#include "Engine/Lohnsteuer/LStTabDezember.h"
 #include "Engine/Lohnsteuer/LStTabTestSupport.h"
 
 #include "Lib/Betrag.h"

@@ -1,4 +1,6 @@
 #include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStTab26.h"
+#include "Engine/Lohnsteuer/LStTabDezember.h"
 
 #include "Lib/Betrag.h"
 
