@@ -1,6 +1,7 @@
 #include "Forms/Optionen/FoOptionen.h"
 
 #include "Forms/Optionen/OptionenSeiten.h"
+#include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
 #include "Options/OptionenVtrl.h"
 #include "Platform/Autostart.h"
@@ -8,9 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QKeySequence>
 #include <QPushButton>
-#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -75,11 +74,7 @@ TFoOptionen::TFoOptionen(TOptionenVtrl& optionen, bool mitUpdate, QWidget* paren
     connect(bnOK, &QPushButton::clicked, this, &TFoOptionen::bnOKClick);
     connect(MyButton2, &QPushButton::clicked, this, [this] { SetModalResult(mrCancel); });
     // A plain window has no default and cancel buttons of its own.
-    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(taste), this), &QShortcut::activated, bnOK,
-                &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, MyButton2,
-            &QPushButton::click);
+    DialogTasten(*this, *bnOK, *MyButton2);
 
     // The page container is the base's only widget; tree and buttons go around it.
     auto* haupt = static_cast<QVBoxLayout*>(layout());

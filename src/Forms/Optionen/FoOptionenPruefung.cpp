@@ -6,7 +6,6 @@
 #include "Options/OptionenVtrl.h"
 
 #include <QHBoxLayout>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -14,7 +13,6 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -73,11 +71,7 @@ TFoOptionenPruefung::TFoOptionenPruefung(TOptionenVtrlDaten& optionen, QWidget* 
     connect(bnJa, &QPushButton::clicked, this, [this] { SetModalResult(kJa); });
     connect(bnNein, &QPushButton::clicked, this, [this] { SetModalResult(kNein); });
     // A plain window has no default and cancel buttons of its own.
-    for (const auto taste : {Qt::Key_Return, Qt::Key_Enter})
-        connect(new QShortcut(QKeySequence(taste), this), &QShortcut::activated, bnJa,
-                &QPushButton::click);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, bnNein,
-            &QPushButton::click);
+    DialogTasten(*this, *bnJa, *bnNein);
 
     // The page container is the base's only widget; question, note and buttons go around it.
     auto* haupt = static_cast<QVBoxLayout*>(layout());

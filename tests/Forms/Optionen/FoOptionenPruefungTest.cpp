@@ -193,6 +193,12 @@ TEST_F(FoOptionenPruefungTest, OnlyJaAnswersYesByKeyMouseOrMnemonic)
         {"space_on_ja", [](TFoOptionenPruefung& d) { QTest::keyClick(d.bnJa, Qt::Key_Space); },
          kJa},
         {"escape", [](TFoOptionenPruefung& d) { QTest::keyClick(&d, Qt::Key_Escape); }, kNein},
+        {"enter_on_nein",
+         [](TFoOptionenPruefung& d) {
+             d.bnNein->setFocus();
+             QTest::keyClick(&d, Qt::Key_Return);
+         },
+         kNein},
         {"alt_n", [](TFoOptionenPruefung& d) { Mnemonik(d, Qt::Key_N); }, kNein},
         {"click_nein", [](TFoOptionenPruefung& d) { QTest::mouseClick(d.bnNein, Qt::LeftButton); },
          kNein},
