@@ -1,7 +1,8 @@
 #include "Engine/Abrechnung/LohnBerechnung.h"
 
-#include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Sozialversicherung/Beitragssatz.h"
+#include "Engine/Sozialversicherung/Kindergeld.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Lib/Betrag.h"
@@ -138,7 +139,7 @@ void TLohnBerechnung::JahrlisteGeaendert()
     else if (monat > bis)
         d.Monat->SetValue(bis);
     d.Jahr->SetValue(d.Jahrliste->GetJahr());
-    d.Kinder->SetFlag(TValue::vfEnabled, d.Jahr->GetValue() >= 1996);
+    d.Kinder->SetFlag(TValue::vfEnabled, KindergeldAufAbrechnung(d.Jahr->GetValue()));
     d.Kindergeld->SetValue(d.KindergeldBetrag(d.Waehrungskurs()->GetStoredValue()));
     BeitragssaetzeSetzen();
 }
@@ -300,11 +301,6 @@ void TLohnBerechnung::Calculate()
         m_summen = ergebnisse.summen;
     if (ergebnisse.arbeitgeberGesetzt)
         m_arbeitgeber = ergebnisse.arbeitgeber;
-    d.VersBezBemGrdlMonat->SetFlag(TValue::vfEnabled,
-                                   jahr > 2004 && d.Versorgungsbezuege->GetValue() != 0);
-    d.Sonderzahlungen->SetFlag(TValue::vfEnabled, d.VersBezBemGrdlMonat->IsEnabled());
-    d.Versorgungsbeginn->SetFlag(TValue::vfEnabled, d.VersBezBemGrdlMonat->IsEnabled());
-    d.MonateVersBez->SetFlag(TValue::vfEnabled, d.Zeitraum->GetValue() == TLohnDaten::kJahr &&
-                                                    d.VersBezBemGrdlMonat->IsEnabled());
+    d.VersorgungFreigeben();
     m_jahrZuletzt = jahr;
 }

@@ -2,6 +2,7 @@
 
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
@@ -10,8 +11,8 @@
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
 #include "MVCFrame/ZahlText.h"
-#include "Options/OptionenVtrl.h"
 #include "Options/OptionenVorgaben.h"
+#include "Options/OptionenVtrl.h"
 #include "Options/Verzeichnisse.h"
 
 #include <cctype>
@@ -363,9 +364,19 @@ void TLohnDaten::KinderlosFreigeben()
     const bool geburtOk = geburt.Jahr == 0 || geburt.Jahr >= 1940;
     const bool alt = JahreZwischen(geburt, SetDatum(1, 12, jahr)) >= 23;
     Kinderlos->SetFlag(TValue::vfEnabled,
-                       jahr > 2004 && Kinder->GetValue() == 0 &&
+                       TBeitragssatz::PVZuschlagKinderlose(jahr) && Kinder->GetValue() == 0 &&
                            StrToBetragFloat(Kinderfreibetraege->GetValue()) == 0 && geburtOk &&
                            alt);
+}
+
+void TLohnDaten::VersorgungFreigeben()
+{
+    const bool an =
+        VersorgungsbeginnMassgeblich(Jahr->GetValue()) && Versorgungsbezuege->GetValue() != 0;
+    VersBezBemGrdlMonat->SetFlag(TValue::vfEnabled, an);
+    Sonderzahlungen->SetFlag(TValue::vfEnabled, an);
+    Versorgungsbeginn->SetFlag(TValue::vfEnabled, an);
+    MonateVersBez->SetFlag(TValue::vfEnabled, an && Zeitraum->GetValue() == kJahr);
 }
 
 void TLohnDaten::UpdateEnabled()
@@ -383,9 +394,11 @@ void TLohnDaten::UpdateEnabled()
     frei(NeueGleitzonenFormel, gleitzone && AlteGleitzonenregelWaehlbar(jahr, monat));
     frei(AndereAE, gleitzone);
     frei(Kinderfreibetraege, Steuerklasse->GetValue() < 5 && tarif);
-    frei(Kinder, jahr >= 1996);
-    frei(Kindergeld_Ausz, Kinder->IsEnabled() && jahr <= 1998 && !option);
-    frei(Kindergeld, (jahr >= 1996 && (Kindergeld_Ausz->GetValue() || option)) || jahr > 1998);
+    frei(Kinder, KindergeldAufAbrechnung(jahr));
+    const bool mitLohn = KindergeldMitLohnAusgezahlt(jahr);
+    frei(Kindergeld_Ausz, Kinder->IsEnabled() && mitLohn && !option);
+    frei(Kindergeld,
+         (KindergeldAufAbrechnung(jahr) && (Kindergeld_Ausz->GetValue() || option)) || !mitLohn);
     frei(KeineVSP, tarif);
     frei(KeineZTab, jahr >= 1993 && jahr <= 1995);
     frei(Zusatztabelle_angewendet, KeineZTab->IsEnabled());
@@ -395,9 +408,10 @@ void TLohnDaten::UpdateEnabled()
     frei(OstBBGRV, TBeitragsbemessungsgrenzen::OstGrenzen(jahr, monat));
     frei(OstBBGKV, TBeitragsbemessungsgrenzen::OstGrenzeKV(jahr, monat));
     const bool privat = BGS->GetZiffer(1) == 0;
-    frei(AGZuschussPrivatKV, privat && jahr >= 2010 && jahr < 2026);
+    const bool bescheinigt = PrivateKVBeitraegeBescheinigt(jahr);
+    frei(AGZuschussPrivatKV, privat && jahr >= 2010 && !bescheinigt);
     frei(PrivatKPVBeitrag, privat && jahr >= 2010);
-    frei(PrivatKPVAGZuschuss, privat && jahr >= 2026);
+    frei(PrivatKPVAGZuschuss, privat && bescheinigt);
     frei(Steuertage, tarif);
     frei(Steuerklasse, tarif);
     frei(Kirchensteuersatz, tarif);
@@ -409,10 +423,7 @@ void TLohnDaten::UpdateEnabled()
     frei(KinderPV, TBeitragssatz::PVKinderabschlag(jahr, monat) && !Kinderlos->GetValue());
     frei(DetailEntgelt, tarif);
     frei(Versorgungsbezuege, tarif);
-    frei(VersBezBemGrdlMonat, jahr > 2004 && Versorgungsbezuege->GetValue() != 0);
-    frei(Sonderzahlungen, VersBezBemGrdlMonat->IsEnabled());
-    frei(Versorgungsbeginn, VersBezBemGrdlMonat->IsEnabled());
-    frei(MonateVersBez, Zeitraum->GetValue() == kJahr && VersBezBemGrdlMonat->IsEnabled());
+    VersorgungFreigeben();
     frei(Lohnsteuer, tarif);
     frei(Kirchensteuer, tarif);
     const bool kammer = Kammer->GetValue();

@@ -48,6 +48,9 @@ public:
     int PVA() const;
     static void KinderfreibetraegeAuflisten(TStrings& liste);
     void UpdateEnabled();
+    // The pension's details apply from 2005 to a statement with pensions; the calculation asks
+    // again once it has written the pensions back.
+    void VersorgungFreigeben();
     void JahrlisteFuellen();
     // The pay period in days: 360, 30, 7 or 1.
     int ZeitraumTage() const;
