@@ -64,6 +64,7 @@ void TVtDruck::Drucken(TDruckAuftrag& auftrag)
         if (kopien > 0 && !canvas.NeueSeite())
             throw EDruckFehler("Der Drucker hat keine neue Seite begonnen.");
     } while (kopien > 0);
+    guard.Beenden();
 }
 
 void TVtDruck::Zeilenvorschub(double faktor)
@@ -92,10 +93,17 @@ void TVtDruck::Folgekopf()
 {
     const TDruckSchrift schrift = m_schrift;
     Schrift(m_hoeheNormal, false, true);
-    if (const QString titel = Folgetitel(); !titel.isEmpty())
-        m_canvas->TextAus(m_xLinks, m_y, titel);
     const QString rechts = HeuteAlsText() + ", Blatt " + QString::number(m_blatt);
-    m_canvas->TextAus(m_xRechts - m_canvas->TextBreite(rechts), m_y, rechts);
+    const int xDatum = m_xRechts - m_canvas->TextBreite(rechts);
+    // A long title (the employee's name) wraps two characters before the date.
+    const QStringList titel = Umbrechen(Folgetitel(), xDatum - 2 * m_zeichenbreite - m_xLinks);
+    if (!titel.front().isEmpty())
+        m_canvas->TextAus(m_xLinks, m_y, titel.front());
+    m_canvas->TextAus(xDatum, m_y, rechts);
+    for (qsizetype i = 1; i < titel.size(); ++i) {
+        m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
+        m_canvas->TextAus(m_xLinks, m_y, titel[i]);
+    }
     m_y += m_zeilenhoehe * 3 / 2;
     m_canvas->Linie(m_xLinks, m_y, m_xRechts, m_y);
     m_y += m_zeilenhoehe * 3 / 2;
@@ -143,6 +151,15 @@ void TVtDruck::Folgezeile()
     // The line unit is smaller than the normal font's own line: wrapped lines would touch.
     m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
     m_vorgeschoben = true;
+}
+
+void TVtDruck::ZeilenAus(int x, const QStringList& zeilen)
+{
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (i > 0)
+            Folgezeile();
+        TextAus(x, zeilen[i]);
+    }
 }
 
 void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& rechts)
