@@ -73,11 +73,11 @@ void TVtDruck::Zeilenvorschub(double faktor)
     m_vorgeschoben = true;
 }
 
-bool TVtDruck::Platz()
+bool TVtDruck::Platz(int hoehe)
 {
     if (m_abgeschnitten)
         return false;
-    if (m_y + m_zeilenhoehe <= m_yUnten || m_y <= m_yOben)
+    if (m_y + hoehe <= m_yUnten || m_y <= m_yOben)
         return true;
     if (!m_canvas->NeueSeite()) {
         m_abgeschnitten = true;
@@ -191,6 +191,9 @@ void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& 
     for (const QString& teil : teile)
         breite = std::max(breite, m_canvas->TextBreite(teil));
     const int xMitteText = std::max(std::min(m_xMitte, grenze) - breite, frueheste);
+    // A wrapped line stays on one sheet with its amount.
+    const auto folgezeilen = labelZeilen.size() - 1 + std::max<qsizetype>(teile.size() - 1, 0);
+    Platz(static_cast<int>(folgezeilen) * std::max(m_zeilenhoehe, m_hoeheNormal) + m_zeilenhoehe);
     for (qsizetype i = 0; i + 1 < labelZeilen.size(); ++i) {
         TextAus(m_xLinks, labelZeilen[i]);
         Folgezeile();

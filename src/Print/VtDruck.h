@@ -123,8 +123,9 @@ protected:
 
 private:
     void Schrift(int hoehe, bool fett, bool kursiv);
-    // Before a line at Y: a new sheet when it would run off this one.
-    bool Platz();
+    // Before a line at Y, or lines `hoehe` high: a new sheet when they would run off this one.
+    bool Platz() { return Platz(m_zeilenhoehe); }
+    bool Platz(int hoehe);
     // The heading of a further sheet, in italics; the font in use before is restored.
     void Folgekopf();
 

@@ -255,6 +255,27 @@ TEST_F(LohnDruTest, LongNameInTheFurtherSheetsHeadingWrapsBeforeTheDate)
     EXPECT_EQ(kopf.join(' '), QString::fromStdString("Entgeltabrechnung 2026, " + name));
 }
 
+TEST_F(LohnDruTest, WrappedItemKeepsItsLinesAndAmountOnOneSheet)
+{
+    Eingeben({{"Jahrliste", "2026"}});
+    for (int i = 1; i <= 40; ++i)
+        Posten(QString("Zulage Nr. %1 für Rufbereitschaft an Sonn- und Feiertagen im Winterdienst")
+                   .arg(i)
+                   .toUtf8()
+                   .constData(),
+               10 * i, true);
+    Eingeben({{"DetailEntgelt", "Ja"}});
+    const TAufzeichnungsCanvas papier = Gedruckt(true);
+    ASSERT_GE(papier.Seiten(), 2);
+    const std::vector<TAufruf> texte = papier.Texte();
+    // The label's last line and its amount follow its first line.
+    for (std::size_t i = 1; i < texte.size(); ++i) {
+        if (!texte[i].text.startsWith("Zulage") && texte[i - 1].text.startsWith("Zulage")) {
+            EXPECT_EQ(texte[i].seite, texte[i - 1].seite) << texte[i - 1].text.toStdString();
+        }
+    }
+}
+
 TEST_F(LohnDruTest, NameAndPeriodAddTheirLinesAndOneBlankLine)
 {
     Eingeben({{"Jahrliste", "2026"}, {"Entgelt", "4000"}});
