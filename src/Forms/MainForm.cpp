@@ -953,7 +953,7 @@ void TMainForm::Drucken()
     TPageForm* seite = ActivePageForm();
     if (!seite || !SeiteDruckbar())
         return;
-    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this);
+    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this, windowTitle());
     EinfuegeModusAnzeigen();
     if (!wahl)
         return;
