@@ -179,7 +179,7 @@ const UnlesbarFall kUnlesbar[] = {
 
 class UnlesbarTest : public ProgrammLaufTest, public testing::WithParamInterface<UnlesbarFall> {
 protected:
-    std::string Pfad(Datei datei) const
+    std::string Pfad(Datei datei)
     {
         switch (datei) {
         case Datei::Fenster:
@@ -262,9 +262,11 @@ TEST_P(UnlesbarTest, IsToldAtTheStartAndLeftAsItIs)
         {Datei::Fenster, "Version=5.01"},
         {Datei::Benutzer, "KiGImmerImNetto=1"},
         {Datei::Gemeinsam, "KVSatzZB=3,10"}};
-    for (const auto& [andere, zeile] : gespeichert)
-        if (andere != f.datei)
+    for (const auto& [andere, zeile] : gespeichert) {
+        if (andere != f.datei) {
             EXPECT_NE(Inhalt(Pfad(andere)).find(zeile), std::string::npos) << Pfad(andere);
+        }
+    }
 }
 INSTANTIATE_TEST_SUITE_P(Forms, UnlesbarTest, testing::ValuesIn(kUnlesbar),
                          [](const auto& i) { return std::string(i.param.name); });
