@@ -212,9 +212,8 @@ void TIniFile::Schreiben()
         if (fehler == EACCES && Schreibgeschuetzt(m_fileName))
             throw EIniFileError(m_fileName + " ist schreibgeschützt", fehler);
     }
-    throw EIniFileError("nach " + m_fileName +
-                            " kann nicht geschrieben werden: " + LesefehlerText(fehler),
-                        fehler);
+    throw EIniFileError(
+        "nach " + m_fileName + " kann nicht geschrieben werden: " + LesefehlerText(fehler), fehler);
 }
 
 void TIniFile::Aendern(Aenderung aenderung)

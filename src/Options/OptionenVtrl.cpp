@@ -257,8 +257,7 @@ void TOptionenVtrl::Geaenderte(const TBerechnung& gruppe, std::vector<TZuSchreib
     });
 }
 
-void TOptionenVtrl::DateiSpeichern(const std::string& datei,
-                                   const std::vector<TZuSchreiben>& werte)
+void TOptionenVtrl::DateiSpeichern(const std::string& datei, const std::vector<TZuSchreiben>& werte)
 {
     if (werte.empty())
         return;

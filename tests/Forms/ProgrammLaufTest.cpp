@@ -246,22 +246,21 @@ TEST_P(UnlesbarTest, IsToldAtTheStartAndLeftAsItIs)
     const std::string datei = Pfad(f.datei);
     const std::string gestoert = Stoeren(datei, f.stoerung);
     const std::string vorher = Zustand(gestoert);
-    EXPECT_EQ(Laufen([] {
-                  OptionenVtrl().AllgemeinDaten().Schalter("KiGImmerImNetto").SetValue(true);
-                  OptionenVtrl().BeitragssaetzeDaten(2026).FindValue("KVSatzZB")->SetAsString(
-                      "3,10");
-              }),
-              0);
+    EXPECT_EQ(
+        Laufen([] {
+            OptionenVtrl().AllgemeinDaten().Schalter("KiGImmerImNetto").SetValue(true);
+            OptionenVtrl().BeitragssaetzeDaten(2026).FindValue("KVSatzZB")->SetAsString("3,10");
+        }),
+        0);
     EXPECT_EQ(m_meldungen + m_fehler,
               QStringList{QString::fromStdString(
                   datei + " kann nicht gelesen werden: " + f.grund +
                   ". Die Einstellungen dieser Datei werden nicht verwendet, die Datei bleibt "
                   "unverändert.")});
     EXPECT_EQ(Zustand(gestoert), vorher);
-    const std::pair<Datei, std::string> gespeichert[] = {
-        {Datei::Fenster, "Version=5.01"},
-        {Datei::Benutzer, "KiGImmerImNetto=1"},
-        {Datei::Gemeinsam, "KVSatzZB=3,10"}};
+    const std::pair<Datei, std::string> gespeichert[] = {{Datei::Fenster, "Version=5.01"},
+                                                         {Datei::Benutzer, "KiGImmerImNetto=1"},
+                                                         {Datei::Gemeinsam, "KVSatzZB=3,10"}};
     for (const auto& [andere, zeile] : gespeichert) {
         if (andere != f.datei) {
             EXPECT_NE(Inhalt(Pfad(andere)).find(zeile), std::string::npos) << Pfad(andere);

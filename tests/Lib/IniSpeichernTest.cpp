@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <iterator>
-#include <sys/stat.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -171,7 +171,8 @@ struct ZeilenFall {
     const char* enden[6]; // of the lines of kZeilen, in order
 };
 
-const char* const kZeilen[] = {"; Fenster", "[MainForm]", "Links=12", "", "[Lohn]", "Brutto = 3,00"};
+const char* const kZeilen[] = {"; Fenster", "[MainForm]", "Links=12",
+                               "",          "[Lohn]",     "Brutto = 3,00"};
 
 // The file of kZeilen with `links` as the value of "Links" (ASCII only).
 std::string ZeilenDatei(const ZeilenFall& f, const std::string& links)

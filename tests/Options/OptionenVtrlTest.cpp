@@ -377,7 +377,8 @@ TEST_F(OptionenVtrlTest, ASaveKeepsWhatAnotherProgramWroteMeanwhile)
     const std::string gemeinsam = "home/.local/share/Tovar/XoLStTab/OPTIONEN.INI";
     m_xdg.Schreibe(gemeinsam, "[BBG2026]\nBBG_KV=6000\n[Beitragssaetze2026]\nRVSatz=18,6\n");
     TOptionenVtrl& o = Starten();
-    const std::string anderes = "[BBG2026]\nBBG_KV=7000\n[Beitragssaetze2026]\nRVSatz=18,6\n; neu\n";
+    const std::string anderes =
+        "[BBG2026]\nBBG_KV=7000\n[Beitragssaetze2026]\nRVSatz=18,6\n; neu\n";
     m_xdg.Schreibe(gemeinsam, anderes);
     o.KindergeldDaten(2026).FindValue("1_Ki")->SetAsString("260");
     o.Save(true);
