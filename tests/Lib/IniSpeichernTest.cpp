@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -173,6 +174,11 @@ struct ZeilenFall {
 
 const char* const kZeilen[] = {"; Fenster", "[MainForm]", "Links=12",
                                "",          "[Lohn]",     "Brutto = 3,00"};
+
+void PrintTo(const ZeilenFall& f, std::ostream* os)
+{
+    *os << f.name;
+}
 
 // The file of kZeilen with `links` as the value of "Links" (ASCII only).
 std::string ZeilenDatei(const ZeilenFall& f, const std::string& links)
