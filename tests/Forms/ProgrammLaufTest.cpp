@@ -25,6 +25,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <sys/stat.h>
 
@@ -162,6 +163,11 @@ struct UnlesbarFall {
     Stoerung stoerung;
     const char* grund;
 };
+
+void PrintTo(const UnlesbarFall& f, std::ostream* os)
+{
+    *os << f.name;
+}
 
 const UnlesbarFall kUnlesbar[] = {
     {"window_file_too_big", Datei::Fenster, Stoerung::ZuGross, "Datei zu groß"},
