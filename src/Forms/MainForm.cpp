@@ -683,6 +683,7 @@ void TMainForm::EinstellungenLesen(int page)
 {
     TWarteCursorGuard warten;
     TXIniFile ini(EinstellungsDatei());
+    ini.EinstellungenLesbar();
     if (page == -1)
         LoadPosition(ini);
     else
@@ -693,6 +694,9 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
 {
     TWarteCursorGuard warten;
     const auto fensterDatei = [this](const std::function<void(TXIniFile&)>& schreiben) {
+        // Told unreadable at start: left as it is, without a second word.
+        if (TIniFile::Verschont(EinstellungsDatei()))
+            return;
         ForceDirectories(m_datenVerzeichnis);
         TXIniFile ini(EinstellungsDatei());
         ini.BeginUpdate();

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
@@ -26,6 +27,8 @@ enum class Stoerung {
     SpeichernScheitert,
     // The options file is a directory: it cannot be read.
     Unlesbar,
+    // The options file has no write bit (an administrator froze it); its folder may be written.
+    Schreibgeschuetzt,
 };
 
 struct Fall {
@@ -66,6 +69,14 @@ const Fall kFaelle[] = {
      "kann nicht geschrieben werden",
      true,
      {"AVSatzAb"}},
+    {"read_only_options",
+     false,
+     kNurAbWert,
+     Stoerung::Schreibgeschuetzt,
+     1,
+     "ist schreibgeschützt",
+     true,
+     {"AVSatzAb"}},
     {"unreadable_options",
      false,
      nullptr,
@@ -90,6 +101,8 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         m_xdg.Schreibe(kGemeinsam, fall.gespeichert);
     if (fall.stoerung == Stoerung::Unlesbar)
         m_xdg.Ordner(kGemeinsam);
+    if (fall.stoerung == Stoerung::Schreibgeschuetzt)
+        std::filesystem::permissions(m_xdg.Wurzel() / kGemeinsam, std::filesystem::perms(0444));
     const auto vorher = DateiBestand(m_xdg.Wurzel());
 
     QProcess setprobe;
