@@ -18,14 +18,17 @@ void Faerben(QLabel& label, const QPalette& grund, QPalette::ColorGroup gruppe,
 
 } // namespace
 
-TDDEStatusAnzeige::TDDEStatusAnzeige(QLabel& ddeStatus)
-    : m_ddeStatus(ddeStatus), m_grund(ddeStatus.palette())
+TDDEStatusAnzeige::TDDEStatusAnzeige(QLabel& ddeStatus, QLabel& statusBar)
+    : m_ddeStatus(ddeStatus), m_statusBar(statusBar), m_grund(ddeStatus.palette())
 {
     TMVCDDEManager& manager = MVCDDEManager();
     manager.OnConnect = [this] { DDEStatusAnzeigen(); };
     manager.OnDisconnect = [this] { DDEStatusAnzeigen(); };
     manager.OnBeforeChange = [this] { DDEAktivitaet(); };
     manager.OnRequest = [this] { DDEAktivitaet(); };
+    manager.OnHinweis = [this](const std::string& text) {
+        m_statusBar.setText(QString::fromStdString(text));
+    };
     DDEStatusAnzeigen();
 }
 
@@ -36,6 +39,7 @@ TDDEStatusAnzeige::~TDDEStatusAnzeige()
         manager->OnDisconnect.Clear();
         manager->OnBeforeChange.Clear();
         manager->OnRequest.Clear();
+        manager->OnHinweis.Clear();
     }
     RemoveTimersOf(this);
 }

@@ -376,7 +376,7 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
     SeitenBeschriftungen();
-    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus);
+    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus, *m_statusBar);
 }
 
 TMainForm::~TMainForm()

@@ -40,6 +40,7 @@ struct Fall {
     const char* fehler;              // a text on stderr, or nullptr
     bool unveraendert;               // every file stays as it was
     std::vector<std::string> danach; // the keys of the rates section afterwards
+    const char* display = nullptr;   // with ohneDisplay: a DISPLAY on which no X server answers
 };
 
 void PrintTo(const Fall& fall, std::ostream* os)
@@ -61,6 +62,10 @@ const Fall kFaelle[] = {
      {"AbDatum", "RVSatzAb"}},
     {"question_without_display", true, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
      {"AbDatum", "RVSatzAb"}},
+    {"nothing_due_unreachable_display", true, nullptr, Stoerung::Keine, 0, nullptr, true, {},
+     ":999"},
+    {"question_unreachable_display", true, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
+     {"AbDatum", "RVSatzAb"}, ":999"},
     {"save_fails",
      false,
      kNurAbWert,
@@ -112,6 +117,8 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             umgebung.remove(name);
     }
+    if (fall.display)
+        umgebung.insert("DISPLAY", fall.display);
     setprobe.setProcessEnvironment(umgebung);
     if (fall.stoerung == Stoerung::SpeichernScheitert) {
         setprobe.setChildProcessModifier([] {
