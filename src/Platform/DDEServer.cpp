@@ -102,6 +102,7 @@ TDDEAntwort TDDEServer::Aufruf(const QString& caller, const QString& topic, bool
         if (const auto it = m_gespraeche.find({caller, t->Name()}); it != m_gespraeche.end())
             gespraech = &it->second;
         const TMeldungenSammeln meldungen;
+        const TAenderungsSammler::TAufruf aenderungen(m_aenderungen);
         antwort.text = arbeit(*t, gespraech);
         if (!meldungen.Meldungen().empty())
             antwort = TDDEAntwort{false, QString::fromStdString(meldungen.Meldungen())};

@@ -11,7 +11,8 @@
 // nothing the server does for a caller opens a window or runs a nested event loop. A refused
 // call (unknown item, text too long, a text the value refused) and a notice the model gives
 // while serving it are answered with a D-Bus error carrying the German message; nothing is
-// thrown into the event loop.
+// thrown into the event loop. The pages show what a call changed within a frame
+// (AenderungsSammler.h).
 //
 // Names are exact on the bus, as its object paths are: "/lohn" is no topic and "lohnsteuer" no
 // item; Request, Poke, StartAdvise and StopAdvise refuse an unknown item alike.
@@ -19,6 +20,7 @@
 // Without a session bus, or when another program owns the name, the server stays inactive and
 // the program runs without it.
 #include "Lib/Event.h"
+#include "Platform/AenderungsSammler.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -97,6 +99,7 @@ private:
     QDBusServiceWatcher* m_watcher = nullptr;
     std::map<TSchluessel, TGespraech> m_gespraeche;
     std::map<std::string, QObject*> m_objekte; // by topic name
+    TAenderungsSammler m_aenderungen;
     TEventConnection m_topicHinzu;
     TEventConnection m_topicWeg;
     TEventConnection m_itemGeaendert;
