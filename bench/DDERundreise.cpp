@@ -83,7 +83,8 @@ bool Reise(QDBusConnection& bus, int i)
 {
     const QDBusMessage poke =
         Rufen(bus, QStringLiteral("Poke"), {QStringLiteral("Entgelt"), Entgelt(i)});
-    const QDBusMessage netto = Rufen(bus, QStringLiteral("Request"), {QStringLiteral("Nettoentgelt")});
+    const QDBusMessage netto =
+        Rufen(bus, QStringLiteral("Request"), {QStringLiteral("Nettoentgelt")});
     if (poke.type() == QDBusMessage::ReplyMessage && netto.type() == QDBusMessage::ReplyMessage)
         return true;
     const QDBusMessage& fehler = poke.type() == QDBusMessage::ReplyMessage ? netto : poke;

@@ -24,4 +24,5 @@ public:
 private:
     QLabel& m_ddeStatus;
     const QPalette m_grund;
+    bool m_beleuchtet = false; // in the highlight colour of a use
 };
