@@ -12,9 +12,6 @@ TAenderungsSammler::TAenderungsSammler(QObject* parent) : QObject(parent)
     m_bild.setSingleShot(true);
     m_bild.setInterval(kBildMs);
     connect(&m_bild, &QTimer::timeout, this, &TAenderungsSammler::Melden);
-    // A data set that goes before its frame has no form left to tell.
-    m_datenWeg = MVCApplication().OnDatenUnregistered.Connect(
-        [this](TDaten* daten) { std::erase(m_daten, daten); });
 }
 
 // What is still gathered when the server goes is not told: the program is ending.
@@ -44,7 +41,8 @@ void TAenderungsSammler::Melden()
     m_bild.stop();
     const std::vector<TDaten*> daten = std::exchange(m_daten, {});
     for (TDaten* d : daten) {
-        // The forms told of an earlier data set may have freed a later one.
+        // A data set freed before its frame (also by the forms told of an earlier one) has no
+        // form left to tell.
         if (!MVCApplication().IsRegistered(d))
             continue;
         // Nothing crosses the event loop; the user reads what went wrong.

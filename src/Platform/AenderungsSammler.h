@@ -5,7 +5,6 @@
 // how it went and the next request reads the new results; only the pages' refresh and repaint
 // wait for the frame. A client poking a thousand times a second so costs the page one refresh a
 // frame instead of one a poke, and a call is answered without waiting for the page.
-#include "Lib/Event.h"
 #include "MVCFrame/Daten.h" // the hook it stands in for
 
 #include <QObject>
@@ -34,8 +33,6 @@ public:
         TDatenGeaendertHook m_vorher;
     };
 
-    // Whether notices wait for the next frame.
-    bool Wartet() const { return !m_daten.empty(); }
     // Tells the gathered notices now, in the order the data sets first changed.
     void Melden();
 
@@ -43,6 +40,5 @@ private:
     void Sammeln(TDaten& daten);
 
     QTimer m_bild;
-    std::vector<TDaten*> m_daten;
-    TEventConnection m_datenWeg;
+    std::vector<TDaten*> m_daten; // compared only until the registry says they still live
 };
