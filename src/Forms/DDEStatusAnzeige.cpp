@@ -48,6 +48,7 @@ void TDDEStatusAnzeige::DDEStatusAnzeigen()
 {
     const TMVCDDEManager* manager = MVCDDEManagerSingleton().Existing();
     const bool verbunden = manager && manager->HasConnections();
+    m_beleuchtet = false;
     QFont schrift = m_ddeStatus.font();
     schrift.setBold(verbunden);
     m_ddeStatus.setFont(schrift);
@@ -59,7 +60,10 @@ void TDDEStatusAnzeige::DDEStatusAnzeigen()
 
 void TDDEStatusAnzeige::DDEAktivitaet()
 {
-    Faerben(m_ddeStatus, m_grund, QPalette::Active, QPalette::HighlightedText);
+    // A client calling in a loop finds the field lit already: it is coloured once per burst.
+    if (!m_beleuchtet)
+        Faerben(m_ddeStatus, m_grund, QPalette::Active, QPalette::HighlightedText);
+    m_beleuchtet = true;
     // One return only: a newer use moves it back.
     TimerMngr().RemoveTimer({this, &TDDEStatusAnzeige::DDEStatusAnzeigen});
     TimerMngr().AddDelayed(kRueckkehrMs, {this, &TDDEStatusAnzeige::DDEStatusAnzeigen});

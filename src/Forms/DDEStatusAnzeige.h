@@ -27,4 +27,5 @@ private:
     QLabel& m_ddeStatus;
     QLabel& m_statusBar;
     const QPalette m_grund;
+    bool m_beleuchtet = false; // in the highlight colour of a use
 };

@@ -119,6 +119,7 @@ TDDEAntwort TDDEServer::Aufruf(const QString& caller, const QString& topic, bool
         if (const auto it = m_gespraeche.find({caller, t->Name()}); it != m_gespraeche.end())
             gespraech = &it->second;
         const TMeldungenSammeln meldungen;
+        const TAenderungsSammler::TAufruf aenderungen(m_aenderungen);
         try {
             antwort.text = arbeit(*t, gespraech);
         } catch (const std::exception& e) {

@@ -13,7 +13,8 @@
 // carrying the German message and the notices the model gave while serving it: an error means
 // that the call changed nothing (but for a calculation that failed after a value was taken,
 // whose message says so). A call that was taken is answered as such; its notices go to the
-// manager's OnHinweis, for the status line. Nothing is thrown into the event loop.
+// manager's OnHinweis, for the status line. Nothing is thrown into the event loop. The pages
+// show what a call changed within a frame (AenderungsSammler.h).
 //
 // Names are exact on the bus, as its object paths are: "/lohn" is no topic and "lohnsteuer" no
 // item; Request, Poke, StartAdvise and StopAdvise refuse an unknown item alike.
@@ -22,6 +23,7 @@
 // another program owns the name, the server waits in the bus's queue for it, inactive, and
 // publishes its topics once the bus hands the name over.
 #include "Lib/Event.h"
+#include "Platform/AenderungsSammler.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -106,6 +108,7 @@ private:
     QDBusServiceWatcher* m_watcher = nullptr;
     std::map<TSchluessel, TGespraech> m_gespraeche;
     std::map<std::string, QObject*> m_objekte; // by topic name
+    TAenderungsSammler m_aenderungen;
     TEventConnection m_topicHinzu;
     TEventConnection m_topicWeg;
     TEventConnection m_itemGeaendert;
