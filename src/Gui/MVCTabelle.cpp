@@ -50,6 +50,9 @@ void TMVCTabelle::VordergrundAnwenden()
         // anew.
         overrideWindowFlags(flags);
         handle->setFlags(flags);
+        // Still in front of the program's other windows, now among them.
+        if (!oben && isVisible())
+            raise();
     } else {
         setWindowFlags(flags);
     }

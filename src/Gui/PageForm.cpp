@@ -135,9 +135,10 @@ TPageData TPageForm::GetPageData() const
         // The control last focused on the page, also while another window (a table) holds the
         // focus; else the control the page was given to focus.
         const QWidget* fokus = m_panel->window()->focusWidget();
-        data.ActiveControl = fokus && m_panel->isAncestorOf(fokus)
-                                 ? fokus->objectName().toStdString()
-                                 : m_focusControl;
+        const std::string name = fokus && m_panel->isAncestorOf(fokus)
+                                     ? fokus->objectName().toStdString()
+                                     : std::string();
+        data.ActiveControl = name.empty() ? m_focusControl : name;
     }
     data.Berechnung = Berechnung();
     data.Name = m_pageName;
