@@ -509,6 +509,10 @@ void TTabelle::changeEvent(QEvent* event)
         return;
     if (isActiveWindow()) {
         m_aktivierungsTick = Jetzt();
+        // The window active before may still hold the focus (it hears of its loss only after
+        // this window is activated): a table opened from a menu takes the keyboard too.
+        if (const QWidget* fokus = QApplication::focusWidget(); !fokus || !fokus->isActiveWindow())
+            setFocus(Qt::ActiveWindowFocusReason);
     } else {
         // A click still waiting when the window loses the focus is forgotten, so that the next
         // click is not taken for the second half of a double click.
