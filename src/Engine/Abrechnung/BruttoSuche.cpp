@@ -9,6 +9,8 @@ namespace {
 
 // No gross beyond two billion: the wage-tax search stops there too.
 constexpr double kGrenze = 200000000000.0;
+// The steps towards it; they take a dozen where the net rises at all.
+constexpr int kSchritte = 500;
 
 using A = TBruttoFund::TArt;
 
@@ -58,8 +60,9 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
     if (!mitOben) {
         double x = k.unten + std::ceil(ziel - k.nettoUnten);
         double steigung = 1;
-        for (;;) {
-            if (x > kGrenze)
+        // A net that hardly rises would take the steps to the limit one by one: it is given up.
+        for (int schritt = 0;; ++schritt) {
+            if (x > kGrenze || schritt > kSchritte)
                 return {A::kNichtGefunden, x};
             const double n = netto(x);
             if (n >= ziel) {

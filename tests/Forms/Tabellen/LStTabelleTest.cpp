@@ -223,7 +223,9 @@ TEST_P(LStTabelleWaehrungTest, ChurchTaxConvertedAfterTheRate)
     tarif->SetInt(liZeitraum, 2);
     tarif->SetInt(liSteuerklasse, 1);
     tarif->SetBool(lbKirchensteuer, true);
-    for (int zeile = 0; zeile < 3000; zeile += 7) {
+    // From the row of the statement's pay on, where the taxes are not nil.
+    const int oben = fenster.ScrollBar1()->value();
+    for (int zeile = oben; zeile < oben + 3000; zeile += 7) {
         const double betrag = fenster.ZeileZuBetrag(zeile);
         tarif->LohnsteuerFuer(betrag);
         const double kist = Abschneiden(tarif->GetDoub(leKiStBasis) * 9 * 0.01);
