@@ -98,19 +98,20 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
     // whose net falls short by d rules out the next d - spitze cents. A start below the net
     // rules out every gross below it.
     const double boden = mitOben ? -kGrenze : anfang;
-    const double spitze = verlauf.spitze;
+    const double zone = k.oben <= verlauf.zoneBis ? verlauf.zone : 0;
+    const double spitze = verlauf.spitze + zone;
+    const double fall = verlauf.fall + zone;
     // The nearest gross tried so far whose net falls short by more than the net can fall.
     double von = k.unten;
     double nettoVon = k.nettoUnten;
     for (const auto& [x, n] : bekannt) {
-        if (n < ziel - verlauf.fall && x < k.unten &&
-            (nettoVon >= ziel - verlauf.fall || x > von)) {
+        if (n < ziel - fall && x < k.unten && (nettoVon >= ziel - fall || x > von)) {
             von = x;
             nettoVon = n;
         }
     }
-    for (double weite = std::max(1.0, std::ceil(verlauf.fall));
-         nettoVon >= ziel - verlauf.fall && von > boden; weite *= 2) {
+    for (double weite = std::max(1.0, std::ceil(fall)); nettoVon >= ziel - fall && von > boden;
+         weite *= 2) {
         von = std::max(boden, von - weite);
         nettoVon = netto(von);
     }

@@ -23,10 +23,13 @@ struct TBruttoFund {
 };
 
 // How far the net of a pay period strays from rising a cent a cent at most, in cents: by how
-// much it can rise more (`spitze`) and by how much it can fall (`fall`) as the gross rises.
+// much it can rise more (`spitze`) and by how much it can fall (`fall`) as the gross rises, and
+// by how much more of both (`zone`) for a gross up to `zoneBis`.
 struct TNettoVerlauf {
     double spitze = 0;
     double fall = 0;
+    double zone = 0;
+    double zoneBis = 0;
 };
 
 // `ziel` and `start` (where the search begins: the net itself, which no smaller gross reaches)

@@ -4,6 +4,7 @@
 #include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Lohnsteuer/SolZSatz.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Lib/Betrag.h"
 
 #include <algorithm>
@@ -217,11 +218,15 @@ TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
     // Amounts of the tariff's currency in cents of the statement's.
     const double waehrung = m_e.kurs / m_tab.DMFaktor();
     // In the transition zone each branch's employee share is the whole contribution less the
-    // employer's, each rounded: the shares can fall by a cent each as the pay rises.
+    // employer's, each rounded: the shares can fall by a cent each as the pay rises. The zone's
+    // upper limit is in euro cents of a month.
     const double zone = m_e.gleitzone ? 6 : 0;
+    const double zoneBis = std::max(TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, false),
+                                    TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, true)) *
+                           std::max(1.0, m_e.zeitraumTage / 30.0) * m_e.kurs;
     const auto grenze = [&](double cent) {
-        const double g = std::ceil(cent * waehrung) + zone;
-        return TNettoVerlauf{.spitze = g, .fall = g};
+        const double g = std::ceil(cent * waehrung);
+        return TNettoVerlauf{.spitze = g, .fall = g, .zone = zone, .zoneBis = zoneBis};
     };
     // The annual tax dips by a whole euro where the annual wage and the provision allowance
     // round differently, by two where the class splits or multiplies the tariff; with the
@@ -242,7 +247,10 @@ TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
         // The table's tax is the same over a step of 54 marks a year (or less) and rises at its
         // end by at most the top rate with the surcharges, under 70 percent of the step.
         const double schritt = std::ceil(5400.0 * m_e.zeitraumTage / 360);
-        return {.spitze = zone, .fall = std::ceil(0.7 * schritt * waehrung) + zone};
+        return {.spitze = 0,
+                .fall = std::ceil(0.7 * schritt * waehrung),
+                .zone = zone,
+                .zoneBis = zoneBis};
     }
     // A month's tax dips by up to 9 or 18 cents, each surcharge by a cent more.
     return grenze(jahresDelle * m_e.zeitraumTage / 360);
