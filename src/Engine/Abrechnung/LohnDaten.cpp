@@ -3,6 +3,7 @@
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Lohnsteuer/LStRegeln.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
@@ -402,7 +403,7 @@ void TLohnDaten::UpdateEnabled()
     frei(KeineVSP, tarif);
     frei(KeineZTab, jahr >= 1993 && jahr <= 1995);
     frei(Zusatztabelle_angewendet, KeineZTab->IsEnabled());
-    frei(Solidaritaetszuschlag, jahr >= 1995 && tarif);
+    frei(Solidaritaetszuschlag, SolZSatzJahr(jahr) > 0 && tarif);
     frei(Hinzurechnungsbetrag, jahr >= 2001 && tarif);
     frei(TabellenBeitrag, jahr < 2003);
     frei(OstBBGRV, TBeitragsbemessungsgrenzen::OstGrenzen(jahr, monat));

@@ -37,7 +37,8 @@ struct TTarifZeitraum {
 };
 
 constexpr TTarifZeitraum kZeitraeume[] = {
-    {1990, 1, &ErzeugeLStTab<TLStTab90>},           {1992, 1, &ErzeugeLStTab<TLStTab92>},
+    {1990, 1, &ErzeugeLStTab<TLStTab90>},           {1991, 7, &ErzeugeLStTab<TLStTab91SolZ>},
+    {1992, 1, &ErzeugeLStTab<TLStTab92SolZ>},       {1992, 7, &ErzeugeLStTab<TLStTab92>},
     {1993, 1, &ErzeugeLStTab<TLStTab93>},           {1994, 1, &ErzeugeLStTab<TLStTab94>},
     {1995, 1, &ErzeugeLStTab<TLStTab95>},           {1996, 1, &ErzeugeLStTab<TLStTab96>},
     {1997, 1, &ErzeugeLStTab<TLStTab97>},           {1998, 1, &ErzeugeLStTab<TLStTab98>},

@@ -202,6 +202,11 @@ void TLStTabBase::BerechneWennNoetig()
 
 double TLStTabBase::GetDoub(int index)
 {
+    return InAnzeige(GetDoubTarif(index));
+}
+
+double TLStTabBase::GetDoubTarif(int index)
+{
     if (index < 0 || index >= kAnzahlErgebnisse)
         UnbekannterIndex("GetDoub", index);
     BerechneWennNoetig();
@@ -213,9 +218,7 @@ double TLStTabBase::GetDoub(int index)
         Tabellenstufe(m_stufenEinkommen);
         m_int[liZeitraum] = zeitraum;
     }
-    const double ergebnis =
-        index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
-    return InAnzeige(ergebnis);
+    return index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
 }
 
 bool TLStTabBase::ZusatztabelleAngewendet()

@@ -157,6 +157,11 @@ public:
 
     // Result in the display currency; recomputes when an input changed since the last read.
     double GetDoub(int index);
+    // A result in the tariff's own currency: a tax derived from it (the church tax) is computed
+    // there and only then converted, as the tables do.
+    double GetDoubTarif(int index);
+    // An amount of the tariff's currency in the display currency, rounded to whole cents.
+    double Anzeigebetrag(double betrag) const { return InAnzeige(betrag); }
     bool ZusatztabelleAngewendet();
     virtual double GetValue(int index);
     bool Berechnet() const { return m_berechnet; }

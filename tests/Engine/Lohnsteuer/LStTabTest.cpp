@@ -23,8 +23,11 @@ struct Periode {
 const std::vector<Periode>& Perioden()
 {
     static const std::vector<Periode> perioden = {
-        {1990, 1991, 1, 12, typeid(TLStTab90)},
-        {1992, 1992, 1, 12, typeid(TLStTab92)},
+        {1990, 1990, 1, 12, typeid(TLStTab90)},
+        {1991, 1991, 1, 6, typeid(TLStTab90)},
+        {1991, 1991, 7, 12, typeid(TLStTab91SolZ)},
+        {1992, 1992, 1, 6, typeid(TLStTab92SolZ)},
+        {1992, 1992, 7, 12, typeid(TLStTab92)},
         {1993, 1993, 1, 12, typeid(TLStTab93)},
         {1994, 1994, 1, 12, typeid(TLStTab94)},
         {1995, 1995, 1, 12, typeid(TLStTab95)},

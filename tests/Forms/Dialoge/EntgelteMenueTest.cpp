@@ -158,6 +158,33 @@ TEST_F(EntgelteMenueTest, AnnualAmountsOnlyWithAOneOffPaymentAndAmountToAddAsThe
     EXPECT_EQ(j2.Hinzurechnungsbetrag->IsEnabled(), d->Hinzurechnungsbetrag->IsEnabled());
 }
 
+// The manual ceilings are the room left for this statement, not the ceilings of the months
+// already paid: following the old wording charged a one-off payment far too much.
+TEST_F(EntgelteMenueTest, ManualCeilingsSayTheyAreTheRoomLeftForThisStatement)
+{
+    Posten({{"Weihnachtsgeld", 1000, true}});
+    Oeffnen();
+    struct Text {
+        const char* name;
+        QString text;
+    };
+    const auto* box = m_dialog->findChild<QCheckBox*>("chManuBBG");
+    const auto* hinweis = m_dialog->findChild<QLabel*>("stBBGHinweis");
+    ASSERT_TRUE(box && hinweis);
+    const Text texte[] = {{"chManuBBG", box->text()},
+                          {"stBBGHinweis", hinweis->text()},
+                          {"ebBBGKV", m_dialog->findChild<QWidget*>("ebBBGKV")->toolTip()},
+                          {"ebBBGRV", m_dialog->findChild<QWidget*>("ebBBGRV")->toolTip()},
+                          {"ebBBGAV", m_dialog->findChild<QWidget*>("ebBBGAV")->toolTip()}};
+    for (const Text& t : texte) {
+        EXPECT_FALSE(t.text.contains("bisher abgerechneten")) << t.name;
+        EXPECT_TRUE(t.text.contains("diese Abrechnung")) << t.name;
+        // The caption is short; hint and tooltips say how the figure is made up.
+        const bool erklaert = t.text.contains("bereits verbeitragte Entgelt");
+        EXPECT_EQ(erklaert, t.name[0] != 'c') << t.name;
+    }
+}
+
 TEST_F(EntgelteMenueTest, ListShowsTextAndRightAlignedAmount)
 {
     Posten({{"Gehalt", 3000, false}});
