@@ -26,7 +26,8 @@ struct TFall {
 };
 
 const TFall kFaelle[] = {
-    {"PasteWithEmptyClipboard", 1, "&Bearbeiten", "miEinfuegen", "kein Text eingefügt werden kann."},
+    {"PasteWithEmptyClipboard", 1, "&Bearbeiten", "miEinfuegen",
+     "kein Text eingefügt werden kann."},
     {"CopyWithoutSelection", 1, "&Bearbeiten", "miKopieren", "kein Text/Betrag markiert ist."},
     {"ReadPageWithoutSettings", 3, "&Datei", "miSeiteLesen",
      "die angezeigte Seite keine eigenen Einstellungen hat."},

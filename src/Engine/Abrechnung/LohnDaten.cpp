@@ -133,6 +133,24 @@ std::string EinStellig(double x)
     return FloatToBetragStr(1, x);
 }
 
+// A given amount of the statement (gross, net or wage tax) beyond what the wage-tax computation
+// carries is refused, the content in force kept, and the refusal names the field and its limit
+// in the statement's currency.
+class TLohnBetrag : public TDouble {
+public:
+    // `bezeichnung`: the field with its article, "Das Bruttoentgelt".
+    TLohnBetrag(TDaten* daten, std::string name, std::string bezeichnung);
+
+    void SetValue(double x) override;
+    void SetGanzeCents(double cent) override;
+    std::string Ablehnungsgrund() const override { return m_grund; }
+
+private:
+    bool Ablehnen(double x);
+    std::string m_bezeichnung;
+    std::string m_grund;
+};
+
 } // namespace
 
 TLohnBetrag::TLohnBetrag(TDaten* daten, std::string name, std::string bezeichnung)

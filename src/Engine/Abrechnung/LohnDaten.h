@@ -22,24 +22,6 @@ class TDetailEntgelte;
 class TJahresbetraege;
 class TKasse;
 
-// A given amount of the statement (gross, net or wage tax) beyond what the wage-tax computation
-// carries is refused, the content in force kept, and the refusal names the field and its limit
-// in the statement's currency.
-class TLohnBetrag : public TDouble {
-public:
-    // `bezeichnung`: the field with its article, "Das Bruttoentgelt".
-    TLohnBetrag(TDaten* daten, std::string name, std::string bezeichnung);
-
-    void SetValue(double x) override;
-    void SetGanzeCents(double cent) override;
-    std::string Ablehnungsgrund() const override { return m_grund; }
-
-private:
-    bool Ablehnen(double x);
-    std::string m_bezeichnung;
-    std::string m_grund;
-};
-
 class TLohnDaten : public TDatenContainer {
 public:
     using TDatenContainer::TDatenContainer;
@@ -119,8 +101,8 @@ public:
     TDoubleBetrag* PrivatKPVBeitrag = nullptr;
     TBoolean* DetailEntgelt = nullptr;
     TIntegerLookup* Ausgangswert = nullptr;
-    TLohnBetrag* Entgelt = nullptr;
-    TLohnBetrag* Nettoentgelt = nullptr;
+    TDouble* Entgelt = nullptr;
+    TDouble* Nettoentgelt = nullptr;
     TDoubleBetrag* Versorgungsbezuege = nullptr;
     TDoubleBetrag* Sonderzahlungen = nullptr;
     TDouble* NettoAbz = nullptr;
@@ -133,7 +115,7 @@ public:
     TDouble* Hinzurechnungsbetrag = nullptr;
     TWaehrungStringIniLookup* WaehrungName = nullptr;
     TBoolean* Umrechnen = nullptr;
-    TLohnBetrag* Lohnsteuer = nullptr;
+    TDouble* Lohnsteuer = nullptr;
     TDouble* Kirchensteuer = nullptr;
     TDouble* Solidaritaetszuschlag = nullptr;
     TBoolean* Zusatztabelle_angewendet = nullptr;

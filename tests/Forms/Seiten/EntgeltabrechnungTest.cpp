@@ -371,9 +371,9 @@ TEST_F(EntgeltabrechnungTest, PopupOffersBothTablesBeforeTheClosingGroup)
                 texte << (a->isSeparator() ? QString("-") : a->text());
         return texte;
     };
-    EXPECT_EQ(sichtbar(), (QStringList{"&Seite kopieren", "&Drucken", "-",
-                                       "&Lohnsteuer-Tabelle öffnen",
-                                       "&Soz.Vers.-Beitragstabelle öffnen", "-", "&Beenden"}));
+    EXPECT_EQ(sichtbar(),
+              (QStringList{"&Seite kopieren", "&Drucken", "-", "&Lohnsteuer-Tabelle öffnen",
+                           "&Soz.Vers.-Beitragstabelle öffnen", "-", "&Beenden"}));
     auto* oeffnen = m_seite->findChild<QAction*>("pmiLStTabelleOeffnen");
     ASSERT_NE(oeffnen, nullptr);
     oeffnen->trigger();
@@ -387,8 +387,8 @@ TEST_F(EntgeltabrechnungTest, TransitionZoneOrEasternCeilingByPeriod)
     const struct {
         const char* periode;
         bool gleitzone;
-    } kFaelle[] = {{"1990", false}, {"2003 bis 31.3.", false}, {"2003 ab 1.4.", true},
-                   {"2026", true}};
+    } kFaelle[] = {
+        {"1990", false}, {"2003 bis 31.3.", false}, {"2003 ab 1.4.", true}, {"2026", true}};
     auto* jahr = m_seite->Control<QComboBox>("cbJahr");
     for (const auto& f : kFaelle) {
         const int index = jahr->findText(f.periode);
