@@ -24,6 +24,7 @@
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
+#include "Gui/Hinweise.h"
 #include "Gui/PageForm.h"
 #include "Gui/XoApp.h"
 #include "Lib/Datum.h"
@@ -878,21 +879,29 @@ void TMainForm::MenueAktualisieren()
 {
     const TSeite* seite = SeiteNummer(PageIndex());
     const bool seitenDatei = seite && seite->seitenDatei;
-    Item("miSeiteLesen")->setEnabled(seitenDatei);
-    Item("miSeiteSpeichern")->setEnabled(seitenDatei);
-    Item("miDrucken")->setEnabled(SeiteDruckbar());
+    const auto item = [this](const char* name, bool verfuegbar, const QString& grund) {
+        SetItemVerfuegbar(*Item(name), verfuegbar, grund);
+    };
+    const auto offen = [](const QMetaObject& klasse) { return FormOfClassExists(klasse); };
+    item("miSeiteLesen", seitenDatei, "die angezeigte Seite keine eigenen Einstellungen hat.");
+    item("miSeiteSpeichern", seitenDatei, "die angezeigte Seite keine eigenen Einstellungen hat.");
+    item("miDrucken", SeiteDruckbar(), "die angezeigte Seite nicht gedruckt werden kann.");
     Button("bnDrucken")->setEnabled(SeiteDruckbar());
     Button("bnPreview")->setEnabled(seite && seite->vorschau);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
-        aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
+        SetItemVerfuegbar(*aktion, Pages().GetPage(nummer) != nullptr,
+                          "die Seite nicht eingerichtet ist.");
     Item("miStatusleiste")->setChecked(OptionenVtrl().AllgemeinDaten().Statuszeile());
     Item("miMauspalette")->setChecked(OptionenVtrl().AllgemeinDaten().Mauspalette());
     Item("miBeimBeendenSpeichern")
         ->setChecked(OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
-    Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
-    Item("miSVTabelleSchliessen")->setEnabled(FormOfClassExists(TFoSVTabelle::staticMetaObject));
-    Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
-    Item("miAlleSchliessen")->setEnabled(FormOfClassExists(TTabelle::staticMetaObject));
+    item("miLStTabelleSchliessen", offen(TFoLStTabelle::staticMetaObject),
+         "keine Lohnsteuer-Tabelle geöffnet ist.");
+    item("miSVTabelleSchliessen", offen(TFoSVTabelle::staticMetaObject),
+         "keine Soz.Vers.-Beitragstabelle geöffnet ist.");
+    item("miEStTabelleSchliessen", offen(TFoEStTabelle::staticMetaObject),
+         "keine Einkommensteuer-Tabelle geöffnet ist.");
+    item("miAlleSchliessen", offen(TTabelle::staticMetaObject), "keine Tabelle geöffnet ist.");
 }
 
 void TMainForm::OptionenGeaendert()

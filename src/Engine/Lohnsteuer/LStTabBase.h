@@ -129,6 +129,9 @@ template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab();
 
 class TLStTabBase {
 public:
+    // The largest input a setter takes, either sign: amounts are in hundredths.
+    static constexpr double kHoechstwert = 1e15;
+
     static constexpr int kAnzahlBool = 8;
     static constexpr int kAnzahlInt = 8;
     static constexpr int kAnzahlCurr = 9;
@@ -326,7 +329,7 @@ private:
     // nothing beyond ten thousand billion units.
     static void PruefeBetrag(char art, const char* methode, int index, double wert)
     {
-        if (!(std::isfinite(wert) && std::fabs(wert) <= 1e15))
+        if (!(std::isfinite(wert) && std::fabs(wert) <= kHoechstwert))
             BetragUngueltig(art, methode, index);
     }
     [[noreturn]] static void BetragUngueltig(char art, const char* methode, int index);

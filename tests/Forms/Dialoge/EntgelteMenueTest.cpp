@@ -564,3 +564,53 @@ TEST_F(EntgelteMenueTest, ScreenshotsOfThePayItemDialogs)
     EXPECT_FALSE(SaveScreenshot(entgelt, "entgelt-detail-eingabe").isEmpty());
     EXPECT_LE(entgelt.frameGeometry().height(), 768);
 }
+
+// Tab goes from the text to the amount, whether the text is a stored one (whose deleting button
+// is then enabled and comes after the amount) or a new one; the amount typed after it is stored.
+TEST_F(EntgelteMenueTest, TabRunsFromTheTextToTheAmountAndOnToDeletingTheText)
+{
+    DateiSchreiben(BezuegeDatei(), "Gehalt\r\nUrlaubsgeld\r\n");
+    const struct {
+        const char* text;
+        const char* nachDemBetrag;
+    } kFaelle[] = {{"Gehalt", "bnTxtLoeschen"}, {"Bonus", "chVersorgungsbezug"}};
+    for (const auto& f : kFaelle) {
+        auto entgelt = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+        m_antworten.clear();
+        Antwort<TFoEntgelt>([&f](TFoEntgelt& e) {
+            QApplication::setActiveWindow(&e);
+            QLineEdit* text = e.cbText()->lineEdit();
+            Tippen(*text, f.text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* betrag = QApplication::focusWidget();
+            EXPECT_EQ(betrag ? betrag->objectName() : QString(), "ebBetrag") << f.text;
+            QTest::keyClicks(betrag, "4250,00");
+            QTest::keyClick(betrag, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), f.nachDemBetrag)
+                << f.text;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            return e.ModalResult();
+        });
+        ASSERT_TRUE(TBerechnungDialog::Execute<TFoEntgelt>(*entgelt)) << f.text;
+        EXPECT_EQ(entgelt->DetailEntgeltDaten().Bezeichnung().GetValue(), f.text);
+        EXPECT_DOUBLE_EQ(entgelt->DetailEntgeltDaten().Betrag().GetValue(), 4250) << f.text;
+    }
+}
+
+// Alt+O belongs to "S&onstiger Bezug" alone: it ticks the box, and Enter still presses OK.
+TEST_F(EntgelteMenueTest, AltOTicksTheOneOffPaymentBox)
+{
+    auto entgelt = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    Antwort<TFoEntgelt>([](TFoEntgelt& e) {
+        QApplication::setActiveWindow(&e);
+        Tippen(*e.cbText()->lineEdit(), "Bonus");
+        QTest::keyClick(&e, Qt::Key_O, Qt::AltModifier);
+        auto* einmal = e.findChild<QCheckBox*>("chEinmalzahlung");
+        EXPECT_TRUE(QTest::qWaitFor([einmal] { return einmal->isChecked(); }, 2000));
+        EXPECT_EQ(e.ModalResult(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return e.ModalResult();
+    });
+    ASSERT_TRUE(TBerechnungDialog::Execute<TFoEntgelt>(*entgelt));
+    EXPECT_TRUE(entgelt->DetailEntgeltDaten().Einmalzahlung().GetValue());
+}
