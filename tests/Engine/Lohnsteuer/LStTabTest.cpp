@@ -127,7 +127,7 @@ TEST(CreateLStTab, Namen)
                 ->Name(),
             f.name)
             << f.jahr << '/' << f.monat;
-    EXPECT_EQ(ErzeugeLStTab<TLStTab15geaendert>()->Name(), "2015 geändert");
+    EXPECT_EQ(ErzeugeLStTab<TLStTab15geaendert>(2015, 7)->Name(), "2015 geändert");
 }
 
 TEST(CreateLStTab, Jahreswerte2026)
@@ -160,7 +160,7 @@ template <class Tab = TZaehlTab>
 std::unique_ptr<Tab> Angestellter2026(double lohnCent)
 {
     auto tab = std::make_unique<Tab>();
-    tab->Init();
+    tab->Init(2026, 1);
     tab->SetDoub(ldKurs, 1.0);
     tab->SetInt(liSteuerklasse, 1);
     tab->SetInt(liZeitraum, 2);
