@@ -33,7 +33,7 @@ namespace {
 struct TTarifZeitraum {
     std::uint16_t jahr;
     std::uint16_t abMonat;
-    std::unique_ptr<TLStTabBase> (*erzeugen)();
+    std::unique_ptr<TLStTabBase> (*erzeugen)(int jahr, int monat);
 };
 
 constexpr TTarifZeitraum kZeitraeume[] = {
@@ -87,7 +87,7 @@ std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t mona
     // From the newest period back: the current years find theirs at once.
     for (auto z = std::rbegin(kZeitraeume); z != std::rend(kZeitraeume); ++z) {
         if (jahr > z->jahr || (jahr == z->jahr && monat >= z->abMonat))
-            return z->erzeugen();
+            return z->erzeugen(jahr, monat);
     }
     throw Exception("LStLib/CreateLStTab: Ungültiges Jahr");
 }

@@ -125,7 +125,7 @@ enum TLStErgIndex : int {
 };
 
 class TLStTabBase;
-template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab();
+template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab(int jahr, int monat);
 
 class TLStTabBase {
 public:
@@ -143,9 +143,11 @@ public:
     TLStTabBase(const TLStTabBase&) = delete;
     TLStTabBase& operator=(const TLStTabBase&) = delete;
 
-    // Second construction phase: the period's values and the input defaults taken from them
-    // (the factory calls it).
+    // Second construction phase: the period's values and the input defaults taken from them.
     void Init();
+    // The same, with the contribution ceilings and rates of the year and month as the defaults
+    // of their inputs (the factory calls it).
+    void Init(int jahr, int monat);
 
     void SetBool(int index, bool wert);
     virtual void SetInt(int index, std::int32_t wert);
@@ -255,8 +257,8 @@ protected:
 
     // Annual amount to the pay period: lower bound (cut) and upper bound.
     void AufZeitraum(long double jahresbetrag, double& unten, double& oben) const;
-    // Inline: a long double handed to a function travels through memory (bench/README.md);
-    // this runs several times per computation.
+    // The period's share of an annual amount, cut: a twelfth for a month, 7/360 for a week and
+    // 1/360 for a day, as the flow charts extrapolate the pay.
     double AufZeitraumUnten(long double jahresbetrag) const
     {
         static constexpr TExtKonstante kZwoelftel{1.0L / 12};
@@ -321,8 +323,10 @@ protected:
     double m_tabellenJahresbetrag = 0;
 
 private:
-    template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab();
-    std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
+    template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab(int jahr, int monat);
+    std::unique_ptr<TLStTabBase> (*m_erzeuger)(int jahr, int monat) = nullptr;
+    int m_jahr = 0;
+    int m_monat = 0;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
     static void PruefeInt(int index, std::int32_t wert);
     // Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
