@@ -88,7 +88,7 @@ TEST_F(DDEStatusAnzeigeTest, ACalculationThatFailsAfterAPokeGoesToTheStatusLine)
     Lohn().Poke("Ausgangswert", "Nettoentgelt");
     std::string antwort;
     try {
-        Lohn().Poke("Nettoentgelt", "1557,80");
+        Lohn().Poke("Nettoentgelt", "99999999999,00");
     } catch (const EDDEError& e) {
         antwort = e.what();
     }
@@ -96,7 +96,7 @@ TEST_F(DDEStatusAnzeigeTest, ACalculationThatFailsAfterAPokeGoesToTheStatusLine)
     EXPECT_FALSE(status.isEmpty());
     EXPECT_TRUE(QString::fromStdString(antwort).startsWith(status)) << antwort;
     EXPECT_TRUE(antwort.ends_with("\"Nettoentgelt\" bleibt übernommen.")) << antwort;
-    EXPECT_EQ(Lohn().Request("Nettoentgelt"), "1.557,80");
+    EXPECT_EQ(Lohn().Request("Nettoentgelt"), "99.999.999.999,00");
 }
 
 TEST_F(DDEStatusAnzeigeTest, AClosedWindowLeavesNoEventsAndNoTopics)

@@ -290,8 +290,9 @@ const TBusText kBusTexte[] = {
     {"poke_bool_ja", "poke", "LOHN", "Kinderlos", "Ja", "Ja", nullptr},
     {"poke_bool_aus", "poke", "LOHN", "Kinderlos", "aus", "Ja", "wird nicht angenommen."},
     {"poke_net_given", "poke", "LOHN", "Ausgangswert", "Nettoentgelt", "Nettoentgelt", nullptr},
-    // The net pay cannot be reached: taken, and the calculation's message is the reply.
-    {"poke_net_calculation_fails", "poke", "LOHN", "Nettoentgelt", "1557,80", "1.557,80",
+    // A net pay no gross reaches: taken, and the calculation's message is the reply.
+    {"poke_net_calculation_fails", "poke", "LOHN", "Nettoentgelt", "99999999999,00",
+     "99.999.999.999,00",
      "\"Nettoentgelt\" bleibt übernommen."},
 };
 
