@@ -10,6 +10,7 @@
 #include "Options/OptionenVtrl.h"
 #include "Options/Options.h"
 #include "Options/Verzeichnisse.h"
+#include "Platform/Bildschirm.h"
 
 #include <QApplication>
 
@@ -20,22 +21,6 @@
 namespace {
 
 constexpr int kNichtGefragt = 2;
-
-// Without a screen (an installer's headless run) nobody could answer a window: the program
-// then runs without any, and a window system it cannot reach would end it at once.
-bool BildschirmDa()
-{
-    const QByteArray plattform = qgetenv("QT_QPA_PLATFORM");
-    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
-    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    if (plattform.startsWith("offscreen") || plattform.startsWith("minimal"))
-        return false;
-    if (plattform.startsWith("xcb"))
-        return x11;
-    if (plattform.startsWith("wayland"))
-        return wayland;
-    return !plattform.isEmpty() || x11 || wayland;
-}
 
 void Melden(const std::exception& e, bool bildschirm)
 {
@@ -49,7 +34,9 @@ void Melden(const std::exception& e, bool bildschirm)
 
 int main(int argc, char** argv)
 {
-    const bool bildschirm = BildschirmDa();
+    // Without a screen (an installer's headless run, or a display that does not answer) nobody
+    // could answer a window: the program then runs without any.
+    const bool bildschirm = BildschirmErreichbar();
     const std::unique_ptr<QCoreApplication> app =
         bildschirm ? std::make_unique<QApplication>(argc, argv)
                    : std::make_unique<QCoreApplication>(argc, argv);

@@ -1,4 +1,6 @@
 // VtrlTray, the tray launcher: an icon in the notification area that starts the main program.
+#include "Platform/Bildschirm.h"
+#include "TrayLauncher/LStTabTrayIconApplication.h"
 #include "TrayLauncher/VtrlTray.h"
 
 #include <QApplication>
@@ -13,7 +15,17 @@ int main(int argc, char** argv)
         QCoreApplication app(argc, argv);
         return TrayLauncherSchliessen(TTrayHooks{});
     }
+    // A display that does not answer would end the process as Qt starts; without any screen no
+    // notification area can come up.
+    if (!BildschirmErreichbar() && !OhneSichtbarenBildschirm()) {
+        TrayStartFehler(TTrayHooks{}, kKeinInfobereich);
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("VtrlTray");
-    return VtrlTrayAusfuehren(QApplication::arguments().mid(1), DefaultTrayHooks());
+    TTrayHooks hooks = DefaultTrayHooks();
+    // On the offscreen platform nobody could close a box: errors go to stderr only.
+    if (OhneSichtbarenBildschirm())
+        hooks.fehler = nullptr;
+    return VtrlTrayAusfuehren(QApplication::arguments().mid(1), hooks);
 }

@@ -18,14 +18,17 @@ void Faerben(QLabel& label, const QPalette& grund, QPalette::ColorGroup gruppe,
 
 } // namespace
 
-TDDEStatusAnzeige::TDDEStatusAnzeige(QLabel& ddeStatus)
-    : m_ddeStatus(ddeStatus), m_grund(ddeStatus.palette())
+TDDEStatusAnzeige::TDDEStatusAnzeige(QLabel& ddeStatus, QLabel& statusBar)
+    : m_ddeStatus(ddeStatus), m_statusBar(statusBar), m_grund(ddeStatus.palette())
 {
     TMVCDDEManager& manager = MVCDDEManager();
     manager.OnConnect = [this] { DDEStatusAnzeigen(); };
     manager.OnDisconnect = [this] { DDEStatusAnzeigen(); };
     manager.OnBeforeChange = [this] { DDEAktivitaet(); };
     manager.OnRequest = [this] { DDEAktivitaet(); };
+    manager.OnHinweis = [this](const std::string& text) {
+        m_statusBar.setText(QString::fromStdString(text));
+    };
     DDEStatusAnzeigen();
 }
 
@@ -36,6 +39,7 @@ TDDEStatusAnzeige::~TDDEStatusAnzeige()
         manager->OnDisconnect.Clear();
         manager->OnBeforeChange.Clear();
         manager->OnRequest.Clear();
+        manager->OnHinweis.Clear();
     }
     RemoveTimersOf(this);
 }
@@ -44,6 +48,7 @@ void TDDEStatusAnzeige::DDEStatusAnzeigen()
 {
     const TMVCDDEManager* manager = MVCDDEManagerSingleton().Existing();
     const bool verbunden = manager && manager->HasConnections();
+    m_beleuchtet = false;
     QFont schrift = m_ddeStatus.font();
     schrift.setBold(verbunden);
     m_ddeStatus.setFont(schrift);
@@ -55,7 +60,10 @@ void TDDEStatusAnzeige::DDEStatusAnzeigen()
 
 void TDDEStatusAnzeige::DDEAktivitaet()
 {
-    Faerben(m_ddeStatus, m_grund, QPalette::Active, QPalette::HighlightedText);
+    // A client calling in a loop finds the field lit already: it is coloured once per burst.
+    if (!m_beleuchtet)
+        Faerben(m_ddeStatus, m_grund, QPalette::Active, QPalette::HighlightedText);
+    m_beleuchtet = true;
     // One return only: a newer use moves it back.
     TimerMngr().RemoveTimer({this, &TDDEStatusAnzeige::DDEStatusAnzeigen});
     TimerMngr().AddDelayed(kRueckkehrMs, {this, &TDDEStatusAnzeige::DDEStatusAnzeigen});

@@ -24,6 +24,7 @@
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
+#include "Gui/Hinweise.h"
 #include "Gui/PageForm.h"
 #include "Gui/XoApp.h"
 #include "Lib/Datum.h"
@@ -376,7 +377,7 @@ TMainForm::TMainForm(std::string datenVerzeichnis, QWidget* parent)
     SpeedPanelAufbauen();
     StatuszeileAufbauen();
     SeitenBeschriftungen();
-    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus);
+    m_ddeAnzeige = std::make_unique<TDDEStatusAnzeige>(*m_ddeStatus, *m_statusBar);
 }
 
 TMainForm::~TMainForm()
@@ -683,6 +684,7 @@ void TMainForm::EinstellungenLesen(int page)
 {
     TWarteCursorGuard warten;
     TXIniFile ini(EinstellungsDatei());
+    ini.EinstellungenLesbar();
     if (page == -1)
         LoadPosition(ini);
     else
@@ -693,6 +695,9 @@ void TMainForm::EinstellungenSpeichern(int page, bool alle)
 {
     TWarteCursorGuard warten;
     const auto fensterDatei = [this](const std::function<void(TXIniFile&)>& schreiben) {
+        // Told unreadable at start: left as it is, without a second word.
+        if (TIniFile::Verschont(EinstellungsDatei()))
+            return;
         ForceDirectories(m_datenVerzeichnis);
         TXIniFile ini(EinstellungsDatei());
         ini.BeginUpdate();
@@ -874,21 +879,29 @@ void TMainForm::MenueAktualisieren()
 {
     const TSeite* seite = SeiteNummer(PageIndex());
     const bool seitenDatei = seite && seite->seitenDatei;
-    Item("miSeiteLesen")->setEnabled(seitenDatei);
-    Item("miSeiteSpeichern")->setEnabled(seitenDatei);
-    Item("miDrucken")->setEnabled(SeiteDruckbar());
+    const auto item = [this](const char* name, bool verfuegbar, const QString& grund) {
+        SetItemVerfuegbar(*Item(name), verfuegbar, grund);
+    };
+    const auto offen = [](const QMetaObject& klasse) { return FormOfClassExists(klasse); };
+    item("miSeiteLesen", seitenDatei, "die angezeigte Seite keine eigenen Einstellungen hat.");
+    item("miSeiteSpeichern", seitenDatei, "die angezeigte Seite keine eigenen Einstellungen hat.");
+    item("miDrucken", SeiteDruckbar(), "die angezeigte Seite nicht gedruckt werden kann.");
     Button("bnDrucken")->setEnabled(SeiteDruckbar());
     Button("bnPreview")->setEnabled(seite && seite->vorschau);
     for (const auto& [nummer, aktion] : m_seitenAktionen)
-        aktion->setEnabled(Pages().GetPage(nummer) != nullptr);
+        SetItemVerfuegbar(*aktion, Pages().GetPage(nummer) != nullptr,
+                          "die Seite nicht eingerichtet ist.");
     Item("miStatusleiste")->setChecked(OptionenVtrl().AllgemeinDaten().Statuszeile());
     Item("miMauspalette")->setChecked(OptionenVtrl().AllgemeinDaten().Mauspalette());
     Item("miBeimBeendenSpeichern")
         ->setChecked(OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
-    Item("miLStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoLStTabelle::staticMetaObject));
-    Item("miSVTabelleSchliessen")->setEnabled(FormOfClassExists(TFoSVTabelle::staticMetaObject));
-    Item("miEStTabelleSchliessen")->setEnabled(FormOfClassExists(TFoEStTabelle::staticMetaObject));
-    Item("miAlleSchliessen")->setEnabled(FormOfClassExists(TTabelle::staticMetaObject));
+    item("miLStTabelleSchliessen", offen(TFoLStTabelle::staticMetaObject),
+         "keine Lohnsteuer-Tabelle geöffnet ist.");
+    item("miSVTabelleSchliessen", offen(TFoSVTabelle::staticMetaObject),
+         "keine Soz.Vers.-Beitragstabelle geöffnet ist.");
+    item("miEStTabelleSchliessen", offen(TFoEStTabelle::staticMetaObject),
+         "keine Einkommensteuer-Tabelle geöffnet ist.");
+    item("miAlleSchliessen", offen(TTabelle::staticMetaObject), "keine Tabelle geöffnet ist.");
 }
 
 void TMainForm::OptionenGeaendert()
@@ -953,7 +966,7 @@ void TMainForm::Drucken()
     TPageForm* seite = ActivePageForm();
     if (!seite || !SeiteDruckbar())
         return;
-    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this);
+    const std::optional<TDruckWahl> wahl = DruckDialogAusfuehren(this, windowTitle());
     EinfuegeModusAnzeigen();
     if (!wahl)
         return;

@@ -33,12 +33,20 @@ void TMVCControl::Schreiben(const std::function<void(TValue&)>& schreiben)
 {
     if (!DarfSchreiben())
         return;
+    std::string grund;
     ++m_schreibt;
     try {
-        schreiben(*m_value);
+        TValue& value = *m_value;
+        const TValue::TSetStand vorher = value.SetStand();
+        schreiben(value);
         --m_schreibt;
+        if (value.Abgelehnt(vorher))
+            grund = value.Ablehnungsgrund();
     } catch (const std::exception& e) {
         --m_schreibt;
         ShowFehler(QString::fromStdString(e.what()));
     }
+    // A refusal that has words for the user says them; the others show the content in force.
+    if (!grund.empty())
+        ShowFehler(QString::fromStdString(grund));
 }

@@ -131,10 +131,15 @@ void TPageForm::SetFocusTo(QWidget& control)
 TPageData TPageForm::GetPageData() const
 {
     TPageData data;
-    // Only a control of this page counts: the focus may be in another window.
-    if (QWidget* fokus = QApplication::focusWidget();
-        m_focusRestore && fokus && m_panel->isAncestorOf(fokus))
-        data.ActiveControl = fokus->objectName().toStdString();
+    if (m_focusRestore) {
+        // The control last focused on the page, also while another window (a table) holds the
+        // focus; else the control the page was given to focus.
+        const QWidget* fokus = m_panel->window()->focusWidget();
+        const std::string name = fokus && m_panel->isAncestorOf(fokus)
+                                     ? fokus->objectName().toStdString()
+                                     : std::string();
+        data.ActiveControl = name.empty() ? m_focusControl : name;
+    }
     data.Berechnung = Berechnung();
     data.Name = m_pageName;
     data.PageClass =
@@ -149,6 +154,7 @@ void TPageForm::SetPageData(const TPageData& data)
     if (data.ActiveControl.empty())
         return;
     m_focusRestore = true;
+    m_focusControl = data.ActiveControl;
     if (auto* control = m_panel->findChild<QWidget*>(QString::fromStdString(data.ActiveControl)))
         SetFocusTo(*control);
 }

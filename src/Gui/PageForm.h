@@ -130,6 +130,7 @@ private:
     TPageClass m_pageClass;
     std::string m_pageName;
     bool m_focusRestore = false;
+    std::string m_focusControl; // the control the page was given to focus
     QMenu* m_popupMenu = nullptr;
     std::vector<QMenu*> m_mainMenu;
 };

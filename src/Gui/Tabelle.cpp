@@ -16,7 +16,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStatusTipEvent>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -318,32 +317,12 @@ void TTabelle::SetPopupMenu(QMenu* menu)
     m_popupMenu = menu;
     if (!menu)
         return;
+    // The items' hints go to the status line as in every menu (TMenueHinweise); here they also
+    // show as tooltips.
     QList<QMenu*> menues = menu->findChildren<QMenu*>();
     menues.prepend(menu);
-    for (QMenu* m : menues) {
+    for (QMenu* m : menues)
         m->setToolTipsVisible(true);
-        // The keys reach only available items; the mouse also the others, which say why not.
-        connect(m, &QMenu::hovered, this, [this](QAction* item) { HinweisZeigen(item); });
-        m->installEventFilter(this);
-    }
-    connect(menu, &QMenu::aboutToHide, this, [this] { HinweisZeigen(nullptr); });
-}
-
-void TTabelle::HinweisZeigen(const QAction* item)
-{
-    if (TXoForm* haupt = MainForm()) {
-        QStatusTipEvent tip(item ? item->statusTip() : QString());
-        QCoreApplication::sendEvent(haupt, &tip);
-    }
-}
-
-bool TTabelle::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::MouseMove) {
-        if (auto* menu = qobject_cast<QMenu*>(watched))
-            HinweisZeigen(menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
-    }
-    return TXoForm::eventFilter(watched, event);
 }
 
 QAction* TTabelle::PopupItem(QMenu* menu, const QString& text, const QKeySequence& taste,
@@ -509,6 +488,10 @@ void TTabelle::changeEvent(QEvent* event)
         return;
     if (isActiveWindow()) {
         m_aktivierungsTick = Jetzt();
+        // The window active before may still hold the focus (it hears of its loss only after
+        // this window is activated): a table opened from a menu takes the keyboard too.
+        if (const QWidget* fokus = QApplication::focusWidget(); !fokus || !fokus->isActiveWindow())
+            setFocus(Qt::ActiveWindowFocusReason);
     } else {
         // A click still waiting when the window loses the focus is forgotten, so that the next
         // click is not taken for the second half of a double click.

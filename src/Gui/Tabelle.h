@@ -193,15 +193,11 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
-    // The hint of the popup item under the mouse, available or not.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class TTabellenFlaeche;
 
     std::int64_t Jetzt() const;
-    // Shows the item's hint in the main window's status line (none: clears it).
-    void HinweisZeigen(const QAction* item);
     void GeometrieAnpassen();
 
     bool m_klickAnstehend = false;

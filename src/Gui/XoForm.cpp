@@ -4,6 +4,7 @@
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
+#include "Gui/Hinweise.h"
 #include "Gui/Rechner.h"
 #include "Gui/XoTimer.h"
 #include "Lib/IniFile.h"
@@ -31,8 +32,6 @@ std::vector<TXoForm*>& Formulare()
 }
 
 TXoForm* g_mainForm = nullptr;
-
-const QString kNichtVerfuegbar = QStringLiteral("Dieser Befehl ist nicht verfügbar, weil ");
 
 std::string Abschnitt(const QWidget& form)
 {
@@ -79,6 +78,9 @@ TXoForm* TXoForm::MainForm()
 void TXoForm::SetMainForm(TXoForm* form)
 {
     g_mainForm = form;
+    // The status line is the main window's: from now on every menu's hints reach it.
+    if (form)
+        TMenueHinweise::Einschalten();
 }
 
 void TXoForm::init()
@@ -379,7 +381,7 @@ void TXoForm::UpdateEditItems(bool popup)
             item->setEnabled(enabled);
             item->setStatusTip(enabled           ? hint
                                : grund.isEmpty() ? QString()
-                                                 : kNichtVerfuegbar + grund);
+                                                 : NichtVerfuegbar(grund));
         }
     };
     setze("Rueckgaengig", canUndo, "Macht die letzte Änderung im Eingabefeld rückgängig.",

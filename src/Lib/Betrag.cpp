@@ -22,31 +22,7 @@ std::int32_t RundenInt(double x)
     return static_cast<std::int32_t>(r);
 }
 
-template <class Kern>
-double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)
-{
-    if (b == 0)
-        return a;
-    // Dividing or multiplying by 1 is exact: the same currency on both sides and whole units
-    // (the common case of the contributions) skip those steps without changing a bit.
-    long double q = a;
-    if (b != 1)
-        q /= b;
-    if (c != 1)
-        q *= c;
-    long double p = 1.0L;
-    for (unsigned char i = 0; i < decimals; ++i)
-        p *= 10.0L;
-    // The scaled value passes through a double, as it does on its way into Runden/Abschneiden.
-    const double scaled = static_cast<double>(decimals == 0 ? q : q * p);
-    const long double whole = rundenFlag ? Runden<Kern>(scaled) : Abschneiden<Kern>(scaled);
-    return static_cast<double>(decimals == 0 ? whole : whole / p);
-}
-
-template double Dreisatz<TRechenkernPortabel>(bool, unsigned char, double, double, double);
-#ifdef VT_X87_RUNDEN
-template double Dreisatz<TRechenkernX87>(bool, unsigned char, double, double, double);
-#endif
+template double Dreisatz<TRechenkern>(bool, unsigned char, double, double, double);
 
 double EuroFaktor(int jahr)
 {

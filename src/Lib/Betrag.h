@@ -19,13 +19,6 @@
 static_assert(std::numeric_limits<long double>::digits >= 64,
               "the rounding core needs a long double of at least 64 significant bits");
 
-// The x87 variants of the whole part and of the constants are faster than the plain C++ ones
-// (figures in bench/README.md). They are compiled wherever an x87 is there, so that the tests
-// compare them with the plain definitions bit for bit; VT_PORTABLE_RUNDEN forces the plain ones.
-#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__)) && __LDBL_MANT_DIG__ == 64
-#define VT_X87_RUNDEN 1
-#endif
-
 // The value to 64 significant bits, rounded to the nearest (ties to even).
 consteval long double AufErweitert(long double wert)
 {
@@ -48,55 +41,21 @@ consteval long double AufErweitert(long double wert)
 }
 
 // An extended constant: a long double holding the value to 64 significant bits.
-class TExtKonstantePortabel {
+class TExtKonstante {
 public:
-    consteval explicit TExtKonstantePortabel(long double wert) : m_wert(AufErweitert(wert)) {}
+    consteval explicit TExtKonstante(long double wert) : m_wert(AufErweitert(wert)) {}
     constexpr operator long double() const { return m_wert; }
 
 private:
     long double m_wert;
 };
 
-// The whole part (Int: truncation toward zero keeping the float type, sign of zero included),
-// in plain C++. GanzerTeilPositiv is the same for a value above zero, which every rounding
+// The whole part (Int: truncation toward zero keeping the float type, sign of zero included).
+// It is the whole number nearest to x, one step back toward zero where that lies beyond x: the
+// rounding to the nearest is the mode the arithmetic always runs in, so it needs no switch of
+// the rounding mode. GanzerTeilPositiv is the same for a value above zero, which every rounding
 // routine has once it added its margin to an amount of zero or more.
-struct TRechenkernPortabel {
-    static long double GanzerTeil(long double x) { return std::trunc(x); }
-    static long double GanzerTeilPositiv(long double x) { return std::trunc(x); }
-    // Abschneiden of x rounded to a double, as a long double (defined below Abschneiden).
-    static long double AbschneidenAlsDouble(long double x);
-};
-
-#ifdef VT_X87_RUNDEN
-// The same constant for the x87: the double nearest to it and the rest, which a double holds
-// exactly. The FPU loads doubles faster than extended values.
-class TExtKonstanteX87 {
-public:
-    // Made at compile time only; a value the two doubles do not give back to the bit does not
-    // compile.
-    consteval explicit TExtKonstanteX87(long double wert)
-        : m_hoch(static_cast<double>(wert)), m_rest(static_cast<double>(wert - m_hoch))
-    {
-        if (static_cast<long double>(m_hoch) + m_rest != wert)
-            throw "TExtKonstanteX87: the value is not exact";
-    }
-    operator long double() const
-    {
-        // The empty statement keeps the compiler from folding the sum back into one constant.
-        long double wert = m_hoch;
-        asm("" : "+t"(wert));
-        return wert + m_rest;
-    }
-
-private:
-    double m_hoch;
-    double m_rest;
-};
-
-// The whole part on the x87: the FPU rounds in place to the nearest (the mode it always runs
-// in) and one step back toward zero makes that the truncation, without switching the rounding
-// mode as std::trunc does.
-struct TRechenkernX87 {
+struct TRechenkern {
     // The whole part of x > 0 from t, the whole number nearest to x.
     static long double GanzerTeilPositivVonGerundetem(long double t, long double x)
     {
@@ -104,38 +63,25 @@ struct TRechenkernX87 {
     }
     static long double GanzerTeil(long double x)
     {
-        // Beyond 2^63 every value is whole; infinity and NaN pass through unchanged.
-        long double t = 0;
-        asm("frndint" : "=t"(t) : "0"(x));
+        // Every value beyond the significand's width is whole; infinity and NaN pass through.
+        long double t = std::rint(x);
         if (x >= 0) {
             if (t > x)
                 t -= 1;
         } else if (t < x) {
             t += 1;
         }
-        // A zero takes the sign of x (|x| < 1 here): x * 0 gives it without asking the FPU
-        // for the sign.
+        // A zero takes the sign of x (|x| < 1 here), as truncation gives it.
         return t != 0 ? t : x * 0.0L;
     }
-    // Above zero the FPU never gives a negative zero, so the sign needs no repair.
+    // Above zero the nearest whole number is never a negative zero: the sign needs no repair.
     static long double GanzerTeilPositiv(long double x)
     {
-        long double t = 0;
-        asm("frndint" : "=t"(t) : "0"(x));
-        return GanzerTeilPositivVonGerundetem(t, x);
+        return GanzerTeilPositivVonGerundetem(std::rint(x), x);
     }
-    // Without the store and load of the double where x lies far enough from a whole number.
+    // Abschneiden of x rounded to a double, as a long double (defined below Abschneiden).
     static long double AbschneidenAlsDouble(long double x);
 };
-#endif
-
-#if defined(VT_X87_RUNDEN) && !defined(VT_PORTABLE_RUNDEN)
-using TExtKonstante = TExtKonstanteX87;
-using TRechenkern = TRechenkernX87;
-#else
-using TExtKonstante = TExtKonstantePortabel;
-using TRechenkern = TRechenkernPortabel;
-#endif
 
 // Rounding bias: a value less than 1e-11 below a half still rounds away from zero.
 inline constexpr TExtKonstante kRundungsKonstante{0.50000000001L};
@@ -147,8 +93,8 @@ inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
 
 // The rounding and cutting routines, each defined once on the whole part of a Rechenkern (the
-// default is the one this build computes with; the tests name both). Inline: a wage-tax
-// computation rounds and cuts a few hundred times.
+// default is the one every build computes with; the tests hold it against truncation itself).
+// Inline: a wage-tax computation rounds and cuts a few hundred times.
 
 template <class Kern = TRechenkern>
 inline long double GanzerTeil(long double x)
@@ -198,20 +144,13 @@ inline long double AbschneidenAlsDouble(long double x)
     return Kern::AbschneidenAlsDouble(x);
 }
 
-inline long double TRechenkernPortabel::AbschneidenAlsDouble(long double x)
-{
-    return Abschneiden<TRechenkernPortabel>(static_cast<double>(x));
-}
-
-#ifdef VT_X87_RUNDEN
 // Rounding x to a double moves it by at most 2^-53 |x|, so unless x plus the tolerance lies
 // that close to a whole number, cutting x itself cuts the double to the same number; the rare
 // value that close takes the way through the double.
-inline long double TRechenkernX87::AbschneidenAlsDouble(long double x)
+inline long double TRechenkern::AbschneidenAlsDouble(long double x)
 {
     const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
-    long double naechste = 0;
-    asm("frndint" : "=t"(naechste) : "0"(y));
+    const long double naechste = std::rint(y);
     const long double betrag = std::fabs(x);
     const long double abstand = std::fabs(y - naechste);
     // The distance is exact (the two are within a half of each other); the bound leaves a
@@ -219,9 +158,8 @@ inline long double TRechenkernX87::AbschneidenAlsDouble(long double x)
     // negative x would round to a double zero whose sign picks the other branch.
     if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L))
         return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
-    return Abschneiden<TRechenkernX87>(static_cast<double>(x));
+    return Abschneiden<TRechenkern>(static_cast<double>(x));
 }
-#endif
 
 // Whether x is a whole number that a double holds with room to spare (below 2^52): such an
 // amount rounds to itself (a zero to +0).
@@ -244,11 +182,26 @@ std::int32_t RundenInt(double x);
 
 // The rule of three A / B * C to `decimals` places, rounded or cut; B = 0 gives A unchanged.
 template <class Kern = TRechenkern>
-double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c);
-extern template double Dreisatz<TRechenkernPortabel>(bool, unsigned char, double, double, double);
-#ifdef VT_X87_RUNDEN
-extern template double Dreisatz<TRechenkernX87>(bool, unsigned char, double, double, double);
-#endif
+double Dreisatz(bool rundenFlag, unsigned char decimals, double a, double b, double c)
+{
+    if (b == 0)
+        return a;
+    // Dividing or multiplying by 1 is exact: the same currency on both sides and whole units
+    // (the common case of the contributions) skip those steps without changing a bit.
+    long double q = a;
+    if (b != 1)
+        q /= b;
+    if (c != 1)
+        q *= c;
+    long double p = 1.0L;
+    for (unsigned char i = 0; i < decimals; ++i)
+        p *= 10.0L;
+    // The scaled value passes through a double, as it does on its way into Runden/Abschneiden.
+    const double scaled = static_cast<double>(decimals == 0 ? q : q * p);
+    const long double whole = rundenFlag ? Runden<Kern>(scaled) : Abschneiden<Kern>(scaled);
+    return static_cast<double>(decimals == 0 ? whole : whole / p);
+}
+extern template double Dreisatz<TRechenkern>(bool, unsigned char, double, double, double);
 
 // DM per euro for the years up to 2001, 1.0 afterwards.
 double EuroFaktor(int jahr);

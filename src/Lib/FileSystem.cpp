@@ -335,11 +335,23 @@ void SetFileLayer(TFileLayer* layer)
     gSchicht = layer;
 }
 
+bool Schreibgeschuetzt(const std::string& pfad)
+{
+    struct stat st {};
+    if (::stat(pfad.c_str(), &st) != 0 || S_ISDIR(st.st_mode))
+        return false;
+    // AT_EACCESS: the permissions of the user the process acts as, not of the one who started it.
+    return (st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, pfad.c_str(), W_OK, AT_EACCESS) != 0;
+}
+
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt)
 {
     std::string ziel;
     if (const int e = ZielAufloesen(pfad, ziel); e != 0)
         return e;
+    // The rename needs only the folder's permission; the file's own must be asked first.
+    if (Schreibgeschuetzt(ziel))
+        return EACCES;
     ResteEntfernen(ziel);
     std::string temp;
     const int neu = TempAnlegen(ziel, temp);

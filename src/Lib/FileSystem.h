@@ -37,17 +37,23 @@ bool DirectoryExists(std::string_view pfad);
 void ForceDirectories(std::string_view pfad);
 
 // Reads a whole regular file into `inhalt`; returns 0 or the errno (ENOENT for a missing file,
-// EFBIG beyond `maxBytes`, EISDIR for a directory). `inhalt` is only changed on success.
+// EFBIG beyond `maxBytes`, EISDIR for a directory, EINVAL for anything else that is no regular
+// file: a FIFO, a device). `inhalt` is only changed on success.
 int ReadWholeFile(const std::string& pfad, std::string& inhalt, std::size_t maxBytes);
 // Replaces the file by `inhalt` so that a reader (and a crash) sees either the old or the new
 // file, never a part: a temporary file "<name>.tmp-XXXXXX" in the same directory, written and
 // flushed to disk, renamed over the old one, then the directory flushed. An existing file keeps
 // its permissions; a new one is readable by the user alone (mode 0600). A symbolic link is followed
 // to the file it names, which is replaced while the link stays; when the folder of that file is
-// missing, the result is ENOENT and nothing changes. Temporary files that saves of the same file
+// missing, the result is ENOENT and nothing changes. A file this user may not write
+// (Schreibgeschuetzt) is not replaced: EACCES. Temporary files that saves of the same file
 // left behind when they were killed are removed (only those of no save still running). Returns 0 or
 // the errno of the step that failed; the old file is then untouched and no temporary file is left.
 int WriteFileAtomic(const std::string& pfad, std::string_view inhalt);
+// True when the file (links followed) exists, is no directory and may not be written by this
+// user: the system denies it, or it has no write bit at all. The latter binds root too, whose
+// writes pass the bits: a file its owner or an administrator froze that way stays frozen.
+bool Schreibgeschuetzt(const std::string& pfad);
 
 // The reads and the steps of a save that touch the disk, in one place so that tests can count the
 // writes or make a step fail as an unreadable file, a full disk, an I/O error or a read-only

@@ -150,7 +150,6 @@ std::string TIniDokument::Serialize() const
         out += ByteOrderMark(m_kodierung);
     // A line read without line end (the file's last) that is no longer last gets one.
     std::optional<TZeilenEnde> offen;
-    bool crAmEnde = false;
     for (const Block& block : m_bloecke) {
         if (block.entfernt)
             continue;
@@ -161,8 +160,7 @@ std::string TIniDokument::Serialize() const
                 // A UTF-16 file that ended in half a character: complete it before going on.
                 if (m_kodierung != TIniKodierung::Utf8 && out.size() % 2 != 0)
                     out += '\0';
-                // A CR at its end must not become part of the line end given to it.
-                EndeKodieren(out, crAmEnde ? TZeilenEnde::CrLf : m_ende, m_kodierung);
+                EndeKodieren(out, m_ende, m_kodierung);
             } else if (offen) {
                 EndeKodieren(out, *offen, m_kodierung);
             }
@@ -171,7 +169,6 @@ std::string TIniDokument::Serialize() const
             else
                 TextKodieren(out, z.text, m_kodierung);
             offen = z.ende;
-            crAmEnde = !z.text.empty() && z.text.back() == '\r';
         }
     }
     if (offen)

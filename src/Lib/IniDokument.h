@@ -27,13 +27,13 @@
 class TIniDokument {
 public:
     TIniDokument() = default;
-    // Bytes as read from disk: UTF-16 by its byte-order mark, otherwise UTF-8 (with or without
-    // byte-order mark) line by line, a line that is not valid UTF-8 as Windows-1252. Any bytes are
-    // accepted.
+    // Bytes as read from disk: UTF-16 by its byte-order mark or its NULs, otherwise UTF-8 (with or
+    // without byte-order mark) line by line, a line that is not valid UTF-8 as Windows-1252. Any
+    // bytes are accepted.
     static TIniDokument Parse(std::string_view bytes);
-    // The bytes to write back: unchanged lines as read, changed and new lines in the file's
-    // encoding (UTF-8 unless it was UTF-16) with the line end of its first line, the byte-order
-    // mark it had.
+    // The bytes to write back: unchanged lines as read, changed lines with their own line end,
+    // new lines with that of the file's first line, all in the file's encoding (UTF-8 unless it
+    // was UTF-16), with the byte-order mark it had or without one.
     std::string Serialize() const;
 
     std::optional<std::string> Value(std::string_view section, std::string_view key) const;

@@ -1,11 +1,13 @@
 #include "Lib/IniFile.h"
 
 #include "Lib/FileSystem.h"
+#include "Lib/Meldung.h"
 
 #include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
@@ -16,6 +18,19 @@ namespace {
 
 // Larger files are no settings file; they are treated as unreadable rather than loaded.
 constexpr std::size_t kMaxDateiGroesse = 16 * 1024 * 1024;
+
+// The settings files told unreadable in this run, which no save touches.
+std::set<std::string>& VerschonteDateien()
+{
+    static std::set<std::string> dateien;
+    return dateien;
+}
+
+// ReadWholeFile's EINVAL stands for a FIFO, a device or the like in the file's place.
+std::string LesefehlerText(int code)
+{
+    return code == EINVAL ? "Keine gewöhnliche Datei" : SystemFehlerText(code);
+}
 
 std::optional<std::int32_t> ParseInteger(std::string_view t)
 {
@@ -96,8 +111,8 @@ void TIniFile::Laden(const Stand& stand) const
     int fehler = 0;
     if (stand.vorhanden)
         fehler = ReadWholeFile(m_fileName, bytes, kMaxDateiGroesse);
-    else if (stand.fehler != ENOENT && stand.fehler != ENOTDIR)
-        fehler = stand.fehler;
+    else if (stand.fehler != ENOENT)
+        fehler = stand.fehler; // a file in the place of its folder (ENOTDIR) included
     if (fehler == ENOENT)
         fehler = 0;
     m_dokument = std::make_shared<TIniDokument>(fehler == 0 ? TIniDokument::Parse(bytes)
@@ -139,7 +154,7 @@ void TIniFile::UpdateFile()
         m_geladen = false;
         return;
     }
-    if (m_geaendert) {
+    if (m_geaendert && !Verschont(m_fileName)) {
         // Changed on disk meanwhile (by another object or program): the collected changes go
         // onto what is there now.
         if (const Stand stand = AktuellerStand(); stand != m_stand) {
@@ -194,14 +209,17 @@ void TIniFile::Schreiben()
             m_stand = AktuellerStand();
             return;
         }
+        if (fehler == EACCES && Schreibgeschuetzt(m_fileName))
+            throw EIniFileError(m_fileName + " ist schreibgeschützt", fehler);
     }
-    throw EIniFileError("nach " + m_fileName +
-                            " kann nicht geschrieben werden: " + SystemFehlerText(fehler),
-                        fehler);
+    throw EIniFileError(
+        "nach " + m_fileName + " kann nicht geschrieben werden: " + LesefehlerText(fehler), fehler);
 }
 
 void TIniFile::Aendern(Aenderung aenderung)
 {
+    if (Verschont(m_fileName))
+        return;
     Dokument();
     if (m_sammeln) {
         m_geaendert = Anwenden(EigenesDokument(), aenderung) || m_geaendert;
@@ -265,6 +283,26 @@ int TIniFile::Lesefehler() const
 {
     Dokument();
     return m_lesefehler;
+}
+
+bool TIniFile::EinstellungenLesbar() const
+{
+    const int fehler = Lesefehler();
+    if (fehler == 0) {
+        VerschonteDateien().erase(m_fileName);
+        return true;
+    }
+    if (VerschonteDateien().insert(m_fileName).second)
+        Meldung(m_fileName + " kann nicht gelesen werden: " + LesefehlerText(fehler) +
+                    ". Die Einstellungen dieser Datei werden nicht verwendet, die Datei bleibt "
+                    "unverändert.",
+                "Einstellungen", false);
+    return false;
+}
+
+bool TIniFile::Verschont(const std::string& fileName)
+{
+    return VerschonteDateien().contains(fileName);
 }
 
 bool TIniFile::SectionExists(std::string_view section) const

@@ -19,8 +19,10 @@
 // Reads never fail: a missing or unreadable file reads as empty, so every value has its default.
 // A write that fails raises EIniFileError "nach <file> kann nicht geschrieben werden: <the
 // system's error text>" with the errno (callers that save settings create a missing directory
-// on ENOENT and try once more); the file is then unchanged. A file that exists but cannot be read
-// is never overwritten.
+// on ENOENT and try once more), or "<file> ist schreibgeschützt" (EACCES) for a file this user may
+// not write; the file is then unchanged. A file that exists but cannot be read is never
+// overwritten. The program's own settings files are checked when they are read at start
+// (EinstellungenLesbar): one that cannot be read is told once and then left alone by every save.
 #include "Lib/Exception.h"
 #include "Lib/IniDokument.h"
 
@@ -68,6 +70,15 @@ public:
     bool ValueExists(std::string_view section, std::string_view key) const;
     // The errno of reading the file: 0 when it was read or is not there.
     int Lesefehler() const;
+    // For the program's settings files, read at start: whether the file could be read (a missing
+    // one can). One that cannot is told once through the message hook ("<file> kann nicht gelesen
+    // werden: <reason>. Die Einstellungen dieser Datei werden nicht verwendet, die Datei bleibt
+    // unverändert.") and spared from then on: every write to it in this run is dropped without a
+    // word, so the defaults the program runs with never replace what the file holds. A later
+    // check that reads the file lifts that.
+    bool EinstellungenLesbar() const;
+    // Whether the file is spared (see EinstellungenLesbar).
+    static bool Verschont(const std::string& fileName);
 
     // Always writes (no default involved).
     void WriteString(std::string_view section, std::string_view key, std::string_view value);

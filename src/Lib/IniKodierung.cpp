@@ -3,6 +3,7 @@
 #include "Lib/StrLib.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -73,6 +74,26 @@ template <typename F> void CodepunkteDurchlaufen(std::string_view utf8, F codepu
     }
 }
 
+// UTF-16 without a byte-order mark: a NUL in the high byte of at least half the characters and
+// never in a low byte. UTF-8 text holds no NUL, and a file of NULs is no text of either kind.
+std::optional<TIniKodierung> Utf16OhneMarke(std::string_view bytes)
+{
+    const std::size_t zeichen = bytes.size() / 2;
+    std::size_t nulVorn = 0;
+    std::size_t nulHinten = 0;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        nulVorn += bytes[i] == '\0' ? 1 : 0;
+        nulHinten += bytes[i + 1] == '\0' ? 1 : 0;
+    }
+    if (zeichen == 0)
+        return std::nullopt;
+    if (nulVorn == 0 && 2 * nulHinten >= zeichen)
+        return TIniKodierung::Utf16Le;
+    if (nulHinten == 0 && 2 * nulVorn >= zeichen)
+        return TIniKodierung::Utf16Be;
+    return std::nullopt;
+}
+
 } // namespace
 
 TIniKodierung KodierungErkennen(std::string_view& bytes, bool& bom)
@@ -91,7 +112,7 @@ TIniKodierung KodierungErkennen(std::string_view& bytes, bool& bom)
         return TIniKodierung::Utf16Be;
     }
     bom = false;
-    return TIniKodierung::Utf8;
+    return Utf16OhneMarke(bytes).value_or(TIniKodierung::Utf8);
 }
 
 std::string_view ByteOrderMark(TIniKodierung kodierung)
@@ -146,6 +167,9 @@ void EndeKodieren(std::string& out, TZeilenEnde ende, TIniKodierung kodierung)
         return;
     case TZeilenEnde::Lf:
         TextKodieren(out, "\n", kodierung);
+        return;
+    case TZeilenEnde::Cr:
+        TextKodieren(out, "\r", kodierung);
         return;
     }
 }

@@ -4,7 +4,8 @@
 //   Betrag.h     rounding and cutting of amounts (Runden, Abschneiden, Dreisatz, EuroFaktor) and
 //                amounts to and from German number texts ("1.234,56")
 //   Datum.h      the date record TDatum, its stored ("20260315") and shown ("15.03.2026") forms
-//   StrLib.h     paths, padding, replacing, quoting as a literal, truth texts (StrToBool)
+//   StrLib.h     paths, padding, replacing, quoting as a literal, truth texts (StrToBool,
+//                JaNeinLesen)
 //   XoParser.h   the tokenizer from which values read themselves
 //   Exception.h  Exception, the base of all the system's exceptions, and VT_ASSERT
 //   FileSystem.h directories (ForceDirectories), whole-file reads, atomic writes (through a file

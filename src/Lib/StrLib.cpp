@@ -115,6 +115,24 @@ bool StrToBool(std::string_view s)
     return !s.empty() && std::string_view(" 0fFnN").find(s.front()) == std::string_view::npos;
 }
 
+bool JaNeinLesen(std::string_view s, bool& wert)
+{
+    const auto gleich = [s](std::string_view wort) {
+        return std::equal(s.begin(), s.end(), wort.begin(), wort.end(), [](char a, char b) {
+            return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b;
+        });
+    };
+    if (gleich("ja") || s == "1") {
+        wert = true;
+        return true;
+    }
+    if (gleich("nein") || s == "0" || s.empty()) {
+        wert = false;
+        return true;
+    }
+    return false;
+}
+
 void AppendUtf8(std::string& out, std::uint32_t cp)
 {
     if (cp < 0x80) {

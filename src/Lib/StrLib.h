@@ -40,8 +40,13 @@ std::string PadString(std::string_view s, int n, bool hinten);
 std::size_t Utf8Laenge(std::string_view s);
 
 // False for an empty text and for one that starts with one of " 0fFnN" ("Nein", "0", "falsch"),
-// true otherwise ("Ja", "1").
+// true otherwise ("Ja", "1"). For texts the program made itself; outside input goes through
+// JaNeinLesen.
 bool StrToBool(std::string_view s);
+// The texts a yes/no value takes: "Ja" and "Nein" in any case, "1" and "0" as settings files
+// hold them, and the empty text of a cleared value (false). Any other text gives false and
+// leaves `wert` as it is.
+bool JaNeinLesen(std::string_view s, bool& wert);
 
 // UTF-8: appending a code point, checking bytes, and reading the Windows-1252 texts of files
 // written by earlier versions (every byte maps to a character, so nothing is lost).

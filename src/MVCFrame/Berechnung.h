@@ -36,6 +36,10 @@ public:
     // Whether a change of `daten` concerns this calculation (its own set or one of its children).
     bool BetrifftDaten(const TDaten& daten) const;
 
+    // The message of the last calculation's failure, whose results it left undetermined; empty
+    // after a calculation that succeeded.
+    virtual std::string Fehlermeldung() const { return std::string(); }
+
     void Recalculate();
     bool IsCalculating() const { return m_calcCount > 0; }
     void BeginCalc();

@@ -36,7 +36,13 @@ void TBoolean::SetDefault(bool b)
 
 void TBoolean::SetAsString(std::string_view text)
 {
-    SetValue(StrToBool(std::string(text)));
+    // Typed, poked or executed: a text that is no yes or no is refused, the value kept.
+    bool wert = false;
+    if (!JaNeinLesen(text, wert)) {
+        Change();
+        return;
+    }
+    SetValue(wert);
 }
 
 void TBoolean::LoadFromIni(const TXIniFile& ini, const std::string& section)

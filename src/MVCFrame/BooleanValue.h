@@ -1,6 +1,6 @@
 #pragma once
 // TBoolean: "Ja" or "Nein". Its default lives in flag 256, its value in flag 512; INI files hold
-// it as "1" or "0".
+// it as "1" or "0". As text it takes those four (JaNeinLesen) and refuses any other.
 #include "MVCFrame/Value.h"
 
 class TBoolean : public TValue {

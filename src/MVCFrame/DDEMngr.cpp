@@ -1,9 +1,11 @@
 #include "MVCFrame/DDEMngr.h"
 
 #include "Lib/MVCApp.h"
+#include "MVCFrame/Berechnung.h"
 #include "MVCFrame/StringValue.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -80,19 +82,43 @@ void TextLaengePruefen(std::string_view text)
         throw EDDEError("Der übergebene Text ist länger als 64 KiB und wird nicht angenommen.");
 }
 
+// A client's text may be of any length: a message quotes its start only.
+std::string Zitat(std::string_view text)
+{
+    constexpr std::size_t kHoechstens = 80;
+    return "\"" +
+           (text.size() > kHoechstens ? std::string(text.substr(0, kHoechstens)) + "..."
+                                      : std::string(text)) +
+           "\"";
+}
+
 [[noreturn]] void UnbekanntesElement(std::string_view name, const std::string& topic)
 {
-    // A client's name may be of any length: the message quotes its start only.
-    constexpr std::size_t kHoechstens = 80;
-    const std::string gezeigt = name.size() > kHoechstens
-                                    ? std::string(name.substr(0, kHoechstens)) + "..."
-                                    : std::string(name);
-    throw EDDEError("Das Element \"" + gezeigt + "\" gibt es im Thema \"" + topic + "\" nicht.");
+    throw EDDEError("Das Element " + Zitat(name) + " gibt es im Thema \"" + topic + "\" nicht.");
 }
 
 [[noreturn]] void NichtAngenommen(const std::string& item)
 {
     throw EDDEError("Der Text für das Element \"" + item + "\" wird nicht angenommen.");
+}
+
+// A result is the calculation's to set, read-only or not.
+bool Aenderbar(const TValue& value)
+{
+    return !value.IsReadOnly() && !value.HasFlag(TValue::vfComputed);
+}
+
+bool AendernderBefehl(std::string_view befehl)
+{
+    return befehl == "SET" || befehl == "CLEAR" || befehl == "DELETE";
+}
+
+// A message as a sentence, so that another can follow it.
+std::string AlsSatz(std::string text)
+{
+    if (!text.empty() && text.find_last_of(".!?") != text.size() - 1)
+        text += '.';
+    return text;
 }
 
 } // namespace
@@ -179,17 +205,46 @@ void TCustomDDEServerTopic::Poke(std::string_view name, std::string_view text)
     TDDEItem* item = Find(name);
     if (!item)
         UnbekanntesElement(name, m_name);
-    // A result is the calculation's to set, read-only or not.
     TValue* value = item->value;
-    if (!value || value->IsReadOnly() || value->HasFlag(TValue::vfComputed))
+    if (!value || !Aenderbar(*value))
         NichtAngenommen(item->name);
     TDDEBusyGuard busy(m_manager);
     m_manager.OnBeforeChange();
-    const TValue::TSetStand vorher = value->SetStand();
-    value->SetAsString(text);
+    const std::string uebernommen = "Der Text für \"" + item->name + "\" bleibt übernommen.";
     // The value keeps its content and the page shows it again; the client hears of the refusal.
-    if (value->Abgelehnt(vorher))
+    if (!Setzen(*value, uebernommen, [&] { value->SetAsString(text); }))
         NichtAngenommen(item->name);
+    BerechnungPruefen(*value, uebernommen);
+}
+
+template <class F>
+bool TCustomDDEServerTopic::Setzen(TValue& value, const std::string& uebernommen, F&& setzen)
+{
+    const TValue::TSetStand vorher = value.SetStand();
+    try {
+        setzen();
+    } catch (const std::exception& e) {
+        if (value.SetStand().stores == vorher.stores)
+            throw;
+        BerechnungGescheitert(e.what(), uebernommen);
+    }
+    return !value.Abgelehnt(vorher);
+}
+
+void TCustomDDEServerTopic::BerechnungPruefen(const TValue& value, const std::string& uebernommen)
+{
+    const auto* berechnung =
+        value.Daten() ? dynamic_cast<const TBerechnung*>(value.Daten()->Owner()) : nullptr;
+    if (berechnung && !berechnung->Fehlermeldung().empty())
+        BerechnungGescheitert(berechnung->Fehlermeldung(), uebernommen);
+}
+
+void TCustomDDEServerTopic::BerechnungGescheitert(const std::string& meldung,
+                                                  const std::string& uebernommen)
+{
+    // The page shows the results as "???"; the status line and the client say why.
+    m_manager.OnHinweis(meldung);
+    throw EDDEError(AlsSatz(meldung) + " " + uebernommen);
 }
 
 void TCustomDDEServerTopic::Execute(std::string_view text)
@@ -197,7 +252,9 @@ void TCustomDDEServerTopic::Execute(std::string_view text)
     TextLaengePruefen(text);
     TDDEBusyGuard busy(m_manager);
     m_manager.OnBeforeChange();
-    for (const std::string& zeile : Zeilen(text)) {
+    const TStrings zeilen = Zeilen(text);
+    const TValue* geaendert = nullptr;
+    for (const std::string& zeile : zeilen) {
         // "COMMAND NAME=PARAMETER"; without a blank the whole line is the rest.
         const std::size_t blank = zeile.find(' ');
         const std::string_view ganz(zeile);
@@ -215,14 +272,27 @@ void TCustomDDEServerTopic::Execute(std::string_view text)
         if (it == m_items.end())
             continue;
         TDDEItem& item = *it;
+        const std::string kommando = Gross(Getrimmt(befehl));
+        const bool aendernd = AendernderBefehl(kommando);
         TStrings liste = Zeilen(item.text);
         const TStrings vorher = liste;
-        item.value->ExecuteCommand(Gross(Getrimmt(befehl)), parameter, liste);
+        const bool angenommen =
+            (!aendernd || Aenderbar(*item.value)) &&
+            Setzen(*item.value, "Die Zeile " + Zitat(zeile) + " bleibt ausgeführt.",
+                   [&] { item.value->ExecuteCommand(kommando, parameter, liste); });
+        if (aendernd && !angenommen)
+            throw EDDEError(
+                "Die Zeile " + Zitat(zeile) + " wird nicht angenommen." +
+                (zeilen.size() > 1 ? " Die Zeilen davor sind ausgeführt, die danach nicht." : ""));
+        if (aendernd)
+            geaendert = item.value;
         // A command that writes the list ("GETLIST") makes it the item's text; a command that
         // changes the value has updated the item already.
         if (liste != vorher)
             SetItemText(item, ZeilenText(liste));
     }
+    if (geaendert)
+        BerechnungPruefen(*geaendert, "Die Zeilen bleiben ausgeführt.");
 }
 
 TValueDDEServerTopic::TValueDDEServerTopic(TMVCDDEManager& manager, TDaten& daten)

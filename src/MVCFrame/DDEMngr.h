@@ -67,8 +67,13 @@ public:
     std::string Request(std::string_view item);
     // New text for an item's value (SetAsString); EDDEError for an unknown item, a text too
     // long, a read-only or computed value, and a text the value refuses (it keeps its content).
+    // A text taken whose calculation then fails is an EDDEError too: its message says that the
+    // value stays taken.
     void Poke(std::string_view item, std::string_view text);
-    // Value commands, one per line: "COMMAND NAME=PARAMETER".
+    // Value commands, one per line: "COMMAND NAME=PARAMETER". Lines that name no value are
+    // ignored. The first line whose value refuses its change ("SET", "CLEAR", "DELETE") ends
+    // the string with an EDDEError naming it; the lines before it stay done. A calculation that
+    // fails after the lines is reported as by Poke.
     void Execute(std::string_view lines);
 
 protected:
@@ -82,6 +87,13 @@ protected:
 
 private:
     friend class TMVCDDEManager;
+    // Runs `setzen` on the value: false when the value refused it. An exception after the value
+    // was taken, and a failure of its calculation, become the EDDEError of BerechnungGescheitert.
+    template <class F> bool Setzen(TValue& value, const std::string& uebernommen, F&& setzen);
+    void BerechnungPruefen(const TValue& value, const std::string& uebernommen);
+    [[noreturn]] void BerechnungGescheitert(const std::string& meldung,
+                                            const std::string& uebernommen);
+
     TMVCDDEManager& m_manager;
     std::string m_name;
     std::vector<TDDEItem> m_items;
@@ -136,6 +148,9 @@ public:
     TEvent<> OnRequest;
     TEvent<> OnDisconnect;
     TEvent<> OnConnect;
+    // A text for the status line: the failure of a calculation after a client's change, or a
+    // notice that came with a value a client changed.
+    TEvent<const std::string&> OnHinweis;
 
     // For the transport: a topic came or went, an item's text was set.
     TEvent<TValueDDEServerTopic&> OnTopicAdded;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <typeinfo>
+#include <utility>
 
 namespace {
 
@@ -34,9 +35,15 @@ private:
 
 } // namespace
 
-void SetDatenGeaendertHook(TDatenGeaendertHook hook)
+TDatenGeaendertHook SetDatenGeaendertHook(TDatenGeaendertHook hook)
 {
-    GeaendertHook() = std::move(hook);
+    return std::exchange(GeaendertHook(), std::move(hook));
+}
+
+void DatenGeaendertMelden(TDaten& daten)
+{
+    if (GeaendertHook())
+        GeaendertHook()(daten);
 }
 
 TValueOnChange& TValueOnChangeList::Add(TValue* value, TValueOnChange::THandler handler)
@@ -213,8 +220,7 @@ void TDaten::NotifyChange(TValue* value)
         return;
     if (OnChange)
         OnChange(*this, value);
-    if (GeaendertHook())
-        GeaendertHook()(*this);
+    DatenGeaendertMelden(*this);
 }
 
 void TDaten::Assign(const TDaten& source)

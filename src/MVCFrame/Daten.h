@@ -33,7 +33,10 @@ inline constexpr unsigned WM_DATENGEAENDERT = 2097;
 // "Send 2097 to every form": the GUI installs it (last created form first, over a snapshot of the
 // forms); without one a change reaches no form. Tests install a recording hook.
 using TDatenGeaendertHook = std::function<void(class TDaten& daten)>;
-void SetDatenGeaendertHook(TDatenGeaendertHook hook);
+// Returns the hook it replaces, so that a scope can put it back.
+TDatenGeaendertHook SetDatenGeaendertHook(TDatenGeaendertHook hook);
+// Tells the forms through the hook installed now (a notice passed on later).
+void DatenGeaendertMelden(TDaten& daten);
 
 // The listener of one value; at most one per value.
 class TValueOnChange {

@@ -113,6 +113,9 @@ public:
     {
         return m_changes != vorher.changes && m_stores == vorher.stores;
     }
+    // Why the last set was refused, in the user's words; empty when the refusal needs none (the
+    // control shows the content in force again).
+    virtual std::string Ablehnungsgrund() const { return std::string(); }
 
     TChangeEvent OnChange;
     TGetValueEvent OnGetValue;

@@ -227,15 +227,46 @@ TOptionenVtrl::~TOptionenVtrl()
 
 void TOptionenVtrl::Load()
 {
+    const TXIniFile benutzer(BenutzerOptionenDatei());
+    const TXIniFile gemeinsam(OptionenDatei());
+    // Told before any value changes: the message waits for the user.
+    benutzer.EinstellungenLesbar();
+    gemeinsam.EinstellungenLesbar();
     {
         TUpdateGuard guard(*this);
-        const TXIniFile benutzer(BenutzerOptionenDatei());
         Allgemein().LoadFromIni(benutzer, Allgemein().Name());
-        const TXIniFile gemeinsam(OptionenDatei());
         for (int i = kKammernAllg; i < BerechnungCount(); ++i)
             GetBerechnung(i).LoadFromIni(gemeinsam, GetBerechnung(i).Name());
     }
     Changed();
+    m_gespeichert.clear();
+    for (int i = 0; i < BerechnungCount(); ++i)
+        GetBerechnung(i).Daten().ForEachValue(
+            [this](TValue& wert) { m_gespeichert[&wert] = wert.GetStoredString(); });
+}
+
+void TOptionenVtrl::Geaenderte(const TBerechnung& gruppe, std::vector<TZuSchreiben>& liste,
+                               const TValue* nurWert) const
+{
+    gruppe.Daten().ForEachValue([&](TValue& wert) {
+        if (nurWert != nullptr && &wert != nurWert)
+            return;
+        const auto gespeichert = m_gespeichert.find(&wert);
+        if (gespeichert == m_gespeichert.end() || gespeichert->second != wert.GetStoredString())
+            liste.push_back({&wert, gruppe.Name()});
+    });
+}
+
+void TOptionenVtrl::DateiSpeichern(const std::string& datei, const std::vector<TZuSchreiben>& werte)
+{
+    if (werte.empty())
+        return;
+    Schreiben(datei, [&](TXIniFile& ini) {
+        for (const TZuSchreiben& z : werte)
+            z.wert->SaveStored(ini, z.sektion);
+    });
+    for (const TZuSchreiben& z : werte)
+        m_gespeichert[z.wert] = z.wert->GetStoredString();
 }
 
 void TOptionenVtrl::Save(bool alle)
@@ -244,19 +275,16 @@ void TOptionenVtrl::Save(bool alle)
     // Each file on its own: a file that cannot be written keeps no other from being saved.
     TFehlerSammlung fehler;
     fehler.Versuche([&] {
-        Schreiben(BenutzerOptionenDatei(), [&](TXIniFile& ini) {
-            if (alles)
-                Allgemein().SaveToIni(ini, Allgemein().Name());
-            else
-                AllgemeinDaten().Schalter("BeimBeendenSpeichern").SaveStored(ini,
-                                                                             Allgemein().Name());
-        });
+        std::vector<TZuSchreiben> werte;
+        Geaenderte(Allgemein(), werte,
+                   alles ? nullptr : &AllgemeinDaten().Schalter("BeimBeendenSpeichern"));
+        DateiSpeichern(BenutzerOptionenDatei(), werte);
     });
     fehler.Versuche([&] {
-        Schreiben(OptionenDatei(), [&](TXIniFile& ini) {
-            for (int i = alles ? kKammernAllg : kUpdate; i < BerechnungCount(); ++i)
-                GetBerechnung(i).SaveToIni(ini, GetBerechnung(i).Name());
-        });
+        std::vector<TZuSchreiben> werte;
+        for (int i = alles ? kKammernAllg : kUpdate; i < BerechnungCount(); ++i)
+            Geaenderte(GetBerechnung(i), werte);
+        DateiSpeichern(OptionenDatei(), werte);
     });
     fehler.Werfen(kNichtGespeichert);
 }

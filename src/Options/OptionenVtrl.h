@@ -18,6 +18,10 @@
 #include "Options/OptionenAllgemein.h"
 #include "Options/OptionenJahr.h"
 
+#include <string>
+#include <unordered_map>
+#include <vector>
+
 // The introduction of a message that lists several settings files that could not be saved.
 inline constexpr const char* kNichtGespeichert =
     "Die Einstellungen konnten nicht vollständig gespeichert werden:";
@@ -67,8 +71,11 @@ public:
     // Reads the user's and the shared OPTIONEN.INI; a missing file or section gives the defaults.
     void Load();
     // Saves everything when `alle` or "BeimBeendenSpeichern" is set, otherwise only that switch
-    // and the section "Update". A missing directory is created and the file written once more.
-    // Each file is saved on its own; the failures raise one EFehlerListe.
+    // and the section "Update". Only the options changed since they were read or last saved are
+    // written, each where it differs from the file as it is now: what another program (the
+    // options check, a second desk on the shared folder) changed meanwhile stays, and a line of an
+    // option nobody changed keeps its bytes. A missing directory is created and the file written
+    // once more. Each file is saved on its own; the failures raise one EFehlerListe.
     void Save(bool alle);
     // True when the outside updater lies in the program's directory.
     bool UpdaterVerfuegbar() const;
@@ -79,8 +86,20 @@ private:
     // Copies the general options into the display singletons, and they into it.
     void Verbinden();
     void AllgemeinGeaendert();
+    // An option to be written into its section.
+    struct TZuSchreiben {
+        const TValue* wert;
+        std::string sektion;
+    };
+    // Adds the options of `gruppe` (or only `nurWert` of it) changed since read or saved.
+    void Geaenderte(const TBerechnung& gruppe, std::vector<TZuSchreiben>& liste,
+                    const TValue* nurWert = nullptr) const;
+    // Writes them into `datei` and remembers them as saved.
+    void DateiSpeichern(const std::string& datei, const std::vector<TZuSchreiben>& werte);
 
     bool m_verbunden = false;
+    // Each option's stored text as last read from or written to its file.
+    std::unordered_map<const TValue*, std::string> m_gespeichert;
 };
 
 // The options, created and loaded on first use; a failure leaves none behind.

@@ -156,6 +156,7 @@ void TCustomVerzeichnisse::Laden()
 {
     init();
     const TXIniFile ini(ShellFolders().ProgramDirectory() + "Pfade.ini");
+    ini.EinstellungenLesbar();
     LoadFromIni(ini, Name());
 }
 

@@ -48,11 +48,27 @@ TDDEServer::TDDEServer(TMVCDDEManager& manager, QDBusConnection bus, QObject* pa
 {
     if (!m_bus.isConnected() || !m_bus.interface())
         return;
-    // Without the name (another main program has it) the program runs without the server.
+    // While another main program has the name, this one waits in the bus's queue and runs
+    // without the server; it takes the name over when that program ends.
+    m_bus.connect(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                  QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameAcquired"), this,
+                  SLOT(NameErhalten(QString)));
     const auto antwort =
-        m_bus.interface()->registerService(kDDEService, QDBusConnectionInterface::DontQueueService,
+        m_bus.interface()->registerService(kDDEService, QDBusConnectionInterface::QueueService,
                                            QDBusConnectionInterface::DontAllowReplacement);
-    if (!antwort.isValid() || antwort.value() != QDBusConnectionInterface::ServiceRegistered)
+    if (antwort.isValid() && antwort.value() == QDBusConnectionInterface::ServiceRegistered)
+        Veroeffentlichen();
+}
+
+void TDDEServer::NameErhalten(const QString& name)
+{
+    if (name == kDDEService)
+        Veroeffentlichen();
+}
+
+void TDDEServer::Veroeffentlichen()
+{
+    if (m_aktiv)
         return;
     m_aktiv = true;
     m_watcher = new QDBusServiceWatcher(this);
@@ -82,7 +98,8 @@ TDDEServer::~TDDEServer()
         Schliessen(m_gespraeche.begin()->first);
     for (const auto& [name, objekt] : m_objekte)
         m_bus.unregisterObject('/' + QString::fromStdString(name));
-    if (m_aktiv)
+    // Also leaves the queue of a program still waiting for the name.
+    if (m_bus.isConnected() && m_bus.interface())
         m_bus.interface()->unregisterService(kDDEService);
 }
 
@@ -102,9 +119,19 @@ TDDEAntwort TDDEServer::Aufruf(const QString& caller, const QString& topic, bool
         if (const auto it = m_gespraeche.find({caller, t->Name()}); it != m_gespraeche.end())
             gespraech = &it->second;
         const TMeldungenSammeln meldungen;
-        antwort.text = arbeit(*t, gespraech);
+        const TAenderungsSammler::TAufruf aenderungen(m_aenderungen);
+        try {
+            antwort.text = arbeit(*t, gespraech);
+        } catch (const std::exception& e) {
+            // A refusal: the notices that came with it say why.
+            std::string text = e.what();
+            if (!meldungen.Meldungen().empty())
+                text += "\n" + meldungen.Meldungen();
+            throw EDDEError(text);
+        }
+        // Taken: the notices go to the status line, the reply is success.
         if (!meldungen.Meldungen().empty())
-            antwort = TDDEAntwort{false, QString::fromStdString(meldungen.Meldungen())};
+            m_manager.OnHinweis(meldungen.Meldungen());
     } catch (const std::exception& e) {
         antwort = TDDEAntwort{false, QString::fromStdString(e.what())};
     } catch (...) {

@@ -9,16 +9,21 @@
 // of an item is sent as the signal ItemChanged to each caller that advises the item on that
 // topic and to no one else, in change order. Every call is answered at once and in call order:
 // nothing the server does for a caller opens a window or runs a nested event loop. A refused
-// call (unknown item, text too long, a text the value refused) and a notice the model gives
-// while serving it are answered with a D-Bus error carrying the German message; nothing is
-// thrown into the event loop.
+// call (unknown item, text too long, a text the value refused) is answered with a D-Bus error
+// carrying the German message and the notices the model gave while serving it: an error means
+// that the call changed nothing (but for a calculation that failed after a value was taken,
+// whose message says so). A call that was taken is answered as such; its notices go to the
+// manager's OnHinweis, for the status line. Nothing is thrown into the event loop. The pages
+// show what a call changed within a frame (AenderungsSammler.h).
 //
 // Names are exact on the bus, as its object paths are: "/lohn" is no topic and "lohnsteuer" no
 // item; Request, Poke, StartAdvise and StopAdvise refuse an unknown item alike.
 //
-// Without a session bus, or when another program owns the name, the server stays inactive and
-// the program runs without it.
+// Without a session bus the server stays inactive and the program runs without it. While
+// another program owns the name, the server waits in the bus's queue for it, inactive, and
+// publishes its topics once the bus hands the name over.
 #include "Lib/Event.h"
+#include "Platform/AenderungsSammler.h"
 
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -54,7 +59,7 @@ public:
                         QObject* parent = nullptr);
     ~TDDEServer() override;
 
-    // Whether this program owns the name and answers.
+    // Whether this program owns the name and answers (a waiting one, once it has the name).
     bool Aktiv() const { return m_aktiv; }
     int GespraechCount() const { return static_cast<int>(m_gespraeche.size()); }
 
@@ -68,8 +73,14 @@ public:
     TDDEAntwort StartAdvise(const QString& caller, const QString& topic, const QString& item);
     TDDEAntwort StopAdvise(const QString& caller, const QString& topic, const QString& item);
 
+private slots:
+    // The bus's NameAcquired: the name we waited for is ours.
+    void NameErhalten(const QString& name);
+
 private:
     using TSchluessel = std::pair<QString, std::string>; // caller, topic
+    // The name is ours: the topics go on the bus.
+    void Veroeffentlichen();
     struct TGespraech {
         std::set<std::string> advise; // item names
     };
@@ -97,6 +108,7 @@ private:
     QDBusServiceWatcher* m_watcher = nullptr;
     std::map<TSchluessel, TGespraech> m_gespraeche;
     std::map<std::string, QObject*> m_objekte; // by topic name
+    TAenderungsSammler m_aenderungen;
     TEventConnection m_topicHinzu;
     TEventConnection m_topicWeg;
     TEventConnection m_itemGeaendert;

@@ -33,28 +33,65 @@ public:
     TSanduhr& operator=(const TSanduhr&) = delete;
 };
 
+// The print dialog with its page "Textausgabe". With the text file chosen, the printer and its PDF
+// file play no part: their group is disabled, so that "Drucken" asks nothing about them (Qt's
+// dialog would ask whether to overwrite the PDF file it offers), and OK keeps the printer's
+// settings as they were. The text file asks its own questions.
+class TDruckDialog : public QPrintDialog {
+public:
+    TDruckDialog(QPrinter* drucker, QWidget* parent) : QPrintDialog(drucker, parent)
+    {
+        setObjectName("PrintDialog");
+        setOption(QAbstractPrintDialog::PrintToFile);
+        auto* textSeite = new QWidget;
+        textSeite->setObjectName("paTextausgabe");
+        textSeite->setWindowTitle("Textausgabe");
+        m_alsText = new QCheckBox("Als &Textdatei ausgeben", textSeite);
+        m_alsText->setObjectName("chAlsText");
+        auto* spalte = new QVBoxLayout(textSeite);
+        spalte->addWidget(m_alsText);
+        spalte->addStretch(1);
+        setOptionTabs({textSeite});
+        if (auto* druckerGruppe = findChild<QWidget*>("printerGroup"))
+            connect(m_alsText, &QCheckBox::toggled, druckerGruppe,
+                    [druckerGruppe](bool alsText) { druckerGruppe->setEnabled(!alsText); });
+    }
+
+    bool AlsText() const { return m_alsText->isChecked(); }
+
+    void accept() override
+    {
+        if (AlsText())
+            QDialog::accept();
+        else
+            QPrintDialog::accept();
+    }
+
+private:
+    QCheckBox* m_alsText = nullptr;
+};
+
+// The document name, and the PDF file offered under it, follow the page now printed.
+void DokumentBenennen(QPrinter& drucker, const QString& titel)
+{
+    const QFileInfo datei(drucker.outputFileName());
+    if (!drucker.docName().isEmpty() && datei.completeBaseName() == drucker.docName())
+        drucker.setOutputFileName(datei.dir().filePath(titel + "." + datei.suffix()));
+    drucker.setDocName(titel);
+}
+
 } // namespace
 
-std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent)
+std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent, const QString& titel)
 {
     QPrinter& drucker = Drucker();
-    QPrintDialog dialog(&drucker, parent);
-    dialog.setObjectName("PrintDialog");
-    dialog.setOption(QAbstractPrintDialog::PrintToFile);
-    auto* textSeite = new QWidget;
-    textSeite->setObjectName("paTextausgabe");
-    textSeite->setWindowTitle("Textausgabe");
-    auto* alsText = new QCheckBox("Als &Textdatei ausgeben", textSeite);
-    alsText->setObjectName("chAlsText");
-    auto* spalte = new QVBoxLayout(textSeite);
-    spalte->addWidget(alsText);
-    spalte->addStretch(1);
-    dialog.setOptionTabs({textSeite});
+    DokumentBenennen(drucker, titel);
+    TDruckDialog dialog(&drucker, parent);
     if (!GuiHooks().modal || GuiHooks().modal(dialog) != QDialog::Accepted)
         return std::nullopt;
     TDruckWahl wahl;
+    wahl.alsText = dialog.AlsText();
     wahl.kopien = std::max(1, drucker.copyCount());
-    wahl.alsText = alsText->isChecked();
     drucker.setCopyCount(1);
     return wahl;
 }

@@ -14,10 +14,11 @@ struct TDruckWahl {
     bool alsText = false;
 };
 
-// Runs the print dialog; nothing when it is cancelled. The copies are printed by the printout
-// itself, one page after the other: the printer is set back to one copy, so that the spooler
-// does not repeat each of them once more.
-std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent);
+// Runs the print dialog for the page captioned `titel` (the main window's caption), which names
+// the document and the PDF file offered; nothing when it is cancelled. The copies are printed by
+// the printout itself, one page after the other: the printer is set back to one copy, so that the
+// spooler does not repeat each of them once more.
+std::optional<TDruckWahl> DruckDialogAusfuehren(QWidget* parent, const QString& titel);
 
 // Asks for the file ("VANTRL.TXT", an existing one only after asking) and writes the lines into
 // it. False when the user cancels; an empty list asks nothing. Raises when the file cannot be

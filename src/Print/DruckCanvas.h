@@ -8,7 +8,8 @@
 //                  printer, a PDF or the preview's image; the tests record every call with fixed
 //                  metrics.
 //   TDruckAuftrag  a print job: begun under a title, it hands out its canvas, and is ended by
-//                  TDruckAuftragGuard also when drawing fails.
+//                  TDruckAuftragGuard also when drawing fails; a printer that refuses the job
+//                  at its end is reported as an error, as one that cannot start.
 //
 // All lengths are pixels of the device in use.
 #include "Lib/Exception.h"
@@ -17,6 +18,8 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+
+#include <exception>
 
 // A print job that cannot start or go on.
 class EDruckFehler : public Exception {
@@ -61,6 +64,8 @@ public:
 
     // Starts the job under `titel`; raises EDruckFehler when the printer cannot start.
     virtual TDruckCanvas& Beginnen(const QString& titel) = 0;
+    // Hands the job to the printer; raises EDruckFehler when the printer does not take it.
+    // Ending an ended job does nothing.
     virtual void Beenden() = 0;
 };
 
@@ -68,10 +73,28 @@ public:
 class TDruckAuftragGuard {
 public:
     explicit TDruckAuftragGuard(TDruckAuftrag& auftrag) : m_auftrag(auftrag) {}
-    ~TDruckAuftragGuard() { m_auftrag.Beenden(); }
+    ~TDruckAuftragGuard()
+    {
+        if (!m_offen)
+            return;
+        // Left by the drawing's exception: that one is the reason the user hears, and no second
+        // one may leave a destructor.
+        try {
+            m_auftrag.Beenden();
+        } catch (const std::exception&) {
+        }
+    }
     TDruckAuftragGuard(const TDruckAuftragGuard&) = delete;
     TDruckAuftragGuard& operator=(const TDruckAuftragGuard&) = delete;
 
+    // Ends the job after its last page; a refusal of the printer passes on.
+    void Beenden()
+    {
+        m_offen = false;
+        m_auftrag.Beenden();
+    }
+
 private:
     TDruckAuftrag& m_auftrag;
+    bool m_offen = true;
 };

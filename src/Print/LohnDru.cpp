@@ -32,15 +32,20 @@ bool Ja(const TValue& wert)
     return wert.GetAsBoolean();
 }
 
+bool LeeresDatum(const TValue& wert)
+{
+    const auto* datum = dynamic_cast<const TDateValue*>(&wert);
+    if (!datum)
+        return false;
+    const TDatum d = datum->GetValue();
+    return d.Tag == 0 && d.Monat == 0 && d.Jahr == 0;
+}
+
 bool IstNull(const TValue& wert)
 {
     if (const auto* zahl = dynamic_cast<const TDouble*>(&wert))
         return zahl->GetValue() == 0;
-    if (const auto* datum = dynamic_cast<const TDateValue*>(&wert)) {
-        const TDatum d = datum->GetValue();
-        return d.Tag == 0 && d.Monat == 0 && d.Jahr == 0;
-    }
-    return false;
+    return LeeresDatum(wert);
 }
 
 // An amount of two places converted with the display currency, or another number of two places
@@ -352,13 +357,14 @@ public:
         m_zeilen << kEinzug + BisSpalte(label, wert + m_einheit, 43);
     }
     void Zeile(const QString& label, const char* name) { Zeile(label, Anzeige(Wert(name))); }
-    // A value line: nothing when its text is blank; numbers of two places aligned at column 37
-    // with their unit, other values after the label padded to 32.
+    // A value line: nothing when its text is blank or the date is not entered (the page leaves
+    // it empty); numbers of two places aligned at column 37 with their unit, other values after
+    // the label padded to 32.
     void WertZeile(const QString& label, const char* name)
     {
         const TValue& wert = Wert(name);
         const QString text = Anzeige(wert);
-        if (text.trimmed().isEmpty())
+        if (text.trimmed().isEmpty() || LeeresDatum(wert))
             return;
         switch (BetragArt(wert)) {
         case TBetragArt::Anzeigewaehrung:

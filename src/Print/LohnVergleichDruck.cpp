@@ -143,7 +143,7 @@ void TVtDruckLohnVergleich::DruckeSeite()
     Kopfzeile("Jahresvergleich - Lohn");
     const QString name = VergleichAnzeige(f.fall2, "Arbeitnehmer");
     if (!name.isEmpty()) {
-        TextAus(XLinks(), Gekuerzt("Name: " + name, XRechts() - XLinks()));
+        ZeilenAus(XLinks(), Umbrechen("Name: " + name, XRechts() - XLinks()));
         Zeilenvorschub(1);
     }
     ZeileVergleich("Jahr:", VergleichAnzeige(f.fall1, "Jahr"), VergleichAnzeige(f.fall2, "Jahr"),

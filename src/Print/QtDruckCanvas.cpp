@@ -48,6 +48,23 @@ std::string StartFehler(const QPrinter& drucker)
            "\" konnte nicht gestartet werden.";
 }
 
+// Why the printer did not take the finished job. Qt names no reason of the spooler's; a file that
+// could not be written names its own.
+std::string EndFehler(const QPrinter& drucker)
+{
+    const QString datei = drucker.outputFileName();
+    if (!datei.isEmpty()) {
+        const int fehler = SchreibFehler(datei);
+        return "Der Druck in die Datei \"" + datei.toStdString() +
+               "\" konnte nicht abgeschlossen werden" +
+               (fehler != 0 ? ": " + SystemFehlerText(fehler) : std::string()) + ".";
+    }
+    const std::string name = drucker.printerName().toStdString();
+    if (drucker.printerState() == QPrinter::Aborted)
+        return "Der Druck auf \"" + name + "\" wurde abgebrochen.";
+    return "Der Drucker \"" + name + "\" nimmt keine Aufträge an.";
+}
+
 QPrinter*& DruckerZeiger()
 {
     // Kept to the end of the process: the printer's settings outlive every window.
@@ -143,7 +160,7 @@ TQtDruckAuftrag::TQtDruckAuftrag(QPrinter& drucker) : m_drucker(drucker) {}
 
 TQtDruckAuftrag::~TQtDruckAuftrag()
 {
-    Beenden();
+    Schliessen();
 }
 
 TDruckCanvas& TQtDruckAuftrag::Beginnen(const QString& titel)
@@ -156,11 +173,21 @@ TDruckCanvas& TQtDruckAuftrag::Beginnen(const QString& titel)
     return *m_canvas;
 }
 
-void TQtDruckAuftrag::Beenden()
+bool TQtDruckAuftrag::Schliessen()
 {
     m_canvas.reset();
-    if (m_painter.isActive())
-        m_painter.end();
+    if (!m_painter.isActive())
+        return true;
+    // The spooler's refusal shows only here: in the end's result or the printer's state after it.
+    const bool genommen = m_painter.end();
+    const QPrinter::PrinterState zustand = m_drucker.printerState();
+    return genommen && zustand != QPrinter::Error && zustand != QPrinter::Aborted;
+}
+
+void TQtDruckAuftrag::Beenden()
+{
+    if (!Schliessen())
+        throw EDruckFehler(EndFehler(m_drucker));
 }
 
 QPrinter& Drucker()
@@ -178,6 +205,7 @@ void DruckerBereitHalten()
         neu->setPrinterName(drucker->printerName());
     else
         neu->setOutputFileName(drucker->outputFileName());
+    neu->setDocName(drucker->docName());
     neu->setPageLayout(drucker->pageLayout());
     neu->setColorMode(drucker->colorMode());
     neu->setDuplex(drucker->duplex());

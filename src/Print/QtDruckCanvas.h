@@ -14,8 +14,9 @@ class QPrinter;
 
 class TQtDruckCanvas : public TDruckCanvas {
 public:
-    // Draws with `painter`, which is active on `geraet`. `drucker`: the printer behind it, for
-    // new sheets; nullptr for an image.
+    // Draws with `painter`, which is active on `geraet` or draws `geraet`'s page scaled onto an
+    // image (the preview): page, resolution and fonts are always `geraet`'s. `drucker`: the
+    // printer behind it, for new sheets; nullptr for an image.
     TQtDruckCanvas(QPainter& painter, QPaintDevice& geraet, QPrinter* drucker = nullptr);
 
     QRect ClipRect() const override;
@@ -48,6 +49,9 @@ public:
     void Beenden() override;
 
 private:
+    // Ends the painter's job; false when the printer did not take it.
+    bool Schliessen();
+
     QPrinter& m_drucker;
     QPainter m_painter;
     std::unique_ptr<TQtDruckCanvas> m_canvas;

@@ -70,7 +70,7 @@ void TVtDruckVergleich::ZeileVergleich(const QString& label, const QString& s1,
     TextAus(XLinks(), label);
     // Each text keeps a character's gap to the one before it, moving right where it must; one
     // that no longer fits before the right margin goes on one line down in its own column, and
-    // one wider than the whole line is shortened.
+    // one wider than the whole line wraps there, whole.
     const int abstand = Zeichenbreite();
     int ende = label.isEmpty() ? XLinks() - abstand : XLinks() + Canvas().TextBreite(label);
     const struct {
@@ -88,23 +88,11 @@ void TVtDruckVergleich::ZeileVergleich(const QString& label, const QString& s1,
             Folgezeile();
             x = std::clamp(eigene, XLinks(), XRechts() - breite);
         }
-        const QString gedruckt = Gekuerzt(text, XRechts() - x);
-        TextAus(x, gedruckt);
-        ende = x + Canvas().TextBreite(gedruckt);
+        const QStringList teile = Umbrechen(text, XRechts() - x);
+        ZeilenAus(x, teile);
+        ende = x + Canvas().TextBreite(teile.back());
     }
     Zeilenvorschub(1.5);
-}
-
-QString TVtDruckVergleich::Gekuerzt(const QString& text, int breite) const
-{
-    if (Canvas().TextBreite(text) <= breite)
-        return text;
-    for (qsizetype n = text.size() - 1; n > 0; --n) {
-        const QString kuerzer = text.left(n).trimmed() + "...";
-        if (Canvas().TextBreite(kuerzer) <= breite)
-            return kuerzer;
-    }
-    return "...";
 }
 
 QString TVtDruckVergleich::WertMitWaehrung(const TDaten& daten, const TDaten& waehrung,

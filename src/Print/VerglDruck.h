@@ -30,7 +30,8 @@ public:
 
     // Nothing when all four columns are blank; else the label, columns 1 to 3 ending at X1 to
     // X3, column 4 starting at X4, and one and a half lines down. No text comes closer than a
-    // character to the one before it or runs past the right margin (see the definition).
+    // character to the one before it or runs past the right margin, and none is cut (see the
+    // definition).
     void ZeileVergleich(const QString& label, const QString& s1, const QString& s2,
                         const QString& s3, const QString& s4);
     // The value of both cases and the difference, each with its currency.
@@ -46,8 +47,6 @@ public:
 protected:
     // The columns from the page's margins, in the normal font; called first by every page.
     void SpaltenEinrichten();
-    // The text, or as much of it as fits into `breite` followed by "...".
-    QString Gekuerzt(const QString& text, int breite) const;
     const TVergleichsFaelle& Faelle() const { return m_faelle; }
 
 private:

@@ -64,6 +64,7 @@ void TVtDruck::Drucken(TDruckAuftrag& auftrag)
         if (kopien > 0 && !canvas.NeueSeite())
             throw EDruckFehler("Der Drucker hat keine neue Seite begonnen.");
     } while (kopien > 0);
+    guard.Beenden();
 }
 
 void TVtDruck::Zeilenvorschub(double faktor)
@@ -72,11 +73,11 @@ void TVtDruck::Zeilenvorschub(double faktor)
     m_vorgeschoben = true;
 }
 
-bool TVtDruck::Platz()
+bool TVtDruck::Platz(int hoehe)
 {
     if (m_abgeschnitten)
         return false;
-    if (m_y + m_zeilenhoehe <= m_yUnten || m_y <= m_yOben)
+    if (m_y + hoehe <= m_yUnten || m_y <= m_yOben)
         return true;
     if (!m_canvas->NeueSeite()) {
         m_abgeschnitten = true;
@@ -92,10 +93,17 @@ void TVtDruck::Folgekopf()
 {
     const TDruckSchrift schrift = m_schrift;
     Schrift(m_hoeheNormal, false, true);
-    if (const QString titel = Folgetitel(); !titel.isEmpty())
-        m_canvas->TextAus(m_xLinks, m_y, titel);
     const QString rechts = HeuteAlsText() + ", Blatt " + QString::number(m_blatt);
-    m_canvas->TextAus(m_xRechts - m_canvas->TextBreite(rechts), m_y, rechts);
+    const int xDatum = m_xRechts - m_canvas->TextBreite(rechts);
+    // A long title (the employee's name) wraps two characters before the date.
+    const QStringList titel = Umbrechen(Folgetitel(), xDatum - 2 * m_zeichenbreite - m_xLinks);
+    if (!titel.front().isEmpty())
+        m_canvas->TextAus(m_xLinks, m_y, titel.front());
+    m_canvas->TextAus(xDatum, m_y, rechts);
+    for (qsizetype i = 1; i < titel.size(); ++i) {
+        m_y += std::max(m_zeilenhoehe, m_hoeheNormal);
+        m_canvas->TextAus(m_xLinks, m_y, titel[i]);
+    }
     m_y += m_zeilenhoehe * 3 / 2;
     m_canvas->Linie(m_xLinks, m_y, m_xRechts, m_y);
     m_y += m_zeilenhoehe * 3 / 2;
@@ -145,6 +153,15 @@ void TVtDruck::Folgezeile()
     m_vorgeschoben = true;
 }
 
+void TVtDruck::ZeilenAus(int x, const QStringList& zeilen)
+{
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+        if (i > 0)
+            Folgezeile();
+        TextAus(x, zeilen[i]);
+    }
+}
+
 void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& rechts)
 {
     const int abstand = 2 * m_zeichenbreite;
@@ -174,6 +191,9 @@ void TVtDruck::Zeile(const QString& label, const QString& mitte, const QString& 
     for (const QString& teil : teile)
         breite = std::max(breite, m_canvas->TextBreite(teil));
     const int xMitteText = std::max(std::min(m_xMitte, grenze) - breite, frueheste);
+    // A wrapped line stays on one sheet with its amount.
+    const auto folgezeilen = labelZeilen.size() - 1 + std::max<qsizetype>(teile.size() - 1, 0);
+    Platz(static_cast<int>(folgezeilen) * std::max(m_zeilenhoehe, m_hoeheNormal) + m_zeilenhoehe);
     for (qsizetype i = 0; i + 1 < labelZeilen.size(); ++i) {
         TextAus(m_xLinks, labelZeilen[i]);
         Folgezeile();

@@ -16,8 +16,10 @@
 // writes its lines with TextAus, Zeilenvorschub, Linie and the three fonts. Its creator sets
 // Kopien and Titel and prints it with AufDruckerDrucken (DruckAusgabe.h), which keeps the
 // program's printer usable after a failed job, or calls Drucken with a print job of its own (a
-// TQtDruckAuftrag over a PDF printer); the preview calls SeiteEinrichten with its image's canvas. A printout that is printed only (income tax, the year comparisons, marginal employment)
-// sets Schema to TDruckSchema::Prozedur and its margins, and is otherwise written the same way.
+// TQtDruckAuftrag over a PDF printer); the preview calls SeiteEinrichten with a canvas that draws
+// the paper's page onto its image. A printout that is printed only (income tax, the year
+// comparisons, marginal employment) sets Schema to TDruckSchema::Prozedur and its margins, and is
+// otherwise written the same way.
 #include "Lib/Datum.h"
 #include "Print/DruckCanvas.h"
 
@@ -114,13 +116,16 @@ protected:
     // The text in the current font in lines no wider than `breite`, broken at blanks (a word
     // wider than that is cut); a text that fits is kept as it is.
     QStringList Umbrechen(const QString& text, int breite) const;
+    // The lines at x one below the other, from Y; Y stays on the last.
+    void ZeilenAus(int x, const QStringList& zeilen);
     // The normal font, bold (table headings).
     void SchriftFett();
 
 private:
     void Schrift(int hoehe, bool fett, bool kursiv);
-    // Before a line at Y: a new sheet when it would run off this one.
-    bool Platz();
+    // Before a line at Y, or lines `hoehe` high: a new sheet when they would run off this one.
+    bool Platz() { return Platz(m_zeilenhoehe); }
+    bool Platz(int hoehe);
     // The heading of a further sheet, in italics; the font in use before is restored.
     void Folgekopf();
 

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -78,6 +79,24 @@ private:
     int m_blatt = 1;
 };
 
+// The painter draws in the pixels of the program's paper onto the sheet `blatt` of the image: the
+// printout then takes its page, resolution and fonts from the paper itself, and breaks its lines
+// and sheets where the paper does.
+void PapierAbbilden(QPainter& painter, const QRect& blatt)
+{
+    const QPrinter& papier = Drucker();
+    const QRectF bogen = papier.paperRect(QPrinter::DevicePixel);
+    const QRectF seite = papier.pageRect(QPrinter::DevicePixel);
+    const double massstab = std::min(blatt.width() / std::max(1.0, bogen.width()),
+                                     blatt.height() / std::max(1.0, bogen.height()));
+    painter.setClipRect(blatt);
+    painter.translate(blatt.topLeft());
+    painter.scale(massstab, massstab);
+    painter.translate(seite.topLeft() - bogen.topLeft());
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+}
+
 QToolButton* BlattKnopf(QWidget* parent, const char* name, Qt::ArrowType pfeil,
                         const QString& hinweis)
 {
@@ -136,10 +155,6 @@ TFoVtPrintPreview::TFoVtPrintPreview(QWidget* parent) : TPageForm(parent)
     m_rand = RandFuer(pixelProZoll);
     m_bild = new TVorschauBild(Panel());
     QImage blatt(kBlattBreite + m_rand, kBlattHoehe + m_rand, QImage::Format_RGB32);
-    // The printout measures its fonts at the screen's resolution, as the sheet is shown there.
-    const int proMeter = static_cast<int>(std::lround(pixelProZoll / 0.0254));
-    blatt.setDotsPerMeterX(proMeter);
-    blatt.setDotsPerMeterY(proMeter);
     m_bild->Bild() = blatt;
     m_bild->OnMouseDown = [this](QPoint punkt) { BildMouseDown(punkt); };
     m_blattLeiste = new QWidget(Panel());
@@ -271,10 +286,11 @@ void TFoVtPrintPreview::AfterRefresh()
                 m_blatt = 1;
             m_gezeichnet = druck;
             if (druck) {
-                TQtDruckCanvas canvas(painter, bild);
-                TBlattCanvas blatt(canvas, m_blatt);
-                preview->Druck()->SeiteEinrichten(blatt);
-                m_blaetter = blatt.Blaetter();
+                PapierAbbilden(painter, blatt);
+                TQtDruckCanvas canvas(painter, Drucker());
+                TBlattCanvas seite(canvas, m_blatt);
+                preview->Druck()->SeiteEinrichten(seite);
+                m_blaetter = seite.Blaetter();
             }
         } catch (const std::exception& e) {
             ShowFehler(QString::fromStdString(e.what()));

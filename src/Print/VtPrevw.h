@@ -1,7 +1,9 @@
 #pragma once
 // The print preview, page 6 of the main window: one object printout drawn on the image of a
 // portrait A4 sheet (5 pixels per millimetre plus a shadow margin), scaled into the page with
-// the sheet's proportions. A click on the sheet toggles a magnified view centred on the clicked
+// the sheet's proportions. The printout is laid out on the program's paper (its page, resolution
+// and fonts) and drawn scaled onto the sheet, so its lines and sheets break where the paper's
+// do. A click on the sheet toggles a magnified view centred on the clicked
 // point. A printout longer than one sheet is paged through sheet by sheet, with the buttons of
 // a small bar in the page's corner that names the sheet shown.
 //

@@ -81,6 +81,24 @@ TEST_F(DDEStatusAnzeigeTest, APokeAnswersAfterThePageShowsTheNewValue)
     EXPECT_EQ(Lohn().Request("Entgelt"), "4.000,00");
 }
 
+// The client hears why the results are "???"; the user reads it in the status line.
+TEST_F(DDEStatusAnzeigeTest, ACalculationThatFailsAfterAPokeGoesToTheStatusLine)
+{
+    Lohn().Execute("SET Jahr=2026\nSET Steuerklasse=1");
+    Lohn().Poke("Ausgangswert", "Nettoentgelt");
+    std::string antwort;
+    try {
+        Lohn().Poke("Nettoentgelt", "1557,80");
+    } catch (const EDDEError& e) {
+        antwort = e.what();
+    }
+    const QString status = m_fenster->StatusBar()->text();
+    EXPECT_FALSE(status.isEmpty());
+    EXPECT_TRUE(QString::fromStdString(antwort).startsWith(status)) << antwort;
+    EXPECT_TRUE(antwort.ends_with("\"Nettoentgelt\" bleibt übernommen.")) << antwort;
+    EXPECT_EQ(Lohn().Request("Nettoentgelt"), "1.557,80");
+}
+
 TEST_F(DDEStatusAnzeigeTest, AClosedWindowLeavesNoEventsAndNoTopics)
 {
     MVCDDEManager().FindTopic("System")->Connect();
@@ -89,6 +107,6 @@ TEST_F(DDEStatusAnzeigeTest, AClosedWindowLeavesNoEventsAndNoTopics)
     EXPECT_EQ(MVCDDEManager().FindTopic("System")->Request("Topics"), "System");
     // No handler of the gone window is reached.
     MVCDDEManager().FindTopic("System")->Disconnect();
-    MVCDDEManager().FindTopic("System")->Execute("SET Status=x");
+    EXPECT_THROW(MVCDDEManager().FindTopic("System")->Execute("SET Status=x"), EDDEError);
     EXPECT_FALSE(MVCDDEManager().HasConnections());
 }

@@ -4,24 +4,27 @@
 #include "DialogTestSupport.h"
 #include "Forms/Dialoge/AbrgDruck.h"
 #include "Lib/FileSystem.h"
-#include "Support/FileLayerFake.h"
 #include "Print/LohnDru.h"
 #include "Print/PdfSeiten.h"
 #include "Print/QtDruckCanvas.h"
 #include "Print/VtDruck.h"
 #include "Print/VtPrevw.h"
+#include "Support/FileLayerFake.h"
 
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTimer>
 #include <QToolButton>
 
 #include <cerrno>
@@ -199,6 +202,67 @@ TEST_F(DruckenTest, TextFileAsOnTheClipboard)
     m_jaAntwort = true;
     m_fenster->Item("miDrucken")->trigger();
     EXPECT_TRUE(QString::fromStdString(DateiLesen(datei.toStdString())).contains("5.000,00"));
+}
+
+TEST_F(DruckenTest, TextFileAsksNothingOfThePdfFileAndLeavesIt)
+{
+    const QString pdf = m_ausgabe + "/druck.pdf";
+    const QString text = m_ausgabe + "/abrechnung.txt";
+    DateiSchreiben(pdf.toStdString(), "alt");
+    // A question of Qt's own dialog bypasses the program's hook: noted here and answered "No".
+    QStringList qtFragen;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&qtFragen] {
+        if (auto* frage = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            qtFragen << frage->text();
+            frage->button(QMessageBox::No)->click();
+        }
+    });
+    wache.start(10);
+    // Ticked, then "Print" clicked: the button runs the dialog's own checks.
+    Antwort<QPrintDialog>([](QPrintDialog& dialog) {
+        auto* box = dialog.findChild<QCheckBox*>("chAlsText");
+        auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+        EXPECT_TRUE(box && knoepfe);
+        if (box && knoepfe) {
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+            QTest::mouseClick(knoepfe->button(QDialogButtonBox::Ok), Qt::LeftButton);
+        }
+        return dialog.result();
+    });
+    DateiAntwort(text);
+    m_fenster->Item("miDrucken")->trigger();
+    EXPECT_EQ(qtFragen, QStringList());
+    EXPECT_TRUE(m_fragen.isEmpty());
+    EXPECT_EQ(QString::fromStdString(DateiLesen(text.toStdString())),
+              ZeilenText(EntgeltabrechnungAlsText(*d)));
+    EXPECT_EQ(DateiLesen(pdf.toStdString()), "alt");
+    EXPECT_EQ(Drucker().outputFileName(), pdf);
+}
+
+TEST_F(DruckenTest, PdfFileOfferedFollowsTheCaptionOfThePagePrinted)
+{
+    const QString lohn = m_ausgabe + "/Vantrel 2026 - [Entgeltabrechnung].pdf";
+    Drucker().setOutputFileName(lohn);
+    QTest::mouseClick(m_fenster->Button("bnDrucken"), Qt::LeftButton);
+    ASSERT_EQ(PdfSeiten(lohn), 1);
+    QTest::mouseClick(m_fenster->Button("bnESt"), Qt::LeftButton);
+    const QString titel = m_fenster->windowTitle();
+    ASSERT_TRUE(titel.contains("Einkommensteuer")) << titel.toStdString();
+    QString dokument;
+    QString angeboten;
+    Antwort<QPrintDialog>([&](QPrintDialog& dialog) {
+        dokument = dialog.printer()->docName();
+        angeboten = dialog.printer()->outputFileName();
+        dialog.accept();
+        return dialog.result();
+    });
+    m_fenster->Item("miDrucken")->trigger();
+    EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join('\n').toStdString();
+    EXPECT_EQ(dokument, titel);
+    EXPECT_EQ(angeboten, m_ausgabe + "/" + titel + ".pdf");
+    EXPECT_EQ(PdfSeiten(m_ausgabe + "/" + titel + ".pdf"), 1);
+    EXPECT_EQ(PdfSeiten(lohn), 1);
 }
 
 TEST_F(DruckenTest, TextFileThatCannotBeWrittenIsReportedAndKeepsTheOldFile)

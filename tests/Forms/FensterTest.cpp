@@ -9,10 +9,14 @@
 #include "Gui/Tabelle.h"
 #include "MVCFrame/StringValue.h"
 
+#include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
+#include <functional>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -85,6 +89,76 @@ TEST_F(FensterTest, TheDialogsOfATableShowAboveItAtThePlaceTheTableGives)
         QTest::keyClick(t, f.taste.key(), f.taste.keyboardModifiers());
         EXPECT_EQ(gezeigt, 1) << f.name;
         t->close();
+    }
+}
+
+TEST_F(FensterTest, EveryModalWindowShowsAboveTheTablesWhileItIsOpen)
+{
+    // One table of each kind, moved by the user over the middle of the screen.
+    std::vector<QPointer<TTabelle>> tabellen;
+    for (const char* item : {"miLStTabelleOeffnen", "miSVTabelleOeffnen", "miESt2026"}) {
+        tabellen.emplace_back(TabelleOeffnen(item));
+        ASSERT_NE(tabellen.back(), nullptr) << item;
+        tabellen.back()->move(350, 150);
+    }
+    const auto obenBleibende = [&tabellen] {
+        int n = 0;
+        for (const QPointer<TTabelle>& t : tabellen)
+            n += t->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        return n;
+    };
+    ASSERT_EQ(obenBleibende(), 2) << "the wage-tax and contribution tables stay on top";
+
+    // Each modal window runs for real; while it waits for the user, no table stays on top of
+    // it. Esc closes it ("Detail-Entgelte" first opens "Entgelt Detail-Eingabe" with "Neu...").
+    QStringList gezeigt;
+    std::function<void()> pruefen = [&] {
+        QPointer<QWidget> w = QApplication::activeModalWidget();
+        ASSERT_NE(w, nullptr);
+        const QString titel = w->windowTitle();
+        gezeigt << titel;
+        EXPECT_EQ(obenBleibende(), 0) << titel.toStdString();
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w)) << titel.toStdString();
+        if (auto* neu = w->findChild<QPushButton*>("bnNeu");
+            neu && w->objectName() == "FoEntgelteMenue")
+            neu->click();
+        QWidget* fokus = QApplication::focusWidget();
+        QTest::keyClick(fokus && fokus->window() == w ? fokus : w.data(), Qt::Key_Escape);
+        if (w && w->isVisible()) {
+            ADD_FAILURE() << titel.toStdString() << " stays open on Esc";
+            w->close();
+        }
+    };
+    m_modalAntwort = [&pruefen](QWidget& w) {
+        QTimer::singleShot(0, &w, pruefen);
+        return RunModal(w);
+    };
+    for (const char* item : {"miKrankenkassen", "miWaehrungen", "miOptionen", "miInfo"})
+        m_fenster->Item(item)->trigger();
+    for (const char* knopf : {"bnBGS", "bnDetailEntgelt"})
+        QTest::mouseClick(m_fenster->findChild<QPushButton*>(knopf), Qt::LeftButton);
+    QTimer::singleShot(0, pruefen);
+    DefaultGuiHooks().fehler("Das Bruttoentgelt ist zu groß.");
+
+    EXPECT_EQ(gezeigt.size(), 8) << gezeigt.join(", ").toStdString();
+    EXPECT_EQ(obenBleibende(), 2) << "the tables stay on top again";
+}
+
+TEST_F(FensterTest, ATableOpenedFromTheMenuTakesTheKeyboard)
+{
+    for (const char* item : {"miLStTabelleOeffnen", "miSVTabelleOeffnen", "miESt2026"}) {
+        ASSERT_TRUE(Aktivieren(*m_fenster)) << item;
+        QPointer<TTabelle> t = TabelleOeffnen(item);
+        ASSERT_NE(t, nullptr) << item;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(t)) << item;
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr) << item;
+        EXPECT_EQ(fokus->window(), t) << item;
+        // The table's own keys act at once: Esc closes it.
+        QTest::keyClick(fokus, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(t.isNull()) << item;
     }
 }
 

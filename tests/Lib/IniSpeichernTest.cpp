@@ -10,9 +10,12 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <iterator>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -143,6 +146,83 @@ TEST(IniSpeichern, ChangesOfAnotherProgramMeanwhileAreKept)
     ini.UpdateFile();
     EXPECT_EQ(TempDir::Lesen(datei), "[S]\nA=1\nB=2\n\n[T]\nC=3\n");
 }
+
+// A file that belongs to its owner alone, or was frozen by an administrator (no write bit, which
+// binds root as well), is not replaced, though its folder may be written.
+TEST(IniSpeichern, AFileWithoutWritePermissionIsNotReplaced)
+{
+    TempDir dir;
+    const std::string datei = dir.Datei("OPTIONEN.INI");
+    TempDir::Schreiben(datei, kAlt);
+    ASSERT_EQ(::chmod(datei.c_str(), 0444), 0);
+    TXIniFile ini(datei);
+    const std::optional<EIniFileError> fehler = FehlerBeimSpeichern(ini);
+    ASSERT_TRUE(fehler);
+    EXPECT_EQ(std::string(fehler->what()), datei + " ist schreibgeschützt");
+    EXPECT_EQ(TempDir::Lesen(datei), kAlt);
+    EXPECT_EQ(Dateien(dir.Pfad()), std::vector<std::string>{"OPTIONEN.INI"});
+}
+
+enum class Kodierung { Utf8, Utf16Le, Utf16Be };
+
+struct ZeilenFall {
+    const char* name;
+    Kodierung kodierung;
+    bool bom;
+    const char* enden[6]; // of the lines of kZeilen, in order
+};
+
+const char* const kZeilen[] = {"; Fenster", "[MainForm]", "Links=12",
+                               "",          "[Lohn]",     "Brutto = 3,00"};
+
+void PrintTo(const ZeilenFall& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
+// The file of kZeilen with `links` as the value of "Links" (ASCII only).
+std::string ZeilenDatei(const ZeilenFall& f, const std::string& links)
+{
+    std::string text;
+    for (std::size_t i = 0; i < std::size(kZeilen); ++i)
+        text += (i == 2 ? "Links=" + links : std::string(kZeilen[i])) + f.enden[i];
+    if (f.kodierung == Kodierung::Utf8)
+        return (f.bom ? "\xEF\xBB\xBF" : "") + text;
+    const bool le = f.kodierung == Kodierung::Utf16Le;
+    std::string bytes = f.bom ? (le ? "\xFF\xFE" : "\xFE\xFF") : "";
+    for (const char c : text)
+        bytes += le ? std::string{c, '\0'} : std::string{'\0', c};
+    return bytes;
+}
+
+const ZeilenFall kZeilenFaelle[] = {
+    {"lf", Kodierung::Utf8, false, {"\n", "\n", "\n", "\n", "\n", "\n"}},
+    {"crlf", Kodierung::Utf8, false, {"\r\n", "\r\n", "\r\n", "\r\n", "\r\n", "\r\n"}},
+    {"cr", Kodierung::Utf8, false, {"\r", "\r", "\r", "\r", "\r", ""}},
+    {"mixed", Kodierung::Utf8, true, {"\r\n", "\n", "\r", "\r", "\r\n", "\n"}},
+    {"utf16le_bom", Kodierung::Utf16Le, true, {"\r\n", "\r\n", "\r\n", "\r\n", "\r\n", "\r\n"}},
+    {"utf16be_bom", Kodierung::Utf16Be, true, {"\r", "\r", "\r", "\r", "\r", "\r"}},
+    {"utf16le_without_bom", Kodierung::Utf16Le, false, {"\r\n", "\r\n", "\r\n", "\n", "\n", ""}},
+    {"utf16be_without_bom", Kodierung::Utf16Be, false, {"\n", "\n", "\n", "\n", "\n", "\n"}},
+};
+
+class IniZeilenenden : public testing::TestWithParam<ZeilenFall> {};
+
+// Loaded, one key changed and saved: that line changes, in the file's encoding with its own line
+// end; every other byte stays.
+TEST_P(IniZeilenenden, ChangingOneKeyKeepsEveryOtherByte)
+{
+    const ZeilenFall& f = GetParam();
+    TempDir dir;
+    const std::string datei = dir.Datei("VANTRL32.INI");
+    TempDir::Schreiben(datei, ZeilenDatei(f, "12"));
+    TXIniFile ini(datei);
+    EXPECT_EQ(ini.ReadString("Lohn", "Brutto", ""), "3,00");
+    ini.WriteString("MainForm", "Links", "40", "0");
+    EXPECT_EQ(TempDir::Lesen(datei), ZeilenDatei(f, "40"));
+}
+INSTANTIATE_TEST_SUITE_P(Lib, IniZeilenenden, testing::ValuesIn(kZeilenFaelle),
+                         [](const auto& i) { return std::string(i.param.name); });
 
 TEST(IniSpeichern, ALinkIsSavedThroughToItsTarget)
 {

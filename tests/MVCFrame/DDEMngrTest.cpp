@@ -173,6 +173,7 @@ struct ExecuteFall {
     const char* zeilen;
     const char* item;
     const char* erwartet;
+    bool abgelehnt = false; // the error reply names the line
 };
 const ExecuteFall kExecutes[] = {
     {"lower_case_command_and_name", "set jahr=2025", "Jahr", "2025"},
@@ -182,14 +183,17 @@ const ExecuteFall kExecutes[] = {
     {"several_lines_in_order", "SET Text=1\r\nSET Text=2\nSET Text=3", "Text", "3"},
     {"no_blank_no_command", "Text=x", "Text", "Vorgabe"},
     {"unknown_name_ignored", "SET Unbekannt=1\r\nSET Jahr=2024", "Jahr", "2024"},
-    {"read_only_refuses_set", "SET Ergebnis=x", "Ergebnis", "fest"},
+    {"read_only_refuses_set", "SET Ergebnis=x", "Ergebnis", "fest", true},
 };
 class DDEExecuteTest : public DDEMngrTest, public testing::WithParamInterface<ExecuteFall> {};
 
 TEST_P(DDEExecuteTest, LinesRunValueCommands)
 {
     const ExecuteFall& f = GetParam();
-    topic->Execute(f.zeilen);
+    if (f.abgelehnt)
+        EXPECT_THROW(topic->Execute(f.zeilen), EDDEError) << f.zeilen;
+    else
+        EXPECT_NO_THROW(topic->Execute(f.zeilen)) << f.zeilen;
     EXPECT_EQ(Text(f.item), f.erwartet) << f.zeilen;
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
 }

@@ -206,11 +206,13 @@ TEST_P(OrdnerTest, ADirectoryThatCannotBeCreatedIsReported)
 {
     const OrdnerFall& f = GetParam();
     std::filesystem::create_symlink(m_xdg.Wurzel() / "gibtesnicht", m_xdg.Wurzel() / "verweis");
-    m_xdg.Schreibe("datei", "eine Datei");
     m_xdg.Schreibe("prog/Pfade.ini", "[Verzeichnisse]\nOptionenDatei=(Anderes)\n"
                                      "OptionenDateiPfad=" +
                                          (m_xdg.Wurzel() / f.unterordner).string() + "\n");
     TOptionenVtrl& o = Starten();
+    // Put in the way after the start: one there at the start is told then (the file cannot be
+    // read) and left alone.
+    m_xdg.Schreibe("datei", "eine Datei");
     o.BBGDaten(2026).FindValue("BBG_KV")->SetAsString("6.000,00");
     o.AllgemeinDaten().Schalter("Statuszeile").SetValue(false);
     try {
@@ -366,6 +368,21 @@ TEST_F(OptionenVtrlTest, SharedFileWrittenByHandIsRead)
     EXPECT_DOUBLE_EQ(o.GleitzoneDaten(2027).Faktor(), 0.7) << "computed, never read";
     EXPECT_TRUE(o.AllgemeinDaten().GrosseSchrift());
     EXPECT_FALSE(o.AllgemeinDaten().EuroSymbol()) << "general options come from the user's file";
+}
+
+// Another program (the options check, a second desk on the shared folder) changes the file while
+// this one runs: a save writes only the options changed here and leaves every other line as it is.
+TEST_F(OptionenVtrlTest, ASaveKeepsWhatAnotherProgramWroteMeanwhile)
+{
+    const std::string gemeinsam = "home/.local/share/Tovar/XoLStTab/OPTIONEN.INI";
+    m_xdg.Schreibe(gemeinsam, "[BBG2026]\nBBG_KV=6000\n[Beitragssaetze2026]\nRVSatz=18,6\n");
+    TOptionenVtrl& o = Starten();
+    const std::string anderes =
+        "[BBG2026]\nBBG_KV=7000\n[Beitragssaetze2026]\nRVSatz=18,6\n; neu\n";
+    m_xdg.Schreibe(gemeinsam, anderes);
+    o.KindergeldDaten(2026).FindValue("1_Ki")->SetAsString("260");
+    o.Save(true);
+    EXPECT_EQ(TempLesen(GemeinsameDatei()), anderes + "\n[KinderG2026]\n1_Ki=260\n");
 }
 
 TEST_F(OptionenVtrlTest, UpdaterBesideTheProgram)

@@ -24,6 +24,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <string_view>
 
 namespace {
 
@@ -218,9 +219,10 @@ TEST_F(DDEServerTest, RefusedPokesAreErrorReplies)
 }
 
 // A notice of the model while a call is served (a lookup whose file cannot be read) opens no
-// window: the hook below would run a nested loop as a message box does. The notice is the
-// reply, and the next call finds the server free, in call order.
-TEST_F(DDEServerTest, ANoticeDuringACallIsTheErrorReply)
+// window: the hook below would run a nested loop as a message box does. The value is taken, so
+// the reply is success and the notice goes to the status line; the next call finds the server
+// free, in call order.
+TEST_F(DDEServerTest, ANoticeOfATakenValueGoesToTheStatusLine)
 {
     const std::string ordner =
         VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kWaehrungen).GetValue();
@@ -233,14 +235,93 @@ TEST_F(DDEServerTest, ANoticeDuringACallIsTheErrorReply)
         box.exec();
         return true;
     });
-    const TLauf lauf = DdeClient({"poke:LOHN/WaehrungName=Dollar", "poke:LOHN/WaehrungName=Euro",
-                                  "request:LOHN/WaehrungName", "request:System/Status"});
+    std::string hinweise;
+    MVCDDEManager().OnHinweis = [&](const std::string& text) { hinweise += text; };
+    const TLauf lauf = DdeClient({"poke:LOHN/WaehrungName=Dollar", "request:LOHN/WaehrungName",
+                                  "poke:LOHN/WaehrungName=Euro", "request:LOHN/WaehrungName",
+                                  "request:System/Status"});
     SetMeldungsHook(vorher);
     EXPECT_EQ(gezeigt, 0);
-    EXPECT_TRUE(lauf.aus.startsWith("error de.Tovar.Vantrl32.Error")) << lauf.aus.toStdString();
-    EXPECT_TRUE(lauf.aus.contains("WAEHRUNG.INI kann nicht gelesen werden"));
-    EXPECT_TRUE(lauf.aus.endsWith("\nrequest LOHN/WaehrungName=Euro\nrequest System/Status=Ready\n"))
-        << lauf.aus.toStdString();
+    EXPECT_EQ(lauf.aus, "request LOHN/WaehrungName=Dollar\nrequest LOHN/WaehrungName=Euro\n"
+                        "request System/Status=Ready\n");
+    EXPECT_NE(hinweise.find("WAEHRUNG.INI kann nicht gelesen werden"), std::string::npos)
+        << hinweise;
+}
+
+struct TBusText {
+    const char* name;
+    const char* art; // "poke" (ITEM=TEXT) or "exec" (TEXT: the lines)
+    const char* topic;
+    const char* item;
+    const char* text;
+    const char* danach; // the item's text afterwards
+    const char* fehler; // a part of the error reply; nullptr: taken, no error
+};
+
+// In order: each row starts where the one before left the payroll.
+const TBusText kBusTexte[] = {
+    {"poke_class_out_of_range", "poke", "LOHN", "Steuerklasse", "7", "1",
+     "\"Steuerklasse\" wird nicht angenommen."},
+    {"exec_class_out_of_range", "exec", "LOHN", "Steuerklasse", "SET Steuerklasse=7", "1",
+     "Die Zeile \"SET Steuerklasse=7\" wird nicht angenommen."},
+    {"exec_class_any_case", "exec", "LOHN", "Steuerklasse", "set steuerklasse=3", "3", nullptr},
+    {"exec_second_line_refused", "exec", "LOHN", "Steuerklasse",
+     "SET Steuerklasse=4\\nSET Steuerklasse=9", "4",
+     "\"SET Steuerklasse=9\" wird nicht angenommen. Die Zeilen davor sind ausgeführt"},
+    {"exec_line_naming_no_value_ignored", "exec", "LOHN", "Steuerklasse",
+     "SET Gibtsnicht=1\\nSET Steuerklasse=1", "1", nullptr},
+    {"exec_amount_too_large", "exec", "LOHN", "Entgelt", "SET Entgelt=1e308", "0,00",
+     "wird nicht angenommen."},
+    {"exec_into_a_result", "exec", "LOHN", "Kirchensteuer", "SET Kirchensteuer=5", "0,00",
+     "wird nicht angenommen."},
+    {"exec_into_system_status", "exec", "System", "Status", "SET Status=X", "Ready",
+     "wird nicht angenommen."},
+    {"poke_into_system_status", "poke", "System", "Status", "X", "Ready", "wird nicht angenommen."},
+    {"poke_bool_nein_any_case", "poke", "LOHN", "Kinderlos", "NEIN", "Nein", nullptr},
+    {"poke_bool_off", "poke", "LOHN", "Kinderlos", "off", "Nein", "wird nicht angenommen."},
+    {"poke_bool_true", "poke", "LOHN", "Kinderlos", "True", "Nein", "wird nicht angenommen."},
+    {"poke_bool_number", "poke", "LOHN", "Kinderlos", "50000", "Nein", "wird nicht angenommen."},
+    {"exec_bool_other_text", "exec", "LOHN", "Kinderlos", "SET Kinderlos=xyz", "Nein",
+     "wird nicht angenommen."},
+    {"exec_bool_stored_one", "exec", "LOHN", "Kinderlos", "SET Kinderlos=1", "Ja", nullptr},
+    {"poke_bool_stored_zero", "poke", "LOHN", "Kinderlos", "0", "Nein", nullptr},
+    {"exec_bool_ja_any_case", "exec", "LOHN", "Kinderlos", "SET Kinderlos=jA", "Ja", nullptr},
+    {"exec_bool_cleared", "exec", "LOHN", "Kinderlos", "CLEAR Kinderlos", "Nein", nullptr},
+    {"poke_bool_ja", "poke", "LOHN", "Kinderlos", "Ja", "Ja", nullptr},
+    {"poke_bool_aus", "poke", "LOHN", "Kinderlos", "aus", "Ja", "wird nicht angenommen."},
+    {"poke_net_given", "poke", "LOHN", "Ausgangswert", "Nettoentgelt", "Nettoentgelt", nullptr},
+    // The net pay cannot be reached: taken, and the calculation's message is the reply.
+    {"poke_net_calculation_fails", "poke", "LOHN", "Nettoentgelt", "1557,80", "1.557,80",
+     "\"Nettoentgelt\" bleibt übernommen."},
+};
+
+// Every row over the bus, then its item requested: an error reply means the text was not taken.
+TEST_F(DDEServerTest, TextsRefusedAndTakenByPokeAndExecute)
+{
+    QStringList args;
+    for (const TBusText& f : kBusTexte) {
+        args << (std::string_view(f.art) == "poke"
+                     ? QString("poke:%1/%2=%3").arg(f.topic, f.item, f.text)
+                     : QString("exec:%1/%2").arg(f.topic, f.text))
+             << QString("request:%1/%2").arg(f.topic, f.item);
+    }
+    const QStringList zeilen = DdeClient(args).aus.split('\n', Qt::SkipEmptyParts);
+    int z = 0;
+    for (const TBusText& f : kBusTexte) {
+        QString fehler;
+        if (z < zeilen.size() && zeilen[z].startsWith("error "))
+            fehler = zeilen[z++];
+        ASSERT_LT(z, zeilen.size()) << f.name;
+        EXPECT_EQ(zeilen[z++], QString("request %1/%2=%3").arg(f.topic, f.item, f.danach))
+            << f.name;
+        if (f.fehler)
+            EXPECT_TRUE(fehler.startsWith("error de.Tovar.Vantrl32.Error ") &&
+                        fehler.contains(QString::fromUtf8(f.fehler)))
+                << f.name << ": " << fehler.toStdString();
+        else
+            EXPECT_TRUE(fehler.isEmpty()) << f.name << ": " << fehler.toStdString();
+    }
+    EXPECT_TRUE(AlleGespraecheZu());
 }
 
 // Changes go to the callers that advise the item, not to every process on the bus.
@@ -294,7 +375,8 @@ TEST_F(DDEServerTest, AVanishedClientClosesItsConversation)
     EXPECT_EQ(MVCDDEManager().ConnectionCount(), 0);
 }
 
-TEST_F(DDEServerTest, ASecondServerRunsWithoutTheName)
+// The second program runs without the name, waits for it and takes it over when the first ends.
+TEST_F(DDEServerTest, ASecondServerWaitsForTheNameAndTakesItOver)
 {
     QDBusConnection zweiteVerbindung =
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, "zweiter Server");
@@ -304,6 +386,10 @@ TEST_F(DDEServerTest, ASecondServerRunsWithoutTheName)
         EXPECT_FALSE(zweiter.Aktiv());
         const TLauf lauf = Gdbus("System", "Request", {"'Status'"});
         EXPECT_EQ(lauf.aus.trimmed(), "('Ready',)") << lauf.fehler.toStdString();
+        server.reset();
+        EXPECT_TRUE(TProzess::Bis([&] { return zweiter.Aktiv(); }));
+        const TLauf danach = Gdbus("LOHN", "Request", {"'Jahr'"});
+        EXPECT_EQ(danach.aus.trimmed(), "('2026',)") << danach.fehler.toStdString();
     }
     QDBusConnection::disconnectFromBus("zweiter Server");
 }

@@ -236,6 +236,46 @@ TEST_F(LohnDruTest, LongItemisedStatementGoesOnOnAFurtherSheetUnderAShortHeading
         EXPECT_LT(a.y, 1493);
 }
 
+TEST_F(LohnDruTest, LongNameInTheFurtherSheetsHeadingWrapsBeforeTheDate)
+{
+    const std::string name = "Maria-Magdalena Friederike Henriette Wilhelmine von und zu "
+                             "Hohenlohe-Schillingsfürst-Waldenburg-Bartenstein";
+    Eingeben({{"Jahrliste", "2026"}, {"Arbeitnehmer", name.c_str()}});
+    for (int i = 1; i <= 37; ++i)
+        Posten(QString("Zulage Nr. %1").arg(i).toUtf8().constData(), 10 * i, true);
+    Eingeben({{"DetailEntgelt", "Ja"}});
+    const TAufzeichnungsCanvas papier = Gedruckt(true);
+    ASSERT_EQ(papier.Seiten(), 2);
+    EXPECT_EQ(Ueberschneidungen(papier, druck->XLinks(), druck->XRechts(), druck->Zeichenbreite()),
+              QStringList());
+    QStringList kopf;
+    for (const TAufruf& a : papier.Texte())
+        if (a.seite == 2 && a.schrift.kursiv && !a.text.contains("Blatt 2"))
+            kopf << a.text;
+    EXPECT_EQ(kopf.join(' '), QString::fromStdString("Entgeltabrechnung 2026, " + name));
+}
+
+TEST_F(LohnDruTest, WrappedItemKeepsItsLinesAndAmountOnOneSheet)
+{
+    Eingeben({{"Jahrliste", "2026"}});
+    for (int i = 1; i <= 40; ++i)
+        Posten(QString("Zulage Nr. %1 für Rufbereitschaft an Sonn- und Feiertagen im Winterdienst")
+                   .arg(i)
+                   .toUtf8()
+                   .constData(),
+               10 * i, true);
+    Eingeben({{"DetailEntgelt", "Ja"}});
+    const TAufzeichnungsCanvas papier = Gedruckt(true);
+    ASSERT_GE(papier.Seiten(), 2);
+    const std::vector<TAufruf> texte = papier.Texte();
+    // The label's last line and its amount follow its first line.
+    for (std::size_t i = 1; i < texte.size(); ++i) {
+        if (!texte[i].text.startsWith("Zulage") && texte[i - 1].text.startsWith("Zulage")) {
+            EXPECT_EQ(texte[i].seite, texte[i - 1].seite) << texte[i - 1].text.toStdString();
+        }
+    }
+}
+
 TEST_F(LohnDruTest, NameAndPeriodAddTheirLinesAndOneBlankLine)
 {
     Eingeben({{"Jahrliste", "2026"}, {"Entgelt", "4000"}});

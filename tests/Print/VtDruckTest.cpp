@@ -1,7 +1,9 @@
 // The printout base: every size taken from the canvas, the line advance, the pen, copies and the
 // print job's end, sheets that run long; and the Qt canvas's fonts on the device itself.
 #include "Print/VtDruck.h"
+#include "AblehnenderDrucker.h"
 #include "AufzeichnungsCanvas.h"
+#include "Lib/FileSystem.h"
 #include "PdfSeiten.h"
 #include "Print/QtDruckCanvas.h"
 
@@ -14,8 +16,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <stdexcept>
+#include <string>
 
 namespace {
 
@@ -278,6 +282,42 @@ TEST(QtDruckAuftrag, PrinterThatCannotStartIsAnError)
     TTestDruck druck;
     EXPECT_THROW(druck.Drucken(auftrag), EDruckFehler);
     EXPECT_EQ(druck.seiten, 0);
+}
+
+TEST(QtDruckAuftrag, PrinterThatRefusesTheJobSaysSoAndTheNextJobPrints)
+{
+    using A = TAblehnenderDrucker::Ablehnung;
+    const struct {
+        A ablehnung;
+        QString datei;
+        std::string meldung;
+    } faelle[] = {
+        {A::Ende, "", "Der Drucker \"Buero\" nimmt keine Aufträge an."},
+        {A::Fehler, "", "Der Drucker \"Buero\" nimmt keine Aufträge an."},
+        {A::Abgebrochen, "", "Der Druck auf \"Buero\" wurde abgebrochen."},
+        {A::Fehler, "/nicht/vorhanden/aus.pdf",
+         "Der Druck in die Datei \"/nicht/vorhanden/aus.pdf\" konnte nicht abgeschlossen werden: " +
+             SystemFehlerText(ENOENT) + "."},
+    };
+    for (const auto& fall : faelle) {
+        SCOPED_TRACE(fall.meldung);
+        TAblehnenderDrucker drucker;
+        drucker.ablehnung = fall.ablehnung;
+        drucker.datei = fall.datei;
+        TTestDruck druck;
+        druck.seite = [](TTestDruck& d) { d.Kopfzeile("Abgelehnt"); };
+        try {
+            TQtDruckAuftrag auftrag(drucker);
+            druck.Drucken(auftrag);
+            ADD_FAILURE() << "printed without a word";
+        } catch (const EDruckFehler& e) {
+            EXPECT_EQ(e.what(), fall.meldung);
+        }
+        drucker.ablehnung = A::Keine;
+        TQtDruckAuftrag auftrag(drucker);
+        EXPECT_NO_THROW(druck.Drucken(auftrag));
+        EXPECT_EQ(druck.seiten, 2);
+    }
 }
 
 TEST(QtDruckAuftrag, CopiesArePagesOfOnePdf)

@@ -1,17 +1,28 @@
 // The print preview: the sheet's bounds in its panel, the calculation that owns the printout, and
 // the sheet image drawn with shadow and printout.
 #include "Print/VtPrevw.h"
-#include "Print/VtDruck.h"
-
+#include "Engine/Abrechnung/DetailEntgelte.h"
+#include "Engine/Abrechnung/LohnBerechnung.h"
+#include "Engine/Abrechnung/LohnDaten.h"
 #include "Gui/GuiTestSupport.h"
 #include "Lib/Component.h"
+#include "PdfSeiten.h"
+#include "Print/LohnDru.h"
+#include "Print/QtDruckCanvas.h"
+#include "Print/VtDruck.h"
+#include "Support/OptionenUmgebung.h"
 
 #include <QImage>
 #include <QLabel>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -35,7 +46,7 @@ TEST(VtPrevw, MarginAndBaseUnitAtTheScreensResolution)
 {
     EXPECT_EQ(TFoVtPrintPreview::RandFuer(96), 8);
     EXPECT_EQ(TFoVtPrintPreview::RandFuer(120), 10);
-    // The printout measures the whole image: (1485 + 8) div 75.
+    // The image with its margin: (1485 + 8) rows, 19 of them to a 75th.
     EXPECT_EQ((1485 + TFoVtPrintPreview::RandFuer(96)) / 75, 19);
 }
 
@@ -94,7 +105,7 @@ TEST_F(VtPrevwFormTest, LongPrintoutIsPagedSheetBySheet)
     form.init();
     form.SetBerechnung(preview.get());
     const QImage& bild = form.Bild()->Bild();
-    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    preview->SetDruck(std::make_unique<TZeilenDruck>(130));
     form.Refresh();
     ASSERT_EQ(form.Blaetter(), 3);
     EXPECT_EQ(form.Blatt(), 1);
@@ -117,11 +128,76 @@ TEST_F(VtPrevwFormTest, LongPrintoutIsPagedSheetBySheet)
     form.Refresh();
     EXPECT_EQ(form.Blaetter(), 1);
     EXPECT_TRUE(form.BlattLeiste()->isHidden());
-    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    preview->SetDruck(std::make_unique<TZeilenDruck>(130));
     form.BlattZeigen(3);
-    preview->SetDruck(std::make_unique<TZeilenDruck>(150));
+    preview->SetDruck(std::make_unique<TZeilenDruck>(130));
     form.Refresh();
     EXPECT_EQ(form.Blatt(), 1);
+    form.SetBerechnung(nullptr);
+}
+
+// The payroll statement noting the sheet and height of each of its rules and of its end.
+class TLinienDruck : public TVtDruckEntgeltabrechnung {
+public:
+    using TVtDruckEntgeltabrechnung::TVtDruckEntgeltabrechnung;
+    std::vector<std::pair<int, int>> stellen;
+    void DruckeSeite() override
+    {
+        stellen.clear();
+        TVtDruckEntgeltabrechnung::DruckeSeite();
+        stellen.emplace_back(Blatt(), Y());
+    }
+    void Linie() override
+    {
+        TVtDruckEntgeltabrechnung::Linie();
+        stellen.emplace_back(Blatt(), Y());
+    }
+};
+
+TEST_F(VtPrevwFormTest, LinesAndSheetsBreakAsOnThePaper)
+{
+    TOptionenUmgebung umgebung;
+    TOptionenUmgebung::Starten();
+    const auto lohn = MakeComponent<TLohnBerechnung>(nullptr, "LOHN");
+    TLohnDaten& d = lohn->LohnDatenOf();
+    for (int i = 1; i <= 30; ++i) {
+        auto posten = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+        TDetailEntgeltDaten& p = posten->DetailEntgeltDaten();
+        p.Bezeichnung().SetValue(
+            "Zulage Nr. " + std::to_string(i) +
+            (i % 3 == 0 ? " für Rufbereitschaft an Sonn- und Feiertagen im Winterdienst" : ""));
+        p.Betrag().SetValue(10.0 * i);
+        p.SozVersPflicht().SetValue(true);
+        p.StPflicht().SetValue(true);
+        d.DetailEntgelte().Hinzufuegen(p);
+    }
+    d.Jahrliste->SetAsString("2026");
+    d.DetailEntgelt->SetValue(true);
+    d.SetModified(true);
+    lohn->Recalculate();
+
+    QTemporaryDir ordner;
+    const QString pdf = ordner.filePath("papier.pdf");
+    const QString vorher = Drucker().outputFileName();
+    Drucker().setOutputFormat(QPrinter::PdfFormat);
+    Drucker().setOutputFileName(pdf);
+    TLinienDruck papier(d);
+    {
+        TQtDruckAuftrag auftrag(Drucker());
+        papier.Drucken(auftrag);
+    }
+    auto preview = MakeComponent<TVtPrintPreviewBerechnung>(nullptr, "PreviewBerechnung");
+    TFoVtPrintPreview form;
+    form.init();
+    form.SetBerechnung(preview.get());
+    auto druck = std::make_unique<TLinienDruck>(d);
+    const TLinienDruck& vorschau = *druck;
+    preview->SetDruck(std::move(druck));
+    form.Refresh();
+    Drucker().setOutputFileName(vorher);
+    ASSERT_EQ(PdfSeiten(pdf), 2);
+    EXPECT_EQ(form.Blaetter(), 2);
+    EXPECT_EQ(vorschau.stellen, papier.stellen);
     form.SetBerechnung(nullptr);
 }
 

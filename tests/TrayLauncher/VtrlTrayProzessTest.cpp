@@ -220,3 +220,41 @@ TEST_F(VtrlTrayProzess, WithoutANotificationAreaTheLauncherEndsWithOne)
     EXPECT_TRUE(Existiert(EintragDatei()));
     EXPECT_FALSE(LauncherLaeuft());
 }
+
+namespace {
+
+struct OhneBildschirmFall {
+    const char* name;
+    const char* plattform; // QT_QPA_PLATFORM; nullptr: none
+    const char* display;   // DISPLAY; nullptr: none
+};
+
+const OhneBildschirmFall kOhneBildschirm[] = {
+    {"display_without_x_server", nullptr, ":999"},
+    // Offscreen has no notification area: the launcher gives up after its wait.
+    {"offscreen", "offscreen", nullptr},
+};
+
+class VtrlTrayOhneBildschirm : public VtrlTrayProzess,
+                               public testing::WithParamInterface<OhneBildschirmFall> {};
+
+} // namespace
+
+// No box that nobody could close: the line on stderr and exit code 1.
+TEST_P(VtrlTrayOhneBildschirm, EndsWithOneAndSaysWhyOnStderr)
+{
+    QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        umgebung.remove(name);
+    if (GetParam().plattform)
+        umgebung.insert("QT_QPA_PLATFORM", GetParam().plattform);
+    if (GetParam().display)
+        umgebung.insert("DISPLAY", GetParam().display);
+    QProcess& launcher = Starten(kProgramm, {}, umgebung);
+    EXPECT_EQ(ExitCode(launcher), 1);
+    EXPECT_TRUE(QString::fromUtf8(launcher.readAllStandardError())
+                    .contains("VtrlTray: " + kKeinInfobereich + "\n"));
+}
+
+INSTANTIATE_TEST_SUITE_P(VtrlTray, VtrlTrayOhneBildschirm, testing::ValuesIn(kOhneBildschirm),
+                         [](const auto& i) { return std::string(i.param.name); });

@@ -72,7 +72,7 @@ void Benutzen(TMainForm& fenster)
     TOptionenAllgemeinDaten& allgemein = OptionenVtrl().AllgemeinDaten();
     for (int i = 0; i < allgemein.ValueCount(); ++i) {
         auto* schalter = dynamic_cast<TBoolean*>(&allgemein.GetValue(i));
-        // The title window and the tray stay as they come: both shape every start.
+        // The title window and the saving at exit stay as they come: both shape every start.
         if (schalter && schalter->Name() != "TitelZeigen" && schalter->Name() != "BeimBeendenSpeichern")
             schalter->SetValue(!schalter->GetValue());
     }
@@ -134,6 +134,9 @@ protected:
         QTimer::singleShot(0, fenster, [fenster] {
             if (std::getenv("STARTZEIT_BENUTZEN"))
                 Benutzen(*fenster);
+            // The program starts the tray launcher as it ends when this option is on, as it is
+            // in a fresh home; a timer run leaves nothing running.
+            Setzen(OptionenVtrl().AllgemeinDaten(), "InfobereichSymbol", "0");
             QCoreApplication::quit();
         });
         return false;

@@ -45,7 +45,7 @@ public:
     TSVGrenzen SVGrenzenCent() const;
 
     // The message of the last run's failure; empty after a run without one.
-    const std::string& Fehlermeldung() const { return m_fehlermeldung; }
+    std::string Fehlermeldung() const override { return m_fehlermeldung; }
 
     // The accumulators of the last run (amounts in cents of the display currency), numbered 1
     // to 18 (LohnErgebnisse.h).

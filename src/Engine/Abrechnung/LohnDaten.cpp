@@ -3,6 +3,8 @@
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
 #include "Engine/Lohnsteuer/LStRegeln.h"
+#include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Gleitzone.h"
@@ -17,6 +19,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -131,7 +134,59 @@ std::string EinStellig(double x)
     return FloatToBetragStr(1, x);
 }
 
+// A given amount of the statement (gross, net or wage tax) beyond what the wage-tax computation
+// carries is refused, the content in force kept, and the refusal names the field and its limit
+// in the statement's currency.
+class TLohnBetrag : public TDouble {
+public:
+    // `bezeichnung`: the field with its article, "Das Bruttoentgelt".
+    TLohnBetrag(TDaten* daten, std::string name, std::string bezeichnung);
+
+    void SetValue(double x) override;
+    void SetGanzeCents(double cent) override;
+    std::string Ablehnungsgrund() const override { return m_grund; }
+
+private:
+    bool Ablehnen(double x);
+    std::string m_bezeichnung;
+    std::string m_grund;
+};
+
 } // namespace
+
+TLohnBetrag::TLohnBetrag(TDaten* daten, std::string name, std::string bezeichnung)
+    : TDouble(daten, std::move(name)), m_bezeichnung(std::move(bezeichnung))
+{
+}
+
+bool TLohnBetrag::Ablehnen(double x)
+{
+    // The tariff takes the amount in hundredths of the statement's currency.
+    constexpr double kGrenze = TLStTabBase::kHoechstwert / 100;
+    if (!std::isfinite(x) || std::fabs(x) <= kGrenze) {
+        m_grund.clear();
+        return false;
+    }
+    const auto* lohn = dynamic_cast<const TLohnDaten*>(Daten());
+    const std::string waehrung = lohn ? " " + lohn->WaehrungName->GetValue() : std::string();
+    m_grund = m_bezeichnung + (x > 0 ? " ist zu groß" : " ist zu klein") +
+              " für die Berechnung der Lohnsteuer (" + (x > 0 ? "höchstens " : "mindestens ") +
+              FloatToBetragStr(2, x > 0 ? kGrenze : -kGrenze) + waehrung + ").";
+    Change();
+    return true;
+}
+
+void TLohnBetrag::SetValue(double x)
+{
+    if (!Ablehnen(x))
+        TDouble::SetValue(x);
+}
+
+void TLohnBetrag::SetGanzeCents(double cent)
+{
+    if (!Ablehnen(cent * 0.01))
+        TDouble::SetGanzeCents(cent);
+}
 
 bool KiGImmerImNetto()
 {
@@ -202,8 +257,8 @@ void TLohnDaten::CreateLohnValues()
     DetailEntgelt = new TBoolean(this, "DetailEntgelt");
     Ausgangswert = new TIntegerLookup(this, "Ausgangswert", 0,
                                       {"Entgelt", "Lohnsteuer", "Nettoentgelt"}, 0, 0);
-    Entgelt = new TDouble(this, "Entgelt");
-    Nettoentgelt = new TDouble(this, "Nettoentgelt");
+    Entgelt = new TLohnBetrag(this, "Entgelt", "Das Bruttoentgelt");
+    Nettoentgelt = new TLohnBetrag(this, "Nettoentgelt", "Das Nettoentgelt");
     Versorgungsbezuege = new TDoubleBetrag(this, "Versorgungsbezuege");
     Sonderzahlungen = new TDoubleBetrag(this, "Sonderzahlungen");
     NettoAbz = new TDouble(this, "NettoAbz");
@@ -219,7 +274,7 @@ void TLohnDaten::CreateLohnValues()
         VerzeichnisseVtrl().GetPfad(TVerzeichnisseVtrl::kWaehrungen).GetValue(), "Waehrungen");
     CreateWaehrung();
     Umrechnen = new TBoolean(this, "Umrechnen");
-    Lohnsteuer = new TDouble(this, "Lohnsteuer");
+    Lohnsteuer = new TLohnBetrag(this, "Lohnsteuer", "Die Lohnsteuer");
     Kirchensteuer = new TDouble(this, "Kirchensteuer", cfReadOnly);
     Solidaritaetszuschlag = new TDouble(this, "Solidaritaetszuschlag", cfReadOnly);
     Zusatztabelle_angewendet = new TBoolean(this, "Zusatztabelle_angewendet", cfReadOnly);
@@ -402,7 +457,7 @@ void TLohnDaten::UpdateEnabled()
     frei(KeineVSP, tarif);
     frei(KeineZTab, jahr >= 1993 && jahr <= 1995);
     frei(Zusatztabelle_angewendet, KeineZTab->IsEnabled());
-    frei(Solidaritaetszuschlag, jahr >= 1995 && tarif);
+    frei(Solidaritaetszuschlag, SolZSatzJahr(jahr) > 0 && tarif);
     frei(Hinzurechnungsbetrag, jahr >= 2001 && tarif);
     frei(TabellenBeitrag, jahr < 2003);
     frei(OstBBGRV, TBeitragsbemessungsgrenzen::OstGrenzen(jahr, monat));

@@ -109,9 +109,10 @@ TSVGrenzen SVGrenzenAus(const TLohnDaten& d)
     const int svTage = d.SVTage->GetValue();
     TSVGrenzen g = SVGrenzenGesetzlich(d);
     if (d.DetailEntgelt->GetValue() && j.ManuBBG->GetValue()) {
-        // Ceilings entered for the months paid so far; without days there is no period to scale
-        // them to. A ceiling left at 0 is none entered: no ceiling of the law is 0, and with it
-        // every contribution would vanish, so the statutory one stays.
+        // Each entry is the ceiling left for this statement (the pro-rata annual ceiling up to
+        // this month less the pay already charged this year), scaled to a year; without days
+        // there is no period to scale it to. A ceiling left at 0 is none entered: no ceiling of the
+        // law is 0, and with it every contribution would vanish, so the statutory one stays.
         const double faktor = svTage > 0 ? 360.0 / svTage : 0;
         const auto eingegeben = [faktor](const TDouble& grenze, double& cent) {
             if (grenze.GetCents() > 0)

@@ -69,7 +69,4 @@ void LohnErgebnisseSchreiben(const TLohnEingaben& e, const TLohnErgebnisse& r, T
                 Ungueltig(*wert);
         }
     }
-    // The statement shows no surcharge of 1991 and 1992.
-    if (e.jahr == 1991 || e.jahr == 1992)
-        Ungueltig(*d.Solidaritaetszuschlag);
 }

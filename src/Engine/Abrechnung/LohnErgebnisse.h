@@ -21,7 +21,7 @@ enum class TLohnSumme : int {
     sNetto = 4,            // net pay
     sPauschalNetto = 5,    // net-agreed flat-taxed pay
     sLfdSteuer = 6,        // taxable current pay
-    sKiStBasis = 7,        // church-tax base of the period
+    sKiStBasis = 7,        // church-tax base of the period, in the tariff's currency
     sLfdSV = 8,            // contributory current pay
     sSonstSteuer = 9,      // taxable special payments
     sSonstSV = 10,         // contributory special payments

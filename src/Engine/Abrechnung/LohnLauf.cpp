@@ -2,7 +2,9 @@
 
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Lohnsteuer/LStLib.h"
+#include "Engine/Lohnsteuer/LStRegeln.h"
 #include "Engine/Lohnsteuer/SolZSatz.h"
+#include "Engine/Sozialversicherung/Beitrag.h"
 #include "Lib/Betrag.h"
 
 #include <algorithm>
@@ -186,29 +188,70 @@ void TLohnLauf::NetToGross(TEntgeltPosten& c)
     const TLohnSummen kopie = m_summen;
     Summen();
     const double n0 = m_summen[sNetto];
-    const double netto = c.netto.Cent();
-    c.brutto.Setzen(c.netto.Wert());
-    // Every gross tried: at the edges of the transition zone the net pay jumps, the search then
-    // runs in a cycle (of two or more steps) around a net pay that no gross gives.
-    std::vector<double> versucht;
-    for (int schritt = 1;; ++schritt) {
+    const auto nettoFuer = [&](double brutto) {
         m_summen = kopie;
+        c.brutto.SetzenCent(brutto);
         EntgeltHinzufuegen(c);
         Summen();
-        const double differenz = netto - (m_summen[sNetto] - n0);
-        // Converged: checked before the cycle test, so a found gross never reports a cycle.
-        if (std::fabs(differenz) <= 0.0001)
-            break;
-        const double brutto = c.brutto.Cent();
-        versucht.push_back(brutto);
-        const double neu = brutto + differenz;
-        if (std::find(versucht.begin(), versucht.end(), neu) != versucht.end())
-            throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
-                             FloatToBetragStr(2, c.netto.Wert()) + " nicht. Bitte um 0,01 ändern");
-        c.brutto.SetzenCent(neu);
-        if (schritt >= 501)
-            throw ELohnberechnung();
+        return m_summen[sNetto] - n0;
+    };
+    const double netto = c.netto.Cent();
+    const TBruttoFund fund = KleinstesBrutto(nettoFuer, netto, netto, NettoVerlauf(c));
+    if (fund.art == TBruttoFund::TArt::kNichtGefunden)
+        throw ELohnberechnung();
+    if (fund.art == TBruttoFund::TArt::kUebersprungen) {
+        // The net jumps over the wanted amount: no gross gives it. The results shown are those
+        // of the smallest gross whose net passes it.
+        nettoFuer(fund.brutto);
+        throw EGleitzone("Wegen Gleitzonenberechnung existiert der Nettobetrag " +
+                         FloatToBetragStr(2, c.netto.Wert()) + " nicht. Bitte um 0,01 ändern");
     }
     m_summen = kopie;
+    c.brutto.SetzenCent(fund.brutto);
     EntgeltHinzufuegen(c);
+}
+
+TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
+{
+    const bool tageweise = m_e.steuertage != m_e.zeitraumTage;
+    const double tage = tageweise ? std::max(m_e.steuertage, 1) : 1;
+    // Amounts of the tariff's currency in cents of the statement's.
+    const double waehrung = m_e.kurs / m_tab.DMFaktor();
+    // In the transition zone each branch's employee share is the whole contribution less the
+    // employer's, each rounded: the shares can fall by a cent each as the pay rises. The zone's
+    // upper limit is in euro cents of a month.
+    const double zone = m_e.gleitzone ? 6 : 0;
+    const double zoneBis = std::max(TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, false),
+                                    TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, true)) *
+                           std::max(1.0, m_e.zeitraumTage / 30.0) * m_e.kurs;
+    const auto grenze = [&](double cent) {
+        const double g = std::ceil(cent * waehrung);
+        return TNettoVerlauf{.spitze = g, .fall = g, .zone = zone, .zoneBis = zoneBis};
+    };
+    // The annual tax dips by a whole euro where the annual wage and the provision allowance
+    // round differently, by two where the class splits or multiplies the tariff; with the
+    // surcharges 1.32 or 2.64 euros.
+    const int klasse = m_e.tarif.steuerklasse;
+    const double jahresDelle = klasse == 3 || klasse >= 5 ? 264 : 132;
+    // A special payment bears the difference of two annual taxes, each in whole units.
+    if (c.einmalzahlung)
+        return grenze(3 * jahresDelle);
+    // The December recomputations of 2015 and 2024 take the month's tax from the year's.
+    if (m_e.monat == 12 && (m_e.jahr == 2015 || m_e.jahr == 2024))
+        return grenze(3 * jahresDelle);
+    // A period taxed by days bears the day's tax and surcharges on the day's pay, in cents cut
+    // from the pay of the days, times the days.
+    if (tageweise)
+        return grenze(6 * tage);
+    if (!LohnsteuerOhneStufen(m_e.jahr)) {
+        // The table's tax is the same over a step of 54 marks a year (or less) and rises at its
+        // end by at most the top rate with the surcharges, under 70 percent of the step.
+        const double schritt = std::ceil(5400.0 * m_e.zeitraumTage / 360);
+        return {.spitze = 0,
+                .fall = std::ceil(0.7 * schritt * waehrung),
+                .zone = zone,
+                .zoneBis = zoneBis};
+    }
+    // A month's tax dips by up to 9 or 18 cents, each surcharge by a cent more.
+    return grenze(jahresDelle * m_e.zeitraumTage / 360);
 }

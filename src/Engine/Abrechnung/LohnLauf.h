@@ -10,6 +10,7 @@
 //   LohnSonstigeBezuege.cpp  the tax of other payments (difference method, one-fifth rule)
 //   LohnBeitraege.cpp        the social-insurance contributions
 //   LohnKammer.cpp           the employee-chamber contribution
+#include "Engine/Abrechnung/BruttoSuche.h"
 #include "Engine/Abrechnung/LohnEingaben.h"
 #include "Engine/Abrechnung/LohnErgebnisse.h"
 #include "Lib/Exception.h"
@@ -48,6 +49,9 @@ private:
     void PauschalEntgelt(TEntgeltPosten& c);
     void Summen();
     void NetToGross(TEntgeltPosten& c);
+    // How far the net of this statement's period strays from rising with the gross of the
+    // component.
+    TNettoVerlauf NettoVerlauf(const TEntgeltPosten& c) const;
     // The amount as the statement reads it: a result the page hides reads as nothing.
     static double Cent(const TCentBetrag& betrag, bool sichtbar = true);
 
@@ -89,10 +93,11 @@ private:
     TLStTabBase& m_tab;
     TLohnSummen& m_summen;
     // The taxes of other payments of the step, in cents as read back from their results:
-    // wage tax, solidarity surcharge, church-tax base.
+    // wage tax, solidarity surcharge.
     double m_sbLStCent = 0;
     double m_sbSolZCent = 0;
-    double m_sbBKCent = 0;
+    // Their church-tax base in cents of the tariff's currency, where the church tax is computed.
+    double m_sbBKTarif = 0;
     // The pay liable to contributions (in the transition zone its reduced base).
     double m_beitragspflichtig = 0;
     // Annual pay and pension payments while special payments of the years before 2002 are taxed.

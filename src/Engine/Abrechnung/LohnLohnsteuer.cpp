@@ -29,15 +29,17 @@ void TLohnLauf::LohnsteuerErmitteln()
     }
     m_r.lohnsteuer.SetzenGanzeCent(t.GetDoub(leLohnsteuer) * tage + m_sbLStCent);
     m_r.solidaritaetszuschlag.SetzenGanzeCent(t.GetDoub(leSolZ) * tage + m_sbSolZCent);
-    m_summen[sKiStBasis] = t.GetDoub(leKiStBasis) * tage + m_sbBKCent;
+    m_summen[sKiStBasis] = t.GetDoubTarif(leKiStBasis) * tage + m_sbBKTarif;
     if (t.ZusatztabelleAngewendet())
         m_r.zusatztabelle = true;
 }
 
 void TLohnLauf::KirchensteuerErmitteln()
 {
+    // Cut in the tariff's currency, then converted: a DM tax shown in euros is the euro amount
+    // of the DM church tax, not a cut of the converted base.
     m_r.kirchensteuer.SetzenGanzeCent(
-        std::trunc(m_e.kirchensteuersatz * m_summen[sKiStBasis] * 0.01));
+        m_tab.Anzeigebetrag(std::trunc(m_e.kirchensteuersatz * m_summen[sKiStBasis] * 0.01)));
 }
 
 void TLohnLauf::SteuernZusammenfassen()

@@ -18,7 +18,7 @@ void TLohnLauf::SonstigeBezuegeErmitteln()
             betrag->Setzen(0);
         m_sbLStCent = 0;
         m_sbSolZCent = 0;
-        m_sbBKCent = 0;
+        m_sbBKTarif = 0;
         return;
     }
     if (dm)
@@ -27,7 +27,6 @@ void TLohnLauf::SonstigeBezuegeErmitteln()
         SonstigeBezuegeTarif();
     m_sbLStCent = m_r.sbLSt.Cent();
     m_sbSolZCent = m_r.sbSolZ.Cent();
-    m_sbBKCent = m_r.sbBK.Cent();
 }
 
 TLohnLauf::TSonstigeBetraege TLohnLauf::SonstigeBetraege() const
@@ -70,6 +69,7 @@ void TLohnLauf::SonstigeBezuegeTarif()
     t.SonstigeBezuegeBerechnen(b.sonstig, b.versorgung, b.fuenftel);
     m_r.sbLSt.SetzenGanzeCent(t.GetDoub(leLStSonst) + t.GetDoub(leLStFuenftel));
     m_r.sbBK.SetzenGanzeCent(t.GetDoub(leKiStBasisSonst) + t.GetDoub(leKiStBasisFuenftel));
+    m_sbBKTarif = t.GetDoubTarif(leKiStBasisSonst) + t.GetDoubTarif(leKiStBasisFuenftel);
     m_r.sbSolZ.SetzenGanzeCent(t.GetDoub(leSolZSonst) + t.GetDoub(leSolZFuenftel));
     for (const int index : {ldJahresLohn, ldJahresVersBezug, ldJahresFreibetrag,
                             ldJahresHinzurechnung, ldJahresEntschaedigung})
@@ -84,6 +84,7 @@ void TLohnLauf::SonstigeBezuegeDM()
     // earlier pass must not be taxed again.
     for (TCentBetrag* betrag : {&m_r.sbLSt, &m_r.sbBK, &m_r.sbSolZ})
         betrag->Setzen(0);
+    m_sbBKTarif = 0;
     // Up to 300 marks of special payments count as current pay when there is current pay.
     double grenze = 30000;
     const double kurs = m_e.kurs;
@@ -116,14 +117,16 @@ void TLohnLauf::Differenzmethode()
     t.LohnsteuerFuerZeitraum(TLohnDaten::kJahr, m_jahresEntgelt, m_jahresVersorgung, freibetrag,
                              hinzurechnung);
     const double w1 = t.GetDoub(leLohnsteuer);
+    const double w1Tarif = t.GetDoubTarif(leLohnsteuer);
     m_jahresEntgelt += m_summen[sSonstSteuer];
     m_jahresVersorgung += m_summen[sSonstVersorgung];
     t.LohnsteuerFuerZeitraum(TLohnDaten::kJahr, m_jahresEntgelt, m_jahresVersorgung, freibetrag,
                              hinzurechnung);
     const double w2 = t.GetDoub(leLohnsteuer);
     m_r.sbLSt.SetzenGanzeCent(w2 - w1);
+    m_sbBKTarif = t.GetDoubTarif(leLohnsteuer) - w1Tarif;
     m_r.sbBK.Setzen(m_r.sbLSt.Wert());
-    SolZSonstige(SolZSatz(m_e.jahr));
+    SolZSonstige(SolZSatzMonat(m_e.jahr, m_e.monat));
     if (t.ZusatztabelleAngewendet())
         m_r.zusatztabelle = true;
 }
@@ -141,13 +144,15 @@ void TLohnLauf::HalberSteuersatz()
         return;
     const double s0 = m_r.sbLSt.Cent();
     const double b0 = m_r.sbBK.Cent();
+    const double b0Tarif = m_sbBKTarif;
     const double sonst = m_summen[sSonstSteuer];
     m_summen[sSonstSteuer] = m_summen[sAbfindung];
     Differenzmethode();
     const double halb = std::trunc(m_r.sbLSt.Cent() * 0.5);
     m_r.sbBK.SetzenGanzeCent(halb + b0);
+    m_sbBKTarif = std::trunc(m_sbBKTarif * 0.5) + b0Tarif;
     m_r.sbLSt.SetzenGanzeCent(halb + s0);
-    SolZSonstige(SolZSatz(m_e.jahr));
+    SolZSonstige(SolZSatzMonat(m_e.jahr, m_e.monat));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -157,13 +162,15 @@ void TLohnLauf::DrittelRegel()
         return;
     const double s0 = m_r.sbLSt.Cent();
     const double b0 = m_r.sbBK.Cent();
+    const double b0Tarif = m_sbBKTarif;
     const double sonst = m_summen[sSonstSteuer];
     m_summen[sSonstSteuer] = std::trunc(m_summen[sMehrjaehrig] * (1.0 / 3.0));
     Differenzmethode();
     const double drittel = m_r.sbLSt.Cent();
     m_r.sbBK.SetzenGanzeCent(drittel * 3 + b0);
+    m_sbBKTarif = m_sbBKTarif * 3 + b0Tarif;
     m_r.sbLSt.SetzenGanzeCent(drittel * 3 + s0);
-    SolZSonstige(SolZSatz(m_e.jahr));
+    SolZSonstige(SolZSatzMonat(m_e.jahr, m_e.monat));
     m_summen[sSonstSteuer] = sonst;
 }
 
@@ -173,12 +180,14 @@ void TLohnLauf::FuenftelRegel()
         return;
     const double s0 = m_r.sbLSt.Cent();
     const double b0 = m_r.sbBK.Cent();
+    const double b0Tarif = m_sbBKTarif;
     const double sonst = m_summen[sSonstSteuer];
     m_summen[sSonstSteuer] = std::trunc((m_summen[sMehrjaehrig] + m_summen[sAbfindung]) * 0.2);
     Differenzmethode();
     const double fuenftel = m_r.sbLSt.Cent();
     m_r.sbBK.SetzenGanzeCent(fuenftel * 5 + b0);
+    m_sbBKTarif = m_sbBKTarif * 5 + b0Tarif;
     m_r.sbLSt.SetzenGanzeCent(fuenftel * 5 + s0);
-    SolZSonstige(SolZSatz(m_e.jahr));
+    SolZSonstige(SolZSatzMonat(m_e.jahr, m_e.monat));
     m_summen[sSonstSteuer] = sonst;
 }

@@ -1,10 +1,10 @@
 #include "Engine/Geringfuegig/Geringf.h"
 
+#include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Sozialversicherung/Beitrag.h"
 #include "Engine/Sozialversicherung/Beitragsbemessungsgrenzen.h"
 #include "Engine/Sozialversicherung/Beitragssatz.h"
 #include "Engine/Sozialversicherung/Kammer.h"
-#include "Engine/Lohnsteuer/LStLib.h"
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Lib/Betrag.h"
 #include "Lib/Datum.h"
@@ -242,9 +242,10 @@ double TGeringfuegigBerechnung::KartenDurchlauf(TLStTabBase* tab)
     const double tage = m_tage == 30 ? 1.0 : m_tage;
     tab->SetCurr(lcLohn, m_tage == 30 ? lohn : Abschneiden(lohn / m_tage));
     SetzeCent(d.LohnsteuerAN(), tab->GetDoub(leLohnsteuer) * tage);
-    // Church tax is never rounded up.
-    d.KirchensteuerAN().SetCents(RundenInt(
-        Abschneiden(d.Kirchensteuersatz().GetValue() * tab->GetDoub(leKiStBasis) * 0.01) * tage));
+    // Church tax is never rounded up; it is cut in the tariff's currency, then converted.
+    const double kirchensteuer =
+        Abschneiden(d.Kirchensteuersatz().GetValue() * tab->GetDoubTarif(leKiStBasis) * 0.01);
+    d.KirchensteuerAN().SetCents(RundenInt(tab->Anzeigebetrag(kirchensteuer) * tage));
     SetzeCent(d.SolidaritaetszuschlagAN(), tab->GetDoub(leSolZ) * tage);
     BeitraegeBerechnen(d.Entgelt().GetValue());
     KammerBerechnen(d.Entgelt().GetValue());

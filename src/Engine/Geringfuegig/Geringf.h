@@ -49,6 +49,9 @@ public:
     bool NeuesRecht2003() const;
     // The pay limit of the chosen year and month as the page names it ("603-Euro").
     std::string GrenzeText() const;
+    // A pay above that limit is computed all the same, and said: "Das Entgelt übersteigt die
+    // Geringfügigkeitsgrenze von 603,00 Euro." (the limit in the year's currency); empty within it.
+    std::string GrenzeHinweis() const;
     // 0, 0.5, 1 ... 9.5 with one decimal, for the page's drop-down.
     static void KinderfreibetraegeAuflisten(TStrings& liste);
 

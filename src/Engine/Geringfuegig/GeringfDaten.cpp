@@ -179,6 +179,17 @@ std::string TGeringfuegigDaten::GrenzeText() const
     return GeringfuegigkeitsgrenzeText(Jahr(), Monat());
 }
 
+std::string TGeringfuegigDaten::GrenzeHinweis() const
+{
+    const int jahr = Jahr();
+    const double grenze = GeringfuegigkeitsgrenzeMonat(jahr, Monat());
+    // The pay is in the display currency, the limit in the year's.
+    if (m_entgelt->GetValue() <= Dreisatz(true, 2, grenze, EuroFaktor(jahr), Kurs()))
+        return std::string();
+    return "Das Entgelt übersteigt die Geringfügigkeitsgrenze von " + FloatToBetragStr(2, grenze) +
+           " " + WaehrungDesJahres(jahr) + ".";
+}
+
 void TGeringfuegigDaten::KinderfreibetraegeAuflisten(TStrings& liste)
 {
     liste.clear();

@@ -33,11 +33,12 @@ namespace {
 struct TTarifZeitraum {
     std::uint16_t jahr;
     std::uint16_t abMonat;
-    std::unique_ptr<TLStTabBase> (*erzeugen)();
+    std::unique_ptr<TLStTabBase> (*erzeugen)(int jahr, int monat);
 };
 
 constexpr TTarifZeitraum kZeitraeume[] = {
-    {1990, 1, &ErzeugeLStTab<TLStTab90>},           {1992, 1, &ErzeugeLStTab<TLStTab92>},
+    {1990, 1, &ErzeugeLStTab<TLStTab90>},           {1991, 7, &ErzeugeLStTab<TLStTab91SolZ>},
+    {1992, 1, &ErzeugeLStTab<TLStTab92SolZ>},       {1992, 7, &ErzeugeLStTab<TLStTab92>},
     {1993, 1, &ErzeugeLStTab<TLStTab93>},           {1994, 1, &ErzeugeLStTab<TLStTab94>},
     {1995, 1, &ErzeugeLStTab<TLStTab95>},           {1996, 1, &ErzeugeLStTab<TLStTab96>},
     {1997, 1, &ErzeugeLStTab<TLStTab97>},           {1998, 1, &ErzeugeLStTab<TLStTab98>},
@@ -86,7 +87,7 @@ std::unique_ptr<TLStTabBase> CreateLStTab(std::uint16_t jahr, std::uint16_t mona
     // From the newest period back: the current years find theirs at once.
     for (auto z = std::rbegin(kZeitraeume); z != std::rend(kZeitraeume); ++z) {
         if (jahr > z->jahr || (jahr == z->jahr && monat >= z->abMonat))
-            return z->erzeugen();
+            return z->erzeugen(jahr, monat);
     }
     throw Exception("LStLib/CreateLStTab: Ungültiges Jahr");
 }

@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <memory>
 
-// Creates and initialises a tariff object of a given class.
-template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab()
+// Creates and initialises a tariff object of a given class for a year and month.
+template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab(int jahr, int monat)
 {
     auto tab = std::make_unique<T>();
-    tab->Init();
+    tab->Init(jahr, monat);
     static_cast<TLStTabBase&>(*tab).m_erzeuger = &ErzeugeLStTab<T>;
     return tab;
 }

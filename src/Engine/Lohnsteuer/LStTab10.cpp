@@ -248,7 +248,7 @@ void TLStTab10::LaufenderBezug()
     m_arbeitnehmerpauschbetrag = static_cast<double>(w.anp);
     m_altersentlastungsbetrag = static_cast<double>(w.altersentlastung);
     m_versorgungsfreibetrag = static_cast<double>(w.versFreibetrag);
-    // Whole euros, the same in a double: the period result reads the register, not the store.
+    // The annual tax with the factor, cut to whole euros; the period takes its share of it.
     const long double lstJahr = AbschneidenAlsDouble(steuer * w.faktor);
     w.lstJahr = static_cast<double>(lstJahr);
     m_erg[leLohnsteuer] = PeriodenBetrag(lstJahr * 100);
@@ -323,11 +323,6 @@ void TLStTab10::Tabellenfreibetraege()
 
 void TLStTab10::Jahreslohnsteuer()
 {
-    JahreslohnsteuerErmitteln();
-}
-
-long double TLStTab10::JahreslohnsteuerErmitteln()
-{
     TWerte& w = m_w;
     Vorsorgepauschale();
     if (m_bool[lbKeineVSP])
@@ -336,7 +331,7 @@ long double TLStTab10::JahreslohnsteuerErmitteln()
     if (w.kennVMT != 1) {
         w.zve = w.zre4 - w.ztabfb - w.vsp;
         SteuerAusEinkommen();
-        return w.st;
+        return;
     }
     // One-fifth rule: the multi-year pay is taxed at five times the tax on its fifth.
     const long double fuenftel = (m_sonstigerFuenftel + m_curr[lcVersKapital]) * 0.01L;
@@ -352,7 +347,6 @@ long double TLStTab10::JahreslohnsteuerErmitteln()
         SteuerAusEinkommen();
         w.st = AbschneidenAlsDouble((w.st - ohne) * 5 + ohne);
     }
-    return w.st;
 }
 
 void TLStTab10::Vorsorgepauschale()

@@ -95,22 +95,27 @@ protected:
     // Clears the working amounts.
     void ArbeitswerteLoeschen();
     virtual void Parameter();
-    void Jahreswerte() final;
-    long double AufJahr(double betrag) const final;
-    void Versorgungsfreibetraege() final;
+    void Jahreswerte() override;
+    long double AufJahr(double betrag) const override;
+    void Versorgungsfreibetraege() override;
     // The pro-rated maximum of the pension allowance for fewer than 12 pension months.
     virtual long double VersorgungsHoechstbetragAnteilig(double hoechstbetrag, int monate) const;
     // Whether the pension allowance is also lowered to the annual pension payments.
     virtual bool VersorgungsfreibetragBisBezug() const { return false; }
-    void Altersentlastungsbetrag() final;
-    void Bemessungsgrundlagen() final;
+    void Altersentlastungsbetrag() override;
+    void Bemessungsgrundlagen() override;
     virtual void LaufenderBezug();
     virtual void Tabellenfreibetraege();
     virtual double Arbeitnehmerpauschbetrag() const { return m_werte->arbeitnehmerpauschbetrag; }
-    void Jahreslohnsteuer() final;
-    // The same, giving the annual tax (also left in m_w.st) straight from the FPU.
-    long double JahreslohnsteuerErmitteln();
-    // Inline: the taxable income comes straight from the FPU, not back from memory.
+    void Jahreslohnsteuer() override;
+    // Runs the step Jahreslohnsteuer and gives the annual tax it left in m_w.st.
+    long double JahreslohnsteuerErmitteln()
+    {
+        Jahreslohnsteuer();
+        return m_w.st;
+    }
+    // The tariff tax of the taxable income: the income per table unit is cut to whole euros,
+    // as the tariff formula takes it; an income below one euro is not taxed.
     void SteuerAusEinkommen()
     {
         TWerte& w = m_w;
@@ -128,8 +133,8 @@ protected:
     {
         return TarifNachZonen(x, zonen, m_doub[ldGrundfreibetrag]);
     }
-    // Inline, so that the income stays in the FPU instead of going through memory
-    // (bench/README.md).
+    // The five zones of the formula, with the basic allowance the inputs give; each zone's tax is
+    // cut to whole euros and then multiplied by the table divisor (splitting in tax class 3).
     long double TarifNachZonen(long double x, const TTarifZonen& z,
                                long double grundfreibetrag) const
     {
@@ -155,7 +160,7 @@ protected:
     virtual long double TarifKlasse5und6(long double x) const;
     virtual long double Klasse5und6Wert(long double a) const;
     virtual void Solidaritaetszuschlag();
-    void SonstigeBezuege() final;
+    void SonstigeBezuege() override;
     // True when the run of the other payments has nothing to tax.
     virtual bool KeinSonstigerBezug() const { return m_sonstigerBezug <= 0; }
     virtual void OhneSonstigeBezuege();

@@ -16,7 +16,8 @@ protected:
     void Vorsorgepauschale() override;
 
 private:
-    // Parts of Vorsorgepauschale, compiled into it: its amounts then stay in the FPU.
+    // The parts of the provision allowance: health and care (statutory contributions up to the
+    // ceiling, or the private contribution less the subsidy), and the 1900-euro limit.
     inline void VorsorgeKrankenPflege();
     inline void VorsorgeHoechstbetrag();
 };

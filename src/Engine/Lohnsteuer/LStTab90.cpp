@@ -32,6 +32,8 @@ void TLStTab90::Berechnen()
     Tabellenfreibetraege();
     SteuerNachStufe(0, 0);
     m_erg[leLohnsteuer] = AufZeitraumUnten(m_t.tarifSteuer * 100.0L);
+    // Whole pfennig times tenths of a percent: the product is exact, the cut drops the fraction.
+    m_erg[leSolZ] = std::trunc(m_erg[leLohnsteuer] * (SolZSatzLohnsteuer() * 10) / 1000);
     if (m_bool[lbKirchensteuer])
         KinderEntlastung();
     SetzeBerechnet();

@@ -11,6 +11,7 @@
 // scaled integers (0.53 * X as 53 * X / 100), so a product that is exactly whole is never cut to
 // the number below by the binary representation of the rate.
 #include "Engine/Lohnsteuer/LStTabBase.h"
+#include "Engine/Lohnsteuer/SolZSatz.h"
 
 class TLStTab90 : public TLStTabBase {
 public:
@@ -76,6 +77,9 @@ protected:
     virtual long double Tarif(long double x) const;
     virtual long double TarifKlasse5und6(long double x) const;
     virtual void KinderEntlastung();
+    // Percent of the wage tax levied as solidarity surcharge on the pay period: none but from
+    // July 1991 to June 1992.
+    virtual double SolZSatzLohnsteuer() const { return 0; }
     virtual double KinderfreibetragTabelle() const { return 3024; }
     // Annual maximum of the pension allowance, pfennig.
     virtual double VersorgungsHoechstbetrag() const { return 480000; }
@@ -105,11 +109,30 @@ protected:
     TTabellenWerte m_t;
 };
 
-// 1992: higher child allowances in the table.
+// Pay periods ending after 30 June 1991: 7.5 percent of the wage tax as solidarity surcharge,
+// fractions of a pfennig dropped, without an exemption limit (Solidaritätszuschlaggesetz of
+// 24 June 1991, BGBl. I S. 1318, §§ 3 and 4). A year's period ends in December and bears it too.
+class TLStTab91SolZ : public TLStTab90 {
+protected:
+    double SolZSatzLohnsteuer() const override { return kSolZSatz1991; }
+};
+
+// 1992: higher child allowances in the table; no surcharge for pay periods ending after June
+// (the later years derive from this class).
 class TLStTab92 : public TLStTab90 {
 public:
     std::string Name() const override { return "1992"; }
 
 protected:
     double KinderfreibetragTabelle() const override { return 4104; }
+};
+
+// January to June 1992: the surcharge of 1991 goes on until the pay periods ending before
+// 1 July 1992; a year's period ends in December and bears none.
+class TLStTab92SolZ : public TLStTab92 {
+protected:
+    double SolZSatzLohnsteuer() const override
+    {
+        return m_int[liZeitraum] == 1 ? 0 : kSolZSatz1991;
+    }
 };

@@ -1,5 +1,6 @@
 #include "Engine/Lohnsteuer/LStTabBase.h"
 
+#include "Engine/Sozialversicherung/SVVorgaben.h"
 #include "Lib/Betrag.h"
 
 #include <algorithm>
@@ -45,10 +46,25 @@ void TLStTabBase::Init()
     const TLStTarifwerte& w = *m_werte;
     m_doub[ldGrundfreibetrag] = w.grundfreibetrag;
     m_doub[ldKinderfreibetrag] = w.kinderfreibetrag;
-    m_doub[ldBBGKV] = w.bbgKV;
-    m_doub[ldBBGRV] = w.bbgRV;
-    m_doub[ldRVSatz] = w.rvSatz;
-    m_doub[ldKVZusatzDurchschnitt] = w.kvZusatzDurchschnitt;
+}
+
+void TLStTabBase::Init(int jahr, int monat)
+{
+    Init();
+    m_jahr = jahr;
+    m_monat = monat;
+    // The provision allowance counts the pension contribution from 2005, the health and care
+    // contributions up to their ceiling from 2010 and the average additional rate from 2019;
+    // before, these inputs have no default.
+    const TSVVorgaben sv = SVVorgaben(jahr, monat);
+    if (jahr >= 2005) {
+        m_doub[ldBBGRV] = sv.bbgRV;
+        m_doub[ldRVSatz] = sv.rvSatz;
+    }
+    if (jahr >= 2010)
+        m_doub[ldBBGKV] = sv.bbgKV;
+    if (jahr >= 2019)
+        m_doub[ldKVZusatzDurchschnitt] = sv.kvZusatzDurchschnitt;
 }
 
 void TLStTabBase::UnbekannterIndex(const char* methode, int index)
@@ -202,6 +218,11 @@ void TLStTabBase::BerechneWennNoetig()
 
 double TLStTabBase::GetDoub(int index)
 {
+    return InAnzeige(GetDoubTarif(index));
+}
+
+double TLStTabBase::GetDoubTarif(int index)
+{
     if (index < 0 || index >= kAnzahlErgebnisse)
         UnbekannterIndex("GetDoub", index);
     BerechneWennNoetig();
@@ -213,9 +234,7 @@ double TLStTabBase::GetDoub(int index)
         Tabellenstufe(m_stufenEinkommen);
         m_int[liZeitraum] = zeitraum;
     }
-    const double ergebnis =
-        index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
-    return InAnzeige(ergebnis);
+    return index == leVorsorgepauschale ? static_cast<double>(m_vorsorgepauschale) : m_erg[index];
 }
 
 bool TLStTabBase::ZusatztabelleAngewendet()
@@ -273,7 +292,7 @@ double TLStTabBase::FreibetragUmgerechnet() const
 std::unique_ptr<TLStTabBase> TLStTabBase::NeueInstanz() const
 {
     VT_ASSERT(m_erzeuger != nullptr, "Tarifobjekt nicht von CreateLStTab erzeugt");
-    return m_erzeuger();
+    return m_erzeuger(m_jahr, m_monat);
 }
 
 double TLStTabBase::Tabellenkonstante() const

@@ -125,10 +125,13 @@ enum TLStErgIndex : int {
 };
 
 class TLStTabBase;
-template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab();
+template <class T> std::unique_ptr<TLStTabBase> ErzeugeLStTab(int jahr, int monat);
 
 class TLStTabBase {
 public:
+    // The largest input a setter takes, either sign: amounts are in hundredths.
+    static constexpr double kHoechstwert = 1e15;
+
     static constexpr int kAnzahlBool = 8;
     static constexpr int kAnzahlInt = 8;
     static constexpr int kAnzahlCurr = 9;
@@ -140,9 +143,11 @@ public:
     TLStTabBase(const TLStTabBase&) = delete;
     TLStTabBase& operator=(const TLStTabBase&) = delete;
 
-    // Second construction phase: the period's values and the input defaults taken from them
-    // (the factory calls it).
+    // Second construction phase: the period's values and the input defaults taken from them.
     void Init();
+    // The same, with the contribution ceilings and rates of the year and month as the defaults
+    // of their inputs (the factory calls it).
+    void Init(int jahr, int monat);
 
     void SetBool(int index, bool wert);
     virtual void SetInt(int index, std::int32_t wert);
@@ -157,6 +162,11 @@ public:
 
     // Result in the display currency; recomputes when an input changed since the last read.
     double GetDoub(int index);
+    // A result in the tariff's own currency: a tax derived from it (the church tax) is computed
+    // there and only then converted, as the tables do.
+    double GetDoubTarif(int index);
+    // An amount of the tariff's currency in the display currency, rounded to whole cents.
+    double Anzeigebetrag(double betrag) const { return InAnzeige(betrag); }
     bool ZusatztabelleAngewendet();
     virtual double GetValue(int index);
     bool Berechnet() const { return m_berechnet; }
@@ -247,8 +257,8 @@ protected:
 
     // Annual amount to the pay period: lower bound (cut) and upper bound.
     void AufZeitraum(long double jahresbetrag, double& unten, double& oben) const;
-    // Inline: a long double handed to a function travels through memory (bench/README.md);
-    // this runs several times per computation.
+    // The period's share of an annual amount, cut: a twelfth for a month, 7/360 for a week and
+    // 1/360 for a day, as the flow charts extrapolate the pay.
     double AufZeitraumUnten(long double jahresbetrag) const
     {
         static constexpr TExtKonstante kZwoelftel{1.0L / 12};
@@ -313,15 +323,17 @@ protected:
     double m_tabellenJahresbetrag = 0;
 
 private:
-    template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab();
-    std::unique_ptr<TLStTabBase> (*m_erzeuger)() = nullptr;
+    template <class T> friend std::unique_ptr<TLStTabBase> ErzeugeLStTab(int jahr, int monat);
+    std::unique_ptr<TLStTabBase> (*m_erzeuger)(int jahr, int monat) = nullptr;
+    int m_jahr = 0;
+    int m_monat = 0;
     [[noreturn]] static void UnbekannterIndex(const char* methode, int index);
     static void PruefeInt(int index, std::int32_t wert);
     // Amounts and rates must be numbers a computation can carry to the cent: no infinity, and
     // nothing beyond ten thousand billion units.
     static void PruefeBetrag(char art, const char* methode, int index, double wert)
     {
-        if (!(std::isfinite(wert) && std::fabs(wert) <= 1e15))
+        if (!(std::isfinite(wert) && std::fabs(wert) <= kHoechstwert))
             BetragUngueltig(art, methode, index);
     }
     [[noreturn]] static void BetragUngueltig(char art, const char* methode, int index);

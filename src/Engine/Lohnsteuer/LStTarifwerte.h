@@ -20,17 +20,15 @@ struct TTarifZonen {
     double g;
 };
 
+// The contribution ceilings and rates the provision allowance counts are no values of a tariff
+// period but of the year: the factory takes them from the social-insurance tables
+// (Engine/Sozialversicherung/SVVorgaben.h).
 struct TLStTarifwerte {
     // Defaults of the double inputs of the same names (ldGrundfreibetrag ..); a caller may set
     // others.
     double grundfreibetrag = 0;      // basic allowance, § 32a Abs. 1 Satz 2 Nr. 1 EStG
     double kinderfreibetrag = 0;     // per child of both parents, with the allowance for care
                                      // and education, § 32 Abs. 6 EStG
-    double bbgKV = 0;                // contribution ceiling of health and care, § 223 Abs. 3 SGB V
-    double bbgRV = 0;                // contribution ceiling of the pension insurance (west until
-                                     // 2024), § 159 SGB VI
-    double rvSatz = 0;               // pension contribution rate in percent, § 158 SGB VI
-    double kvZusatzDurchschnitt = 0; // average additional health rate in percent, § 242a SGB V
 
     // Share of the pension contribution counted in the provision allowance: § 10c Abs. 2 EStG
     // until 2009, § 39b Abs. 4 EStG from 2010.
@@ -52,22 +50,15 @@ struct TLStTarifwerte {
 // 1990 to 2004: no input defaults.
 inline constexpr TLStTarifwerte kTarifwerteBis2004{};
 
-inline constexpr TLStTarifwerte kTarifwerte2005{.bbgRV = 62400, .rvSatz = 19.5, .rvAnteil = 0.2};
-inline constexpr TLStTarifwerte kTarifwerte2006{
-    .kinderfreibetrag = 5808, .bbgRV = 63000, .rvSatz = 19.5, .rvAnteil = 0.24};
-inline constexpr TLStTarifwerte kTarifwerte2007{
-    .kinderfreibetrag = 5808, .bbgRV = 63000, .rvSatz = 19.9, .rvAnteil = 0.28};
-inline constexpr TLStTarifwerte kTarifwerte2008{
-    .kinderfreibetrag = 5808, .bbgRV = 63600, .rvSatz = 19.9, .rvAnteil = 0.32};
-inline constexpr TLStTarifwerte kTarifwerte2009{
-    .kinderfreibetrag = 6024, .bbgRV = 64800, .rvSatz = 19.9, .rvAnteil = 0.36};
+inline constexpr TLStTarifwerte kTarifwerte2005{.rvAnteil = 0.2};
+inline constexpr TLStTarifwerte kTarifwerte2006{.kinderfreibetrag = 5808, .rvAnteil = 0.24};
+inline constexpr TLStTarifwerte kTarifwerte2007{.kinderfreibetrag = 5808, .rvAnteil = 0.28};
+inline constexpr TLStTarifwerte kTarifwerte2008{.kinderfreibetrag = 5808, .rvAnteil = 0.32};
+inline constexpr TLStTarifwerte kTarifwerte2009{.kinderfreibetrag = 6024, .rvAnteil = 0.36};
 
 inline constexpr TLStTarifwerte kTarifwerte2010{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
-    .bbgKV = 45000,
-    .bbgRV = 66000,
-    .rvSatz = 19.9,
     .rvAnteil = 0.4,
     .zonen = {912.17, 1400, 13470, 228.74, 2397, 1038, 52882, 8172, 250731, 15694},
     .arbeitnehmerpauschbetrag = 920,
@@ -83,9 +74,6 @@ inline constexpr TLStTarifwerte kTarifwerte2010{
 inline constexpr TLStTarifwerte kTarifwerte2011{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
-    .bbgKV = 44550,
-    .bbgRV = 66000,
-    .rvSatz = 19.9,
     .rvAnteil = 0.44,
     .zonen = {912.17, 1400, 13470, 228.74, 2397, 1038, 52882, 8172, 250731, 15694},
     .arbeitnehmerpauschbetrag = 920,
@@ -101,9 +89,6 @@ inline constexpr TLStTarifwerte kTarifwerte2011{
 inline constexpr TLStTarifwerte kTarifwerte2012{
     .grundfreibetrag = 8004,
     .kinderfreibetrag = 7008,
-    .bbgKV = 45900,
-    .bbgRV = 67200,
-    .rvSatz = 19.6,
     .rvAnteil = 0.48,
     .zonen = {912.17, 1400, 13470, 228.74, 2397, 1038, 52882, 8172, 250731, 15694},
     .arbeitnehmerpauschbetrag = 1000,
@@ -119,9 +104,6 @@ inline constexpr TLStTarifwerte kTarifwerte2012{
 inline constexpr TLStTarifwerte kTarifwerte2013{
     .grundfreibetrag = 8130,
     .kinderfreibetrag = 7008,
-    .bbgKV = 47250,
-    .bbgRV = 69600,
-    .rvSatz = 18.9,
     .rvAnteil = 0.52,
     .zonen = {933.70, 1400, 13470, 228.74, 2397, 1014, 52882, 8196, 250731, 15718},
     .arbeitnehmerpauschbetrag = 1000,
@@ -137,9 +119,6 @@ inline constexpr TLStTarifwerte kTarifwerte2013{
 inline constexpr TLStTarifwerte kTarifwerte2014{
     .grundfreibetrag = 8354,
     .kinderfreibetrag = 7008,
-    .bbgKV = 48600,
-    .bbgRV = 71400,
-    .rvSatz = 18.9,
     .rvAnteil = 0.56,
     .zonen = {974.58, 1400, 13470, 228.74, 2397, 971, 52882, 8239, 250731, 15761},
     .arbeitnehmerpauschbetrag = 1000,
@@ -156,9 +135,6 @@ inline constexpr TLStTarifwerte kTarifwerte2014{
 inline constexpr TLStTarifwerte kTarifwerte2015{
     .grundfreibetrag = 8354,
     .kinderfreibetrag = 7008,
-    .bbgKV = 49500,
-    .bbgRV = 72600,
-    .rvSatz = 18.7,
     .rvAnteil = 0.6,
     .zonen = {974.58, 1400, 13470, 228.74, 2397, 971, 52882, 8239, 250731, 15761},
     .arbeitnehmerpauschbetrag = 1000,
@@ -175,9 +151,6 @@ inline constexpr TLStTarifwerte kTarifwerte2015{
 inline constexpr TLStTarifwerte kTarifwerte2015geaendert{
     .grundfreibetrag = 8472,
     .kinderfreibetrag = 7152,
-    .bbgKV = 49500,
-    .bbgRV = 72600,
-    .rvSatz = 18.7,
     .rvAnteil = 0.6,
     .zonen = {997.60, 1400, 13470, 228.74, 2397, 948.68, 52882, 8261.29, 250731, 15783.19},
     .arbeitnehmerpauschbetrag = 1000,
@@ -193,9 +166,6 @@ inline constexpr TLStTarifwerte kTarifwerte2015geaendert{
 inline constexpr TLStTarifwerte kTarifwerte2016{
     .grundfreibetrag = 8652,
     .kinderfreibetrag = 7248,
-    .bbgKV = 50850,
-    .bbgRV = 74400,
-    .rvSatz = 18.7,
     .rvAnteil = 0.64,
     .zonen = {993.62, 1400, 13670, 225.40, 2397, 952.48, 53666, 8394.14, 254447, 16027.52},
     .arbeitnehmerpauschbetrag = 1000,
@@ -211,9 +181,6 @@ inline constexpr TLStTarifwerte kTarifwerte2016{
 inline constexpr TLStTarifwerte kTarifwerte2017{
     .grundfreibetrag = 8820,
     .kinderfreibetrag = 7356,
-    .bbgKV = 52200,
-    .bbgRV = 76200,
-    .rvSatz = 18.7,
     .rvAnteil = 0.68,
     .zonen = {1007.27, 1400, 13770, 223.76, 2397, 939.57, 54058, 8475.44, 256304, 16164.53},
     .arbeitnehmerpauschbetrag = 1000,
@@ -229,9 +196,6 @@ inline constexpr TLStTarifwerte kTarifwerte2017{
 inline constexpr TLStTarifwerte kTarifwerte2018{
     .grundfreibetrag = 9000,
     .kinderfreibetrag = 7428,
-    .bbgKV = 53100,
-    .bbgRV = 78000,
-    .rvSatz = 18.6,
     .rvAnteil = 0.72,
     .zonen = {997.80, 1400, 13997, 220.13, 2397, 948.49, 54950, 8621.75, 260533, 16437.70},
     .arbeitnehmerpauschbetrag = 1000,
@@ -247,10 +211,6 @@ inline constexpr TLStTarifwerte kTarifwerte2018{
 inline constexpr TLStTarifwerte kTarifwerte2019{
     .grundfreibetrag = 9168,
     .kinderfreibetrag = 7620,
-    .bbgKV = 54450,
-    .bbgRV = 80400,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 0.9,
     .rvAnteil = 0.76,
     .zonen = {980.14, 1400, 14255, 216.16, 2397, 965.58, 55961, 8780.90, 265327, 16740.68},
     .arbeitnehmerpauschbetrag = 1000,
@@ -266,10 +226,6 @@ inline constexpr TLStTarifwerte kTarifwerte2019{
 inline constexpr TLStTarifwerte kTarifwerte2020{
     .grundfreibetrag = 9408,
     .kinderfreibetrag = 7812,
-    .bbgKV = 56250,
-    .bbgRV = 82800,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.1,
     .rvAnteil = 0.8,
     .zonen = {972.87, 1400, 14533, 212.02, 2397, 972.79, 57052, 8963.74, 270501, 17078.74},
     .arbeitnehmerpauschbetrag = 1000,
@@ -285,10 +241,6 @@ inline constexpr TLStTarifwerte kTarifwerte2020{
 inline constexpr TLStTarifwerte kTarifwerte2021{
     .grundfreibetrag = 9744,
     .kinderfreibetrag = 8388,
-    .bbgKV = 58050,
-    .bbgRV = 85200,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.3,
     .rvAnteil = 0.84,
     .zonen = {995.21, 1400, 14754, 208.85, 2397, 950.96, 57919, 9136.63, 274613, 17374.99},
     .arbeitnehmerpauschbetrag = 1000,
@@ -305,10 +257,6 @@ inline constexpr TLStTarifwerte kTarifwerte2021{
 inline constexpr TLStTarifwerte kTarifwerte2022{
     .grundfreibetrag = 9984,
     .kinderfreibetrag = 8388,
-    .bbgKV = 58050,
-    .bbgRV = 84600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.3,
     .rvAnteil = 0.88,
     .zonen = {1008.70, 1400, 14927, 206.43, 2397, 938.24, 58597, 9267.53, 277826, 17602.28},
     .arbeitnehmerpauschbetrag = 1000,
@@ -325,10 +273,6 @@ inline constexpr TLStTarifwerte kTarifwerte2022{
 inline constexpr TLStTarifwerte kTarifwerte2022geaendert{
     .grundfreibetrag = 10347,
     .kinderfreibetrag = 8388,
-    .bbgKV = 58050,
-    .bbgRV = 84600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.3,
     .rvAnteil = 0.88,
     .zonen = {1088.67, 1400, 14927, 206.43, 2397, 869.32, 58597, 9336.45, 277826, 17671.20},
     .arbeitnehmerpauschbetrag = 1200,
@@ -345,10 +289,6 @@ inline constexpr TLStTarifwerte kTarifwerte2022geaendert{
 inline constexpr TLStTarifwerte kTarifwerte2023{
     .grundfreibetrag = 10908,
     .kinderfreibetrag = 8952,
-    .bbgKV = 59850,
-    .bbgRV = 87600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.6,
     .rvAnteil = 1.0,
     .zonen = {979.18, 1400, 16000, 192.59, 2397, 966.53, 62810, 9972.98, 277826, 18307.73},
     .arbeitnehmerpauschbetrag = 1200,
@@ -365,10 +305,6 @@ inline constexpr TLStTarifwerte kTarifwerte2023{
 inline constexpr TLStTarifwerte kTarifwerte2023geaendert{
     .grundfreibetrag = 10908,
     .kinderfreibetrag = 8952,
-    .bbgKV = 59850,
-    .bbgRV = 87600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.6,
     .rvAnteil = 1.0,
     .zonen = {979.18, 1400, 16000, 192.59, 2397, 966.53, 62810, 9972.98, 277826, 18307.73},
     .arbeitnehmerpauschbetrag = 1230,
@@ -385,10 +321,6 @@ inline constexpr TLStTarifwerte kTarifwerte2023geaendert{
 inline constexpr TLStTarifwerte kTarifwerte2024{
     .grundfreibetrag = 11604,
     .kinderfreibetrag = 9312,
-    .bbgKV = 62100,
-    .bbgRV = 90600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 1.7,
     .rvAnteil = 1.0,
     .zonen = {922.98, 1400, 17006, 181.19, 2397, 1025.38, 66761, 10602.13, 277826, 18936.88},
     .arbeitnehmerpauschbetrag = 1230,
@@ -405,10 +337,6 @@ inline constexpr TLStTarifwerte kTarifwerte2024{
 inline constexpr TLStTarifwerte kTarifwerte2025{
     .grundfreibetrag = 11784,
     .kinderfreibetrag = 9540,
-    .bbgKV = 66150,
-    .bbgRV = 96600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 2.5,
     .rvAnteil = 1.0,
     .zonen = {954.80, 1400, 17006, 181.19, 2397, 991.21, 66761, 10636.31, 277826, 18971.06},
     .arbeitnehmerpauschbetrag = 1230,
@@ -425,10 +353,6 @@ inline constexpr TLStTarifwerte kTarifwerte2025{
 inline constexpr TLStTarifwerte kTarifwerte2025geaendert{
     .grundfreibetrag = 12096,
     .kinderfreibetrag = 9600,
-    .bbgKV = 66150,
-    .bbgRV = 96600,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 2.5,
     .rvAnteil = 1.0,
     .zonen = {932.30, 1400, 17444, 176.64, 2397, 1015.13, 68481, 10911.92, 277826, 19246.67},
     .arbeitnehmerpauschbetrag = 1230,
@@ -445,10 +369,6 @@ inline constexpr TLStTarifwerte kTarifwerte2025geaendert{
 inline constexpr TLStTarifwerte kTarifwerte2026{
     .grundfreibetrag = 12348,
     .kinderfreibetrag = 9756,
-    .bbgKV = 69750,
-    .bbgRV = 101400,
-    .rvSatz = 18.6,
-    .kvZusatzDurchschnitt = 2.9,
     .rvAnteil = 1.0,
     .zonen = {914.51, 1400, 17800, 173.10, 2397, 1034.87, 69879, 11135.63, 277826, 19470.38},
     .arbeitnehmerpauschbetrag = 1230,

@@ -15,9 +15,21 @@ constexpr double SolZSatzJahr(int jahr)
     return jahr <= 1997 ? 7.5 : 5.5;
 }
 
-// The rate that the tariff of a pay period applies to the wage tax: from 1995 on. The tariff
-// computes no surcharge for 1991 and 1992 (the statement shows it undetermined).
+// The rate on the wage tax of pay periods ending after 30 June 1991 and before 1 July 1992
+// (Solidaritätszuschlaggesetz of 24 June 1991, § 4: 7.5 percent of the wage tax).
+inline constexpr double kSolZSatz1991 = 7.5;
+
+// The rate that the tariff of a pay period applies to the wage tax from 1995 on; the pay
+// periods of 1991 and 1992 are taxed by SolZSatzMonat.
 constexpr double SolZSatz(int jahr)
 {
     return jahr >= 1995 ? SolZSatzJahr(jahr) : 0.0;
+}
+
+// The rate on the wage tax of a pay period ending in the month, and on other payments paid in it.
+constexpr double SolZSatzMonat(int jahr, int monat)
+{
+    if ((jahr == 1991 && monat >= 7) || (jahr == 1992 && monat <= 6))
+        return kSolZSatz1991;
+    return SolZSatz(jahr);
 }

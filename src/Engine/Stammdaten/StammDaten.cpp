@@ -51,7 +51,14 @@ void TStammListeDaten::CreateValues()
 
 void TStammListeDaten::FlagsAktualisieren()
 {
-    const int markiert = m_liste->SelCount();
-    m_loeschen->SetValue(markiert > 0);
-    m_ok->SetValue(markiert == 1);
+    bool loeschbar = false;
+    for (int i = 0; i < m_liste->Count() && !loeschbar; ++i)
+        loeschbar = m_liste->GetSelected(i) && Loeschbar(m_liste->GetItem(i));
+    m_loeschen->SetValue(loeschbar);
+    m_ok->SetValue(m_liste->SelCount() == 1);
+}
+
+bool TStammListeDaten::Loeschbar(const std::string&) const
+{
+    return true;
 }

@@ -43,8 +43,10 @@ public:
     TStringListValue& Liste() const { return *m_liste; }
     TBoolean& LoeschenFlag() const { return *m_loeschen; }
     TBoolean& OKFlag() const { return *m_ok; }
-    // "LoeschenFlag": at least one entry selected; "OKFlag": exactly one.
+    // "LoeschenFlag": at least one entry selected that may be deleted; "OKFlag": exactly one.
     void FlagsAktualisieren();
+    // Whether the entry `name` may be deleted (every one unless a list says otherwise).
+    virtual bool Loeschbar(const std::string& name) const;
 
 protected:
     void CreateValues() override;

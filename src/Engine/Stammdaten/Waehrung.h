@@ -84,6 +84,8 @@ public:
     }
 
     TStringListValue& Waehrungen() const { return Liste(); }
+    // "DM" and "Euro" are always offered.
+    bool Loeschbar(const std::string& name) const override { return !IstFesteWaehrung(name); }
 };
 
 class TWaehrungen : public TStammListenBerechnung {

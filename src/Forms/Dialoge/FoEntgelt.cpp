@@ -47,7 +47,7 @@ TFoEntgelt::TFoEntgelt(QWidget* parent) : TEintragDialog(parent)
     m_text->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     textZeile->addWidget(m_text, 1);
     textZeile->addWidget(new QLabel("(optional)", this));
-    m_txtLoeschen = Gebunden(Neu<TMVCButton>(this, this, "bnTxtLoeschen"), "TextLoeschen");
+    m_txtLoeschen = Neu<TMVCButton>(this, this, "bnTxtLoeschen");
     m_txtLoeschen->setText("Lös&chen");
     m_txtLoeschen->setAutoDefault(false);
     textZeile->addWidget(m_txtLoeschen);
@@ -66,6 +66,9 @@ TFoEntgelt::TFoEntgelt(QWidget* parent) : TEintragDialog(parent)
         f->addRow(box);
     };
     betrag("ebBetrag", "Betrag", "&Betrag:");
+    // Tab goes from the text to the amount, whether the text is a stored one (the button enabled)
+    // or not; deleting a stored text is the rarer step.
+    Gebunden(m_txtLoeschen, "TextLoeschen");
     check("chVersorgungsbezug", "Versorgungsbezug", "&Versorgungsbezug");
     check("chAbfindung", "Abfindung", "&Entschädigung (steuerpflichtig)");
     check("chMehrJhrig", "MehrJhrig", "Vergütung für &mehrjährige Tätigkeit");
@@ -76,6 +79,8 @@ TFoEntgelt::TFoEntgelt(QWidget* parent) : TEintragDialog(parent)
     betrag("ebPauschSatz", "PauschSatz", "&Lohnsteuersatz:");
     betrag("ebPKiStSatz", "PKiStSatz", "&Kirchensteuersatz:");
     check("chNetto", "NettoVereinb", "&Nettolohnvereinbarung");
+    // "S&onstiger Bezug" has the O: Enter presses OK.
+    bnOK()->setText("OK");
     connect(m_txtLoeschen, &QPushButton::clicked, this, &TFoEntgelt::bnTxtLoeschenClick);
 }
 

@@ -159,11 +159,13 @@ TFoEntgelteMenue::TFoEntgelteMenue(QWidget* parent) : TListenDialog(parent)
     betrag("ebJahresHB", "Hinzurechnungsbetrag", "stJahresHB",
            "Jahreshinzurechnungsbetrag lt. LSt-Karte (in ", true);
     check("chNegJAL", "NegJAL", "Ne&gativer Jahresarbeitslohn");
-    check("chManuBBG", "ManuBBG", "&Beitragsbemessungsgrenzen manuell");
-    // The entered ceilings are those of the months paid so far, not of the year; the payroll
-    // keeps the statutory one for a ceiling left at 0.
-    auto* hinweis = new QLabel("Grenzen für die bisher abgerechneten Monate des Jahres\n"
-                               "(0,00: die gesetzliche Grenze)",
+    check("chManuBBG", "ManuBBG", "&Beitragsbemessungsgrenzen manuell (Rest für diese Abrechnung)");
+    // The payroll scales each entry to a year (360 / SV-Tage) and takes it as this statement's
+    // ceiling: what is left of the pro-rata annual ceiling after the pay already charged this
+    // year (Section 23a SGB IV). A ceiling left at 0 keeps the statutory one.
+    auto* hinweis = new QLabel("Für diese Abrechnung verbleibende Grenzen: anteilige Jahresgrenze\n"
+                               "bis einschließlich dieses Monats minus das in diesem Jahr\n"
+                               "bereits verbeitragte Entgelt (0,00: die gesetzliche Grenze)",
                                m_sonstigeBez);
     hinweis->setObjectName("stBBGHinweis");
     f->addRow(hinweis);
@@ -172,7 +174,9 @@ TFoEntgelteMenue::TFoEntgelteMenue(QWidget* parent) : TListenDialog(parent)
     betrag("ebBBGAV", "BBGAV", "stBBGAV", "Arbeitslosenversicherung  (in ", true);
     for (const char* name : {"ebBBGKV", "ebBBGRV", "ebBBGAV"})
         m_sonstigeBez->findChild<QWidget*>(name)->setToolTip(
-            "Beitragsbemessungsgrenze für die bisher abgerechneten Monate des Jahres; "
+            "Für diese Abrechnung verbleibende Beitragsbemessungsgrenze: die anteilige "
+            "Jahresgrenze bis einschließlich dieses Monats minus das in diesem Jahr bereits "
+            "verbeitragte Entgelt (z. B. 12 x 5.812,50 - 11 x 5.500,00 = 9.250,00); "
             "0,00 steht für die gesetzliche Grenze");
     Haupt()->addWidget(m_sonstigeBez);
     // The dialog is as large as its contents: hiding the group shrinks it, showing it grows it.

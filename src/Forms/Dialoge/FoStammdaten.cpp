@@ -4,6 +4,7 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Stammdaten/Kasse.h"
 #include "Engine/Stammdaten/Waehrung.h"
+#include "Gui/Hinweise.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -119,6 +120,19 @@ QPushButton* TFoStammListe::StandardKnopf() const
     return StammListe()->ListenDaten().Liste().SelCount() < 2 ? bnAendern() : nullptr;
 }
 
+void TFoStammListe::AfterRefresh()
+{
+    TListenDialog::AfterRefresh();
+    // Marked entries that the list never deletes: the button says why it is not available.
+    const bool verweigert = m_art.nichtLoeschbar && StammListe() &&
+                            StammListe()->ListenDaten().Liste().SelCount() > 0 &&
+                            !bnLoeschen()->isEnabled();
+    const QString hinweis =
+        verweigert ? NichtVerfuegbar(QString::fromUtf8(m_art.nichtLoeschbar)) : QString();
+    bnLoeschen()->setToolTip(hinweis);
+    bnLoeschen()->setStatusTip(hinweis);
+}
+
 void TFoStammListe::Gespeichert(const QString& name)
 {
     if (StammListe())
@@ -146,7 +160,7 @@ QStringList TFoStammListe::LoeschKandidaten() const
         return namen;
     const TStringListValue& liste = StammListe()->ListenDaten().Liste();
     for (int i = 0; i < liste.Count(); ++i)
-        if (liste.GetSelected(i) && (!m_art.loeschbar || m_art.loeschbar(liste.GetItem(i))))
+        if (liste.GetSelected(i) && StammListe()->ListenDaten().Loeschbar(liste.GetItem(i)))
             namen << Q(liste.GetItem(i));
     return namen;
 }
@@ -190,7 +204,7 @@ std::optional<QString> TFoKassenMenue::Ausfuehren(const QString& auswahl)
 TFoWaehrungenMenue::TFoWaehrungenMenue()
     : TFoStammListe({"Währungen", "lbWaehrungen", kWaehrungenSektion, "Wollen Sie die Waehrung ",
                      " markierten Waehrungen wirklich löschen?", &EditWaehrung,
-                     [](std::string_view name) { return !IstFesteWaehrung(name); }},
+                     "die Währungen DM und Euro fest eingebaut sind."},
                     MakeComponent<TWaehrungen>(nullptr, std::string()))
 {
     setObjectName("FoWaehrungenMenue");

@@ -40,13 +40,15 @@ protected:
         const char* mehrere; // ... " markierten Krankenkassen wirklich löschen?"
         // The edit dialog for the entry `name` (a new one when empty); the saved name on OK.
         std::optional<QString> (*bearbeiten)(const QString& name);
-        // Whether a marked entry really goes when deleting (nullptr: every one).
-        bool (*loeschbar)(std::string_view name);
+        // Why the marked entries cannot be deleted when the list refuses them all (nullptr:
+        // the list deletes every entry).
+        const char* nichtLoeschbar;
     };
     // Binds the dialog to a copy of `liste` and loads it from the file.
     TFoStammListe(const TArt& art, std::unique_ptr<TStammListenBerechnung> liste);
 
     QPushButton* StandardKnopf() const override;
+    void AfterRefresh() override;
     void Neu() override;
     void Aendern() override;
     QStringList LoeschKandidaten() const override;

@@ -422,7 +422,10 @@ void TFoEntgeltabrechnung::AfterRefresh()
     const bool kindergeld = KindergeldAufAbrechnung(jahr);
     m_paKindergeld->setVisible(kindergeld);
     m_paMZTab->setVisible(!kindergeld);
-    m_chOstBBGKV->setVisible(!d->Gleitzone->IsEnabled());
+    // Before April 2003 there is no transition zone: its place shows the eastern ceiling.
+    const bool gleitzone = d->Gleitzone->IsEnabled();
+    m_chGleitzone->setVisible(gleitzone);
+    m_chOstBBGKV->setVisible(!gleitzone);
     const bool plSt = d->PLSt->GetValue();
     m_bnVergleich->setVisible(!plSt);
     m_chMTabZ->setVisible(!d->PLSt->IsEnabled());
@@ -703,15 +706,27 @@ void TFoEntgeltabrechnung::TabellenNachricht(TTabellenNachricht art, const QMeta
 QMenu* TFoEntgeltabrechnung::CreatePagePopup()
 {
     QMenu* popup = TMainPageForm::CreatePagePopup();
-    // The contribution table's pair goes before the closing group of the popup.
-    const auto item = [this, popup](const char* name, const QString& text, auto aktion) {
+    // The tables' items go between "Drucken" and the closing group ("Beenden" stays last).
+    QAction* schluss = nullptr;
+    for (QAction* vorhanden : popup->actions()) {
+        if (GroupIndex(*vorhanden) > 1) {
+            schluss = vorhanden;
+            break;
+        }
+    }
+    const auto item = [this, popup, schluss](const char* name, const QString& text, auto aktion) {
         auto* a = new QAction(text, this);
         a->setObjectName(name);
         SetGroupIndex(*a, 1);
         connect(a, &QAction::triggered, this, aktion);
-        popup->addAction(a);
+        popup->insertAction(schluss, a);
         return a;
     };
+    popup->insertSeparator(schluss);
+    m_pmiLStTabelleOeffnen = item("pmiLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen",
+                                  [this] { LStTabOpenImageClick(); });
+    m_pmiLStTabelleSchliessen = item("pmiLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen",
+                                     [this] { LStTabCloseImageClick(false); });
     m_pmiSVTabelleOeffnen = item("pmiSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen",
                                  [this] { SVTabOpenImageClick(); });
     m_pmiSVTabelleSchliessen =
@@ -722,9 +737,12 @@ QMenu* TFoEntgeltabrechnung::CreatePagePopup()
 
 void TFoEntgeltabrechnung::PagePopupMenuePopup()
 {
-    const bool offen = FormOfClassExists(TFoSVTabelle::staticMetaObject);
-    m_pmiSVTabelleOeffnen->setVisible(!offen);
-    m_pmiSVTabelleSchliessen->setVisible(offen);
+    const bool lst = FormOfClassExists(TFoLStTabelle::staticMetaObject);
+    m_pmiLStTabelleOeffnen->setVisible(!lst);
+    m_pmiLStTabelleSchliessen->setVisible(lst);
+    const bool sv = FormOfClassExists(TFoSVTabelle::staticMetaObject);
+    m_pmiSVTabelleOeffnen->setVisible(!sv);
+    m_pmiSVTabelleSchliessen->setVisible(sv);
 }
 
 void TFoEntgeltabrechnung::TabellenSymboleAktualisieren()

@@ -146,6 +146,8 @@ private:
     QToolButton* m_lstTabOpenImage = nullptr;
     QToolButton* m_lstTabCloseImage = nullptr;
     TTabellenSymbol* m_svTab = nullptr;
+    QAction* m_pmiLStTabelleOeffnen = nullptr;
+    QAction* m_pmiLStTabelleSchliessen = nullptr;
     QAction* m_pmiSVTabelleOeffnen = nullptr;
     QAction* m_pmiSVTabelleSchliessen = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "Engine/Stammdaten/Waehrung.h"
 #include "Forms/Dialoge/AbrgDruck.h"
 #include "Forms/Seiten/SeitenZeilen.h"
+#include "Gui/Hinweise.h"
 #include "Gui/MVCButton.h"
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
@@ -94,7 +95,12 @@ TFoGeringfuegigBeschaeftigt::TFoGeringfuegigBeschaeftigt(QWidget* parent) : TMai
     Aufbauen();
 }
 
-TFoGeringfuegigBeschaeftigt::~TFoGeringfuegigBeschaeftigt() = default;
+TFoGeringfuegigBeschaeftigt::~TFoGeringfuegigBeschaeftigt()
+{
+    // The notice is about this page's figures.
+    if (m_grenzeGemeldet)
+        StatuszeileZeigen(QString());
+}
 
 std::span<const TBindung> TFoGeringfuegigBeschaeftigt::Bindungen()
 {
@@ -309,6 +315,10 @@ void TFoGeringfuegigBeschaeftigt::AfterRefresh()
 
     KiFBMarkieren();
     setWindowTitle(Seitentitel(QString::fromStdString(d->GrenzeText())));
+    const QString grenze = QString::fromStdString(d->GrenzeHinweis());
+    if (!grenze.isEmpty() || m_grenzeGemeldet)
+        StatuszeileZeigen(grenze);
+    m_grenzeGemeldet = !grenze.isEmpty();
 }
 
 void TFoGeringfuegigBeschaeftigt::KiFBMarkieren()

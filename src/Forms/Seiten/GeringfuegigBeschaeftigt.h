@@ -70,6 +70,8 @@ private:
     void WahlSetzen(const char* wahl, int wert);
 
     bool m_kiFBMarkiert = false;
+    // The status line says that the pay is above the month's limit.
+    bool m_grenzeGemeldet = false;
 
     TMVCComboBox* m_cbKiFB = nullptr;
     QRadioButton* m_rbPLSt = nullptr;

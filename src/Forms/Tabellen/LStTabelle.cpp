@@ -38,14 +38,14 @@ QString SatzText(double satz)
     return Text(FloatToBetragStr(satz == std::trunc(satz) ? 0 : 2, satz)) + " v.H.";
 }
 
-QString SolZSatzText(int jahr)
+QString SolZSatzText(int jahr, int monat)
 {
-    const double satz = SolZSatzJahr(jahr);
+    // The rate on the wage tax of the table's pay periods: from July 1991 to June 1992 the
+    // 7.5 percent of those months.
+    const double satz = SolZSatzMonat(jahr, monat);
     if (satz == 0)
         return "SolZ: keiner";
-    // As the tables print it: "7,5" and "3,75".
-    const unsigned char stellen = satz * 10 == std::trunc(satz * 10) ? 1 : 2;
-    return "SolZ: " + Text(FloatToBetragStr(stellen, satz)) + " v.H.";
+    return "SolZ: " + Text(FloatToBetragStr(1, satz)) + " v.H.";
 }
 
 // An item's hint: in the status line and as its tooltip, so that a disabled item says why.
@@ -195,7 +195,7 @@ void TFoLStTabelle::Oeffnen(const TLStTabelleVorgaben& v)
     setWindowTitle(
         Text("LSt-Tabelle " + m_tab->Name() + " (" + v.zeitraumName + ") " + v.waehrungName));
     m_paTabHinweis->setVisible(LohnsteuerOhneStufen(v.jahr));
-    m_stSolZSatz->setText(SolZSatzText(v.jahr));
+    m_stSolZSatz->setText(SolZSatzText(v.jahr, v.monat));
     m_kiStSatz = v.kirchensteuersatz;
     m_stKiStSatz->setText(SatzText(m_kiStSatz));
     m_tab->SetBool(lbKirchensteuer, m_kiStSatz > 0);
@@ -353,8 +353,9 @@ TFoLStTabelle::TZeile TFoLStTabelle::ZeilenTexte(double betrag)
     try {
         const double lst = Anzeige(m_tab->LohnsteuerFuer(betrag), true);
         zeile.lohnsteuer = (m_tab->ZusatztabelleAngewendet() ? "Z  " : "") + Betrag2(lst * 0.01);
-        const double basis = Anzeige(m_tab->GetDoub(leKiStBasis), true);
-        zeile.kirchensteuer = Betrag2(Abschneiden(basis * m_kiStSatz * 0.01) * 0.01);
+        // Cut in the tariff's currency, then converted, as the statement does.
+        const double kirchensteuer = Abschneiden(m_tab->GetDoub(leKiStBasis) * m_kiStSatz * 0.01);
+        zeile.kirchensteuer = Betrag2(Anzeige(kirchensteuer, true) * 0.01);
         zeile.solz = Betrag2(Anzeige(m_tab->GetDoub(leSolZ), true) * 0.01);
     } catch (const std::exception&) {
         // A tariff that refuses the settings (no tax class) shows empty cells, not a dialog per

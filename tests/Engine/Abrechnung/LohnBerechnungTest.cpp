@@ -2,6 +2,7 @@
 // directions of the computation (gross, net, wage tax given).
 #include "Engine/Abrechnung/DetailEntgelte.h"
 #include "Engine/Abrechnung/Jahresbetraege.h"
+#include "Engine/Abrechnung/LohnEingaben.h"
 #include "Engine/Abrechnung/LohnTestSupport.h"
 #include "Engine/Sozialversicherung/Kammer.h"
 #include "Options/OptionenVtrl.h"
@@ -67,6 +68,31 @@ TEST_F(LohnTest, TaxClassesOrderAsTheLawDoes)
     EXPECT_DOUBLE_EQ(lst[1], lst[4]);
     EXPECT_LT(lst[4], lst[5]);
     EXPECT_LT(lst[5], lst[6]);
+}
+
+// The statement passes the tariff the ceilings and rates the options hold, and a fresh home holds
+// their defaults: the tariff on its own defaults (as lstcase computes) gives the same wage tax,
+// every year, on a pay above every ceiling.
+TEST_F(LohnTest, TariffDefaultsAreTheStatementsCeilingsAndRates)
+{
+    for (int jahr = 1990; jahr <= 2027; ++jahr) {
+        d.Jahr->SetValue(jahr);
+        const auto monat = static_cast<std::uint16_t>(d.Monat->GetValue());
+        const TTarifEingaben abrechnung = TarifEingabenAus(d);
+        auto tarif = CreateLStTab(static_cast<std::uint16_t>(jahr), monat);
+        TTarifEingaben vorgaben = abrechnung;
+        vorgaben.bbgKV = tarif->GetDoubInput(ldBBGKV);
+        vorgaben.bbgRV = tarif->GetDoubInput(ldBBGRV);
+        vorgaben.rvSatz = tarif->GetDoubInput(ldRVSatz);
+        vorgaben.kvZusatzDurchschnitt = tarif->GetDoubInput(ldKVZusatzDurchschnitt);
+        const auto lohnsteuer = [&](const TTarifEingaben& e) {
+            auto t = CreateLStTab(static_cast<std::uint16_t>(jahr), monat);
+            TarifEingabenSetzen(*t, e);
+            t->SetCurr(lcLohn, 1200000);
+            return t->GetDoub(leLohnsteuer);
+        };
+        EXPECT_EQ(lohnsteuer(abrechnung), lohnsteuer(vorgaben)) << jahr;
+    }
 }
 
 TEST_F(LohnTest, ContributionsOf2026)

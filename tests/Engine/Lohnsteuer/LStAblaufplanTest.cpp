@@ -46,7 +46,7 @@ const AblaufFall kFaelle[] = {
     {2007, "STKL=2 LZZ=3 RE4=70000 VBEZ=30000 VBEZM=130000 VJAHR=2007 WFUNDF=5000 R=1",
      "LSTLZZ=8331 SOLZLZZ=458 BK=8331 STS=0 SOLZS=0 BKS=0 STV=0 SOLZV=0 BKV=0"},
     // Death benefits with multi-year pay: the charts keep the death benefits in the special
-    // pension payments for the one-fifth rule (from an outside review against the charts).
+    // pension payments for the one-fifth rule, since they are pension payments paid at once.
     {2006,
      "LZZ=3 RE4=49813 STKL=1 KRV=1 VJAHR=2006 JVBEZ=1860397 SONSTB=969 STERBE=522 VMT=10091 "
      "JRE4=3278104",

@@ -23,8 +23,11 @@ struct Periode {
 const std::vector<Periode>& Perioden()
 {
     static const std::vector<Periode> perioden = {
-        {1990, 1991, 1, 12, typeid(TLStTab90)},
-        {1992, 1992, 1, 12, typeid(TLStTab92)},
+        {1990, 1990, 1, 12, typeid(TLStTab90)},
+        {1991, 1991, 1, 6, typeid(TLStTab90)},
+        {1991, 1991, 7, 12, typeid(TLStTab91SolZ)},
+        {1992, 1992, 1, 6, typeid(TLStTab92SolZ)},
+        {1992, 1992, 7, 12, typeid(TLStTab92)},
         {1993, 1993, 1, 12, typeid(TLStTab93)},
         {1994, 1994, 1, 12, typeid(TLStTab94)},
         {1995, 1995, 1, 12, typeid(TLStTab95)},
@@ -127,7 +130,7 @@ TEST(CreateLStTab, Namen)
                 ->Name(),
             f.name)
             << f.jahr << '/' << f.monat;
-    EXPECT_EQ(ErzeugeLStTab<TLStTab15geaendert>()->Name(), "2015 geändert");
+    EXPECT_EQ(ErzeugeLStTab<TLStTab15geaendert>(2015, 7)->Name(), "2015 geändert");
 }
 
 TEST(CreateLStTab, Jahreswerte2026)
@@ -156,10 +159,11 @@ protected:
     }
 };
 
-std::unique_ptr<TZaehlTab> Angestellter2026(double lohnCent)
+template <class Tab = TZaehlTab>
+std::unique_ptr<Tab> Angestellter2026(double lohnCent)
 {
-    auto tab = std::make_unique<TZaehlTab>();
-    tab->Init();
+    auto tab = std::make_unique<Tab>();
+    tab->Init(2026, 1);
     tab->SetDoub(ldKurs, 1.0);
     tab->SetInt(liSteuerklasse, 1);
     tab->SetInt(liZeitraum, 2);
@@ -373,6 +377,34 @@ TEST(LStTab26, TarifGrenzenUndSplitting)
     EXPECT_EQ(tab.TarifVon(12349, 1), 0); // (0.0001 * 914.51 + 1400) * 0.0001, cut
     EXPECT_EQ(tab.TarifVon(12400, 1), 7);
     EXPECT_EQ(tab.TarifVon(20000, 2), 2 * tab.TarifVon(20000, 1));
+}
+
+// A period after the last one that changes two steps of its flow: the annual wage is 1,200
+// euros higher and so is the annual tax. It computes as the last period does on 100 euros more
+// a month, with 100 euros more tax.
+class TFolgePeriode : public TLStTab26 {
+protected:
+    void Jahreswerte() override
+    {
+        TLStTab26::Jahreswerte();
+        m_w.jahresLohn += 1200;
+    }
+    void Jahreslohnsteuer() override
+    {
+        TLStTab26::Jahreslohnsteuer();
+        m_w.st += 1200;
+    }
+};
+
+TEST(LStTab26, FolgendePeriodeAendertSchritte)
+{
+    for (const int klasse : {1, 3, 6}) {
+        auto folge = Angestellter2026<TFolgePeriode>(300000);
+        auto mehr = Angestellter2026(310000);
+        folge->SetInt(liSteuerklasse, klasse);
+        mehr->SetInt(liSteuerklasse, klasse);
+        EXPECT_EQ(folge->GetDoub(leLohnsteuer), mehr->GetDoub(leLohnsteuer) + 10000) << klasse;
+    }
 }
 
 // December catch-up: eleven months' saving larger than December's tax gives 0, not less.

@@ -158,6 +158,33 @@ TEST_F(EntgelteMenueTest, AnnualAmountsOnlyWithAOneOffPaymentAndAmountToAddAsThe
     EXPECT_EQ(j2.Hinzurechnungsbetrag->IsEnabled(), d->Hinzurechnungsbetrag->IsEnabled());
 }
 
+// The manual ceilings are the room left for this statement, not the ceilings of the months
+// already paid: following the old wording charged a one-off payment far too much.
+TEST_F(EntgelteMenueTest, ManualCeilingsSayTheyAreTheRoomLeftForThisStatement)
+{
+    Posten({{"Weihnachtsgeld", 1000, true}});
+    Oeffnen();
+    struct Text {
+        const char* name;
+        QString text;
+    };
+    const auto* box = m_dialog->findChild<QCheckBox*>("chManuBBG");
+    const auto* hinweis = m_dialog->findChild<QLabel*>("stBBGHinweis");
+    ASSERT_TRUE(box && hinweis);
+    const Text texte[] = {{"chManuBBG", box->text()},
+                          {"stBBGHinweis", hinweis->text()},
+                          {"ebBBGKV", m_dialog->findChild<QWidget*>("ebBBGKV")->toolTip()},
+                          {"ebBBGRV", m_dialog->findChild<QWidget*>("ebBBGRV")->toolTip()},
+                          {"ebBBGAV", m_dialog->findChild<QWidget*>("ebBBGAV")->toolTip()}};
+    for (const Text& t : texte) {
+        EXPECT_FALSE(t.text.contains("bisher abgerechneten")) << t.name;
+        EXPECT_TRUE(t.text.contains("diese Abrechnung")) << t.name;
+        // The caption is short; hint and tooltips say how the figure is made up.
+        const bool erklaert = t.text.contains("bereits verbeitragte Entgelt");
+        EXPECT_EQ(erklaert, t.name[0] != 'c') << t.name;
+    }
+}
+
 TEST_F(EntgelteMenueTest, ListShowsTextAndRightAlignedAmount)
 {
     Posten({{"Gehalt", 3000, false}});
@@ -536,4 +563,54 @@ TEST_F(EntgelteMenueTest, ScreenshotsOfThePayItemDialogs)
     entgelt.SetBerechnung(&Kopie().GetItem(0));
     EXPECT_FALSE(SaveScreenshot(entgelt, "entgelt-detail-eingabe").isEmpty());
     EXPECT_LE(entgelt.frameGeometry().height(), 768);
+}
+
+// Tab goes from the text to the amount, whether the text is a stored one (whose deleting button
+// is then enabled and comes after the amount) or a new one; the amount typed after it is stored.
+TEST_F(EntgelteMenueTest, TabRunsFromTheTextToTheAmountAndOnToDeletingTheText)
+{
+    DateiSchreiben(BezuegeDatei(), "Gehalt\r\nUrlaubsgeld\r\n");
+    const struct {
+        const char* text;
+        const char* nachDemBetrag;
+    } kFaelle[] = {{"Gehalt", "bnTxtLoeschen"}, {"Bonus", "chVersorgungsbezug"}};
+    for (const auto& f : kFaelle) {
+        auto entgelt = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+        m_antworten.clear();
+        Antwort<TFoEntgelt>([&f](TFoEntgelt& e) {
+            QApplication::setActiveWindow(&e);
+            QLineEdit* text = e.cbText()->lineEdit();
+            Tippen(*text, f.text);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* betrag = QApplication::focusWidget();
+            EXPECT_EQ(betrag ? betrag->objectName() : QString(), "ebBetrag") << f.text;
+            QTest::keyClicks(betrag, "4250,00");
+            QTest::keyClick(betrag, Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), f.nachDemBetrag)
+                << f.text;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            return e.ModalResult();
+        });
+        ASSERT_TRUE(TBerechnungDialog::Execute<TFoEntgelt>(*entgelt)) << f.text;
+        EXPECT_EQ(entgelt->DetailEntgeltDaten().Bezeichnung().GetValue(), f.text);
+        EXPECT_DOUBLE_EQ(entgelt->DetailEntgeltDaten().Betrag().GetValue(), 4250) << f.text;
+    }
+}
+
+// Alt+O belongs to "S&onstiger Bezug" alone: it ticks the box, and Enter still presses OK.
+TEST_F(EntgelteMenueTest, AltOTicksTheOneOffPaymentBox)
+{
+    auto entgelt = MakeComponent<TDetailEntgelt>(nullptr, std::string());
+    Antwort<TFoEntgelt>([](TFoEntgelt& e) {
+        QApplication::setActiveWindow(&e);
+        Tippen(*e.cbText()->lineEdit(), "Bonus");
+        QTest::keyClick(&e, Qt::Key_O, Qt::AltModifier);
+        auto* einmal = e.findChild<QCheckBox*>("chEinmalzahlung");
+        EXPECT_TRUE(QTest::qWaitFor([einmal] { return einmal->isChecked(); }, 2000));
+        EXPECT_EQ(e.ModalResult(), 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        return e.ModalResult();
+    });
+    ASSERT_TRUE(TBerechnungDialog::Execute<TFoEntgelt>(*entgelt));
+    EXPECT_TRUE(entgelt->DetailEntgeltDaten().Einmalzahlung().GetValue());
 }

@@ -275,6 +275,23 @@ TEST_F(StammdatenDialogeTest, CurrencyNeedsNameAndRateAndBuiltInOnesStayLast)
     EXPECT_EQ(Eintraege(liste), (QStringList{"DM", "Euro"}));
 }
 
+// "DM" and "Euro" are never deleted: marked alone, "Löschen..." is not available and says why;
+// with another currency marked it is available again.
+TEST_F(StammdatenDialogeTest, DeletingIsNotAvailableForTheBuiltInCurrencies)
+{
+    auto dialog = Oeffnen<TFoWaehrungenMenue>();
+    QListWidget& liste = *dialog->Liste();
+    for (int zeile : {2, 3}) {
+        ZeileKlicken(liste, zeile);
+        EXPECT_FALSE(dialog->bnLoeschen()->isEnabled()) << zeile;
+        EXPECT_EQ(dialog->bnLoeschen()->toolTip(), "Dieser Befehl ist nicht verfügbar, weil die "
+                                                   "Währungen DM und Euro fest eingebaut sind.");
+    }
+    ZeileKlicken(liste, 0, Qt::ControlModifier);
+    EXPECT_TRUE(dialog->bnLoeschen()->isEnabled());
+    EXPECT_TRUE(dialog->bnLoeschen()->toolTip().isEmpty());
+}
+
 TEST_F(StammdatenDialogeTest, MainWindowWritesTheChosenFundAndCurrencyBack)
 {
     d->KasseName->SetValue("AOK");

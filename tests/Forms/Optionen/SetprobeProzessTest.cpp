@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <sys/resource.h>
@@ -26,6 +27,8 @@ enum class Stoerung {
     SpeichernScheitert,
     // The options file is a directory: it cannot be read.
     Unlesbar,
+    // The options file has no write bit (an administrator froze it); its folder may be written.
+    Schreibgeschuetzt,
 };
 
 struct Fall {
@@ -37,6 +40,7 @@ struct Fall {
     const char* fehler;              // a text on stderr, or nullptr
     bool unveraendert;               // every file stays as it was
     std::vector<std::string> danach; // the keys of the rates section afterwards
+    const char* display = nullptr;   // with ohneDisplay: a DISPLAY on which no X server answers
 };
 
 void PrintTo(const Fall& fall, std::ostream* os)
@@ -58,12 +62,24 @@ const Fall kFaelle[] = {
      {"AbDatum", "RVSatzAb"}},
     {"question_without_display", true, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
      {"AbDatum", "RVSatzAb"}},
+    {"nothing_due_unreachable_display", true, nullptr, Stoerung::Keine, 0, nullptr, true, {},
+     ":999"},
+    {"question_unreachable_display", true, kFrage, Stoerung::Keine, 2, kOhneBildschirm, true,
+     {"AbDatum", "RVSatzAb"}, ":999"},
     {"save_fails",
      false,
      kNurAbWert,
      Stoerung::SpeichernScheitert,
      1,
      "kann nicht geschrieben werden",
+     true,
+     {"AVSatzAb"}},
+    {"read_only_options",
+     false,
+     kNurAbWert,
+     Stoerung::Schreibgeschuetzt,
+     1,
+     "ist schreibgeschützt",
      true,
      {"AVSatzAb"}},
     {"unreadable_options",
@@ -90,6 +106,8 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         m_xdg.Schreibe(kGemeinsam, fall.gespeichert);
     if (fall.stoerung == Stoerung::Unlesbar)
         m_xdg.Ordner(kGemeinsam);
+    if (fall.stoerung == Stoerung::Schreibgeschuetzt)
+        std::filesystem::permissions(m_xdg.Wurzel() / kGemeinsam, std::filesystem::perms(0444));
     const auto vorher = DateiBestand(m_xdg.Wurzel());
 
     QProcess setprobe;
@@ -99,6 +117,8 @@ TEST_P(SetprobeProzess, ExitCodeTellsTheInstallerWhetherTheCheckWasMade)
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             umgebung.remove(name);
     }
+    if (fall.display)
+        umgebung.insert("DISPLAY", fall.display);
     setprobe.setProcessEnvironment(umgebung);
     if (fall.stoerung == Stoerung::SpeichernScheitert) {
         setprobe.setChildProcessModifier([] {

@@ -25,8 +25,11 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
+#include <string>
 
 namespace {
 
@@ -432,4 +435,37 @@ TEST_F(EinkommensteuerTest, MarkDisplayGivesTheTableMarkRowsUnderAMarkCaption)
     EXPECT_LE(z.einkommen, 97791.50);
     EXPECT_GT(z.einkommen + 36 * 1.95583, 97791.50);
     EXPECT_DOUBLE_EQ(tabelle->Zeile(50000).grundtarif, steuerDM);
+}
+
+TEST_F(EinkommensteuerTest, FocusComesBackToThePageLeftWhileATableHeldIt)
+{
+    const struct {
+        const char* geklickt; // the field clicked before the table opens, if any
+        const char* fokus;
+    } faelle[] = {{nullptr, "cbVZ"}, {"ebZVE", "ebZVE"}};
+    for (const auto& f : faelle) {
+        if (f.geklickt)
+            QTest::mouseClick(C<QLineEdit>(f.geklickt), Qt::LeftButton);
+        QTest::mouseClick(C<QToolButton>("EStTabOpenImage"), Qt::LeftButton);
+        TFoEStTabelle* tabelle = EineTabelle();
+        ASSERT_NE(tabelle, nullptr) << f.fokus;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(tabelle)) << f.fokus;
+        // "Lohn" and back to "ESt" in the main window while the table holds the focus.
+        QTest::mouseClick(m_fenster->Button("bnAbrechnung"), Qt::LeftButton);
+        QTest::mouseClick(m_fenster->Button("bnESt"), Qt::LeftButton);
+        m_fenster->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_fenster.get())) << f.fokus;
+        m_seite = dynamic_cast<TFoEinkommensteuer*>(m_fenster->ActivePageForm());
+        ASSERT_NE(m_seite, nullptr);
+        QWidget* fokus = QApplication::focusWidget();
+        ASSERT_NE(fokus, nullptr) << f.fokus;
+        EXPECT_EQ(fokus->objectName().toStdString(), f.fokus);
+
+        QTest::keyClick(fokus, Qt::Key_S, Qt::ControlModifier);
+        std::ifstream ini(m_fenster->EinstellungsDatei());
+        const std::string text{std::istreambuf_iterator<char>(ini), {}};
+        EXPECT_NE(text.find(std::string("ActiveControl=") + f.fokus), std::string::npos) << text;
+        tabelle->close();
+        EXPECT_EQ(Tabellen(), 0);
+    }
 }

@@ -12,6 +12,7 @@
 #include "Gui/MVCEdit.h"
 #include "Gui/MVCListe.h"
 #include "Lib/Betrag.h"
+#include "MVCFrame/DDEMngr.h"
 #include "Support/OptionenUmgebung.h"
 
 #include <QAbstractButton>
@@ -19,6 +20,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QMenu>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -353,4 +355,66 @@ TEST_F(EntgeltabrechnungTest, ScreenshotOfTheMainWindowWithThePayrollPage)
     Tippen("ebEntgelt", "3456,78");
     m_fenster->FitToPage();
     EXPECT_FALSE(SaveScreenshot(*m_fenster, "hauptfenster").isEmpty());
+}
+
+// The page's popup offers the two tables as the window's menu does, before the closing group;
+// while a table is open its item closes it.
+TEST_F(EntgeltabrechnungTest, PopupOffersBothTablesBeforeTheClosingGroup)
+{
+    QMenu* popup = m_seite->PopupMenu();
+    ASSERT_NE(popup, nullptr);
+    const auto sichtbar = [popup] {
+        emit popup->aboutToShow();
+        QStringList texte;
+        for (QAction* a : popup->actions())
+            if (a->isVisible())
+                texte << (a->isSeparator() ? QString("-") : a->text());
+        return texte;
+    };
+    EXPECT_EQ(sichtbar(),
+              (QStringList{"&Seite kopieren", "&Drucken", "-", "&Lohnsteuer-Tabelle öffnen",
+                           "&Soz.Vers.-Beitragstabelle öffnen", "-", "&Beenden"}));
+    auto* oeffnen = m_seite->findChild<QAction*>("pmiLStTabelleOeffnen");
+    ASSERT_NE(oeffnen, nullptr);
+    oeffnen->trigger();
+    EXPECT_TRUE(FormOfClassExists(TFoLStTabelle::staticMetaObject));
+    EXPECT_EQ(sichtbar().at(3), "&Lohnsteuer-Tabelle(n) schließen");
+}
+
+// Before April 2003 there is no transition zone: the eastern health ceiling takes its place.
+TEST_F(EntgeltabrechnungTest, TransitionZoneOrEasternCeilingByPeriod)
+{
+    const struct {
+        const char* periode;
+        bool gleitzone;
+    } kFaelle[] = {
+        {"1990", false}, {"2003 bis 31.3.", false}, {"2003 ab 1.4.", true}, {"2026", true}};
+    auto* jahr = m_seite->Control<QComboBox>("cbJahr");
+    for (const auto& f : kFaelle) {
+        const int index = jahr->findText(f.periode);
+        ASSERT_GE(index, 0) << f.periode;
+        jahr->setCurrentIndex(index);
+        EXPECT_EQ(m_seite->Control<QWidget>("chGleitzone")->isHidden(), !f.gleitzone) << f.periode;
+        EXPECT_EQ(m_seite->Control<QWidget>("chOstBBGKV")->isHidden(), f.gleitzone) << f.periode;
+    }
+}
+
+// A gross pay beyond what the wage-tax computation carries is refused, the pay in force kept,
+// and the refusal names the field and its limit; over the bus it is the error reply, without a
+// window, and the statement goes on computing.
+TEST_F(EntgeltabrechnungTest, TooLargeGrossPayIsRefusedNamingTheFieldAndItsLimit)
+{
+    Tippen("ebEntgelt", "3000,00");
+    TValueDDEServerTopic* lohn = MVCDDEManager().FindTopic("LOHN");
+    ASSERT_NE(lohn, nullptr);
+    EXPECT_THROW(lohn->Poke("Entgelt", "99999999999999999"), std::exception);
+    EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join("|").toStdString();
+    EXPECT_DOUBLE_EQ(d->Entgelt->GetValue(), 3000.00);
+    EXPECT_EQ(Feld("ebEntgelt"), "3.000,00");
+    EXPECT_EQ(d->Entgelt->Ablehnungsgrund(), "Das Bruttoentgelt ist zu groß für die Berechnung der "
+                                             "Lohnsteuer (höchstens 10.000.000.000.000,00 Euro).");
+    Tippen("ebEntgelt", "3100,00");
+    EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join("|").toStdString();
+    EXPECT_DOUBLE_EQ(d->Entgelt->GetValue(), 3100.00);
+    EXPECT_FALSE(d->Lohnsteuer->IsUndetermined());
 }

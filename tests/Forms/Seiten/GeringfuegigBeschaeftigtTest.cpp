@@ -497,3 +497,31 @@ TEST_F(GeringfuegigBeschaeftigtTest, CaptionLettersLeadToTheirFieldsAndLeaveTheM
         }
     }
 }
+
+// A pay above the month's limit keeps its statement, and the status line says so with that
+// month's limit; a pay within it clears the notice.
+TEST_F(GeringfuegigBeschaeftigtTest, PayAboveTheLimitIsComputedAndSaidInTheStatusLine)
+{
+    const struct {
+        const char* periode;
+        const char* entgelt;
+        const char* hinweis;
+    } kFaelle[] = {
+        {"2026", "604,00", "Das Entgelt übersteigt die Geringfügigkeitsgrenze von 603,00 Euro."},
+        {"2026", "603,00", ""},
+        {"2022 ab 1.10.", "603,00",
+         "Das Entgelt übersteigt die Geringfügigkeitsgrenze von 520,00 Euro."},
+        {"2001", "631,00", "Das Entgelt übersteigt die Geringfügigkeitsgrenze von 630,00 DM."},
+    };
+    SeiteZeigen();
+    auto* statuszeile = m_fenster->findChild<QLabel*>("StatusBar");
+    ASSERT_NE(statuszeile, nullptr);
+    for (const auto& f : kFaelle) {
+        JahrWaehlen(f.periode);
+        Tippen("ebEntgelt", f.entgelt);
+        EXPECT_EQ(statuszeile->text(), f.hinweis) << f.periode << " " << f.entgelt;
+        EXPECT_EQ(Text("ebEntgelt"), f.entgelt);
+        EXPECT_FALSE(d->Nettoentgelt().IsUndetermined());
+        EXPECT_EQ(Text("ebNetto"), QString::fromStdString(d->Nettoentgelt().GetAsString()));
+    }
+}

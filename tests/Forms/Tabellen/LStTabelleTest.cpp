@@ -196,6 +196,48 @@ TEST_F(LStTabelleTest, ChurchTaxRateChangesColumnThree)
     EXPECT_NE(m_fenster->ZeilenTexte(betrag).kirchensteuer, bei9);
 }
 
+// Church tax is cut in the tariff's currency and only then converted, as on the statement: a
+// euro table shown in DM and a DM table shown in euros.
+struct TabellenWaehrung {
+    const char* name;
+    int jahr;
+    double kurs;
+};
+const TabellenWaehrung kTabellenWaehrungen[] = {{"euroYearInDM", 2026, 1.95583},
+                                                {"dmYearInEuro", 2001, 1.0}};
+
+class LStTabelleWaehrungTest : public GuiHookFixture,
+                               public testing::WithParamInterface<TabellenWaehrung> {};
+TEST_P(LStTabelleWaehrungTest, ChurchTaxConvertedAfterTheRate)
+{
+    const TabellenWaehrung& f = GetParam();
+    TLStTabelleVorgaben v = Vorgaben2026();
+    v.jahr = f.jahr;
+    v.kurs = f.kurs;
+    TFoLStTabelle fenster;
+    fenster.setAttribute(Qt::WA_DeleteOnClose, false);
+    fenster.init();
+    fenster.Oeffnen(v);
+    auto tarif = CreateLStTab(static_cast<std::uint16_t>(f.jahr), 1);
+    tarif->SetDoub(ldKurs, tarif->DMFaktor());
+    tarif->SetInt(liZeitraum, 2);
+    tarif->SetInt(liSteuerklasse, 1);
+    tarif->SetBool(lbKirchensteuer, true);
+    // From the row of the statement's pay on, where the taxes are not nil.
+    const int oben = fenster.ScrollBar1()->value();
+    for (int zeile = oben; zeile < oben + 3000; zeile += 7) {
+        const double betrag = fenster.ZeileZuBetrag(zeile);
+        tarif->LohnsteuerFuer(betrag);
+        const double kist = Abschneiden(tarif->GetDoub(leKiStBasis) * 9 * 0.01);
+        const double angezeigt = Dreisatz(true, 0, kist, tarif->DMFaktor(), f.kurs);
+        ASSERT_EQ(fenster.ZeilenTexte(betrag).kirchensteuer.toStdString(),
+                  FloatToBetragStr(2, angezeigt * 0.01))
+            << "row " << zeile;
+    }
+}
+INSTANTIATE_TEST_SUITE_P(Tabellen, LStTabelleWaehrungTest, testing::ValuesIn(kTabellenWaehrungen),
+                         [](const auto& i) { return std::string(i.param.name); });
+
 TEST(LStTabelleOhneTarif, UnknownYearShowsAnErrorAndLeavesNoWindow)
 {
     TGuiHooks alt = GuiHooks();
