@@ -1,6 +1,6 @@
 #pragma once
-// What every printout reads of its data set: a value by its name, its text as shown, and whether
-// it has something to print.
+// What the printouts share in reading their data sets: a value by its name, its text as shown,
+// and whether it has something to print.
 #include <QString>
 
 class TDaten;
