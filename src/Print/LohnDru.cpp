@@ -77,20 +77,22 @@ const TWertZeile kGrunddaten[] = {{"Zeitraum:", &Feld<&TLohnDaten::Zeitraum>},
                                   {"Steuerklasse:", &Feld<&TLohnDaten::Steuerklasse>},
                                   {"Faktor:", &Feld<&TLohnDaten::Faktor>}};
 // The employee's attributes before the fund ...
-const TWertZeile kMerkmale[] = {{"Kinderfreibeträge:", &Feld<&TLohnDaten::Kinderfreibetraege>},
-                                {"Kirchensteuersatz:", &Feld<&TLohnDaten::Kirchensteuersatz>},
-                                {"Geburtsdatum:", &Feld<&TLohnDaten::Geburtsdatum>},
-                                {"AG-Zuschuss zur privaten KV:", &Feld<&TLohnDaten::AGZuschussPrivatKV>},
-                                {"Privat-KV+PV Beitrag:", &Feld<&TLohnDaten::PrivatKPVBeitrag>},
-                                {"AG-Zuschuss zur priv. KV+PV:", &Feld<&TLohnDaten::PrivatKPVAGZuschuss>}};
+const TWertZeile kMerkmale[] = {
+    {"Kinderfreibeträge:", &Feld<&TLohnDaten::Kinderfreibetraege>},
+    {"Kirchensteuersatz:", &Feld<&TLohnDaten::Kirchensteuersatz>},
+    {"Geburtsdatum:", &Feld<&TLohnDaten::Geburtsdatum>},
+    {"AG-Zuschuss zur privaten KV:", &Feld<&TLohnDaten::AGZuschussPrivatKV>},
+    {"Privat-KV+PV Beitrag:", &Feld<&TLohnDaten::PrivatKPVBeitrag>},
+    {"AG-Zuschuss zur priv. KV+PV:", &Feld<&TLohnDaten::PrivatKPVAGZuschuss>}};
 // ... and after it.
-const TWertZeile kVersicherung[] = {{"Beitragsgruppen:", &Feld<&TLohnDaten::BGS>},
-                                    {"Kinderlos:", &Feld<&TLohnDaten::Kinderlos>},
-                                    {"Kinder PV:", &Feld<&TLohnDaten::KinderPV>},
-                                    {"Gleitzone:", &Feld<&TLohnDaten::Gleitzone>},
-                                    {"Neue Gleitzonenformel:", &Feld<&TLohnDaten::NeueGleitzonenFormel>},
-                                    {"AN verzichtet auf RV-Minderung:", &Feld<&TLohnDaten::KeineRVMinderung>},
-                                    {"Entgelt and. Beschäftigungen:", &Feld<&TLohnDaten::AndereAE>}};
+const TWertZeile kVersicherung[] = {
+    {"Beitragsgruppen:", &Feld<&TLohnDaten::BGS>},
+    {"Kinderlos:", &Feld<&TLohnDaten::Kinderlos>},
+    {"Kinder PV:", &Feld<&TLohnDaten::KinderPV>},
+    {"Gleitzone:", &Feld<&TLohnDaten::Gleitzone>},
+    {"Neue Gleitzonenformel:", &Feld<&TLohnDaten::NeueGleitzonenFormel>},
+    {"AN verzichtet auf RV-Minderung:", &Feld<&TLohnDaten::KeineRVMinderung>},
+    {"Entgelt and. Beschäftigungen:", &Feld<&TLohnDaten::AndereAE>}};
 // The tax card's amounts and the pension's start, then the pension's details.
 const TWertZeile kSteuerkarte[] = {{"Freibetrag LStK", &Feld<&TLohnDaten::Freibetrag>},
                                    {"Hinzurech.betrag", &Feld<&TLohnDaten::Hinzurechnungsbetrag>},
@@ -108,9 +110,11 @@ struct TBeitragZeile {
 };
 const TBeitragZeile kBeitraege[] = {
     {"Krankenversicherung:", "Krankenvers.:   ", &TLohnDaten::KVBeitrag, &TLohnDaten::KVSatz},
-    {"Krankenversicherung Zuschlag:", "KV Zuschlag:    ", &TLohnDaten::KVZBBeitrag, &TLohnDaten::KVZBSatz},
+    {"Krankenversicherung Zuschlag:", "KV Zuschlag:    ", &TLohnDaten::KVZBBeitrag,
+     &TLohnDaten::KVZBSatz},
     {"Pflegeversicherung:", "Pflegevers.:    ", &TLohnDaten::PVBeitrag, &TLohnDaten::PVSatz},
-    {"Pflegeversicherung Zuschlag:", "PV Zuschlag:    ", &TLohnDaten::PVKLBeitrag, &TLohnDaten::PVKLSatz},
+    {"Pflegeversicherung Zuschlag:", "PV Zuschlag:    ", &TLohnDaten::PVKLBeitrag,
+     &TLohnDaten::PVKLSatz},
     {"Rentenversicherung:", "Rentenvers.:    ", &TLohnDaten::RVBeitrag, &TLohnDaten::RVSatz},
     {"Arbeitslosenversicherung:", "Arbeitsl.Vers.: ", &TLohnDaten::AVBeitrag, &TLohnDaten::AVSatz}};
 

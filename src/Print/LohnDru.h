@@ -42,4 +42,3 @@ private:
 void DruckeEntgeltabrechnung(const TLohnDaten& daten, int kopien, const QString& titel);
 // The statement as text lines, the heading first.
 QStringList EntgeltabrechnungAlsText(const TLohnDaten& daten);
-
