@@ -2,6 +2,8 @@
 // The windows of the main program. Most headers are named after the form they hold (TFo...);
 // these name none of theirs:
 //
+//   MainFormTabellen.h           TSeite, TAktion: the main window's page table (kSeiten), menus
+//                                and actions (kAktionen)
 //   Dialoge/FoStammdaten.h       TFoKassenMenue, TFoWaehrungenMenue, TFoKasse, TFoWaehrung: the
 //                                dialogs of the health-insurance funds and currencies
 //   Optionen/OptionenSeiten.h    TFoOptionenAllgemein ... TFoOptionenUpdate: the option pages

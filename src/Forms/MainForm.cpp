@@ -1,26 +1,18 @@
 #include "Forms/MainForm.h"
 
 #include "Engine/Abrechnung/LohnBerechnung.h"
-#include "Engine/Abrechnung/LohnSVTabelle.h"
-#include "Engine/Lohnsteuer/LStTabBase.h"
 #include "Engine/Einkommensteuer/EStBerechnung.h"
 #include "Engine/Geringfuegig/Geringf.h"
 #include "Engine/Vergleich/StKlVergleich.h"
 #include "Engine/Vergleich/VerglBrg.h"
-#include "Forms/Start/AboutBox.h"
 #include "Forms/DDEStatusAnzeige.h"
-#include "Forms/Tabellen/EStTabelle.h"
-#include "Forms/Seiten/EStVergleich.h"
+#include "Forms/MainFormTabellen.h"
 #include "Forms/Seiten/Einkommensteuer.h"
 #include "Forms/Seiten/Entgeltabrechnung.h"
-#include "Forms/Optionen/FoOptionen.h"
-#include "Forms/Dialoge/FoStammdaten.h"
-#include "Forms/Seiten/FoStKlVergleich.h"
-#include "Forms/Seiten/GeringfuegigBeschaeftigt.h"
-#include "Forms/Seiten/LohnVergleich.h"
-#include "Forms/Tabellen/LStTabelle.h"
-#include "Forms/Tabellen/FoSVTabelle.h"
 #include "Forms/Start/UpdatePruefung.h"
+#include "Forms/Tabellen/EStTabelle.h"
+#include "Forms/Tabellen/FoSVTabelle.h"
+#include "Forms/Tabellen/LStTabelle.h"
 #include "Gui/BetragEdit.h"
 #include "Gui/FrmLib.h"
 #include "Gui/GuiHooks.h"
@@ -38,9 +30,8 @@
 #include "Platform/ProzessStart.h"
 #include "Platform/ShellFolder.h"
 #include "Print/DruckAusgabe.h"
-#include "Print/LohnDru.h"
 #include "Print/QtDruckCanvas.h"
-#include "Print/StKlVergleichDruck.h"
+#include "Print/VtDruck.h"
 #include "Print/VtPrevw.h"
 
 #include <QApplication>
@@ -55,10 +46,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <cerrno>
 #include <functional>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -70,263 +59,6 @@ const QString kTrayNachricht = "CloseXoLStTabTrayApp";
 constexpr const char* kTrayProgramm = "VtrlTray";
 constexpr const char* kVersion = "5.01";
 constexpr const char* kTitel = "Vantrel 2026";
-
-// A calculation of the page table, made without owner under the row's name.
-template <class T> std::unique_ptr<TBerechnung> Neu(const std::string& name)
-{
-    return MakeComponent<T>(nullptr, name);
-}
-
-// The year comparison of two calculations of class T.
-template <class T> std::unique_ptr<TBerechnung> NeuerVergleich(const std::string& name)
-{
-    return MakeComponent<TVergleichBerechnung>(nullptr, name, &ErzeugeBerechnung<T>);
-}
-
-// The printouts the print preview shows of a page, over the page's calculation.
-std::unique_ptr<TVtDruck> EntgeltabrechnungDruck(TBerechnung& berechnung)
-{
-    return std::make_unique<TVtDruckEntgeltabrechnung>(
-        dynamic_cast<TLohnBerechnung&>(berechnung).LohnDatenOf());
-}
-
-std::unique_ptr<TVtDruck> StKlVergleichDruck(TBerechnung& berechnung)
-{
-    return std::make_unique<TVtDruckStKlVergleich>(
-        dynamic_cast<TStKlVergleichBerechnung&>(berechnung).StKlVergleichDaten());
-}
-
-// A page's menu item caption and speed-button caption read from its data.
-struct TBeschriftung {
-    QString caption;
-    QString kurz;
-};
-
-// Named after the pay limit: from the data set, not from the page, so that the limit is right
-// also while the page is not shown.
-TBeschriftung GfBBeschriftung(TBerechnung& berechnung)
-{
-    const QString grenze = QString::fromStdString(
-        dynamic_cast<TGeringfuegigBerechnung&>(berechnung).GeringfuegigDaten().GrenzeText());
-    return {TFoGeringfuegigBeschaeftigt::Seitentitel(grenze), grenze};
-}
-
-// The pages of the main window, one row each: all the window knows of a page. The first row is
-// the page shown when none is.
-struct TSeite {
-    int nummer;
-    // Page name and settings section, the control focused on the page, its form class. A page
-    // without a form class is not built yet: its commands stay disabled.
-    const char* name;
-    const char* fokus;
-    TPageClass (*klasse)();
-    // The page's calculation: its name (also its data set's and, when published on the
-    // automation bus, the topic's) and its factory.
-    const char* berechnung;
-    std::unique_ptr<TBerechnung> (*erzeugen)(const std::string& name);
-    bool bus = false;
-    // "S&eite lesen" and "Se&ite speichern" read and write the page's own state.
-    bool seitenDatei = false;
-    // The page prints itself ("&Drucken..."); the preview does not.
-    bool druckbar = true;
-    // The printout the print preview shows of the page, or nullptr: no preview.
-    std::unique_ptr<TVtDruck> (*vorschau)(TBerechnung&) = nullptr;
-    // The year comparison of a kind: the page whose calculation fills it, and the page showing it.
-    std::optional<TVergleichArt> fuelltVergleich = {};
-    std::optional<TVergleichArt> zeigtVergleich = {};
-    // For the pages the user picks: the item in "&Ansicht" and the speed button, which share one
-    // action, so they are enabled and checked together.
-    const char* item = nullptr;
-    const char* caption = nullptr;
-    const char* button = nullptr;
-    const char* kurz = nullptr;
-    const char* hinweis = nullptr;
-    // Item, button and hint read from the page's data whenever it changes, or nullptr.
-    TBeschriftung (*beschriftung)(TBerechnung&) = nullptr;
-};
-
-const TSeite kSeiten[] = {
-    {.nummer = 1, .name = "Entgeltabrechnung", .fokus = "cbJahr",
-     .klasse = &TPageClass::Of<TFoEntgeltabrechnung>, .berechnung = "LOHN",
-     .erzeugen = &Neu<TLohnBerechnung>, .bus = true, .seitenDatei = true,
-     .vorschau = &EntgeltabrechnungDruck, .fuelltVergleich = TVergleichArt::Lohn,
-     .item = "miAbrechnung", .caption = "Entgelt&abrechnung", .button = "bnAbrechnung",
-     .kurz = "Lohn", .hinweis = "Entgeltabrechnung"},
-    {.nummer = 2, .name = "Einkommensteuer", .fokus = "cbVZ",
-     .klasse = &TPageClass::Of<TFoEinkommensteuer>, .berechnung = "EST",
-     .erzeugen = &Neu<TEStBerechnung>, .bus = true, .seitenDatei = true,
-     .fuelltVergleich = TVergleichArt::ESt, .item = "miESt", .caption = "&Einkommensteuer",
-     .button = "bnESt", .kurz = "ESt", .hinweis = "Einkommensteuer"},
-    {.nummer = 3, .name = "LohnVergleich", .fokus = "bnNeu",
-     .klasse = &TPageClass::Of<TFoLohnVergleich>, .berechnung = "LohnVergleich",
-     .erzeugen = &NeuerVergleich<TLohnBerechnung>, .zeigtVergleich = TVergleichArt::Lohn},
-    {.nummer = 4, .name = "EStVergleich", .fokus = "bnNeu",
-     .klasse = &TPageClass::Of<TFoEStVergleich>, .berechnung = "EStVergleich",
-     .erzeugen = &NeuerVergleich<TEStBerechnung>, .zeigtVergleich = TVergleichArt::ESt},
-    // Item, button and hint are named after the pay limit of the page's data.
-    {.nummer = 5, .name = "GeringfuegigBeschaeftigt", .fokus = "cbJahr",
-     .klasse = &TPageClass::Of<TFoGeringfuegigBeschaeftigt>, .berechnung = "GfB",
-     .erzeugen = &Neu<TGeringfuegigBerechnung>, .bus = true, .seitenDatei = true,
-     .item = "miGfB", .caption = "", .button = "bnGfB", .kurz = "", .hinweis = "",
-     .beschriftung = &GfBBeschriftung},
-    {.nummer = 7, .name = "StKlVergleich", .fokus = "cbJahr",
-     .klasse = &TPageClass::Of<TFoStKlVergleich>, .berechnung = "StKlVergleich",
-     .erzeugen = &Neu<TStKlVergleichBerechnung>, .bus = true, .vorschau = &StKlVergleichDruck,
-     .item = "miStKlVgl", .caption = "Steuerklassen-&Vergleich", .button = "bnStKlVgl",
-     .kurz = "StKl Vergl", .hinweis = "Steuerklassen-Vergleich"},
-    // Last, so that it goes first: its printout reads the data of the pages it shows.
-    {.nummer = 6, .name = "Druckvorschau", .fokus = "",
-     .klasse = &TPageClass::Of<TFoVtPrintPreview>, .berechnung = "PreviewBerechnung",
-     .erzeugen = &Neu<TVtPrintPreviewBerechnung>, .druckbar = false},
-};
-
-// The row of page `nummer`, or nullptr.
-const TSeite* SeiteNummer(int nummer)
-{
-    const auto* seite = std::ranges::find(kSeiten, nummer, &TSeite::nummer);
-    return seite == std::end(kSeiten) ? nullptr : seite;
-}
-
-std::size_t Zeile(const TSeite& seite)
-{
-    return static_cast<std::size_t>(&seite - std::begin(kSeiten));
-}
-
-// The page of a year comparison's kind in the role `rolle` (filling or showing it).
-const TSeite& VergleichsSeite(std::optional<TVergleichArt> TSeite::*rolle, TVergleichArt art)
-{
-    const auto* seite = std::ranges::find(kSeiten, std::optional(art), rolle);
-    VT_ASSERT(seite != std::end(kSeiten), "Jahresvergleich ohne Seite");
-    return *seite;
-}
-
-// The main window's menus in their order. A page's menu goes before the first menu of a higher
-// group, and takes the place of the window's own menu of its group ("&Bearbeiten", group 1).
-enum TMenueGruppe { gDatei = 0, gBearbeiten = 1, gAnsicht, gTabellen, gOptionen, gHilfe };
-
-struct TMenue {
-    TMenueGruppe gruppe;
-    // nullptr: the window's edit menu (CreateEditMenu).
-    const char* caption;
-    // Its items are enabled and checked anew whenever it opens.
-    bool aktualisieren;
-};
-
-const TMenue kMenues[] = {{gDatei, "&Datei", true},       {gBearbeiten, nullptr, false},
-                          {gAnsicht, "&Ansicht", true},   {gTabellen, "&Tabellen", true},
-                          {gOptionen, "&Optionen", true}, {gHilfe, "&?", false}};
-
-enum class TArt {
-    Befehl,     // an item; without a command it is one of a later part of the program, disabled
-    Umschalter, // a checked item (its state set in MenueAktualisieren)
-    Verborgen,  // a help item not offered
-    Trenner,
-    Seiten,  // the items of the pages (kSeiten)
-    Perioden // the submenu of the income-tax tables, one item per tariff period
-};
-
-// One entry of the menus, in its menu's order.
-struct TAktion {
-    TMenueGruppe menu;
-    const char* name;
-    const char* caption;
-    const char* taste;
-    void (*befehl)(TMainForm&);
-    TArt art = TArt::Befehl;
-};
-
-constexpr TAktion Trenner(TMenueGruppe menu)
-{
-    return {menu, nullptr, nullptr, nullptr, nullptr, TArt::Trenner};
-}
-
-const TAktion kAktionen[] = {
-    {gDatei, "miEinstellungenLesen", "Einstellungen &lesen", "Ctrl+O",
-     [](TMainForm& f) { f.EinstellungenLesen(-1); }},
-    {gDatei, "miEinstellungenSpeichern", "Einstellungen &speichern", "Ctrl+S",
-     [](TMainForm& f) { f.EinstellungenSpeichern(-1, true); }},
-    Trenner(gDatei),
-    {gDatei, "miSeiteLesen", "S&eite lesen", nullptr,
-     [](TMainForm& f) { f.EinstellungenLesen(f.PageIndex()); }},
-    {gDatei, "miSeiteSpeichern", "Se&ite speichern", nullptr,
-     [](TMainForm& f) { f.EinstellungenSpeichern(f.PageIndex(), true); }},
-    Trenner(gDatei),
-    {gDatei, "miDrucken", "&Drucken...", "Ctrl+P", [](TMainForm& f) { f.Drucken(); }},
-    Trenner(gDatei),
-    {gDatei, "miBeenden", "&Beenden", nullptr, [](TMainForm& f) { f.miBeendenClick(); }},
-
-    {gAnsicht, nullptr, nullptr, nullptr, nullptr, TArt::Seiten},
-    Trenner(gAnsicht),
-    {gAnsicht, "miFenstergroesse", "&Fenstergröße anpassen", nullptr,
-     [](TMainForm& f) { f.FitToPage(); }},
-    {gAnsicht, "miMauspalette", "&Mauspalette", nullptr,
-     [](TMainForm& f) {
-         OptionenVtrl().AllgemeinDaten().SetMauspalette(
-             !OptionenVtrl().AllgemeinDaten().Mauspalette());
-         f.OptionenGeaendert();
-     },
-     TArt::Umschalter},
-    {gAnsicht, "miStatusleiste", "&Statusleiste", nullptr,
-     [](TMainForm& f) {
-         OptionenVtrl().AllgemeinDaten().SetStatuszeile(
-             !OptionenVtrl().AllgemeinDaten().Statuszeile());
-         f.OptionenGeaendert();
-     },
-     TArt::Umschalter},
-    Trenner(gAnsicht),
-    {gAnsicht, "miRechner", "&Rechner...", nullptr, [](TMainForm& f) { f.miRechnerClick(); }},
-
-    {gTabellen, "miLStTabelleOeffnen", "&Lohnsteuer-Tabelle öffnen", nullptr,
-     [](TMainForm& f) { f.LStTabelleOeffnen(); }},
-    {gTabellen, "miSVTabelleOeffnen", "&Soz.Vers.-Beitragstabelle öffnen", nullptr,
-     [](TMainForm& f) { TFoSVTabelle::Zeigen(SVTabellenVorgabenAus(f.Lohn())); }},
-    {gTabellen, "miEStTabelleOeffnen", "&Einkommensteuer-Tabelle öffnen", nullptr,
-     [](TMainForm& f) { f.ESt().TabelleOeffnen(); }},
-    {gTabellen, "miEStTabellen", "Einkommensteuer-&Tabellen", nullptr, nullptr, TArt::Perioden},
-    Trenner(gTabellen),
-    {gTabellen, "miLStTabelleSchliessen", "&Lohnsteuer-Tabelle(n) schließen", nullptr,
-     [](TMainForm&) { CloseFormsOfClass(TFoLStTabelle::staticMetaObject); }},
-    {gTabellen, "miSVTabelleSchliessen", "&Soz.Vers.-Beitragstabelle(n) schließen", nullptr,
-     [](TMainForm&) { CloseFormsOfClass(TFoSVTabelle::staticMetaObject); }},
-    {gTabellen, "miEStTabelleSchliessen", "&Einkommensteuer-Tabelle(n) schließen", nullptr,
-     [](TMainForm&) { CloseFormsOfClass(TFoEStTabelle::staticMetaObject); }},
-    Trenner(gTabellen),
-    {gTabellen, "miAlleSchliessen", "Alle s&chließen", nullptr,
-     [](TMainForm&) { CloseFormsOfClass(TTabelle::staticMetaObject); }},
-
-    {gOptionen, "miOptionen", "&Optionen...", nullptr, [](TMainForm&) { OptionenBearbeiten(); }},
-    {gOptionen, "miKrankenkassen", "&Krankenkassen...", nullptr,
-     [](TMainForm& f) { KrankenkassenMenue(f); }},
-    {gOptionen, "miWaehrungen", "&Währungen...", nullptr,
-     [](TMainForm& f) { WaehrungenMenue(f); }},
-    Trenner(gOptionen),
-    {gOptionen, "miBeimBeendenSpeichern", "Einstellungen beim Beenden &speichern", nullptr,
-     [](TMainForm& f) {
-         OptionenVtrl().AllgemeinDaten().SetBeimBeendenSpeichern(
-             !OptionenVtrl().AllgemeinDaten().BeimBeendenSpeichern());
-         f.MenueAktualisieren();
-     },
-     TArt::Umschalter},
-
-    {gHilfe, "miInhalt", "&Inhalt", nullptr, nullptr, TArt::Verborgen},
-    {gHilfe, "miIndex", "I&ndex", nullptr, nullptr, TArt::Verborgen},
-    {gHilfe, "miSuchen", "&Suchen", nullptr, nullptr, TArt::Verborgen},
-    {gHilfe, "miHilfeZumFeld", "Hilfe zum &Feld", nullptr, nullptr, TArt::Verborgen},
-    {gHilfe, "miHilfeVerwenden", "&Hilfe verwenden", nullptr, nullptr, TArt::Verborgen},
-    {gHilfe, "miAnleitung", "&Anleitung.pdf", nullptr, [](TMainForm& f) { f.AnleitungOeffnen(); }},
-    {gHilfe, "miInfo", "Inf&o...", nullptr,
-     [](TMainForm&) { TXoForm::ShowModalForm<TFoAboutBox>(); }},
-};
-
-// The income-tax tariff periods of "Einkommensteuer-&Tabellen": caption and first year.
-const std::pair<const char*, int> kEStPerioden[] = {
-    {"1988 / 89", 1988}, {"1990 - 95", 1990}, {"1996 / 97", 1996}, {"1998", 1998},
-    {"1999", 1999},      {"2000", 2000},      {"2001", 2001},      {"2002 / 03", 2002},
-    {"2004", 2004},      {"2005 / 06", 2005}, {"2007 / 08", 2007}, {"2009", 2009},
-    {"2010 - 12", 2010}, {"2013", 2013},      {"2014", 2014},      {"2015", 2015},
-    {"2016", 2016},      {"201&7", 2017},     {"201&8", 2018},     {"201&9", 2019},
-    {"202&0", 2020},     {"202&1", 2021},     {"202&2", 2022},     {"202&3", 2023},
-    {"202&4", 2024},     {"202&5", 2025},     {"202&6", 2026}};
 
 // A command of a menu item or speed button: nothing it raises may leave the event loop (a
 // settings file that cannot be written would end the program and lose the change); the user is

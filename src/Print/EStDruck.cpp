@@ -4,7 +4,7 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/DoubleValue.h"
 #include "Print/DruckAusgabe.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 #include <vector>
 

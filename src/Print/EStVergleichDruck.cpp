@@ -2,7 +2,7 @@
 
 #include "Engine/Vergleich/VerglBrg.h"
 #include "Print/DruckAusgabe.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 namespace {
 

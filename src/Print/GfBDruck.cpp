@@ -7,7 +7,7 @@
 #include "MVCFrame/IntegerValue.h"
 #include "Options/OptionenVtrl.h"
 #include "Print/DruckAusgabe.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 namespace {
 

@@ -4,48 +4,20 @@
 #include "Engine/Abrechnung/LohnDaten.h"
 #include "Engine/Sozialversicherung/Kindergeld.h"
 #include "Lib/Betrag.h"
-#include "Lib/Exception.h"
-#include "MVCFrame/DateValue.h"
+#include "MVCFrame/BooleanValue.h"
 #include "MVCFrame/DoubleValue.h"
+#include "MVCFrame/StringValue.h"
 #include "Print/DruckAusgabe.h"
+#include "Print/DruckWerte.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace {
 
-QString Anzeige(const TValue& wert)
-{
-    return QString::fromStdString(wert.GetDisplayText());
-}
-
-double Zahl(const TValue& wert)
-{
-    const auto* zahl = dynamic_cast<const TDouble*>(&wert);
-    if (!zahl)
-        throw Exception("Druck: \"" + wert.Name() + "\" ist kein Betrag.");
-    return zahl->GetValue();
-}
-
 bool Ja(const TValue& wert)
 {
     return wert.GetAsBoolean();
-}
-
-bool LeeresDatum(const TValue& wert)
-{
-    const auto* datum = dynamic_cast<const TDateValue*>(&wert);
-    if (!datum)
-        return false;
-    const TDatum d = datum->GetValue();
-    return d.Tag == 0 && d.Monat == 0 && d.Jahr == 0;
-}
-
-bool IstNull(const TValue& wert)
-{
-    if (const auto* zahl = dynamic_cast<const TDouble*>(&wert))
-        return zahl->GetValue() == 0;
-    return LeeresDatum(wert);
 }
 
 // An amount of two places converted with the display currency, or another number of two places
@@ -63,22 +35,18 @@ TBetragArt BetragArt(const TValue& wert)
 
 // One of the statement's itemised components as the printout reads it.
 struct TPosten {
-    const TDaten& daten;
-    bool Pflichtig() const
-    {
-        return Ja(DruckWert(daten, "SozVersPflicht")) || Ja(DruckWert(daten, "StPflicht"));
-    }
-    bool NurBrutto() const
-    {
-        return Ja(DruckWert(daten, "NettoVereinb")) == Ja(DruckWert(daten, "Pauschal"));
-    }
-    QString Text(const char* name) const { return Anzeige(DruckWert(daten, name)); }
+    const TDetailEntgeltDaten& daten;
+    bool Pflichtig() const { return Ja(daten.SozVersPflicht()) || Ja(daten.StPflicht()); }
+    bool NurBrutto() const { return Ja(daten.NettoVereinb()) == Ja(daten.Pauschal()); }
+    QString Bezeichnung() const { return Anzeige(daten.Bezeichnung()); }
+    QString Brutto() const { return Anzeige(daten.Brutto()); }
+    QString Netto() const { return Anzeige(daten.Netto()); }
 };
 
 std::vector<TPosten> Posten(const TLohnDaten& d)
 {
     std::vector<TPosten> posten;
-    if (!Ja(DruckWert(d, "DetailEntgelt")))
+    if (!Ja(*d.DetailEntgelt))
         return posten;
     const TDetailEntgelte& liste = d.DetailEntgelte();
     for (int i = 0; i < liste.Count(); ++i)
@@ -88,77 +56,69 @@ std::vector<TPosten> Posten(const TLohnDaten& d)
 
 QString Einheit(const TLohnDaten& d)
 {
-    return "  " + Anzeige(DruckWert(d, "WaehrungStr"));
+    return "  " + Anzeige(*d.WaehrungStr());
 }
 
-// Lines that printout and text form share: label and value name.
+// A value of the statement's data set through its member, whatever the member's type.
+using TFeld = const TValue& (*)(const TLohnDaten&);
+template <auto feld> const TValue& Feld(const TLohnDaten& d)
+{
+    return *(d.*feld);
+}
+
+// Lines that printout and text form share: label and value.
 struct TWertZeile {
     const char* label;
-    const char* wert;
+    TFeld wert;
 };
-const TWertZeile kGrunddaten[] = {{"Zeitraum:", "Zeitraum"},
-                                  {"Steuertage:", "Steuertage"},
-                                  {"Soz.Vers.-Tage:", "SVTage"},
-                                  {"Steuerklasse:", "Steuerklasse"},
-                                  {"Faktor:", "Faktor"}};
+const TWertZeile kGrunddaten[] = {{"Zeitraum:", &Feld<&TLohnDaten::Zeitraum>},
+                                  {"Steuertage:", &Feld<&TLohnDaten::Steuertage>},
+                                  {"Soz.Vers.-Tage:", &Feld<&TLohnDaten::SVTage>},
+                                  {"Steuerklasse:", &Feld<&TLohnDaten::Steuerklasse>},
+                                  {"Faktor:", &Feld<&TLohnDaten::Faktor>}};
 // The employee's attributes before the fund ...
-const TWertZeile kMerkmale[] = {{"Kinderfreibeträge:", "Kinderfreibetraege"},
-                                {"Kirchensteuersatz:", "Kirchensteuersatz"},
-                                {"Geburtsdatum:", "Geburtsdatum"},
-                                {"AG-Zuschuss zur privaten KV:", "AGZuschussPrivatKV"},
-                                {"Privat-KV+PV Beitrag:", "PrivatKPVBeitrag"},
-                                {"AG-Zuschuss zur priv. KV+PV:", "PrivatKPVAGZuschuss"}};
+const TWertZeile kMerkmale[] = {
+    {"Kinderfreibeträge:", &Feld<&TLohnDaten::Kinderfreibetraege>},
+    {"Kirchensteuersatz:", &Feld<&TLohnDaten::Kirchensteuersatz>},
+    {"Geburtsdatum:", &Feld<&TLohnDaten::Geburtsdatum>},
+    {"AG-Zuschuss zur privaten KV:", &Feld<&TLohnDaten::AGZuschussPrivatKV>},
+    {"Privat-KV+PV Beitrag:", &Feld<&TLohnDaten::PrivatKPVBeitrag>},
+    {"AG-Zuschuss zur priv. KV+PV:", &Feld<&TLohnDaten::PrivatKPVAGZuschuss>}};
 // ... and after it.
-const TWertZeile kVersicherung[] = {{"Beitragsgruppen:", "BGS"},
-                                    {"Kinderlos:", "Kinderlos"},
-                                    {"Kinder PV:", "KinderPV"},
-                                    {"Gleitzone:", "Gleitzone"},
-                                    {"Neue Gleitzonenformel:", "NeueGleitzonenFormel"},
-                                    {"AN verzichtet auf RV-Minderung:", "KeineRVMinderung"},
-                                    {"Entgelt and. Beschäftigungen:", "AndereAE"}};
+const TWertZeile kVersicherung[] = {
+    {"Beitragsgruppen:", &Feld<&TLohnDaten::BGS>},
+    {"Kinderlos:", &Feld<&TLohnDaten::Kinderlos>},
+    {"Kinder PV:", &Feld<&TLohnDaten::KinderPV>},
+    {"Gleitzone:", &Feld<&TLohnDaten::Gleitzone>},
+    {"Neue Gleitzonenformel:", &Feld<&TLohnDaten::NeueGleitzonenFormel>},
+    {"AN verzichtet auf RV-Minderung:", &Feld<&TLohnDaten::KeineRVMinderung>},
+    {"Entgelt and. Beschäftigungen:", &Feld<&TLohnDaten::AndereAE>}};
 // The tax card's amounts and the pension's start, then the pension's details.
-const TWertZeile kSteuerkarte[] = {{"Freibetrag LStK", "Freibetrag"},
-                                   {"Hinzurech.betrag", "Hinzurechnungsbetrag"},
-                                   {"Nzb Vorteile §19a:", "Vorteile_19a_1_4"},
-                                   {"Versorgungsbeginn:", "Versorgungsbeginn"}};
-const TWertZeile kVersorgung[] = {{"Monate:", "MonateVersBez"},
-                                  {"BemGrdl. Monat:", "VersBezBemGrdlMonat"},
-                                  {"Sonderzahlungen:", "Sonderzahlungen"}};
+const TWertZeile kSteuerkarte[] = {{"Freibetrag LStK", &Feld<&TLohnDaten::Freibetrag>},
+                                   {"Hinzurech.betrag", &Feld<&TLohnDaten::Hinzurechnungsbetrag>},
+                                   {"Nzb Vorteile §19a:", &Feld<&TLohnDaten::Vorteile_19a_1_4>},
+                                   {"Versorgungsbeginn:", &Feld<&TLohnDaten::Versorgungsbeginn>}};
+const TWertZeile kVersorgung[] = {{"Monate:", &Feld<&TLohnDaten::MonateVersBez>},
+                                  {"BemGrdl. Monat:", &Feld<&TLohnDaten::VersBezBemGrdlMonat>},
+                                  {"Sonderzahlungen:", &Feld<&TLohnDaten::Sonderzahlungen>}};
 // The contributions: the printout's label, the text form's, amount and rate.
 struct TBeitragZeile {
     const char* label;
     const char* kurz;
-    const char* betrag;
-    const char* satz;
+    TDouble* TLohnDaten::*betrag;
+    TDouble* TLohnDaten::*satz;
 };
 const TBeitragZeile kBeitraege[] = {
-    {"Krankenversicherung:", "Krankenvers.:   ", "KVBeitrag", "KVSatz"},
-    {"Krankenversicherung Zuschlag:", "KV Zuschlag:    ", "KVZBBeitrag", "KVZBSatz"},
-    {"Pflegeversicherung:", "Pflegevers.:    ", "PVBeitrag", "PVSatz"},
-    {"Pflegeversicherung Zuschlag:", "PV Zuschlag:    ", "PVKLBeitrag", "PVKLSatz"},
-    {"Rentenversicherung:", "Rentenvers.:    ", "RVBeitrag", "RVSatz"},
-    {"Arbeitslosenversicherung:", "Arbeitsl.Vers.: ", "AVBeitrag", "AVSatz"}};
+    {"Krankenversicherung:", "Krankenvers.:   ", &TLohnDaten::KVBeitrag, &TLohnDaten::KVSatz},
+    {"Krankenversicherung Zuschlag:", "KV Zuschlag:    ", &TLohnDaten::KVZBBeitrag,
+     &TLohnDaten::KVZBSatz},
+    {"Pflegeversicherung:", "Pflegevers.:    ", &TLohnDaten::PVBeitrag, &TLohnDaten::PVSatz},
+    {"Pflegeversicherung Zuschlag:", "PV Zuschlag:    ", &TLohnDaten::PVKLBeitrag,
+     &TLohnDaten::PVKLSatz},
+    {"Rentenversicherung:", "Rentenvers.:    ", &TLohnDaten::RVBeitrag, &TLohnDaten::RVSatz},
+    {"Arbeitslosenversicherung:", "Arbeitsl.Vers.: ", &TLohnDaten::AVBeitrag, &TLohnDaten::AVSatz}};
 
 } // namespace
-
-const TValue& DruckWert(const TDaten& daten, const char* name)
-{
-    const TValue* wert = daten.FindValue(name);
-    if (!wert)
-        throw Exception("Druck: Wert \"" + std::string(name) + "\" fehlt in \"" + daten.Name() +
-                        "\".");
-    return *wert;
-}
-
-bool HatWert(const TValue& wert)
-{
-    return !QString::fromStdString(wert.GetDisplayText()).trimmed().isEmpty() && !IstNull(wert);
-}
-
-const TValue& TVtDruckEntgeltabrechnung::Wert(const char* name) const
-{
-    return DruckWert(m_druckDaten, name);
-}
 
 QString TVtDruckEntgeltabrechnung::WertEinheit(const TValue& wert) const
 {
@@ -180,37 +140,35 @@ void TVtDruckEntgeltabrechnung::Zeile(const QString& label, const QString& mitte
         TVtDruck::Zeile(label, mitte, rechts);
 }
 
-void TVtDruckEntgeltabrechnung::WertZeile(const QString& label, const char* name)
+void TVtDruckEntgeltabrechnung::WertZeile(const QString& label, const TValue& wert)
 {
-    const TValue& wert = Wert(name);
     const QString text = Anzeige(wert);
     if (!HatWert(wert))
         return;
     Zeile(label, text + WertEinheit(wert), QString());
 }
 
-void TVtDruckEntgeltabrechnung::BetragZeile(const QString& label, const char* name)
+void TVtDruckEntgeltabrechnung::BetragZeile(const QString& label, const TDouble& wert)
 {
-    const TValue& wert = Wert(name);
-    if (Zahl(wert) != 0)
+    if (wert.GetValue() != 0)
         Zeile(label, QString(), Anzeige(wert));
 }
 
-void TVtDruckEntgeltabrechnung::SatzZeile(const QString& label, const char* betrag,
-                                          const char* satz)
+void TVtDruckEntgeltabrechnung::SatzZeile(const QString& label, const TDouble& betrag,
+                                          const TDouble& satz)
 {
-    const TValue& wert = Wert(betrag);
-    if (wert.IsEnabled())
-        Zeile(label, Anzeige(Wert(satz)) + " %", Anzeige(wert));
+    if (betrag.IsEnabled())
+        Zeile(label, Anzeige(satz) + " %", Anzeige(betrag));
 }
 
 void TVtDruckEntgeltabrechnung::DruckeSeite()
 {
-    Einheit = ::Einheit(m_druckDaten);
-    Kopfzeile("Entgeltabrechnung " + Anzeige(Wert("Jahrliste")));
+    const TLohnDaten& d = m_druckDaten;
+    Einheit = ::Einheit(d);
+    Kopfzeile("Entgeltabrechnung " + Anzeige(*d.Jahrliste));
     VorschubMerkerLoeschen();
-    WertZeile("Abrechnungszeitraum:", "AbrgZeitraum");
-    WertZeile("Name:", "Arbeitnehmer");
+    WertZeile("Abrechnungszeitraum:", *d.AbrgZeitraum);
+    WertZeile("Name:", *d.Arbeitnehmer);
     if (Vorgeschoben())
         Zeilenvorschub(1);
     Zwischentitel("Berechnungsdaten");
@@ -222,44 +180,45 @@ void TVtDruckEntgeltabrechnung::DruckeSeite()
 
 QString TVtDruckEntgeltabrechnung::Folgetitel() const
 {
-    const QString name = Anzeige(Wert("Arbeitnehmer")).trimmed();
+    const QString name = Anzeige(*m_druckDaten.Arbeitnehmer).trimmed();
     return name.isEmpty() ? TVtDruck::Folgetitel() : TVtDruck::Folgetitel() + ", " + name;
 }
 
 void TVtDruckEntgeltabrechnung::Berechnungsdaten()
 {
-    for (const auto& [label, name] : kGrunddaten)
-        WertZeile(label, name);
-    const TValue& kindergeld = Wert("Kindergeld");
+    const TLohnDaten& d = m_druckDaten;
+    for (const auto& [label, wert] : kGrunddaten)
+        WertZeile(label, wert(d));
+    const TDouble& kindergeld = *d.Kindergeld;
     if (kindergeld.IsEnabled() &&
-        (KindergeldMitLohnAusgezahlt(m_druckDaten.Jahr->GetValue()) || Zahl(kindergeld) != 0))
-        Zeile("Kinder (-geld):", Anzeige(Wert("Kinder")), QString());
-    for (const auto& [label, name] : kMerkmale)
-        WertZeile(label, name);
-    WertZeile("Krankenkasse:", "KasseName");
-    for (const auto& [label, name] : kVersicherung)
-        WertZeile(label, name);
-    const TValue& keineZTab = Wert("KeineZTab");
+        (KindergeldMitLohnAusgezahlt(d.Jahr->GetValue()) || kindergeld.GetValue() != 0))
+        Zeile("Kinder (-geld):", Anzeige(*d.Kinder), QString());
+    for (const auto& [label, wert] : kMerkmale)
+        WertZeile(label, wert(d));
+    WertZeile("Krankenkasse:", *d.KasseName);
+    for (const auto& [label, wert] : kVersicherung)
+        WertZeile(label, wert(d));
+    const TBoolean& keineZTab = *d.KeineZTab;
     if (keineZTab.IsEnabled())
         Zeile("Zusatztabelle anwenden:", Ja(keineZTab) ? "Nein" : "Ja", QString());
-    WertZeile("Vorsorgepauschale:", "MerkerVSP");
-    if (Ja(Wert("KeineVSP")))
-        WertZeile("Keine Vorsorgepauschale:", "KeineVSP");
-    for (const auto& [label, name] : kSteuerkarte)
-        WertZeile(label, name);
-    for (const auto& [label, name] : kVersorgung)
-        WertZeile(label, name);
+    WertZeile("Vorsorgepauschale:", *d.MerkerVSP);
+    if (Ja(*d.KeineVSP))
+        WertZeile("Keine Vorsorgepauschale:", *d.KeineVSP);
+    for (const auto& [label, wert] : kSteuerkarte)
+        WertZeile(label, wert(d));
+    for (const auto& [label, wert] : kVersorgung)
+        WertZeile(label, wert(d));
 }
 
 void TVtDruckEntgeltabrechnung::Abrechnung()
 {
     const TLohnDaten& d = m_druckDaten;
-    const TValue& kindergeld = Wert("Kindergeld");
+    const TDouble& kindergeld = *d.Kindergeld;
     const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
     // What the net pay shown above "Auszahlung" leaves out: child benefit paid with it, tax-free
     // items, the net deduction.
     double summe = d.KindergeldImNetto();
-    bool netto = kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0);
+    bool netto = kindergeld.IsEnabled() && (mitLohn || kindergeld.GetValue() != 0);
 
     const std::vector<TPosten> posten = Posten(d);
     if (!posten.empty()) {
@@ -272,7 +231,7 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
                     mitte = "Netto";
             } else {
                 netto = true;
-                summe += Zahl(DruckWert(p.daten, "Brutto"));
+                summe += p.daten.Brutto().GetValue();
             }
         }
         if (pflichtige) {
@@ -282,56 +241,55 @@ void TVtDruckEntgeltabrechnung::Abrechnung()
             Linie();
             for (const TPosten& p : posten) {
                 if (p.Pflichtig())
-                    Zeile(p.Text("Bezeichnung"), p.NurBrutto() ? QString() : p.Text("Netto"),
-                          p.Text("Brutto"));
+                    Zeile(p.Bezeichnung(), p.NurBrutto() ? QString() : p.Netto(), p.Brutto());
             }
             Linie();
         }
-    } else if (Zahl(Wert("NettoAbz")) != 0) {
+    } else if (d.NettoAbz->GetValue() != 0) {
         netto = true;
-        summe -= Zahl(Wert("NettoAbz"));
+        summe -= d.NettoAbz->GetValue();
     }
 
-    Zeile("Gesamt-Bruttoentgelt:", QString(), Anzeige(Wert("Entgelt")));
-    BetragZeile("Versorgungsbezüge: ", "Versorgungsbezuege");
+    Zeile("Gesamt-Bruttoentgelt:", QString(), Anzeige(*d.Entgelt));
+    BetragZeile("Versorgungsbezüge: ", *d.Versorgungsbezuege);
     Zeilenvorschub(0.5);
-    const QString marker = Ja(Wert("Zusatztabelle_angewendet")) ? "Z" : "";
-    if (Zahl(Wert("Lohnsteuer")) != 0 || !marker.isEmpty())
-        Zeile("Lohnsteuer:     ", marker, Anzeige(Wert("Lohnsteuer")));
-    BetragZeile("Kirchensteuer:", "Kirchensteuer");
-    BetragZeile("Solidaritätszuschlag:", "Solidaritaetszuschlag");
+    const QString marker = Ja(*d.Zusatztabelle_angewendet) ? "Z" : "";
+    if (d.Lohnsteuer->GetValue() != 0 || !marker.isEmpty())
+        Zeile("Lohnsteuer:     ", marker, Anzeige(*d.Lohnsteuer));
+    BetragZeile("Kirchensteuer:", *d.Kirchensteuer);
+    BetragZeile("Solidaritätszuschlag:", *d.Solidaritaetszuschlag);
     for (const TBeitragZeile& z : kBeitraege)
-        SatzZeile(z.label, z.betrag, z.satz);
-    if (Ja(Wert("Kammer")))
-        Zeile(Anzeige(Wert("Kammerbezeichnung")) + ":", QString(), Anzeige(Wert("Kammerbeitrag")));
+        SatzZeile(z.label, *(d.*z.betrag), *(d.*z.satz));
+    if (Ja(*d.Kammer))
+        Zeile(Anzeige(*d.Kammerbezeichnung) + ":", QString(), Anzeige(*d.Kammerbeitrag));
 
     if (netto) {
         Linie();
-        const TValue& nettoentgelt = Wert("Nettoentgelt");
+        const TDouble& nettoentgelt = *d.Nettoentgelt;
         // A net pay the calculation could not determine has no amount to subtract from.
         Zeile("Nettoentgelt:", QString(),
               nettoentgelt.IsUndetermined()
                   ? QString("???")
-                  : QString::fromStdString(FloatToBetragStr(2, Zahl(nettoentgelt) - summe)));
+                  : QString::fromStdString(FloatToBetragStr(2, nettoentgelt.GetValue() - summe)));
         if (!posten.empty()) {
             for (const TPosten& p : posten) {
                 if (!p.Pflichtig())
-                    Zeile(p.Text("Bezeichnung"), QString(), p.Text("Brutto"));
+                    Zeile(p.Bezeichnung(), QString(), p.Brutto());
             }
         } else {
-            BetragZeile(Anzeige(Wert("NettoAbzText")) + ":", "NettoAbz");
+            BetragZeile(Anzeige(*d.NettoAbzText) + ":", *d.NettoAbz);
         }
         if (kindergeld.IsEnabled()) {
             if (mitLohn)
                 Zeile("Kindergeld", QString(), Anzeige(kindergeld));
             else if (KiGImmerImNetto())
-                BetragZeile("Kindergeld", "Kindergeld");
-            else if (Zahl(kindergeld) != 0)
+                BetragZeile("Kindergeld", kindergeld);
+            else if (kindergeld.GetValue() != 0)
                 Zeile("(Kindergeld  " + Anzeige(kindergeld) + ")", QString(), QString());
         }
     }
     Linie();
-    Zeile("Auszahlung:", QString(), Anzeige(Wert("Nettoentgelt")));
+    Zeile("Auszahlung:", QString(), Anzeige(*d.Nettoentgelt));
 }
 
 void DruckeEntgeltabrechnung(const TLohnDaten& daten, int kopien, const QString& titel)
@@ -348,7 +306,6 @@ class TEntgeltText {
 public:
     explicit TEntgeltText(const TLohnDaten& d) : m_d(d), m_einheit(Einheit(d)) {}
 
-    const TValue& Wert(const char* name) const { return DruckWert(m_d, name); }
     void Leer() { m_zeilen << QString(); }
     void Kopf(const QString& text) { m_zeilen << text; }
     void Zeile(const QString& text) { m_zeilen << kEinzug + text; }
@@ -356,13 +313,12 @@ public:
     {
         m_zeilen << kEinzug + BisSpalte(label, wert + m_einheit, 43);
     }
-    void Zeile(const QString& label, const char* name) { Zeile(label, Anzeige(Wert(name))); }
+    void Zeile(const QString& label, const TValue& wert) { Zeile(label, Anzeige(wert)); }
     // A value line: nothing when its text is blank or the date is not entered (the page leaves
     // it empty); numbers of two places aligned at column 37 with their unit, other values after
     // the label padded to 32.
-    void WertZeile(const QString& label, const char* name)
+    void WertZeile(const QString& label, const TValue& wert)
     {
-        const TValue& wert = Wert(name);
         const QString text = Anzeige(wert);
         if (text.trimmed().isEmpty() || LeeresDatum(wert))
             return;
@@ -394,63 +350,64 @@ QStringList EntgeltabrechnungAlsText(const TLohnDaten& d)
     TEntgeltText t(d);
     const QString datum = HeuteAlsText();
     t.Kopf("Entgeltabrechnung " + Leerzeichen(43 - static_cast<int>(datum.size())) + datum);
-    t.WertZeile("Jahr:", "Jahrliste");
-    for (const auto& [label, name] : kGrunddaten)
-        t.WertZeile(label, name);
-    const TValue& kindergeld = t.Wert("Kindergeld");
+    t.WertZeile("Jahr:", *d.Jahrliste);
+    for (const auto& [label, wert] : kGrunddaten)
+        t.WertZeile(label, wert(d));
+    const TDouble& kindergeld = *d.Kindergeld;
     const bool mitLohn = KindergeldMitLohnAusgezahlt(d.Jahr->GetValue());
-    if (kindergeld.IsEnabled() && (mitLohn || Zahl(kindergeld) != 0))
-        t.Zeile(QString("Kinder (-geld):").leftJustified(32) + Anzeige(t.Wert("Kinder")));
-    for (const auto& [label, name] : kMerkmale)
-        t.WertZeile(label, name);
-    t.Zeile("Krankenkasse: " + Anzeige(t.Wert("KasseName")).rightJustified(29));
-    for (const auto& [label, name] : kVersicherung)
-        t.WertZeile(label, name);
+    if (kindergeld.IsEnabled() && (mitLohn || kindergeld.GetValue() != 0))
+        t.Zeile(QString("Kinder (-geld):").leftJustified(32) + Anzeige(*d.Kinder));
+    for (const auto& [label, wert] : kMerkmale)
+        t.WertZeile(label, wert(d));
+    t.Zeile("Krankenkasse: " + Anzeige(*d.KasseName).rightJustified(29));
+    for (const auto& [label, wert] : kVersicherung)
+        t.WertZeile(label, wert(d));
     t.Leer();
 
     // Flat-rate wage tax: the employer pays the tax, the statement shows none.
-    const bool lohnsteuer = !Ja(t.Wert("PLSt"));
-    const TValue& keineZTab = t.Wert("KeineZTab");
+    const bool lohnsteuer = !Ja(*d.PLSt);
+    const TBoolean& keineZTab = *d.KeineZTab;
     if (keineZTab.IsEnabled() && lohnsteuer)
         t.Zeile(QString("Zusatztabelle anwenden:").leftJustified(32) +
                 (Ja(keineZTab) ? "Nein" : "Ja"));
-    t.WertZeile("Vorsorgepauschale:", "MerkerVSP");
-    for (const auto& [label, name] : kSteuerkarte)
-        t.WertZeile(label, name);
-    t.WertZeile("Keine Vorsorgepauschale:", "KeineVSP");
-    for (const auto& [label, name] : kVersorgung)
-        t.WertZeile(label, name);
+    t.WertZeile("Vorsorgepauschale:", *d.MerkerVSP);
+    for (const auto& [label, wert] : kSteuerkarte)
+        t.WertZeile(label, wert(d));
+    t.WertZeile("Keine Vorsorgepauschale:", *d.KeineVSP);
+    for (const auto& [label, wert] : kVersorgung)
+        t.WertZeile(label, wert(d));
     if (lohnsteuer)
         t.Leer();
 
-    t.Zeile("Entgelt: ", "Entgelt");
+    t.Zeile("Entgelt: ", *d.Entgelt);
     if (lohnsteuer)
-        t.Zeile("Versorgungsbezüge: ", "Versorgungsbezuege");
+        t.Zeile("Versorgungsbezüge: ", *d.Versorgungsbezuege);
     t.Leer();
     if (lohnsteuer) {
-        t.Zeile(QString("Lohnsteuer:    ") + (Ja(t.Wert("Zusatztabelle_angewendet")) ? "  Z" : ""),
-                "Lohnsteuer");
-        t.Zeile("Kirchensteuer:", "Kirchensteuer");
-        t.Zeile("Solidaritätszuschlag:", "Solidaritaetszuschlag");
+        t.Zeile(QString("Lohnsteuer:    ") + (Ja(*d.Zusatztabelle_angewendet) ? "  Z" : ""),
+                *d.Lohnsteuer);
+        t.Zeile("Kirchensteuer:", *d.Kirchensteuer);
+        t.Zeile("Solidaritätszuschlag:", *d.Solidaritaetszuschlag);
     }
     for (const TBeitragZeile& z : kBeitraege) {
-        if (t.Wert(z.betrag).IsEnabled())
-            t.Zeile(QString(z.kurz) + Anzeige(t.Wert(z.satz)).rightJustified(5) + " %", z.betrag);
+        const TDouble& betrag = *(d.*z.betrag);
+        if (betrag.IsEnabled())
+            t.Zeile(QString(z.kurz) + Anzeige(*(d.*z.satz)).rightJustified(5) + " %", betrag);
     }
-    if (Ja(t.Wert("Kammer")))
-        t.Zeile(Anzeige(t.Wert("Kammerbezeichnung")) + ":", "Kammerbeitrag");
-    t.Zeile(Anzeige(t.Wert("NettoAbzText")) + ":", "NettoAbz");
+    if (Ja(*d.Kammer))
+        t.Zeile(Anzeige(*d.Kammerbezeichnung) + ":", *d.Kammerbeitrag);
+    t.Zeile(Anzeige(*d.NettoAbzText) + ":", *d.NettoAbz);
     if (kindergeld.IsEnabled()) {
         if (mitLohn)
-            t.Zeile("Kindergeld:", "Kindergeld");
-        else if (Zahl(kindergeld) != 0) {
+            t.Zeile("Kindergeld:", kindergeld);
+        else if (kindergeld.GetValue() != 0) {
             if (KiGImmerImNetto())
-                t.Zeile("Kindergeld:", "Kindergeld");
+                t.Zeile("Kindergeld:", kindergeld);
             else
                 t.Zeile("(Kindergeld  " + Anzeige(kindergeld) + ")");
         }
     }
     t.Zeile(QString(43, '-'));
-    t.Zeile("Netto:", "Nettoentgelt");
+    t.Zeile("Netto:", *d.Nettoentgelt);
     return t.Zeilen();
 }

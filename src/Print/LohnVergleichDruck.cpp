@@ -3,7 +3,7 @@
 #include "Engine/Vergleich/VerglBrg.h"
 #include "Print/DruckAusgabe.h"
 #include "Print/EStVergleichDruck.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 namespace {
 

@@ -4,16 +4,11 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/IntegerValue.h"
 #include "Print/DruckAusgabe.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 #include <algorithm>
 
 namespace {
-
-QString Anzeige(const TValue& wert)
-{
-    return QString::fromStdString(wert.GetDisplayText());
-}
 
 const TDaten& EhegatteA(const TStKlVergleichDaten& d)
 {

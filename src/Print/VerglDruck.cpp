@@ -3,7 +3,7 @@
 #include "Lib/Exception.h"
 #include "MVCFrame/Daten.h"
 #include "MVCFrame/DoubleValue.h"
-#include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 
 #include <algorithm>
 #include <utility>

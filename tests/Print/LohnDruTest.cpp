@@ -3,6 +3,7 @@
 // year's default and fully filled statement printed through a value lookup that refuses unknown
 // names.
 #include "Print/LohnDru.h"
+#include "Print/DruckWerte.h"
 #include "AufzeichnungsCanvas.h"
 #include "Eingaben.h"
 #include "GespeicherterText.h"
