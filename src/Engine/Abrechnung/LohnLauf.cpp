@@ -239,19 +239,25 @@ TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
     // The December recomputations of 2015 and 2024 take the month's tax from the year's.
     if (m_e.monat == 12 && (m_e.jahr == 2015 || m_e.jahr == 2024))
         return grenze(3 * jahresDelle);
+    // The table's tax is the same over a step of 54 marks a year (or less) and rises at its end
+    // by at most the top rate with the surcharges, under 70 percent of the step.
+    const bool stufen = !LohnsteuerOhneStufen(m_e.jahr);
+    const auto stufenFall = [&](double tageDerStufe) {
+        return 0.7 * std::ceil(5400.0 * tageDerStufe / 360);
+    };
     // A period taxed by days bears the day's tax and surcharges on the day's pay, in cents cut
-    // from the pay of the days, times the days.
-    if (tageweise)
-        return grenze(6 * tage);
-    if (!LohnsteuerOhneStufen(m_e.jahr)) {
-        // The table's tax is the same over a step of 54 marks a year (or less) and rises at its
-        // end by at most the top rate with the surcharges, under 70 percent of the step.
-        const double schritt = std::ceil(5400.0 * m_e.zeitraumTage / 360);
+    // from the pay of the days, times the days; in a table year the day's table steps as well.
+    if (tageweise) {
+        TNettoVerlauf v = grenze(6 * tage);
+        if (stufen)
+            v.fall = std::ceil((6 * tage + stufenFall(tage)) * waehrung);
+        return v;
+    }
+    if (stufen)
         return {.spitze = 0,
-                .fall = std::ceil(0.7 * schritt * waehrung),
+                .fall = std::ceil(stufenFall(m_e.zeitraumTage) * waehrung),
                 .zone = zone,
                 .zoneBis = zoneBis};
-    }
     // A month's tax dips by up to 9 or 18 cents, each surcharge by a cent more.
     return grenze(jahresDelle * m_e.zeitraumTage / 360);
 }

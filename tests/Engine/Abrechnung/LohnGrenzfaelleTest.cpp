@@ -23,10 +23,12 @@ struct NettoFall {
     int kirchensteuer;
     double netto;
     double brutto;
+    int tage = 0; // taxed by days: the days of the period, else 0
 };
 const NettoFall kNettoFaelle[] = {
     {"taxDipJumpedOver2011", 2011, 3, 5, 9, 880.31, 1545.45},
     {"smallerGrossBelowADip2014", 2014, 11, 2, 0, 1457.36, 2098.47},
+    {"tableStepOfTheDays1994", 1994, 1, 6, 9, 1333.47, 3445.67, 18},
 };
 
 class NettoZuBruttoTest : public LohnTest, public testing::WithParamInterface<NettoFall> {};
@@ -37,6 +39,10 @@ TEST_P(NettoZuBruttoTest, SmallestGross)
     d.Monat->SetValue(f.monat);
     d.Steuerklasse->SetValue(f.klasse);
     d.Kirchensteuersatz->SetValue(f.kirchensteuer);
+    if (f.tage != 0) {
+        d.Steuertage->SetValue(f.tage);
+        d.SVTage->SetValue(f.tage);
+    }
     d.Nettoentgelt->SetValue(f.netto);
     EXPECT_EQ(lohn->Fehlermeldung(), "");
     EXPECT_EQ(d.Entgelt->GetAsString(), FloatToBetragStr(2, f.brutto));
