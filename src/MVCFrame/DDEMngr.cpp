@@ -97,9 +97,17 @@ std::string Zitat(std::string_view text)
     throw EDDEError("Das Element " + Zitat(name) + " gibt es im Thema \"" + topic + "\" nicht.");
 }
 
-[[noreturn]] void NichtAngenommen(const std::string& item)
+// A refusal that has words for the user ("too large ...") says them after the refusal itself.
+std::string MitGrund(std::string satz, const TValue* value)
 {
-    throw EDDEError("Der Text für das Element \"" + item + "\" wird nicht angenommen.");
+    const std::string grund = value ? value->Ablehnungsgrund() : std::string();
+    return grund.empty() ? satz : satz + " " + grund;
+}
+
+[[noreturn]] void NichtAngenommen(const std::string& item, const TValue* value = nullptr)
+{
+    throw EDDEError(
+        MitGrund("Der Text für das Element \"" + item + "\" wird nicht angenommen.", value));
 }
 
 // A result is the calculation's to set, read-only or not.
@@ -213,7 +221,7 @@ void TCustomDDEServerTopic::Poke(std::string_view name, std::string_view text)
     const std::string uebernommen = "Der Text für \"" + item->name + "\" bleibt übernommen.";
     // The value keeps its content and the page shows it again; the client hears of the refusal.
     if (!Setzen(*value, uebernommen, [&] { value->SetAsString(text); }))
-        NichtAngenommen(item->name);
+        NichtAngenommen(item->name, value);
     BerechnungPruefen(*value, uebernommen);
 }
 
@@ -282,7 +290,7 @@ void TCustomDDEServerTopic::Execute(std::string_view text)
                    [&] { item.value->ExecuteCommand(kommando, parameter, liste); });
         if (aendernd && !angenommen)
             throw EDDEError(
-                "Die Zeile " + Zitat(zeile) + " wird nicht angenommen." +
+                MitGrund("Die Zeile " + Zitat(zeile) + " wird nicht angenommen.", item.value) +
                 (zeilen.size() > 1 ? " Die Zeilen davor sind ausgeführt, die danach nicht." : ""));
         if (aendernd)
             geaendert = item.value;

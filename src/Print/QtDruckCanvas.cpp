@@ -31,16 +31,21 @@ int SchreibFehler(const QString& datei)
     return ::access(ordner.constData(), W_OK | X_OK) == 0 ? 0 : errno;
 }
 
+// Why printing into a file did not `geschehen` ("gestartet", "abgeschlossen"), with the reason of
+// the file system where it gives one.
+std::string DateiFehler(const QString& datei, const char* geschehen)
+{
+    const int fehler = SchreibFehler(datei);
+    return "Der Druck in die Datei \"" + datei.toStdString() + "\" konnte nicht " + geschehen +
+           " werden" + (fehler != 0 ? ": " + SystemFehlerText(fehler) : std::string()) + ".";
+}
+
 // Why the printer did not start, in the user's words.
 std::string StartFehler(const QPrinter& drucker)
 {
     const QString datei = drucker.outputFileName();
-    if (!datei.isEmpty()) {
-        const int fehler = SchreibFehler(datei);
-        return "Der Druck in die Datei \"" + datei.toStdString() +
-               "\" konnte nicht gestartet werden" +
-               (fehler != 0 ? ": " + SystemFehlerText(fehler) : std::string()) + ".";
-    }
+    if (!datei.isEmpty())
+        return DateiFehler(datei, "gestartet");
     // Without a printer, Qt offers a PDF engine that has no file to write to.
     if (drucker.outputFormat() == QPrinter::PdfFormat || drucker.printerName().isEmpty())
         return "Der Druck konnte nicht gestartet werden: Kein Drucker eingerichtet.";
@@ -53,12 +58,8 @@ std::string StartFehler(const QPrinter& drucker)
 std::string EndFehler(const QPrinter& drucker)
 {
     const QString datei = drucker.outputFileName();
-    if (!datei.isEmpty()) {
-        const int fehler = SchreibFehler(datei);
-        return "Der Druck in die Datei \"" + datei.toStdString() +
-               "\" konnte nicht abgeschlossen werden" +
-               (fehler != 0 ? ": " + SystemFehlerText(fehler) : std::string()) + ".";
-    }
+    if (!datei.isEmpty())
+        return DateiFehler(datei, "abgeschlossen");
     const std::string name = drucker.printerName().toStdString();
     if (drucker.printerState() == QPrinter::Aborted)
         return "Der Druck auf \"" + name + "\" wurde abgebrochen.";

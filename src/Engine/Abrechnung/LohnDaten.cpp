@@ -144,12 +144,17 @@ public:
 
     void SetValue(double x) override;
     void SetGanzeCents(double cent) override;
-    std::string Ablehnungsgrund() const override { return m_grund; }
+    // Only the latest refusal has a reason: a text refused later as no number has none of its own.
+    std::string Ablehnungsgrund() const override
+    {
+        return SetStand().changes == m_abgelehnt.changes ? m_grund : std::string();
+    }
 
 private:
     bool Ablehnen(double x);
     std::string m_bezeichnung;
     std::string m_grund;
+    TSetStand m_abgelehnt{~0u, ~0u};
 };
 
 } // namespace
@@ -173,6 +178,7 @@ bool TLohnBetrag::Ablehnen(double x)
               " für die Berechnung der Lohnsteuer (" + (x > 0 ? "höchstens " : "mindestens ") +
               FloatToBetragStr(2, x > 0 ? kGrenze : -kGrenze) + waehrung + ").";
     Change();
+    m_abgelehnt = SetStand();
     return true;
 }
 

@@ -413,6 +413,13 @@ TEST_F(EntgeltabrechnungTest, TooLargeGrossPayIsRefusedNamingTheFieldAndItsLimit
     EXPECT_EQ(Feld("ebEntgelt"), "3.000,00");
     EXPECT_EQ(d->Entgelt->Ablehnungsgrund(), "Das Bruttoentgelt ist zu groß für die Berechnung der "
                                              "Lohnsteuer (höchstens 10.000.000.000.000,00 Euro).");
+    // A text refused afterwards as no number does not repeat the limit.
+    try {
+        lohn->Poke("Entgelt", "abc");
+        ADD_FAILURE() << "abc taken";
+    } catch (const std::exception& e) {
+        EXPECT_EQ(std::string(e.what()), "Der Text für das Element \"Entgelt\" wird nicht angenommen.");
+    }
     Tippen("ebEntgelt", "3100,00");
     EXPECT_TRUE(m_fehler.isEmpty()) << m_fehler.join("|").toStdString();
     EXPECT_DOUBLE_EQ(d->Entgelt->GetValue(), 3100.00);
