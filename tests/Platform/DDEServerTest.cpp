@@ -11,7 +11,6 @@
 #include "Support/OptionenUmgebung.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -379,11 +378,8 @@ TEST_F(DDEServerTest, AVanishedClientClosesItsConversation)
 // The second program runs without the name, waits for it and takes it over when the first ends.
 TEST_F(DDEServerTest, ASecondServerWaitsForTheNameAndTakesItOver)
 {
-    QDBusConnection zweiteVerbindung =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "zweiter Server");
-    ASSERT_TRUE(zweiteVerbindung.isConnected());
     {
-        TDDEServer zweiter(MVCDDEManager(), zweiteVerbindung);
+        TDDEServer zweiter(MVCDDEManager());
         EXPECT_FALSE(zweiter.Aktiv());
         const TLauf lauf = Gdbus("System", "Request", {"'Status'"});
         EXPECT_EQ(lauf.aus.trimmed(), "('Ready',)") << lauf.fehler.toStdString();
@@ -392,7 +388,6 @@ TEST_F(DDEServerTest, ASecondServerWaitsForTheNameAndTakesItOver)
         const TLauf danach = Gdbus("LOHN", "Request", {"'Jahr'"});
         EXPECT_EQ(danach.aus.trimmed(), "('2026',)") << danach.fehler.toStdString();
     }
-    QDBusConnection::disconnectFromBus("zweiter Server");
 }
 
 TEST_F(DDEServerTest, ADestroyedDataSetLeavesTheBus)
