@@ -172,6 +172,33 @@ TEST_F(DDEServerTest, RefusalsAreErrorRepliesAndTheServerGoesOn)
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
 }
 
+// gdbus shapes its arguments after the interface the server describes; a call with other
+// arguments than the method takes is refused by the bus layer and opens no conversation.
+TEST_F(DDEServerTest, TheInterfaceIsDescribedAndCallsWithOtherArgumentsAreRefused)
+{
+    const TLauf beschreibung = TProzess("gdbus", {"introspect", "--session", "--dest", kDDEService,
+                                                  "--object-path", "/LOHN"})
+                                   .Ende();
+    EXPECT_TRUE(beschreibung.aus.contains("Poke(in  s item,\n           in  s text);"))
+        << beschreibung.aus.toStdString();
+    EXPECT_TRUE(beschreibung.aus.contains("ItemChanged(s item,")) << beschreibung.aus.toStdString();
+    D().Entgelt->SetValue(2000);
+    const std::string vorher = D().Entgelt->GetDisplayText();
+    for (const auto& [methode, args] :
+         std::vector<std::pair<QString, QStringList>>{{"Poke", {"'Entgelt'"}},
+                                                      {"Poke", {"'Entgelt'", "'4000,00'", "'x'"}},
+                                                      {"Request", {}},
+                                                      {"Connect", {"1"}}}) {
+        const TLauf lauf = Gdbus("LOHN", methode, args);
+        EXPECT_NE(lauf.code, 0) << methode.toStdString();
+        EXPECT_TRUE(lauf.fehler.contains("org.freedesktop.DBus.Error.UnknownMethod"))
+            << lauf.fehler.toStdString();
+        EXPECT_EQ(server->GespraechCount(), 0);
+    }
+    EXPECT_EQ(D().Entgelt->GetDisplayText(), vorher);
+    EXPECT_FALSE(MVCDDEManager().HasConnections());
+}
+
 TEST_F(DDEServerTest, AdvisedChangesArriveInChangeOrder)
 {
     const TLauf lauf =
