@@ -371,8 +371,8 @@ TDDEServer::TErgebnis TDDEServer::Bedienen(TMethode methode, std::string_view ca
     return {false, "Unbekannter Fehler im Automatisierungsserver."};
 }
 
-TDDEAntwort TDDEServer::Bedienen(TMethode methode, const QString& caller, const QString& topic,
-                                 const QString& a, const QString& b)
+TDDEAntwort TDDEServer::Beantworten(TMethode methode, const QString& caller, const QString& topic,
+                                    const QString& a, const QString& b)
 {
     const TErgebnis ergebnis = Bedienen(methode, caller.toStdString(), topic.toStdString(),
                                         a.toStdString(), b.toStdString());
@@ -381,39 +381,39 @@ TDDEAntwort TDDEServer::Bedienen(TMethode methode, const QString& caller, const 
 
 TDDEAntwort TDDEServer::Connect(const QString& caller, const QString& topic)
 {
-    return Bedienen(TMethode::Connect, caller, topic);
+    return Beantworten(TMethode::Connect, caller, topic);
 }
 
 TDDEAntwort TDDEServer::Disconnect(const QString& caller, const QString& topic)
 {
-    return Bedienen(TMethode::Disconnect, caller, topic);
+    return Beantworten(TMethode::Disconnect, caller, topic);
 }
 
 TDDEAntwort TDDEServer::Request(const QString& caller, const QString& topic, const QString& item)
 {
-    return Bedienen(TMethode::Request, caller, topic, item);
+    return Beantworten(TMethode::Request, caller, topic, item);
 }
 
 TDDEAntwort TDDEServer::Poke(const QString& caller, const QString& topic, const QString& item,
                              const QString& text)
 {
-    return Bedienen(TMethode::Poke, caller, topic, item, text);
+    return Beantworten(TMethode::Poke, caller, topic, item, text);
 }
 
 TDDEAntwort TDDEServer::Execute(const QString& caller, const QString& topic, const QString& lines)
 {
-    return Bedienen(TMethode::Execute, caller, topic, lines);
+    return Beantworten(TMethode::Execute, caller, topic, lines);
 }
 
 TDDEAntwort TDDEServer::StartAdvise(const QString& caller, const QString& topic,
                                     const QString& item)
 {
-    return Bedienen(TMethode::StartAdvise, caller, topic, item);
+    return Beantworten(TMethode::StartAdvise, caller, topic, item);
 }
 
 TDDEAntwort TDDEServer::StopAdvise(const QString& caller, const QString& topic, const QString& item)
 {
-    return Bedienen(TMethode::StopAdvise, caller, topic, item);
+    return Beantworten(TMethode::StopAdvise, caller, topic, item);
 }
 
 const TDDEItem& TDDEServer::ExaktesItem(const TValueDDEServerTopic& topic, std::string_view item)
@@ -422,6 +422,20 @@ const TDDEItem& TDDEServer::ExaktesItem(const TValueDDEServerTopic& topic, std::
     if (!gefunden || gefunden->name != item)
         topic.Unbekannt(item);
     return *gefunden;
+}
+
+std::string TDDEServer::Beschreibung(std::string_view topic) const
+{
+    std::string xml = kDoctype;
+    if (topic.empty()) {
+        xml += kBusSchnittstellen;
+        for (const std::string& name : m_objekte)
+            xml += "  <node name=\"" + name + "\"/>\n";
+    } else {
+        xml += kTopicSchnittstelle;
+        xml += kBusSchnittstellen;
+    }
+    return xml + "</node>\n";
 }
 
 void TDDEServer::Gerufen(DBusMessage* ruf)
@@ -448,19 +462,11 @@ void TDDEServer::Gerufen(DBusMessage* ruf)
         antwort = dbus_message_new_error(ruf, DBUS_ERROR_UNKNOWN_OBJECT, text.c_str());
     } else if ((!schnittstelle || Gleich(schnittstelle, DBUS_INTERFACE_INTROSPECTABLE)) &&
                Gleich(methode, "Introspect") && *signatur == '\0') {
-        std::string xml = kDoctype;
-        if (topic.empty()) {
-            xml += kBusSchnittstellen;
-            for (const std::string& name : m_objekte)
-                xml += "  <node name=\"" + name + "\"/>\n";
-        } else {
-            xml += kTopicSchnittstelle;
-            xml += kBusSchnittstellen;
-        }
-        xml += "</node>\n";
-        antwort = dbus_message_new_method_return(ruf);
+        const std::string xml = Beschreibung(topic);
         const char* text = xml.c_str();
-        dbus_message_append_args(antwort, DBUS_TYPE_STRING, &text, DBUS_TYPE_INVALID);
+        antwort = dbus_message_new_method_return(ruf);
+        if (antwort)
+            dbus_message_append_args(antwort, DBUS_TYPE_STRING, &text, DBUS_TYPE_INVALID);
     } else if (!topic.empty() && (!schnittstelle || Gleich(schnittstelle, kDDEInterface))) {
         const auto* eintrag =
             std::find_if(std::begin(kMethoden), std::end(kMethoden),

@@ -96,8 +96,9 @@ private:
     // One call; `a` and `b` are the method's arguments, as many as it takes.
     TErgebnis Bedienen(TMethode methode, std::string_view caller, std::string_view topic,
                        std::string_view a = {}, std::string_view b = {});
-    TDDEAntwort Bedienen(TMethode methode, const QString& caller, const QString& topic,
-                         const QString& a = {}, const QString& b = {});
+    // The same for the public calls, in Qt's strings.
+    TDDEAntwort Beantworten(TMethode methode, const QString& caller, const QString& topic,
+                            const QString& a = {}, const QString& b = {});
     // Runs one call: the conversation opens (unless `oeffnen` is false) and every exception
     // becomes a refusal.
     template <class F>
@@ -111,7 +112,6 @@ private:
     // The item of exactly that name; EDDEError for any other.
     static const TDDEItem& ExaktesItem(const TValueDDEServerTopic& topic, std::string_view item);
 
-    // The bus side.
     // The name is ours: the topics go on the bus.
     void Veroeffentlichen();
     void TopicHinzu(TValueDDEServerTopic& topic);
@@ -120,14 +120,17 @@ private:
     // The bus tells when the caller leaves (or stops telling).
     void Beobachten(const std::string& caller, bool an);
     bool CallerDa(const std::string& caller);
-    // A method call to "/<topic>" (or "/"): served and answered, or refused.
+    // What Introspect answers for "/<topic>", or for "/" (empty `topic`).
+    std::string Beschreibung(std::string_view topic) const;
+    // A method call to "/<topic>" or any other path: served and answered, or refused.
     void Gerufen(DBusMessage* ruf);
+    // A signal of the bus itself: the name handed over, a watched caller gone.
     void Signal(DBusMessage* signal);
 
     TMVCDDEManager& m_manager;
     // First, so that it goes last: the conversations end before the connection does.
     TDBusVerbindung m_bus;
-    bool m_filter = false;
+    bool m_filter = false; // there is a bus, and the server hears its signals
     bool m_aktiv = false;
     std::map<TSchluessel, TGespraech> m_gespraeche;
     std::set<std::string, std::less<>> m_objekte; // the published topics
