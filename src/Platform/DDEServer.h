@@ -22,20 +22,28 @@
 // Without a session bus the server stays inactive and the program runs without it. While
 // another program owns the name, the server waits in the bus's queue for it, inactive, and
 // publishes its topics once the bus hands the name over.
+//
+// The server has a bus connection of its own, read and served on the main thread
+// (DBusVerbindung.h): a call is answered in the turn of the event loop that read it. Besides the
+// interface, every object answers Introspect with it (and "/" with the topics); a call of an
+// unknown method or with other arguments than the method takes is refused with the bus's
+// UnknownMethod error and changes nothing.
 #include "Lib/Event.h"
 #include "Platform/AenderungsSammler.h"
+#include "Platform/DBusVerbindung.h"
 
-#include <QDBusConnection>
-#include <QDBusContext>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
+#include <string_view>
 #include <utility>
 
-class QDBusServiceWatcher;
+struct DBusMessage;
+struct TDDEBusRueckrufe;
 class TCustomDDEServerTopic;
 class TMVCDDEManager;
 class TValueDDEServerTopic;
@@ -54,9 +62,7 @@ struct TDDEAntwort {
 class TDDEServer : public QObject {
     Q_OBJECT
 public:
-    explicit TDDEServer(TMVCDDEManager& manager,
-                        QDBusConnection bus = QDBusConnection::sessionBus(),
-                        QObject* parent = nullptr);
+    explicit TDDEServer(TMVCDDEManager& manager, QObject* parent = nullptr);
     ~TDDEServer() override;
 
     // Whether this program owns the name and answers (a waiting one, once it has the name).
@@ -73,70 +79,63 @@ public:
     TDDEAntwort StartAdvise(const QString& caller, const QString& topic, const QString& item);
     TDDEAntwort StopAdvise(const QString& caller, const QString& topic, const QString& item);
 
-private slots:
-    // The bus's NameAcquired: the name we waited for is ours.
-    void NameErhalten(const QString& name);
-
 private:
-    using TSchluessel = std::pair<QString, std::string>; // caller, topic
-    // The name is ours: the topics go on the bus.
-    void Veroeffentlichen();
+    friend struct TDDEBusRueckrufe;
+
+    enum class TMethode { Connect, Disconnect, Request, Poke, Execute, StartAdvise, StopAdvise };
+    // The answer as it goes on the bus: UTF-8.
+    struct TErgebnis {
+        bool ok = true;
+        std::string text;
+    };
+    using TSchluessel = std::pair<std::string, std::string>; // caller, topic
     struct TGespraech {
         std::set<std::string> advise; // item names
     };
 
+    // One call; `a` and `b` are the method's arguments, as many as it takes.
+    TErgebnis Bedienen(TMethode methode, std::string_view caller, std::string_view topic,
+                       std::string_view a = {}, std::string_view b = {});
+    // The same for the public calls, in Qt's strings.
+    TDDEAntwort Beantworten(TMethode methode, const QString& caller, const QString& topic,
+                            const QString& a = {}, const QString& b = {});
     // Runs one call: the conversation opens (unless `oeffnen` is false) and every exception
     // becomes a refusal.
     template <class F>
-    TDDEAntwort Aufruf(const QString& caller, const QString& topic, bool oeffnen, F&& arbeit);
+    TErgebnis Aufruf(std::string_view caller, std::string_view topic, bool oeffnen, F&& arbeit);
     // Opens the conversation; `beobachtet` tells whether the caller has just begun to be watched.
-    TValueDDEServerTopic& Oeffnen(const QString& caller, const QString& topic, bool& beobachtet);
+    void Oeffnen(const std::string& caller, TValueDDEServerTopic& topic, bool& beobachtet);
     // By value: the key may be the one of the node it erases.
     void Schliessen(TSchluessel schluessel);
-    void ClientGegangen(const QString& caller);
-    bool CallerDa(const QString& caller) const;
+    void ClientGegangen(const std::string& caller);
+    bool HatGespraeche(const std::string& caller) const;
     // The item of exactly that name; EDDEError for any other.
-    static const TDDEItem& ExaktesItem(const TValueDDEServerTopic& topic, const QString& item);
-    bool HatGespraeche(const QString& caller) const;
+    static const TDDEItem& ExaktesItem(const TValueDDEServerTopic& topic, std::string_view item);
+
+    // The name is ours: the topics go on the bus.
+    void Veroeffentlichen();
     void TopicHinzu(TValueDDEServerTopic& topic);
     void TopicWeg(const std::string& name);
     void ItemGeaendert(const TCustomDDEServerTopic& topic, const TDDEItem& item);
+    // The bus tells when the caller leaves (or stops telling).
+    void Beobachten(const std::string& caller, bool an);
+    bool CallerDa(const std::string& caller);
+    // What Introspect answers for "/<topic>", or for "/" (empty `topic`).
+    std::string Beschreibung(std::string_view topic) const;
+    // A method call to "/<topic>" or any other path: served and answered, or refused.
+    void Gerufen(DBusMessage* ruf);
+    // A signal of the bus itself: the name handed over, a watched caller gone.
+    void Signal(DBusMessage* signal);
 
     TMVCDDEManager& m_manager;
-    QDBusConnection m_bus;
+    // First, so that it goes last: the conversations end before the connection does.
+    TDBusVerbindung m_bus;
+    bool m_filter = false; // there is a bus, and the server hears its signals
     bool m_aktiv = false;
-    QDBusServiceWatcher* m_watcher = nullptr;
     std::map<TSchluessel, TGespraech> m_gespraeche;
-    std::map<std::string, QObject*> m_objekte; // by topic name
+    std::set<std::string, std::less<>> m_objekte; // the published topics
     TAenderungsSammler m_aenderungen;
     TEventConnection m_topicHinzu;
     TEventConnection m_topicWeg;
     TEventConnection m_itemGeaendert;
-};
-
-// The bus object of one topic: unpacks the call and the caller, answers or refuses.
-class TDDETopicObjekt : public QObject, protected QDBusContext {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "de.Tovar.Vantrl32.Topic")
-public:
-    TDDETopicObjekt(TDDEServer& server, QString topic, QObject* parent);
-
-public slots:
-    void Connect();
-    void Disconnect();
-    QString Request(const QString& item);
-    void Poke(const QString& item, const QString& text);
-    void Execute(const QString& lines);
-    void StartAdvise(const QString& item);
-    void StopAdvise(const QString& item);
-
-signals:
-    // Declared for the interface description only: the server sends it to each advising caller.
-    void ItemChanged(const QString& item, const QString& text);
-
-private:
-    QString Antworten(const TDDEAntwort& antwort);
-
-    TDDEServer& m_server;
-    QString m_topic;
 };

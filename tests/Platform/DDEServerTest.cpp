@@ -11,7 +11,6 @@
 #include "Support/OptionenUmgebung.h"
 
 #include <QCoreApplication>
-#include <QDBusConnection>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QProcess>
@@ -171,6 +170,33 @@ TEST_F(DDEServerTest, RefusalsAreErrorRepliesAndTheServerGoesOn)
     const TLauf topics = Gdbus("System", "Request", {"'Topics'"});
     EXPECT_EQ(topics.aus.trimmed(), "('System\\tLOHN',)");
     EXPECT_EQ(MVCDDEManager().BusyCount(), 0);
+}
+
+// gdbus shapes its arguments after the interface the server describes; a call with other
+// arguments than the method takes is refused by the bus layer and opens no conversation.
+TEST_F(DDEServerTest, TheInterfaceIsDescribedAndCallsWithOtherArgumentsAreRefused)
+{
+    const TLauf beschreibung = TProzess("gdbus", {"introspect", "--session", "--dest", kDDEService,
+                                                  "--object-path", "/LOHN"})
+                                   .Ende();
+    EXPECT_TRUE(beschreibung.aus.contains("Poke(in  s item,\n           in  s text);"))
+        << beschreibung.aus.toStdString();
+    EXPECT_TRUE(beschreibung.aus.contains("ItemChanged(s item,")) << beschreibung.aus.toStdString();
+    D().Entgelt->SetValue(2000);
+    const std::string vorher = D().Entgelt->GetDisplayText();
+    for (const auto& [methode, args] :
+         std::vector<std::pair<QString, QStringList>>{{"Poke", {"'Entgelt'"}},
+                                                      {"Poke", {"'Entgelt'", "'4000,00'", "'x'"}},
+                                                      {"Request", {}},
+                                                      {"Connect", {"1"}}}) {
+        const TLauf lauf = Gdbus("LOHN", methode, args);
+        EXPECT_NE(lauf.code, 0) << methode.toStdString();
+        EXPECT_TRUE(lauf.fehler.contains("org.freedesktop.DBus.Error.UnknownMethod"))
+            << lauf.fehler.toStdString();
+        EXPECT_EQ(server->GespraechCount(), 0);
+    }
+    EXPECT_EQ(D().Entgelt->GetDisplayText(), vorher);
+    EXPECT_FALSE(MVCDDEManager().HasConnections());
 }
 
 TEST_F(DDEServerTest, AdvisedChangesArriveInChangeOrder)
@@ -383,11 +409,8 @@ TEST_F(DDEServerTest, AVanishedClientClosesItsConversation)
 // The second program runs without the name, waits for it and takes it over when the first ends.
 TEST_F(DDEServerTest, ASecondServerWaitsForTheNameAndTakesItOver)
 {
-    QDBusConnection zweiteVerbindung =
-        QDBusConnection::connectToBus(QDBusConnection::SessionBus, "zweiter Server");
-    ASSERT_TRUE(zweiteVerbindung.isConnected());
     {
-        TDDEServer zweiter(MVCDDEManager(), zweiteVerbindung);
+        TDDEServer zweiter(MVCDDEManager());
         EXPECT_FALSE(zweiter.Aktiv());
         const TLauf lauf = Gdbus("System", "Request", {"'Status'"});
         EXPECT_EQ(lauf.aus.trimmed(), "('Ready',)") << lauf.fehler.toStdString();
@@ -396,7 +419,6 @@ TEST_F(DDEServerTest, ASecondServerWaitsForTheNameAndTakesItOver)
         const TLauf danach = Gdbus("LOHN", "Request", {"'Jahr'"});
         EXPECT_EQ(danach.aus.trimmed(), "('2026',)") << danach.fehler.toStdString();
     }
-    QDBusConnection::disconnectFromBus("zweiter Server");
 }
 
 TEST_F(DDEServerTest, ADestroyedDataSetLeavesTheBus)
