@@ -8,9 +8,16 @@
 // therefore brackets the net, halves the bracket on whole cents, and then searches the cents on
 // both sides of the gross found, as far as such a dip can reach.
 #include <functional>
+#include <limits>
 
-// The net pay of a gross, both in cents.
-using TNettoFuer = std::function<double(double brutto)>;
+// The net pay of a gross in cents, and a mark of the deductions' state at that gross: between
+// two grosses with the same mark the net rises by no more than the gross but for the transition
+// zone (`zone` below), since none of the dips lies between them. NaN vouches for nothing.
+struct TNetto {
+    double netto = 0;
+    double stand = std::numeric_limits<double>::quiet_NaN();
+};
+using TNettoFuer = std::function<TNetto(double brutto)>;
 
 struct TBruttoFund {
     enum class TArt {
