@@ -117,13 +117,14 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
         von = std::max(boden, von - weite);
         nettoVon = netto(von);
     }
-    // Up to a gross of the same mark no dip lies between, and the next d - zone cents are ruled
-    // out: the search tries the end of them, and halves the way back to a gross of the same mark
-    // as long as that rules out more.
+    // Where the gross d - zone cents on has the same mark, no dip lies between and all those
+    // cents are ruled out; where it has another, the search halves the way back to a gross of
+    // the same mark as long as that rules out more than d - spitze cents.
     for (double x = von, n = nettoVon; x < k.unten;) {
         const double weiter = x + std::max(1.0, std::floor(ziel - spitze - n));
         const double stand = wert(x).stand;
-        double ohneDelle = std::isnan(stand) ? weiter : std::min(k.unten, x + std::floor(ziel - zone - n));
+        double ohneDelle =
+            std::isnan(stand) ? weiter : std::min(k.unten, x + std::floor(ziel - zone - n));
         while (ohneDelle > weiter && wert(ohneDelle).stand != stand)
             ohneDelle = x + std::floor((ohneDelle - x) * 0.5);
         x = std::max(weiter, ohneDelle);

@@ -6,7 +6,8 @@
 // the provision allowance round differently the wage tax dips by a unit of the tariff for a few
 // cents of gross, so that the net rises by more than the gross and falls back. The search
 // therefore brackets the net, halves the bracket on whole cents, and then searches the cents on
-// both sides of the gross found, as far as such a dip can reach.
+// both sides of the gross found, as far as such a dip can reach; between grosses with the same
+// mark of the deductions (TNetto::stand) it rules out whole stretches at once.
 #include <functional>
 #include <limits>
 
