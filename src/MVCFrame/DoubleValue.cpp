@@ -6,32 +6,6 @@
 
 #include <cmath>
 
-namespace {
-
-double Zehnerpotenz(int decimals)
-{
-    double p = 1.0;
-    for (int i = 0; i < decimals; ++i)
-        p *= 10.0;
-    return p;
-}
-
-} // namespace
-
-double ZahlGeschnitten(double x, int decimals)
-{
-    const double p = Zehnerpotenz(decimals);
-    return Abschneiden(x * p) / p;
-}
-
-bool ZahlGleich(double a, double b, int decimals)
-{
-    // One unit of the last place always counts as a change, however many places the value has
-    // (a fixed tolerance of 0.00001 swallowed every other one-unit step of a 5-place exchange
-    // rate).
-    return std::fabs(a - b) * Zehnerpotenz(decimals) < 0.5;
-}
-
 TDouble::TDouble(TDaten* daten, std::string name, TValueCreateFlags flags, double defaultValue,
                  int decimals)
     : TValue(daten, std::move(name), flags), m_decimals(decimals)

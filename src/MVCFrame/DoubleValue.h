@@ -3,12 +3,35 @@
 // change of currency converts) and TDoubleMinMax (refuses numbers outside its range). Setting cuts
 // the number to its places with the tolerance of Abschneiden; a change is one of at least one unit
 // of the last place.
+#include "Lib/Betrag.h"
 #include "MVCFrame/Value.h"
 
+#include <cmath>
+
+// Inline, so that a constant number of places folds to its power of ten: the payroll run cuts
+// and compares its amounts at two places a few hundred times in every net-to-gross search.
+inline double StellenFaktor(int decimals)
+{
+    double p = 1.0;
+    for (int i = 0; i < decimals; ++i)
+        p *= 10.0;
+    return p;
+}
+
 // A number cut to `decimals` places as a TDouble stores it.
-double ZahlGeschnitten(double x, int decimals);
+inline double ZahlGeschnitten(double x, int decimals)
+{
+    const double p = StellenFaktor(decimals);
+    return Abschneiden(x * p) / p;
+}
+
 // Whether two numbers are the same at `decimals` places: less than half of the last place apart.
-bool ZahlGleich(double a, double b, int decimals);
+// One unit of the last place always counts as a change, however many places the value has (a
+// fixed tolerance of 0.00001 swallowed every other one-unit step of a 5-place exchange rate).
+inline bool ZahlGleich(double a, double b, int decimals)
+{
+    return std::fabs(a - b) * StellenFaktor(decimals) < 0.5;
+}
 
 class TDouble : public TValue {
 public:

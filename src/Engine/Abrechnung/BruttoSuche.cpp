@@ -29,15 +29,16 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
 {
     // Every gross is computed once: the search below and above comes back to the cents that
     // the halving tried.
-    std::vector<std::pair<double, double>> bekannt;
-    const auto netto = [&](double brutto) {
+    std::vector<std::pair<double, TNetto>> bekannt;
+    const auto wert = [&](double brutto) {
         for (const auto& [x, n] : bekannt)
             if (x == brutto)
                 return n;
-        const double n = nettoFuer(brutto);
+        const TNetto n = nettoFuer(brutto);
         bekannt.emplace_back(brutto, n);
         return n;
     };
+    const auto netto = [&](double brutto) { return wert(brutto).netto; };
     const double anfang = std::round(start);
     TKlammer k;
     k.unten = anfang;
@@ -104,7 +105,8 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
     // The nearest gross tried so far whose net falls short by more than the net can fall.
     double von = k.unten;
     double nettoVon = k.nettoUnten;
-    for (const auto& [x, n] : bekannt) {
+    for (const auto& [x, w] : bekannt) {
+        const double n = w.netto;
         if (n < ziel - fall && x < k.unten && (nettoVon >= ziel - fall || x > von)) {
             von = x;
             nettoVon = n;
@@ -115,8 +117,17 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
         von = std::max(boden, von - weite);
         nettoVon = netto(von);
     }
+    // Where the gross d - zone cents on has the same mark, no dip lies between and all those
+    // cents are ruled out; where it has another, the search halves the way back to a gross of
+    // the same mark as long as that rules out more than d - spitze cents.
     for (double x = von, n = nettoVon; x < k.unten;) {
-        x += std::max(1.0, std::floor(ziel - spitze - n));
+        const double weiter = x + std::max(1.0, std::floor(ziel - spitze - n));
+        const double stand = wert(x).stand;
+        double ohneDelle =
+            std::isnan(stand) ? weiter : std::min(k.unten, x + std::floor(ziel - zone - n));
+        while (ohneDelle > weiter && wert(ohneDelle).stand != stand)
+            ohneDelle = x + std::floor((ohneDelle - x) * 0.5);
+        x = std::max(weiter, ohneDelle);
         if (x >= k.unten)
             break;
         n = netto(x);

@@ -6,11 +6,19 @@
 // the provision allowance round differently the wage tax dips by a unit of the tariff for a few
 // cents of gross, so that the net rises by more than the gross and falls back. The search
 // therefore brackets the net, halves the bracket on whole cents, and then searches the cents on
-// both sides of the gross found, as far as such a dip can reach.
+// both sides of the gross found, as far as such a dip can reach; between grosses with the same
+// mark of the deductions (TNetto::stand) it rules out whole stretches at once.
 #include <functional>
+#include <limits>
 
-// The net pay of a gross, both in cents.
-using TNettoFuer = std::function<double(double brutto)>;
+// The net pay of a gross in cents, and a mark of the deductions' state at that gross: between
+// two grosses with the same mark the net rises by no more than the gross but for the transition
+// zone (`zone` below), since none of the dips lies between them. NaN vouches for nothing.
+struct TNetto {
+    double netto = 0;
+    double stand = std::numeric_limits<double>::quiet_NaN();
+};
+using TNettoFuer = std::function<TNetto(double brutto)>;
 
 struct TBruttoFund {
     enum class TArt {

@@ -34,11 +34,6 @@ void TCentBetrag::SetzenGanzeCent(double cent)
         m_wert = wert;
 }
 
-double TCentBetrag::Cent() const
-{
-    return Abschneiden(m_wert * 100);
-}
-
 TEntgeltPosten TEntgeltPosten::Aus(const TDetailEntgeltDaten& e)
 {
     TEntgeltPosten p;

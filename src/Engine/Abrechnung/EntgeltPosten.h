@@ -2,6 +2,8 @@
 // The pay components as the run of a payroll statement sees them: plain numbers instead of data
 // sets, so that the net-to-gross search tries its gross amounts without notifying anyone, and a
 // statement without itemised pay needs no component objects at all.
+#include "Lib/Betrag.h"
+
 class TDetailEntgeltDaten;
 
 // A money amount held as a two-place value holds it: cut to the cent on setting, the old number
@@ -16,7 +18,7 @@ public:
     // Sets a number of cents as a two-place value's SetGanzeCents does: a whole number exactly.
     void SetzenGanzeCent(double cent);
     double Wert() const { return m_wert; }
-    double Cent() const;
+    double Cent() const { return Abschneiden(m_wert * 100); }
     // Whether a set has been made since construction.
     bool Gesetzt() const { return m_gesetzt; }
 

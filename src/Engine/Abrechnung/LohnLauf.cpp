@@ -188,12 +188,16 @@ void TLohnLauf::NetToGross(TEntgeltPosten& c)
     const TLohnSummen kopie = m_summen;
     Summen();
     const double n0 = m_summen[sNetto];
+    const bool mitFreibetraegen = SteuerFaelltNurMitFreibetraegen(c);
     const auto nettoFuer = [&](double brutto) {
         m_summen = kopie;
         c.brutto.SetzenCent(brutto);
         EntgeltHinzufuegen(c);
         Summen();
-        return m_summen[sNetto] - n0;
+        TNetto n{.netto = m_summen[sNetto] - n0};
+        if (mitFreibetraegen)
+            n.stand = m_tab.WachsendeFreibetraege();
+        return n;
     };
     const double netto = c.netto.Cent();
     const TBruttoFund fund = KleinstesBrutto(nettoFuer, netto, netto, NettoVerlauf(c));
@@ -209,6 +213,20 @@ void TLohnLauf::NetToGross(TEntgeltPosten& c)
     m_summen = kopie;
     c.brutto.SetzenCent(fund.brutto);
     EntgeltHinzufuegen(c);
+}
+
+bool TLohnLauf::SteuerFaelltNurMitFreibetraegen(const TEntgeltPosten& c) const
+{
+    // Current pay taxed by the period's own tariff, nothing else taxed beside it: other payments
+    // are taxed by the difference of two annual taxes, a pension carries its own allowances,
+    // the tax of days is cut from the days' pay, a December recomputation differs from the year.
+    // Nor may the contributions jump: with the transition zone the net leaps at the limit of
+    // marginal employment, by several euros.
+    const bool laufend = !c.einmalzahlung && !c.versorgungsbezug && !c.abfindung && !c.mehrJhrig;
+    const bool dezember = m_e.monat == 12 && (m_e.jahr == 2015 || m_e.jahr == 2024);
+    return laufend && !m_e.pauschaleLohnsteuer && !m_e.gleitzone &&
+           m_e.steuertage == m_e.zeitraumTage && !dezember && m_e.jahr >= 2002 &&
+           SonstigeBezuegeLeer();
 }
 
 TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const

@@ -52,6 +52,10 @@ private:
     // How far the net of this statement's period strays from rising with the gross of the
     // component.
     TNettoVerlauf NettoVerlauf(const TEntgeltPosten& c) const;
+    // Whether the wage tax of the component's gross falls only where the tariff's allowances
+    // that grow with the wage do (TLStTabBase::WachsendeFreibetraege), so that grosses with
+    // the same of them bound the net between them.
+    bool SteuerFaelltNurMitFreibetraegen(const TEntgeltPosten& c) const;
     // The amount as the statement reads it: a result the page hides reads as nothing.
     static double Cent(const TCentBetrag& betrag, bool sichtbar = true);
 

@@ -245,6 +245,7 @@ void TLStTab10::LaufenderBezug()
     TWerte& w = m_w;
     Tabellenfreibetraege();
     const long double steuer = JahreslohnsteuerErmitteln();
+    WachsendeFreibetraegeMerken();
     m_arbeitnehmerpauschbetrag = static_cast<double>(w.anp);
     m_altersentlastungsbetrag = static_cast<double>(w.altersentlastung);
     m_versorgungsfreibetrag = static_cast<double>(w.versFreibetrag);
@@ -260,6 +261,17 @@ void TLStTab10::LaufenderBezug()
         w.jbmg = w.lstJahr;
     }
     Solidaritaetszuschlag();
+}
+
+void TLStTab10::WachsendeFreibetraegeMerken()
+{
+    const TWerte& w = m_w;
+    // Classes V and VI tax the difference of two tariff amounts, each cut to euros, which can
+    // fall by a euro by itself; a private health insurance's subsidy lowers the provision
+    // allowance as the wage rises.
+    if (m_int[liSteuerklasse] >= 5 || m_int[liKVArt] == 2)
+        return;
+    m_wachsendeFreibetraege = static_cast<double>(w.vsp + w.altersentlastung + w.anp);
 }
 
 void TLStTab10::Tabellenfreibetraege()

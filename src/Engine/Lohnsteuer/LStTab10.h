@@ -105,6 +105,8 @@ protected:
     void Altersentlastungsbetrag() override;
     void Bemessungsgrundlagen() override;
     virtual void LaufenderBezug();
+    // Keeps the allowances that grow with the wage for WachsendeFreibetraege.
+    void WachsendeFreibetraegeMerken();
     virtual void Tabellenfreibetraege();
     virtual double Arbeitnehmerpauschbetrag() const { return m_werte->arbeitnehmerpauschbetrag; }
     void Jahreslohnsteuer() override;

@@ -243,6 +243,12 @@ bool TLStTabBase::ZusatztabelleAngewendet()
     return m_zusatztabelle;
 }
 
+double TLStTabBase::WachsendeFreibetraege()
+{
+    BerechneWennNoetig();
+    return m_wachsendeFreibetraege;
+}
+
 double TLStTabBase::GetValue(int index)
 {
     if (index == 0)
@@ -450,6 +456,7 @@ void TLStTabBase::ErgebnisseLoeschen()
     m_erg[leSolZ] = 0;
     m_altersentlastungsbetrag = 0;
     m_versorgungsfreibetrag = 0;
+    m_wachsendeFreibetraege = std::numeric_limits<double>::quiet_NaN();
     m_zusatztabelle = false;
     m_tabellenJahresbetrag = 0;
     m_stufeOffen = false;

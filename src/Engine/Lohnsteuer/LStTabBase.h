@@ -18,6 +18,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -168,6 +169,12 @@ public:
     // An amount of the tariff's currency in the display currency, rounded to whole cents.
     double Anzeigebetrag(double betrag) const { return InAnzeige(betrag); }
     bool ZusatztabelleAngewendet();
+    // The allowances that the last computation of the current pay took off the annual wage and
+    // that grow with it (the provision allowance, the old-age relief, the employee's lump sum),
+    // summed; NaN where the tariff cannot vouch for them. The tax falls as the wage rises only
+    // where one of them grows by a whole unit faster than the wage: between two wages with the
+    // same sum the tax does not fall.
+    double WachsendeFreibetraege();
     virtual double GetValue(int index);
     bool Berechnet() const { return m_berechnet; }
 
@@ -318,6 +325,7 @@ protected:
     double m_altersentlastungsbetrag = 0;
     double m_versorgungsfreibetrag = 0;
     double m_arbeitnehmerpauschbetrag = 0;
+    double m_wachsendeFreibetraege = std::numeric_limits<double>::quiet_NaN();
 
     // Working amount of the table view.
     double m_tabellenJahresbetrag = 0;

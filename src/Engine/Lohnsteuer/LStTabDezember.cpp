@@ -1,6 +1,7 @@
 #include "Engine/Lohnsteuer/LStTabDezember.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -48,6 +49,9 @@ template <class TBasis> void TLStTabDezember<TBasis>::Berechnen()
     Modus(2);
     w.zre4vp = vorsorgeLohn;
     LaufenderBezug();
+    // The month's tax takes eleven times the difference of two annual taxes off the year's: it
+    // may fall by itself, whatever the allowances do.
+    this->m_wachsendeFreibetraege = std::numeric_limits<double>::quiet_NaN();
 
     if (this->m_int[liZeitraum] != 1) {
         const auto nachholen = [this](const double(&jahr)[2]) {
