@@ -6,6 +6,7 @@
 // binary representation error) still rounds up. Cutting (Abschneiden) adds a tolerance, so that
 // 28.99995 is read as the 29 it was meant to be. The arithmetic runs in extended precision and is
 // stored back to double, which decides the last bit of many tax amounts.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -79,8 +80,16 @@ struct TRechenkern {
     {
         return GanzerTeilPositivVonGerundetem(std::rint(x), x);
     }
+    // Runden and Abschneiden of a double (defined below the constants).
+    static double Runden(double x);
+    static double Abschneiden(double x);
     // Abschneiden of x rounded to a double, as a long double (defined below Abschneiden).
     static long double AbschneidenAlsDouble(long double x);
+
+private:
+    // The whole part of |x| and one more where its fraction reaches `schwelle`, with the sign
+    // of x (a zero from a negative x is -0).
+    static double GanzeMitSchwelle(double x, double schwelle);
 };
 
 // Rounding bias: a value less than 1e-11 below a half still rounds away from zero.
@@ -91,6 +100,60 @@ inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
 // Cents to euros, and the tariffs' rounding-up margin.
 inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
+
+// A double amount n + f (n whole, 0 <= f < 1) plus a margin below 1, added in extended
+// precision, reaches n + 1 exactly where f reaches a threshold: f is a double, and the sum's
+// rounding depends on n only through its power of two. The threshold is the smallest double f
+// with f + marge >= 1; a margin for which it fails in any power of two of n up to 2^52 (the
+// fractions of the grid of that power next to the threshold) does not compile.
+consteval double AufrundungsSchwelle(long double marge)
+{
+    const auto nachbar = [](double f, int schritt) {
+        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(f) + schritt);
+    };
+    double schwelle = static_cast<double>(1 - marge);
+    while (schwelle + marge >= 1)
+        schwelle = nachbar(schwelle, -1);
+    while (schwelle + marge < 1)
+        schwelle = nachbar(schwelle, 1);
+    double n = 1;
+    double raster = 0x1p-52;
+    for (int potenz = 0; potenz < 52; ++potenz, n *= 2, raster *= 2) {
+        const auto stufen = static_cast<std::uint64_t>(schwelle / raster);
+        const double oben = static_cast<double>(stufen) * raster == schwelle
+                                ? schwelle
+                                : static_cast<double>(stufen + 1) * raster;
+        const double unten = oben - raster;
+        if (static_cast<long double>(n + oben) + marge < n + 1 ||
+            static_cast<long double>(n + unten) + marge >= n + 1)
+            throw "AufrundungsSchwelle: no single threshold for this margin";
+    }
+    return schwelle;
+}
+inline constexpr double kRundungsSchwelle = AufrundungsSchwelle(kRundungsKonstante);
+inline constexpr double kAbschneideSchwelle = AufrundungsSchwelle(kAbschneideToleranz);
+
+// Beyond 2^52 every double is whole, and so are infinity and NaN (a signalling one made quiet
+// as the arithmetic does); below it the whole part is exact through a 64-bit integer.
+inline double TRechenkern::GanzeMitSchwelle(double x, double schwelle)
+{
+    const double betrag = std::fabs(x);
+    if (!(betrag < 0x1p52))
+        return x + 0.0;
+    const double ganz = static_cast<double>(static_cast<std::int64_t>(betrag));
+    const double ergebnis = betrag - ganz >= schwelle ? ganz + 1 : ganz;
+    return x >= 0 ? ergebnis : -ergebnis;
+}
+
+inline double TRechenkern::Runden(double x)
+{
+    return GanzeMitSchwelle(x, kRundungsSchwelle);
+}
+
+inline double TRechenkern::Abschneiden(double x)
+{
+    return GanzeMitSchwelle(x, kAbschneideSchwelle);
+}
 
 // The rounding and cutting routines, each defined once on the whole part of a Rechenkern (the
 // default is the one every build computes with; the tests hold it against truncation itself).
@@ -115,18 +178,17 @@ inline long double RundenExt(long double x)
                   : Kern::GanzerTeil(x - kRundungsKonstante);
 }
 
+// RundenExt and the cutting with kAbschneideToleranz of a double, as a double.
 template <class Kern = TRechenkern>
 inline double Runden(double x)
 {
-    return static_cast<double>(RundenExt<Kern>(x));
+    return Kern::Runden(x);
 }
 
 template <class Kern = TRechenkern>
 inline double Abschneiden(double x)
 {
-    const long double e = x;
-    return static_cast<double>(e >= 0 ? Kern::GanzerTeilPositiv(e + kAbschneideToleranz)
-                                      : Kern::GanzerTeil(e - kAbschneideToleranz));
+    return Kern::Abschneiden(x);
 }
 
 template <class Kern = TRechenkern>
@@ -158,7 +220,7 @@ inline long double TRechenkern::AbschneidenAlsDouble(long double x)
     // negative x would round to a double zero whose sign picks the other branch.
     if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L))
         return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
-    return Abschneiden<TRechenkern>(static_cast<double>(x));
+    return Abschneiden(static_cast<double>(x));
 }
 
 // Whether x is a whole number that a double holds with room to spare (below 2^52): such an
