@@ -206,20 +206,26 @@ inline long double AbschneidenAlsDouble(long double x)
     return Kern::AbschneidenAlsDouble(x);
 }
 
-// Rounding x to a double moves it by at most 2^-53 |x|, so unless x plus the tolerance lies
+// Rounding x to a double moves it by at most 2^-53 |x|, so unless |x| plus the tolerance lies
 // that close to a whole number, cutting x itself cuts the double to the same number; the rare
 // value that close takes the way through the double.
 inline long double TRechenkern::AbschneidenAlsDouble(long double x)
 {
-    const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
-    const long double naechste = std::rint(y);
     const long double betrag = std::fabs(x);
-    const long double abstand = std::fabs(y - naechste);
-    // The distance is exact (the two are within a half of each other); the bound leaves a
-    // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
-    // negative x would round to a double zero whose sign picks the other branch.
-    if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L))
-        return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
+    const long double naechste = std::rint(betrag);
+    // Exact (|rest| <= 1/2). |x| plus the tolerance lies rest + tolerance from the nearest
+    // whole number, and at least 1/2 minus the tolerance from any other.
+    const long double rest = betrag - naechste;
+    // Where the distance exceeds the bound, the double nearest to the tolerance decides as the
+    // tolerance itself does; the bound leaves a wide margin over that, the double's rounding
+    // and the extended additions. Below 2^-1000 a negative x would round to a double zero whose
+    // sign picks the other branch.
+    constexpr long double toleranz = static_cast<double>(kAbschneideToleranz);
+    if (betrag < 0x1p52L && std::fabs(rest + toleranz) > (betrag + 1) * 0x1p-40L &&
+        !(x < 0 && x > -0x1p-1000L)) {
+        const long double ganz = rest < -toleranz ? naechste - 1 : naechste;
+        return x >= 0 ? ganz : -ganz;
+    }
     return Abschneiden(static_cast<double>(x));
 }
 
