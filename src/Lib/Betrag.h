@@ -103,9 +103,9 @@ inline constexpr TExtKonstante kFastEins{0.999999L};
 
 // A double amount n + f (n whole, 0 <= f < 1) plus a margin below 1, added in extended
 // precision, reaches n + 1 exactly where f reaches a threshold: f is a double, and the sum's
-// rounding depends on n only through its power of two. The threshold is the smallest double f
-// with f + marge >= 1; a margin for which it fails in any power of two of n up to 2^52 (the
-// fractions of the grid of that power next to the threshold) does not compile.
+// rounding depends on n only through the power of two n lies in. The threshold is the smallest
+// double f with f + marge >= 1 (n = 0); a margin for which it fails for n in any power of two
+// up to 2^52 (the fractions of that power's grid next to the threshold) does not compile.
 consteval double AufrundungsSchwelle(long double marge)
 {
     const auto nachbar = [](double f, int schritt) {
@@ -155,7 +155,7 @@ inline double TRechenkern::Abschneiden(double x)
     return GanzeMitSchwelle(x, kAbschneideSchwelle);
 }
 
-// The rounding and cutting routines, each defined once on the whole part of a Rechenkern (the
+// The rounding and cutting routines, each defined once in a Rechenkern or on its whole part (the
 // default is the one every build computes with; the tests hold it against truncation itself).
 // Inline: a wage-tax computation rounds and cuts a few hundred times.
 
@@ -178,7 +178,8 @@ inline long double RundenExt(long double x)
                   : Kern::GanzerTeil(x - kRundungsKonstante);
 }
 
-// RundenExt and the cutting with kAbschneideToleranz of a double, as a double.
+// Runden is RundenExt of a double, Abschneiden its cut with kAbschneideToleranz in extended
+// precision, both as a double; the Rechenkern gives those bits in double arithmetic.
 template <class Kern = TRechenkern>
 inline double Runden(double x)
 {
