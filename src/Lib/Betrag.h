@@ -6,6 +6,7 @@
 // binary representation error) still rounds up. Cutting (Abschneiden) adds a tolerance, so that
 // 28.99995 is read as the 29 it was meant to be. The arithmetic runs in extended precision and is
 // stored back to double, which decides the last bit of many tax amounts.
+#include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -79,8 +80,16 @@ struct TRechenkern {
     {
         return GanzerTeilPositivVonGerundetem(std::rint(x), x);
     }
+    // Runden and Abschneiden of a double (defined below the constants).
+    static double Runden(double x);
+    static double Abschneiden(double x);
     // Abschneiden of x rounded to a double, as a long double (defined below Abschneiden).
     static long double AbschneidenAlsDouble(long double x);
+
+private:
+    // The whole part of |x| and one more where its fraction reaches `schwelle`, with the sign
+    // of x (a zero from a negative x is -0).
+    static double GanzeMitSchwelle(double x, double schwelle);
 };
 
 // Rounding bias: a value less than 1e-11 below a half still rounds away from zero.
@@ -92,7 +101,61 @@ inline constexpr TExtKonstante kAbschneideToleranzExt{0.000001L};
 inline constexpr TExtKonstante kEinHundertstel{0.01L};
 inline constexpr TExtKonstante kFastEins{0.999999L};
 
-// The rounding and cutting routines, each defined once on the whole part of a Rechenkern (the
+// A double amount n + f (n whole, 0 <= f < 1) plus a margin below 1, added in extended
+// precision, reaches n + 1 exactly where f reaches a threshold: f is a double, and the sum's
+// rounding depends on n only through the power of two n lies in. The threshold is the smallest
+// double f with f + marge >= 1 (n = 0); a margin for which it fails for n in any power of two
+// up to 2^52 (the fractions of that power's grid next to the threshold) does not compile.
+consteval double AufrundungsSchwelle(long double marge)
+{
+    const auto nachbar = [](double f, int schritt) {
+        return std::bit_cast<double>(std::bit_cast<std::uint64_t>(f) + schritt);
+    };
+    double schwelle = static_cast<double>(1 - marge);
+    while (schwelle + marge >= 1)
+        schwelle = nachbar(schwelle, -1);
+    while (schwelle + marge < 1)
+        schwelle = nachbar(schwelle, 1);
+    double n = 1;
+    double raster = 0x1p-52;
+    for (int potenz = 0; potenz < 52; ++potenz, n *= 2, raster *= 2) {
+        const auto stufen = static_cast<std::uint64_t>(schwelle / raster);
+        const double oben = static_cast<double>(stufen) * raster == schwelle
+                                ? schwelle
+                                : static_cast<double>(stufen + 1) * raster;
+        const double unten = oben - raster;
+        if (static_cast<long double>(n + oben) + marge < n + 1 ||
+            static_cast<long double>(n + unten) + marge >= n + 1)
+            throw "AufrundungsSchwelle: no single threshold for this margin";
+    }
+    return schwelle;
+}
+inline constexpr double kRundungsSchwelle = AufrundungsSchwelle(kRundungsKonstante);
+inline constexpr double kAbschneideSchwelle = AufrundungsSchwelle(kAbschneideToleranz);
+
+// Beyond 2^52 every double is whole, and so are infinity and NaN (a signalling one made quiet
+// as the arithmetic does); below it the whole part is exact through a 64-bit integer.
+inline double TRechenkern::GanzeMitSchwelle(double x, double schwelle)
+{
+    const double betrag = std::fabs(x);
+    if (!(betrag < 0x1p52))
+        return x + 0.0;
+    const double ganz = static_cast<double>(static_cast<std::int64_t>(betrag));
+    const double ergebnis = betrag - ganz >= schwelle ? ganz + 1 : ganz;
+    return x >= 0 ? ergebnis : -ergebnis;
+}
+
+inline double TRechenkern::Runden(double x)
+{
+    return GanzeMitSchwelle(x, kRundungsSchwelle);
+}
+
+inline double TRechenkern::Abschneiden(double x)
+{
+    return GanzeMitSchwelle(x, kAbschneideSchwelle);
+}
+
+// The rounding and cutting routines, each defined once in a Rechenkern or on its whole part (the
 // default is the one every build computes with; the tests hold it against truncation itself).
 // Inline: a wage-tax computation rounds and cuts a few hundred times.
 
@@ -115,18 +178,18 @@ inline long double RundenExt(long double x)
                   : Kern::GanzerTeil(x - kRundungsKonstante);
 }
 
+// Runden is RundenExt of a double, Abschneiden its cut with kAbschneideToleranz in extended
+// precision, both as a double; the Rechenkern gives those bits in double arithmetic.
 template <class Kern = TRechenkern>
 inline double Runden(double x)
 {
-    return static_cast<double>(RundenExt<Kern>(x));
+    return Kern::Runden(x);
 }
 
 template <class Kern = TRechenkern>
 inline double Abschneiden(double x)
 {
-    const long double e = x;
-    return static_cast<double>(e >= 0 ? Kern::GanzerTeilPositiv(e + kAbschneideToleranz)
-                                      : Kern::GanzerTeil(e - kAbschneideToleranz));
+    return Kern::Abschneiden(x);
 }
 
 template <class Kern = TRechenkern>
@@ -144,21 +207,27 @@ inline long double AbschneidenAlsDouble(long double x)
     return Kern::AbschneidenAlsDouble(x);
 }
 
-// Rounding x to a double moves it by at most 2^-53 |x|, so unless x plus the tolerance lies
+// Rounding x to a double moves it by at most 2^-53 |x|, so unless |x| plus the tolerance lies
 // that close to a whole number, cutting x itself cuts the double to the same number; the rare
 // value that close takes the way through the double.
 inline long double TRechenkern::AbschneidenAlsDouble(long double x)
 {
-    const long double y = x >= 0 ? x + kAbschneideToleranz : x - kAbschneideToleranz;
-    const long double naechste = std::rint(y);
     const long double betrag = std::fabs(x);
-    const long double abstand = std::fabs(y - naechste);
-    // The distance is exact (the two are within a half of each other); the bound leaves a
-    // wide margin over the double's rounding and the two extended additions. Below 2^-1000 a
-    // negative x would round to a double zero whose sign picks the other branch.
-    if (betrag < 0x1p52L && abstand > (betrag + 1) * 0x1p-40L && !(x < 0 && x > -0x1p-1000L))
-        return x >= 0 ? GanzerTeilPositivVonGerundetem(naechste, y) : GanzerTeil(y);
-    return Abschneiden<TRechenkern>(static_cast<double>(x));
+    const long double naechste = std::rint(betrag);
+    // Exact (|rest| <= 1/2). |x| plus the tolerance lies rest + tolerance from the nearest
+    // whole number, and at least 1/2 minus the tolerance from any other.
+    const long double rest = betrag - naechste;
+    // Where the distance exceeds the bound, the double nearest to the tolerance decides as the
+    // tolerance itself does; the bound leaves a wide margin over that, the double's rounding
+    // and the extended additions. Below 2^-1000 a negative x would round to a double zero whose
+    // sign picks the other branch.
+    constexpr long double toleranz = static_cast<double>(kAbschneideToleranz);
+    if (betrag < 0x1p52L && std::fabs(rest + toleranz) > (betrag + 1) * 0x1p-40L &&
+        !(x < 0 && x > -0x1p-1000L)) {
+        const long double ganz = rest < -toleranz ? naechste - 1 : naechste;
+        return x >= 0 ? ganz : -ganz;
+    }
+    return Abschneiden(static_cast<double>(x));
 }
 
 // Whether x is a whole number that a double holds with room to spare (below 2^52): such an

@@ -203,9 +203,20 @@ TEST(ExtKonstante, HoldsTheExtendedValueOnEveryMachine)
 struct TRechenkernAbschneidend {
     static long double GanzerTeil(long double x) { return std::trunc(x); }
     static long double GanzerTeilPositiv(long double x) { return std::trunc(x); }
+    // The margin added to the double in extended precision and the sum truncated.
+    static double Runden(double x)
+    {
+        return static_cast<double>(RundenExt<TRechenkernAbschneidend>(x));
+    }
+    static double Abschneiden(double x)
+    {
+        const long double e = x;
+        return static_cast<double>(std::trunc(e >= 0 ? e + kAbschneideToleranz
+                                                     : e - kAbschneideToleranz));
+    }
     static long double AbschneidenAlsDouble(long double x)
     {
-        return Abschneiden<TRechenkernAbschneidend>(static_cast<double>(x));
+        return Abschneiden(static_cast<double>(x));
     }
 };
 
@@ -251,7 +262,9 @@ std::vector<long double> Pruefwerte()
     std::mt19937_64 gen(20261209);
     const long double raender[] = {0.0L, -0.0001L, -0.000001L, -0.50000000001L, 0.5L};
     for (int i = 0; i < 4000; ++i) {
-        const long double n = static_cast<long double>(gen() % 100000000);
+        // Amounts up to 10^8 and whole parts of every power of two up to 2^53.
+        const long double n =
+            static_cast<long double>(i % 2 == 0 ? gen() % 100000000 : gen() >> (11 + i % 53));
         for (const long double rand : raender) {
             for (const long double vorzeichen : {1.0L, -1.0L}) {
                 long double x = vorzeichen * (n + 1 + rand);
