@@ -138,7 +138,7 @@ TBruttoFund KleinstesBrutto(const TNettoFuer& nettoFuer, double ziel, double sta
         return {A::kGefunden, k.oben};
     // Above: the net jumped over the amount at the top of a dip and may reach it as it falls
     // back and rises again.
-    for (double x = k.oben + 1; x <= k.oben + 3 * std::ceil(spitze); ++x) {
+    for (double x = k.oben + 1; x <= k.oben + 3 * std::ceil(spitze + fall); ++x) {
         if (netto(x) == ziel)
             return {A::kGefunden, x};
     }

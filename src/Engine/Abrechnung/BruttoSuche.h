@@ -2,7 +2,8 @@
 // The gross pay for a wanted net pay, searched on whole cents.
 //
 // Net pay rises with the gross by at most a cent a cent, but not everywhere: a table step, the
-// marginal-employment limit or the transition zone make it fall, and where the annual wage and
+// marginal-employment limit, the transition zone or contributions rounding up at the same cent
+// make it fall, and where the annual wage and
 // the provision allowance round differently the wage tax dips by a unit of the tariff for a few
 // cents of gross, so that the net rises by more than the gross and falls back. The search
 // therefore brackets the net, halves the bracket on whole cents, and then searches the cents on

@@ -242,9 +242,19 @@ TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
     const double zoneBis = std::max(TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, false),
                                     TBeitrag::GleitzoneObergrenzeCent(m_e.jahr, m_e.monat, true)) *
                            std::max(1.0, m_e.zeitraumTage / 30.0) * m_e.kurs;
+    // Each employee contribution is rounded on its own (health, its extra share, care, the
+    // childless supplement, pension, unemployment, the chamber): at one cent more of gross each
+    // may rise by a cent at once, and the net fall by as many. Kept in the year's currency, such
+    // a cent is worth up to `waehrung` cents of the statement's, and converting rounds once more.
+    constexpr int kBeitragsteile = 7;
+    const double beitraege = kBeitragsteile * (waehrung == 1 ? 1 : std::ceil(waehrung + 0.5));
+    const auto verlauf = [&](double spitze, double fall) {
+        return TNettoVerlauf{
+            .spitze = spitze, .fall = fall + beitraege, .zone = zone, .zoneBis = zoneBis};
+    };
     const auto grenze = [&](double cent) {
         const double g = std::ceil(cent * waehrung);
-        return TNettoVerlauf{.spitze = g, .fall = g, .zone = zone, .zoneBis = zoneBis};
+        return verlauf(g, g);
     };
     // The annual tax dips by a whole euro where the annual wage and the provision allowance
     // round differently, by two where the class splits or multiplies the tariff; with the
@@ -266,16 +276,12 @@ TNettoVerlauf TLohnLauf::NettoVerlauf(const TEntgeltPosten& c) const
     // A period taxed by days bears the day's tax and surcharges on the day's pay, in cents cut
     // from the pay of the days, times the days; in a table year the day's table steps as well.
     if (tageweise) {
-        TNettoVerlauf v = grenze(6 * tage);
-        if (stufen)
-            v.fall = std::ceil((6 * tage + stufenFall(tage)) * waehrung);
-        return v;
+        const double tag = std::ceil(6 * tage * waehrung);
+        return stufen ? verlauf(tag, std::ceil((6 * tage + stufenFall(tage)) * waehrung))
+                      : verlauf(tag, tag);
     }
     if (stufen)
-        return {.spitze = 0,
-                .fall = std::ceil(stufenFall(m_e.zeitraumTage) * waehrung),
-                .zone = zone,
-                .zoneBis = zoneBis};
+        return verlauf(0, std::ceil(stufenFall(m_e.zeitraumTage) * waehrung));
     // A month's tax dips by up to 9 or 18 cents, each surcharge by a cent more.
     return grenze(jahresDelle * m_e.zeitraumTage / 360);
 }

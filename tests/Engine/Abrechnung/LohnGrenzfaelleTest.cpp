@@ -23,12 +23,16 @@ struct NettoFall {
     int kirchensteuer;
     double netto;
     double brutto;
-    int tage = 0; // taxed by days: the days of the period, else 0
+    int tage = 0;     // taxed by days: the days of the period, else 0
+    int zeitraum = 0; // the pay period ("Zeitraum"), else the month
 };
 const NettoFall kNettoFaelle[] = {
     {"taxDipJumpedOver2011", 2011, 3, 5, 9, 880.31, 1545.45},
     {"smallerGrossBelowADip2014", 2014, 11, 2, 0, 1457.36, 2098.47},
     {"tableStepOfTheDays1994", 1994, 1, 6, 9, 1333.47, 3445.67, 18},
+    // Three contributions rounding up at the same cent of a day's pay.
+    {"contributionsRoundedUpAtOnceOnADay2006", 2006, 11, 3, 9, 54.68, 73.99, 0, 4},
+    {"contributionsRoundedUpAtOnceOnADay2010", 2010, 2, 1, 9, 46.85, 71.20, 0, 4},
 };
 
 class NettoZuBruttoTest : public LohnTest, public testing::WithParamInterface<NettoFall> {};
@@ -39,6 +43,8 @@ TEST_P(NettoZuBruttoTest, SmallestGross)
     d.Monat->SetValue(f.monat);
     d.Steuerklasse->SetValue(f.klasse);
     d.Kirchensteuersatz->SetValue(f.kirchensteuer);
+    if (f.zeitraum != 0)
+        d.Zeitraum->SetValue(f.zeitraum);
     if (f.tage != 0) {
         d.Steuertage->SetValue(f.tage);
         d.SVTage->SetValue(f.tage);
